@@ -1,0 +1,51 @@
+// The command database: the colouring's command word list ("MEL Commands.txt") and the
+// per-command flag records ("melcmd.dat"), loaded once at start and read-only after.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orv {
+
+inline constexpr int kMaxCommandRecords = 5000;
+inline constexpr int kMaxFlagPairs = 256;
+
+struct FlagPair {
+    std::int16_t flagIndex = 0;
+    std::int16_t typeIndex = 0;  // -1: the flag takes no value
+};
+
+struct CommandFlagRecord {
+    std::int16_t field0 = 0;
+    std::int16_t pairCount = 0;
+    std::array<FlagPair, kMaxFlagPairs> pairs{};
+};
+
+// What a loader found. `damaged`: the file was read, its valid part kept, the rest ignored.
+enum class LoadResult { ok, cannotOpen, damaged };
+
+LoadResult LoadMelCommandWords(const std::string& path);
+void FreeMelCommandWords();
+// Whether the first `length` characters of text form a word of the loaded list.
+bool IsMelCommandWord(const char* text, int length);
+
+LoadResult LoadMelCommandDatabase(const std::string& path);
+// The record of a command index 0..764; any other index gives an empty record.
+const CommandFlagRecord& GetCommandFlagRecord(int commandIndex);
+
+// One typed flag of a command, as the property grid shows it and the export writes it.
+struct TypedFlag {
+    int position = 0;        // counts the typed flags of the record, from 0
+    std::string shortName;
+    std::string longName;
+    int typeIndex = 0;
+    const char* typeText = "";
+};
+
+// The typed flags of a command in record order (pairs of type -1 skipped); empty for a
+// name the command table does not know.
+std::vector<TypedFlag> CommandTypedFlags(const char* commandName);
+
+} // namespace orv
