@@ -48,4 +48,16 @@ struct TypedFlag {
 // name the command table does not know.
 std::vector<TypedFlag> CommandTypedFlags(const char* commandName);
 
+// The two files below an installation folder (joined by plain concatenation).
+inline constexpr const char* kMelCommandWordsFile = "/Database/MEL Commands.txt";
+inline constexpr const char* kMelCommandDatabaseFile = "/Database/melcmd.dat";
+
+struct MelDatabaseLoad {
+    LoadResult words = LoadResult::cannotOpen;
+    LoadResult records = LoadResult::cannotOpen;
+};
+
+// Start-up's load of both files of an installation folder: the word list, then the records.
+MelDatabaseLoad LoadMelDatabases(const std::string& installDir);
+
 } // namespace orv
