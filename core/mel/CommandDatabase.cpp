@@ -135,11 +135,15 @@ LoadResult LoadMelCommandWords(const std::string& path)
     const std::optional<std::string> bytes = readFile(path, std::numeric_limits<std::size_t>::max());
     if (!bytes)
         return LoadResult::cannotOpen;
+    return ParseMelCommandWords(*bytes);
+}
 
+LoadResult ParseMelCommandWords(std::string_view text)
+{
+    FreeMelCommandWords();
     CommandWords& list = commandWords();
     list.present = true;
     bool damaged = false;
-    const std::string_view text(*bytes);
     std::size_t at = 0;
     while (at < text.size()) {
         if (isBlank(text[at])) {
@@ -189,13 +193,19 @@ bool IsMelCommandWord(const char* text, int length)
 
 LoadResult LoadMelCommandDatabase(const std::string& path)
 {
+    const std::optional<std::string> bytes = readFile(path, kMaxDatabaseBytes + 1);
+    if (!bytes) {
+        commandRecords().fill(CommandFlagRecord{});
+        return LoadResult::cannotOpen;
+    }
+    return ParseMelCommandDatabase(*bytes);
+}
+
+LoadResult ParseMelCommandDatabase(std::string_view bytes)
+{
     auto& records = commandRecords();
     records.fill(CommandFlagRecord{});
-    const std::optional<std::string> bytes = readFile(path, kMaxDatabaseBytes + 1);
-    if (!bytes)
-        return LoadResult::cannotOpen;
-
-    LittleEndianReader reader(*bytes);
+    LittleEndianReader reader(bytes);
     std::int16_t recordCount = 0;
     if (!reader.read(recordCount))
         return LoadResult::damaged;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orv {
@@ -27,11 +28,15 @@ struct CommandFlagRecord {
 enum class LoadResult { ok, cannotOpen, damaged };
 
 LoadResult LoadMelCommandWords(const std::string& path);
+// The word list from a file's bytes (LoadMelCommandWords once the file is read).
+LoadResult ParseMelCommandWords(std::string_view bytes);
 void FreeMelCommandWords();
 // Whether the first `length` characters of text form a word of the loaded list.
 bool IsMelCommandWord(const char* text, int length);
 
 LoadResult LoadMelCommandDatabase(const std::string& path);
+// The records from a file's bytes (LoadMelCommandDatabase once the file is read).
+LoadResult ParseMelCommandDatabase(std::string_view bytes);
 // The record of a command index 0..764; any other index gives an empty record.
 const CommandFlagRecord& GetCommandFlagRecord(int commandIndex);
 
