@@ -4,10 +4,11 @@
 
 #include "mel/MelWordCompare.h"
 
+#include <array>
+
 namespace orv {
 
 using mel_detail::bisect;
-using mel_detail::compareWord;
 using mel_detail::splitFlag;
 using mel_detail::wordOf;
 
@@ -26,17 +27,33 @@ bool IsMelKeyword(const char* text, int length)
                   [](int i) { return std::string_view(kMelKeywords[i]); }) >= 0;
 }
 
+namespace {
+// The flag table's entries split once, so that the colouring's per-word lookups do not
+// split (and measure) every entry they pass.
+const std::array<mel_detail::FlagNames, kMelFlagCount>& splitFlagTable()
+{
+    static const auto names = [] {
+        std::array<mel_detail::FlagNames, kMelFlagCount> split{};
+        for (int i = 0; i < kMelFlagCount; ++i)
+            split[static_cast<std::size_t>(i)] = splitFlag(kMelFlags[i]);
+        return split;
+    }();
+    return names;
+}
+} // namespace
+
 bool IsMelFlag(const char* text, int length)
 {
     // An empty word would match the entries without a long name; it names no flag.
     if (text == nullptr || length <= 0)
         return false;
     const std::string_view word = wordOf(text, length);
+    const auto& names = splitFlagTable();
     // The table is ordered by short name, so any of a short name's duplicates is a hit.
-    if (bisect(word, kMelFlagCount, [](int i) { return splitFlag(kMelFlags[i]).shortName; }) >= 0)
+    if (bisect(word, kMelFlagCount, [&names](int i) { return names[static_cast<std::size_t>(i)].shortName; }) >= 0)
         return true;
-    for (const char* const* entry = kMelFlags; *entry != nullptr; ++entry) {
-        if (compareWord(word, splitFlag(*entry).longName) == 0)
+    for (const mel_detail::FlagNames& entry : names) {
+        if (entry.longName == word)
             return true;
     }
     return false;
