@@ -469,15 +469,21 @@ def build(folder):
     flag_table = sorted(union.users, key=byte_key)
     flag_index = {e: i for i, e in enumerate(flag_table)}
     records = []
+    moved = []
     for name in chosen:
         flags = commands[name]
         if name in DESIGNER_POSITIONS:
+            typed_before = [entry_of(s, l) for s, l, t in flags if t != -1]
             flags = designer_record(name, flags)
+            typed_after = [entry_of(s, l) for s, l, t in flags if t != -1]
+            moved += ["%s %s %d->%d" % (name, e, typed_before.index(e), typed_after.index(e))
+                      for e in DESIGNER_POSITIONS[name].values()
+                      if typed_before.index(e) != typed_after.index(e)]
         records.append([(flag_index[entry_of(s, l)], t) for s, l, t in flags])
 
     tables = {"keywords": KEYWORDS, "booleans": BOOLEAN_WORDS, "commands": chosen,
               "flags": flag_table, "types": FLAG_TYPES, "records": records,
-              "words": sorted(set(all_names), key=byte_key), "added": added,
+              "words": sorted(set(all_names), key=byte_key), "added": added, "moved": moved,
               "figures": union.figures()}
     check_facts(tables)
     return tables
@@ -639,6 +645,7 @@ def report(tables):
           % (len(tables["commands"]), len(tables["flags"]), len(tables["types"]),
              len(tables["words"])))
     print("entries added to the flag table alone: " + " ".join(tables["added"]))
+    print("designer flags placed away from the dataset's order: " + ", ".join(tables["moved"]))
     rows = [("distinct short names", f["short"], TARGET_DISTINCT_SHORT),
             ("distinct long names", f["long"], TARGET_DISTINCT_LONG)]
     rows += [('entries with short name "%s"' % s, f["short " + s], n)
