@@ -98,6 +98,25 @@ TEST_F(CommandDatabaseTest, WordListOfAnyShapeLoadsSafely)
     }
 }
 
+TEST_F(CommandDatabaseTest, OversizedWordListsKeepTheirFirstPart)
+{
+    std::string manyWords;
+    for (int i = 0; i < 40000; ++i) {
+        char word[16];
+        std::snprintf(word, sizeof word, "w%05d\n", i);
+        manyWords += word;
+    }
+    TempFile tooMany(manyWords);
+    EXPECT_EQ(LoadMelCommandWords(tooMany.path()), LoadResult::damaged);
+    EXPECT_TRUE(word("w32766", 6));
+    EXPECT_FALSE(word("w32767", 6));
+
+    TempFile tooLarge("about\n" + std::string(9'000'000, ' ') + "\nxform\n");
+    EXPECT_EQ(LoadMelCommandWords(tooLarge.path()), LoadResult::damaged);
+    EXPECT_TRUE(word("about", 5));
+    EXPECT_FALSE(word("xform", 5));
+}
+
 TEST_F(CommandDatabaseTest, MissingWordListLeavesNoWords)
 {
     TempFile file("about\n");
