@@ -223,8 +223,11 @@ def read_dataset(folder):
         header = f.readline().rstrip("\n").split("\t")
         if header != ["command", "short", "long", "type"]:
             raise FactError("the flags file has the columns command, short, long, type")
-        for line in f:
-            command, short, long, type_text = line.rstrip("\n").split("\t")
+        for number, line in enumerate(f, start=2):
+            fields = line.rstrip("\n").split("\t")
+            if len(fields) != 4:
+                raise FactError("line %d of the flags file has four columns" % number)
+            command, short, long, type_text = fields
             flags.setdefault(command, []).append((short, long, type_text))
     return all_names, flags
 
