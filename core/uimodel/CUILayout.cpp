@@ -1,0 +1,67 @@
+// Shared behaviour of the two layouts.
+#include "uimodel/CUILayout.h"
+
+#include "uimodel/CUIWindow.h"
+
+namespace orv {
+
+CUILayout::CUILayout(CUIElement& parent, const char* command, ElementTypeCode code, const char* namePattern,
+                     std::uint32_t maxChildren, const LayoutFlagPositions& positions)
+    : CUIElement(parent.context(), &parent, command, code), m_positions(positions)
+{
+    m_name = context().takeName(namePattern);
+    m_previewText = m_name;
+    m_maxChildren = maxChildren;
+    const UIRect& outer = parent.rect();
+    if (parent.isWindow())
+        m_rect = {0, 0, outer.width() - metrics::kNewLayoutWidthInset, outer.height() - metrics::kNewLayoutHeightInset};
+    else
+        m_rect = {0, 0, outer.width(), 0};
+}
+
+void CUILayout::ApplyFlags(const FlagValueTable& table)
+{
+    m_flags = table;
+    applySize(m_positions.width, m_positions.height);
+    applyBackColor(m_positions.backColor);
+    applyEnabled(m_positions.enable);
+    applyVisible(m_positions.visible);
+    pushPreviewState();
+    for (int pass = 0; pass < 3; ++pass)
+        Relayout(nullptr);
+}
+
+CUIWindow* CUILayout::parentWindow() const
+{
+    return m_parent && m_parent->isWindow() ? static_cast<CUIWindow*>(m_parent) : nullptr;
+}
+
+void CUILayout::growAncestorsTaller()
+{
+    for (CUIElement* ancestor = m_parent; ancestor; ancestor = ancestor->parent()) {
+        UIRect r = ancestor->rect();
+        int needed = m_rect.bottom + r.top;
+        if (ancestor->isWindow())
+            needed += static_cast<const CUIWindow*>(ancestor)->frameHeight();
+        if (needed >= r.bottom) {
+            r.bottom = r.top + needed;
+            ancestor->setRect(r);
+        }
+    }
+}
+
+void CUILayout::growAncestorsWider()
+{
+    for (CUIElement* ancestor = m_parent; ancestor; ancestor = ancestor->parent()) {
+        UIRect r = ancestor->rect();
+        int needed = m_rect.right + r.left;
+        if (ancestor->isWindow())
+            needed += static_cast<const CUIWindow*>(ancestor)->frameWidth();
+        if (needed >= r.right) {
+            r.right = r.left + needed;
+            ancestor->setRect(r);
+        }
+    }
+}
+
+} // namespace orv
