@@ -128,6 +128,13 @@ void CUIElement::EnableSubtree(bool on)
     }
 }
 
+void CUIElement::refreshFlags()
+{
+    FlagValueTable table;
+    StoreFlags(table);
+    m_flags = std::move(table);
+}
+
 void CUIElement::attachPreview(std::unique_ptr<PreviewPort> preview)
 {
     m_preview = std::move(preview);

@@ -61,6 +61,8 @@ public:
     std::uint32_t maxChildren() const { return m_maxChildren; }
     bool childrenMustBeLayouts() const { return m_childrenMustBeLayouts; }
     const FlagValueTable& flags() const { return m_flags; }
+    // StoreFlags into the own table, so that it shows the current geometry and preview.
+    void refreshFlags();
     bool stateFlag() const { return m_stateFlag; }
     void setStateFlag(bool expanded) { m_stateFlag = expanded; }
     bool enabled() const { return m_enabled; }

@@ -6,8 +6,11 @@ namespace orv {
 std::string UIModelContext::takeName(const std::string& pattern)
 {
     int& counter = m_counters[pattern];
-    std::string name = pattern;
-    name.replace(name.find("%d"), 2, std::to_string(counter));
+    const std::size_t at = pattern.find("%d");
+    std::string name = pattern.substr(0, at);
+    name += std::to_string(counter);
+    if (at != std::string::npos)
+        name += pattern.substr(at + 2);
     ++counter;
     return name;
 }
