@@ -7,6 +7,38 @@ namespace orv {
 namespace {
 
 void settle(CUIElement& element);
+void refit(CUIElement& element);
+
+std::vector<UIRect> childRects(const CUIElement& element)
+{
+    std::vector<UIRect> rects;
+    rects.reserve(element.children().size());
+    for (const auto& child : element.children())
+        rects.push_back(child->rect());
+    return rects;
+}
+
+// After a parent placed its settled children again: a child it left as it was has nothing
+// left to change; a moved or resized one (a row stretched by an adjustable column, a
+// column given the new width of a fitted window) runs its halves again and reconciles its
+// own children. Its subtree was settled and heights never depend on widths, so a second
+// run of its halves would change nothing: this is what its two passes give.
+void reconcileChildren(CUIElement& element, const std::vector<UIRect>& settled)
+{
+    for (std::size_t i = 0; i < settled.size(); ++i) {
+        CUIElement& child = *element.children()[i];
+        if (child.isArranging() && child.rect() != settled[i])
+            refit(child);
+    }
+}
+
+void refit(CUIElement& element)
+{
+    const std::vector<UIRect> settled = childRects(element);
+    element.arrangeBeforeParent();
+    element.arrangeAfterParent();
+    reconcileChildren(element, settled);
+}
 
 // One arrangement pass of a layout whose parent does not re-arrange in between: both
 // halves, then every child twice.
@@ -19,31 +51,17 @@ void singlePass(CUIElement& element)
 }
 
 // What two passes in a row give. The first pass leaves every child at its fixed point; the
-// second re-places the children, which then only have to take their own size again, unless
-// a column's width changed, whose subtree then settles anew. Heights never depend on
-// widths, so this is all that a second pass of each child can still change.
+// second stacks them with their final heights (heights never depend on widths) and places
+// them again, after which only what it moved or resized has anything left to change.
 void settle(CUIElement& element)
 {
     if (!element.isArranging())
         return;
     singlePass(element);
-    std::vector<int> widths;
-    widths.reserve(element.children().size());
-    for (const auto& child : element.children())
-        widths.push_back(child->rect().width());
+    const std::vector<UIRect> settled = childRects(element);
     element.arrangeBeforeParent();
     element.arrangeAfterParent();
-    for (std::size_t i = 0; i < widths.size(); ++i) {
-        CUIElement& child = *element.children()[i];
-        if (!child.isArranging())
-            continue;
-        if (child.typeCode() == ElementTypeCode::columnLayout && child.rect().width() != widths[i]) {
-            settle(child);
-        } else {
-            child.arrangeBeforeParent();
-            child.arrangeAfterParent();
-        }
-    }
+    reconcileChildren(element, settled);
 }
 
 } // namespace

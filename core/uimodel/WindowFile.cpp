@@ -244,7 +244,14 @@ std::string WriteWindowFile(const CUIWindow& window)
 
 bool ReadWindowFile(const std::string& bytes, CUIWindow& window, OutputLog& log, PreviewFactory* previews)
 {
-    const Lines lines = splitWindowFileLines(bytes);
+    // Every line the program writes ends with CR LF: a last line without its line end was
+    // cut off, and a cut value must not be taken for a whole one.
+    std::size_t whole = bytes.size();
+    if (!bytes.ends_with('\n') && !bytes.ends_with(std::string("\n") + wnd_file::kEnd)) {
+        const std::size_t lastEnd = bytes.rfind('\n');
+        whole = lastEnd == std::string::npos ? 0 : lastEnd + 1;
+    }
+    const Lines lines = splitWindowFileLines(bytes.substr(0, whole));
     if (lines.size() <= kWindowStateLine || lines[kWindowTagLine] != wnd_file::kWindowTag)
         return false;
     window.setName(lines[kWindowNameLine]);

@@ -23,7 +23,7 @@ std::string WriteWindowFile(const CUIWindow& window);
 // changed, when it is not a window file (the third line is not "[window]" or the file ends
 // before the window's state line). A block with an unknown tag is skipped with its children
 // and reported once in log; "[radioButton]" blocks and elements the parent refuses are
-// skipped silently; a block cut off by the end of the file is left out. previews, when
+// skipped silently; a block or line cut off by the end of the file is left out. previews, when
 // given, makes each element's preview (the window's too, if it has none).
 bool ReadWindowFile(const std::string& bytes, CUIWindow& window, OutputLog& log, PreviewFactory* previews = nullptr);
 

@@ -39,7 +39,7 @@ public:
     void setStyles(std::uint32_t styles) override { m_record.styles = styles; }
     void setListItems(const std::vector<std::string>& items) override { m_record.items = items; }
     void setBackColor(ColorRef color) override { m_record.backColor = color; }
-    PreviewRecord& record() { return m_record; }
+    PreviewRecord& record() const { return m_record; }
 
 private:
     PreviewRecord& m_record;
