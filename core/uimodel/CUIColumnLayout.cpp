@@ -51,7 +51,7 @@ UIPoint CUIColumnLayout::GetChildOrigin(const CUIElement& child)
     for (const auto& present : children())
         y += present->rect().height() + s;
     m_rect.bottom = m_rect.top + y + child.rect().height();
-    growAncestorsTaller();
+    growAncestors(true);
     return {0, y};
 }
 
@@ -101,35 +101,20 @@ void CUIColumnLayout::arrangeAfterParent()
     for (const auto& child : children()) {
         UIRect r = child->rect();
         const int w = r.width();
-        if (adjustable) {
-            switch (attach.side) {
-            case Side::none:
-            case Side::left:
-                r.left = o;
-                r.right = width;
-                break;
-            case Side::right:
-                r.left = 0;
-                r.right = width - o;
-                break;
-            case Side::both:
-                r.left = o;
-                r.right = width - o;
-                break;
-            }
-        } else if (!attachGiven) {
-            r.left = 0;
-            r.right = w;
+        if (!adjustable && !attachGiven) {
+            r = {0, r.top, w, r.bottom};  // an offset alone does not move children
         } else {
             switch (attach.side) {
             case Side::none:
-                break;
+                if (!adjustable)
+                    break;
+                [[fallthrough]];
             case Side::left:
                 r.left = o;
-                r.right = o + w;
+                r.right = adjustable ? width : o + w;
                 break;
             case Side::right:
-                r.left = width - o - w;
+                r.left = adjustable ? 0 : width - o - w;
                 r.right = width - o;
                 break;
             case Side::both:

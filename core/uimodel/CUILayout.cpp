@@ -36,29 +36,19 @@ CUIWindow* CUILayout::parentWindow() const
     return m_parent && m_parent->isWindow() ? static_cast<CUIWindow*>(m_parent) : nullptr;
 }
 
-void CUILayout::growAncestorsTaller()
+void CUILayout::growAncestors(bool taller)
 {
     for (CUIElement* ancestor = m_parent; ancestor; ancestor = ancestor->parent()) {
         UIRect r = ancestor->rect();
-        int needed = m_rect.bottom + r.top;
-        if (ancestor->isWindow())
-            needed += static_cast<const CUIWindow*>(ancestor)->frameHeight();
-        if (needed >= r.bottom) {
-            r.bottom = r.top + needed;
-            ancestor->setRect(r);
+        int& edge = taller ? r.bottom : r.right;
+        const int origin = taller ? r.top : r.left;
+        int needed = (taller ? m_rect.bottom : m_rect.right) + origin;
+        if (ancestor->isWindow()) {
+            const auto* window = static_cast<const CUIWindow*>(ancestor);
+            needed += taller ? window->frameHeight() : window->frameWidth();
         }
-    }
-}
-
-void CUILayout::growAncestorsWider()
-{
-    for (CUIElement* ancestor = m_parent; ancestor; ancestor = ancestor->parent()) {
-        UIRect r = ancestor->rect();
-        int needed = m_rect.right + r.left;
-        if (ancestor->isWindow())
-            needed += static_cast<const CUIWindow*>(ancestor)->frameWidth();
-        if (needed >= r.right) {
-            r.right = r.left + needed;
+        if (needed >= edge) {
+            edge = origin + needed;
             ancestor->setRect(r);
         }
     }

@@ -29,10 +29,9 @@ protected:
     // The window when it is the parent, else null.
     CUIWindow* parentWindow() const;
     bool insideLayout() const { return m_parent && m_parent->isArranging(); }
-    // Every ancestor whose bottom (right) is not below (right of) this layout's bottom
-    // (right), plus the frame of a window, grows to it.
-    void growAncestorsTaller();
-    void growAncestorsWider();
+    // Every ancestor whose bottom (taller) or right edge is not beyond this layout's
+    // bottom or right edge, plus the frame of a window, grows to it.
+    void growAncestors(bool taller);
 
 private:
     LayoutFlagPositions m_positions;

@@ -38,7 +38,7 @@ UIPoint CUIRowLayout::GetChildOrigin(const CUIElement& child)
         x += present->rect().width();
     if (childCount() < maxChildren()) {
         m_rect.right = m_rect.left + x + child.rect().width();
-        growAncestorsWider();
+        growAncestors(false);
     }
     return {x, 0};
 }

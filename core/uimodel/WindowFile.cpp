@@ -107,9 +107,12 @@ private:
     bool hasLine(std::size_t index) const { return index < m_lines.size(); }
     bool isEnd(std::size_t index) const { return m_lines[index] == wnd_file::kEnd; }
 
-    // Moves index over the lines that belong to a block at depth: flag lines at its depth
-    // and everything deeper. Sets siblingFollows (and moves onto it) for a tag at depth.
-    void skipBlockLines(std::size_t& index, std::size_t depth, bool& siblingFollows)
+    // Walks the lines after index that belong to a block at depth: a deeper tag goes to
+    // onChild (which reads on from it), any other line at depth or deeper to onFlag. Stops
+    // before a shallower line, at "[EUI]", or on a tag at depth: a following sibling, which
+    // sets siblingFollows.
+    template <class OnChild, class OnFlag>
+    void walkBlock(std::size_t& index, std::size_t depth, bool& siblingFollows, OnChild onChild, OnFlag onFlag)
     {
         while (hasLine(index + 1) && !isEnd(index)) {
             const std::string& next = m_lines[index + 1];
@@ -117,11 +120,20 @@ private:
             if (t < depth)
                 return;
             ++index;
-            if (t == depth && isTagAt(next, t)) {
+            if (!isTagAt(next, t)) {
+                onFlag(next);
+            } else if (t == depth) {
                 siblingFollows = true;
                 return;
+            } else {
+                onChild();
             }
         }
+    }
+
+    void skipBlockLines(std::size_t& index, std::size_t depth, bool& siblingFollows)
+    {
+        walkBlock(index, depth, siblingFollows, [] {}, [](const std::string&) {});
     }
 
     bool readBlock(std::size_t& index, CUIElement& parent, std::size_t depth, CUIElement*& made, FlagLines& flags,
@@ -169,22 +181,9 @@ private:
         made = raw;
         raw->setStateFlag(afterTabs(m_lines[stateIndex]).starts_with('1'));
         bool ok = true;
-        while (hasLine(index + 1) && !isEnd(index)) {
-            const std::string& next = m_lines[index + 1];
-            const std::size_t t = leadingTabs(next);
-            if (t < depth)
-                break;
-            ++index;
-            if (isTagAt(next, t)) {
-                if (t == depth) {
-                    siblingFollows = true;
-                    break;
-                }
-                ok = readRun(index, *raw, depth + 1) && ok;
-            } else {
-                parseFlagLine(afterTabs(next), flags);
-            }
-        }
+        walkBlock(
+            index, depth, siblingFollows, [&] { ok = readRun(index, *raw, depth + 1) && ok; },
+            [&](const std::string& line) { parseFlagLine(afterTabs(line), flags); });
         return ok;
     }
 
