@@ -141,7 +141,7 @@ void CUIElement::EnableSubtree(bool on)
 {
     for (const auto& child : m_children) {
         if (child->m_preview)
-            child->m_preview->setEnabled(on && child->m_enabled && child->previewEnabled());
+            child->m_preview->setEnabled(on && child->previewEnabled());
         child->EnableSubtree(on);
     }
 }

@@ -9,8 +9,10 @@
 
 namespace orv {
 
-// Most elements read from one file; the rest is left out and reported as a loading error.
-inline constexpr std::size_t kMaxElementsPerFile = 10000;
+// Most elements read from one file (every element re-arranges its window, so a hostile
+// file must not make loading take minutes); the rest is left out and reported as a
+// loading error.
+inline constexpr std::size_t kMaxElementsPerFile = 5000;
 
 // The lines of a file as the reader sees them: CR LF or LF removed, and every line cut
 // into pieces of at most 256 characters.

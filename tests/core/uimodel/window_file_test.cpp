@@ -269,3 +269,15 @@ TEST(WindowFileReading, PreviewsMadeInsideTheirParentsWithListItems)
     EXPECT_EQ(list->record().parent, &column->record());
     EXPECT_EQ(column->record().geometry, (UIRect{0, 0, 312, 221}));
 }
+
+TEST(WindowFileReading, ElementsBeyondTheLimitAreLeftOutAndReported)
+{
+    std::string text = file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "\t[columnLayout]", "\tC", "\t1"});
+    for (std::size_t i = 0; i < kMaxElementsPerFile + 1; ++i)
+        text += file({"\t\t[text]", "\t\tT", "\t\t1"});
+    text += file({"[EUI]"});
+    Loaded loaded(text);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.window().children()[0]->childCount(), kMaxElementsPerFile - 1);
+    EXPECT_EQ(loaded.log.text(), "Error while loading the window hierarchy file\r\n");
+}
