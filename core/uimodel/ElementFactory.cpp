@@ -32,14 +32,25 @@ constexpr ElementClass kClasses[] = {
     {"separator", make<CUISeparator>},
 };
 
+const ElementClass* findClass(std::string_view command)
+{
+    for (const auto& c : kClasses)
+        if (c.command == command)
+            return &c;
+    return nullptr;
+}
+
 } // namespace
 
 std::unique_ptr<CUIElement> createElement(std::string_view command, CUIElement& parent)
 {
-    for (const auto& c : kClasses)
-        if (c.command == command)
-            return c.create(parent);
-    return nullptr;
+    const ElementClass* c = findClass(command);
+    return c ? c->create(parent) : nullptr;
+}
+
+bool isElementCommand(std::string_view command)
+{
+    return findClass(command) != nullptr;
 }
 
 } // namespace orv

@@ -63,7 +63,6 @@ int readFlagInt(const std::string& text)
     const std::string number = decimalPrefix(text, pos, false);
     if (number.empty())
         return 0;
-    errno = 0;
     const long long value = std::strtoll(number.c_str(), nullptr, 10);
     return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
                                                   std::numeric_limits<int>::max()));

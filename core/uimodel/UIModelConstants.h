@@ -1,6 +1,7 @@
 // Names, codes, sizes and messages of the UI window model, named once.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace orv {

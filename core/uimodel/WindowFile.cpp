@@ -187,18 +187,6 @@ private:
         return ok;
     }
 
-    static bool isElementCommand(std::string_view command)
-    {
-        static const std::string_view kCommands[] = {"columnLayout", "rowLayout",   "button",         "checkBox",
-                                                     "textField",    "intField",    "floatField",     "scrollField",
-                                                     "intSlider",    "floatSlider", "textScrollList", "text",
-                                                     "separator"};
-        for (const auto c : kCommands)
-            if (c == command)
-                return true;
-        return false;
-    }
-
     const Lines& m_lines;
     PreviewFactory* m_previews;
     std::size_t m_count = 0;

@@ -330,3 +330,18 @@ TEST(WindowFit, WindowResizesAroundItsLayoutAndStaysPut)
     EXPECT_EQ(f.window.rect(), fixedFrame);
     EXPECT_EQ(column.rect().width(), fixedFrame.width());
 }
+
+TEST(ColumnLayout, WindowGrowsForANewChildBelowItsBottom)
+{
+    ModelFixture f;
+    auto& column = addChild<CUIColumnLayout>(f.window);
+    for (int i = 0; i < 7; ++i)
+        addChild<CUIButton>(column);
+    EXPECT_EQ(f.window.rect().height(), 240) << "7 x 28 + frame 29 = 225 fits";
+    addChild<CUIButton>(column);
+    // the layout is 8 x 28 = 224 high for the new child: 224 + 2 x 4 + 19 + 2 x 1
+    EXPECT_EQ(f.window.rect().height(), 253);
+    EXPECT_EQ(column.rect(), (UIRect{0, 0, 312, 253 - 19}));
+    addChild<CUIRowLayout>(column);
+    EXPECT_EQ(f.window.rect().height(), 253) << "a row starts 0 high";
+}
