@@ -5,8 +5,21 @@
 #include "mel/MelVocabulary.h"
 #include "uimodel/MelText.h"
 
+#include <map>
+
 namespace orv {
 namespace {
+
+// The typed flags of each command met in one script, looked up once.
+using FlagCache = std::map<std::string, std::vector<TypedFlag>, std::less<>>;
+
+const std::vector<TypedFlag>& typedFlags(const std::string& command, FlagCache& cache)
+{
+    auto it = cache.find(command);
+    if (it == cache.end())
+        it = cache.emplace(command, CommandTypedFlags(command.c_str())).first;
+    return it->second;
+}
 
 void trimTrailingWhiteSpace(std::string& out)
 {
@@ -14,16 +27,14 @@ void trimTrailingWhiteSpace(std::string& out)
     out.erase(end == std::string::npos ? 0 : end + 1);
 }
 
-} // namespace
-
-void GenerateElementMel(CUIElement& element, std::string& out, int depth, bool shortFlags)
+void generate(CUIElement& element, std::string& out, int depth, bool shortFlags, FlagCache& cache)
 {
     element.refreshFlags();
     const FlagValueTable& table = element.flags();
     out.append(static_cast<std::size_t>(depth), '\t');
     out += element.command();
     out += ' ';
-    for (const TypedFlag& flag : CommandTypedFlags(element.command().c_str())) {
+    for (const TypedFlag& flag : typedFlags(element.command(), cache)) {
         if (flag.position >= kFlagTableSize)
             break;
         const std::string& value = table[flag.position];
@@ -45,11 +56,19 @@ void GenerateElementMel(CUIElement& element, std::string& out, int depth, bool s
     trimTrailingWhiteSpace(out);
     out += ";\n";
     for (const auto& child : element.children())
-        GenerateElementMel(*child, out, depth + 1, shortFlags);
+        generate(*child, out, depth + 1, shortFlags, cache);
     if (depth >= 2 && element.IsContainer()) {
         out.append(static_cast<std::size_t>(depth), '\t');
         out += mel_export::kSetParent;
     }
+}
+
+} // namespace
+
+void GenerateElementMel(CUIElement& element, std::string& out, int depth, bool shortFlags)
+{
+    FlagCache cache;
+    generate(element, out, depth, shortFlags, cache);
 }
 
 std::string GenerateWindowScript(CUIWindow& window, bool shortFlags)
