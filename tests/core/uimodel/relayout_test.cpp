@@ -345,3 +345,20 @@ TEST(ColumnLayout, WindowGrowsForANewChildBelowItsBottom)
     addChild<CUIRowLayout>(column);
     EXPECT_EQ(f.window.rect().height(), 253) << "a row starts 0 high";
 }
+
+TEST(ColumnLayout, ResizedPreviewIsPlacedAgainByItsParent)
+{
+    ModelFixture f;
+    auto& column = addChild<CUIColumnLayout>(f.window);
+    auto& first = addChild<CUIButton>(column);
+    auto& second = addChild<CUIButton>(column);
+    first.resizeFromPreview(120, 40);
+    EXPECT_EQ(first.rect(), (UIRect{0, 0, 120, 40}));
+    column.Relayout(nullptr);
+    column.Relayout(nullptr);
+    EXPECT_EQ(second.rect(), (UIRect{0, 40, 80, 68}));
+    FlagValueTable table;
+    first.StoreFlags(table);
+    EXPECT_EQ(table[CUIButton::kPositions.width], "120");
+    EXPECT_EQ(table[CUIButton::kPositions.height], "40");
+}
