@@ -1,0 +1,270 @@
+// Tree operations, shared flag handling and the scheduling of arrangement passes.
+#include "uimodel/CUIElement.h"
+
+#include "uimodel/FlagText.h"
+
+namespace orv {
+namespace {
+
+void settle(CUIElement& element);
+void refit(CUIElement& element);
+
+std::vector<UIRect> childRects(const CUIElement& element)
+{
+    std::vector<UIRect> rects;
+    rects.reserve(element.children().size());
+    for (const auto& child : element.children())
+        rects.push_back(child->rect());
+    return rects;
+}
+
+// After a parent placed its settled children again: a child it left as it was has nothing
+// left to change; a moved or resized one (a row stretched by an adjustable column, a
+// column given the new width of a fitted window) runs its halves again and reconciles its
+// own children. Its subtree was settled and heights never depend on widths, so a second
+// run of its halves would change nothing: this is what its two passes give.
+void reconcileChildren(CUIElement& element, const std::vector<UIRect>& settled)
+{
+    for (std::size_t i = 0; i < settled.size(); ++i) {
+        CUIElement& child = *element.children()[i];
+        if (child.isArranging() && child.rect() != settled[i])
+            refit(child);
+    }
+}
+
+void refit(CUIElement& element)
+{
+    const std::vector<UIRect> settled = childRects(element);
+    element.arrangeBeforeParent();
+    element.arrangeAfterParent();
+    reconcileChildren(element, settled);
+}
+
+// One arrangement pass of a layout whose parent does not re-arrange in between: both
+// halves, then every child twice.
+void singlePass(CUIElement& element)
+{
+    element.arrangeBeforeParent();
+    element.arrangeAfterParent();
+    for (const auto& child : element.children())
+        settle(*child);
+}
+
+// What two passes in a row give. The first pass leaves every child at its fixed point; the
+// second stacks them with their final heights (heights never depend on widths) and places
+// them again, after which only what it moved or resized has anything left to change.
+void settle(CUIElement& element)
+{
+    if (!element.isArranging())
+        return;
+    singlePass(element);
+    const std::vector<UIRect> settled = childRects(element);
+    element.arrangeBeforeParent();
+    element.arrangeAfterParent();
+    reconcileChildren(element, settled);
+}
+
+} // namespace
+
+CUIElement::CUIElement(UIModelContext& context, CUIElement* parent, std::string command, ElementTypeCode typeCode)
+    : m_command(std::move(command)), m_typeCode(typeCode), m_parent(parent), m_context(&context)
+{
+}
+
+CUIElement::~CUIElement() = default;
+
+void CUIElement::AppendExtraFlags(std::string&, bool) const {}
+
+UIPoint CUIElement::GetChildOrigin(const CUIElement&)
+{
+    return {};
+}
+
+// A layout asked by anyone but its parent makes its parent arrange twice, which climbs to
+// the top layout; the top's two passes then settle the whole tree and every later step of
+// the climb finds nothing left to change. Only the halves run before the climb remain.
+void CUIElement::Relayout(const CUIElement* caller)
+{
+    if (!isArranging())
+        return;
+    const bool insideLayout = m_parent && m_parent->isArranging();
+    if (insideLayout && caller != m_parent) {
+        CUIElement* top = this;
+        while (top->m_parent && top->m_parent->isArranging()) {
+            top->arrangeBeforeParent();
+            top = top->m_parent;
+        }
+        settle(*top);
+    } else {
+        singlePass(*this);
+    }
+    root().syncPreviewGeometry();
+}
+
+bool CUIElement::AddChild(std::unique_ptr<CUIElement> child)
+{
+    if (!child || !IsContainer())
+        return false;
+    if (static_cast<std::uint64_t>(childCount()) + 1 > m_maxChildren)
+        return false;
+    if (m_childrenMustBeLayouts && !child->IsLayout())
+        return false;
+    child->m_parent = this;
+    m_children.push_back(std::move(child));
+    for (CUIElement* element = this; element; element = element->m_parent)
+        element->Relayout(nullptr);
+    root().syncPreviewGeometry();
+    return true;
+}
+
+bool CUIElement::RemoveChild(const CUIElement* child)
+{
+    for (auto it = m_children.begin(); it != m_children.end(); ++it) {
+        if (it->get() == child) {
+            m_children.erase(it);
+            Relayout(nullptr);
+            root().syncPreviewGeometry();
+            return true;
+        }
+        if ((*it)->RemoveChild(child))
+            return true;
+    }
+    return false;
+}
+
+void CUIElement::DeleteChildren()
+{
+    m_children.clear();
+}
+
+void CUIElement::EnableSubtree(bool on)
+{
+    for (const auto& child : m_children) {
+        if (child->m_preview)
+            child->m_preview->setEnabled(on && child->previewEnabled());
+        child->EnableSubtree(on);
+    }
+}
+
+void CUIElement::refreshFlags()
+{
+    FlagValueTable table;
+    StoreFlags(table);
+    m_flags = std::move(table);
+}
+
+void CUIElement::attachPreview(std::unique_ptr<PreviewPort> preview)
+{
+    m_preview = std::move(preview);
+    m_rectShown = false;
+    pushPreviewState();
+}
+
+void CUIElement::resizeFromPreview(int width, int height)
+{
+    m_rect = {0, 0, width, height};
+}
+
+void CUIElement::syncPreviewGeometry()
+{
+    if (m_preview && (!m_rectShown || m_shownRect != m_rect)) {
+        m_preview->setGeometry(m_rect);
+        m_shownRect = m_rect;
+        m_rectShown = true;
+    }
+    for (const auto& child : m_children)
+        child->syncPreviewGeometry();
+}
+
+void CUIElement::finishConstruction()
+{
+    if (m_parent)
+        m_rect.offset(m_parent->GetChildOrigin(*this));
+    StoreFlags(m_flags);
+}
+
+bool CUIElement::flagOn(int position) const
+{
+    return isFlagOn(m_flags[position], booleanStyle());
+}
+
+bool CUIElement::flagExactlyTrue(int position) const
+{
+    return isFlagExactlyTrue(m_flags[position], booleanStyle());
+}
+
+CUIElement& CUIElement::root()
+{
+    CUIElement* element = this;
+    while (element->m_parent)
+        element = element->m_parent;
+    return *element;
+}
+
+void CUIElement::applySize(int widthPosition, int heightPosition)
+{
+    m_rect.right = m_rect.left + readFlagInt(m_flags[widthPosition]);
+    m_rect.bottom = m_rect.top + readFlagInt(m_flags[heightPosition]);
+}
+
+void CUIElement::applyEnabled(int enablePosition)
+{
+    m_enabled = flagOn(enablePosition);
+}
+
+void CUIElement::applyVisible(int visiblePosition)
+{
+    m_visible = flagOn(visiblePosition);
+}
+
+void CUIElement::applyBackColor(int position)
+{
+    m_backColor = readFlagColor(m_flags[position]);
+}
+
+void CUIElement::applyAlignment(int position)
+{
+    const std::string& value = m_flags[position];
+    setStyle(PreviewStyle::alignLeft, value == "left");
+    setStyle(PreviewStyle::alignRight, value == "right");
+}
+
+void CUIElement::storeSize(FlagValueTable& table, int widthPosition, int heightPosition) const
+{
+    table[widthPosition] = formatFlagInt(m_rect.width());
+    table[heightPosition] = formatFlagInt(m_rect.height());
+}
+
+void CUIElement::finishApply()
+{
+    pushPreviewState();
+    if (m_parent)
+        m_parent->Relayout(nullptr);
+    root().syncPreviewGeometry();
+}
+
+void CUIElement::pushPreviewState()
+{
+    if (!m_preview)
+        return;
+    m_preview->setText(m_previewText);
+    m_preview->setEnabled(previewEnabled());
+    m_preview->setVisible(m_visible);
+    m_preview->setStyles(m_styles);
+    m_preview->setListItems(m_listItems);
+    m_preview->setBackColor(m_backColor);
+    syncPreviewGeometry();
+}
+
+void CUIElement::setPreviewText(std::string text)
+{
+    m_previewText = std::move(text);
+}
+
+void CUIElement::setStyle(PreviewStyle style, bool on)
+{
+    const auto bit = static_cast<std::uint32_t>(style);
+    m_styles = on ? (m_styles | bit) : (m_styles & ~bit);
+}
+
+} // namespace orv

@@ -1,0 +1,138 @@
+// The base of every element of a designed window: tree links, flag table, rectangle,
+// the state its preview shows, and the operations every element type answers.
+#pragma once
+
+#include "settings/Color.h"
+#include "uimodel/FlagValueTable.h"
+#include "uimodel/PreviewPort.h"
+#include "uimodel/UIGeometry.h"
+#include "uimodel/UIModelConstants.h"
+#include "uimodel/UIModelContext.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orv {
+
+class CUIElement {
+public:
+    virtual ~CUIElement();
+    CUIElement(const CUIElement&) = delete;
+    CUIElement& operator=(const CUIElement&) = delete;
+
+    // Type-specific flag text of the MEL line (the list's items); empty in most types.
+    virtual void AppendExtraFlags(std::string& out, bool shortFlags) const;
+    virtual bool IsContainer() const { return false; }
+    bool IsLayout() const { return IsContainer(); }
+    // Takes the values of table, then brings rectangle and preview in line with them.
+    virtual void ApplyFlags(const FlagValueTable& table) = 0;
+    // The own values with the positions that geometry and preview own refreshed.
+    virtual void StoreFlags(FlagValueTable& table) const = 0;
+    // Where a new child goes; containers also grow for it. Leaves and the window: (0, 0).
+    virtual UIPoint GetChildOrigin(const CUIElement& child);
+    // Layouts arrange their children and grow; nothing in leaves and the window.
+    // caller: the element that asks (null for none).
+    virtual void Relayout(const CUIElement* caller);
+
+    // The two halves of one arrangement pass of a layout, before and after its parent is
+    // asked to arrange; Relayout schedules them (nothing in other elements).
+    virtual void arrangeBeforeParent() {}
+    virtual void arrangeAfterParent() {}
+
+    // False, with nothing changed, when this element cannot take the child.
+    bool AddChild(std::unique_ptr<CUIElement> child);
+    // Unlinks and destroys child wherever it is in the subtree; false when it is not there.
+    bool RemoveChild(const CUIElement* child);
+    void DeleteChildren();
+    // Enables each descendant's preview when on and the descendant is enabled.
+    void EnableSubtree(bool on);
+
+    const std::string& name() const { return m_name; }
+    void setName(std::string name) { m_name = std::move(name); }
+    const std::string& command() const { return m_command; }
+    ElementTypeCode typeCode() const { return m_typeCode; }
+    const UIRect& rect() const { return m_rect; }
+    void setRect(const UIRect& rect) { m_rect = rect; }
+    CUIElement* parent() const { return m_parent; }
+    const std::vector<std::unique_ptr<CUIElement>>& children() const { return m_children; }
+    std::uint32_t childCount() const { return static_cast<std::uint32_t>(m_children.size()); }
+    std::uint32_t maxChildren() const { return m_maxChildren; }
+    bool childrenMustBeLayouts() const { return m_childrenMustBeLayouts; }
+    const FlagValueTable& flags() const { return m_flags; }
+    // StoreFlags into the own table, so that it shows the current geometry and preview.
+    void refreshFlags();
+    bool stateFlag() const { return m_stateFlag; }
+    void setStateFlag(bool expanded) { m_stateFlag = expanded; }
+    bool enabled() const { return m_enabled; }
+    bool visible() const { return m_visible; }
+    ColorRef backColor() const { return m_backColor; }
+    // What the preview shows as its text (label, field text, window title).
+    const std::string& previewText() const { return m_previewText; }
+    std::uint32_t previewStyles() const { return m_styles; }
+    const std::vector<std::string>& listItems() const { return m_listItems; }
+    UIModelContext& context() const { return *m_context; }
+    bool isWindow() const { return m_typeCode == ElementTypeCode::window; }
+    // A column or row layout (the window is a container but arranges nothing).
+    bool isArranging() const { return IsContainer() && !isWindow(); }
+
+    PreviewPort* preview() const { return m_preview.get(); }
+    // Takes the preview made for this element and shows the element's state in it.
+    void attachPreview(std::unique_ptr<PreviewPort> preview);
+    // The size the designer gave the preview; the next arrangement places it again.
+    void resizeFromPreview(int width, int height);
+    // Tells every preview of the subtree whose rectangle moved since it was last told.
+    void syncPreviewGeometry();
+
+protected:
+    CUIElement(UIModelContext& context, CUIElement* parent, std::string command, ElementTypeCode typeCode);
+
+    // The end of every constructor: place at the parent's origin, fill the own table.
+    void finishConstruction();
+    const SettingsRecord& settings() const { return m_context->settings(); }
+    int booleanStyle() const { return m_context->booleanStyle(); }
+    bool flagOn(int position) const;
+    bool flagExactlyTrue(int position) const;
+    // The tree's top: the window, or the first element without a parent.
+    CUIElement& root();
+    // Rectangle size from the width and height values.
+    void applySize(int widthPosition, int heightPosition);
+    void applyEnabled(int enablePosition);
+    void applyVisible(int visiblePosition);
+    void applyBackColor(int position);
+    void applyAlignment(int position);
+    void storeSize(FlagValueTable& table, int widthPosition, int heightPosition) const;
+    // Pushes the whole shown state to the preview, then lets the parent arrange.
+    void finishApply();
+    void pushPreviewState();
+    // Whether the preview takes input; text entries also need to be editable.
+    virtual bool previewEnabled() const { return m_enabled; }
+    void setPreviewText(std::string text);
+    void setStyle(PreviewStyle style, bool on);
+
+    std::string m_name;
+    std::string m_command;
+    UIRect m_rect;
+    ElementTypeCode m_typeCode;
+    bool m_childrenMustBeLayouts = false;
+    bool m_enabled = true;
+    bool m_visible = true;
+    bool m_stateFlag = true;
+    std::uint32_t m_maxChildren = 0;
+    CUIElement* m_parent = nullptr;
+    FlagValueTable m_flags;
+    ColorRef m_backColor = kButtonFaceColor;
+    std::string m_previewText;
+    std::uint32_t m_styles = 0;
+    std::vector<std::string> m_listItems;
+
+private:
+    UIModelContext* m_context;
+    std::unique_ptr<PreviewPort> m_preview;      // destroyed after the children
+    std::vector<std::unique_ptr<CUIElement>> m_children;
+    UIRect m_shownRect;
+    bool m_rectShown = false;
+};
+
+} // namespace orv

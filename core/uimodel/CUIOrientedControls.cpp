@@ -1,0 +1,63 @@
+// Sliders and separator: orientation, size, enable and visible flags.
+#include "uimodel/CUIOrientedControls.h"
+
+#include "uimodel/FlagText.h"
+
+#include <utility>
+
+namespace orv {
+
+CUIOrientedControl::CUIOrientedControl(CUIElement& parent, const char* command, ElementTypeCode code,
+                                       const char* namePattern, int width, int height,
+                                       const OrientedFlagPositions& positions)
+    : CUIElement(parent.context(), &parent, command, code), m_positions(positions)
+{
+    m_name = context().takeName(namePattern);
+    m_rect = {0, 0, width, height};
+}
+
+void CUIOrientedControl::ApplyFlags(const FlagValueTable& table)
+{
+    m_flags = table;
+    const bool horizontal = flagOn(m_positions.horizontal);
+    const int width = readFlagInt(m_flags[m_positions.width]);
+    const int height = readFlagInt(m_flags[m_positions.height]);
+    if ((horizontal && width < height) || (!horizontal && width > height))
+        std::swap(m_flags[m_positions.width], m_flags[m_positions.height]);
+    applySize(m_positions.width, m_positions.height);
+    setStyle(PreviewStyle::vertical, !horizontal);
+    applyEnabled(m_positions.enable);
+    applyVisible(m_positions.visible);
+    finishApply();
+}
+
+void CUIOrientedControl::StoreFlags(FlagValueTable& table) const
+{
+    table = m_flags;
+    storeSize(table, m_positions.width, m_positions.height);
+}
+
+CUIIntSlider::CUIIntSlider(CUIElement& parent)
+    : CUIOrientedControl(parent, "intSlider", ElementTypeCode::slider, "IntSlider%d",
+                         static_cast<int>(parent.context().settings().sliderWidth),
+                         static_cast<int>(parent.context().settings().sliderHeight), kPositions)
+{
+    finishConstruction();
+}
+
+CUIFloatSlider::CUIFloatSlider(CUIElement& parent)
+    : CUIOrientedControl(parent, "floatSlider", ElementTypeCode::slider, "FloatSlider%d",
+                         static_cast<int>(parent.context().settings().sliderWidth),
+                         static_cast<int>(parent.context().settings().sliderHeight), kPositions)
+{
+    finishConstruction();
+}
+
+CUISeparator::CUISeparator(CUIElement& parent)
+    : CUIOrientedControl(parent, "separator", ElementTypeCode::separator, "Separator%d", parent.rect().width(),
+                         metrics::kSeparatorHeight, kPositions)
+{
+    finishConstruction();
+}
+
+} // namespace orv

@@ -1,0 +1,48 @@
+// The list control's flags and items.
+#include "uimodel/CUITextScrollList.h"
+
+#include "uimodel/MelText.h"
+
+namespace orv {
+
+CUITextScrollList::CUITextScrollList(CUIElement& parent)
+    : CUIElement(parent.context(), &parent, "textScrollList", ElementTypeCode::textScrollList)
+{
+    m_name = context().takeName("TextScrollList%d");
+    m_rect = {0, 0, static_cast<int>(settings().listWidth), static_cast<int>(settings().listHeight)};
+    finishConstruction();
+}
+
+void CUITextScrollList::AppendExtraFlags(std::string& out, bool shortFlags) const
+{
+    for (const auto& item : m_listItems) {
+        out += shortFlags ? mel_export::kListItemShort : mel_export::kListItemLong;
+        out += " \"";
+        out += escapeMelString(item);
+        out += "\" ";
+    }
+}
+
+void CUITextScrollList::ApplyFlags(const FlagValueTable& table)
+{
+    m_flags = table;
+    applySize(kWidth, kHeight);
+    applyEnabled(kEnable);
+    applyVisible(kVisible);
+    finishApply();
+}
+
+void CUITextScrollList::StoreFlags(FlagValueTable& table) const
+{
+    table = m_flags;
+    storeSize(table, kWidth, kHeight);
+}
+
+void CUITextScrollList::addItem(std::string item)
+{
+    m_listItems.push_back(std::move(item));
+    if (preview())
+        preview()->setListItems(m_listItems);
+}
+
+} // namespace orv

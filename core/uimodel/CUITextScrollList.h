@@ -1,0 +1,24 @@
+// The list control: its items live in the element and are written as -append flags.
+#pragma once
+
+#include "uimodel/CUIElement.h"
+
+namespace orv {
+
+class CUITextScrollList final : public CUIElement {
+public:
+    static constexpr int kEnable = 14;
+    static constexpr int kHeight = 16;
+    static constexpr int kVisible = 27;
+    static constexpr int kWidth = 28;
+
+    explicit CUITextScrollList(CUIElement& parent);
+
+    void AppendExtraFlags(std::string& out, bool shortFlags) const override;
+    void ApplyFlags(const FlagValueTable& table) override;
+    void StoreFlags(FlagValueTable& table) const override;
+
+    void addItem(std::string item);
+};
+
+} // namespace orv

@@ -1,0 +1,126 @@
+// The window element's position, size, styles, title and fit-to-children flag.
+#include "uimodel/CUIWindow.h"
+
+#include "mel/MelVocabulary.h"
+#include "uimodel/FlagText.h"
+
+namespace orv {
+
+namespace {
+constexpr std::uint32_t kDefaultStyles = PreviewStyle::caption | PreviewStyle::systemMenu |
+                                         PreviewStyle::minimizeBox | PreviewStyle::maximizeBox |
+                                         PreviewStyle::sizingFrame;
+} // namespace
+
+CUIWindow::CUIWindow(UIModelContext& context) : CUIElement(context, nullptr, "window", ElementTypeCode::window)
+{
+    m_name = kName;
+    m_previewText = kName;
+    m_rect = {0, 0, static_cast<int>(settings().windowWidth), static_cast<int>(settings().windowHeight)};
+    m_maxChildren = 1;
+    m_childrenMustBeLayouts = true;
+    m_styles = kDefaultStyles;
+    finishConstruction();
+}
+
+UIRect CUIWindow::clientArea() const
+{
+    const int frame = has(PreviewStyle::sizingFrame) ? 2 * metrics::kFrame : 0;
+    const int caption = has(PreviewStyle::caption) ? metrics::kCaption : 0;
+    return {0, 0, m_rect.width() - frame, m_rect.height() - caption};
+}
+
+int CUIWindow::frameWidth() const
+{
+    return (has(PreviewStyle::sizingFrame) ? 2 * metrics::kFrame : 0) +
+           (has(PreviewStyle::caption) ? 2 * metrics::kBorder : 0);
+}
+
+int CUIWindow::frameHeight() const
+{
+    return frameWidth() + (has(PreviewStyle::caption) ? metrics::kCaption : 0);
+}
+
+void CUIWindow::fitAround(int contentWidth, int contentHeight)
+{
+    const int frame = has(PreviewStyle::sizingFrame) ? 2 * metrics::kFrame : 0;
+    const int caption = has(PreviewStyle::caption) ? metrics::kCaption : 0;
+    m_rect.right = m_rect.left + contentWidth + frame;
+    m_rect.bottom = m_rect.top + contentHeight + frame + caption;
+}
+
+void CUIWindow::ApplyFlags(const FlagValueTable& table)
+{
+    m_flags = table;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    if (settings().useWidthHeight()) {
+        const auto [topText, leftText] = splitAtFirstBlank(m_flags[kTopLeftCorner]);
+        const auto [widthText, heightText] = splitAtFirstBlank(m_flags[kWidthHeight]);
+        top = readFlagInt(topText);
+        left = readFlagInt(leftText);
+        width = readFlagInt(widthText);
+        height = readFlagInt(heightText);
+    } else {
+        top = readFlagInt(m_flags[kTopEdge]);
+        left = readFlagInt(m_flags[kLeftEdge]);
+        width = readFlagInt(m_flags[kWidth]);
+        height = readFlagInt(m_flags[kHeight]);
+    }
+    // A size that is not given keeps the default, whichever way the size is written.
+    if (width == 0)
+        width = static_cast<int>(settings().windowWidth);
+    if (height == 0)
+        height = static_cast<int>(settings().windowHeight);
+    m_rect = {left, top, left + width, top + height};
+
+    setStyle(PreviewStyle::systemMenu, flagOn(kTitleBarMenu));
+    setStyle(PreviewStyle::minimizeBox, flagOn(kMinimizeButton));
+    setStyle(PreviewStyle::maximizeBox, flagOn(kMaximizeButton));
+    setStyle(PreviewStyle::sizingFrame, flagOn(kSizeable));
+    const bool titleBar = flagOn(kTitleBar);
+    setStyle(PreviewStyle::caption, titleBar);
+    setStyle(PreviewStyle::systemMenu, titleBar);
+    if (flagExactlyTrue(kToolWindow))
+        setStyle(PreviewStyle::toolWindow, true);
+    if (!m_flags[kTitle].empty())
+        setPreviewText(m_flags[kTitle]);
+    applyBackColor(kBackColor);
+    m_fitToChildren = flagExactlyTrue(kResizeToFitChildren);
+    if (m_fitToChildren && !children().empty()) {
+        children().front()->Relayout(this);
+        children().front()->Relayout(this);
+    }
+    applyVisible(kVisible);
+    pushPreviewState();
+    syncPreviewGeometry();
+}
+
+void CUIWindow::StoreFlags(FlagValueTable& table) const
+{
+    table = m_flags;
+    if (settings().useWidthHeight()) {
+        table[kWidthHeight] = formatFlagInt(m_rect.width()) + " " + formatFlagInt(m_rect.height());
+        table[kWidth].clear();
+        table[kHeight].clear();
+    } else {
+        table[kWidthHeight].clear();
+        table[kWidth] = formatFlagInt(m_rect.width());
+        table[kHeight] = formatFlagInt(m_rect.height());
+    }
+    const char* falseWord = MelFalseWord(booleanStyle());
+    if (!has(PreviewStyle::caption))
+        table[kTitleBar] = falseWord;
+    if (!has(PreviewStyle::systemMenu))
+        table[kTitleBarMenu] = falseWord;
+    if (!has(PreviewStyle::maximizeBox))
+        table[kMaximizeButton] = falseWord;
+    if (!has(PreviewStyle::minimizeBox))
+        table[kMinimizeButton] = falseWord;
+    if (has(PreviewStyle::toolWindow))
+        table[kToolWindow] = MelTrueWord(booleanStyle());
+}
+
+} // namespace orv

@@ -1,0 +1,49 @@
+// The window element: the root of a designed window, holding one layout.
+#pragma once
+
+#include "uimodel/CUIElement.h"
+
+namespace orv {
+
+class CUIWindow final : public CUIElement {
+public:
+    static constexpr int kBackColor = 0;
+    static constexpr int kHeight = 3;
+    static constexpr int kTitleBarMenu = 4;
+    static constexpr int kLeftEdge = 7;
+    static constexpr int kMinimizeButton = 10;
+    static constexpr int kMaximizeButton = 12;
+    static constexpr int kResizeToFitChildren = 14;
+    static constexpr int kSizeable = 15;
+    static constexpr int kTitle = 16;
+    static constexpr int kTitleBar = 17;
+    static constexpr int kTopEdge = 18;
+    static constexpr int kToolWindow = 19;
+    static constexpr int kTopLeftCorner = 20;
+    static constexpr int kVisible = 22;
+    static constexpr int kWidth = 23;
+    static constexpr int kWidthHeight = 24;
+    static constexpr const char* kName = "Window";
+
+    explicit CUIWindow(UIModelContext& context);
+
+    bool IsContainer() const override { return true; }
+    void ApplyFlags(const FlagValueTable& table) override;
+    void StoreFlags(FlagValueTable& table) const override;
+
+    bool fitToChildren() const { return m_fitToChildren; }
+    // The area its layout takes: the size less the sizing frame's width and the caption.
+    UIRect clientArea() const;
+    // What the frame adds around the content, for ancestors growing to a new child.
+    int frameWidth() const;
+    int frameHeight() const;
+    // Resizes the window around content of the given size.
+    void fitAround(int contentWidth, int contentHeight);
+
+private:
+    bool has(PreviewStyle style) const { return hasStyle(m_styles, style); }
+
+    bool m_fitToChildren = false;
+};
+
+} // namespace orv

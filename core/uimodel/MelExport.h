@@ -1,0 +1,37 @@
+// "Export script": the window's MEL to a chosen file, the clipboard and the message log.
+#pragma once
+
+#include "settings/SettingsRecord.h"
+#include "uimodel/CUIWindow.h"
+#include "uimodel/OutputLog.h"
+
+#include <optional>
+#include <string>
+
+namespace orv {
+
+// Where an export goes, supplied by the caller (dialogs, disk, clipboard or stand-ins).
+class ExportTarget {
+public:
+    virtual ~ExportTarget() = default;
+    // The path the user chose for the script; nothing when the user cancelled.
+    virtual std::optional<std::string> chooseScriptPath() = 0;
+    // False when the file cannot be written.
+    virtual bool writeScriptFile(const std::string& path, const std::string& bytes) = 0;
+    virtual void copyToClipboard(const std::string& text) = 0;
+};
+
+struct ExportResult {
+    bool cancelled = false;   // the user cancelled the file choice; nothing was done
+    std::string script;       // LF line ends
+};
+
+// The whole export as the settings' flags say (exportToFile, exportToClipboard,
+// shortFlags, unixFormat). The file gets LF line ends with unixFormat, else CR LF.
+ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& settings, OutputLog& log,
+                                ExportTarget& target);
+
+// The script as a file stores it: CR LF line ends, or LF with unixFormat.
+std::string scriptFileBytes(const std::string& script, bool unixFormat);
+
+} // namespace orv

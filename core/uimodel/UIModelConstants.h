@@ -1,0 +1,68 @@
+// Names, codes, sizes and messages of the UI window model, named once.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace orv {
+
+// The element's image index in the hierarchy tree, and its kind.
+enum class ElementTypeCode : std::uint32_t {
+    window = 3,
+    button = 5,
+    checkBox = 6,
+    slider = 9,
+    textEntry = 10,
+    text = 11,
+    textScrollList = 16,
+    columnLayout = 17,
+    rowLayout = 18,
+    separator = 20,
+};
+
+// Fixed system metrics, so that designs lay out identically everywhere.
+namespace metrics {
+inline constexpr int kFrame = 4;      // SM_CXFRAME, SM_CYFRAME
+inline constexpr int kCaption = 19;   // SM_CYCAPTION
+inline constexpr int kBorder = 1;     // SM_CXBORDER, SM_CYBORDER
+// The rectangle a new layout takes inside the window before its first arrangement.
+inline constexpr int kNewLayoutWidthInset = 8;
+inline constexpr int kNewLayoutHeightInset = 27;
+inline constexpr int kSeparatorHeight = 17;
+} // namespace metrics
+
+inline constexpr std::uint32_t kUnlimitedChildren = 0xFFFFFFFFu;
+inline constexpr std::uint32_t kRowLayoutMaxChildren = 6;
+inline constexpr int kFlagTableSize = 256;
+
+// Texts of the window file.
+namespace wnd_file {
+inline constexpr const char* kHeader = "[ORVANTE 0.4]";
+inline constexpr const char* kWindowSection = "[UI_Window]";
+inline constexpr const char* kEnd = "[EUI]";
+inline constexpr const char* kWindowTag = "[window]";
+inline constexpr const char* kRadioButtonTag = "[radioButton]";
+inline constexpr const char* kItemPrefix = "{item}";
+inline constexpr const char* kLineEnd = "\r\n";
+inline constexpr std::size_t kReadBufferLength = 256;
+inline constexpr const char* kLoadError = "Error while loading the window hierarchy file\n";
+} // namespace wnd_file
+
+// Texts of the MEL export.
+namespace mel_export {
+inline constexpr const char* kBannerRule =
+    "////////////////////////////////////////////////////////////////////////////////\n";
+inline constexpr const char* kBannerTitle = "// Generated with ORVANTE v0.4\n";
+inline constexpr const char* kShowWindow = "\nshowWindow;\n";
+inline constexpr const char* kSetParent = "\tsetParent ..;\n";
+inline constexpr const char* kGenerating = "Generating script of the current window ...\n";
+inline constexpr const char* kDashLine = "-------------------------------------------------------------\n";
+inline constexpr const char* kSuccess = "Generation successful.\n\n";
+inline constexpr const char* kUnixMode = "File saved in Unix mode.\n";
+inline constexpr const char* kClipboard = "This script has been duplicated into the clipboard.\n";
+inline constexpr const char* kCannotOpen = "Cannot open the file \"%s\" for writing: the script was not saved.\n";
+inline constexpr const char* kListItemLong = "-append";
+inline constexpr const char* kListItemShort = "-a";
+} // namespace mel_export
+
+} // namespace orv

@@ -1,0 +1,29 @@
+// What the elements of every window document share: the application's settings record
+// and the per-type name counters, which start at 0 and never go back.
+#pragma once
+
+#include "settings/SettingsRecord.h"
+#include "uimodel/UIModelConstants.h"
+
+#include <map>
+#include <string>
+
+namespace orv {
+
+class UIModelContext {
+public:
+    explicit UIModelContext(const SettingsRecord& settings) : m_settings(&settings) {}
+
+    const SettingsRecord& settings() const { return *m_settings; }
+    int booleanStyle() const { return static_cast<int>(m_settings->booleanStyle); }
+
+    // pattern with one "%d", e.g. "Button%d": the name from the pattern's counter, which then
+    // moves on.
+    std::string takeName(const std::string& pattern);
+
+private:
+    const SettingsRecord* m_settings;
+    std::map<std::string, int> m_counters;
+};
+
+} // namespace orv

@@ -1,0 +1,32 @@
+// The ".wnd" window file: the element tree as CR LF text lines, TABs giving the depth.
+#pragma once
+
+#include "uimodel/CUIWindow.h"
+#include "uimodel/OutputLog.h"
+
+#include <string>
+#include <vector>
+
+namespace orv {
+
+// Most elements read from one file (every element re-arranges its window, so a hostile
+// file must not make loading take minutes); the rest is left out and reported as a
+// loading error.
+inline constexpr std::size_t kMaxElementsPerFile = 5000;
+
+// The lines of a file as the reader sees them: CR LF or LF removed, and every line cut
+// into pieces of at most 256 characters.
+std::vector<std::string> splitWindowFileLines(const std::string& bytes);
+
+// The whole file: header lines, the tree from the window, "[EUI]". Changes nothing.
+std::string WriteWindowFile(const CUIWindow& window);
+
+// Loads a file into window (which should have no children yet). False, with nothing
+// changed, when it is not a window file (the third line is not "[window]" or the file ends
+// before the window's state line). A block with an unknown tag is skipped with its children
+// and reported once in log; "[radioButton]" blocks and elements the parent refuses are
+// skipped silently; a block or line cut off by the end of the file is left out. previews, when
+// given, makes each element's preview (the window's too, if it has none).
+bool ReadWindowFile(const std::string& bytes, CUIWindow& window, OutputLog& log, PreviewFactory* previews = nullptr);
+
+} // namespace orv

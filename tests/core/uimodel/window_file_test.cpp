@@ -1,0 +1,283 @@
+// The window file: byte-exact writing, reading with its line rules, and bad files.
+#include "ModelFixture.h"
+#include "RecordingPreview.h"
+
+#include "uimodel/TextFile.h"
+#include "uimodel/WindowDocument.h"
+#include "uimodel/WindowFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+std::string fixture(const char* name)
+{
+    const auto bytes = readWholeFile(std::string(ORVANTE_FIXTURES_DIR) + "/uimodel/" + name);
+    EXPECT_TRUE(bytes.has_value()) << name;
+    return bytes.value_or("");
+}
+
+// A file from lines given without line ends; each gets CR LF.
+std::string file(std::initializer_list<std::string> lines)
+{
+    std::string out;
+    for (const auto& line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
+// One line per element: depth, command, name, state and rectangle.
+std::string describe(const CUIElement& element, int depth = 0)
+{
+    const UIRect& r = element.rect();
+    std::string out = std::string(static_cast<std::size_t>(depth), ' ') + element.command() + " " + element.name() +
+                      (element.stateFlag() ? " +" : " -") + " " + std::to_string(r.left) + "," + std::to_string(r.top) +
+                      "," + std::to_string(r.right) + "," + std::to_string(r.bottom) + "\n";
+    for (const auto& child : element.children())
+        out += describe(*child, depth + 1);
+    return out;
+}
+
+struct Loaded {
+    ModelFixture model;
+    OutputLog log;
+    bool ok = false;
+    explicit Loaded(const std::string& bytes, PreviewFactory* previews = nullptr)
+    {
+        ok = ReadWindowFile(bytes, model.window, log, previews);
+    }
+    CUIWindow& window() { return model.window; }
+};
+
+const std::string kHead[] = {"[ORVANTE 0.4]", "[UI_Window]", "[window]", "Window", "1"};
+
+} // namespace
+
+TEST(WindowFile, NewDocumentWithLayoutAndButtonIsTheWorkedExample)
+{
+    ModelFixture f;
+    auto& column = addChild<CUIColumnLayout>(f.window);
+    addChild<CUIButton>(column);
+    const FlagValueTable before = column.flags();
+    EXPECT_EQ(WriteWindowFile(f.window), fixture("worked_example.wnd"));
+    EXPECT_EQ(column.flags(), before) << "saving changes nothing";
+}
+
+TEST(WindowFile, ReadingTheWorkedExampleWritesItBackByteForByte)
+{
+    const std::string bytes = fixture("worked_example.wnd");
+    Loaded loaded(bytes);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.log.text(), "");
+    EXPECT_EQ(describe(loaded.window()), "window Window + 0,0,320,240\n"
+                                         " columnLayout ColumnLayout0 + 0,0,312,221\n"
+                                         "  button Button0 + 0,0,80,28\n");
+    EXPECT_EQ(WriteWindowFile(loaded.window()), bytes);
+}
+
+TEST(WindowFile, SaveAndReopenKeepTreeNamesStatesItemsAndFlags)
+{
+    ModelFixture f;
+    auto& column = addChild<CUIColumnLayout>(f.window);
+    auto& row = addChild<CUIRowLayout>(column);
+    auto& list = addChild<CUITextScrollList>(row);
+    list.addItem("first");
+    list.addItem("");
+    list.addItem("{braced} item");
+    auto& field = addChild<CUIFloatField>(row);
+    field.ApplyFlags(withValues(field, {{20, "2"}, {16, "3"}}));
+    auto& button = addChild<CUIButton>(column);
+    button.ApplyFlags(withValues(button, {{10, "Press \"me\""}, {2, "1 0.5 0"}, {0, "right"}}));
+    row.setStateFlag(false);
+    column.ApplyFlags(withValues(column, {{CUIColumnLayout::kRowSpacing, "4"}, {CUIColumnLayout::kColumnAttach, "left 3"}}));
+    f.window.ApplyFlags(withValues(f.window, {{CUIWindow::kTitle, "My tool"}, {CUIWindow::kMinimizeButton, "off"}}));
+
+    const std::string saved = WriteWindowFile(f.window);
+    Loaded loaded(saved);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(describe(loaded.window()), describe(f.window));
+    EXPECT_EQ(WriteWindowFile(loaded.window()), saved);
+    const auto& loadedList = *loaded.window().children()[0]->children()[0]->children()[0];
+    EXPECT_EQ(loadedList.listItems(), (std::vector<std::string>{"first", "", "{braced} item"}));
+    EXPECT_EQ(loaded.window().previewText(), "My tool");
+    EXPECT_EQ(loaded.window().children()[0]->children()[1]->previewText(), "Press \"me\"");
+}
+
+TEST(WindowFile, DocumentNewSaveAndOpen)
+{
+    SettingsRecord settings;
+    UIModelContext context(settings);
+    WindowDocument fresh(context);
+    EXPECT_EQ(fresh.window().name(), "Window");
+    EXPECT_EQ(fresh.window().children().size(), 0u);
+    EXPECT_EQ(fresh.window().rect(), (UIRect{0, 0, 320, 240}));
+
+    const auto folder = std::filesystem::temp_directory_path() / ("orvante_wnd_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "new.wnd").string();
+    ASSERT_TRUE(fresh.save(path));
+    WindowDocument reopened(context);
+    OutputLog log;
+    ASSERT_EQ(reopened.open(path, log), WindowOpenResult::ok);
+    EXPECT_EQ(reopened.serialize(), fresh.serialize());
+    EXPECT_EQ(reopened.window().flags(), fresh.window().flags());
+    EXPECT_EQ(reopened.open((folder / "missing.wnd").string(), log), WindowOpenResult::cannotRead);
+    EXPECT_FALSE(fresh.save((folder / "no" / "such" / "folder.wnd").string()));
+    std::filesystem::remove_all(folder);
+}
+
+TEST(WindowFileLines, CrLfRemovedAndLongLinesCut)
+{
+    const std::string longLine(300, 'x');
+    const auto lines = splitWindowFileLines("a\r\nb\n\r\n" + longLine + "\r\nlast\rone");
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "a");
+    EXPECT_EQ(lines[1], "b");
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(lines[3], std::string(256, 'x'));
+    EXPECT_EQ(lines[4], std::string(44, 'x'));
+    EXPECT_EQ(lines[5], "last\rone");
+    EXPECT_EQ(splitWindowFileLines(std::string(256, 'y') + "\r\n").size(), 1u);
+    EXPECT_TRUE(splitWindowFileLines("").empty());
+}
+
+TEST(WindowFileReading, ValueCutAtTabAndAtTheLineLimit)
+{
+    // The label line is "\t\t10\t" + 300 letters: 256 characters reach the element, the
+    // remaining 48 come as a line of their own, a flag line for position 0 (alignment).
+    const std::string label(300, 'L');
+    Loaded loaded(file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "\t[columnLayout]", "\tC", "\t1",
+                        "\t\t[button]", "\t\tB", "\t\t1", "\t\t9\tfirst\tsecond", "\t\t10\t" + label, "[EUI]"}));
+    ASSERT_TRUE(loaded.ok);
+    const CUIElement& button = *loaded.window().children()[0]->children()[0];
+    EXPECT_EQ(button.flags()[9], "first");
+    EXPECT_EQ(button.flags()[10], std::string(256 - 5, 'L'));
+    EXPECT_EQ(button.previewText(), std::string(251, 'L'));
+    EXPECT_EQ(button.rect().height(), 0) << "\"first\" is not a number";
+}
+
+TEST(WindowFileReading, RefusedElementsAreDroppedWithTheirLinesAndChildren)
+{
+    std::vector<std::string> lines(std::begin(kHead), std::end(kHead));
+    for (const char* line : {"\t[columnLayout]", "\tFirst", "\t1", "\t[rowLayout]", "\tSecond", "\t1", "\t48\t999",
+                             "\t\t[button]", "\t\tLost", "\t\t1", "\t\t10\tlost"})
+        lines.push_back(line);
+    // back in the first layout: a row with seven buttons
+    lines.push_back("\t12\t50");
+    std::string text;
+    for (const auto& l : lines)
+        text += l + "\r\n";
+    text += "[EUI]\r\n";
+    Loaded loaded(text);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.log.text(), "");
+    ASSERT_EQ(loaded.window().childCount(), 1u);
+    EXPECT_EQ(loaded.window().children()[0]->name(), "First");
+    EXPECT_EQ(loaded.window().children()[0]->childCount(), 0u);
+
+    std::string row = file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "\t[columnLayout]", "\tC", "\t1",
+                            "\t\t[rowLayout]", "\t\tR", "\t\t1"});
+    for (int i = 0; i < 7; ++i)
+        row += file({"\t\t\t[button]", "\t\t\tB" + std::to_string(i), "\t\t\t1", "\t\t\t16\t" + std::to_string(10 + i)});
+    row += file({"\t\t41\t77", "[EUI]"});
+    Loaded rows(row);
+    const CUIElement& rowLayout = *rows.window().children()[0]->children()[0];
+    ASSERT_EQ(rowLayout.childCount(), 6u);
+    EXPECT_EQ(rowLayout.children().back()->name(), "B5");
+    EXPECT_EQ(rowLayout.rect().width(), 10 + 11 + 12 + 13 + 14 + 15);
+}
+
+TEST(WindowFileReading, RadioButtonsSkippedUnknownTagsReported)
+{
+    Loaded loaded(file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "\t[columnLayout]", "\tC", "\t1",
+                        "\t\t[radioButton]", "\t\tR", "\t\t1", "\t\t10\tradio", "\t\t\t[button]", "\t\t\tInside", "\t\t\t1",
+                        "\t\t[button]", "\t\tKept", "\t\t1", "\t\t[slider3D]", "\t\tOdd", "\t\t1", "\t\t5\tx",
+                        "\t\t[text]", "\t\tAlsoKept", "\t\t0", "\t\t[gadget]", "\t\tOdd2", "\t\t1", "[EUI]"}));
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.log.text(), "Error while loading the window hierarchy file\r\n");
+    const CUIElement& column = *loaded.window().children()[0];
+    ASSERT_EQ(column.childCount(), 2u);
+    EXPECT_EQ(column.children()[0]->name(), "Kept");
+    EXPECT_EQ(column.children()[1]->name(), "AlsoKept");
+    EXPECT_FALSE(column.children()[1]->stateFlag());
+    EXPECT_EQ(column.flags()[0], "") << "the skipped blocks' lines are not the layout's flags";
+}
+
+TEST(WindowFileReading, NotAWindowFileOrTruncated)
+{
+    struct Case {
+        std::string bytes;
+        bool accepted;
+        std::string tree;
+    };
+    const std::string full = fixture("worked_example.wnd");
+    const Case cases[] = {
+        {"", false, ""},
+        {file({"[ORVANTE 0.4]", "[UI_Window]", "[Window]", "W", "1"}), false, ""},
+        {file({"[ORVANTE 0.4]", "[UI_Window]", "[window]", "W"}), false, ""},
+        {file({"anything", "", "[window]", "W", "0"}), true, "window W - 0,0,320,240\n"},
+        // cut inside the button's block: the layout stays, the button without state line goes
+        {full.substr(0, full.find("\t\t1\r\n\t\t9")), true,
+         "window Window + 0,0,320,240\n columnLayout ColumnLayout0 + 0,0,312,221\n"},
+        // cut inside the button's width: the cut value is not taken, the width stays
+        {full.substr(0, full.find("\t\t16\t80") + 6), true,
+         "window Window + 0,0,320,240\n columnLayout ColumnLayout0 + 0,0,312,221\n  button Button0 + 0,0,0,28\n"},
+        // no line end after "[EUI]" is still a whole file
+        {full.substr(0, full.size() - 2), true,
+         "window Window + 0,0,320,240\n columnLayout ColumnLayout0 + 0,0,312,221\n  button Button0 + 0,0,80,28\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.substr(0, 60));
+        Loaded loaded(c.bytes);
+        EXPECT_EQ(loaded.ok, c.accepted);
+        if (c.accepted)
+            EXPECT_EQ(describe(loaded.window()), c.tree);
+        else
+            EXPECT_EQ(WriteWindowFile(loaded.window()), WriteWindowFile(ModelFixture().window)) << "nothing changed";
+    }
+}
+
+TEST(WindowFileReading, FlagLinesWithoutTabOrOutOfRangePositions)
+{
+    Loaded loaded(file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "16\tTitle", "256\tbig", "-1\tneg", "23",
+                        "x\tzero", "[EUI]"}));
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.window().flags()[0], "zero") << "a position that is not a number is 0";
+    EXPECT_EQ(loaded.window().flags()[16], "Title");
+    EXPECT_EQ(loaded.window().flags()[23], "") << "a line without TAB is all position";
+    EXPECT_EQ(loaded.window().rect().width(), 320);
+    EXPECT_EQ(loaded.window().flags()[255], "");
+}
+
+TEST(WindowFileReading, PreviewsMadeInsideTheirParentsWithListItems)
+{
+    RecordingFactory previews;
+    Loaded loaded(file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "\t[columnLayout]", "\tC", "\t1",
+                        "\t\t[textScrollList]", "\t\tL", "\t\t{item}a", "\t\t{item}b}c", "\t\t1", "[EUI]"}),
+                  &previews);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(previews.made(), 3);
+    const auto* list = static_cast<RecordingPreview*>(loaded.window().children()[0]->children()[0]->preview());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->record().items, (std::vector<std::string>{"a", "b}c"}));
+    const auto* column = static_cast<RecordingPreview*>(loaded.window().children()[0]->preview());
+    EXPECT_EQ(list->record().parent, &column->record());
+    EXPECT_EQ(column->record().geometry, (UIRect{0, 0, 312, 221}));
+}
+
+TEST(WindowFileReading, ElementsBeyondTheLimitAreLeftOutAndReported)
+{
+    std::string text = file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "\t[columnLayout]", "\tC", "\t1"});
+    for (std::size_t i = 0; i < kMaxElementsPerFile + 1; ++i)
+        text += file({"\t\t[text]", "\t\tT", "\t\t1"});
+    text += file({"[EUI]"});
+    Loaded loaded(text);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.window().children()[0]->childCount(), kMaxElementsPerFile - 1);
+    EXPECT_EQ(loaded.log.text(), "Error while loading the window hierarchy file\r\n");
+}
