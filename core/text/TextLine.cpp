@@ -16,10 +16,8 @@ int capacityFor(int length)
 
 TextLine::TextLine(std::string_view text)
 {
-    reserveFor(static_cast<int>(text.size()));
-    if (!text.empty())
-        std::memcpy(m_text.get(), text.data(), text.size());
-    m_length = static_cast<int>(text.size());
+    // An empty line holds no storage until something is typed into it.
+    append(text);
 }
 
 void TextLine::reserveFor(int length)
