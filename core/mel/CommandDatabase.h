@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orv {
@@ -27,11 +28,15 @@ struct CommandFlagRecord {
 enum class LoadResult { ok, cannotOpen, damaged };
 
 LoadResult LoadMelCommandWords(const std::string& path);
+// The word list from a file's bytes (LoadMelCommandWords once the file is read).
+LoadResult ParseMelCommandWords(std::string_view bytes);
 void FreeMelCommandWords();
 // Whether the first `length` characters of text form a word of the loaded list.
 bool IsMelCommandWord(const char* text, int length);
 
 LoadResult LoadMelCommandDatabase(const std::string& path);
+// The records from a file's bytes (LoadMelCommandDatabase once the file is read).
+LoadResult ParseMelCommandDatabase(std::string_view bytes);
 // The record of a command index 0..764; any other index gives an empty record.
 const CommandFlagRecord& GetCommandFlagRecord(int commandIndex);
 
@@ -47,5 +52,17 @@ struct TypedFlag {
 // The typed flags of a command in record order (pairs of type -1 skipped); empty for a
 // name the command table does not know.
 std::vector<TypedFlag> CommandTypedFlags(const char* commandName);
+
+// The two files below an installation folder (joined by plain concatenation).
+inline constexpr const char* kMelCommandWordsFile = "/Database/MEL Commands.txt";
+inline constexpr const char* kMelCommandDatabaseFile = "/Database/melcmd.dat";
+
+struct MelDatabaseLoad {
+    LoadResult words = LoadResult::cannotOpen;
+    LoadResult records = LoadResult::cannotOpen;
+};
+
+// Start-up's load of both files of an installation folder: the word list, then the records.
+MelDatabaseLoad LoadMelDatabases(const std::string& installDir);
 
 } // namespace orv

@@ -1,0 +1,259 @@
+// The command database: loads "MEL Commands.txt" and "melcmd.dat" defensively (any file
+// shape loads without reading or writing out of bounds) and answers the lookups over them.
+#include "mel/CommandDatabase.h"
+
+#include "mel/MelVocabulary.h"
+#include "mel/MelWordCompare.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+namespace orv {
+
+namespace {
+
+// The list's count is a signed 16-bit number and the reading buffer holds 255 characters.
+constexpr std::size_t kMaxCommandWords = std::numeric_limits<std::int16_t>::max();
+constexpr std::size_t kMaxWordLength = 255;
+constexpr std::size_t kRecordHeaderBytes = 4;
+constexpr std::size_t kPairBytes = 4;
+// The largest well-formed melcmd.dat; reading stops one byte past it.
+constexpr std::size_t kMaxDatabaseBytes =
+    2 + kMaxCommandRecords * (kRecordHeaderBytes + kMaxFlagPairs * kPairBytes);
+
+struct CommandWords {
+    bool present = false;
+    std::vector<std::string> words;
+};
+
+CommandWords& commandWords()
+{
+    static CommandWords list;
+    return list;
+}
+
+std::array<CommandFlagRecord, kMaxCommandRecords>& commandRecords()
+{
+    static auto records = std::make_unique<std::array<CommandFlagRecord, kMaxCommandRecords>>();
+    return *records;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// The file's bytes, at most `limit` of them; nothing when it cannot be opened or read.
+std::optional<std::string> readFile(const std::string& path, std::size_t limit)
+{
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    while (bytes.size() < limit) {
+        const std::size_t wanted = std::min(sizeof buffer, limit - bytes.size());
+        const std::size_t got = std::fread(buffer, 1, wanted, file.get());
+        bytes.append(buffer, got);
+        if (got < wanted)
+            break;
+    }
+    if (std::ferror(file.get()))
+        return std::nullopt;
+    return bytes;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Reads little-endian 16-bit numbers from a byte string, refusing to pass its end.
+class LittleEndianReader {
+public:
+    explicit LittleEndianReader(std::string_view bytes) : m_bytes(bytes) {}
+
+    bool read(std::int16_t& value)
+    {
+        if (m_bytes.size() - m_offset < 2)
+            return false;
+        const auto low = static_cast<unsigned char>(m_bytes[m_offset]);
+        const auto high = static_cast<unsigned char>(m_bytes[m_offset + 1]);
+        value = static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
+        m_offset += 2;
+        return true;
+    }
+    bool atEnd() const { return m_offset == m_bytes.size(); }
+
+private:
+    std::string_view m_bytes;
+    std::size_t m_offset = 0;
+};
+
+bool validPair(const FlagPair& pair)
+{
+    return pair.flagIndex >= 0 && pair.flagIndex < kMelFlagCount
+        && pair.typeIndex >= mel_type::kNone && pair.typeIndex < kMelFlagTypeCount;
+}
+
+// Reads one record into `record`; false when the file ends inside it or breaks its limits.
+bool readRecord(LittleEndianReader& reader, CommandFlagRecord& record, bool& truncated)
+{
+    std::int16_t pairCount = 0;
+    if (!reader.read(record.field0) || !reader.read(pairCount)) {
+        truncated = true;
+        return false;
+    }
+    bool sound = pairCount >= 0 && pairCount <= kMaxFlagPairs;
+    const int pairsInFile = std::max<int>(pairCount, 0);
+    int kept = 0;
+    for (int j = 0; j < pairsInFile; ++j) {
+        FlagPair pair;
+        if (!reader.read(pair.flagIndex) || !reader.read(pair.typeIndex)) {
+            truncated = true;
+            sound = false;
+            break;
+        }
+        if (j >= kMaxFlagPairs || !validPair(pair)) {
+            sound = false;
+            continue;
+        }
+        record.pairs[static_cast<std::size_t>(kept++)] = pair;
+    }
+    record.pairCount = static_cast<std::int16_t>(kept);
+    return sound;
+}
+
+} // namespace
+
+LoadResult LoadMelCommandWords(const std::string& path)
+{
+    FreeMelCommandWords();
+    const std::optional<std::string> bytes = readFile(path, std::numeric_limits<std::size_t>::max());
+    if (!bytes)
+        return LoadResult::cannotOpen;
+    return ParseMelCommandWords(*bytes);
+}
+
+LoadResult ParseMelCommandWords(std::string_view text)
+{
+    FreeMelCommandWords();
+    CommandWords& list = commandWords();
+    list.present = true;
+    bool damaged = false;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (isBlank(text[at])) {
+            ++at;
+            continue;
+        }
+        const std::size_t start = at;
+        while (at < text.size() && !isBlank(text[at]))
+            ++at;
+        const std::string_view word = text.substr(start, at - start);
+        // A word no reading buffer could hold is not a command name.
+        if (word.size() > kMaxWordLength || list.words.size() == kMaxCommandWords) {
+            damaged = true;
+            continue;
+        }
+        list.words.emplace_back(word);
+    }
+    // The lookups bisect: a list out of order is put in order rather than half-found.
+    const auto byBytes = [](const std::string& a, const std::string& b) {
+        return mel_detail::compareWord(a, b) < 0;
+    };
+    if (!std::is_sorted(list.words.begin(), list.words.end(), byBytes)) {
+        std::stable_sort(list.words.begin(), list.words.end(), byBytes);
+        damaged = true;
+    }
+    return damaged ? LoadResult::damaged : LoadResult::ok;
+}
+
+void FreeMelCommandWords()
+{
+    CommandWords& list = commandWords();
+    list.present = false;
+    list.words.clear();
+    list.words.shrink_to_fit();
+}
+
+bool IsMelCommandWord(const char* text, int length)
+{
+    const CommandWords& list = commandWords();
+    if (!list.present || text == nullptr || length < 0)
+        return false;
+    const int count = static_cast<int>(list.words.size());
+    return mel_detail::bisect(mel_detail::wordOf(text, length), count,
+                              [&list](int i) { return std::string_view(list.words[static_cast<std::size_t>(i)]); })
+        >= 0;
+}
+
+LoadResult LoadMelCommandDatabase(const std::string& path)
+{
+    const std::optional<std::string> bytes = readFile(path, kMaxDatabaseBytes + 1);
+    if (!bytes) {
+        commandRecords().fill(CommandFlagRecord{});
+        return LoadResult::cannotOpen;
+    }
+    return ParseMelCommandDatabase(*bytes);
+}
+
+LoadResult ParseMelCommandDatabase(std::string_view bytes)
+{
+    auto& records = commandRecords();
+    records.fill(CommandFlagRecord{});
+    LittleEndianReader reader(bytes);
+    std::int16_t recordCount = 0;
+    if (!reader.read(recordCount))
+        return LoadResult::damaged;
+    bool sound = recordCount >= 0 && recordCount <= kMaxCommandRecords;
+    const int recordsToRead = std::clamp<int>(recordCount, 0, kMaxCommandRecords);
+    bool truncated = false;
+    for (int k = 0; k < recordsToRead && !truncated; ++k) {
+        if (!readRecord(reader, records[static_cast<std::size_t>(k)], truncated))
+            sound = false;
+    }
+    // Records past the table's room, or bytes after the last record, are ignored.
+    if (!reader.atEnd())
+        sound = false;
+    return sound ? LoadResult::ok : LoadResult::damaged;
+}
+
+const CommandFlagRecord& GetCommandFlagRecord(int commandIndex)
+{
+    static const CommandFlagRecord empty{};
+    if (commandIndex < 0 || commandIndex >= kMelCommandCount)
+        return empty;
+    return commandRecords()[static_cast<std::size_t>(commandIndex)];
+}
+
+std::vector<TypedFlag> CommandTypedFlags(const char* commandName)
+{
+    std::vector<TypedFlag> flags;
+    const int index = FindMelCommand(commandName);
+    if (index < 0)
+        return flags;
+    const CommandFlagRecord& record = GetCommandFlagRecord(index);
+    for (int j = 0; j < record.pairCount; ++j) {
+        const FlagPair& pair = record.pairs[static_cast<std::size_t>(j)];
+        if (pair.typeIndex == mel_type::kNone)
+            continue;
+        const mel_detail::FlagNames names = mel_detail::splitFlag(kMelFlags[pair.flagIndex]);
+        flags.push_back({static_cast<int>(flags.size()), std::string(names.shortName),
+                         std::string(names.longName), pair.typeIndex, kMelFlagTypes[pair.typeIndex]});
+    }
+    return flags;
+}
+
+MelDatabaseLoad LoadMelDatabases(const std::string& installDir)
+{
+    MelDatabaseLoad result;
+    result.words = LoadMelCommandWords(installDir + kMelCommandWordsFile);
+    result.records = LoadMelCommandDatabase(installDir + kMelCommandDatabaseFile);
+    return result;
+}
+
+} // namespace orv

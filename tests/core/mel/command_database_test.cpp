@@ -1,0 +1,242 @@
+// The command database loaders on the shipped files, on small hand-made files and on
+// damaged ones, and the typed-flag query the grid and the export share.
+#include "mel/CommandDatabase.h"
+#include "mel/MelVocabulary.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFile {
+public:
+    explicit TempFile(const std::string& bytes)
+        : m_path(fs::temp_directory_path() / ("orvante_mel_" + std::to_string(++s_counter) + "_"
+                                               + std::to_string(::getpid())))
+    {
+        std::ofstream(m_path, std::ios::binary) << bytes;
+    }
+    ~TempFile() { fs::remove(m_path); }
+    std::string path() const { return m_path.string(); }
+
+private:
+    static inline int s_counter = 0;
+    fs::path m_path;
+};
+
+std::string le16(int value)
+{
+    const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(value));
+    return {static_cast<char>(v & 0xff), static_cast<char>(v >> 8)};
+}
+
+// A melcmd.dat image from records of (flag, type) pairs.
+std::string database(const std::vector<std::vector<std::pair<int, int>>>& records)
+{
+    std::string bytes = le16(static_cast<int>(records.size()));
+    for (const auto& record : records) {
+        bytes += le16(7) + le16(static_cast<int>(record.size()));
+        for (const auto& [flag, type] : record)
+            bytes += le16(flag) + le16(type);
+    }
+    return bytes;
+}
+
+bool word(const char* text, int length) { return IsMelCommandWord(text, length); }
+
+class CommandDatabaseTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        FreeMelCommandWords();
+        LoadMelCommandDatabase(std::string(ORVANTE_DATABASE_DIR) + "/melcmd.dat");
+    }
+};
+
+TEST_F(CommandDatabaseTest, TwoWordListWithLfAndWithCrLf)
+{
+    for (const std::string content : {"about\naddAttr\n", "about\r\naddAttr\r\n"}) {
+        TempFile file(content);
+        ASSERT_EQ(LoadMelCommandWords(file.path()), LoadResult::ok);
+        EXPECT_TRUE(word("addAttrX", 7));
+        EXPECT_FALSE(word("addAttrX", 8));
+        EXPECT_FALSE(word("add", 3));
+        EXPECT_TRUE(word("about", 5));
+        EXPECT_FALSE(word("abou", 4));
+        EXPECT_FALSE(word("about\r", 6));
+    }
+}
+
+TEST_F(CommandDatabaseTest, WordListOfAnyShapeLoadsSafely)
+{
+    const std::string longWord(300, 'q');
+    const struct { std::string content; LoadResult result; std::vector<std::string> words; } cases[] = {
+        {"", LoadResult::ok, {}},
+        {"about addAttr\taffects\n", LoadResult::ok, {"about", "addAttr", "affects"}},
+        {"about\naddAttr", LoadResult::ok, {"about", "addAttr"}},
+        {"\n\n\r\n  about  \n", LoadResult::ok, {"about"}},
+        {"about\n" + longWord + "\nxform\n", LoadResult::damaged, {"about", "xform"}},
+        {"xform\nabout\n", LoadResult::damaged, {"about", "xform"}},
+        {std::string(255, 'b') + "\n", LoadResult::ok, {std::string(255, 'b')}},
+    };
+    for (const auto& c : cases) {
+        TempFile file(c.content);
+        EXPECT_EQ(LoadMelCommandWords(file.path()), c.result) << c.content.substr(0, 40);
+        for (const std::string& w : c.words)
+            EXPECT_TRUE(word(w.data(), static_cast<int>(w.size()))) << w;
+        EXPECT_FALSE(word(longWord.data(), static_cast<int>(longWord.size())));
+        EXPECT_FALSE(word("", 0));
+    }
+}
+
+TEST_F(CommandDatabaseTest, MissingWordListLeavesNoWords)
+{
+    TempFile file("about\n");
+    ASSERT_EQ(LoadMelCommandWords(file.path()), LoadResult::ok);
+    EXPECT_EQ(LoadMelCommandWords(file.path() + ".missing"), LoadResult::cannotOpen);
+    EXPECT_FALSE(word("about", 5));
+    ASSERT_EQ(LoadMelCommandWords(file.path()), LoadResult::ok);
+    FreeMelCommandWords();
+    EXPECT_FALSE(word("about", 5));
+}
+
+TEST_F(CommandDatabaseTest, ShippedFilesLoad)
+{
+    const MelDatabaseLoad load = LoadMelDatabases(std::string(ORVANTE_DATABASE_DIR) + "/..");
+    EXPECT_EQ(load.words, LoadResult::ok);
+    EXPECT_EQ(load.records, LoadResult::ok);
+    EXPECT_TRUE(word("showWindow", 10));
+    for (int i = 0; i < kMelCommandCount; ++i) {
+        const std::string name = kMelCommands[i];
+        ASSERT_TRUE(word(name.data(), static_cast<int>(name.size()))) << name;
+    }
+    const MelDatabaseLoad missing = LoadMelDatabases("/nonexistent-orvante-install");
+    EXPECT_EQ(missing.words, LoadResult::cannotOpen);
+    EXPECT_EQ(missing.records, LoadResult::cannotOpen);
+    EXPECT_TRUE(CommandTypedFlags("button").empty());
+}
+
+TEST_F(CommandDatabaseTest, ShippedButtonFlags)
+{
+    ASSERT_EQ(LoadMelCommandDatabase(std::string(ORVANTE_DATABASE_DIR) + "/melcmd.dat"), LoadResult::ok);
+    const std::vector<TypedFlag> flags = CommandTypedFlags("button");
+    ASSERT_EQ(flags.size(), 17u);
+    const struct { int position; const char* shortName; const char* longName; const char* type; } expected[] = {
+        {0, "al", "align", "String"}, {2, "bgc", "backgroundColor", "Float Float Float"},
+        {8, "en", "enable", "on|off"}, {9, "h", "height", "Int"}, {10, "l", "label", "String"},
+        {15, "vis", "visible", "on|off"}, {16, "w", "width", "Int"},
+    };
+    for (const auto& e : expected) {
+        const TypedFlag& flag = flags[static_cast<std::size_t>(e.position)];
+        EXPECT_EQ(flag.position, e.position);
+        EXPECT_EQ(flag.shortName, e.shortName);
+        EXPECT_EQ(flag.longName, e.longName);
+        EXPECT_STREQ(flag.typeText, e.type);
+    }
+    EXPECT_EQ(flags[10].typeIndex, mel_type::kString);
+    EXPECT_TRUE(CommandTypedFlags("Button").empty());
+    EXPECT_TRUE(CommandTypedFlags("showWindow").empty());
+}
+
+TEST_F(CommandDatabaseTest, RecordsFollowTheFile)
+{
+    // Record 0 mixes typed and untyped pairs; record 1 is all untyped.
+    TempFile file(database({{{5, -1}, {10, 46}, {11, -1}, {12, 80}}, {{3, -1}, {4, -1}}}));
+    ASSERT_EQ(LoadMelCommandDatabase(file.path()), LoadResult::ok);
+    const CommandFlagRecord& about = GetCommandFlagRecord(0);
+    EXPECT_EQ(about.field0, 7);
+    ASSERT_EQ(about.pairCount, 4);
+    EXPECT_EQ(about.pairs[1].flagIndex, 10);
+    const std::vector<TypedFlag> flags = CommandTypedFlags("about");
+    ASSERT_EQ(flags.size(), 2u);
+    EXPECT_EQ(flags[0].position, 0);
+    EXPECT_EQ(flags[0].typeIndex, 46);
+    EXPECT_EQ(flags[1].position, 1);
+    EXPECT_STREQ(flags[1].typeText, "on|off");
+    std::string shortName, longName;
+    SplitMelFlag(kMelFlags[12], &shortName, &longName);
+    EXPECT_EQ(flags[1].shortName, shortName);
+    EXPECT_EQ(flags[1].longName, longName);
+    EXPECT_EQ(GetCommandFlagRecord(1).pairCount, 2);
+    EXPECT_TRUE(CommandTypedFlags(kMelCommands[1]).empty());
+    EXPECT_EQ(GetCommandFlagRecord(2).pairCount, 0);
+    EXPECT_EQ(GetCommandFlagRecord(-1).pairCount, 0);
+    EXPECT_EQ(GetCommandFlagRecord(kMelCommandCount).pairCount, 0);
+}
+
+TEST_F(CommandDatabaseTest, ZeroRecordsLeavesEveryCommandWithoutFlags)
+{
+    TempFile file(le16(0));
+    ASSERT_EQ(LoadMelCommandDatabase(file.path()), LoadResult::ok);
+    for (int i = 0; i < kMelCommandCount; ++i)
+        ASSERT_EQ(GetCommandFlagRecord(i).pairCount, 0);
+    EXPECT_EQ(LoadMelCommandDatabase(file.path() + ".missing"), LoadResult::cannotOpen);
+    EXPECT_TRUE(CommandTypedFlags("button").empty());
+}
+
+TEST_F(CommandDatabaseTest, DamagedDatabasesKeepWhatIsValid)
+{
+    const std::string twoRecords = database({{{1, 4}, {2, 16}}, {{3, 46}}});
+    std::string tooManyPairs = le16(1) + le16(0) + le16(300);
+    for (int j = 0; j < 300; ++j)
+        tooManyPairs += le16(j) + le16(16);
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::vector<int> pairCounts;  // of records 0, 1, 2 after loading
+    } cases[] = {
+        {"empty file", "", {0, 0, 0}},
+        {"one byte", "\x01", {0, 0, 0}},
+        {"truncated inside a pair", twoRecords.substr(0, twoRecords.size() - 3), {2, 0, 0}},
+        {"truncated inside a header", twoRecords.substr(0, 2 + 4 + 8 + 2), {2, 0, 0}},
+        {"count larger than the records", le16(3) + twoRecords.substr(2), {2, 1, 0}},
+        {"negative record count", le16(-5) + twoRecords.substr(2), {0, 0, 0}},
+        {"negative pair count", le16(1) + le16(0) + le16(-2), {0, 0, 0}},
+        {"more than 256 pairs", tooManyPairs, {256, 0, 0}},
+        {"flag index outside the table", database({{{kMelFlagCount, 4}, {2, 16}, {-3, 4}}}), {1, 0, 0}},
+        {"type index outside the table", database({{{1, kMelFlagTypeCount}, {2, -2}, {3, -1}}}), {1, 0, 0}},
+        {"bytes after the last record", twoRecords + "xy", {2, 1, 0}},
+    };
+    for (const auto& c : cases) {
+        TempFile file(c.bytes);
+        EXPECT_EQ(LoadMelCommandDatabase(file.path()), LoadResult::damaged) << c.what;
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(GetCommandFlagRecord(k).pairCount, c.pairCounts[static_cast<std::size_t>(k)]) << c.what << " " << k;
+    }
+}
+
+TEST_F(CommandDatabaseTest, PairsBeyondTheRoomAreSkippedWithoutLosingTheNextRecord)
+{
+    std::string bytes = le16(2) + le16(0) + le16(258);
+    for (int j = 0; j < 258; ++j)
+        bytes += le16(j) + le16(16);
+    bytes += le16(0) + le16(1) + le16(99) + le16(46);
+    TempFile file(bytes);
+    EXPECT_EQ(LoadMelCommandDatabase(file.path()), LoadResult::damaged);
+    EXPECT_EQ(GetCommandFlagRecord(0).pairCount, 256);
+    EXPECT_EQ(GetCommandFlagRecord(0).pairs[255].flagIndex, 255);
+    ASSERT_EQ(GetCommandFlagRecord(1).pairCount, 1);
+    EXPECT_EQ(GetCommandFlagRecord(1).pairs[0].flagIndex, 99);
+}
+
+TEST_F(CommandDatabaseTest, MoreRecordsThanTheTableHoldsAreIgnored)
+{
+    std::string bytes = le16(kMaxCommandRecords + 10);
+    for (int k = 0; k < kMaxCommandRecords + 10; ++k)
+        bytes += le16(0) + le16(1) + le16(k % kMelFlagCount) + le16(16);
+    TempFile file(bytes);
+    EXPECT_EQ(LoadMelCommandDatabase(file.path()), LoadResult::damaged);
+    EXPECT_EQ(GetCommandFlagRecord(kMelCommandCount - 1).pairs[0].flagIndex, kMelCommandCount - 1);
+}
+
+} // namespace
+} // namespace orv

@@ -1,0 +1,648 @@
+#!/usr/bin/env python3
+"""Generates the built-in MEL tables (core/mel/MelTables.cpp) and the command database files
+(data/Database/melcmd.dat, data/Database/MEL Commands.txt) from the command help dataset.
+
+Usage: gen_mel_tables.py [--data FOLDER] [--out REPO] [--verify]
+  --data    the dataset folder (default: $ORVANTE_MEL_DATASET, else ../shared/data beside
+            the repository)
+  --out     the repository to write into (default: the one holding this script)
+  --verify  write nothing; exit 1 when the committed files differ from what would be written,
+            77 (a skip for the tests) when there is no dataset folder
+
+Every fact the tables must satisfy is checked; a fact that does not hold is named and the
+script exits 1 without writing anything. The build never runs this script.
+"""
+
+import argparse
+import os
+import struct
+import sys
+from collections import Counter
+
+REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+# ---------------------------------------------------------------------------------------------
+# Fixed content
+
+KEYWORDS = ["break", "case", "continue", "default", "do", "else", "false", "float", "for",
+            "global", "if", "in", "int", "matrix", "no", "off", "on", "proc", "return", "string",
+            "switch", "true", "vector", "while", "yes"]
+BOOLEAN_WORDS = ["on", "off", "true", "false", "1", "0"]
+
+FLAG_TYPES = [
+    "(multi-use)", "Angle", "Angle Angle", "Angle Angle Angle", "Float", "Float (multi-use)",
+    "Float Float", "Float Float (multi-use)", "Float Float Float",
+    "Float Float Float (multi-use)", "Float Float Float Float", " ".join(["Float"] * 16),
+    "FloatRange", "FloatRange (multi-use)", "IndexRange", "IndexRange (multi-use)", "Int",
+    "Int (multi-use)", "Int Float (multi-use)", "Int Float Float Float",
+    "Int Float Float Float (multi-use)", "Int Int", "Int Int (multi-use)", "Int Int Float",
+    "Int Int Float Float Float", "Int Int Int", "Int Int Int (multi-use)", "Int Int Int Int",
+    "Int Int Int Int Int", "Int Int Int Int Int Int", "Int Name", "Int String",
+    "Int String (multi-use)", "Int String Int (multi-use)", "Int on|off",
+    "Int on|off String String String String", "Length", "Length (multi-use)", "Length Length",
+    "Length Length Length", "Length Length Length (multi-use)",
+    "Length Length Length Length (multi-use)", "Length Length Length Length Length", "Name",
+    "Name (multi-use)", "Name String", "String", "String (multi-use)",
+    "String Float (multi-use)", "String Float Float", "String Int", "String Int (multi-use)",
+    "String Int Int", "String String", "String String (multi-use)", "String String Int",
+    "String String Int (multi-use)", "String String Int Int (multi-use)",
+    "String String Int String (multi-use)", "String String String",
+    "String String String String", "String String String String String",
+    "String String String String String String", "String String on|off",
+    "String UnsignedIntAsPtr String Float (multi-use)", "String on|off", "String[...]", "Time",
+    "Time (multi-use)", "TimeRange", "TimeRange (multi-use)", "UnsignedInt",
+    "UnsignedInt (multi-use)", "UnsignedInt UnsignedInt", "UnsignedIntAsPtr",
+    "UnsignedIntAsPtr (multi-use)", "UnsignedIntAsPtr Float (multi-use)",
+    "UnsignedIntAsPtr Length (multi-use)", "UnsignedIntAsPtr String (multi-use)",
+    "UnsignedIntAsPtr UnsignedIntAsPtr UnsignedIntAsPtr", "on|off", "on|off (multi-use)",
+    "on|off Int", "on|off String Int", "on|off String String String String (multi-use)",
+    "on|off on|off", "on|off on|off on|off", "on|off on|off on|off on|off",
+    "on|off on|off on|off on|off on|off", " ".join(["on|off"] * 7)]
+
+COMMAND_COUNT = 765
+FLAG_COUNT = 3762
+
+# Command indexes the rest of the system relies on.
+COMMAND_INDEXES = {
+    "about": 0, "addAttr": 1, "addPP": 2, "affectedNet": 3, "affects": 4, "aimConstraint": 5,
+    "button": 58, "checkBox": 69, "columnLayout": 91, "floatField": 220, "floatSlider": 223,
+    "intField": 286, "intSlider": 289, "radioButton": 545, "radioCollection": 547,
+    "rowLayout": 585, "scrollField": 606, "separator": 619, "setParent": 633, "text": 704,
+    "textField": 706, "textScrollList": 709, "window": 756, "wrinkle": 761,
+    "wrinkleContext": 762, "writeTake": 763, "xform": 764}
+
+EMPTY_LONG_ENTRIES = ["-add-", "-all-", "-and-", "-by-", "-dc-", "-fit-", "-hh-", "-ix-", "-iy-",
+                      "-off-", "-on-", "-ox-", "-oy-", "-rgb-", "-src-", "-t-", "-top-", "-up-",
+                      "-x-", "-y-", "-z-"]
+FIRST_FLAGS = ["-a-abort", "-a-above", "-a-absolute"]
+LAST_FLAGS = ["-zm-zoom", "-zs-zoomScale", "-zso-zeroScaleOrient", "-ztp-zeroTransformPivots"]
+NAMED_FLAGS = ["-key-toBeRemovedInFutureMayaRelease", "-a-axis", "-a-showAllToggleMenus", "-aa-affectsActive", "-aa-aimAxis", "-w-width",
+               "-ztp-zeroTransformPivots"]
+LONGEST_LONG_NAME = "toBeRemovedInFutureMayaRelease"
+# Commands the facts name without giving their index.
+NAMED_COMMANDS = ["air", "arcLenDimContext", "arclen", "blend2", "changeSubdivComponentDisplayLevel",
+                  "dgInfo", "dgdirty", "ls", "view2dToolCtx"]
+
+REQUIRED_ENTRIES = EMPTY_LONG_ENTRIES + FIRST_FLAGS + LAST_FLAGS + NAMED_FLAGS
+
+# Distinct-name figures the table aims at (reported, not required).
+TARGET_DISTINCT_SHORT = 1686
+TARGET_DISTINCT_LONG = 3514
+TARGET_SHORT_REPEATS = {"s": 46, "c": 42, "a": 24}
+
+# Where the designer reads each typed flag of its 14 commands.
+DESIGNER_POSITIONS = {
+    "button": {0: "-al-align", 2: "-bgc-backgroundColor", 8: "-en-enable", 9: "-h-height",
+               10: "-l-label", 15: "-vis-visible", 16: "-w-width"},
+    "text": {0: "-al-align", 7: "-en-enable", 9: "-h-height", 10: "-l-label",
+             15: "-vis-visible", 16: "-w-width"},
+    "checkBox": {0: "-al-align", 9: "-en-enable", 10: "-h-height", 11: "-l-label",
+                 19: "-vis-visible", 20: "-w-width"},
+    "columnLayout": {0: "-adj-adjustableColumn", 2: "-bgc-backgroundColor",
+                     4: "-cat-columnAttach", 5: "-co-columnOffset", 6: "-cw-columnWidth",
+                     11: "-en-enable", 12: "-h-height", 15: "-rs-rowSpacing",
+                     17: "-vis-visible", 18: "-w-width"},
+    "rowLayout": {8: "-bgc-backgroundColor", 30: "-cw1-columnWidth1", 31: "-cw2-columnWidth2",
+                  32: "-cw3-columnWidth3", 33: "-cw4-columnWidth4", 34: "-cw5-columnWidth5",
+                  35: "-cw6-columnWidth6", 40: "-en-enable", 41: "-h-height",
+                  43: "-nc-numberOfColumns", 47: "-vis-visible", 48: "-w-width"},
+    "intSlider": {8: "-en-enable", 9: "-h-height", 10: "-hr-horizontal", 18: "-vis-visible",
+                  19: "-w-width"},
+    "floatSlider": {8: "-en-enable", 9: "-h-height", 10: "-hr-horizontal",
+                    18: "-vis-visible", 19: "-w-width"},
+    "separator": {6: "-en-enable", 7: "-h-height", 8: "-hr-horizontal", 13: "-vis-visible",
+                  14: "-w-width"},
+    "textField": {8: "-en-enable", 9: "-ed-editable", 12: "-h-height",
+                  13: "-ip-insertionPosition", 14: "-it-insertText", 18: "-tx-text",
+                  20: "-vis-visible", 21: "-w-width"},
+    "intField": {9: "-en-enable", 10: "-ed-editable", 11: "-h-height", 19: "-v-value",
+                 20: "-vis-visible", 21: "-w-width"},
+    "floatField": {9: "-en-enable", 10: "-ed-editable", 11: "-h-height", 16: "-pre-precision",
+                   20: "-v-value", 21: "-vis-visible", 22: "-w-width"},
+    "scrollField": {9: "-en-enable", 10: "-ed-editable", 12: "-h-height",
+                    13: "-ip-insertionPosition", 14: "-it-insertText", 19: "-tx-text",
+                    21: "-vis-visible", 22: "-w-width"},
+    "textScrollList": {14: "-en-enable", 16: "-h-height", 27: "-vis-visible", 28: "-w-width"},
+    "window": {0: "-bgc-backgroundColor", 3: "-h-height", 4: "-tbm-titleBarMenu",
+               7: "-le-leftEdge", 10: "-mnb-minimizeButton", 12: "-mxb-maximizeButton",
+               14: "-rtf-resizeToFitChildren", 15: "-s-sizeable", 16: "-t-title",
+               17: "-tb-titleBar", 18: "-te-topEdge", 19: "-tlb-toolbox",
+               20: "-tlc-topLeftCorner", 22: "-vis-visible", 23: "-w-width",
+               24: "-wh-widthHeight"},
+}
+
+# The worked export example: (command, {position: value}) -> the line it must give.
+EXPORT_EXAMPLE = [
+    ("window", {3: "240", 23: "320"}, "window -height 240 -width 320;"),
+    ("columnLayout", {6: "W", 12: "H", 18: "W"}, "columnLayout -columnWidth W -height H -width W;"),
+    ("button", {9: "28", 10: "Button0", 16: "80"}, 'button -height 28 -label "Button0" -width 80;'),
+]
+
+# Flags that later releases added to the controls; the older tables lack them.
+LATER_FLAGS = {"enableBackground", "preventOverride", "visibleChangeCommand", "dropRectCallback",
+               "hyperlink", "actionIsSubstitute", "actOnPress",
+               "alwaysInvokeEnterCommandOnReturn", "fullPathName", "isObscured",
+               "highlightColor", "statusBarMessage", "noBackground"}
+
+# Commands of later releases (asset, container, cache, viewport and pipeline tools), and
+# internal or test commands; chosen only when the counts need them.
+LATER_COMMANDS = {
+    "aaf2fcp", "addExtension", "deleteExtension", "adskAsset", "adskAssetLibrary",
+    "adskAssetList", "adskAssetListUI", "agFormatIn", "agFormatOut", "allNodeTypes",
+    "assignViewportFactories", "cacheFile", "cacheFileCombine", "cacheFileMerge",
+    "cacheFileTrack", "cameraSet", "container", "containerBind", "containerProxy",
+    "containerPublish", "containerTemplate", "containerView", "copyDeformerWeights",
+    "deformerWeights", "dirmap", "dockControl", "fileDialog2", "flagTest", "dynTestData",
+    "hikGlobals", "hudButton", "hudSlider", "hudSliderButton", "licenseCheck", "menuSet",
+    "menuSetPref", "nBase", "nParticle", "nodeTreeLister", "ogs", "ogsRender", "ogsdebug",
+    "openGLExtension", "polyCacheMonitor", "renderPassRegistry", "renderSettings",
+    "reorderContainer", "scmh", "selLoadSettings", "setRenderPassType", "shot", "shotRipple",
+    "shotTrack", "sequenceManager", "symmetricModelling", "testPassContribution",
+    "threadCount", "timeCode", "transferShadingSets", "treeView", "truncateHairCache",
+    "webBrowser", "webBrowserPrefs", "preloadRefEd", "projFileViewer", "polySplitCtx2",
+    "texSmudgeUVContext", "itemFilterAttrOld", "itemFilterOld", "itemFilterRenderOld",
+    "itemFilterTypeOld", "renderLayerPostProcess", "nodePreset", "nodeCast",
+    "dagObjectCompare", "shadingNetworkCompare", "transferAttributes", "polyMultiLayoutUV",
+    "bakePartialHistory", "characterize", "retarget", "iprEngine", "fluidCacheInfo",
+    "truncateFluidCache", "exportEdits", "referenceEdit", "stringArrayIntersector",
+    "dbcount", "dbmessage", "dgtimer", "sceneUIReplacement", "polyCompare", "unfold",
+    "untangleUV", "uvSnapshot", "polyColorSet", "getRenderTasks", "polySelectEditCtx",
+    "convertIffToPsd", "texMoveUVShellContext", "texSelectShortestPathCtx",
+    "polyShortestPathCtx", "scriptTable", "treeLister", "clipSchedulerOutliner",
+    "imfPlugins", "fontAttributes", "scriptEditorInfo"}
+
+
+SKIPPED = 77
+
+
+class FactError(Exception):
+    pass
+
+
+def byte_key(text):
+    return text.encode("ascii")
+
+
+def entry_of(short, long):
+    return "-%s-%s" % (short, long)
+
+
+def split_entry(entry):
+    short, _, long = entry[1:].partition("-")
+    return short, long
+
+
+def map_type(text):
+    """The type index of a help type text, or -1 when the text has no counterpart."""
+    if not text:
+        return -1
+    words = text.split(" (Query Arg")[0].split()
+    words = ["String" if w == "Script" else w for w in words]
+    candidate = " ".join(words)
+    if candidate in FLAG_TYPES:
+        return FLAG_TYPES.index(candidate)
+    # The older release named pointer-sized unsigned arguments UnsignedIntAsPtr.
+    older = " ".join("UnsignedIntAsPtr" if w == "UnsignedInt" else w for w in words)
+    return FLAG_TYPES.index(older) if older in FLAG_TYPES else -1
+
+
+# ---------------------------------------------------------------------------------------------
+# Reading the dataset
+
+def read_dataset(folder):
+    with open(os.path.join(folder, "maya-help-commands.txt"), encoding="ascii") as f:
+        all_names = [line.strip() for line in f if line.strip()]
+    flags = {}
+    with open(os.path.join(folder, "maya-help-flags.tsv"), encoding="ascii") as f:
+        header = f.readline().rstrip("\n").split("\t")
+        if header != ["command", "short", "long", "type"]:
+            raise FactError("the flags file has the columns command, short, long, type")
+        for line in f:
+            command, short, long, type_text = line.rstrip("\n").split("\t")
+            flags.setdefault(command, []).append((short, long, type_text))
+    return all_names, flags
+
+
+def flag_breaks_facts(entry):
+    """Whether an entry would break a stated fact of the flag table (the older release
+    did not have it): order of the first and last entries, name rules, empty long names."""
+    short, long = split_entry(entry)
+    if not (1 <= len(short) <= 3 and short.isalnum() and short.isascii()):
+        return True
+    if long and not (long.isalnum() and long.isascii()):
+        return True
+    if len(long) > len(LONGEST_LONG_NAME) or (len(long) == len(LONGEST_LONG_NAME)
+                                               and long != LONGEST_LONG_NAME):
+        return True
+    if not long and entry not in EMPTY_LONG_ENTRIES:
+        return True
+    key = byte_key(entry)
+    if key < byte_key(FIRST_FLAGS[0]) or key > byte_key(LAST_FLAGS[-1]):
+        return True
+    if byte_key(FIRST_FLAGS[0]) < key < byte_key(FIRST_FLAGS[-1]) and entry not in FIRST_FLAGS:
+        return True
+    if byte_key(LAST_FLAGS[0]) < key < byte_key(LAST_FLAGS[-1]) and entry not in LAST_FLAGS:
+        return True
+    return False
+
+
+def command_name_allowed(name):
+    if not (name.isascii() and all(c.isalpha() or c == "2" for c in name)):
+        return False
+    if len(name) > len("changeSubdivComponentDisplayLevel"):
+        return False
+    return len(name) >= 4 or name in ("ls", "air")
+
+
+def kept_flags(flags):
+    """The flags of one command as the older release lists them."""
+    result = []
+    for short, long, type_text in flags:
+        entry = entry_of(short, long)
+        if long in LATER_FLAGS or flag_breaks_facts(entry):
+            continue
+        result.append((short, long, map_type(type_text)))
+    return result
+
+
+# ---------------------------------------------------------------------------------------------
+# Choosing the commands
+
+class FlagUnion:
+    """The flag table of a set of commands, with the distinct-name figures kept up to date."""
+
+    def __init__(self, fixed_entries):
+        self.users = Counter()
+        self.short_entries = Counter()
+        self.long_entries = Counter()
+        for entry in fixed_entries:
+            self._add(entry)
+
+    def _add(self, entry):
+        self.users[entry] += 1
+        if self.users[entry] == 1:
+            short, long = split_entry(entry)
+            self.short_entries[short] += 1
+            self.long_entries[long] += 1
+
+    def _remove(self, entry):
+        self.users[entry] -= 1
+        if self.users[entry] == 0:
+            del self.users[entry]
+            short, long = split_entry(entry)
+            self.short_entries[short] -= 1
+            if not self.short_entries[short]:
+                del self.short_entries[short]
+            self.long_entries[long] -= 1
+            if not self.long_entries[long]:
+                del self.long_entries[long]
+
+    def add_command(self, entries):
+        for entry in entries:
+            self._add(entry)
+
+    def remove_command(self, entries):
+        for entry in entries:
+            self._remove(entry)
+
+    def figures(self):
+        return {"entries": len(self.users), "short": len(self.short_entries),
+                "long": len(self.long_entries),
+                **{"short " + s: self.short_entries.get(s, 0) for s in TARGET_SHORT_REPEATS}}
+
+    def cost(self):
+        f = self.figures()
+        cost = 1000 * abs(f["entries"] - FLAG_COUNT)
+        cost += 100000 * sum(1 for e in REQUIRED_ENTRIES if e not in self.users)
+        cost += 3 * abs(f["short"] - TARGET_DISTINCT_SHORT)
+        cost += 3 * abs(f["long"] - TARGET_DISTINCT_LONG)
+        for s, n in TARGET_SHORT_REPEATS.items():
+            cost += 10 * abs(f["short " + s] - n)
+        return cost
+
+
+def choose_commands(candidates, entries_of, fixed_entries):
+    """Picks COMMAND_COUNT commands: the named ones at their indexes, the others so that the
+    flag table comes out at FLAG_COUNT entries and near the distinct-name figures, preferring
+    commands of the older releases."""
+    anchors = sorted(COMMAND_INDEXES.items(), key=lambda item: item[1])
+    for name in list(COMMAND_INDEXES) + NAMED_COMMANDS:
+        if name not in candidates:
+            raise FactError('the command "%s" is in the dataset with its flags' % name)
+    groups = []  # (needed count, candidates strictly between two anchors)
+    bounds = [(None, -1)] + anchors + [(None, COMMAND_COUNT)]
+    for (low_name, low_index), (high_name, high_index) in zip(bounds, bounds[1:]):
+        pool = [c for c in candidates if c not in COMMAND_INDEXES and c not in NAMED_COMMANDS
+                and (low_name is None or byte_key(c) > byte_key(low_name))
+                and (high_name is None or byte_key(c) < byte_key(high_name))]
+        needed = high_index - low_index - 1 - sum(
+            1 for c in NAMED_COMMANDS if (low_name is None or byte_key(c) > byte_key(low_name))
+            and (high_name is None or byte_key(c) < byte_key(high_name)))
+        if needed > len(pool):
+            raise FactError('%d commands fit between "%s" and "%s" (found %d)'
+                            % (needed, low_name, high_name, len(pool)))
+        groups.append((needed, pool))
+
+    union = FlagUnion(fixed_entries)
+    chosen = set(COMMAND_INDEXES) | set(NAMED_COMMANDS)
+    for name in chosen:
+        union.add_command(entries_of[name])
+    for needed, pool in groups:
+        # Older commands first, then those that share most of their flags with others.
+        ordered = sorted(pool, key=lambda c: (c in LATER_COMMANDS, len(entries_of[c]), byte_key(c)))
+        for name in ordered[:needed]:
+            chosen.add(name)
+            union.add_command(entries_of[name])
+
+    def penalty(name):
+        return 4 if name in LATER_COMMANDS else 0
+
+    cost = union.cost() + sum(penalty(c) for c in chosen)
+    improved = True
+    while improved:
+        improved = False
+        for _, pool in groups:
+            inside = [c for c in pool if c in chosen]
+            outside = [c for c in pool if c not in chosen]
+            for out_name in inside:
+                if out_name not in chosen:
+                    continue
+                for in_name in outside:
+                    if in_name in chosen:
+                        continue
+                    union.remove_command(entries_of[out_name])
+                    union.add_command(entries_of[in_name])
+                    new_cost = union.cost() + sum(penalty(c) for c in chosen) \
+                        - penalty(out_name) + penalty(in_name)
+                    if new_cost < cost:
+                        chosen.discard(out_name)
+                        chosen.add(in_name)
+                        cost = new_cost
+                        improved = True
+                        break
+                    union.remove_command(entries_of[in_name])
+                    union.add_command(entries_of[out_name])
+    return sorted(chosen, key=byte_key), union
+
+
+# ---------------------------------------------------------------------------------------------
+# Building the tables
+
+def designer_record(name, flags):
+    """Orders a designer command's typed flags so that each stands at its position; the
+    untyped flags keep their places."""
+    wanted = DESIGNER_POSITIONS[name]
+    typed = [f for f in flags if f[2] != -1]
+    by_entry = {entry_of(s, l): (s, l, t) for s, l, t in typed}
+    slots = [None] * len(typed)
+    for position, entry in wanted.items():
+        if entry not in by_entry:
+            raise FactError('"%s" has the typed flag "%s"' % (name, entry))
+        if position >= len(slots):
+            raise FactError('"%s" has a typed flag at position %d' % (name, position))
+        slots[position] = by_entry[entry]
+    rest = iter(f for f in typed if entry_of(f[0], f[1]) not in wanted.values())
+    slots = [slot if slot is not None else next(rest) for slot in slots]
+    ordered = iter(slots)
+    return [f if f[2] == -1 else next(ordered) for f in flags]
+
+
+def build(folder):
+    all_names, dataset = read_dataset(folder)
+    if all_names != sorted(all_names, key=byte_key):
+        raise FactError("the dataset's command list is in byte order")
+
+    commands = {name: kept_flags(flags) for name, flags in dataset.items()
+                if command_name_allowed(name)}
+    entries_of = {name: sorted({entry_of(s, l) for s, l, _ in flags}, key=byte_key)
+                  for name, flags in commands.items()}
+    dataset_entries = {e for entries in entries_of.values() for e in entries}
+    # Entries the facts name but the dataset lacks stand in the flag table alone.
+    added = sorted({e for e in REQUIRED_ENTRIES if e not in dataset_entries}, key=byte_key)
+    chosen, union = choose_commands(sorted(commands, key=byte_key), entries_of, added)
+
+    flag_table = sorted(union.users, key=byte_key)
+    flag_index = {e: i for i, e in enumerate(flag_table)}
+    records = []
+    for name in chosen:
+        flags = commands[name]
+        if name in DESIGNER_POSITIONS:
+            flags = designer_record(name, flags)
+        records.append([(flag_index[entry_of(s, l)], t) for s, l, t in flags])
+
+    tables = {"keywords": KEYWORDS, "booleans": BOOLEAN_WORDS, "commands": chosen,
+              "flags": flag_table, "types": FLAG_TYPES, "records": records,
+              "words": sorted(set(all_names), key=byte_key), "added": added,
+              "figures": union.figures()}
+    check_facts(tables)
+    return tables
+
+
+# ---------------------------------------------------------------------------------------------
+# Checking the facts
+
+def typed_flags(tables, command):
+    index = tables["commands"].index(command)
+    return [(tables["flags"][f], t) for f, t in tables["records"][index] if t != -1]
+
+
+def export_line(tables, command, values):
+    line = command + " "
+    for position, (entry, type_index) in enumerate(typed_flags(tables, command)):
+        value = values.get(position, "")
+        if value:
+            long = split_entry(entry)[1]
+            line += ('-%s "%s" ' if type_index == 46 else "-%s %s ") % (long, value)
+    return line.rstrip() + ";"
+
+
+def check_facts(tables):
+    failures = []
+
+    def fact(holds, text):
+        if not holds:
+            failures.append(text)
+
+    commands, flags, types = tables["commands"], tables["flags"], tables["types"]
+    for label, table in (("keyword", tables["keywords"]), ("command", commands),
+                         ("flag", flags), ("flag type", types), ("command word", tables["words"])):
+        fact(table == sorted(table, key=byte_key), "the %s table is in unsigned byte order" % label)
+        fact(len(set(table)) == len(table), "the %s table has no repeated entry" % label)
+    fact(len(tables["keywords"]) == 25, "25 keywords")
+    fact(len(commands) == COMMAND_COUNT, "%d commands" % COMMAND_COUNT)
+    fact(len(flags) == FLAG_COUNT, "%d flag entries" % FLAG_COUNT)
+    fact(len(types) == 90, "90 flag types")
+    fact(len(tables["booleans"]) == 6, "six boolean words")
+    fact(types[11] == " ".join(["Float"] * 16) and types[89] == " ".join(["on|off"] * 7)
+         and types[46] == "String" and types[47] == "String (multi-use)" and types[80] == "on|off",
+         "the flag types 11, 46, 47, 80 and 89")
+
+    for name, index in COMMAND_INDEXES.items():
+        fact(index < len(commands) and commands[index] == name,
+             '"%s" has the command index %d' % (name, index))
+    fact("showWindow" not in commands, '"showWindow" is not in the command table')
+    fact("showWindow" in tables["words"], '"showWindow" is in the command word list')
+    fact(set(commands) <= set(tables["words"]), "every command is in the command word list")
+    for before, after in (("arcLenDimContext", "arclen"), ("dgInfo", "dgdirty")):
+        fact(before in commands and after in commands
+             and commands.index(before) < commands.index(after),
+             '"%s" precedes "%s"' % (before, after))
+    fact(all(2 <= len(c) <= 33 and all(ch.isalpha() or ch == "2" for ch in c) for c in commands),
+         "command names are 2 to 33 letters or the digit 2")
+    fact(sorted(c for c in commands if len(c) < 4) == ["air", "ls"],
+         '"ls" and "air" are the shortest command names')
+    fact([c for c in commands if len(c) == 33] == ["changeSubdivComponentDisplayLevel"],
+         '"changeSubdivComponentDisplayLevel" is the longest command name')
+    fact("blend2" in commands and "view2dToolCtx" in commands,
+         '"blend2" and "view2dToolCtx" are commands')
+
+    fact(flags[:3] == FIRST_FLAGS, "the first flag entries are " + ", ".join(FIRST_FLAGS))
+    fact(flags[-4:] == LAST_FLAGS, "the last flag entries are " + ", ".join(LAST_FLAGS))
+    empties = [e for e in flags if e.endswith("-") and e.count("-") == 2]
+    fact(empties == EMPTY_LONG_ENTRIES, "the 21 empty-long-name entries are "
+         + " ".join(EMPTY_LONG_ENTRIES))
+    for entry in NAMED_FLAGS:
+        fact(entry in flags, 'the flag table holds "%s"' % entry)
+    if all(e in flags for e in ("-a-axis", "-a-showAllToggleMenus", "-aa-affectsActive")):
+        fact(flags.index("-a-axis") < flags.index("-a-showAllToggleMenus")
+             < flags.index("-aa-affectsActive"),
+             '"-a-axis" precedes "-a-showAllToggleMenus", which precedes "-aa-affectsActive"')
+    shorts = [split_entry(e)[0] for e in flags]
+    longs = [split_entry(e)[1] for e in flags]
+    fact(all(1 <= len(s) <= 3 and s.isalnum() for s in shorts),
+         "short names are 1 to 3 letters or digits")
+    fact(all(len(l) <= 30 and (not l or l.isalnum()) for l in longs),
+         "long names are 0 to 30 letters or digits")
+    fact([l for l in longs if len(l) == 30] == [LONGEST_LONG_NAME],
+         '"%s" is the longest long name' % LONGEST_LONG_NAME)
+    fact(shorts.count("a") == 24, '24 entries have the short name "a"')
+
+    for index, record in enumerate(tables["records"]):
+        fact(len(record) <= 256, 'the record of "%s" has at most 256 pairs' % commands[index])
+        fact(all(0 <= f < len(flags) and -1 <= t < len(types) for f, t in record),
+             'the record of "%s" indexes inside the tables' % commands[index])
+
+    for command, positions in DESIGNER_POSITIONS.items():
+        typed = typed_flags(tables, command)
+        for position, entry in positions.items():
+            fact(position < len(typed) and typed[position][0] == entry,
+                 '"%s" has "%s" at position %d' % (command, entry, position))
+    fact(typed_flags(tables, "button")[10][1] == 46, 'the button\'s label is typed "String"')
+    for command, values, line in EXPORT_EXAMPLE:
+        fact(export_line(tables, command, values) == line, 'the export example gives "%s"' % line)
+
+    if failures:
+        raise FactError("\n".join(failures))
+
+
+# ---------------------------------------------------------------------------------------------
+# Writing
+
+def c_array(name, size, values):
+    lines = ["const char* const %s[%s] = {" % (name, size)]
+    lines += ['    "%s",' % v for v in values]
+    if size != "6":
+        lines.append("    nullptr,")
+    lines.append("};")
+    return "\n".join(lines)
+
+
+def tables_source(tables):
+    parts = [
+        "// The built-in MEL vocabulary. Generated by tools/gen_mel_tables.py from the command",
+        "// help dataset; regenerate rather than edit (melcmd.dat refers to these positions).",
+        '#include "mel/MelVocabulary.h"',
+        "",
+        "namespace orv {",
+        "",
+        c_array("kMelKeywords", "kMelKeywordCount + 1", tables["keywords"]),
+        "",
+        c_array("kMelBooleanWords", "6", tables["booleans"]),
+        "",
+        c_array("kMelCommands", "kMelCommandCount + 1", tables["commands"]),
+        "",
+        c_array("kMelFlags", "kMelFlagCount + 1", tables["flags"]),
+        "",
+        c_array("kMelFlagTypes", "kMelFlagTypeCount + 1", tables["types"]),
+        "",
+        "} // namespace orv",
+        ""]
+    return "\n".join(parts).encode("ascii")
+
+
+def database_bytes(tables):
+    out = bytearray(struct.pack("<h", len(tables["records"])))
+    for record in tables["records"]:
+        out += struct.pack("<hh", 0, len(record))
+        for flag, type_index in record:
+            out += struct.pack("<hh", flag, type_index)
+    return bytes(out)
+
+
+def outputs(tables):
+    return {
+        os.path.join("core", "mel", "MelTables.cpp"): tables_source(tables),
+        os.path.join("data", "Database", "melcmd.dat"): database_bytes(tables),
+        os.path.join("data", "Database", "MEL Commands.txt"):
+            "".join(w + "\n" for w in tables["words"]).encode("ascii"),
+    }
+
+
+def report(tables):
+    f = tables["figures"]
+    print("commands %d, flag entries %d, flag types %d, command words %d"
+          % (len(tables["commands"]), len(tables["flags"]), len(tables["types"]),
+             len(tables["words"])))
+    print("entries added to the flag table alone: " + " ".join(tables["added"]))
+    rows = [("distinct short names", f["short"], TARGET_DISTINCT_SHORT),
+            ("distinct long names", f["long"], TARGET_DISTINCT_LONG)]
+    rows += [('entries with short name "%s"' % s, f["short " + s], n)
+             for s, n in TARGET_SHORT_REPEATS.items()]
+    for label, got, want in rows:
+        print("%-32s %5d (aim %d%s)" % (label, got, want,
+                                         ", met" if got == want else ", off by %+d" % (got - want)))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--data", default=os.environ.get("ORVANTE_MEL_DATASET") or
+                        os.path.join(os.path.dirname(REPO), "shared", "data"))
+    parser.add_argument("--out", default=REPO)
+    parser.add_argument("--verify", action="store_true")
+    args = parser.parse_args()
+    if args.verify and not os.path.isdir(args.data):
+        print("gen_mel_tables: skipped, no dataset folder at %s" % args.data)
+        return SKIPPED
+    try:
+        tables = build(args.data)
+    except FactError as error:
+        print("gen_mel_tables: a fact does not hold:\n" + str(error), file=sys.stderr)
+        return 1
+    except OSError as error:
+        print("gen_mel_tables: cannot read the dataset: %s" % error, file=sys.stderr)
+        return 1
+    report(tables)
+    differ = []
+    for relative, content in outputs(tables).items():
+        path = os.path.join(args.out, relative)
+        if args.verify:
+            try:
+                with open(path, "rb") as f:
+                    same = f.read() == content
+            except OSError:
+                same = False
+            if not same:
+                differ.append(relative)
+        else:
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, "wb") as f:
+                f.write(content)
+    if differ:
+        print("gen_mel_tables: differs from the committed file: " + ", ".join(differ),
+              file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
