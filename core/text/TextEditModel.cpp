@@ -40,6 +40,59 @@ void TextEditModel::onReset()
 {
     m_overwrite = false;
     m_autoIndent = true;
+    m_dragRange.reset();
+}
+
+void TextEditModel::onTextUpdate(const TextBufferWatcher* source, const TextChange* change, unsigned updateFlags,
+                                 int line)
+{
+    TextViewModel::onTextUpdate(source, change, updateFlags, line);
+    if (m_dragRange && change) {
+        const auto shift = [change](TextPos p) {
+            return change->inserted ? shiftForInsert(p, change->start, change->end)
+                                    : shiftForErase(p, change->start, change->end);
+        };
+        m_dragRange = TextRange{shift(m_dragRange->start), shift(m_dragRange->end)};
+    }
+}
+
+void TextEditModel::beginDrag()
+{
+    m_dragRange = selection();
+    m_droppedHere = false;
+    if (m_dragRange->empty())
+        m_dragRange.reset();
+}
+
+bool TextEditModel::dropText(TextPos at, const std::string& text)
+{
+    if (!canEdit())
+        return false;
+    at = buffer()->Clamp(at);
+    if (m_dragRange && m_dragRange->start <= at && at <= m_dragRange->end) {
+        setCursor(at);
+        m_dragRange.reset();
+        return false;
+    }
+    TextPos end;
+    buffer()->InsertTextAt(this, at, text, end, UndoAction::dragAndDrop);
+    setSelection(at, end);
+    m_droppedHere = m_dragRange.has_value();
+    return true;
+}
+
+void TextEditModel::endDrag(bool moved)
+{
+    if (!m_dragRange)
+        return;
+    const TextRange dragged = *m_dragRange;
+    m_dragRange.reset();
+    if (!moved || !canEdit())
+        return;
+    CTextBuffer& text = *buffer();
+    text.OpenUndoGroup(m_droppedHere);
+    text.EraseRange(this, dragged.start, dragged.end, UndoAction::dragAndDrop);
+    text.CloseUndoGroup(this);
 }
 
 bool TextEditModel::canEdit() const

@@ -5,6 +5,7 @@
 
 #include "text/TextViewModel.h"
 
+#include <optional>
 #include <string>
 
 namespace orv {
@@ -49,7 +50,20 @@ public:
     // Deletes the selection with an action of its own group; false without a selection.
     bool deleteSelection(UndoAction action);
 
+    // Drag and drop of text. The selection becomes the dragged range of this view; it
+    // follows later changes of the text until the drag ends.
+    void beginDrag();
+    bool isDragSource() const { return m_dragRange.has_value(); }
+    // A drop inserts the text at a position (action 7) and selects it; a drop into this
+    // view's own dragged selection only moves the cursor and cancels the drag.
+    bool dropText(TextPos at, const std::string& text);
+    // The end of a drag from this view: a move deletes the dragged range (action 7); a move
+    // within this view undoes together with its drop.
+    void endDrag(bool moved);
+
     void AfterEdit(UndoAction action, const std::string& text) override;
+    void onTextUpdate(const TextBufferWatcher* source, const TextChange* change, unsigned updateFlags,
+                      int line) override;
 
 protected:
     void onReset() override;
@@ -67,6 +81,8 @@ private:
     TextPos previousTabStopLeft() const;
 
     Clipboard* m_clipboard = nullptr;
+    std::optional<TextRange> m_dragRange;
+    bool m_droppedHere = false;
     bool m_overwrite = false;
     bool m_autoIndent = true;
 };

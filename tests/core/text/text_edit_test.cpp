@@ -251,3 +251,52 @@ TEST_F(Edit, AnotherViewsPositionsFollowTheChange)
 }
 
 } // namespace
+
+namespace {
+
+class DragAndDrop : public Edit {};
+
+TEST_F(DragAndDrop, AMoveWithinTheViewInsertsSelectsAndDeletesTheSourceInOneUndo)
+{
+    load("one two three");
+    edit.setSelection({4, 0}, {8, 0});  // "two "
+    edit.beginDrag();
+    ASSERT_TRUE(edit.dropText({13, 0}, " two"));
+    EXPECT_EQ(edit.selectedText(), " two");
+    edit.endDrag(true);
+    EXPECT_EQ(lines(), std::vector<std::string>{"one three two"});
+    EXPECT_EQ(buffer.UndoCaption(), "Drag And Drop");
+    edit.undo();
+    EXPECT_EQ(lines(), std::vector<std::string>{"one two three"});
+}
+
+TEST_F(DragAndDrop, ADropIntoTheDraggedSelectionOnlyMovesTheCursor)
+{
+    load("one two three");
+    edit.setSelection({4, 0}, {7, 0});
+    edit.beginDrag();
+    EXPECT_FALSE(edit.dropText({5, 0}, "two"));
+    edit.endDrag(true);
+    EXPECT_EQ(lines(), std::vector<std::string>{"one two three"});
+    EXPECT_EQ(edit.cursor(), (TextPos{5, 0}));
+    EXPECT_FALSE(buffer.HasUndo());
+}
+
+TEST_F(DragAndDrop, ACopyToAnotherViewLeavesTheSource)
+{
+    load("abc\r\nxyz");
+    TextEditModel other(&buffer);
+    edit.setSelection({0, 1}, {3, 1});
+    edit.beginDrag();
+    ASSERT_TRUE(other.dropText({0, 0}, "xyz"));
+    edit.endDrag(false);
+    EXPECT_EQ(lines(), (std::vector<std::string>{"xyzabc", "xyz"}));
+    // A move from the other view deletes the source range, which followed the drop.
+    edit.setSelection({0, 1}, {3, 1});
+    edit.beginDrag();
+    other.dropText({3, 0}, "xyz");
+    edit.endDrag(true);
+    EXPECT_EQ(lines(), (std::vector<std::string>{"xyzxyzabc", ""}));
+}
+
+} // namespace
