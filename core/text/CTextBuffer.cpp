@@ -8,8 +8,6 @@
 
 namespace orv {
 
-void TextBufferWatcher::AfterEdit(UndoAction, const std::string&) {}
-
 CTextBuffer::CTextBuffer()
 {
     m_lines.emplace_back();

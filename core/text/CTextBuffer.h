@@ -42,7 +42,7 @@ public:
     std::string CopyRange(TextPos start, TextPos end, std::string_view separator = "\r\n") const;
 
     // Lifecycle.
-    void CreateEmpty(LineEnd style = LineEnd::dos);
+    void CreateEmpty(LineEnd style = LineEnd::crLf);
     // `style` -1 detects the style from the file. On failure the buffer is unchanged.
     bool LoadText(const std::string& path, int style = -1);
     // Writes through a temporary file that atomically replaces the target; a failure at
@@ -99,7 +99,7 @@ private:
     bool m_loaded = false;
     bool m_readOnly = false;
     bool m_modified = false;
-    LineEnd m_style = LineEnd::dos;
+    LineEnd m_style = LineEnd::crLf;
     std::vector<TextLine> m_lines;
     UndoHistory m_undo;
     std::vector<TextBufferWatcher*> m_views;

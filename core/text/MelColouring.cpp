@@ -2,6 +2,8 @@
 // classified as keywords, command words and flags.
 #include "text/MelColouring.h"
 
+#include "text/CharClass.h"
+
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
 
@@ -12,17 +14,6 @@ namespace orv {
 namespace {
 
 using namespace line_state;
-
-// Only 7-bit ASCII counts: other characters are neither white space nor word characters.
-bool isWhiteSpace(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-bool isMelWordChar(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '.';
-}
 
 int classOfState(std::uint32_t state)
 {
@@ -150,7 +141,7 @@ std::uint32_t ParseMelLine(std::uint32_t state, std::string_view line, std::vect
                 state |= kHashLine;
                 continue;
             }
-            if (!isWhiteSpace(c))
+            if (!isBlankChar(c))
                 atLineStart = false;
         }
         if (!wantWords)

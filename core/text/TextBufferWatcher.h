@@ -16,6 +16,12 @@ struct TextChange {
     bool inserted = false;
 };
 
+// Where a position ends up after the change.
+constexpr TextPos shiftForChange(TextPos p, const TextChange& change)
+{
+    return change.inserted ? shiftForInsert(p, change.start, change.end) : shiftForErase(p, change.start, change.end);
+}
+
 class TextBufferWatcher {
 public:
     virtual ~TextBufferWatcher() = default;
@@ -26,7 +32,7 @@ public:
     virtual void onTextUpdate(const TextBufferWatcher* source, const TextChange* change,
                               unsigned updateFlags, int line) = 0;
     // Called on the watcher that closed an edit group, with the group's last record.
-    virtual void AfterEdit(UndoAction action, const std::string& text);
+    virtual void AfterEdit(UndoAction /*action*/, const std::string& /*text*/) {}
 };
 
 } // namespace orv

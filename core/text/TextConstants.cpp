@@ -18,9 +18,9 @@ std::string_view actionDescription(UndoAction action)
 std::string_view lineEndSeparator(LineEnd style)
 {
     switch (style) {
-    case LineEnd::unix: return "\n\r";
-    case LineEnd::mac: return "\n";
-    case LineEnd::dos: break;
+    case LineEnd::lfCr: return "\n\r";
+    case LineEnd::lf: return "\n";
+    case LineEnd::crLf: break;
     }
     return "\r\n";
 }
@@ -28,9 +28,9 @@ std::string_view lineEndSeparator(LineEnd style)
 std::string_view lineEndName(LineEnd style)
 {
     switch (style) {
-    case LineEnd::unix: return "UNIX";
-    case LineEnd::mac: return "MAC";
-    case LineEnd::dos: break;
+    case LineEnd::lfCr: return "UNIX";
+    case LineEnd::lf: return "MAC";
+    case LineEnd::crLf: break;
     }
     return "DOS";
 }

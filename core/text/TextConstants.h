@@ -26,7 +26,7 @@ enum class UndoAction : int {
 // "Typing", "Paste" ...; an empty text for a code without description.
 std::string_view actionDescription(UndoAction action);
 
-enum class LineEnd : int { dos = 0, unix = 1, mac = 2 };
+enum class LineEnd : int { crLf = 0, lfCr = 1, lf = 2 };  // shown as "DOS", "UNIX", "MAC"
 
 // The separator bytes of a style: CR LF, LF CR, LF.
 std::string_view lineEndSeparator(LineEnd style);

@@ -1,6 +1,7 @@
 // The editing commands over a buffer and a cursor/selection state.
 #include "text/TextEditModel.h"
 
+#include "text/CharClass.h"
 #include "text/TabColumns.h"
 
 #include <cstdio>
@@ -12,11 +13,6 @@ constexpr char kCarriageReturn = 13;
 constexpr char kBlank = ' ';
 constexpr char kDel = 127;
 constexpr std::string_view kLineBreak = "\r\n";
-
-bool isIndentChar(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
 
 std::string menuText(const char* withAction, const char* plain, const std::string& action, const char* key)
 {
@@ -47,13 +43,8 @@ void TextEditModel::onTextUpdate(const TextBufferWatcher* source, const TextChan
                                  int line)
 {
     TextViewModel::onTextUpdate(source, change, updateFlags, line);
-    if (m_dragRange && change) {
-        const auto shift = [change](TextPos p) {
-            return change->inserted ? shiftForInsert(p, change->start, change->end)
-                                    : shiftForErase(p, change->start, change->end);
-        };
-        m_dragRange = TextRange{shift(m_dragRange->start), shift(m_dragRange->end)};
-    }
+    if (m_dragRange && change)
+        m_dragRange = TextRange{shiftForChange(m_dragRange->start, *change), shiftForChange(m_dragRange->end, *change)};
 }
 
 void TextEditModel::beginDrag()
@@ -160,7 +151,7 @@ void TextEditModel::AfterEdit(UndoAction action, const std::string& text)
         return;
     const std::string_view above = buffer()->LineText(at.line - 1);
     std::size_t indent = 0;
-    while (indent < above.size() && isIndentChar(above[indent]))
+    while (indent < above.size() && isBlankChar(above[indent]))
         ++indent;
     if (indent == 0)
         return;

@@ -14,12 +14,12 @@ LineEnd detectLineEndStyle(std::string_view firstBlock)
 {
     const auto lf = firstBlock.find('\n');
     if (lf == std::string_view::npos)
-        return LineEnd::dos;
+        return LineEnd::crLf;
     if (lf > 0 && firstBlock[lf - 1] == '\r')
-        return LineEnd::dos;
+        return LineEnd::crLf;
     if (lf + 1 < firstBlock.size() && firstBlock[lf + 1] == '\r')
-        return LineEnd::unix;
-    return LineEnd::mac;
+        return LineEnd::lfCr;
+    return LineEnd::lf;
 }
 
 void LineSplitter::feed(std::string_view bytes)

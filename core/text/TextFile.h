@@ -34,7 +34,7 @@ private:
 
 struct LoadedText {
     std::vector<TextLine> lines;
-    LineEnd style = LineEnd::dos;
+    LineEnd style = LineEnd::crLf;
     bool readOnly = false;
 };
 

@@ -1,18 +1,13 @@
 // Line-by-line search with case folding and whole-word checks.
 #include "text/TextSearch.h"
 
+#include "text/CharClass.h"
 #include "text/TextConstants.h"
 
 #include <algorithm>
 #include <array>
 
 namespace orv {
-
-bool isWordChar(char c)
-{
-    const auto u = static_cast<unsigned char>(c);
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_';
-}
 
 namespace {
 

@@ -21,7 +21,4 @@ std::optional<TextRange> FindInText(const CTextBuffer& buffer, std::string_view 
 std::optional<TextRange> FindInBlock(const CTextBuffer& buffer, std::string_view what, TextPos start,
                                      TextPos blockStart, TextPos blockEnd, unsigned flags, bool wrap);
 
-// The characters of a whole word (letters, digits, "_").
-bool isWordChar(char c);
-
 } // namespace orv

@@ -1,19 +1,13 @@
 // Cursor, selection, moves, bookmarks and the repeat search of a text view.
 #include "text/TextViewModel.h"
 
+#include "text/CharClass.h"
 #include "text/TabColumns.h"
 #include "text/TextSearch.h"
 
 #include <algorithm>
 
 namespace orv {
-
-namespace {
-bool isBlank(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-} // namespace
 
 TextViewModel::TextViewModel(CTextBuffer* buffer)
 {
@@ -126,10 +120,10 @@ TextPos TextViewModel::wordRightOf(TextPos p) const
         while (i < length && isWordChar(at(i)))
             ++i;
     } else {
-        while (i < length && !isWordChar(at(i)) && !isBlank(at(i)))
+        while (i < length && !isWordChar(at(i)) && !isBlankChar(at(i)))
             ++i;
     }
-    while (i < length && isBlank(at(i)))
+    while (i < length && isBlankChar(at(i)))
         ++i;
     return {i, p.line};
 }
@@ -141,13 +135,13 @@ TextPos TextViewModel::wordLeftOf(TextPos p) const
     const std::string_view text = m_buffer->LineText(p.line);
     const auto at = [&](int k) { return text[static_cast<std::size_t>(k)]; };
     int i = p.ch;
-    while (i > 0 && isBlank(at(i - 1)))
+    while (i > 0 && isBlankChar(at(i - 1)))
         --i;
     if (i > 0 && isWordChar(at(i - 1))) {
         while (i > 0 && isWordChar(at(i - 1)))
             --i;
     } else {
-        while (i > 0 && !isWordChar(at(i - 1)) && !isBlank(at(i - 1)))
+        while (i > 0 && !isWordChar(at(i - 1)) && !isBlankChar(at(i - 1)))
             --i;
     }
     return {i, p.line};
@@ -185,6 +179,15 @@ void TextViewModel::selectWordAt(TextPos pos)
 {
     const TextRange word = wordAt(pos);
     setSelection(word.start, word.end);
+}
+
+void TextViewModel::extendByWords(TextRange firstWord, TextPos pos)
+{
+    const TextRange word = wordAt(pos);
+    if (word.start < firstWord.start)
+        setSelection(firstWord.end, word.start);
+    else
+        setSelection(firstWord.start, std::max(word.end, firstWord.end));
 }
 
 void TextViewModel::selectLine(int line)
@@ -336,12 +339,8 @@ void TextViewModel::onTextUpdate(const TextBufferWatcher*, const TextChange* cha
     }
     if (!change)
         return;
-    const auto shift = [change](TextPos p) {
-        return change->inserted ? shiftForInsert(p, change->start, change->end)
-                                : shiftForErase(p, change->start, change->end);
-    };
-    m_cursor = shift(m_cursor);
-    m_anchor = shift(m_anchor);
+    m_cursor = shiftForChange(m_cursor, *change);
+    m_anchor = shiftForChange(m_anchor, *change);
 }
 
 } // namespace orv

@@ -57,6 +57,9 @@ public:
     // The run of letters, digits and "_" at (or just before) a position; empty if none.
     TextRange wordAt(TextPos pos) const;
     void selectWordAt(TextPos pos);
+    // Ctrl+drag: the selection runs from the word first clicked to the word under `pos`,
+    // both whole, with the cursor on the side of `pos`.
+    void extendByWords(TextRange firstWord, TextPos pos);
     // From the line's start to the next line's start (or the end of the last line).
     void selectLine(int line);
     // Copies the selection; an empty text is not put on the clipboard.

@@ -38,16 +38,16 @@ TEST_P(LoadStore, DetectsSplitsAndSavesBackByteForByte)
 INSTANTIATE_TEST_SUITE_P(
     Styles, LoadStore,
     testing::Values(
-        StyleCase{"CrLf", "a\r\nb\r\n", LineEnd::dos, {"a", "b", ""}},
-        StyleCase{"LfCr", "a\n\rb\n\rc", LineEnd::unix, {"a", "b", "c"}},
-        StyleCase{"LfOnly", "a\nb\n", LineEnd::mac, {"a", "b", ""}},
-        StyleCase{"Empty", "", LineEnd::dos, {""}},
-        StyleCase{"NoLineFeed", "one\rline", LineEnd::dos, {"one\rline"}},
+        StyleCase{"CrLf", "a\r\nb\r\n", LineEnd::crLf, {"a", "b", ""}},
+        StyleCase{"LfCr", "a\n\rb\n\rc", LineEnd::lfCr, {"a", "b", "c"}},
+        StyleCase{"LfOnly", "a\nb\n", LineEnd::lf, {"a", "b", ""}},
+        StyleCase{"Empty", "", LineEnd::crLf, {""}},
+        StyleCase{"NoLineFeed", "one\rline", LineEnd::crLf, {"one\rline"}},
         // In a CR LF file a lone LF or CR is a character of its line.
-        StyleCase{"StrayCrAndLf", "a\r\nx\ny\r\nz\rw", LineEnd::dos, {"a", "x\ny", "z\rw"}},
+        StyleCase{"StrayCrAndLf", "a\r\nx\ny\r\nz\rw", LineEnd::crLf, {"a", "x\ny", "z\rw"}},
         // A CR before the line end is text; the CR LF after it still ends the line.
-        StyleCase{"CrCrLf", "a\r\r\nb", LineEnd::dos, {"a\r", "b"}},
-        StyleCase{"LfLfCr", "a\n\rb\n\n\rc", LineEnd::unix, {"a", "b\n", "c"}}),
+        StyleCase{"CrCrLf", "a\r\r\nb", LineEnd::crLf, {"a\r", "b"}},
+        StyleCase{"LfLfCr", "a\n\rb\n\n\rc", LineEnd::lfCr, {"a", "b\n", "c"}}),
     [](const testing::TestParamInfo<StyleCase>& info) { return info.param.name; });
 
 TEST(TextBuffer, StyleIsDetectedFromTheFirstLineFeedOfTheFirstBlockOnly)
@@ -59,13 +59,13 @@ TEST(TextBuffer, StyleIsDetectedFromTheFirstLineFeedOfTheFirstBlockOnly)
     writeFile(dir.file("long.mel"), bytes);
     CTextBuffer buffer;
     ASSERT_TRUE(buffer.LoadText(dir.file("long.mel")));
-    EXPECT_EQ(buffer.LineEndStyle(), LineEnd::dos);
+    EXPECT_EQ(buffer.LineEndStyle(), LineEnd::crLf);
     EXPECT_EQ(buffer.LineCount(), 1);
 }
 
 TEST(TextBuffer, SeparatorsSplitAcrossReadBlocksStillEndLines)
 {
-    LineSplitter splitter(LineEnd::dos);
+    LineSplitter splitter(LineEnd::crLf);
     splitter.feed("one\r");
     splitter.feed("\ntwo\r");
     splitter.feed("x");
@@ -81,9 +81,9 @@ TEST(TextBuffer, StoreConvertsToAnotherStyleOnRequest)
     writeFile(dir.file("in.mel"), "a\r\nb");
     CTextBuffer buffer;
     ASSERT_TRUE(buffer.LoadText(dir.file("in.mel")));
-    ASSERT_TRUE(buffer.StoreText(dir.file("lf.mel"), static_cast<int>(LineEnd::mac)));
+    ASSERT_TRUE(buffer.StoreText(dir.file("lf.mel"), static_cast<int>(LineEnd::lf)));
     EXPECT_EQ(readFile(dir.file("lf.mel")), "a\nb");
-    ASSERT_TRUE(buffer.StoreText(dir.file("lfcr.mel"), static_cast<int>(LineEnd::unix)));
+    ASSERT_TRUE(buffer.StoreText(dir.file("lfcr.mel"), static_cast<int>(LineEnd::lfCr)));
     EXPECT_EQ(readFile(dir.file("lfcr.mel")), "a\n\rb");
 }
 

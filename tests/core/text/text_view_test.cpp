@@ -85,6 +85,11 @@ TEST_F(View, WordLineAndAllSelection)
     EXPECT_EQ(view.selectedText(), "foo_1");
     view.selectWordAt({12, 0});  // between brackets: nothing
     EXPECT_FALSE(view.hasSelection());
+    view.extendByWords(view.wordAt({1, 0}), {0, 1});
+    EXPECT_EQ(view.selection(), (TextRange{{0, 0}, {1, 1}}));
+    view.extendByWords(view.wordAt({7, 0}), {2, 0});
+    EXPECT_EQ(view.anchor(), (TextPos{10, 0}));
+    EXPECT_EQ(view.cursor(), (TextPos{0, 0}));
     view.selectLine(0);
     EXPECT_EQ(view.selectedText(), "proc foo_1(){\r\n");
     view.selectLine(1);
@@ -135,9 +140,9 @@ TEST_F(View, StatusTextsCountFromOneWithATabAsOneCharacter)
     EXPECT_EQ(view.cursorColumn(), 5);
     EXPECT_EQ(displayColumn("\tx", 1, 4), 4);  // x shows at column 4
     EXPECT_EQ(view.lineEndText(), "DOS");
-    buffer.SetLineEndStyle(LineEnd::unix);
+    buffer.SetLineEndStyle(LineEnd::lfCr);
     EXPECT_EQ(view.lineEndText(), "UNIX");
-    buffer.SetLineEndStyle(LineEnd::mac);
+    buffer.SetLineEndStyle(LineEnd::lf);
     EXPECT_EQ(view.lineEndText(), "MAC");
 }
 
