@@ -266,17 +266,26 @@ TextPos TextEditModel::previousTabStopLeft() const
     return {charAtColumn(buffer()->LineText(cursor().line), target, tabSize()), cursor().line};
 }
 
+bool TextEditModel::reindentSelectedLines(bool indent)
+{
+    int first = 0;
+    int last = 0;
+    if (!linesOfSelection(first, last))
+        return false;
+    if (indent)
+        indentLines(first, last);
+    else
+        unindentLines(first, last);
+    selectWholeLines(first, last);
+    return true;
+}
+
 bool TextEditModel::tab()
 {
     if (!canEdit())
         return false;
-    int first = 0;
-    int last = 0;
-    if (linesOfSelection(first, last)) {
-        indentLines(first, last);
-        selectWholeLines(first, last);
+    if (reindentSelectedLines(true))
         return true;
-    }
     if (m_overwrite && cursor().ch < buffer()->LineLength(cursor().line)) {
         setCursor(nextTabStopRight());
         return true;
@@ -288,14 +297,8 @@ bool TextEditModel::shiftTab()
 {
     if (!canEdit())
         return false;
-    int first = 0;
-    int last = 0;
-    if (linesOfSelection(first, last)) {
-        unindentLines(first, last);
-        selectWholeLines(first, last);
-        return true;
-    }
-    setCursor(previousTabStopLeft());
+    if (!reindentSelectedLines(false))
+        setCursor(previousTabStopLeft());
     return true;
 }
 

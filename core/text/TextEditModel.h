@@ -75,6 +75,8 @@ private:
     bool linesOfSelection(int& first, int& last) const;
     // The selection widened to whole lines: to the next line's start or the text's end.
     void selectWholeLines(int first, int last);
+    // Tab and Shift+Tab over a selection of several lines; false for any other selection.
+    bool reindentSelectedLines(bool indent);
     void indentLines(int first, int last);
     void unindentLines(int first, int last);
     TextPos nextTabStopRight() const;

@@ -208,9 +208,12 @@ bool TextViewModel::copy(Clipboard& clipboard) const
     return true;
 }
 
-void TextViewModel::goToLine(int line)
+bool TextViewModel::goToLine(int line)
 {
+    if (line < 0)
+        return false;
     setCursor({0, line});
+    return true;
 }
 
 void TextViewModel::toggleNumberedBookmark(int n)
@@ -226,11 +229,7 @@ bool TextViewModel::goToNumberedBookmark(int n)
 {
     if (!m_buffer || n < 0 || n >= line_flag::kNumberedBookmarks)
         return false;
-    const int line = m_buffer->LineWithFlag(line_flag::numberedBookmark(n));
-    if (line < 0)
-        return false;
-    goToLine(line);
-    return true;
+    return goToLine(m_buffer->LineWithFlag(line_flag::numberedBookmark(n)));
 }
 
 void TextViewModel::clearNumberedBookmarks()
@@ -251,20 +250,12 @@ void TextViewModel::toggleBookmark()
 
 bool TextViewModel::goToNextBookmark()
 {
-    const int line = m_buffer ? m_buffer->NextBookmarkLine(m_cursor.line) : -1;
-    if (line < 0)
-        return false;
-    goToLine(line);
-    return true;
+    return m_buffer && goToLine(m_buffer->NextBookmarkLine(m_cursor.line));
 }
 
 bool TextViewModel::goToPrevBookmark()
 {
-    const int line = m_buffer ? m_buffer->PrevBookmarkLine(m_cursor.line) : -1;
-    if (line < 0)
-        return false;
-    goToLine(line);
-    return true;
+    return m_buffer && goToLine(m_buffer->PrevBookmarkLine(m_cursor.line));
 }
 
 void TextViewModel::clearBookmarks()

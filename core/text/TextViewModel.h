@@ -104,7 +104,8 @@ private:
     TextPos verticalMove(int lines);
     TextPos wordLeftOf(TextPos p) const;
     TextPos wordRightOf(TextPos p) const;
-    void goToLine(int line);
+    // The cursor to the start of a line; false for line -1 (nothing found).
+    bool goToLine(int line);
 
     CTextBuffer* m_buffer = nullptr;
     TextPos m_cursor;
