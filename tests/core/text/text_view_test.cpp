@@ -1,4 +1,5 @@
 // Cursor moves, word and line selection, bookmarks and the status texts of a view.
+#include "text/DisplayLengthCache.h"
 #include "text/TabColumns.h"
 #include "text/TextViewModel.h"
 
@@ -163,6 +164,28 @@ TEST_F(View, AResetOfTheBufferResetsTheView)
     buffer.CreateEmpty();
     EXPECT_EQ(view.cursor(), (TextPos{0, 0}));
     EXPECT_FALSE(view.hasSelection());
+}
+
+} // namespace
+
+namespace {
+
+TEST(DisplayLengths, WidthsFollowTheTextAndTheTabSize)
+{
+    CTextBuffer buffer;
+    fill(buffer, "a\tb\r\nxy\r\n\t\t");
+    DisplayLengthCache widths(buffer, 4);
+    EXPECT_EQ(widths.lineLength(0), 5);
+    EXPECT_EQ(widths.longestLine(), 8);
+    TextPos end;
+    buffer.InsertTextAt(nullptr, {2, 1}, "0123456789", end);
+    EXPECT_EQ(widths.lineLength(1), 12);
+    EXPECT_EQ(widths.longestLine(), 12);
+    buffer.EraseRange(nullptr, {0, 1}, {0, 2});
+    EXPECT_EQ(widths.lineLength(1), 8);
+    EXPECT_EQ(widths.lineLength(2), 0);  // past the last line
+    widths.setTabSize(2);
+    EXPECT_EQ(widths.longestLine(), 4);
 }
 
 } // namespace
