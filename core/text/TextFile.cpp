@@ -24,30 +24,42 @@ LineEnd detectLineEndStyle(std::string_view firstBlock)
 
 void LineSplitter::feed(std::string_view bytes)
 {
-    for (const char c : bytes) {
-        if (c == m_separator[m_matched]) {
-            if (++m_matched == m_separator.size()) {
-                m_lines.emplace_back(m_line);
-                m_line.clear();
-                m_matched = 0;
+    while (!bytes.empty()) {
+        if (m_matched > 0) {
+            if (bytes.front() == m_separator[m_matched]) {
+                bytes.remove_prefix(1);
+                if (++m_matched == m_separator.size())
+                    endLine();
+                continue;
             }
-            continue;
+            // A broken partial match keeps its bytes as text; the byte that broke it may
+            // itself begin a separator (CR CR LF is a CR followed by a line end).
+            m_line.append(m_separator.substr(0, m_matched));
+            m_matched = 0;
         }
-        // A broken partial match keeps its bytes as text; the byte that broke it may
-        // itself begin a separator (CR CR LF is a CR followed by a line end).
-        m_line.append(m_separator.substr(0, m_matched));
-        m_matched = c == m_separator[0] ? 1 : 0;
-        if (m_matched == 0)
-            m_line.push_back(c);
+        const auto start = bytes.find(m_separator[0]);
+        if (start == std::string_view::npos) {
+            m_line.append(bytes);
+            return;
+        }
+        m_line.append(bytes.substr(0, start));
+        bytes.remove_prefix(start + 1);
+        if (++m_matched == m_separator.size())
+            endLine();
     }
+}
+
+void LineSplitter::endLine()
+{
+    m_lines.emplace_back(m_line);
+    m_line.clear();
+    m_matched = 0;
 }
 
 std::vector<TextLine> LineSplitter::finish()
 {
     m_line.append(m_separator.substr(0, m_matched));
-    m_matched = 0;
-    m_lines.emplace_back(m_line);
-    m_line.clear();
+    endLine();
     return std::move(m_lines);
 }
 

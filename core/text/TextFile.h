@@ -26,6 +26,8 @@ public:
     std::vector<TextLine> finish();
 
 private:
+    void endLine();
+
     std::string_view m_separator;
     std::size_t m_matched = 0;
     std::string m_line;
