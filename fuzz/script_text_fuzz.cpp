@@ -54,6 +54,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     check(joined == bytes);
 
+    // Erasing everything and undoing brings back the very lines, stray CRs included.
+    orv::CTextBuffer loaded;
+    loaded.LoadBytes(bytes);
+    const auto original = linesOf(loaded);
+    check(static_cast<std::size_t>(loaded.LineCount()) == lines.size());
+    check(loaded.EraseRange(nullptr, {0, 0}, loaded.EndPos()));
+    orv::TextPos cursor;
+    if (!bytes.empty() && original != std::vector<std::string>{""}) {
+        check(loaded.UndoGroup(cursor));
+        check(linesOf(loaded) == original);
+    }
+
     orv::CTextBuffer buffer;
     buffer.CreateEmpty();
     orv::TextPos end;
@@ -63,7 +75,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view needle = bytes.substr(size / 3, 3);
     if (const auto hit = orv::FindInText(buffer, needle, {0, 0}, orv::find_flag::kMatchCase, true))
         check(buffer.CopyRange(hit->start, hit->end) == needle);
-    orv::TextPos cursor;
     if (!bytes.empty()) {
         check(buffer.UndoGroup(cursor));
         check(buffer.LineCount() == 1 && buffer.LineLength(0) == 0);

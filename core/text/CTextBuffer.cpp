@@ -75,6 +75,13 @@ bool CTextBuffer::LoadText(const std::string& path, int style)
     return true;
 }
 
+void CTextBuffer::LoadBytes(std::string_view bytes, int style)
+{
+    LoadedText loaded = splitText(bytes, style);
+    m_readOnly = false;
+    resetContents(std::move(loaded.lines), loaded.style);
+}
+
 bool CTextBuffer::StoreText(const std::string& path, int style, bool clearModified)
 {
     const std::string_view separator = lineEndSeparator(isLineEndStyle(style) ? static_cast<LineEnd>(style) : m_style);
@@ -146,9 +153,11 @@ void CTextBuffer::afterChange(const TextBufferWatcher* sourceView, const TextCha
         MarkModified(true);
 }
 
-TextPos CTextBuffer::insertInner(const TextBufferWatcher* sourceView, TextPos at, std::string_view text)
+namespace {
+// The pieces of an inserted text between line breaks: a CR, or a CR LF pair, ends a
+// piece; a lone LF does not.
+std::vector<std::string_view> splitAtLineBreaks(std::string_view text)
 {
-    // Pieces between line breaks: a CR, or a CR LF pair, ends a piece; a lone LF does not.
     std::vector<std::string_view> pieces;
     std::size_t from = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -160,7 +169,18 @@ TextPos CTextBuffer::insertInner(const TextBufferWatcher* sourceView, TextPos at
         from = i + 1;
     }
     pieces.push_back(text.substr(from));
+    return pieces;
+}
+} // namespace
 
+TextPos CTextBuffer::insertInner(const TextBufferWatcher* sourceView, TextPos at, std::string_view text)
+{
+    return insertPieces(sourceView, at, splitAtLineBreaks(text));
+}
+
+TextPos CTextBuffer::insertPieces(const TextBufferWatcher* sourceView, TextPos at,
+                                  const std::vector<std::string_view>& pieces)
+{
     TextLine& first = lineAt(at.line);
     TextPos end;
     if (pieces.size() == 1) {
@@ -183,6 +203,23 @@ TextPos CTextBuffer::insertInner(const TextBufferWatcher* sourceView, TextPos at
     return end;
 }
 
+std::vector<std::string> CTextBuffer::linesHoldingCr(TextPos start, TextPos end) const
+{
+    std::vector<std::string> pieces;
+    bool holdsCr = false;
+    for (int line = start.line; line <= end.line; ++line) {
+        const std::string_view text = LineText(line);
+        const std::size_t from = line == start.line ? static_cast<std::size_t>(start.ch) : 0;
+        const std::size_t to = line == end.line ? static_cast<std::size_t>(end.ch) : text.size();
+        const std::string_view piece = text.substr(from, to - from);
+        holdsCr = holdsCr || piece.find('\r') != std::string_view::npos;
+        pieces.emplace_back(piece);
+    }
+    if (!holdsCr)
+        pieces.clear();
+    return pieces;
+}
+
 std::string CTextBuffer::eraseInner(const TextBufferWatcher* sourceView, TextPos start, TextPos end)
 {
     std::string erased = CopyRange(start, end);
@@ -199,9 +236,17 @@ std::string CTextBuffer::eraseInner(const TextBufferWatcher* sourceView, TextPos
     return erased;
 }
 
-void CTextBuffer::addUndoRecord(bool inserted, TextPos start, TextPos end, UndoAction action, std::string text)
+void CTextBuffer::addUndoRecord(bool inserted, TextPos start, TextPos end, UndoAction action, std::string text,
+                                std::vector<std::string> lines)
 {
-    m_undo.add({inserted, false, start, end, action, std::move(text)});
+    UndoRecord record;
+    record.inserted = inserted;
+    record.start = start;
+    record.end = end;
+    record.action = action;
+    record.text = std::move(text);
+    record.lines = std::move(lines);
+    m_undo.add(std::move(record));
 }
 
 bool CTextBuffer::InsertTextAt(TextBufferWatcher* sourceView, TextPos at, std::string_view text, TextPos& end,
@@ -237,8 +282,9 @@ bool CTextBuffer::EraseRange(TextBufferWatcher* sourceView, TextPos start, TextP
     const bool ownGroup = !m_undo.groupOpen();
     if (ownGroup)
         OpenUndoGroup(false);
+    std::vector<std::string> lines = linesHoldingCr(start, end);
     std::string erased = eraseInner(sourceView, start, end);
-    addUndoRecord(false, start, end, action, std::move(erased));
+    addUndoRecord(false, start, end, action, std::move(erased), std::move(lines));
     if (ownGroup)
         CloseUndoGroup(sourceView);
     return true;
@@ -271,7 +317,8 @@ bool CTextBuffer::UndoGroup(TextPos& cursor)
             eraseInner(nullptr, r->start, r->end);
             cursor = r->start;
         } else {
-            cursor = insertInner(nullptr, r->start, r->text);
+            cursor = r->lines.empty() ? insertInner(nullptr, r->start, r->text)
+                                      : insertPieces(nullptr, r->start, {r->lines.begin(), r->lines.end()});
         }
     }
     updateModifiedAfterUndo();

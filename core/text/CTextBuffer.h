@@ -48,6 +48,8 @@ public:
     // Writes through a temporary file that atomically replaces the target; a failure at
     // any step leaves the target as it was. `style` -1 saves in the buffer's style.
     bool StoreText(const std::string& path, int style = -1, bool clearModified = true);
+    // Loads text held in memory as if read from a file (writable, unmodified).
+    void LoadBytes(std::string_view bytes, int style = -1);
     // Why the last LoadText or StoreText failed.
     const std::string& LastFileError() const { return m_fileError; }
     void ReleaseAll();
@@ -91,9 +93,13 @@ private:
     void resetContents(std::vector<TextLine> lines, LineEnd style);
     // The changes themselves, without undo records: shared by editing, undo and redo.
     TextPos insertInner(const TextBufferWatcher* sourceView, TextPos at, std::string_view text);
+    TextPos insertPieces(const TextBufferWatcher* sourceView, TextPos at, const std::vector<std::string_view>& pieces);
+    // The lines of a range when one of them holds a CR, else nothing.
+    std::vector<std::string> linesHoldingCr(TextPos start, TextPos end) const;
     std::string eraseInner(const TextBufferWatcher* sourceView, TextPos start, TextPos end);
     void afterChange(const TextBufferWatcher* sourceView, const TextChange& change);
-    void addUndoRecord(bool inserted, TextPos start, TextPos end, UndoAction action, std::string text);
+    void addUndoRecord(bool inserted, TextPos start, TextPos end, UndoAction action, std::string text,
+                       std::vector<std::string> lines = {});
     void updateModifiedAfterUndo();
 
     bool m_loaded = false;

@@ -82,6 +82,17 @@ std::string describe(const std::string& what, const std::string& path)
 
 } // namespace
 
+LoadedText splitText(std::string_view bytes, int style)
+{
+    LoadedText loaded;
+    loaded.style = isLineEndStyle(style) ? static_cast<LineEnd>(style)
+                                         : detectLineEndStyle(bytes.substr(0, text_limits::kFileBlockSize));
+    LineSplitter splitter(loaded.style);
+    splitter.feed(bytes);
+    loaded.lines = splitter.finish();
+    return loaded;
+}
+
 std::optional<LoadedText> readTextFile(const std::string& path, int style, std::string& error)
 {
     FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};

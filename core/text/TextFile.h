@@ -40,6 +40,9 @@ struct LoadedText {
     bool readOnly = false;
 };
 
+// Splits text held in memory the way a file is read; `style` -1 detects it.
+LoadedText splitText(std::string_view bytes, int style);
+
 // Reads a whole file; `style` -1 detects it. Nothing when the file cannot be opened or read,
 // with the reason in `error`.
 std::optional<LoadedText> readTextFile(const std::string& path, int style, std::string& error);

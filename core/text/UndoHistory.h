@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orv {
@@ -19,6 +20,9 @@ struct UndoRecord {
     TextPos end;
     UndoAction action = UndoAction::unknown;
     std::string text;         // lines joined by CR LF
+    // The erased lines, kept only when a line held a CR of its own: the joined text could
+    // not tell it from a line break, and undo would split the line.
+    std::vector<std::string> lines;
 };
 
 class UndoHistory {

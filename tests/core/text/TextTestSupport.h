@@ -71,12 +71,7 @@ inline std::vector<std::string> linesOf(const CTextBuffer& buffer)
 // A fresh buffer holding `text` (CR LF between lines), with an empty undo history.
 inline void fill(CTextBuffer& buffer, const std::string& text)
 {
-    buffer.CreateEmpty();
-    TextPos end;
-    buffer.InsertTextAt(nullptr, {0, 0}, text, end);
-    TempDir dir;
-    buffer.StoreText(dir.file("fill.txt"));
-    buffer.LoadText(dir.file("fill.txt"));
+    buffer.LoadBytes(text, static_cast<int>(LineEnd::crLf));
 }
 
 } // namespace orv::test

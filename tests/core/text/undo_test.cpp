@@ -124,3 +124,32 @@ TEST(Undo, AGroupLargerThanTheLimitStaysWholeAndUndoesAtOnce)
 }
 
 } // namespace
+
+namespace {
+
+// A CR inside a line (kept from a loaded file) must not become a line break when an
+// erasure is undone: the lines come back exactly as they were.
+TEST(Undo, UndoingAnErasureRestoresLinesThatHoldCarriageReturns)
+{
+    const std::vector<std::pair<std::string, std::vector<std::string>>> files = {
+        {"a\rb\r\nc\r\r\nd", {"a\rb", "c\r", "d"}},  // CR LF lines with stray CRs
+        {"x\n\ry\r\nz\n\rw", {"x", "y\r\nz", "w"}},  // LF CR lines holding a CR LF pair
+    };
+    for (const auto& [bytes, expected] : files) {
+        TempDir dir;
+        writeFile(dir.file("cr.mel"), bytes);
+        CTextBuffer buffer;
+        ASSERT_TRUE(buffer.LoadText(dir.file("cr.mel")));
+        ASSERT_EQ(linesOf(buffer), expected);
+        buffer.EraseRange(nullptr, {0, 0}, buffer.EndPos());
+        buffer.EraseRange(nullptr, {0, 0}, {0, 0});
+        TextPos cursor;
+        ASSERT_TRUE(buffer.UndoGroup(cursor));
+        EXPECT_EQ(linesOf(buffer), expected);
+        EXPECT_EQ(cursor, buffer.EndPos());
+        ASSERT_TRUE(buffer.StoreText(dir.file("back.mel")));
+        EXPECT_EQ(readFile(dir.file("back.mel")), bytes);
+    }
+}
+
+} // namespace
