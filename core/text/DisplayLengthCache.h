@@ -9,6 +9,7 @@
 
 namespace orv {
 
+// Registered with its buffer for its whole life: the buffer must outlive it.
 class DisplayLengthCache : public TextBufferWatcher {
 public:
     DisplayLengthCache(CTextBuffer& buffer, int tabSize);

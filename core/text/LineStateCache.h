@@ -13,6 +13,7 @@
 
 namespace orv {
 
+// Registered with its buffer for its whole life: the buffer must outlive it.
 class LineStateCache : public TextBufferWatcher {
 public:
     // The colouring of one line: state in, the line, blocks (null: state only) -> state out.

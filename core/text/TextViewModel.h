@@ -24,6 +24,7 @@ struct SearchOutcome {
     std::string message;
 };
 
+// The buffer shown must outlive the view, or be left first with ShowBuffer(nullptr).
 class TextViewModel : public TextBufferWatcher {
 public:
     explicit TextViewModel(CTextBuffer* buffer = nullptr);
