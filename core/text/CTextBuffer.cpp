@@ -116,6 +116,8 @@ void CTextBuffer::ReleaseAll()
     m_undo.clear();
     m_loaded = false;
     m_modified = false;
+    // Views reset too, so that none keeps a position in the released lines.
+    NotifyViews(nullptr, nullptr, update_flag::kReset, 0);
 }
 
 void CTextBuffer::AttachView(TextBufferWatcher* view)

@@ -164,6 +164,11 @@ TEST_F(View, AResetOfTheBufferResetsTheView)
     buffer.CreateEmpty();
     EXPECT_EQ(view.cursor(), (TextPos{0, 0}));
     EXPECT_FALSE(view.hasSelection());
+    load("abc\r\ndef");
+    view.setCursor({2, 1});
+    buffer.ReleaseAll();
+    EXPECT_EQ(view.cursor(), (TextPos{0, 0}));
+    EXPECT_EQ(view.positionText(), "Ln 1, Col 1");
 }
 
 } // namespace
