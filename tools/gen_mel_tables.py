@@ -82,6 +82,12 @@ LONGEST_LONG_NAME = "toBeRemovedInFutureMayaRelease"
 # Commands the facts name without giving their index.
 NAMED_COMMANDS = ["air", "arcLenDimContext", "arclen", "blend2", "changeSubdivComponentDisplayLevel",
                   "dgInfo", "dgdirty", "ls", "view2dToolCtx"]
+# Commands of every release, kept whatever the figures would gain without them.
+CORE_COMMANDS = ["camera", "checkBoxGrp", "connectAttr", "copyKey", "currentTime", "deleteUI",
+                 "duplicate", "expression", "extrude", "file", "frameLayout", "gridLayout", "group",
+                 "hotkey", "ikHandle", "render", "revolve", "rigidBody", "scrollLayout", "select",
+                 "skinCluster", "tabLayout", "toggle"]
+KEPT_COMMANDS = NAMED_COMMANDS + CORE_COMMANDS
 
 REQUIRED_ENTRIES = EMPTY_LONG_ENTRIES + FIRST_FLAGS + LAST_FLAGS + NAMED_FLAGS
 
@@ -217,8 +223,11 @@ def read_dataset(folder):
         header = f.readline().rstrip("\n").split("\t")
         if header != ["command", "short", "long", "type"]:
             raise FactError("the flags file has the columns command, short, long, type")
-        for line in f:
-            command, short, long, type_text = line.rstrip("\n").split("\t")
+        for number, line in enumerate(f, start=2):
+            fields = line.rstrip("\n").split("\t")
+            if len(fields) != 4:
+                raise FactError("line %d of the flags file has four columns" % number)
+            command, short, long, type_text = fields
             flags.setdefault(command, []).append((short, long, type_text))
     return all_names, flags
 
@@ -311,14 +320,32 @@ class FlagUnion:
                 **{"short " + s: self.short_entries.get(s, 0) for s in TARGET_SHORT_REPEATS}}
 
     def cost(self):
-        f = self.figures()
-        cost = 1000 * abs(f["entries"] - FLAG_COUNT)
+        """How far the table is from the facts (heavy) and from the aimed figures (light)."""
+        cost = 1000 * abs(len(self.users) - FLAG_COUNT)
         cost += 100000 * sum(1 for e in REQUIRED_ENTRIES if e not in self.users)
-        cost += 3 * abs(f["short"] - TARGET_DISTINCT_SHORT)
-        cost += 3 * abs(f["long"] - TARGET_DISTINCT_LONG)
-        for s, n in TARGET_SHORT_REPEATS.items():
-            cost += 10 * abs(f["short " + s] - n)
+        cost += 1000 * abs(self.short_entries.get("a", 0) - TARGET_SHORT_REPEATS["a"])
+        cost += 3 * abs(len(self.short_entries) - TARGET_DISTINCT_SHORT)
+        cost += 6 * abs(len(self.long_entries) - TARGET_DISTINCT_LONG)
+        for s in ("s", "c"):
+            cost += 10 * abs(self.short_entries.get(s, 0) - TARGET_SHORT_REPEATS[s])
         return cost
+
+
+class Lcg:
+    """A fixed pseudo-random sequence, the same on every platform and Python version."""
+
+    def __init__(self, seed):
+        self.state = seed
+
+    def below(self, n):
+        self.state = (self.state * 6364136223846793005 + 1442695040888963407) % (1 << 64)
+        return (self.state >> 33) % n
+
+
+SEARCH_SEED = 3         # a start of the sequence with which the search meets every figure
+SEARCH_STEPS = 300000
+SEARCH_THRESHOLD = 3      # the worsening a step may accept at the start, shrinking to 0
+LATER_COMMAND_COST = 3    # what choosing a command of a later release costs
 
 
 def choose_commands(candidates, entries_of, fixed_entries):
@@ -326,17 +353,17 @@ def choose_commands(candidates, entries_of, fixed_entries):
     flag table comes out at FLAG_COUNT entries and near the distinct-name figures, preferring
     commands of the older releases."""
     anchors = sorted(COMMAND_INDEXES.items(), key=lambda item: item[1])
-    for name in list(COMMAND_INDEXES) + NAMED_COMMANDS:
+    for name in list(COMMAND_INDEXES) + KEPT_COMMANDS:
         if name not in candidates:
             raise FactError('the command "%s" is in the dataset with its flags' % name)
     groups = []  # (needed count, candidates strictly between two anchors)
     bounds = [(None, -1)] + anchors + [(None, COMMAND_COUNT)]
     for (low_name, low_index), (high_name, high_index) in zip(bounds, bounds[1:]):
-        pool = [c for c in candidates if c not in COMMAND_INDEXES and c not in NAMED_COMMANDS
+        pool = [c for c in candidates if c not in COMMAND_INDEXES and c not in KEPT_COMMANDS
                 and (low_name is None or byte_key(c) > byte_key(low_name))
                 and (high_name is None or byte_key(c) < byte_key(high_name))]
         needed = high_index - low_index - 1 - sum(
-            1 for c in NAMED_COMMANDS if (low_name is None or byte_key(c) > byte_key(low_name))
+            1 for c in KEPT_COMMANDS if (low_name is None or byte_key(c) > byte_key(low_name))
             and (high_name is None or byte_key(c) < byte_key(high_name)))
         if needed > len(pool):
             raise FactError('%d commands fit between "%s" and "%s" (found %d)'
@@ -344,7 +371,7 @@ def choose_commands(candidates, entries_of, fixed_entries):
         groups.append((needed, pool))
 
     union = FlagUnion(fixed_entries)
-    chosen = set(COMMAND_INDEXES) | set(NAMED_COMMANDS)
+    chosen = set(COMMAND_INDEXES) | set(KEPT_COMMANDS)
     for name in chosen:
         union.add_command(entries_of[name])
     for needed, pool in groups:
@@ -355,29 +382,56 @@ def choose_commands(candidates, entries_of, fixed_entries):
             union.add_command(entries_of[name])
 
     def penalty(name):
-        return 4 if name in LATER_COMMANDS else 0
+        return LATER_COMMAND_COST if name in LATER_COMMANDS else 0
 
-    cost = union.cost() + sum(penalty(c) for c in chosen)
+    # Threshold accepting over swaps inside one gap between named commands: integer costs
+    # and a fixed sequence keep the outcome the same everywhere.
+    movable = [pool for needed, pool in groups if 0 < needed < len(pool)]
+    rng = Lcg(SEARCH_SEED)
+    later = sum(penalty(c) for c in chosen)
+    cost = union.cost() + later
+    best_cost, best = cost, set(chosen)
+    for step in range(SEARCH_STEPS):
+        pool = movable[rng.below(len(movable))]
+        first, second = pool[rng.below(len(pool))], pool[rng.below(len(pool))]
+        if (first in chosen) == (second in chosen):
+            continue
+        out_name, in_name = (first, second) if first in chosen else (second, first)
+        union.remove_command(entries_of[out_name])
+        union.add_command(entries_of[in_name])
+        new_later = later - penalty(out_name) + penalty(in_name)
+        new_cost = union.cost() + new_later
+        if new_cost <= cost + SEARCH_THRESHOLD * (SEARCH_STEPS - step) // SEARCH_STEPS:
+            chosen.discard(out_name)
+            chosen.add(in_name)
+            cost, later = new_cost, new_later
+            if cost < best_cost:
+                best_cost, best = cost, set(chosen)
+        else:
+            union.remove_command(entries_of[in_name])
+            union.add_command(entries_of[out_name])
+
+    # Then plain descent from the best state found: any swap that lowers the cost.
+    union = FlagUnion(fixed_entries)
+    chosen = best
+    for name in sorted(chosen, key=byte_key):
+        union.add_command(entries_of[name])
+    cost = best_cost
+    later = sum(penalty(c) for c in chosen)
     improved = True
     while improved:
         improved = False
-        for _, pool in groups:
-            inside = [c for c in pool if c in chosen]
-            outside = [c for c in pool if c not in chosen]
-            for out_name in inside:
-                if out_name not in chosen:
-                    continue
-                for in_name in outside:
-                    if in_name in chosen:
-                        continue
+        for pool in movable:
+            for out_name in [c for c in pool if c in chosen]:
+                for in_name in [c for c in pool if c not in chosen]:
                     union.remove_command(entries_of[out_name])
                     union.add_command(entries_of[in_name])
-                    new_cost = union.cost() + sum(penalty(c) for c in chosen) \
-                        - penalty(out_name) + penalty(in_name)
+                    new_later = later - penalty(out_name) + penalty(in_name)
+                    new_cost = union.cost() + new_later
                     if new_cost < cost:
                         chosen.discard(out_name)
                         chosen.add(in_name)
-                        cost = new_cost
+                        cost, later = new_cost, new_later
                         improved = True
                         break
                     union.remove_command(entries_of[in_name])
@@ -424,15 +478,21 @@ def build(folder):
     flag_table = sorted(union.users, key=byte_key)
     flag_index = {e: i for i, e in enumerate(flag_table)}
     records = []
+    moved = []
     for name in chosen:
         flags = commands[name]
         if name in DESIGNER_POSITIONS:
+            typed_before = [entry_of(s, l) for s, l, t in flags if t != -1]
             flags = designer_record(name, flags)
+            typed_after = [entry_of(s, l) for s, l, t in flags if t != -1]
+            moved += ["%s %s %d->%d" % (name, e, typed_before.index(e), typed_after.index(e))
+                      for e in DESIGNER_POSITIONS[name].values()
+                      if typed_before.index(e) != typed_after.index(e)]
         records.append([(flag_index[entry_of(s, l)], t) for s, l, t in flags])
 
     tables = {"keywords": KEYWORDS, "booleans": BOOLEAN_WORDS, "commands": chosen,
               "flags": flag_table, "types": FLAG_TYPES, "records": records,
-              "words": sorted(set(all_names), key=byte_key), "added": added,
+              "words": sorted(set(all_names), key=byte_key), "added": added, "moved": moved,
               "figures": union.figures()}
     check_facts(tables)
     return tables
@@ -517,6 +577,7 @@ def check_facts(tables):
          '"%s" is the longest long name' % LONGEST_LONG_NAME)
     fact(shorts.count("a") == 24, '24 entries have the short name "a"')
 
+    fact(len(tables["records"]) == COMMAND_COUNT, "melcmd.dat holds one record per command")
     for index, record in enumerate(tables["records"]):
         fact(len(record) <= 256, 'the record of "%s" has at most 256 pairs' % commands[index])
         fact(all(0 <= f < len(flags) and -1 <= t < len(types) for f, t in record),
@@ -594,6 +655,7 @@ def report(tables):
           % (len(tables["commands"]), len(tables["flags"]), len(tables["types"]),
              len(tables["words"])))
     print("entries added to the flag table alone: " + " ".join(tables["added"]))
+    print("designer flags placed away from the dataset's order: " + ", ".join(tables["moved"]))
     rows = [("distinct short names", f["short"], TARGET_DISTINCT_SHORT),
             ("distinct long names", f["long"], TARGET_DISTINCT_LONG)]
     rows += [('entries with short name "%s"' % s, f["short " + s], n)

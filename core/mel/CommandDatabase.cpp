@@ -19,6 +19,8 @@ namespace {
 // The list's count is a signed 16-bit number and the reading buffer holds 255 characters.
 constexpr std::size_t kMaxCommandWords = std::numeric_limits<std::int16_t>::max();
 constexpr std::size_t kMaxWordLength = 255;
+// Room for the most words of the longest length, each on its own CR LF line.
+constexpr std::size_t kMaxWordListBytes = kMaxCommandWords * (kMaxWordLength + 2);
 constexpr std::size_t kRecordHeaderBytes = 4;
 constexpr std::size_t kPairBytes = 4;
 // The largest well-formed melcmd.dat; reading stops one byte past it.
@@ -132,9 +134,14 @@ bool readRecord(LittleEndianReader& reader, CommandFlagRecord& record, bool& tru
 LoadResult LoadMelCommandWords(const std::string& path)
 {
     FreeMelCommandWords();
-    const std::optional<std::string> bytes = readFile(path, std::numeric_limits<std::size_t>::max());
+    const std::optional<std::string> bytes = readFile(path, kMaxWordListBytes + 1);
     if (!bytes)
         return LoadResult::cannotOpen;
+    if (bytes->size() > kMaxWordListBytes) {
+        // Larger than any list the lookups could hold: keep the words of its first part.
+        ParseMelCommandWords(std::string_view(*bytes).substr(0, bytes->rfind('\n', kMaxWordListBytes) + 1));
+        return LoadResult::damaged;
+    }
     return ParseMelCommandWords(*bytes);
 }
 

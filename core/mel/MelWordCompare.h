@@ -1,5 +1,5 @@
-// The word comparison shared by every MEL table lookup: unsigned bytes, case-sensitive,
-// a proper prefix sorting first, so that the bisections agree with the tables' order.
+// The helpers shared by every MEL table lookup: the word comparison (unsigned bytes,
+// case-sensitive, a proper prefix sorting first), the bisection and the flag entry split.
 #pragma once
 
 #include <cstring>

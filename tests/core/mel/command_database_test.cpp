@@ -98,6 +98,25 @@ TEST_F(CommandDatabaseTest, WordListOfAnyShapeLoadsSafely)
     }
 }
 
+TEST_F(CommandDatabaseTest, OversizedWordListsKeepTheirFirstPart)
+{
+    std::string manyWords;
+    for (int i = 0; i < 40000; ++i) {
+        char word[16];
+        std::snprintf(word, sizeof word, "w%05d\n", i);
+        manyWords += word;
+    }
+    TempFile tooMany(manyWords);
+    EXPECT_EQ(LoadMelCommandWords(tooMany.path()), LoadResult::damaged);
+    EXPECT_TRUE(word("w32766", 6));
+    EXPECT_FALSE(word("w32767", 6));
+
+    TempFile tooLarge("about\n" + std::string(9'000'000, ' ') + "\nxform\n");
+    EXPECT_EQ(LoadMelCommandWords(tooLarge.path()), LoadResult::damaged);
+    EXPECT_TRUE(word("about", 5));
+    EXPECT_FALSE(word("xform", 5));
+}
+
 TEST_F(CommandDatabaseTest, MissingWordListLeavesNoWords)
 {
     TempFile file("about\n");
@@ -145,6 +164,45 @@ TEST_F(CommandDatabaseTest, ShippedButtonFlags)
     EXPECT_EQ(flags[10].typeIndex, mel_type::kString);
     EXPECT_TRUE(CommandTypedFlags("Button").empty());
     EXPECT_TRUE(CommandTypedFlags("showWindow").empty());
+}
+
+TEST_F(CommandDatabaseTest, ShippedDesignerFlagsStandWhereTheElementsReadThem)
+{
+    ASSERT_EQ(LoadMelCommandDatabase(std::string(ORVANTE_DATABASE_DIR) + "/melcmd.dat"), LoadResult::ok);
+    const struct { const char* command; std::vector<std::pair<int, const char*>> positions; } cases[] = {
+        {"text", {{0, "align"}, {7, "enable"}, {9, "height"}, {10, "label"}, {15, "visible"}, {16, "width"}}},
+        {"checkBox", {{0, "align"}, {9, "enable"}, {10, "height"}, {11, "label"}, {19, "visible"}, {20, "width"}}},
+        {"columnLayout", {{0, "adjustableColumn"}, {2, "backgroundColor"}, {4, "columnAttach"}, {5, "columnOffset"},
+                          {6, "columnWidth"}, {11, "enable"}, {12, "height"}, {15, "rowSpacing"}, {17, "visible"},
+                          {18, "width"}}},
+        {"rowLayout", {{8, "backgroundColor"}, {30, "columnWidth1"}, {35, "columnWidth6"}, {40, "enable"},
+                       {41, "height"}, {43, "numberOfColumns"}, {47, "visible"}, {48, "width"}}},
+        {"intSlider", {{8, "enable"}, {9, "height"}, {10, "horizontal"}, {18, "visible"}, {19, "width"}}},
+        {"floatSlider", {{8, "enable"}, {9, "height"}, {10, "horizontal"}, {18, "visible"}, {19, "width"}}},
+        {"separator", {{6, "enable"}, {7, "height"}, {8, "horizontal"}, {13, "visible"}, {14, "width"}}},
+        {"textField", {{8, "enable"}, {9, "editable"}, {12, "height"}, {13, "insertionPosition"}, {14, "insertText"},
+                       {18, "text"}, {20, "visible"}, {21, "width"}}},
+        {"intField", {{9, "enable"}, {10, "editable"}, {11, "height"}, {19, "value"}, {20, "visible"}, {21, "width"}}},
+        {"floatField", {{9, "enable"}, {10, "editable"}, {11, "height"}, {16, "precision"}, {20, "value"},
+                        {21, "visible"}, {22, "width"}}},
+        {"scrollField", {{9, "enable"}, {10, "editable"}, {12, "height"}, {13, "insertionPosition"},
+                         {14, "insertText"}, {19, "text"}, {21, "visible"}, {22, "width"}}},
+        {"textScrollList", {{14, "enable"}, {16, "height"}, {27, "visible"}, {28, "width"}}},
+        {"window", {{0, "backgroundColor"}, {3, "height"}, {4, "titleBarMenu"}, {7, "leftEdge"},
+                    {10, "minimizeButton"}, {12, "maximizeButton"}, {14, "resizeToFitChildren"}, {15, "sizeable"},
+                    {16, "title"}, {17, "titleBar"}, {18, "topEdge"}, {19, "toolbox"}, {20, "topLeftCorner"},
+                    {22, "visible"}, {23, "width"}, {24, "widthHeight"}}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<TypedFlag> flags = CommandTypedFlags(c.command);
+        for (const auto& [position, longName] : c.positions) {
+            ASSERT_LT(static_cast<std::size_t>(position), flags.size()) << c.command;
+            EXPECT_EQ(flags[static_cast<std::size_t>(position)].longName, longName) << c.command << " " << position;
+        }
+    }
+    // The values the export quotes are exactly the "String" ones.
+    EXPECT_EQ(CommandTypedFlags("window")[16].typeIndex, mel_type::kString);
+    EXPECT_NE(CommandTypedFlags("columnLayout")[6].typeIndex, mel_type::kString);
 }
 
 TEST_F(CommandDatabaseTest, RecordsFollowTheFile)
