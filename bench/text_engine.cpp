@@ -1,0 +1,182 @@
+// The text engine on a 100,000-line MEL file: loading, computing every line state,
+// colouring every line with blocks, a search that fails over the whole file, typing and
+// undoing, saving, and redrawing a screen after an edit far down the file.
+#include "mel/CommandDatabase.h"
+#include "text/CTextBuffer.h"
+#include "text/LineStateCache.h"
+#include "text/MelColouring.h"
+#include "text/TextEditModel.h"
+#include "text/TextSearch.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+constexpr int kLines = 100000;
+
+// A script of realistic MEL: procedures, window commands with flags, strings with escapes,
+// line and block comments.
+const std::string& scriptPath()
+{
+    static const std::string path = [] {
+        const auto file = std::filesystem::temp_directory_path() / "orvante_bench_100k.mel";
+        std::ofstream out(file, std::ios::binary);
+        const char* const body[] = {
+            "global proc string makeWindow%d(int $count, float $scale[])",
+            "{",
+            "\t// builds the window and returns its name",
+            "\tstring $win = `window -title \"Tool \\\"%d\\\"\" -wh 300 200 -resizeToFitChildren true`;",
+            "\tcolumnLayout -adjustableColumn true -rowSpacing 4;",
+            "\t\tbutton -label \"Apply\" -command (\"apply(\" + $count + \")\") -width 80;",
+            "\t\tcheckBox -l \"Enabled\" -value on;  /* a short block comment */",
+            "\t\tfloatSliderGrp -label \"Scale\" -field true -min 0.0 -max 10.0 -value 1.5;",
+            "\tfor ($i = 0; $i < $count; $i++) { print(\"item \" + $i + \"\\n\"); }",
+            "\tsetParent ..;",
+            "\tshowWindow $win;",
+            "\treturn $win;",
+            "}",
+            "/* a block comment",
+            "   over two lines */",
+            "",
+        };
+        constexpr int kBody = static_cast<int>(std::size(body));
+        for (int line = 0; line < kLines; ++line) {
+            char text[256];
+            std::snprintf(text, sizeof text, body[line % kBody], line / kBody, line / kBody);
+            out << text << (line + 1 < kLines ? "\r\n" : "");
+        }
+        return file.string();
+    }();
+    return path;
+}
+
+void loadWords()
+{
+    static const bool loaded = [] {
+        orv::LoadMelCommandWords(std::string(ORVANTE_DATABASE_DIR) + "/MEL Commands.txt");
+        return true;
+    }();
+    benchmark::DoNotOptimize(loaded);
+}
+
+// The script loaded once, shared by the benchmarks that do not change it.
+orv::CTextBuffer& loadedScript()
+{
+    static orv::CTextBuffer buffer;
+    static const bool loaded = buffer.LoadText(scriptPath());
+    benchmark::DoNotOptimize(loaded);
+    return buffer;
+}
+
+void BM_LoadFile100k(benchmark::State& state)
+{
+    const std::string& path = scriptPath();
+    for (auto _ : state) {
+        orv::CTextBuffer buffer;
+        benchmark::DoNotOptimize(buffer.LoadText(path));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(std::filesystem::file_size(path)));
+}
+BENCHMARK(BM_LoadFile100k)->Unit(benchmark::kMillisecond);
+
+void BM_ComputeAllLineStates100k(benchmark::State& state)
+{
+    auto& buffer = loadedScript();
+    orv::SettingsRecord settings;
+    orv::LineStateCache cache(buffer, orv::melLineColourer(settings));
+    for (auto _ : state) {
+        cache.forgetFrom(0);
+        benchmark::DoNotOptimize(cache.stateBefore(buffer.LineCount()));
+    }
+}
+BENCHMARK(BM_ComputeAllLineStates100k)->Unit(benchmark::kMillisecond);
+
+void BM_ColourAllLinesWithBlocks100k(benchmark::State& state)
+{
+    loadWords();
+    const auto& buffer = loadedScript();
+    std::vector<orv::ColourBlock> blocks;
+    std::size_t total = 0;
+    for (auto _ : state) {
+        std::uint32_t lineState = 0;
+        total = 0;
+        for (int line = 0; line < buffer.LineCount(); ++line) {
+            blocks.clear();
+            lineState = orv::ParseMelLine(lineState, buffer.LineText(line), &blocks);
+            total += blocks.size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.counters["blocks"] = static_cast<double>(total);
+}
+BENCHMARK(BM_ColourAllLinesWithBlocks100k)->Unit(benchmark::kMillisecond);
+
+void failingSearch(benchmark::State& state, unsigned flags)
+{
+    const auto& buffer = loadedScript();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orv::FindInText(buffer, "notInTheScript", {0, 0}, flags, true));
+}
+void BM_FailingSearchIgnoreCase100k(benchmark::State& state) { failingSearch(state, 0); }
+void BM_FailingSearchMatchCase100k(benchmark::State& state) { failingSearch(state, orv::find_flag::kMatchCase); }
+void BM_FailingSearchWholeWordUp100k(benchmark::State& state)
+{
+    failingSearch(state, orv::find_flag::kWholeWord | orv::find_flag::kUp);
+}
+BENCHMARK(BM_FailingSearchIgnoreCase100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FailingSearchMatchCase100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FailingSearchWholeWordUp100k)->Unit(benchmark::kMillisecond);
+
+void BM_Type10kCharsThenUndoAll(benchmark::State& state)
+{
+    for (auto _ : state) {
+        orv::CTextBuffer buffer;
+        buffer.CreateEmpty();
+        orv::TextEditModel edit(&buffer);
+        for (int i = 0; i < 10000; ++i)
+            edit.typeChar(i % 60 == 59 ? '\r' : (i % 7 == 6 ? ' ' : static_cast<char>('a' + i % 26)));
+        while (edit.undo()) {
+        }
+        benchmark::DoNotOptimize(buffer.LineCount());
+    }
+}
+BENCHMARK(BM_Type10kCharsThenUndoAll)->Unit(benchmark::kMillisecond);
+
+void BM_SaveFile100k(benchmark::State& state)
+{
+    auto& buffer = loadedScript();
+    const auto target = std::filesystem::temp_directory_path() / "orvante_bench_save.mel";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(buffer.StoreText(target.string(), -1, false));
+    std::filesystem::remove(target);
+}
+BENCHMARK(BM_SaveFile100k)->Unit(benchmark::kMillisecond);
+
+// A keystroke on line 50,000 and the redraw of the 60 lines around it: the cache only
+// re-parses from the changed line, never from line 0.
+void BM_TypeAndRedrawScreenAtLine50k(benchmark::State& state)
+{
+    loadWords();
+    orv::CTextBuffer buffer;
+    buffer.LoadText(scriptPath());
+    orv::SettingsRecord settings;
+    orv::LineStateCache cache(buffer, orv::melLineColourer(settings));
+    orv::TextEditModel edit(&buffer);
+    cache.stateBefore(buffer.LineCount());
+    edit.setCursor({0, 50000});
+    std::vector<orv::ColourBlock> blocks;
+    for (auto _ : state) {
+        edit.typeChar('x');
+        for (int line = 49990; line < 50050; ++line)
+            cache.colourLine(line, blocks);
+    }
+}
+BENCHMARK(BM_TypeAndRedrawScreenAtLine50k)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,78 @@
+// Word wrapping and page filling for printing.
+#include "text/PrintLayout.h"
+
+#include "text/TabColumns.h"
+
+#include <algorithm>
+
+namespace orv {
+
+namespace {
+int measured(std::string_view text, const TextMeasure& measure)
+{
+    return measure ? measure(text) : static_cast<int>(text.size());
+}
+} // namespace
+
+std::vector<std::string> wrapLine(std::string_view line, int tabSize, int width, const TextMeasure& measure)
+{
+    const std::string expanded = expandTabs(line, tabSize);
+    std::string_view rest = expanded;
+    std::vector<std::string> rows;
+    while (rest.size() > 0) {
+        if (measured(rest, measure) <= width) {
+            rows.emplace_back(rest);
+            break;
+        }
+        // The longest prefix that fits (at least one character, so that printing ends).
+        std::size_t fits = 1;
+        std::size_t lo = 1;
+        std::size_t hi = rest.size();
+        while (lo <= hi) {
+            const std::size_t mid = (lo + hi) / 2;
+            if (measured(rest.substr(0, mid), measure) <= width) {
+                fits = mid;
+                lo = mid + 1;
+            } else {
+                hi = mid - 1;
+            }
+        }
+        // Break after the last blank inside the part that fits, when there is one.
+        const std::size_t blank = rest.substr(0, fits).find_last_of(' ');
+        const std::size_t cut = (blank != std::string_view::npos && blank > 0) ? blank + 1 : fits;
+        rows.emplace_back(rest.substr(0, cut));
+        rest.remove_prefix(cut);
+    }
+    if (rows.empty())
+        rows.emplace_back();
+    return rows;
+}
+
+std::vector<PrintedPage> PaginateText(const CTextBuffer& buffer, int tabSize, const PageMetrics& metrics,
+                                      const TextMeasure& measure)
+{
+    const int lineHeight = std::max(metrics.lineHeight, 1);
+    const int rowsPerPage = std::max(metrics.height / lineHeight, 1);
+    const int width = std::max(metrics.width, 1);
+    std::vector<PrintedPage> pages(1);
+    int used = 0;
+    for (int line = 0; line < buffer.LineCount(); ++line) {
+        const auto rows = wrapLine(buffer.LineText(line), tabSize, width, measure);
+        const int count = static_cast<int>(rows.size());
+        if (used > 0 && used + count > rowsPerPage) {
+            pages.emplace_back();
+            used = 0;
+        }
+        for (const auto& row : rows) {
+            if (used == rowsPerPage) {
+                pages.emplace_back();
+                used = 0;
+            }
+            pages.back().rows.push_back({line, row});
+            ++used;
+        }
+    }
+    return pages;
+}
+
+} // namespace orv

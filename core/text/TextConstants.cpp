@@ -1,0 +1,67 @@
+// The texts behind the text engine's codes.
+#include "text/TextConstants.h"
+
+#include <array>
+#include <cstdio>
+
+namespace orv {
+
+std::string_view actionDescription(UndoAction action)
+{
+    static constexpr std::array<std::string_view, 11> kDescriptions = {
+        "Unknown", "Paste", "Delete Selection", "Cut", "Typing", "Backspace",
+        "Indent", "Drag And Drop", "Replace", "Delete", "Auto Indent"};
+    const int code = static_cast<int>(action);
+    return code >= 0 && code < static_cast<int>(kDescriptions.size()) ? kDescriptions[code] : std::string_view();
+}
+
+std::string_view lineEndSeparator(LineEnd style)
+{
+    switch (style) {
+    case LineEnd::lfCr: return "\n\r";
+    case LineEnd::lf: return "\n";
+    case LineEnd::crLf: break;
+    }
+    return "\r\n";
+}
+
+std::string_view lineEndName(LineEnd style)
+{
+    switch (style) {
+    case LineEnd::lfCr: return "UNIX";
+    case LineEnd::lf: return "MAC";
+    case LineEnd::crLf: break;
+    }
+    return "DOS";
+}
+
+bool isLineEndStyle(int style)
+{
+    return style >= 0 && style <= 2;
+}
+
+std::string cannotFindMessage(std::string_view searched)
+{
+    return "Cannot find string\"" + std::string(searched) + "\"";
+}
+
+namespace {
+std::string formatTwoNumbers(const char* format, int a, int b)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, format, a, b);
+    return text;
+}
+} // namespace
+
+std::string positionIndicator(int line, int ch)
+{
+    return formatTwoNumbers(text_messages::kPosition, line + 1, ch + 1);
+}
+
+std::string pageFooter(int page, int pageCount)
+{
+    return formatTwoNumbers(text_messages::kPageFooter, page, pageCount);
+}
+
+} // namespace orv

@@ -1,0 +1,167 @@
+// MEL colouring: golden files (each fixture .mel beside its expected blocks), the runs and
+// colours the view draws, and the line-state cache that follows the text's changes.
+#include "text/LineStateCache.h"
+#include "text/MelColouring.h"
+
+#include "mel/CommandDatabase.h"
+
+#include "TextTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+// Command words colour only with the shipped word list loaded.
+class WithCommandWords : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_EQ(LoadMelCommandWords(std::string(ORVANTE_DATABASE_DIR) + "/MEL Commands.txt"), LoadResult::ok);
+    }
+};
+
+class MelColouring : public WithCommandWords {};
+
+// A fixture named *.nocolour.mel is coloured with colouring switched off.
+TEST_F(MelColouring, EveryFixtureGivesItsExpectedBlocks)
+{
+    const std::filesystem::path folder = std::filesystem::path(ORVANTE_FIXTURES_DIR) / "colouring";
+    int fixtures = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() != ".mel")
+            continue;
+        ++fixtures;
+        CTextBuffer buffer;
+        ASSERT_TRUE(buffer.LoadText(entry.path().string()));
+        const bool colouring = entry.path().string().find(".nocolour.") == std::string::npos;
+        std::string actual;
+        std::uint32_t state = 0;
+        std::vector<ColourBlock> blocks;
+        for (int line = 0; line < buffer.LineCount(); ++line) {
+            blocks.clear();
+            state = ParseMelLine(state, buffer.LineText(line), &blocks, colouring);
+            actual += blocksLine(line, blocks) + "\n";
+        }
+        auto expectedPath = entry.path();
+        expectedPath.replace_extension(".blocks");
+        EXPECT_EQ(actual, readFile(expectedPath.string())) << entry.path().filename();
+    }
+    EXPECT_GE(fixtures, 5);
+}
+
+TEST_F(MelColouring, TheStateAloneMatchesTheStateWithBlocks)
+{
+    const std::vector<std::string> lines = {"/* a", "", "b */ \"x\\", "y\" // z \\", "w", "# q \\", "r"};
+    std::uint32_t withBlocks = 0;
+    std::uint32_t alone = 0;
+    for (const auto& line : lines) {
+        std::vector<ColourBlock> blocks;
+        withBlocks = ParseMelLine(withBlocks, line, &blocks);
+        alone = ParseMelLine(alone, line, nullptr);
+        EXPECT_EQ(alone, withBlocks) << line;
+    }
+    EXPECT_EQ(ParseMelLine(line_state::kDoubleQuoted | line_state::kBlockComment, "", nullptr), line_state::kBlockComment);
+    EXPECT_EQ(ParseMelLine(line_state::kBlockComment, "x", nullptr, false), 0u);
+}
+
+TEST_F(MelColouring, BlocksAppendAfterTheOnesAlreadyInTheList)
+{
+    std::vector<ColourBlock> blocks = {{5, colour_class::kKeyword}};
+    ParseMelLine(0, "int x;", &blocks);
+    // Blocks before the last one already there are not added.
+    EXPECT_EQ(blocks, (std::vector<ColourBlock>{{5, colour_class::kKeyword}, {5, colour_class::kNormalText}}));
+}
+
+TEST(ColourSpans, RunsFollowTheBlocksAndSkipHiddenOnes)
+{
+    const std::vector<ColourBlock> blocks = {{0, 2}, {0, 12}, {6, 2}, {8, 13}, {8, 2}, {20, 10}};
+    EXPECT_EQ(colourSpans(blocks, 10), (std::vector<ColourSpan>{{0, 6, 12}, {6, 8, 2}, {8, 10, 2}}));
+    EXPECT_EQ(colourSpans({{3, 7}}, 5), (std::vector<ColourSpan>{{0, 3, 2}, {3, 5, 7}}));
+    EXPECT_EQ(colourSpans({}, 4), (std::vector<ColourSpan>{{0, 4, 2}}));
+    EXPECT_TRUE(colourSpans({}, 0).empty());
+}
+
+TEST(ColourTable, EveryClassHasItsColourAndSettingsAreReadEachTime)
+{
+    SettingsRecord settings;
+    ResetSettings(settings);
+    settings.colorDefault = 0x000001;
+    settings.colorKeywords = 0x000006;
+    settings.colorComments = 0x000007;
+    settings.colorStrings = 0x00000A;
+    settings.colorCommands = 0x00000C;
+    settings.colorFlags = 0x00000D;
+    const ColorRef window = 0xFEFEFE;
+    const std::vector<std::pair<int, ColorRef>> table = {
+        {0, window}, {1, window}, {2, 0x000001}, {3, kButtonFaceColor}, {4, 0x000000}, {5, 0xFFFFFF},
+        {6, 0x000006}, {7, 0x000007}, {8, 0x000001}, {9, 0x000000}, {10, 0x00000A}, {11, 0xC08000},
+        {12, 0x00000C}, {13, 0x00000D}, {14, 0x00000A}, {-1, 0x00000A}};
+    for (const auto& [cls, colour] : table)
+        EXPECT_EQ(ColorOf(cls, settings, window), colour) << cls;
+    settings.colorKeywords = 0x123456;
+    EXPECT_EQ(ColorOf(colour_class::kKeyword, settings, window), 0x123456u);
+}
+
+// Counts the lines the cache has parsed.
+struct CountingColourer {
+    int* parsed;
+    std::uint32_t operator()(std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks) const
+    {
+        ++*parsed;
+        return ParseMelLine(state, line, blocks);
+    }
+};
+
+class StateCache : public WithCommandWords {
+protected:
+    void SetUp() override
+    {
+        std::string text;
+        for (int i = 0; i < 100; ++i)
+            text += (i == 20 ? "/* open" : i == 60 ? "close */" : "ls;") + std::string("\r\n");
+        fill(buffer, text);
+    }
+    CTextBuffer buffer;
+    int parsed = 0;
+    LineStateCache cache{buffer, CountingColourer{&parsed}};
+};
+
+TEST_F(StateCache, StatesAreFoundLazilyFromTheLastKnownLine)
+{
+    EXPECT_EQ(cache.stateBefore(0), 0u);
+    EXPECT_EQ(parsed, 0);
+    EXPECT_EQ(cache.stateBefore(40), line_state::kBlockComment);
+    EXPECT_EQ(parsed, 40);
+    EXPECT_EQ(cache.stateBefore(30), line_state::kBlockComment);
+    EXPECT_EQ(parsed, 40);
+    EXPECT_EQ(cache.stateBefore(70), 0u);
+    EXPECT_EQ(parsed, 70);
+    std::vector<ColourBlock> blocks;
+    cache.colourLine(70, blocks);
+    EXPECT_EQ(cache.knownLines(), 71);
+    EXPECT_EQ(blocks, (std::vector<ColourBlock>{{0, 2}, {0, colour_class::kCommand}, {2, 2}}));  // "ls;"
+}
+
+TEST_F(StateCache, AChangeForgetsFromItsLineAndLinesInsertedOrRemovedFollow)
+{
+    cache.stateBefore(99);
+    TextPos end;
+    buffer.InsertTextAt(nullptr, {0, 10}, "/*\r\n", end);
+    EXPECT_EQ(cache.knownLines(), 10);
+    parsed = 0;
+    EXPECT_EQ(cache.stateBefore(15), line_state::kBlockComment);
+    EXPECT_EQ(parsed, 5);
+    EXPECT_EQ(cache.stateBefore(62), 0u);  // the "close */" line moved down to 61
+    buffer.EraseRange(nullptr, {0, 10}, {0, 11});
+    EXPECT_EQ(cache.knownLines(), 10);
+    EXPECT_EQ(cache.stateBefore(15), 0u);
+    buffer.ChangeLineFlag(3, line_flag::kBookmark, true, false);  // flags do not change states
+    EXPECT_EQ(cache.knownLines(), 15);
+    buffer.CreateEmpty();
+    EXPECT_EQ(cache.knownLines(), 0);
+}
+
+} // namespace

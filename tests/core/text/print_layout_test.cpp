@@ -1,0 +1,79 @@
+// Print pagination: word wrapping by columns or a measure, whole lines per page, footers.
+#include "text/PrintLayout.h"
+#include "text/TextConstants.h"
+
+#include "TextTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+std::string numberedLines(int count, const std::string& text = "line")
+{
+    std::string all;
+    for (int i = 0; i < count; ++i)
+        all += (i ? "\r\n" : "") + text;
+    return all;
+}
+
+TEST(PrintLayout, TwoHundredLinesAtSixtyAPageGiveFourPagesWithFooters)
+{
+    CTextBuffer buffer;
+    fill(buffer, numberedLines(200));
+    const auto pages = PaginateText(buffer, 4, {80, 60, 1});
+    ASSERT_EQ(pages.size(), 4u);
+    EXPECT_EQ(pages[0].rows.size(), 60u);
+    EXPECT_EQ(pages[3].rows.size(), 20u);
+    EXPECT_EQ(pages[1].rows.front().line, 60);
+    for (int page = 1; page <= 4; ++page)
+        EXPECT_EQ(pageFooter(page, static_cast<int>(pages.size())), "Page " + std::to_string(page) + "/4");
+}
+
+TEST(PrintLayout, ALineIsNeverSplitAcrossPages)
+{
+    CTextBuffer buffer;
+    // Two pages of 10 rows: the sixth line wraps into three rows and does not fit on page 1.
+    fill(buffer, numberedLines(8, "aaaa") + "\r\n" + "aaaa bbbb cccc\r\nz");
+    const auto pages = PaginateText(buffer, 4, {5, 10, 1});
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].rows.size(), 8u);
+    EXPECT_EQ(pages[1].rows.size(), 4u);
+    EXPECT_EQ(pages[1].rows[0].text, "aaaa ");
+    EXPECT_EQ(pages[1].rows[2].text, "cccc");
+}
+
+TEST(PrintLayout, ALineTallerThanAPageGoesOnOverSeveralPages)
+{
+    CTextBuffer buffer;
+    fill(buffer, "x\r\n" + std::string(25, 'w'));
+    const auto pages = PaginateText(buffer, 4, {5, 2, 1});
+    ASSERT_EQ(pages.size(), 4u);
+    EXPECT_EQ(pages[0].rows.size(), 1u);
+    int printed = 0;
+    for (const auto& page : pages)
+        for (const auto& row : page.rows)
+            printed += row.line == 1 ? static_cast<int>(row.text.size()) : 0;
+    EXPECT_EQ(printed, 25);
+}
+
+TEST(PrintLayout, WrappingExpandsTabsAndBreaksAfterBlanksOrInsideLongWords)
+{
+    EXPECT_EQ(wrapLine("", 4, 10), std::vector<std::string>{""});
+    EXPECT_EQ(wrapLine("a\tb", 4, 10), std::vector<std::string>{"a   b"});
+    EXPECT_EQ(wrapLine("one two three", 4, 8), (std::vector<std::string>{"one two ", "three"}));
+    EXPECT_EQ(wrapLine("abcdefghij", 4, 4), (std::vector<std::string>{"abcd", "efgh", "ij"}));
+    // A measure in pixels: "w" is three units wide, everything else one.
+    const TextMeasure pixels = [](std::string_view text) {
+        int width = 0;
+        for (const char c : text)
+            width += c == 'w' ? 3 : 1;
+        return width;
+    };
+    EXPECT_EQ(wrapLine("ww ab", 4, 7, pixels), (std::vector<std::string>{"ww ", "ab"}));
+    EXPECT_EQ(footerBand(10), 15);
+}
+
+} // namespace

@@ -1,0 +1,155 @@
+// Undo grouping, the record limit, captions and the cursor results of undo and redo.
+#include "text/CTextBuffer.h"
+
+#include "TextTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+int groupCount(const CTextBuffer& buffer)
+{
+    int groups = 0;
+    for (int i = 0; i < buffer.Undo().size(); ++i)
+        groups += buffer.Undo().record(i).groupStart ? 1 : 0;
+    return groups;
+}
+
+TEST(Undo, AnIsolatedChangeIsAGroupAndMergingJoinsThePreviousGroup)
+{
+    CTextBuffer buffer;
+    buffer.CreateEmpty();
+    TextPos end;
+    buffer.InsertTextAt(nullptr, {0, 0}, "paste", end, UndoAction::paste);
+    for (const char c : std::string("abcde")) {
+        buffer.OpenUndoGroup(true);
+        buffer.InsertTextAt(nullptr, end, std::string(1, c), end, UndoAction::typing);
+        buffer.CloseUndoGroup(nullptr);
+    }
+    EXPECT_EQ(groupCount(buffer), 1);
+    EXPECT_EQ(buffer.UndoCaption(), "Paste");
+    TextPos cursor;
+    ASSERT_TRUE(buffer.UndoGroup(cursor));
+    EXPECT_EQ(linesOf(buffer), std::vector<std::string>{""});
+    EXPECT_EQ(cursor, (TextPos{0, 0}));
+    EXPECT_FALSE(buffer.HasUndo());
+    EXPECT_EQ(buffer.RedoCaption(), "Paste");
+    ASSERT_TRUE(buffer.RedoGroup(cursor));
+    EXPECT_EQ(linesOf(buffer), std::vector<std::string>{"pasteabcde"});
+    EXPECT_EQ(cursor, (TextPos{10, 0}));
+}
+
+TEST(Undo, RedoHistoryIsDroppedByANewChange)
+{
+    CTextBuffer buffer;
+    buffer.CreateEmpty();
+    TextPos end;
+    TextPos cursor;
+    buffer.InsertTextAt(nullptr, {0, 0}, "a", end, UndoAction::typing);
+    buffer.InsertTextAt(nullptr, {1, 0}, "b", end, UndoAction::typing);
+    buffer.UndoGroup(cursor);
+    EXPECT_TRUE(buffer.HasRedo());
+    buffer.EraseRange(nullptr, {0, 0}, {1, 0}, UndoAction::deleteChar);
+    EXPECT_FALSE(buffer.HasRedo());
+    EXPECT_EQ(buffer.Undo().size(), 2);
+    EXPECT_EQ(buffer.UndoCaption(), "Delete");
+}
+
+TEST(Undo, CaptionsNameEveryActionAndNothingForUnknownCodes)
+{
+    const std::vector<std::pair<int, std::string>> cases = {
+        {0, "Unknown"}, {1, "Paste"}, {2, "Delete Selection"}, {3, "Cut"}, {4, "Typing"}, {5, "Backspace"},
+        {6, "Indent"}, {7, "Drag And Drop"}, {8, "Replace"}, {9, "Delete"}, {10, "Auto Indent"}, {11, ""}, {-1, ""}};
+    CTextBuffer buffer;
+    for (const auto& [code, caption] : cases)
+        EXPECT_EQ(buffer.ActionCaption(static_cast<UndoAction>(code)), caption) << code;
+}
+
+// Adds `count` one-record groups of typing.
+void addGroups(CTextBuffer& buffer, int count)
+{
+    TextPos end;
+    for (int i = 0; i < count; ++i)
+        buffer.InsertTextAt(nullptr, {0, 0}, "x", end, UndoAction::typing);
+}
+
+TEST(Undo, AtTheLimitTheOldestWholeGroupIsDropped)
+{
+    CTextBuffer buffer;
+    buffer.CreateEmpty();
+    // The oldest group holds three records, then one-record groups up to the limit.
+    TextPos end;
+    buffer.OpenUndoGroup();
+    for (int i = 0; i < 3; ++i)
+        buffer.InsertTextAt(nullptr, {0, 0}, "p", end, UndoAction::paste);
+    buffer.CloseUndoGroup(nullptr);
+    addGroups(buffer, 1021);
+    ASSERT_EQ(buffer.Undo().size(), 1024);
+    addGroups(buffer, 1);
+    EXPECT_EQ(buffer.Undo().size(), 1022);
+    EXPECT_TRUE(buffer.Undo().record(0).groupStart);
+    EXPECT_EQ(buffer.Undo().record(0).action, UndoAction::typing);
+    // Everything kept can be undone: the three dropped insertions stay.
+    TextPos cursor;
+    while (buffer.HasUndo())
+        buffer.UndoGroup(cursor);
+    EXPECT_EQ(linesOf(buffer), std::vector<std::string>{"ppp"});
+}
+
+TEST(Undo, AGroupLargerThanTheLimitStaysWholeAndUndoesAtOnce)
+{
+    CTextBuffer buffer;
+    buffer.CreateEmpty();
+    addGroups(buffer, 10);
+    TextPos end;
+    buffer.OpenUndoGroup();
+    for (int i = 0; i < 1500; ++i)
+        buffer.InsertTextAt(nullptr, {0, 0}, "\t", end, UndoAction::indent);
+    buffer.CloseUndoGroup(nullptr);
+    // The ten older groups made room; the big group keeps every record.
+    EXPECT_EQ(buffer.Undo().size(), 1500);
+    EXPECT_TRUE(buffer.Undo().record(0).groupStart);
+    TextPos cursor;
+    ASSERT_TRUE(buffer.UndoGroup(cursor));
+    EXPECT_FALSE(buffer.HasUndo());
+    EXPECT_EQ(linesOf(buffer), std::vector<std::string>{"xxxxxxxxxx"});
+    // The next new group may drop the big one as a whole.
+    ASSERT_TRUE(buffer.RedoGroup(cursor));
+    addGroups(buffer, 1);
+    EXPECT_EQ(buffer.Undo().size(), 1);
+    EXPECT_TRUE(buffer.Undo().record(0).groupStart);
+}
+
+} // namespace
+
+namespace {
+
+// A CR inside a line (kept from a loaded file) must not become a line break when an
+// erasure is undone: the lines come back exactly as they were.
+TEST(Undo, UndoingAnErasureRestoresLinesThatHoldCarriageReturns)
+{
+    const std::vector<std::pair<std::string, std::vector<std::string>>> files = {
+        {"a\rb\r\nc\r\r\nd", {"a\rb", "c\r", "d"}},  // CR LF lines with stray CRs
+        {"x\n\ry\r\nz\n\rw", {"x", "y\r\nz", "w"}},  // LF CR lines holding a CR LF pair
+    };
+    for (const auto& [bytes, expected] : files) {
+        TempDir dir;
+        writeFile(dir.file("cr.mel"), bytes);
+        CTextBuffer buffer;
+        ASSERT_TRUE(buffer.LoadText(dir.file("cr.mel")));
+        ASSERT_EQ(linesOf(buffer), expected);
+        buffer.EraseRange(nullptr, {0, 0}, buffer.EndPos());
+        buffer.EraseRange(nullptr, {0, 0}, {0, 0});
+        TextPos cursor;
+        ASSERT_TRUE(buffer.UndoGroup(cursor));
+        EXPECT_EQ(linesOf(buffer), expected);
+        EXPECT_EQ(cursor, buffer.EndPos());
+        ASSERT_TRUE(buffer.StoreText(dir.file("back.mel")));
+        EXPECT_EQ(readFile(dir.file("back.mel")), bytes);
+    }
+}
+
+} // namespace
