@@ -4,7 +4,9 @@
 
 #include "mel/MelWordCompare.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace orv {
 
@@ -42,6 +44,26 @@ const std::array<mel_detail::FlagNames, kMelFlagCount>& splitFlagTable()
 }
 } // namespace
 
+// The long names in byte order, so that a word that is no short name is looked up by
+// bisection instead of the scan over every entry: the answer is the same (some entry has
+// that long name or none has), and the colouring asks this for most words after a "-".
+namespace {
+const std::vector<std::string_view>& sortedLongNames()
+{
+    static const auto names = [] {
+        std::vector<std::string_view> sorted;
+        sorted.reserve(kMelFlagCount);
+        for (const mel_detail::FlagNames& entry : splitFlagTable()) {
+            if (!entry.longName.empty())
+                sorted.push_back(entry.longName);
+        }
+        std::sort(sorted.begin(), sorted.end());
+        return sorted;
+    }();
+    return names;
+}
+} // namespace
+
 bool IsMelFlag(const char* text, int length)
 {
     // An empty word would match the entries without a long name; it names no flag.
@@ -52,11 +74,7 @@ bool IsMelFlag(const char* text, int length)
     // The table is ordered by short name, so any of a short name's duplicates is a hit.
     if (bisect(word, kMelFlagCount, [&names](int i) { return names[static_cast<std::size_t>(i)].shortName; }) >= 0)
         return true;
-    for (const mel_detail::FlagNames& entry : names) {
-        if (entry.longName == word)
-            return true;
-    }
-    return false;
+    return std::binary_search(sortedLongNames().begin(), sortedLongNames().end(), word);
 }
 
 void SplitMelFlag(const char* entry, std::string* shortOut, std::string* longOut)

@@ -83,6 +83,32 @@ TEST(MelVocabulary, IsMelFlagBisectsShortNamesThenScansLongNames)
     }
 }
 
+TEST(MelVocabulary, IsMelFlagAgreesWithAScanOfEveryEntryOnNearMisses)
+{
+    // The plain rule: a word is a flag when some entry has it as short or long name.
+    const auto scan = [](const std::string& word) {
+        std::string shortName, longName;
+        for (int i = 0; i < kMelFlagCount; ++i) {
+            SplitMelFlag(kMelFlags[i], &shortName, &longName);
+            if (word == shortName || (!word.empty() && word == longName))
+                return true;
+        }
+        return false;
+    };
+    std::string longName;
+    for (int i = 0; i < kMelFlagCount; i += 7) {
+        SplitMelFlag(kMelFlags[i], nullptr, &longName);
+        if (longName.size() < 2)
+            continue;
+        std::string upper = longName;
+        upper[0] = 'A';
+        for (const std::string& word : {longName.substr(0, longName.size() - 1), longName + 'X', upper,
+                                        longName.substr(1)}) {
+            ASSERT_EQ(IsMelFlag(word.data(), static_cast<int>(word.size())), scan(word)) << word;
+        }
+    }
+}
+
 TEST(MelVocabulary, TheShortNameABisectsAmongItsDuplicates)
 {
     int entriesNamedA = 0;
