@@ -1,0 +1,94 @@
+// Showing the log: CR LF pairs are line breaks on screen and again on the clipboard.
+#include "app/COutputEdit.h"
+
+#include "app/Panes.h"
+#include "uimodel/OutputLog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+
+namespace orv {
+
+namespace {
+
+bool isCopyKey(const QKeyEvent* key)
+{
+    // The letter in either case: Shift does not matter, Alt or Meta make it another key.
+    const auto mods = key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    return key->key() == Qt::Key_C && mods == Qt::ControlModifier;
+}
+
+// The log as lines for the screen: a CR LF (with any CRs before it) breaks the line.
+QString displayText(const std::string& log)
+{
+    QString shown = QString::fromLatin1(log.data(), static_cast<qsizetype>(log.size()));
+    shown.remove(QLatin1Char('\r'));
+    return shown;
+}
+
+} // namespace
+
+COutputEdit::COutputEdit(OutputLog& log, QWidget* parent) : QPlainTextEdit(parent), m_log(log)
+{
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+
+    setFont(paneFont());
+
+    // White although read-only, as a log that is read rather than edited.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+
+    m_log.setChangedHandler([this] { showLog(); });
+    showLog();
+}
+
+COutputEdit::~COutputEdit()
+{
+    m_log.setChangedHandler({});
+}
+
+void COutputEdit::showLog()
+{
+    setPlainText(displayText(m_log.text()));
+    moveCursor(QTextCursor::End);
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+void COutputEdit::copySelection() const
+{
+    QString text = textCursor().selection().toPlainText();
+    if (text.isEmpty())
+        return;
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    QApplication::clipboard()->setText(text);
+}
+
+bool COutputEdit::event(QEvent* event)
+{
+    // Ctrl+C belongs to the log, not to the window's Copy command.
+    if (event->type() == QEvent::ShortcutOverride && isCopyKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void COutputEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (isCopyKey(event))
+        copySelection();
+    event->accept();
+}
+
+} // namespace orv
