@@ -156,6 +156,7 @@ QMenu* CMainFrame::createEditMenu(MenuId id)
 QMenu* CMainFrame::createWindowMenu()
 {
     auto* menu = new QMenu(QStringLiteral("&Window"), this);
+    fillWindowList(menu);
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillWindowList(menu); });
     return menu;
 }
