@@ -280,14 +280,19 @@ void CMainFrame::onActiveFrameChanged(CMDIChildWnd* frame)
     m_titleDocument = frame ? frame->activeDocument() : nullptr;
     if (m_titleDocument)
         connect(m_titleDocument, &CDocument::titleChanged, this, &CMainFrame::updateTitle);
+    if (frame)
+        connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::updateTitle, Qt::UniqueConnection);
     updateTitle();
     updateCommandStates();
 }
 
 void CMainFrame::updateTitle()
 {
+    // The MDI area adds " - [title]" of a maximized document window itself.
     const QString app = QString::fromLatin1(shell::kAppName);
-    setWindowTitle(m_titleDocument ? app + QStringLiteral(" - ") + m_titleDocument->title() : app);
+    const CMDIChildWnd* active = m_docs.activeFrame();
+    const bool named = m_titleDocument && active && !active->isMaximized();
+    setWindowTitle(named ? app + QStringLiteral(" - ") + m_titleDocument->title() : app);
 }
 
 void CMainFrame::focusNextPane(int step)

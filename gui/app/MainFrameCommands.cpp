@@ -171,9 +171,7 @@ void CMainFrame::fillWindowList(QMenu* menu)
     menu->addSeparator();
     int number = 0;
     for (QMdiSubWindow* window : windows) {
-        QString title = window->windowTitle();
-        title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
-        QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(++number).arg(title));
+        QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(++number).arg(window->windowTitle()));
         item->setCheckable(true);
         item->setChecked(window == m_mdiArea->currentSubWindow());
         connect(item, &QAction::triggered, window, [this, window] { m_mdiArea->setActiveSubWindow(window); });

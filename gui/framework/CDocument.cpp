@@ -17,7 +17,6 @@ namespace orv {
 CDocument::CDocument(QObject* parent) : QObject(parent)
 {
     connect(this, &CDocument::titleChanged, this, &CDocument::updateFrameTitles);
-    connect(this, &CDocument::modifiedChanged, this, &CDocument::updateFrameTitles);
 }
 
 void CDocument::setTitle(const QString& title)

@@ -6,12 +6,17 @@
 
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QMenu>
 
 namespace orv {
 
 CMDIChildWnd::CMDIChildWnd(QWidget* parent) : QMdiSubWindow(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // The frame's accelerators (Ctrl+W closes the document) take the keys of the window menu.
+    if (QMenu* menu = systemMenu())
+        for (QAction* action : menu->actions())
+            action->setShortcuts({});
 }
 
 CView* CMDIChildWnd::activeView() const
@@ -43,8 +48,7 @@ void CMDIChildWnd::updateTitle(int windowNumber)
     QString title = doc->title();
     if (windowNumber > 0)
         title += QStringLiteral(":%1").arg(windowNumber);
-    setWindowTitle(title + QStringLiteral("[*]"));
-    setWindowModified(doc->isModified());
+    setWindowTitle(title);
 }
 
 void CMDIChildWnd::closeEvent(QCloseEvent* event)

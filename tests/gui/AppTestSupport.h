@@ -6,6 +6,7 @@
 #include "app/CMainFrame.h"
 #include "settings/Profile.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
