@@ -61,6 +61,17 @@ void CIconPopupMenu::setHighlightColor(const QColor& color)
     applyStyle();
 }
 
+void CIconPopupMenu::applyStyle()
+{
+    // Submenus look like the menu they open from.
+    for (CIconPopupMenu* submenu : findChildren<CIconPopupMenu*>(Qt::FindDirectChildrenOnly)) {
+        submenu->m_style = m_style;
+        submenu->m_highlight = m_highlight;
+        submenu->applyStyle();
+    }
+    setStyleSheet(styleSheetText());
+}
+
 int CIconPopupMenu::itemId(const QAction* action)
 {
     return action && !action->isSeparator() && !action->menu() ? action->data().toInt() : 0;
@@ -71,7 +82,7 @@ int CIconPopupMenu::track(const QPoint& globalPos)
     return itemId(exec(globalPos));
 }
 
-void CIconPopupMenu::applyStyle()
+QString CIconPopupMenu::styleSheetText() const
 {
     QString selected;
     switch (m_style) {
@@ -88,13 +99,13 @@ void CIconPopupMenu::applyStyle()
                        .arg(m_highlight.name());
         break;
     }
-    setStyleSheet(QStringLiteral("QMenu { background: palette(window); border: 1px solid palette(mid); }"
+    return QStringLiteral("QMenu { background: palette(window); border: 1px solid palette(mid); }"
                                  " QMenu::item { padding: 3px 18px 3px 26px; border: 1px solid transparent; }"
                                  " QMenu::item:disabled { color: palette(mid); }"
                                  " QMenu::icon { padding-left: 4px; }"
                                  " QMenu::separator { height: 1px; background: palette(mid); margin: 3px 4px; }"
-                                 " QMenu::item:selected { %1 }")
-                      .arg(selected));
+                          " QMenu::item:selected { %1 }")
+        .arg(selected);
 }
 
 } // namespace orv

@@ -40,6 +40,7 @@ public:
 
 private:
     void applyStyle();
+    QString styleSheetText() const;
 
     SelectionStyle m_style = SelectionStyle::raisedEdge;
     QColor m_highlight{0x00, 0x00, 0xC0};

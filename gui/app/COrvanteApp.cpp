@@ -2,6 +2,7 @@
 #include "app/COrvanteApp.h"
 
 #include "app/AppIds.h"
+#include "app/AppLogo.h"
 #include "app/CAboutDialog.h"
 #include "app/CChildFrame.h"
 #include "app/CInterfaceEditorChildFrame.h"
@@ -79,6 +80,7 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
 {
     QCoreApplication::setOrganizationName(QString::fromLatin1(shell::kCompanyName));
     QCoreApplication::setApplicationName(QString::fromLatin1(shell::kAppName));
+    QApplication::setWindowIcon(QIcon(appLogo(32)));
 
     registerTemplates();
     // Only the splash switch is read from the command line; a file named there is not opened.

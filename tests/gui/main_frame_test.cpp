@@ -155,6 +155,7 @@ private slots:
     void statusBarSaysReadyAndShowsItsIndicators();
     void helpCommandsOpenTheirAddresses();
     void missingHelpFileIsReported();
+    void shippedGuideOpensFromTheInstallationFolder();
     void aboutBoxShowsVersionCreditsAndLinks();
 
 private:
@@ -799,6 +800,23 @@ void MainFrameTest::missingHelpFileIsReported()
     QVERIFY(ok.seen());
     QVERIFY(ok.text().contains(QStringLiteral("Help/index.html")));
     QVERIFY(catcher.urls.isEmpty());
+}
+
+void MainFrameTest::shippedGuideOpensFromTheInstallationFolder()
+{
+    UrlCatcher catcher;
+    const QString dataDir = QFileInfo(QStringLiteral(ORVANTE_DATABASE_DIR "/..")).absoluteFilePath();
+    m_profile->writeString("Settings", "InstallDir", dataDir.toStdString());
+    AppRun run(*m_profile);
+    run.frame()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(run.frame()));
+    QTest::keyClick(run.frame(), Qt::Key_F1);
+    QCOMPARE(catcher.urls.size(), 1);
+    QFile guide(catcher.urls.first().toLocalFile());
+    QVERIFY(guide.open(QIODevice::ReadOnly));
+    const QByteArray html = guide.readAll();
+    QVERIFY(html.contains("<title>ORVANTE user guide</title>"));
+    QVERIFY(html.contains("--no-splash"));
 }
 
 void MainFrameTest::aboutBoxShowsVersionCreditsAndLinks()
