@@ -17,7 +17,7 @@ FileError PlaceholderDocument::onOpenDocument(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fileErrorOf(file.error(), path);
+        return fileErrorOf(file.error(), path, true);
     m_content = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return FileError::failed;
@@ -28,9 +28,9 @@ FileError PlaceholderDocument::onSaveDocument(const QString& path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fileErrorOf(file.error(), path);
+        return fileErrorOf(file.error(), path, false);
     if (file.write(m_content) != m_content.size() || !file.commit())
-        return fileErrorOf(file.error(), path) == FileError::accessDenied ? FileError::accessDenied : FileError::failed;
+        return FileError::failed;
     return CDocument::onSaveDocument(path);
 }
 

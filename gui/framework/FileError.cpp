@@ -8,15 +8,18 @@
 
 namespace orv {
 
-FileError fileErrorOf(QFileDevice::FileError error, const QString& path)
+FileError fileErrorOf(QFileDevice::FileError error, const QString& path, bool reading)
 {
+    const QFileInfo file(path);
     switch (error) {
     case QFileDevice::NoError:
         return FileError::none;
     case QFileDevice::OpenError:
-        if (!QFileInfo::exists(path))
-            return FileError::notFound;
-        return QFileInfo(path).isReadable() ? FileError::failed : FileError::accessDenied;
+        if (reading)
+            return !file.exists() ? FileError::notFound : file.isReadable() ? FileError::failed : FileError::accessDenied;
+        if (!file.absoluteDir().exists())
+            return FileError::badPath;
+        return file.exists() && !file.isWritable() ? FileError::accessDenied : FileError::failed;
     case QFileDevice::PermissionsError:
         return FileError::accessDenied;
     default:
@@ -31,6 +34,8 @@ QString fileErrorMessage(FileError error, const QString& path, bool reading)
     switch (error) {
     case FileError::notFound:
         return QString::fromLatin1(kFileNotFound).arg(shown);
+    case FileError::badPath:
+        return QString::fromLatin1(kBadPath).arg(shown);
     case FileError::accessDenied:
         return QString::fromLatin1(kAccessDenied).arg(shown);
     case FileError::none:
