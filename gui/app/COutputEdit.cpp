@@ -60,7 +60,18 @@ COutputEdit::~COutputEdit()
 
 void COutputEdit::showLog()
 {
-    setPlainText(displayText(m_log.text()));
+    // The log mostly grows at its end: only the new part is added to the control, so a long
+    // session of appends stays linear instead of laying the whole log out again each time.
+    const std::string& log = m_log.text();
+    const bool grew = log.size() >= m_shown.size() && log.compare(0, m_shown.size(), m_shown) == 0;
+    if (grew && !m_shown.empty()) {
+        QTextCursor end(document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(displayText(log.substr(m_shown.size())));
+    } else {
+        setPlainText(displayText(log));
+    }
+    m_shown = log;
     moveCursor(QTextCursor::End);
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }

@@ -4,6 +4,8 @@
 
 #include <QPlainTextEdit>
 
+#include <string>
+
 namespace orv {
 
 class OutputLog;
@@ -26,6 +28,7 @@ private:
     void showLog();
 
     OutputLog& m_log;
+    std::string m_shown;  // the log text the control shows
 };
 
 } // namespace orv
