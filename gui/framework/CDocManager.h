@@ -4,9 +4,9 @@
 
 #include <QList>
 #include <QObject>
+#include <QMdiArea>
 #include <QPointer>
 
-class QMdiArea;
 class QMdiSubWindow;
 class QWidget;
 
@@ -68,7 +68,7 @@ private:
     void onSubWindowActivated(QMdiSubWindow* window);
 
     QList<CDocTemplate*> m_templates;
-    QMdiArea* m_mdiArea = nullptr;
+    QPointer<QMdiArea> m_mdiArea;
     QPointer<CView> m_activeView;
 };
 

@@ -161,6 +161,8 @@ private slots:
 private:
     void inspectAbout(CAboutDialog* about, const UrlCatcher& catcher);
     QString makeFile(const QString& name, const QByteArray& content = "proc hello() {}\r\n");
+    // Makes the temporary folder the installation folder, with a help file in it.
+    QString installGuide();
 
     std::unique_ptr<MemoryProfile> m_profile;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -186,6 +188,13 @@ QString MainFrameTest::makeFile(const QString& name, const QByteArray& content)
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         return {};
     return path;
+}
+
+QString MainFrameTest::installGuide()
+{
+    m_profile->writeString("Settings", "InstallDir", m_dir->path().toStdString());
+    QDir(m_dir->path()).mkpath(QStringLiteral("Help"));
+    return makeFile(QStringLiteral("Help/index.html"), "<html></html>");
 }
 
 void MainFrameTest::noSplashSwitchShowsTheFrameAtOnce_data()
@@ -568,9 +577,7 @@ void MainFrameTest::acceleratorsAreThoseOfTheTable()
 void MainFrameTest::acceleratorKeysRunTheirCommands()
 {
     UrlCatcher catcher;
-    m_profile->writeString("Settings", "InstallDir", m_dir->path().toStdString());
-    QDir(m_dir->path()).mkpath(QStringLiteral("Help"));
-    makeFile(QStringLiteral("Help/index.html"), "<html></html>");
+    const QString guide = installGuide();
     AppRun run(*m_profile);
     CMainFrame* frame = run.frame();
     frame->activateWindow();
@@ -582,7 +589,7 @@ void MainFrameTest::acceleratorKeysRunTheirCommands()
     QTRY_VERIFY(run.app().docManager().documents().isEmpty());
 
     QTest::keyClick(frame, Qt::Key_F1);
-    QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("Help/index.html")))});
+    QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(guide)});
 
     // F6 moves the keyboard focus into the next visible pane.
     clickToolButton(frame, CommandId::toggleOutput);
@@ -775,15 +782,13 @@ void MainFrameTest::statusBarSaysReadyAndShowsItsIndicators()
 void MainFrameTest::helpCommandsOpenTheirAddresses()
 {
     UrlCatcher catcher;
-    m_profile->writeString("Settings", "InstallDir", m_dir->path().toStdString());
-    QDir(m_dir->path()).mkpath(QStringLiteral("Help"));
-    makeFile(QStringLiteral("Help/index.html"), "<html></html>");
+    const QString guide = installGuide();
     AppRun run(*m_profile);
     for (CommandId id : {CommandId::helpContents, CommandId::technicalSupport, CommandId::visitWebsite,
                          CommandId::subscribeNews})
         run.frame()->action(id)->trigger();
     QCOMPARE(catcher.urls.size(), 4);
-    QCOMPARE(catcher.urls[0], QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("Help/index.html"))));
+    QCOMPARE(catcher.urls[0], QUrl::fromLocalFile(guide));
     QCOMPARE(catcher.urls[1].scheme(), QStringLiteral("mailto"));
     QCOMPARE(catcher.urls[2].scheme(), QStringLiteral("https"));
     QCOMPARE(catcher.urls[3].scheme(), QStringLiteral("mailto"));
