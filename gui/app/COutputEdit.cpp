@@ -6,7 +6,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
+
+#include <memory>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -93,6 +97,17 @@ bool COutputEdit::event(QEvent* event)
         return true;
     }
     return QPlainTextEdit::event(event);
+}
+
+void COutputEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The menu's Copy gives the same CR LF text as Ctrl+C.
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    if (QAction* copy = menu->findChild<QAction*>(QStringLiteral("edit-copy"))) {
+        disconnect(copy, &QAction::triggered, nullptr, nullptr);
+        connect(copy, &QAction::triggered, this, &COutputEdit::copySelection);
+    }
+    menu->exec(event->globalPos());
 }
 
 void COutputEdit::keyPressEvent(QKeyEvent* event)

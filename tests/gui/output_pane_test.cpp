@@ -5,6 +5,8 @@
 #include "uimodel/OutputLog.h"
 
 #include <QClipboard>
+#include <QMenu>
+#include <QTimer>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -104,6 +106,19 @@ void OutputPaneTest::ctrlCCopiesTheSelectionInEitherCase()
         QTest::keyClick(m_edit.get(), Qt::Key_C, mods);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("proc a;\r\nproc b;"));
     }
+    // The context menu's Copy gives the same text.
+    QApplication::clipboard()->setText(QStringLiteral("old"));
+    QTimer::singleShot(0, m_edit.get(), [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            if (QAction* copy = menu->findChild<QAction*>(QStringLiteral("edit-copy")))
+                copy->trigger();
+            menu->close();
+        }
+    });
+    QContextMenuEvent context(QContextMenuEvent::Mouse, to, m_edit->viewport()->mapToGlobal(to));
+    QApplication::sendEvent(m_edit->viewport(), &context);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("proc a;\r\nproc b;"));
+
     // Alt+Ctrl+C is another key: the clipboard keeps what it had.
     QApplication::clipboard()->setText(QStringLiteral("kept"));
     QTest::keyClick(m_edit.get(), Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
