@@ -8,6 +8,7 @@
 #include "app/CInterfaceEditorChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CSplashDialog.h"
+#include "app/DocumentIcons.h"
 #include "app/PlaceholderDocument.h"
 #include "app/PlaceholderView.h"
 #include "framework/CDocManager.h"
@@ -50,6 +51,17 @@ QFont makeFont(const QStringList& families, int pixelSize, bool bold)
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
+}
+
+// Document windows of one type, each showing the type's picture.
+template <typename Frame>
+std::function<CMDIChildWnd*()> frameFactory(SettingsRecord& record, const QIcon& icon)
+{
+    return [&record, icon]() -> CMDIChildWnd* {
+        auto* frame = new Frame(record);
+        frame->setWindowIcon(icon);
+        return frame;
+    };
 }
 
 void openAddress(const char* address)
@@ -110,10 +122,9 @@ void COrvanteApp::registerTemplates()
     for (const TemplateSpec& spec : kTemplates) {
         CDocTemplate::Factories factories;
         factories.document = [](QObject* parent) -> CDocument* { return new PlaceholderDocument(parent); };
-        if (spec.designerFrame)
-            factories.frame = [this]() -> CMDIChildWnd* { return new CInterfaceEditorChildFrame(m_settings.record); };
-        else
-            factories.frame = [this]() -> CMDIChildWnd* { return new CChildFrame(m_settings.record); };
+        const QIcon icon(documentIcon(spec.id, 16));
+        factories.frame = spec.designerFrame ? frameFactory<CInterfaceEditorChildFrame>(m_settings.record, icon)
+                                             : frameFactory<CChildFrame>(m_settings.record, icon);
         factories.view = [](CDocument* doc) -> CView* {
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };

@@ -6,6 +6,7 @@
 #include "app/CMainFrame.h"
 #include "app/COrvanteApp.h"
 #include "app/CommandImages.h"
+#include "app/DocumentIcons.h"
 #include "settings/Profile.h"
 
 #include <QMenuBar>
@@ -35,6 +36,7 @@ class MenusTest : public QObject {
 private slots:
     void imageTableHasItsTwentyTwoEntries();
     void everyImageIsDrawnAndDistinct();
+    void documentTypesHaveTheirOwnPictures();
     void menuCommandsShowTheirTableImages();
     void popupMenuBuildsItemsAndAnswersWithTheChosenId();
     void popupMenuOwnsItsSubmenus();
@@ -65,6 +67,18 @@ void MenusTest::everyImageIsDrawnAndDistinct()
         QVERIFY2(opaque > 20, qPrintable(QString::number(i)));
         QVERIFY2(!images.contains(image), qPrintable(QString::number(i)));
         images << image;
+    }
+}
+
+void MenusTest::documentTypesHaveTheirOwnPictures()
+{
+    QList<QImage> pictures;
+    for (MenuId type : {MenuId::script, MenuId::window, MenuId::project, MenuId::icon}) {
+        const QImage picture = documentIcon(type, 32).toImage();
+        QCOMPARE(picture.size(), QSize(32, 32));
+        QVERIFY(picture.pixelColor(16, 16).alpha() > 0);
+        QVERIFY(!pictures.contains(picture));
+        pictures << picture;
     }
 }
 
