@@ -2,7 +2,6 @@
 #include "app/CMainFrame.h"
 
 #include "app/CToolsDialog.h"
-#include "app/LockIndicators.h"
 #include "app/Panes.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
@@ -17,8 +16,6 @@
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMimeData>
-#include <QStatusBar>
-#include <QToolBar>
 
 namespace orv {
 
