@@ -127,6 +127,7 @@ private slots:
     void splashComesFirstAndTheFirstKeyEndsIt();
     void fileOnTheCommandLineIsNotOpened();
     void settingsAreWrittenAtExitAndDamagedOnesReset();
+    void reloadOptionReopensTheFirstRecentFile();
 
     void togglingEachPaneTwiceReturnsItAndItsButton();
     void paneCloseButtonHidesItAndUnchecksItsButton();
@@ -256,6 +257,28 @@ void MainFrameTest::settingsAreWrittenAtExitAndDamagedOnesReset()
     QCOMPARE(int(storedRecord(*m_profile).gridWidth), 25);
     QCOMPARE(m_profile->readBinary("Settings", "icmprm")->size(), std::size_t{12});
     QCOMPARE(int((*m_profile->readBinary("Settings", "icmprm"))[0]), 1);
+}
+
+void MainFrameTest::reloadOptionReopensTheFirstRecentFile()
+{
+    SettingsRecord record;
+    record.setFlag(SettingsFlag::reloadLastDocument, true);
+    record.recentFileCount = 0;
+    writeRecord(*m_profile, record);
+    {
+        // An empty list opens nothing.
+        AppRun run(*m_profile);
+        QVERIFY(run.app().docManager().documents().isEmpty());
+    }
+    // Without a list of its own, the value an earlier run left is still read and reopened.
+    const QString last = makeFile(QStringLiteral("last.mel"));
+    m_profile->writeString("Recent File List", "File1", last.toStdString());
+    AppRun run(*m_profile, {QStringLiteral("orvante")});
+    QVERIFY(run.app().docManager().documents().isEmpty());
+    QTest::mouseClick(CSplashDialog::current(), Qt::LeftButton);
+    QCOMPARE(run.app().docManager().documents().size(), 1);
+    QCOMPARE(run.app().docManager().documents().first()->pathName(), last);
+    QVERIFY(run.app().recentFiles().empty());
 }
 
 void MainFrameTest::togglingEachPaneTwiceReturnsItAndItsButton()
