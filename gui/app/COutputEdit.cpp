@@ -1,11 +1,11 @@
 // Showing the log: CR LF pairs are line breaks on screen and again on the clipboard.
 #include "app/COutputEdit.h"
 
+#include "app/CopyTextToClipboard.h"
 #include "app/Panes.h"
 #include "uimodel/OutputLog.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -86,7 +86,7 @@ void COutputEdit::copySelection() const
     if (text.isEmpty())
         return;
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    QApplication::clipboard()->setText(text);
+    CopyTextToClipboard(text.toLatin1().toStdString());
 }
 
 bool COutputEdit::event(QEvent* event)

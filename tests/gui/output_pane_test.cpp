@@ -2,6 +2,7 @@
 #include "GuiTestMain.h"
 
 #include "app/COutputEdit.h"
+#include "app/CopyTextToClipboard.h"
 #include "uimodel/OutputLog.h"
 
 #include <QClipboard>
@@ -24,6 +25,7 @@ private slots:
     void ctrlCCopiesTheSelectionInEitherCase();
     void lastLineStaysInViewAfterManyAppends();
     void looksLikeALog();
+    void sharedClipboardHelperKeepsEveryByte();
 
 private:
     std::unique_ptr<OutputLog> m_log;
@@ -144,6 +146,13 @@ void OutputPaneTest::looksLikeALog()
     QCOMPARE(m_edit->palette().color(QPalette::Base), QColor(Qt::white));
     QVERIFY(QFontInfo(m_edit->font()).fixedPitch());
     QCOMPARE(m_edit->font().pixelSize(), 14);
+}
+
+void OutputPaneTest::sharedClipboardHelperKeepsEveryByte()
+{
+    const std::string script = "window -title \"Fen\xEAtre\" w;\r\nshowWindow;\r\n";
+    QVERIFY(CopyTextToClipboard(script));
+    QCOMPARE(QApplication::clipboard()->text().toLatin1().toStdString(), script);
 }
 
 ORVANTE_GUI_TEST_MAIN(OutputPaneTest)
