@@ -26,13 +26,13 @@ namespace orv {
 namespace {
 
 // The document types in their fixed order: script, window, project, icon.
-struct TemplateSpec {
+struct DocumentType {
     MenuId id;
     const char* resourceString;
     bool designerFrame;
 };
 
-constexpr TemplateSpec kTemplates[] = {
+constexpr DocumentType kTemplates[] = {
     {MenuId::script,
      "\nScript\nScript\nORVANTE Script Files (*.mel)\n.mel\nORVANTE.Script\nORVANTE Script", false},
     {MenuId::window,
@@ -119,16 +119,16 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
 
 void COrvanteApp::registerTemplates()
 {
-    for (const TemplateSpec& spec : kTemplates) {
+    for (const DocumentType& type : kTemplates) {
         CDocTemplate::Factories factories;
         factories.document = [](QObject* parent) -> CDocument* { return new PlaceholderDocument(parent); };
-        const QIcon icon(documentIcon(spec.id, 16));
-        factories.frame = spec.designerFrame ? frameFactory<CInterfaceEditorChildFrame>(m_settings.record, icon)
+        const QIcon icon(documentIcon(type.id, 16));
+        factories.frame = type.designerFrame ? frameFactory<CInterfaceEditorChildFrame>(m_settings.record, icon)
                                              : frameFactory<CChildFrame>(m_settings.record, icon);
         factories.view = [](CDocument* doc) -> CView* {
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };
-        new CDocTemplate(static_cast<int>(spec.id), QString::fromLatin1(spec.resourceString), std::move(factories),
+        new CDocTemplate(static_cast<int>(type.id), QString::fromLatin1(type.resourceString), std::move(factories),
                          m_docs);
     }
 }
