@@ -14,8 +14,10 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QScreen>
 
 namespace orv {
 
@@ -34,10 +36,21 @@ WindowGeometry toGeometry(const QRect& r, bool maximized)
     return {r.x(), r.y(), r.width(), r.height(), maximized, false};
 }
 
-std::optional<WindowPlacement> storedPlacement(const Profile& profile, const char* key)
+// A stored placement's rectangle, when it can be used: a window placed where no screen is
+// now (another monitor, a damaged value) would open out of reach, so it keeps its default place.
+std::optional<QRect> storedRect(const Profile& profile, const char* key)
 {
     const auto blob = profile.readBinary(profile_names::kSettings, key);
-    return blob ? WindowPlacement::parse(*blob) : std::nullopt;
+    const auto placement = blob ? WindowPlacement::parse(*blob) : std::nullopt;
+    if (!placement)
+        return std::nullopt;
+    const QRect r = toRect(placement->toGeometry());
+    if (!r.isValid())
+        return std::nullopt;
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->availableGeometry().intersects(r))
+            return r;
+    return std::nullopt;
 }
 
 QStringList localFiles(const QMimeData* mime)
@@ -136,11 +149,8 @@ void CMainFrame::loadBarState()
 
 void CMainFrame::restoreToolsPlacement()
 {
-    if (const auto placement = storedPlacement(m_profile, profile_names::kToolsPlacement)) {
-        const QRect r = toRect(placement->toGeometry());
-        if (r.isValid())
-            m_tools->setGeometry(r);
-    }
+    if (const auto r = storedRect(m_profile, profile_names::kToolsPlacement))
+        m_tools->setGeometry(*r);
     m_tools->hide();
 }
 
@@ -187,11 +197,8 @@ void CMainFrame::UpdatePaneButtons()
 void CMainFrame::InitialShow()
 {
     const bool maximized = m_record.mainMaximized();
-    if (const auto placement = storedPlacement(m_profile, profile_names::kMainPlacement)) {
-        const QRect r = toRect(placement->toGeometry());
-        if (r.isValid())
-            setGeometry(r);
-    }
+    if (const auto r = storedRect(m_profile, profile_names::kMainPlacement))
+        setGeometry(*r);
     if (maximized)
         showMaximized();
     else

@@ -21,6 +21,7 @@
 #include "settings/WindowPlacement.h"
 
 #include <QDesktopServices>
+#include <QScreen>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -137,6 +138,7 @@ private slots:
     void toolsPaletteStartsHiddenAtItsPlace();
 
     void maximizedMainWindowKeepsTheLastNormalPlacement();
+    void placementOffEveryScreenIsIgnored();
     void childRestoreBeforeFirstActivationKeepsChildMaximized();
     void designerFrameCannotShrinkBelowItsMinimum();
 
@@ -425,6 +427,20 @@ void MainFrameTest::maximizedMainWindowKeepsTheLastNormalPlacement()
     QVERIFY(saved);
     QCOMPARE(saved->toGeometry(), (WindowGeometry{20, 25, 640, 480, false, false}));
     QVERIFY(!storedRecord(*m_profile).mainMaximized());
+}
+
+void MainFrameTest::placementOffEveryScreenIsIgnored()
+{
+    SettingsRecord record;
+    record.setFlag(SettingsFlag::mainMaximized, false);
+    writeRecord(*m_profile, record);
+    const auto far = WindowPlacement::fromGeometry({50000, 40000, 800, 600, false, false}).serialize();
+    m_profile->writeBinary("Settings", "pos", Bytes(far.begin(), far.end()));
+    m_profile->writeBinary("Settings", "tools", Bytes(far.begin(), far.end()));
+    AppRun run(*m_profile);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.intersects(run.frame()->geometry()));
+    QVERIFY(run.frame()->toolsPalette()->geometry().x() < 50000);
 }
 
 void MainFrameTest::childRestoreBeforeFirstActivationKeepsChildMaximized()
