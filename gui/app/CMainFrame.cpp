@@ -1,0 +1,320 @@
+// Creation, layout persistence, showing and closing of the main frame.
+#include "app/CMainFrame.h"
+
+#include "app/CToolsDialog.h"
+#include "app/Panes.h"
+#include "framework/CDocManager.h"
+#include "framework/CDocTemplate.h"
+#include "framework/CDocument.h"
+#include "framework/CMDIChildWnd.h"
+#include "settings/AppSettings.h"
+#include "settings/RecentFileList.h"
+#include "settings/WindowPlacement.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QScreen>
+
+namespace orv {
+
+namespace {
+
+constexpr int kDefaultWidth = 1024;
+constexpr int kDefaultHeight = 720;
+
+QRect toRect(const WindowGeometry& g)
+{
+    return {g.x, g.y, g.width, g.height};
+}
+
+WindowGeometry toGeometry(const QRect& r, bool maximized)
+{
+    return {r.x(), r.y(), r.width(), r.height(), maximized, false};
+}
+
+// A stored placement's rectangle, when it can be used: a window placed where no screen is
+// now (another monitor, a damaged value) would open out of reach, so it keeps its default place.
+std::optional<QRect> storedRect(const Profile& profile, const char* key)
+{
+    const auto blob = profile.readBinary(profile_names::kSettings, key);
+    const auto placement = blob ? WindowPlacement::parse(*blob) : std::nullopt;
+    if (!placement)
+        return std::nullopt;
+    const QRect r = toRect(placement->toGeometry());
+    if (!r.isValid())
+        return std::nullopt;
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->availableGeometry().intersects(r))
+            return r;
+    return std::nullopt;
+}
+
+QStringList localFiles(const QMimeData* mime)
+{
+    QStringList files;
+    if (mime && mime->hasUrls())
+        for (const QUrl& url : mime->urls())
+            if (url.isLocalFile())
+                files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(SettingsRecord& record, Profile& profile, OutputLog& log, CDocManager& docs)
+    : m_record(record), m_profile(profile), m_docs(docs), m_mdiArea(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowTitle(QString::fromLatin1(shell::kAppName));
+    resize(kDefaultWidth, kDefaultHeight);
+    setAcceptDrops(true);
+    m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+    m_docs.setMdiArea(m_mdiArea);
+
+    createActions();
+    createToolBar();
+    createStatusBar();
+    createPanes(log);
+    m_tools = new CToolsDialog(this);
+    m_tools->hide();
+    createMenus();
+    installFrameHandlers();
+
+    loadBarState();
+    restoreToolsPlacement();
+
+    connect(&m_docs, &CDocManager::activeFrameChanged, this, &CMainFrame::onActiveFrameChanged);
+    switchMenu(MenuId::noDocument);
+    updateCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::createPanes(OutputLog& log)
+{
+    m_windowHierarchy = new CTreePane(QStringLiteral("Window hierarchy"), this, {200, 80}, PaneId::windowHierarchy);
+    m_projectExplorer = new CTreePane(QStringLiteral("Project explorer"), this, {200, 80}, PaneId::projectExplorer);
+    m_output = new COutputPane(QStringLiteral("Output"), this, {80, 200}, PaneId::output, log);
+    m_controlsFlags = new CFlagsPane(QStringLiteral("Controls flags"), this, {80, 80}, PaneId::controlsFlags);
+
+    // The bottom row spans the whole width, as the top and bottom dock rows are laid out first.
+    setCorner(Qt::BottomLeftCorner, Qt::BottomDockWidgetArea);
+    setCorner(Qt::BottomRightCorner, Qt::BottomDockWidgetArea);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks | QMainWindow::AllowTabbedDocks);
+
+    addDockWidget(Qt::LeftDockWidgetArea, m_projectExplorer);
+    addDockWidget(Qt::LeftDockWidgetArea, m_windowHierarchy);
+    addDockWidget(Qt::BottomDockWidgetArea, m_output);
+    addDockWidget(Qt::RightDockWidgetArea, m_controlsFlags);
+    m_windowHierarchy->hide();
+    m_output->hide();
+    m_controlsFlags->hide();
+
+    for (CResizableBar* bar : panes()) {
+        connect(bar, &CResizableBar::closedByUser, this, &CMainFrame::UpdatePaneButtons);
+        connect(bar, &QDockWidget::dockLocationChanged, this, [this, bar] { applyPaneSize(bar); });
+        connect(bar, &QDockWidget::topLevelChanged, this, [this, bar] { applyPaneSize(bar); });
+    }
+}
+
+QList<CResizableBar*> CMainFrame::panes() const
+{
+    return {m_windowHierarchy, m_projectExplorer, m_output, m_controlsFlags};
+}
+
+CResizableBar* CMainFrame::pane(PaneId id) const
+{
+    for (CResizableBar* bar : panes())
+        if (bar->barId() == id)
+            return bar;
+    return nullptr;
+}
+
+void CMainFrame::loadBarState()
+{
+    for (CResizableBar* bar : panes())
+        bar->LoadState(m_profile, shell::kBarsProfileName);
+    if (const auto layout = m_profile.readBinary(shell::kBarLayoutSection, shell::kBarLayoutKey))
+        restoreState(QByteArray(reinterpret_cast<const char*>(layout->data()), static_cast<qsizetype>(layout->size())));
+    // The project explorer starts hidden whatever the last run left.
+    m_projectExplorer->hide();
+}
+
+void CMainFrame::restoreToolsPlacement()
+{
+    if (const auto r = storedRect(m_profile, profile_names::kToolsPlacement))
+        m_tools->setGeometry(*r);
+    m_tools->hide();
+}
+
+void CMainFrame::applyPaneSize(CResizableBar* bar)
+{
+    if (bar->isHidden())
+        return;
+    const QSize size = bar->rememberedSize();
+    if (bar->isFloating()) {
+        bar->resize(size);
+        return;
+    }
+    resizeDocks({bar}, {size.width()}, Qt::Horizontal);
+    resizeDocks({bar}, {size.height()}, Qt::Vertical);
+}
+
+void CMainFrame::togglePane(PaneId id)
+{
+    CResizableBar* bar = pane(id);
+    if (!bar)
+        return;
+    if (bar->isHidden()) {
+        bar->show();
+        applyPaneSize(bar);
+    } else {
+        bar->hide();
+    }
+    UpdatePaneButtons();
+}
+
+void CMainFrame::UpdatePaneButtons()
+{
+    const std::pair<CommandId, CResizableBar*> toggles[] = {
+        {CommandId::toggleProjectExplorer, m_projectExplorer},
+        {CommandId::toggleWindowHierarchy, m_windowHierarchy},
+        {CommandId::toggleControlsFlags, m_controlsFlags},
+        {CommandId::toggleOutput, m_output},
+    };
+    for (const auto& [id, bar] : toggles)
+        action(id)->setChecked(!bar->isHidden());
+    action(CommandId::toggleSyntaxColoring)->setChecked(m_record.syntaxColoring());
+}
+
+void CMainFrame::InitialShow()
+{
+    const bool maximized = m_record.mainMaximized();
+    if (const auto r = storedRect(m_profile, profile_names::kMainPlacement))
+        setGeometry(*r);
+    if (maximized)
+        showMaximized();
+    else
+        showNormal();
+
+    if (m_record.reloadLastDocument()) {
+        const std::string last = m_profile.readString(RecentFileList::kSection, RecentFileList::keyName(1), "");
+        if (!last.empty())
+            m_docs.openDocumentFile(QString::fromLatin1(last.data(), static_cast<qsizetype>(last.size())));
+    }
+
+    for (CResizableBar* bar : panes()) {
+        applyPaneSize(bar);
+        bar->setTracking(true);
+    }
+    UpdatePaneButtons();
+    updateCommandStates();
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || isMinimized())
+        return;
+    m_record.setFlag(SettingsFlag::mainMaximized, isMaximized());
+}
+
+void CMainFrame::saveFrameState()
+{
+    if (m_stateSaved)
+        return;
+    m_stateSaved = true;
+    for (CResizableBar* bar : panes())
+        bar->SaveState(m_profile, shell::kBarsProfileName);
+    const QByteArray layout = saveState();
+    m_profile.writeBinary(shell::kBarLayoutSection, shell::kBarLayoutKey, Bytes(layout.begin(), layout.end()));
+
+    // A maximized frame keeps the placement saved while it was last restored.
+    if (!m_record.mainMaximized()) {
+        const auto blob = WindowPlacement::fromGeometry(toGeometry(geometry(), false)).serialize();
+        m_profile.writeBinary(profile_names::kSettings, profile_names::kMainPlacement, Bytes(blob.begin(), blob.end()));
+    }
+    const auto tools = WindowPlacement::fromGeometry(toGeometry(m_tools->geometry(), false)).serialize();
+    m_profile.writeBinary(profile_names::kSettings, profile_names::kToolsPlacement, Bytes(tools.begin(), tools.end()));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_docs.saveAllModified()) {
+        event->ignore();
+        return;
+    }
+    m_docs.closeAllDocuments();
+    saveFrameState();
+    m_tools->hide();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QStringList files = localFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    for (const QString& file : files)
+        m_docs.openDocumentFile(file);
+}
+
+void CMainFrame::onActiveFrameChanged(CMDIChildWnd* frame)
+{
+    const CDocument* doc = frame ? frame->activeDocument() : nullptr;
+    const CDocTemplate* docTemplate = doc ? doc->docTemplate() : nullptr;
+    switchMenu(docTemplate ? static_cast<MenuId>(docTemplate->resourceId()) : MenuId::noDocument);
+    if (m_titleDocument)
+        disconnect(m_titleDocument, nullptr, this, nullptr);
+    m_titleDocument = frame ? frame->activeDocument() : nullptr;
+    if (m_titleDocument)
+        connect(m_titleDocument, &CDocument::titleChanged, this, &CMainFrame::updateTitle);
+    if (frame)
+        connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::updateTitle, Qt::UniqueConnection);
+    updateTitle();
+    updateCommandStates();
+}
+
+void CMainFrame::updateTitle()
+{
+    // The MDI area adds " - [title]" of a maximized document window itself.
+    const QString app = QString::fromLatin1(shell::kAppName);
+    const CMDIChildWnd* active = m_docs.activeFrame();
+    const bool named = m_titleDocument && active && !active->isMaximized();
+    setWindowTitle(named ? app + QStringLiteral(" - ") + m_titleDocument->title() : app);
+}
+
+void CMainFrame::focusNextPane(int step)
+{
+    QList<QWidget*> stops;
+    if (QMdiSubWindow* sub = m_mdiArea->currentSubWindow())
+        stops << sub->widget();
+    for (CResizableBar* bar : panes())
+        if (bar->isVisible() && bar->widget())
+            stops << bar->widget();
+    if (stops.isEmpty())
+        return;
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < stops.size(); ++i)
+        if (stops[i]->isAncestorOf(focusWidget()) || stops[i] == focusWidget())
+            at = i;
+    const qsizetype next = ((at < 0 ? 0 : at + step) % stops.size() + stops.size()) % stops.size();
+    stops[next]->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace orv

@@ -1,0 +1,135 @@
+// The main window: menus switched with the active document type, the toolbar, the status bar,
+// the four docking panes, the tools palette, and the layout kept across runs.
+#pragma once
+
+#include "app/AppIds.h"
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QMdiArea;
+class QMenu;
+
+namespace orv {
+
+class CDocManager;
+class CDocument;
+class CFlagsPane;
+class CMDIChildWnd;
+class COutputPane;
+class CResizableBar;
+class CToolsDialog;
+class CTreePane;
+class LockIndicators;
+class OutputLog;
+class Profile;
+struct SettingsRecord;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    CMainFrame(SettingsRecord& record, Profile& profile, OutputLog& log, CDocManager& docs);
+    ~CMainFrame() override;
+
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+    QAction* action(CommandId id) const { return m_actions.value(static_cast<int>(id)); }
+    CResizableBar* pane(PaneId id) const;
+    COutputPane* outputPane() const { return m_output; }
+    CTreePane* windowHierarchyPane() const { return m_windowHierarchy; }
+    CTreePane* projectExplorerPane() const { return m_projectExplorer; }
+    CFlagsPane* controlsFlagsPane() const { return m_controlsFlags; }
+    CToolsDialog* toolsPalette() const { return m_tools; }
+    QToolBar* toolBar() const { return m_toolBar; }
+    LockIndicators* lockIndicators() const { return m_lockIndicators; }
+    MenuId currentMenu() const { return m_currentMenu; }
+
+    // A command the application object handles (New, Open, help, About...).
+    void setCommandHandler(CommandId id, std::function<void()> run);
+    // Runs a command: the active view, its document and its frame first, then the handlers.
+    void runCommand(CommandId id);
+    bool isCommandEnabled(CommandId id) const;
+    // Enables every command that someone handles now, disables the others.
+    void updateCommandStates();
+
+    // Checks the four pane toggles after their panes' visibility and the colouring toggle
+    // after the syntax colouring option.
+    void UpdatePaneButtons();
+    // Shows the pane when hidden and hides it otherwise.
+    void togglePane(PaneId id);
+
+    // Once, when the splash closes: placement "pos", the optional reload, the toolbar states.
+    void InitialShow();
+
+    // The recent file list's entries for the File menus; without any, "Recent Files" stays
+    // there, disabled.
+    void setRecentFiles(const std::vector<std::string>& entries);
+
+    // Pane sizes, docking layout, "pos" (only when not maximized) and "tools".
+    void saveFrameState();
+
+signals:
+    void recentFileChosen(const QString& path);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    struct Handler {
+        std::function<void()> run;
+        std::function<bool()> enabled;
+    };
+
+    void createActions();
+    void createToolBar();
+    void createStatusBar();
+    void createPanes(OutputLog& log);
+    void createMenus();
+    QMenu* createFileMenu(MenuId id);
+    QMenu* createEditMenu(MenuId id);
+    QMenu* createWindowMenu();
+    void addMenuCommands(QMenu* menu, std::initializer_list<CommandId> ids);
+    void fillWindowList(QMenu* menu);
+    void installFrameHandlers();
+    void loadBarState();
+    void restoreToolsPlacement();
+    void applyPaneSize(CResizableBar* bar);
+    void switchMenu(MenuId id);
+    void onActiveFrameChanged(CMDIChildWnd* frame);
+    void updateTitle();
+    void focusNextPane(int step);
+    QList<CResizableBar*> panes() const;
+
+    SettingsRecord& m_record;
+    Profile& m_profile;
+    CDocManager& m_docs;
+
+    QMdiArea* m_mdiArea;
+    QToolBar* m_toolBar = nullptr;
+    LockIndicators* m_lockIndicators = nullptr;
+    CTreePane* m_windowHierarchy = nullptr;
+    CTreePane* m_projectExplorer = nullptr;
+    COutputPane* m_output = nullptr;
+    CFlagsPane* m_controlsFlags = nullptr;
+    CToolsDialog* m_tools = nullptr;
+
+    QMap<int, QAction*> m_actions;
+    QMap<int, Handler> m_handlers;
+    QMap<MenuId, QList<QMenu*>> m_menus;
+    QList<QPair<QMenu*, QAction*>> m_fileMenus;  // each File menu and the separator after its recent files
+    QList<QAction*> m_recentActions;
+    QAction* m_recentPlaceholder = nullptr;
+    MenuId m_currentMenu = MenuId::noDocument;
+    QPointer<CDocument> m_titleDocument;
+    bool m_stateSaved = false;
+};
+
+} // namespace orv

@@ -1,0 +1,79 @@
+// The application object: start-up in a fixed order, the settings, fonts and installation folder
+// it owns, the application-level commands, and the writing of the settings at exit.
+#pragma once
+
+#include "settings/AppSettings.h"
+#include "settings/RecentFileList.h"
+#include "uimodel/OutputLog.h"
+
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+namespace orv {
+
+class CDocManager;
+class CMainFrame;
+class CSplashDialog;
+class Profile;
+
+class COrvanteApp : public QObject {
+    Q_OBJECT
+
+public:
+    // The fonts of the application: the settings pages' title, then the designer's two faces.
+    enum class AppFont { title, preview, multiLine };
+
+    explicit COrvanteApp(Profile& profile, QObject* parent = nullptr);
+    ~COrvanteApp() override;
+
+    // Runs the start-up steps; false ends the application at once.
+    bool InitInstance(const QStringList& arguments);
+    // Writes the settings; run after the main frame has closed.
+    int ExitInstance();
+
+    // "prm", "InstallDir", the palette check, the fonts, the MEL database, "icmprm".
+    bool LoadSettings();
+    // "prm" and "icmprm", whole, and the recent file list. False when a write failed.
+    bool SaveSettings();
+
+    // Whether the command line leaves the splash screen on.
+    static bool splashRequested(const QStringList& arguments);
+
+    AppSettings& settings() { return m_settings; }
+    SettingsRecord& record() { return m_settings.record; }
+    const QString& installDir() const { return m_installDir; }
+    const QFont& font(AppFont which) const { return m_fonts[static_cast<std::size_t>(which)]; }
+    OutputLog& outputLog() { return m_outputLog; }
+    CDocManager& docManager() { return *m_docs; }
+    CMainFrame* mainFrame() const { return m_mainFrame.get(); }
+    const RecentFileList& recentFiles() const { return m_recentFiles; }
+
+    // Opens a file as a document, as the recent file list and dropped files do.
+    void openDocumentFile(const QString& path);
+    // The help that ships in the installation folder, in the desktop's viewer.
+    void onHelpContents();
+    void onAbout();
+
+private:
+    void registerTemplates();
+    void createFonts();
+    void installCommands();
+    void showRecentFiles();
+    void onFileOpen();
+
+    Profile& m_profile;
+    AppSettings m_settings;
+    QString m_installDir;
+    std::array<QFont, 3> m_fonts;
+    OutputLog m_outputLog;
+    RecentFileList m_recentFiles;
+    CDocManager* m_docs;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+};
+
+} // namespace orv

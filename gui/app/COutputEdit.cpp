@@ -1,0 +1,120 @@
+// Showing the log: CR LF pairs are line breaks on screen and again on the clipboard.
+#include "app/COutputEdit.h"
+
+#include "app/CopyTextToClipboard.h"
+#include "app/Panes.h"
+#include "uimodel/OutputLog.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include <memory>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+
+namespace orv {
+
+namespace {
+
+bool isCopyKey(const QKeyEvent* key)
+{
+    // The letter in either case: Shift does not matter, Alt or Meta make it another key.
+    const auto mods = key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    return key->key() == Qt::Key_C && mods == Qt::ControlModifier;
+}
+
+// The log as lines for the screen: a CR LF (with any CRs before it) breaks the line.
+QString displayText(const std::string& log)
+{
+    QString shown = QString::fromLatin1(log.data(), static_cast<qsizetype>(log.size()));
+    shown.remove(QLatin1Char('\r'));
+    return shown;
+}
+
+} // namespace
+
+COutputEdit::COutputEdit(OutputLog& log, QWidget* parent) : QPlainTextEdit(parent), m_log(log)
+{
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+
+    setFont(paneFont());
+
+    // White although read-only, as a log that is read rather than edited.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+
+    m_log.setChangedHandler([this] { showLog(); });
+    showLog();
+}
+
+COutputEdit::~COutputEdit()
+{
+    m_log.setChangedHandler({});
+}
+
+void COutputEdit::showLog()
+{
+    // The log mostly grows at its end: only the new part is added to the control, so a long
+    // session of appends stays linear instead of laying the whole log out again each time.
+    const std::string& log = m_log.text();
+    const bool grew = log.size() >= m_shown.size() && log.compare(0, m_shown.size(), m_shown) == 0;
+    if (grew && !m_shown.empty()) {
+        QTextCursor end(document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(displayText(log.substr(m_shown.size())));
+    } else {
+        setPlainText(displayText(log));
+    }
+    m_shown = log;
+    moveCursor(QTextCursor::End);
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+void COutputEdit::copySelection() const
+{
+    QString text = textCursor().selection().toPlainText();
+    if (text.isEmpty())
+        return;
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    CopyTextToClipboard(text.toLatin1().toStdString());
+}
+
+bool COutputEdit::event(QEvent* event)
+{
+    // Ctrl+C belongs to the log, not to the window's Copy command.
+    if (event->type() == QEvent::ShortcutOverride && isCopyKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void COutputEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The menu's Copy gives the same CR LF text as Ctrl+C.
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    if (QAction* copy = menu->findChild<QAction*>(QStringLiteral("edit-copy"))) {
+        disconnect(copy, &QAction::triggered, nullptr, nullptr);
+        connect(copy, &QAction::triggered, this, &COutputEdit::copySelection);
+    }
+    menu->exec(event->globalPos());
+}
+
+void COutputEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (isCopyKey(event))
+        copySelection();
+    event->accept();
+}
+
+} // namespace orv

@@ -1,0 +1,35 @@
+// The Output pane's text control: shows the message log, read-only, white, monospaced, always at
+// its last line; the only key it acts on is Ctrl+C.
+#pragma once
+
+#include <QPlainTextEdit>
+
+#include <string>
+
+namespace orv {
+
+class OutputLog;
+
+class COutputEdit : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit COutputEdit(OutputLog& log, QWidget* parent = nullptr);
+    ~COutputEdit() override;
+
+    // Puts the selection on the clipboard with CR LF line ends.
+    void copySelection() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void showLog();
+
+    OutputLog& m_log;
+    std::string m_shown;  // the log text the control shows
+};
+
+} // namespace orv

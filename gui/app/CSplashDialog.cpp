@@ -1,0 +1,120 @@
+// The splash listens to the whole application so that any press ends it; that press is swallowed.
+#include "app/CSplashDialog.h"
+
+#include "app/AppIds.h"
+#include "app/AppLogo.h"
+
+#include <QApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+
+namespace orv {
+
+namespace {
+
+CSplashDialog* g_current = nullptr;
+
+constexpr int kWidth = 420;
+constexpr int kHeight = 240;
+constexpr const char* kNotice = "MEL script editor and UI window designer";
+constexpr const char* kCopyright = "Copyright (c) Tessaly Studios";
+
+bool endsSplash(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+CSplashDialog::CSplashDialog(QWidget* mainFrame)
+    : QWidget(mainFrame, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(kWidth, kHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    g_current = this;
+    qApp->installEventFilter(this);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &CSplashDialog::finish);
+    m_timer.start(shell::kSplashMilliseconds);
+}
+
+CSplashDialog::~CSplashDialog()
+{
+    qApp->removeEventFilter(this);
+    if (g_current == this)
+        g_current = nullptr;
+}
+
+CSplashDialog* CSplashDialog::current()
+{
+    return g_current;
+}
+
+bool CSplashDialog::eventFilter(QObject*, QEvent* event)
+{
+    if (m_finished || !endsSplash(event->type()))
+        return false;
+    finish();
+    return true;
+}
+
+void CSplashDialog::finish()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_timer.stop();
+    qApp->removeEventFilter(this);
+    if (g_current == this)
+        g_current = nullptr;
+    close();
+    emit closed();
+}
+
+void CSplashDialog::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient background(0, 0, 0, height());
+    background.setColorAt(0, QColor(0x22, 0x2b, 0x38));
+    background.setColorAt(1, QColor(0x10, 0x16, 0x20));
+    p.fillRect(rect(), background);
+    p.setPen(QColor(0x3b, 0x78, 0xd0));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    p.drawPixmap(32, 44, appLogo(96));
+
+    QFont title = font();
+    title.setPixelSize(40);
+    title.setBold(true);
+    title.setLetterSpacing(QFont::PercentageSpacing, 108);
+    p.setFont(title);
+    p.setPen(Qt::white);
+    p.drawText(QRect(150, 48, 260, 50), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(shell::kAppName));
+
+    QFont text = font();
+    text.setPixelSize(15);
+    p.setFont(text);
+    p.setPen(QColor(0xf2, 0xc1, 0x4e));
+    p.drawText(QRect(152, 100, 260, 22), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(shell::kVersionText));
+    p.setPen(QColor(0xc8, 0xd2, 0xe0));
+    text.setPixelSize(13);
+    p.setFont(text);
+    p.drawText(QRect(152, 124, 260, 36), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromLatin1(kNotice));
+    p.setPen(QColor(0x80, 0x8c, 0x9c));
+    p.drawText(QRect(0, height() - 34, width(), 20), Qt::AlignCenter, QString::fromLatin1(kCopyright));
+}
+
+} // namespace orv

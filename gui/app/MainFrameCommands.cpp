@@ -1,0 +1,314 @@
+// The main frame's actions, toolbar, status bar and menus, and the routing of their commands.
+#include "app/CMainFrame.h"
+
+#include "app/CommandImages.h"
+#include "app/CommandTable.h"
+#include "app/LockIndicators.h"
+#include "framework/CDocManager.h"
+#include "framework/CDocTemplate.h"
+#include "framework/CDocument.h"
+#include "framework/CMDIChildWnd.h"
+#include "settings/SettingsRecord.h"
+
+#include <QDir>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace orv {
+
+namespace {
+
+constexpr int kRecentTextLength = 60;
+
+// Toolbar pictures of the commands the menu image table does not list.
+const std::pair<CommandId, CommandImage> kToolbarOnlyImages[] = {
+    {CommandId::toggleSyntaxColoring, CommandImage::syntaxColoring},
+    {CommandId::toggleProjectExplorer, CommandImage::projectExplorer},
+    {CommandId::toggleWindowHierarchy, CommandImage::windowHierarchy},
+    {CommandId::toggleControlsFlags, CommandImage::controlsFlags},
+    {CommandId::toggleOutput, CommandImage::output},
+};
+
+constexpr CommandId kCheckable[] = {
+    CommandId::toggleSyntaxColoring, CommandId::toggleProjectExplorer, CommandId::toggleWindowHierarchy,
+    CommandId::toggleControlsFlags,  CommandId::toggleOutput,          CommandId::viewToolbar,
+    CommandId::viewStatusBar,
+};
+
+// "&1 /path/to/file.mel", the middle of a long path left out.
+QString recentText(int position, const std::string& path)
+{
+    QString shown = QDir::toNativeSeparators(QString::fromLatin1(path.data(), static_cast<qsizetype>(path.size())));
+    if (shown.size() > kRecentTextLength)
+        shown = shown.left(kRecentTextLength / 3) + QStringLiteral("...") + shown.right(2 * kRecentTextLength / 3);
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(position).arg(shown);
+}
+
+} // namespace
+
+void CMainFrame::createActions()
+{
+    for (const CommandInfo& info : commandTable()) {
+        auto* action = new QAction(QString::fromLatin1(info.menuText), this);
+        action->setData(static_cast<int>(info.id));
+        action->setStatusTip(commandPrompt(info));
+        action->setToolTip(commandTooltip(info));
+        action->setIconText(commandTooltip(info));
+        action->setShortcuts(commandShortcuts(info));
+        action->setIcon(commandIcon(info.id));
+        // Accelerators work whatever menu is shown, as they belong to the frame.
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, id = info.id] { runCommand(id); });
+        m_actions.insert(static_cast<int>(info.id), action);
+    }
+    for (const auto& [id, image] : kToolbarOnlyImages)
+        action(id)->setIcon(toolbarIcon(image));
+    for (CommandId id : kCheckable)
+        action(id)->setCheckable(true);
+
+    m_recentPlaceholder = new QAction(QString::fromLatin1(kRecentFilesText), this);
+    m_recentPlaceholder->setEnabled(false);
+}
+
+void CMainFrame::createToolBar()
+{
+    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar->setObjectName(QStringLiteral("ToolBar128"));
+    m_toolBar->setIconSize(QSize(kCommandImageSize, kCommandImageSize));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const std::initializer_list<std::initializer_list<CommandId>> groups = {
+        {CommandId::fileNew, CommandId::fileOpen, CommandId::fileSave},
+        {CommandId::editCut, CommandId::editCopy, CommandId::editPaste},
+        {CommandId::settings, CommandId::toggleSyntaxColoring},
+        {CommandId::toggleProjectExplorer, CommandId::toggleWindowHierarchy, CommandId::toggleControlsFlags,
+         CommandId::toggleOutput},
+        {CommandId::exportScript},
+        {CommandId::appAbout},
+    };
+    bool first = true;
+    for (const auto& group : groups) {
+        if (!first)
+            m_toolBar->addSeparator();
+        first = false;
+        for (CommandId id : group)
+            m_toolBar->addAction(action(id));
+    }
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    connect(m_toolBar, &QToolBar::visibilityChanged, action(CommandId::viewToolbar), &QAction::setChecked);
+}
+
+void CMainFrame::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    // The message pane says "Ready" whenever no prompt is shown.
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+        if (message.isEmpty())
+            bar->showMessage(QString::fromLatin1(shell::kReadyText));
+    });
+    bar->showMessage(QString::fromLatin1(shell::kReadyText));
+    m_lockIndicators = new LockIndicators(bar);
+}
+
+void CMainFrame::addMenuCommands(QMenu* menu, std::initializer_list<CommandId> ids)
+{
+    for (CommandId id : ids)
+        menu->addAction(action(id));
+}
+
+QMenu* CMainFrame::createFileMenu(MenuId id)
+{
+    auto* menu = new QMenu(QStringLiteral("&File"), this);
+    addMenuCommands(menu, {CommandId::fileNew, CommandId::fileOpen});
+    if (id != MenuId::noDocument)
+        addMenuCommands(menu, {CommandId::fileClose, CommandId::fileSave, CommandId::fileSaveAs});
+    if (id == MenuId::window)
+        addMenuCommands(menu, {CommandId::exportScript});
+    menu->addSeparator();
+    menu->addAction(m_recentPlaceholder);
+    QAction* marker = menu->addSeparator();
+    addMenuCommands(menu, {CommandId::appExit});
+    m_fileMenus.append({menu, marker});
+    return menu;
+}
+
+QMenu* CMainFrame::createEditMenu(MenuId id)
+{
+    auto* menu = new QMenu(QStringLiteral("&Edit"), this);
+    if (id != MenuId::noDocument) {
+        addMenuCommands(menu, {CommandId::editUndo});
+        menu->addSeparator();
+        addMenuCommands(menu, {CommandId::editCut, CommandId::editCopy, CommandId::editPaste});
+        if (id == MenuId::script) {
+            menu->addSeparator();
+            addMenuCommands(menu, {CommandId::editFind, CommandId::editReplace});
+        }
+        menu->addSeparator();
+    }
+    addMenuCommands(menu, {CommandId::settings});
+    return menu;
+}
+
+QMenu* CMainFrame::createWindowMenu()
+{
+    auto* menu = new QMenu(QStringLiteral("&Window"), this);
+    fillWindowList(menu);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillWindowList(menu); });
+    return menu;
+}
+
+void CMainFrame::fillWindowList(QMenu* menu)
+{
+    menu->clear();
+    addMenuCommands(menu, {CommandId::windowNew, CommandId::windowCascade, CommandId::windowTile});
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
+    if (windows.isEmpty())
+        return;
+    menu->addSeparator();
+    int number = 0;
+    for (QMdiSubWindow* window : windows) {
+        QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(++number).arg(window->windowTitle()));
+        item->setCheckable(true);
+        item->setChecked(window == m_mdiArea->currentSubWindow());
+        connect(item, &QAction::triggered, window, [this, window] { m_mdiArea->setActiveSubWindow(window); });
+    }
+}
+
+void CMainFrame::createMenus()
+{
+    const MenuId all[] = {MenuId::noDocument, MenuId::script, MenuId::window, MenuId::project, MenuId::icon};
+    for (MenuId id : all) {
+        QList<QMenu*> bar;
+        bar << createFileMenu(id) << createEditMenu(id);
+        auto* view = new QMenu(QStringLiteral("&View"), this);
+        addMenuCommands(view, {CommandId::viewToolbar, CommandId::viewStatusBar});
+        bar << view;
+        if (id != MenuId::noDocument)
+            bar << createWindowMenu();
+        auto* help = new QMenu(QStringLiteral("&Help"), this);
+        addMenuCommands(help, {CommandId::helpContents});
+        help->addSeparator();
+        addMenuCommands(help, {CommandId::technicalSupport, CommandId::subscribeNews, CommandId::visitWebsite});
+        help->addSeparator();
+        addMenuCommands(help, {CommandId::appAbout});
+        bar << help;
+        for (QMenu* menu : bar)
+            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+        m_menus.insert(id, bar);
+    }
+}
+
+void CMainFrame::switchMenu(MenuId id)
+{
+    if (!m_menus.contains(id))
+        id = MenuId::noDocument;
+    m_currentMenu = id;
+    menuBar()->clear();
+    for (QMenu* menu : m_menus.value(id))
+        menuBar()->addMenu(menu);
+}
+
+void CMainFrame::setRecentFiles(const std::vector<std::string>& entries)
+{
+    for (const auto& [menu, marker] : m_fileMenus)
+        for (QAction* old : m_recentActions)
+            menu->removeAction(old);
+    qDeleteAll(m_recentActions);
+    m_recentActions.clear();
+
+    int position = 0;
+    for (const std::string& path : entries) {
+        auto* item = new QAction(recentText(++position, path), this);
+        item->setStatusTip(QString::fromLatin1(kRecentFilePrompt));
+        const QString file = QString::fromLatin1(path.data(), static_cast<qsizetype>(path.size()));
+        connect(item, &QAction::triggered, this, [this, file] { emit recentFileChosen(file); });
+        m_recentActions.append(item);
+    }
+    for (const auto& [menu, marker] : m_fileMenus) {
+        menu->removeAction(m_recentPlaceholder);
+        if (m_recentActions.isEmpty())
+            menu->insertAction(marker, m_recentPlaceholder);
+        else
+            menu->insertActions(marker, m_recentActions);
+    }
+}
+
+void CMainFrame::setCommandHandler(CommandId id, std::function<void()> run)
+{
+    m_handlers.insert(static_cast<int>(id), {std::move(run), {}});
+    updateCommandStates();
+}
+
+void CMainFrame::installFrameHandlers()
+{
+    const auto hasDocument = [this] { return m_docs.activeFrame() != nullptr; };
+    const auto add = [this](CommandId id, std::function<void()> run, std::function<bool()> enabled = {}) {
+        m_handlers.insert(static_cast<int>(id), {std::move(run), std::move(enabled)});
+    };
+    add(CommandId::toggleProjectExplorer, [this] { togglePane(PaneId::projectExplorer); });
+    add(CommandId::toggleWindowHierarchy, [this] { togglePane(PaneId::windowHierarchy); });
+    add(CommandId::toggleControlsFlags, [this] { togglePane(PaneId::controlsFlags); });
+    add(CommandId::toggleOutput, [this] { togglePane(PaneId::output); });
+    add(CommandId::viewToolbar, [this] { m_toolBar->setVisible(m_toolBar->isHidden()); });
+    add(CommandId::viewStatusBar, [this] {
+        statusBar()->setVisible(statusBar()->isHidden());
+        action(CommandId::viewStatusBar)->setChecked(!statusBar()->isHidden());
+    });
+    add(CommandId::appExit, [this] { close(); });
+    add(CommandId::nextPane, [this] { focusNextPane(1); });
+    add(CommandId::prevPane, [this] { focusNextPane(-1); });
+    add(CommandId::fileClose, [this] {
+        if (CDocument* doc = m_docs.activeDocument(); doc && doc->saveModified())
+            doc->onCloseDocument();
+    }, hasDocument);
+    add(CommandId::fileSave, [this] {
+        if (CDocument* doc = m_docs.activeDocument())
+            doc->doFileSave();
+    }, hasDocument);
+    add(CommandId::fileSaveAs, [this] {
+        if (CDocument* doc = m_docs.activeDocument())
+            doc->doSave(QString());
+    }, hasDocument);
+    add(CommandId::windowNew, [this] {
+        if (CDocument* doc = m_docs.activeDocument(); doc && doc->docTemplate())
+            doc->docTemplate()->createAndShowFrame(doc);
+    }, hasDocument);
+    add(CommandId::windowCascade, [this] { m_mdiArea->cascadeSubWindows(); }, hasDocument);
+    add(CommandId::windowTile, [this] { m_mdiArea->tileSubWindows(); }, hasDocument);
+    action(CommandId::viewToolbar)->setChecked(true);
+    action(CommandId::viewStatusBar)->setChecked(true);
+}
+
+void CMainFrame::runCommand(CommandId id)
+{
+    const int command = static_cast<int>(id);
+    if (!m_docs.routeCommand(command, true)) {
+        const auto handler = m_handlers.find(command);
+        if (handler != m_handlers.end() && (!handler->enabled || handler->enabled()))
+            handler->run();
+    }
+    // A checkable command's button shows the state the command left, not the click.
+    UpdatePaneButtons();
+    updateCommandStates();
+}
+
+bool CMainFrame::isCommandEnabled(CommandId id) const
+{
+    const int command = static_cast<int>(id);
+    if (m_docs.routeCommand(command, false))
+        return true;
+    const auto handler = m_handlers.find(command);
+    return handler != m_handlers.end() && (!handler->enabled || handler->enabled());
+}
+
+void CMainFrame::updateCommandStates()
+{
+    for (auto it = m_actions.begin(); it != m_actions.end(); ++it)
+        it.value()->setEnabled(isCommandEnabled(static_cast<CommandId>(it.key())));
+}
+
+} // namespace orv

@@ -1,0 +1,44 @@
+// Each pane creates its one child control, which fills it.
+#include "app/Panes.h"
+
+#include "app/COutputEdit.h"
+
+#include <QHeaderView>
+#include <QListWidget>
+#include <QTreeWidget>
+
+namespace orv {
+
+QFont paneFont()
+{
+    QFont font(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(shell::kOutputFontPixels);
+    return font;
+}
+
+CTreePane::CTreePane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id)
+    : CResizableBar(title, parent, defaultSize, id), m_tree(new QTreeWidget(this))
+{
+    m_tree->setObjectName(QStringLiteral("tree"));
+    m_tree->header()->hide();
+    m_tree->setRootIsDecorated(true);
+    m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    m_tree->setFont(paneFont());
+    setWidget(m_tree);
+}
+
+COutputPane::COutputPane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id, OutputLog& log)
+    : CResizableBar(title, parent, defaultSize, id), m_edit(new COutputEdit(log, this))
+{
+    setWidget(m_edit);
+}
+
+CFlagsPane::CFlagsPane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id)
+    : CResizableBar(title, parent, defaultSize, id), m_list(new QListWidget(this))
+{
+    m_list->setObjectName(QStringLiteral("flags"));
+    setWidget(m_list);
+}
+
+} // namespace orv

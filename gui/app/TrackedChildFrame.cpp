@@ -1,0 +1,30 @@
+// The restore that happens while a frame is being opened must not clear the option, hence `shown`.
+#include "app/TrackedChildFrame.h"
+
+#include "settings/SettingsRecord.h"
+
+namespace orv {
+
+TrackedChildFrame::TrackedChildFrame(SettingsRecord& record, QWidget* parent)
+    : CMDIChildWnd(parent), m_record(record)
+{
+    connect(this, &QMdiSubWindow::windowStateChanged, this, &TrackedChildFrame::onStateChanged);
+}
+
+void TrackedChildFrame::activateFrame(ShowCommand requested)
+{
+    CMDIChildWnd::activateFrame(m_record.childMaximized() ? ShowCommand::maximized : requested);
+    m_shown = true;
+}
+
+void TrackedChildFrame::onStateChanged(Qt::WindowStates, Qt::WindowStates newState)
+{
+    if (newState.testFlag(Qt::WindowMinimized))
+        return;
+    if (newState.testFlag(Qt::WindowMaximized))
+        m_record.setFlag(SettingsFlag::childMaximized, true);
+    else if (m_shown)
+        m_record.setFlag(SettingsFlag::childMaximized, false);
+}
+
+} // namespace orv

@@ -1,0 +1,33 @@
+// A document window that keeps the "document windows open maximized" option: maximizing sets it,
+// restoring clears it once the frame has been shown, and activation honours it.
+#pragma once
+
+#include "framework/CMDIChildWnd.h"
+
+namespace orv {
+
+struct SettingsRecord;
+
+class TrackedChildFrame : public CMDIChildWnd {
+    Q_OBJECT
+
+public:
+    explicit TrackedChildFrame(SettingsRecord& record, QWidget* parent = nullptr);
+
+    // Set at the end of the first activation.
+    bool shown() const { return m_shown; }
+
+    // Shows the frame maximized whenever the option is set, else as asked.
+    void activateFrame(ShowCommand requested) override;
+
+protected:
+    SettingsRecord& record() const { return m_record; }
+
+private:
+    void onStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
+
+    SettingsRecord& m_record;
+    bool m_shown = false;
+};
+
+} // namespace orv

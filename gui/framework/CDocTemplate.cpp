@@ -1,0 +1,90 @@
+// Making documents of one type: untitled names, reading files, frames with their views.
+#include "framework/CDocTemplate.h"
+
+#include "framework/CDocManager.h"
+#include "framework/CDocument.h"
+#include "framework/CMDIChildWnd.h"
+#include "framework/CView.h"
+
+#include <QFileInfo>
+#include <QMdiArea>
+
+namespace orv {
+
+namespace {
+constexpr int kDocStringCount = 7;
+}
+
+CDocTemplate::CDocTemplate(int resourceId, const QString& resourceString, Factories factories, CDocManager* manager)
+    : QObject(manager),
+      m_resourceId(resourceId),
+      m_fields(resourceString.split(QLatin1Char('\n'))),
+      m_factories(std::move(factories)),
+      m_manager(manager)
+{
+    while (m_fields.size() < kDocStringCount)
+        m_fields.append(QString());
+    manager->addDocTemplate(this);
+}
+
+QString CDocTemplate::docString(DocString which) const
+{
+    return m_fields.value(static_cast<int>(which));
+}
+
+bool CDocTemplate::matchesExtension(const QString& path) const
+{
+    const QString ext = docString(DocString::filterExt);
+    return !ext.isEmpty() && QFileInfo(path).fileName().endsWith(ext, Qt::CaseInsensitive);
+}
+
+CDocument* CDocTemplate::openDocumentFile(const QString& path)
+{
+    CDocument* doc = m_factories.document(this);
+    doc->m_template = this;
+    m_documents.append(doc);
+
+    if (path.isEmpty()) {
+        doc->setTitle(docString(DocString::fileNewName) + QString::number(++m_untitledCount));
+        if (!doc->onNewDocument()) {
+            removeDocument(doc);
+            doc->deleteLater();
+            return nullptr;
+        }
+    } else {
+        const FileError error = doc->onOpenDocument(path);
+        if (error != FileError::none) {
+            removeDocument(doc);
+            doc->deleteLater();
+            m_manager->reportError(fileErrorMessage(error, path, true));
+            emit m_manager->fileFailed(QFileInfo(path).absoluteFilePath());
+            return nullptr;
+        }
+        doc->setPathName(path);
+        doc->setModifiedFlag(false);
+    }
+    createAndShowFrame(doc);
+    if (!path.isEmpty())
+        emit m_manager->fileUsed(doc->pathName());
+    return doc;
+}
+
+CMDIChildWnd* CDocTemplate::createAndShowFrame(CDocument* doc)
+{
+    CMDIChildWnd* frame = m_factories.frame();
+    CView* view = m_factories.view(doc);
+    frame->setWidget(view);
+    if (QMdiArea* area = m_manager->mdiArea())
+        area->addSubWindow(frame);
+    doc->updateFrameTitles();
+    view->onInitialUpdate();
+    frame->activateFrame(ShowCommand::normal);
+    return frame;
+}
+
+void CDocTemplate::removeDocument(CDocument* doc)
+{
+    m_documents.removeAll(doc);
+}
+
+} // namespace orv

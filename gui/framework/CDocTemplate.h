@@ -1,0 +1,61 @@
+// A document type: its resource string, and the factories of its document, frame and view.
+#pragma once
+
+#include "settings/WindowPlacement.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+namespace orv {
+
+class CDocManager;
+class CDocument;
+class CMDIChildWnd;
+class CView;
+
+class CDocTemplate : public QObject {
+    Q_OBJECT
+
+public:
+    // The seven newline-separated fields of a resource string, in order.
+    enum class DocString { windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName };
+
+    struct Factories {
+        std::function<CDocument*(QObject* parent)> document;
+        std::function<CMDIChildWnd*()> frame;
+        std::function<CView*(CDocument*)> view;
+    };
+
+    CDocTemplate(int resourceId, const QString& resourceString, Factories factories, CDocManager* manager);
+
+    int resourceId() const { return m_resourceId; }
+    QString docString(DocString which) const;
+    CDocManager* manager() const { return m_manager; }
+
+    // The file's extension equals the template's (".mel"), letters in either case.
+    bool matchesExtension(const QString& path) const;
+    // "ORVANTE Script Files (*.mel)", usable as a file dialog filter.
+    QString fileFilter() const { return docString(DocString::filterName); }
+
+    // An empty path makes a new untitled document. Null when the document could not be made
+    // or read; the failure has been reported to the user.
+    CDocument* openDocumentFile(const QString& path);
+    // A new frame with a new view of doc, placed in the MDI area and shown (New Window too).
+    CMDIChildWnd* createAndShowFrame(CDocument* doc);
+
+    const QList<CDocument*>& documents() const { return m_documents; }
+    void removeDocument(CDocument* doc);
+
+private:
+    int m_resourceId;
+    QStringList m_fields;
+    Factories m_factories;
+    CDocManager* m_manager;
+    QList<CDocument*> m_documents;
+    int m_untitledCount = 0;
+};
+
+} // namespace orv

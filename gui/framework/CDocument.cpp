@@ -1,0 +1,155 @@
+// Document steps: the save prompt, Save and Save As through the template's type, closing.
+#include "framework/CDocument.h"
+
+#include "framework/CDocManager.h"
+#include "framework/CDocTemplate.h"
+#include "framework/CMDIChildWnd.h"
+#include "framework/CView.h"
+#include "framework/FrameworkTexts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace orv {
+
+CDocument::CDocument(QObject* parent) : QObject(parent)
+{
+    connect(this, &CDocument::titleChanged, this, &CDocument::updateFrameTitles);
+}
+
+void CDocument::setTitle(const QString& title)
+{
+    m_title = title;
+    emit titleChanged();
+}
+
+void CDocument::setPathName(const QString& path)
+{
+    m_pathName = QFileInfo(path).absoluteFilePath();
+    setTitle(QFileInfo(path).fileName());
+}
+
+void CDocument::setModifiedFlag(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+void CDocument::addView(CView* view)
+{
+    if (!m_views.contains(view))
+        m_views.append(view);
+}
+
+void CDocument::removeView(CView* view)
+{
+    m_views.removeAll(view);
+    if (m_views.isEmpty() && m_template) {
+        m_template->removeDocument(this);
+        deleteLater();
+        return;
+    }
+    updateFrameTitles();
+}
+
+void CDocument::updateFrameTitles()
+{
+    const bool numbered = m_views.size() > 1;
+    for (qsizetype i = 0; i < m_views.size(); ++i)
+        if (CMDIChildWnd* frame = m_views[i]->parentFrame())
+            frame->updateTitle(numbered ? static_cast<int>(i + 1) : 0);
+}
+
+void CDocument::updateAllViews(CView* sender, int hint)
+{
+    for (CView* view : m_views)
+        if (view != sender)
+            view->onUpdate(sender, hint);
+}
+
+bool CDocument::onNewDocument()
+{
+    setModifiedFlag(false);
+    return true;
+}
+
+FileError CDocument::onOpenDocument(const QString&)
+{
+    setModifiedFlag(false);
+    return FileError::none;
+}
+
+FileError CDocument::onSaveDocument(const QString&)
+{
+    setModifiedFlag(false);
+    return FileError::none;
+}
+
+bool CDocument::saveModified()
+{
+    if (!m_modified)
+        return true;
+    const QString name = m_pathName.isEmpty() ? m_title : QDir::toNativeSeparators(m_pathName);
+    QWidget* parent = m_template ? m_template->manager()->messageParent() : nullptr;
+    const auto answer = QMessageBox::question(
+        parent, QCoreApplication::applicationName(), QString::fromLatin1(framework_texts::kAskToSave).arg(name),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Yes)
+        return doFileSave();
+    return true;
+}
+
+bool CDocument::doFileSave()
+{
+    const QFileInfo info(m_pathName);
+    if (m_pathName.isEmpty() || (info.exists() && !info.isWritable()))
+        return doSave(QString());
+    return doSave(m_pathName);
+}
+
+bool CDocument::doSave(const QString& path)
+{
+    QString target = path;
+    if (target.isEmpty()) {
+        if (!m_template)
+            return false;
+        const QString proposed = m_pathName.isEmpty() ? m_title : m_pathName;
+        target = m_template->manager()->promptSaveFileName(m_template, proposed);
+        if (target.isEmpty())
+            return false;
+    }
+    const FileError error = onSaveDocument(target);
+    if (error != FileError::none) {
+        if (m_template)
+            m_template->manager()->reportError(fileErrorMessage(error, target, false));
+        return false;
+    }
+    setModifiedFlag(false);
+    if (QFileInfo(target).absoluteFilePath() != m_pathName || path.isEmpty()) {
+        setPathName(target);
+        if (m_template)
+            emit m_template->manager()->fileUsed(m_pathName);
+    }
+    return true;
+}
+
+void CDocument::onCloseDocument()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    setModifiedFlag(false);
+    // Closing a frame destroys its view, and the last view takes the document with it.
+    const QList<CView*> views = m_views;
+    for (CView* view : views)
+        if (CMDIChildWnd* frame = view->parentFrame())
+            frame->close();
+}
+
+} // namespace orv

@@ -1,0 +1,70 @@
+// A document: its file, title and modified flag, its views, and the open/save/close steps.
+#pragma once
+
+#include "framework/CCmdTarget.h"
+
+#include "framework/FileError.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+namespace orv {
+
+class CDocTemplate;
+class CView;
+
+class CDocument : public QObject, public CCmdTarget {
+    Q_OBJECT
+
+public:
+    explicit CDocument(QObject* parent = nullptr);
+
+    CDocTemplate* docTemplate() const { return m_template; }
+    const QString& pathName() const { return m_pathName; }
+    const QString& title() const { return m_title; }
+    void setTitle(const QString& title);
+    // Names the document after its file; the title becomes the file's name.
+    void setPathName(const QString& path);
+
+    bool isModified() const { return m_modified; }
+    void setModifiedFlag(bool modified = true);
+
+    const QList<CView*>& views() const { return m_views; }
+    void addView(CView* view);
+    void removeView(CView* view);
+    // "Title", or "Title:1", "Title:2"... when the document has several frames.
+    void updateFrameTitles();
+    // Tells every view but the sender that the document changed.
+    void updateAllViews(CView* sender, int hint = 0);
+
+    // The steps each document type gives its own content.
+    virtual bool onNewDocument();
+    virtual FileError onOpenDocument(const QString& path);
+    virtual FileError onSaveDocument(const QString& path);
+
+    // Asks "Save changes to ...?" when modified: true when the document may close.
+    bool saveModified();
+    // Saves under its name, or asks for one first when it has none (Save).
+    bool doFileSave();
+    // Saves under path, or under a name the user picks when path is empty (Save As).
+    bool doSave(const QString& path);
+    // Closes every frame of the document without asking; the document goes with its last view.
+    void onCloseDocument();
+
+signals:
+    void titleChanged();
+    void modifiedChanged(bool modified);
+
+private:
+    friend class CDocTemplate;
+
+    CDocTemplate* m_template = nullptr;
+    QString m_pathName;
+    QString m_title;
+    bool m_modified = false;
+    bool m_closing = false;
+    QList<CView*> m_views;
+};
+
+} // namespace orv

@@ -1,0 +1,64 @@
+// Child frame activation, title and the prompt before the last frame of a document closes.
+#include "framework/CMDIChildWnd.h"
+
+#include "framework/CDocument.h"
+#include "framework/CView.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMenu>
+
+namespace orv {
+
+CMDIChildWnd::CMDIChildWnd(QWidget* parent) : QMdiSubWindow(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The frame's accelerators (Ctrl+W closes the document) take the keys of the window menu.
+    if (QMenu* menu = systemMenu())
+        for (QAction* action : menu->actions())
+            action->setShortcuts({});
+}
+
+CView* CMDIChildWnd::activeView() const
+{
+    return qobject_cast<CView*>(widget());
+}
+
+CDocument* CMDIChildWnd::activeDocument() const
+{
+    const CView* view = activeView();
+    return view ? view->document() : nullptr;
+}
+
+void CMDIChildWnd::activateFrame(ShowCommand requested)
+{
+    if (requested == ShowCommand::maximized)
+        showMaximized();
+    else
+        showNormal();
+    if (QMdiArea* area = mdiArea())
+        area->setActiveSubWindow(this);
+}
+
+void CMDIChildWnd::updateTitle(int windowNumber)
+{
+    const CDocument* doc = activeDocument();
+    if (!doc)
+        return;
+    QString title = doc->title();
+    if (windowNumber > 0)
+        title += QStringLiteral(":%1").arg(windowNumber);
+    setWindowTitle(title);
+}
+
+void CMDIChildWnd::closeEvent(QCloseEvent* event)
+{
+    CDocument* doc = activeDocument();
+    if (doc && doc->views().size() == 1 && !doc->saveModified()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+} // namespace orv

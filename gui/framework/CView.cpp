@@ -1,0 +1,41 @@
+// View registration with its document and the default update steps.
+#include "framework/CView.h"
+
+#include "framework/CDocument.h"
+#include "framework/CMDIChildWnd.h"
+
+namespace orv {
+
+CView::CView(CDocument* document, QWidget* parent) : QWidget(parent), m_document(document)
+{
+    if (m_document)
+        m_document->addView(this);
+}
+
+CView::~CView()
+{
+    if (m_document)
+        m_document->removeView(this);
+}
+
+CMDIChildWnd* CView::parentFrame() const
+{
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* frame = qobject_cast<CMDIChildWnd*>(w))
+            return frame;
+    return nullptr;
+}
+
+void CView::onInitialUpdate()
+{
+    onUpdate(nullptr, 0);
+}
+
+void CView::onUpdate(CView*, int)
+{
+    update();
+}
+
+void CView::onActivateView(bool) {}
+
+} // namespace orv

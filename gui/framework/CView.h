@@ -1,0 +1,35 @@
+// A view: one widget showing a document inside a child frame, told of updates and activation.
+#pragma once
+
+#include "framework/CCmdTarget.h"
+#include "framework/CDocument.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace orv {
+
+class CMDIChildWnd;
+
+class CView : public QWidget, public CCmdTarget {
+    Q_OBJECT
+
+public:
+    explicit CView(CDocument* document, QWidget* parent = nullptr);
+    ~CView() override;
+
+    CDocument* document() const { return m_document; }
+    CMDIChildWnd* parentFrame() const;
+
+    // Once, after the view is in its frame and before the frame is shown.
+    virtual void onInitialUpdate();
+    // The document changed; sender is the view that changed it, or null.
+    virtual void onUpdate(CView* sender, int hint);
+    // The view's frame became the active one (true) or stopped being it (false).
+    virtual void onActivateView(bool activate);
+
+private:
+    QPointer<CDocument> m_document;
+};
+
+} // namespace orv

@@ -1,0 +1,913 @@
+// The application shell as the user meets it: start-up switches, panes and their toolbar buttons,
+// placements kept across runs, document windows, menus and accelerators, files opened, help.
+#include "AppTestSupport.h"
+#include "GuiTestMain.h"
+
+#include "app/CAboutDialog.h"
+#include "app/CChildFrame.h"
+#include "app/CLinkLabel.h"
+#include "app/COutputEdit.h"
+#include "app/CSplashDialog.h"
+#include "app/CToolsDialog.h"
+#include "app/CommandTable.h"
+#include "app/Panes.h"
+#include "app/PlaceholderDocument.h"
+#include "framework/CDocManager.h"
+#include "framework/CDocTemplate.h"
+#include "framework/CDocument.h"
+#include "framework/CMDIChildWnd.h"
+#include "settings/BarSizes.h"
+#include "settings/RecentFileList.h"
+#include "settings/WindowPlacement.h"
+
+#include <QDesktopServices>
+#include <QScreen>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace orv;
+using orv::test::AppRun;
+using orv::test::MessageBoxAnswer;
+
+namespace {
+
+// Takes the place of the desktop for web, mail and file addresses.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    UrlCatcher()
+    {
+        for (const char* scheme : kSchemes)
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+    }
+    ~UrlCatcher() override
+    {
+        for (const char* scheme : kSchemes)
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
+
+private:
+    static constexpr const char* kSchemes[] = {"file", "http", "https", "mailto"};
+};
+
+void writeRecord(Profile& profile, const SettingsRecord& record)
+{
+    const auto bytes = record.serialize();
+    profile.writeBinary("Settings", "prm", Bytes(bytes.begin(), bytes.end()));
+}
+
+SettingsRecord storedRecord(const Profile& profile)
+{
+    const auto blob = profile.readBinary("Settings", "prm");
+    return blob ? SettingsRecord::parse(*blob).value_or(SettingsRecord{}) : SettingsRecord{};
+}
+
+std::optional<WindowPlacement> storedPlacement(const Profile& profile, const char* key)
+{
+    const auto blob = profile.readBinary("Settings", key);
+    return blob ? WindowPlacement::parse(*blob) : std::nullopt;
+}
+
+void clickToolButton(CMainFrame* frame, CommandId id)
+{
+    QWidget* button = frame->toolBar()->widgetForAction(frame->action(id));
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QStringList itemTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* a : menu->actions())
+        if (!a->isSeparator())
+            texts << a->text();
+    return texts;
+}
+
+QStringList barTitles(QMenuBar* bar)
+{
+    QStringList titles;
+    for (const QAction* a : bar->actions())
+        titles << a->text();
+    return titles;
+}
+
+QMenu* barMenu(QMenuBar* bar, const QString& title)
+{
+    for (QAction* a : bar->actions())
+        if (a->text() == title)
+            return a->menu();
+    return nullptr;
+}
+
+constexpr CommandId kPaneToggles[] = {CommandId::toggleProjectExplorer, CommandId::toggleWindowHierarchy,
+                                      CommandId::toggleControlsFlags, CommandId::toggleOutput};
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void noSplashSwitchShowsTheFrameAtOnce_data();
+    void noSplashSwitchShowsTheFrameAtOnce();
+    void splashComesFirstAndTheFirstKeyEndsIt();
+    void fileOnTheCommandLineIsNotOpened();
+    void settingsAreWrittenAtExitAndDamagedOnesReset();
+    void reloadOptionReopensTheFirstRecentFile();
+
+    void togglingEachPaneTwiceReturnsItAndItsButton();
+    void paneCloseButtonHidesItAndUnchecksItsButton();
+    void projectExplorerIsHiddenAtEveryStart();
+    void dockingLayoutPersistsAcrossRuns();
+    void paneSizesBelowTheMinimumLoadAsTheMinimum();
+    void toolsPaletteStartsHiddenAtItsPlace();
+
+    void maximizedMainWindowKeepsTheLastNormalPlacement();
+    void placementOffEveryScreenIsIgnored();
+    void childRestoreBeforeFirstActivationKeepsChildMaximized();
+    void designerFrameCannotShrinkBelowItsMinimum();
+
+    void openingPicksTheTemplateByExtension_data();
+    void openingPicksTheTemplateByExtension();
+    void menusFollowTheActiveDocumentType();
+    void acceleratorsAreThoseOfTheTable();
+    void acceleratorKeysRunTheirCommands();
+    void newWindowShowsTheDocumentTwice();
+    void droppedFilesOpenAsDocuments();
+    void recentFileListFollowsOpenedFiles();
+    void failedOpenReportsAndLeavesTheRecentList();
+    void modifiedDocumentAsksBeforeClosing();
+    void saveKeepsTheFileBytes();
+    void syntaxColoringToggleFlipsTheFlag();
+
+    void statusBarSaysReadyAndShowsItsIndicators();
+    void helpCommandsOpenTheirAddresses();
+    void missingHelpFileIsReported();
+    void shippedGuideOpensFromTheInstallationFolder();
+    void aboutBoxShowsVersionCreditsAndLinks();
+
+private:
+    void inspectAbout(CAboutDialog* about, const UrlCatcher& catcher);
+    QString makeFile(const QString& name, const QByteArray& content = "proc hello() {}\r\n");
+    // Makes the temporary folder the installation folder, with a help file in it.
+    QString installGuide();
+
+    std::unique_ptr<MemoryProfile> m_profile;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void MainFrameTest::init()
+{
+    m_profile = std::make_unique<MemoryProfile>();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void MainFrameTest::cleanup()
+{
+    m_profile.reset();
+    m_dir.reset();
+}
+
+QString MainFrameTest::makeFile(const QString& name, const QByteArray& content)
+{
+    const QString path = m_dir->filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return {};
+    return path;
+}
+
+QString MainFrameTest::installGuide()
+{
+    m_profile->writeString("Settings", "InstallDir", m_dir->path().toStdString());
+    QDir(m_dir->path()).mkpath(QStringLiteral("Help"));
+    return makeFile(QStringLiteral("Help/index.html"), "<html></html>");
+}
+
+void MainFrameTest::noSplashSwitchShowsTheFrameAtOnce_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::newRow("double dash") << "--no-splash";
+    QTest::newRow("dash") << "-nosplash";
+    QTest::newRow("slash") << "/nosplash";
+    QTest::newRow("any case") << "/NoSplash";
+}
+
+void MainFrameTest::noSplashSwitchShowsTheFrameAtOnce()
+{
+    QFETCH(QString, option);
+    AppRun run(*m_profile, {QStringLiteral("orvante"), option});
+    QVERIFY(run.started());
+    QCOMPARE(CSplashDialog::current(), nullptr);
+    QVERIFY(run.frame()->isVisible());
+}
+
+void MainFrameTest::splashComesFirstAndTheFirstKeyEndsIt()
+{
+    AppRun run(*m_profile, {QStringLiteral("orvante")});
+    CSplashDialog* splash = CSplashDialog::current();
+    QVERIFY(splash);
+    QVERIFY(splash->isVisible());
+    QVERIFY(!run.frame()->isVisible());
+
+    QTest::keyClick(splash, Qt::Key_Space);
+    QCOMPARE(CSplashDialog::current(), nullptr);
+    QVERIFY(run.frame()->isVisible());
+    // The toolbar's check buttons were synchronised by the first show.
+    QVERIFY(run.frame()->action(CommandId::toggleSyntaxColoring)->isChecked());
+}
+
+void MainFrameTest::fileOnTheCommandLineIsNotOpened()
+{
+    const QString file = makeFile(QStringLiteral("named.mel"));
+    AppRun run(*m_profile, {QStringLiteral("orvante"), QStringLiteral("--no-splash"), file});
+    QVERIFY(run.started());
+    QVERIFY(run.app().docManager().documents().isEmpty());
+    QVERIFY(run.frame()->mdiArea()->subWindowList().isEmpty());
+}
+
+void MainFrameTest::settingsAreWrittenAtExitAndDamagedOnesReset()
+{
+    m_profile->writeBinary("Settings", "prm", Bytes(115, 0));
+    {
+        AppRun run(*m_profile);
+        run.app().record().gridWidth = 25;
+        run.app().settings().iconParams.showGrid = 1;
+    }
+    const auto prm = m_profile->readBinary("Settings", "prm");
+    QVERIFY(prm);
+    QCOMPARE(prm->size(), std::size_t{116});
+    SettingsRecord expected;
+    expected.gridWidth = 25;
+    QCOMPARE(storedRecord(*m_profile).flags, expected.flags);
+    QCOMPARE(int(storedRecord(*m_profile).gridWidth), 25);
+    QCOMPARE(m_profile->readBinary("Settings", "icmprm")->size(), std::size_t{12});
+    QCOMPARE(int((*m_profile->readBinary("Settings", "icmprm"))[0]), 1);
+}
+
+void MainFrameTest::reloadOptionReopensTheFirstRecentFile()
+{
+    SettingsRecord record;
+    record.setFlag(SettingsFlag::reloadLastDocument, true);
+    record.recentFileCount = 0;
+    writeRecord(*m_profile, record);
+    {
+        // An empty list opens nothing.
+        AppRun run(*m_profile);
+        QVERIFY(run.app().docManager().documents().isEmpty());
+    }
+    // Without a list of its own, the value an earlier run left is still read and reopened.
+    const QString last = makeFile(QStringLiteral("last.mel"));
+    m_profile->writeString("Recent File List", "File1", last.toStdString());
+    AppRun run(*m_profile, {QStringLiteral("orvante")});
+    QVERIFY(run.app().docManager().documents().isEmpty());
+    QTest::mouseClick(CSplashDialog::current(), Qt::LeftButton);
+    QCOMPARE(run.app().docManager().documents().size(), 1);
+    QCOMPARE(run.app().docManager().documents().first()->pathName(), last);
+    QVERIFY(run.app().recentFiles().empty());
+}
+
+void MainFrameTest::togglingEachPaneTwiceReturnsItAndItsButton()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    for (const CommandId id : kPaneToggles) {
+        QAction* toggle = frame->action(id);
+        const bool before = toggle->isChecked();
+        clickToolButton(frame, id);
+        QCOMPARE(toggle->isChecked(), !before);
+        clickToolButton(frame, id);
+        QCOMPARE(toggle->isChecked(), before);
+    }
+    // Each button drives its own pane.
+    clickToolButton(frame, CommandId::toggleOutput);
+    QVERIFY(frame->outputPane()->isVisible());
+    QVERIFY(!frame->windowHierarchyPane()->isVisible());
+    QVERIFY(!frame->controlsFlagsPane()->isVisible());
+    QVERIFY(!frame->projectExplorerPane()->isVisible());
+    QCOMPARE(frame->dockWidgetArea(frame->outputPane()), Qt::BottomDockWidgetArea);
+    QVERIFY(frame->outputPane()->width() >= BarSizes::kMinimum.cx);
+    QVERIFY(frame->outputPane()->height() >= BarSizes::kMinimum.cy);
+    clickToolButton(frame, CommandId::toggleWindowHierarchy);
+    QCOMPARE(frame->dockWidgetArea(frame->windowHierarchyPane()), Qt::LeftDockWidgetArea);
+    clickToolButton(frame, CommandId::toggleControlsFlags);
+    QCOMPARE(frame->dockWidgetArea(frame->controlsFlagsPane()), Qt::RightDockWidgetArea);
+}
+
+void MainFrameTest::paneCloseButtonHidesItAndUnchecksItsButton()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    clickToolButton(frame, CommandId::toggleOutput);
+    QVERIFY(frame->action(CommandId::toggleOutput)->isChecked());
+    auto* close = frame->outputPane()->findChild<QAbstractButton*>(QStringLiteral("qt_dockwidget_closebutton"));
+    QVERIFY(close);
+    QTest::mouseClick(close, Qt::LeftButton);
+    QVERIFY(frame->outputPane()->isHidden());
+    QVERIFY(!frame->action(CommandId::toggleOutput)->isChecked());
+}
+
+void MainFrameTest::projectExplorerIsHiddenAtEveryStart()
+{
+    {
+        AppRun run(*m_profile);
+        clickToolButton(run.frame(), CommandId::toggleProjectExplorer);
+        QVERIFY(run.frame()->projectExplorerPane()->isVisible());
+    }
+    AppRun second(*m_profile);
+    QVERIFY(second.frame()->projectExplorerPane()->isHidden());
+    QVERIFY(!second.frame()->action(CommandId::toggleProjectExplorer)->isChecked());
+}
+
+void MainFrameTest::dockingLayoutPersistsAcrossRuns()
+{
+    {
+        AppRun run(*m_profile);
+        CMainFrame* frame = run.frame();
+        clickToolButton(frame, CommandId::toggleOutput);
+        clickToolButton(frame, CommandId::toggleWindowHierarchy);
+        frame->addDockWidget(Qt::RightDockWidgetArea, frame->windowHierarchyPane());
+    }
+    AppRun second(*m_profile);
+    CMainFrame* frame = second.frame();
+    QVERIFY(frame->outputPane()->isVisible());
+    QVERIFY(frame->windowHierarchyPane()->isVisible());
+    QVERIFY(frame->controlsFlagsPane()->isHidden());
+    QCOMPARE(frame->dockWidgetArea(frame->windowHierarchyPane()), Qt::RightDockWidgetArea);
+    QVERIFY(frame->action(CommandId::toggleOutput)->isChecked());
+    QVERIFY(frame->action(CommandId::toggleWindowHierarchy)->isChecked());
+    QVERIFY(!frame->action(CommandId::toggleControlsFlags)->isChecked());
+}
+
+void MainFrameTest::paneSizesBelowTheMinimumLoadAsTheMinimum()
+{
+    m_profile->writeInt("Bars\\ORVANTE-Bar125", "WidthCX", 100);
+    m_profile->writeInt("Bars\\ORVANTE-Bar125", "WidthCY", 40);
+    m_profile->writeInt("Bars\\ORVANTE-Bar125", "FloatCY", 50);
+    m_profile->writeInt("Bars\\ORVANTE-Bar123", "HeightCX", 120);
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    QCOMPARE(frame->outputPane()->sizes().horizontal, (BarSize{250, 100}));
+    QCOMPARE(frame->outputPane()->sizes().floating.cy, 100);
+    QCOMPARE(frame->windowHierarchyPane()->sizes().vertical.cx, 250);
+    // Unstored sizes are the defaults, raised to the minimum: "Controls flags" is 80 x 80.
+    QCOMPARE(frame->controlsFlagsPane()->sizes().vertical, (BarSize{250, 100}));
+
+    clickToolButton(frame, CommandId::toggleWindowHierarchy);
+    QVERIFY(frame->windowHierarchyPane()->width() >= 250);
+    run.exit();
+    QCOMPARE(m_profile->readInt("Bars\\ORVANTE-Bar125", "WidthCY", 0), 100);
+}
+
+void MainFrameTest::toolsPaletteStartsHiddenAtItsPlace()
+{
+    const auto placement = WindowPlacement::fromGeometry({40, 60, 90, 300, false, false}).serialize();
+    m_profile->writeBinary("Settings", "tools", Bytes(placement.begin(), placement.end()));
+    {
+        AppRun run(*m_profile);
+        CToolsDialog* tools = run.frame()->toolsPalette();
+        QVERIFY(tools->isHidden());
+        QCOMPARE(tools->windowTitle(), QStringLiteral("Tools"));
+        QCOMPARE(tools->geometry(), QRect(40, 60, 90, 300));
+        tools->setGeometry(50, 70, 90, 310);
+    }
+    const auto saved = storedPlacement(*m_profile, "tools");
+    QVERIFY(saved);
+    QCOMPARE(saved->normalPosition, (PlacementRect{50, 70, 140, 380}));
+}
+
+void MainFrameTest::maximizedMainWindowKeepsTheLastNormalPlacement()
+{
+    SettingsRecord record;
+    record.setFlag(SettingsFlag::mainMaximized, false);
+    writeRecord(*m_profile, record);
+    const auto first = WindowPlacement::fromGeometry({30, 40, 800, 600, false, false});
+    const auto blob = first.serialize();
+    m_profile->writeBinary("Settings", "pos", Bytes(blob.begin(), blob.end()));
+    {
+        AppRun run(*m_profile);
+        CMainFrame* frame = run.frame();
+        QVERIFY(!frame->isMaximized());
+        QCOMPARE(frame->geometry(), QRect(30, 40, 800, 600));
+        frame->setGeometry(60, 70, 700, 500);
+        frame->showMaximized();
+        QVERIFY(run.app().record().mainMaximized());
+    }
+    QCOMPARE(storedPlacement(*m_profile, "pos"), std::optional<WindowPlacement>(first));
+    QVERIFY(storedRecord(*m_profile).mainMaximized());
+
+    QRect restored;
+    {
+        AppRun run(*m_profile);
+        CMainFrame* frame = run.frame();
+        QVERIFY(frame->isMaximized());
+        frame->showNormal();
+        QVERIFY(!run.app().record().mainMaximized());
+        frame->setGeometry(20, 25, 640, 480);
+        restored = frame->geometry();
+    }
+    const auto saved = storedPlacement(*m_profile, "pos");
+    QVERIFY(saved);
+    QCOMPARE(saved->toGeometry(), (WindowGeometry{20, 25, 640, 480, false, false}));
+    QVERIFY(!storedRecord(*m_profile).mainMaximized());
+}
+
+void MainFrameTest::placementOffEveryScreenIsIgnored()
+{
+    SettingsRecord record;
+    record.setFlag(SettingsFlag::mainMaximized, false);
+    writeRecord(*m_profile, record);
+    const auto far = WindowPlacement::fromGeometry({50000, 40000, 800, 600, false, false}).serialize();
+    m_profile->writeBinary("Settings", "pos", Bytes(far.begin(), far.end()));
+    m_profile->writeBinary("Settings", "tools", Bytes(far.begin(), far.end()));
+    AppRun run(*m_profile);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.intersects(run.frame()->geometry()));
+    QVERIFY(run.frame()->toolsPalette()->geometry().x() < 50000);
+}
+
+void MainFrameTest::childRestoreBeforeFirstActivationKeepsChildMaximized()
+{
+    AppRun run(*m_profile);
+    SettingsRecord& record = run.app().record();
+    QVERIFY(record.childMaximized());
+    auto* frame = new CChildFrame(record);
+    frame->setWidget(new QWidget);
+    run.frame()->mdiArea()->addSubWindow(frame);
+    frame->showMaximized();
+    frame->showNormal();
+    QVERIFY(!frame->shown());
+    QVERIFY(record.childMaximized());
+
+    frame->activateFrame(ShowCommand::normal);
+    QVERIFY(frame->shown());
+    QVERIFY(frame->isMaximized());  // activation honours the option whatever was asked
+    frame->showNormal();
+    QVERIFY(!record.childMaximized());
+    frame->activateFrame(ShowCommand::normal);
+    QVERIFY(!frame->isMaximized());
+    frame->showMaximized();
+    QVERIFY(record.childMaximized());
+}
+
+void MainFrameTest::designerFrameCannotShrinkBelowItsMinimum()
+{
+    SettingsRecord record;
+    record.setFlag(SettingsFlag::childMaximized, false);
+    writeRecord(*m_profile, record);
+    AppRun run(*m_profile);
+    QVERIFY(QTest::qWaitForWindowExposed(run.frame()));
+    QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("dialog.wnd"))));
+    CMDIChildWnd* frame = run.app().docManager().activeFrame();
+    QVERIFY(frame);
+    QVERIFY(!frame->isMaximized());
+    frame->resize(500, 400);
+
+    // Drag the bottom-right corner far up and to the left.
+    const QPoint corner(frame->width() - 2, frame->height() - 2);
+    QTest::mouseMove(frame, corner);
+    QTest::mousePress(frame, Qt::LeftButton, {}, corner);
+    const QPoint to(corner - QPoint(400, 350));
+    QMouseEvent drag(QEvent::MouseMove, to, frame->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &drag);
+    QTest::mouseRelease(frame, Qt::LeftButton, {}, to);
+    QVERIFY(frame->width() < 500);
+    QCOMPARE(frame->size(), QSize(340, 280));
+
+    // A script frame has no such minimum.
+    QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("small.mel"))));
+    CMDIChildWnd* script = run.app().docManager().activeFrame();
+    script->resize(200, 150);
+    QCOMPARE(script->size(), QSize(200, 150));
+}
+
+void MainFrameTest::openingPicksTheTemplateByExtension_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("resourceId");
+    QTest::newRow("script") << "a.mel" << 129;
+    QTest::newRow("window") << "b.wnd" << 130;
+    QTest::newRow("project") << "c.mp" << 131;
+    QTest::newRow("icon") << "d.icm" << 132;
+    QTest::newRow("capitals") << "E.WND" << 130;
+    QTest::newRow("text file") << "notes.txt" << 129;
+    QTest::newRow("no extension") << "Makefile" << 129;
+    QTest::newRow("extension inside the name") << "x.wnd.bak" << 129;
+}
+
+void MainFrameTest::openingPicksTheTemplateByExtension()
+{
+    QFETCH(QString, name);
+    QFETCH(int, resourceId);
+    AppRun run(*m_profile);
+    const QString path = makeFile(name);
+    CDocument* doc = run.app().docManager().openDocumentFile(path);
+    QVERIFY(doc);
+    QCOMPARE(doc->docTemplate()->resourceId(), resourceId);
+    QCOMPARE(doc->title(), name);
+    QCOMPARE(doc->pathName(), QFileInfo(path).absoluteFilePath());
+    QCOMPARE(run.frame()->currentMenu(), static_cast<MenuId>(resourceId));
+    // Document windows open maximized by default: the title names the document in brackets.
+    QCOMPARE(run.frame()->windowTitle(), QStringLiteral("ORVANTE - [%1]").arg(name));
+}
+
+void MainFrameTest::menusFollowTheActiveDocumentType()
+{
+    SettingsRecord record;
+    record.recentFileCount = 0;
+    writeRecord(*m_profile, record);
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+
+    const QStringList fileNone{"&New\tCtrl+N", "&Open...\tCtrl+O", "Recent Files", "E&xit"};
+    const QStringList fileDoc{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close\tCtrl+W", "&Save\tCtrl+S",
+                              "Save &As...", "Recent Files", "E&xit"};
+    QStringList fileWindow = fileDoc;
+    fileWindow.insert(5, "Export script\tCtrl+G");
+    const QStringList editNone{"&Settings\tCtrl+P"};
+    const QStringList editScript{"&Undo\tCtrl+Z", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
+                                 "&Find\tCtrl+F", "&Replace\tCtrl+H", "&Settings\tCtrl+P"};
+    const QStringList editOther{"&Undo\tCtrl+Z", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
+                                "&Settings\tCtrl+P"};
+    const QStringList view{"&Toolbar", "&Status Bar"};
+    const QStringList window{"&New Window", "&Cascade", "&Tile"};
+    const QStringList help{"&Contents\tF1", "&Technical support", "&Subscribe to ORVA-News",
+                           "&Visit ORVANTE website", "&About ORVANTE..."};
+
+    struct Expected {
+        QString file;  // empty: no document
+        QStringList fileItems;
+        QStringList editItems;
+    };
+    const QList<Expected> cases{
+        {QString(), fileNone, editNone},
+        {QStringLiteral("s.mel"), fileDoc, editScript},
+        {QStringLiteral("w.wnd"), fileWindow, editOther},
+        {QStringLiteral("p.mp"), fileDoc, editOther},
+        {QStringLiteral("i.icm"), fileDoc, editOther},
+    };
+    for (const Expected& c : cases) {
+        if (!c.file.isEmpty())
+            QVERIFY(run.app().docManager().openDocumentFile(makeFile(c.file)));
+        QMenuBar* bar = frame->menuBar();
+        const QStringList titles = c.file.isEmpty()
+            ? QStringList{"&File", "&Edit", "&View", "&Help"}
+            : QStringList{"&File", "&Edit", "&View", "&Window", "&Help"};
+        QCOMPARE(barTitles(bar), titles);
+        QCOMPARE(itemTexts(barMenu(bar, "&File")), c.fileItems);
+        QCOMPARE(itemTexts(barMenu(bar, "&Edit")), c.editItems);
+        QCOMPARE(itemTexts(barMenu(bar, "&View")), view);
+        QCOMPARE(itemTexts(barMenu(bar, "&Help")), help);
+        if (!c.file.isEmpty())
+            QCOMPARE(itemTexts(barMenu(bar, "&Window")).mid(0, 3), window);
+    }
+    // With a recent file count of 0 there is no list: the placeholder stays, disabled.
+    for (QAction* a : barMenu(frame->menuBar(), "&File")->actions())
+        if (a->text() == "Recent Files")
+            QVERIFY(!a->isEnabled());
+    // Closing the last document brings back the menu of no document.
+    run.app().docManager().closeAllDocuments();
+    QTRY_COMPARE(frame->currentMenu(), MenuId::noDocument);
+}
+
+void MainFrameTest::acceleratorsAreThoseOfTheTable()
+{
+    AppRun run(*m_profile);
+    const std::pair<const char*, CommandId> table[] = {
+        {"Ctrl+C", CommandId::editCopy},       {"Ctrl+G", CommandId::exportScript},
+        {"Ctrl+N", CommandId::fileNew},        {"Ctrl+O", CommandId::fileOpen},
+        {"Ctrl+P", CommandId::settings},       {"Ctrl+S", CommandId::fileSave},
+        {"Ctrl+V", CommandId::editPaste},      {"Alt+Backspace", CommandId::editUndo},
+        {"Shift+Del", CommandId::editCut},     {"F1", CommandId::helpContents},
+        {"F6", CommandId::nextPane},           {"Shift+F6", CommandId::prevPane},
+        {"Ctrl+Ins", CommandId::editCopy},     {"Shift+Ins", CommandId::editPaste},
+        {"Ctrl+W", CommandId::fileClose},      {"Ctrl+X", CommandId::editCut},
+        {"Ctrl+Z", CommandId::editUndo},
+    };
+    QList<QKeySequence> all;
+    for (const auto& [key, id] : table) {
+        const QKeySequence sequence(QString::fromLatin1(key));
+        QVERIFY2(run.frame()->action(id)->shortcuts().contains(sequence), key);
+        all << sequence;
+    }
+    // No other command has a key of its own.
+    for (const CommandInfo& info : commandTable())
+        for (const QKeySequence& k : run.frame()->action(info.id)->shortcuts())
+            QVERIFY2(all.contains(k), qPrintable(k.toString()));
+}
+
+void MainFrameTest::acceleratorKeysRunTheirCommands()
+{
+    UrlCatcher catcher;
+    const QString guide = installGuide();
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+
+    QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("k.mel"))));
+    QCOMPARE(run.app().docManager().documents().size(), 1);
+    QTest::keyClick(frame, Qt::Key_W, Qt::ControlModifier);
+    QTRY_VERIFY(run.app().docManager().documents().isEmpty());
+
+    QTest::keyClick(frame, Qt::Key_F1);
+    QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(guide)});
+
+    // F6 moves the keyboard focus into the next visible pane.
+    clickToolButton(frame, CommandId::toggleOutput);
+    QTest::keyClick(frame, Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), frame->outputPane()->edit());
+}
+
+void MainFrameTest::newWindowShowsTheDocumentTwice()
+{
+    AppRun run(*m_profile);
+    CDocument* doc = run.app().docManager().openDocumentFile(makeFile(QStringLiteral("twice.mel")));
+    QVERIFY(doc);
+    run.frame()->action(CommandId::windowNew)->trigger();
+    QCOMPARE(doc->views().size(), 2);
+    QStringList titles;
+    for (QMdiSubWindow* w : run.frame()->mdiArea()->subWindowList())
+        titles << w->windowTitle();
+    titles.sort();
+    QCOMPARE(titles, (QStringList{"twice.mel:1", "twice.mel:2"}));
+    run.frame()->action(CommandId::windowTile)->trigger();
+    run.frame()->action(CommandId::windowCascade)->trigger();
+
+    // Closing one of the two windows keeps the document; its other window loses the number.
+    doc->setModifiedFlag(true);
+    run.app().docManager().activeFrame()->close();
+    QTRY_COMPARE(doc->views().size(), 1);
+    QCOMPARE(run.frame()->mdiArea()->subWindowList().first()->windowTitle(), QStringLiteral("twice.mel"));
+    doc->setModifiedFlag(false);
+}
+
+void MainFrameTest::droppedFilesOpenAsDocuments()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(makeFile(QStringLiteral("drop1.mel"))),
+                  QUrl::fromLocalFile(makeFile(QStringLiteral("drop2.wnd"))), QUrl(QStringLiteral("https://x.example/"))});
+    const QPoint at = frame->mdiArea()->geometry().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &drop);
+    QStringList titles;
+    for (const CDocument* doc : run.app().docManager().documents())
+        titles << doc->title();
+    QCOMPARE(titles, (QStringList{"drop1.mel", "drop2.wnd"}));
+
+    QMimeData text;
+    text.setText(QStringLiteral("not a file"));
+    QDragEnterEvent refused(at, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QApplication::sendEvent(frame, &refused);
+    QVERIFY(!refused.isAccepted());
+}
+
+void MainFrameTest::recentFileListFollowsOpenedFiles()
+{
+    SettingsRecord record;
+    record.recentFileCount = 2;
+    writeRecord(*m_profile, record);
+    const QString a = makeFile(QStringLiteral("a.mel"));
+    const QString b = makeFile(QStringLiteral("b.wnd"));
+    const QString c = makeFile(QStringLiteral("c.mel"));
+    {
+        AppRun run(*m_profile);
+        for (const QString& path : {a, b, c})
+            QVERIFY(run.app().docManager().openDocumentFile(path));
+        const QStringList items = itemTexts(barMenu(run.frame()->menuBar(), "&File"));
+        QVERIFY(!items.contains("Recent Files"));
+        QVERIFY(items.contains("&1 " + QDir::toNativeSeparators(c)));
+        QVERIFY(items.contains("&2 " + QDir::toNativeSeparators(b)));
+        QVERIFY(!items.contains("&3 " + QDir::toNativeSeparators(a)));
+    }
+    QCOMPARE(m_profile->readString("Recent File List", "File1", ""), c.toStdString());
+    QCOMPARE(m_profile->readString("Recent File List", "File2", ""), b.toStdString());
+
+    // The next run offers them again; choosing one opens it.
+    AppRun run(*m_profile);
+    QMenu* file = barMenu(run.frame()->menuBar(), "&File");
+    for (QAction* item : file->actions())
+        if (item->text() == "&2 " + QDir::toNativeSeparators(b))
+            item->trigger();
+    QCOMPARE(run.app().docManager().documents().size(), 1);
+    QCOMPARE(run.app().docManager().documents().first()->pathName(), b);
+    QCOMPARE(run.app().recentFiles().entries().front(), b.toStdString());
+}
+
+void MainFrameTest::failedOpenReportsAndLeavesTheRecentList()
+{
+    const QString gone = m_dir->filePath(QStringLiteral("gone.mel"));
+    m_profile->writeString("Recent File List", "File1", gone.toStdString());
+    AppRun run(*m_profile);
+    QCOMPARE(run.app().recentFiles().entries().size(), std::size_t{1});
+    MessageBoxAnswer answer(QMessageBox::Ok);
+    QCOMPARE(run.app().docManager().openDocumentFile(gone), nullptr);
+    QVERIFY(answer.seen());
+    QCOMPARE(answer.text(), gone + QStringLiteral(" was not found."));
+    QVERIFY(run.app().recentFiles().empty());
+    QVERIFY(run.app().docManager().documents().isEmpty());
+}
+
+void MainFrameTest::modifiedDocumentAsksBeforeClosing()
+{
+    AppRun run(*m_profile);
+    const QString path = makeFile(QStringLiteral("edited.mel"));
+    CDocument* doc = run.app().docManager().openDocumentFile(path);
+    doc->setModifiedFlag(true);
+    {
+        MessageBoxAnswer cancel(QMessageBox::Cancel);
+        run.frame()->action(CommandId::fileClose)->trigger();
+        QVERIFY(cancel.seen());
+        QCOMPARE(cancel.text(), QStringLiteral("Save changes to %1?").arg(path));
+    }
+    QCOMPARE(run.app().docManager().documents().size(), 1);
+    {
+        // Exit is refused as well while the user cancels.
+        MessageBoxAnswer cancel(QMessageBox::Cancel);
+        QVERIFY(!run.frame()->close());
+        QVERIFY(cancel.seen());
+        QVERIFY(run.frame()->isVisible());
+    }
+    {
+        MessageBoxAnswer discard(QMessageBox::No);
+        run.frame()->action(CommandId::fileClose)->trigger();
+        QVERIFY(discard.seen());
+    }
+    QTRY_VERIFY(run.app().docManager().documents().isEmpty());
+}
+
+void MainFrameTest::saveKeepsTheFileBytes()
+{
+    const QByteArray bytes("global proc x()\r\n{\n\tprint \"\xE9\";\r\n}");
+    const QString path = makeFile(QStringLiteral("bytes.mel"), bytes);
+    AppRun run(*m_profile);
+    CDocument* doc = run.app().docManager().openDocumentFile(path);
+    QFile::remove(path);
+    doc->setModifiedFlag(true);
+    run.frame()->action(CommandId::fileSave)->trigger();
+    QVERIFY(!doc->isModified());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+}
+
+void MainFrameTest::syntaxColoringToggleFlipsTheFlag()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    QAction* toggle = frame->action(CommandId::toggleSyntaxColoring);
+    // Without a document window nobody handles it.
+    QVERIFY(!toggle->isEnabled());
+    QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("colour.mel"))));
+    QVERIFY(toggle->isEnabled());
+    QVERIFY(toggle->isChecked());
+    clickToolButton(frame, CommandId::toggleSyntaxColoring);
+    QVERIFY(!run.app().record().syntaxColoring());
+    QVERIFY(!toggle->isChecked());
+    clickToolButton(frame, CommandId::toggleSyntaxColoring);
+    QVERIFY(run.app().record().syntaxColoring());
+    QVERIFY(toggle->isChecked());
+    // The UI window frame does not handle it.
+    QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("colour.wnd"))));
+    QVERIFY(!toggle->isEnabled());
+}
+
+void MainFrameTest::statusBarSaysReadyAndShowsItsIndicators()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
+    frame->statusBar()->showMessage(QStringLiteral("Open an existing document"));
+    frame->statusBar()->clearMessage();
+    QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
+    QCOMPARE(frame->action(CommandId::toggleOutput)->statusTip(), QStringLiteral("Show or hide the Output window"));
+    QCOMPARE(frame->action(CommandId::toggleOutput)->toolTip(), QStringLiteral("Toggle Output"));
+
+    QLabel* caps = nullptr;
+    const auto labels = frame->statusBar()->findChildren<QLabel*>();
+    QVERIFY(labels.size() >= 3);
+    QTest::keyClick(frame, Qt::Key_CapsLock);
+    for (QLabel* label : labels)
+        if (label->text() == QStringLiteral("CAP"))
+            caps = label;
+    QVERIFY(caps);
+    QTest::keyClick(frame, Qt::Key_CapsLock);
+    QCOMPARE(caps->text(), QString());
+}
+
+void MainFrameTest::helpCommandsOpenTheirAddresses()
+{
+    UrlCatcher catcher;
+    const QString guide = installGuide();
+    AppRun run(*m_profile);
+    for (CommandId id : {CommandId::helpContents, CommandId::technicalSupport, CommandId::visitWebsite,
+                         CommandId::subscribeNews})
+        run.frame()->action(id)->trigger();
+    QCOMPARE(catcher.urls.size(), 4);
+    QCOMPARE(catcher.urls[0], QUrl::fromLocalFile(guide));
+    QCOMPARE(catcher.urls[1].scheme(), QStringLiteral("mailto"));
+    QCOMPARE(catcher.urls[2].scheme(), QStringLiteral("https"));
+    QCOMPARE(catcher.urls[3].scheme(), QStringLiteral("mailto"));
+    QVERIFY(catcher.urls[3].query().contains(QStringLiteral("subject=subscribe")));
+}
+
+void MainFrameTest::missingHelpFileIsReported()
+{
+    UrlCatcher catcher;
+    m_profile->writeString("Settings", "InstallDir", m_dir->path().toStdString());
+    AppRun run(*m_profile);
+    MessageBoxAnswer ok(QMessageBox::Ok);
+    run.frame()->action(CommandId::helpContents)->trigger();
+    QVERIFY(ok.seen());
+    QVERIFY(ok.text().contains(QStringLiteral("Help/index.html")));
+    QVERIFY(catcher.urls.isEmpty());
+}
+
+void MainFrameTest::shippedGuideOpensFromTheInstallationFolder()
+{
+    UrlCatcher catcher;
+    const QString dataDir = QFileInfo(QStringLiteral(ORVANTE_DATABASE_DIR "/..")).absoluteFilePath();
+    m_profile->writeString("Settings", "InstallDir", dataDir.toStdString());
+    AppRun run(*m_profile);
+    run.frame()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(run.frame()));
+    QTest::keyClick(run.frame(), Qt::Key_F1);
+    QCOMPARE(catcher.urls.size(), 1);
+    QFile guide(catcher.urls.first().toLocalFile());
+    QVERIFY(guide.open(QIODevice::ReadOnly));
+    const QByteArray html = guide.readAll();
+    QVERIFY(html.contains("<title>ORVANTE user guide</title>"));
+    QVERIFY(html.contains("--no-splash"));
+}
+
+void MainFrameTest::aboutBoxShowsVersionCreditsAndLinks()
+{
+    UrlCatcher catcher;
+    AppRun run(*m_profile);
+    CAboutDialog* seen = nullptr;
+    QTimer::singleShot(0, this, [&] {
+        seen = qobject_cast<CAboutDialog*>(QApplication::activeModalWidget());
+        if (!seen)
+            return;
+        inspectAbout(seen, catcher);
+        seen->accept();
+    });
+    run.frame()->action(CommandId::appAbout)->trigger();
+    QVERIFY(seen);
+}
+
+void MainFrameTest::inspectAbout(CAboutDialog* about, const UrlCatcher& catcher)
+{
+    QCOMPARE(about->windowTitle(), QStringLiteral("About ORVANTE"));
+    QStringList texts;
+    for (const QLabel* label : about->findChildren<QLabel*>())
+        texts << label->text();
+    QVERIFY(texts.contains(QStringLiteral("Version 0.4")));
+    const QList<CLinkLabel*> links = about->links();
+    QCOMPARE(links.size(), 2);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+
+    // The hand shows over the text only, and only a click on the text opens the address.
+    CLinkLabel* link = links.first();
+    link->resize(link->textRect().width() + 40, link->height());
+    const QRect text = link->textRect();
+    const QPoint beside(text.right() + 20, text.center().y());
+    const auto hover = [link](QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, link->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(link, &move);
+    };
+    hover(text.center());
+    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+    hover(beside);
+    QCOMPARE(link->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseClick(link, Qt::LeftButton, {}, beside);
+    QVERIFY(catcher.urls.isEmpty());
+    QTest::mouseClick(link, Qt::LeftButton, {}, text.center());
+    QCOMPARE(catcher.urls, QList<QUrl>{link->address()});
+}
+
+ORVANTE_GUI_TEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"
