@@ -1,6 +1,8 @@
 // Start-up and exit of the application, and the commands the application object handles.
 #include "app/COrvanteApp.h"
 
+#include "mel/CommandDatabase.h"
+
 #include "app/AppIds.h"
 #include "app/AppLogo.h"
 #include "app/CAboutDialog.h"
@@ -13,6 +15,7 @@
 #include "app/PlaceholderView.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
+#include "mel/CommandDatabase.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -139,9 +142,9 @@ bool COrvanteApp::LoadSettings()
     m_settings.load(m_profile);
     m_installDir = QString::fromLatin1(m_settings.installDir.data(), static_cast<qsizetype>(m_settings.installDir.size()));
     createFonts();
-    // The MEL command database loads here, from the installation folder, once its loaders are
-    // part of the build: LoadMelDatabases(installDir), that is "Database/MEL Commands.txt" and
-    // "Database/melcmd.dat"; start-up goes on whatever they report.
+    // "Database/MEL Commands.txt" and "Database/melcmd.dat" below the installation folder;
+    // start-up goes on whatever they report (a missing file means no colouring or no flags).
+    LoadMelDatabases(m_settings.installDir);
     return true;
 }
 
@@ -222,7 +225,7 @@ int COrvanteApp::ExitInstance()
 
 bool COrvanteApp::SaveSettings()
 {
-    // The command word list is released here once the MEL database loaders are in the build.
+    FreeMelCommandWords();
     const bool saved = m_settings.save(m_profile);
     m_recentFiles.save(m_profile);
     return saved;

@@ -3,6 +3,9 @@
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
 
+#include "mel/CommandDatabase.h"
+#include "mel/MelVocabulary.h"
+
 #include "app/CAboutDialog.h"
 #include "app/CChildFrame.h"
 #include "app/CLinkLabel.h"
@@ -129,6 +132,7 @@ private slots:
     void fileOnTheCommandLineIsNotOpened();
     void settingsAreWrittenAtExitAndDamagedOnesReset();
     void reloadOptionReopensTheFirstRecentFile();
+    void startUpLoadsTheMelDatabaseOfTheInstallationFolder();
 
     void togglingEachPaneTwiceReturnsItAndItsButton();
     void paneCloseButtonHidesItAndUnchecksItsButton();
@@ -832,6 +836,27 @@ void MainFrameTest::helpCommandsOpenTheirAddresses()
     QCOMPARE(catcher.urls[2].scheme(), QStringLiteral("https"));
     QCOMPARE(catcher.urls[3].scheme(), QStringLiteral("mailto"));
     QVERIFY(catcher.urls[3].query().contains(QStringLiteral("subject=subscribe")));
+}
+
+void MainFrameTest::startUpLoadsTheMelDatabaseOfTheInstallationFolder()
+{
+    // An installation folder without a Database: start-up goes on, nothing is known.
+    m_profile->writeString("Settings", "InstallDir", m_dir->path().toStdString());
+    {
+        AppRun run(*m_profile);
+        QVERIFY(run.started());
+        QVERIFY(!IsMelCommandWord("button", 6));
+        QCOMPARE(GetCommandFlagRecord(FindMelCommand("button")).pairCount, std::int16_t{0});
+    }
+    const QString dataDir = QFileInfo(QStringLiteral(ORVANTE_DATABASE_DIR "/..")).absoluteFilePath();
+    m_profile->writeString("Settings", "InstallDir", dataDir.toStdString());
+    {
+        AppRun run(*m_profile);
+        QVERIFY(IsMelCommandWord("showWindow", 10));
+        QVERIFY(GetCommandFlagRecord(FindMelCommand("button")).pairCount > 0);
+    }
+    // Exit releases the command word list.
+    QVERIFY(!IsMelCommandWord("showWindow", 10));
 }
 
 void MainFrameTest::missingHelpFileIsReported()
