@@ -365,14 +365,20 @@ private:
                                              "floatField", "radioButton", "bogus"});
             block(lines, depth + 1, child);
         }
-        if (chance(6))
+        if (chance(6)) {
+            // A flag line after the children, then more children of the same layout.
             flag(lines, prefix, type == "rowLayout" ? CUIRowLayout::kHeight : CUIColumnLayout::kHeight, {"7", "300"});
+            if (chance(2))
+                block(lines, depth + 1, pick({"button", "rowLayout", "text"}));
+        }
     }
 
     std::mt19937 m_rng;
 };
 
 struct ReadBothWays {
+    RecordingFactory oncePreviews;  // the records outlive the previews
+    RecordingFactory eachPreviews;
     ModelFixture once;
     ModelFixture each;
     OutputLog onceLog;
@@ -381,23 +387,35 @@ struct ReadBothWays {
     bool eachOk;
 
     explicit ReadBothWays(const std::string& bytes)
-        : onceOk(ReadWindowFile(bytes, once.window, onceLog, nullptr, WindowReading::arrangeOnce)),
-          eachOk(ReadWindowFile(bytes, each.window, eachLog, nullptr, WindowReading::arrangeEachElement))
+        : onceOk(ReadWindowFile(bytes, once.window, onceLog, &oncePreviews, WindowReading::arrangeOnce)),
+          eachOk(ReadWindowFile(bytes, each.window, eachLog, &eachPreviews, WindowReading::arrangeEachElement))
     {
     }
 };
+
+// Every preview shows its element's rectangle.
+void expectPreviewsShowTheTree(const CUIElement& element)
+{
+    if (const auto* preview = static_cast<const RecordingPreview*>(element.preview())) {
+        EXPECT_EQ(preview->record().geometry, element.rect()) << element.name();
+    }
+    for (const auto& child : element.children())
+        expectPreviewsShowTheTree(*child);
+}
 
 } // namespace
 
 TEST(WindowFileReading, ArrangingOnceGivesTheTreeOfArrangingAfterEachElement)
 {
-    for (unsigned seed = 1; seed <= 400; ++seed) {
+    for (unsigned seed = 1; seed <= 1000; ++seed) {
         const std::string bytes = RandomWindowFile(seed).make();
         const ReadBothWays read(bytes);
         ASSERT_EQ(read.onceOk, read.eachOk) << "seed " << seed;
         ASSERT_EQ(read.onceLog.text(), read.eachLog.text()) << "seed " << seed;
         ASSERT_EQ(describe(read.once.window), describe(read.each.window)) << "seed " << seed << "\n" << bytes;
         ASSERT_EQ(WriteWindowFile(read.once.window), WriteWindowFile(read.each.window)) << "seed " << seed;
+        expectPreviewsShowTheTree(read.once.window);
+        ASSERT_FALSE(HasFailure()) << "seed " << seed;
     }
 }
 
