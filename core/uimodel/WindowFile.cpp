@@ -90,7 +90,6 @@ public:
     DeferredArrangement(const DeferredArrangement&) = delete;
     DeferredArrangement& operator=(const DeferredArrangement&) = delete;
 
-    bool active() const { return m_active; }
     void end()
     {
         m_active = false;
