@@ -52,14 +52,19 @@ UIPoint CUIColumnLayout::GetChildOrigin(const CUIElement& child)
     return {0, y};
 }
 
-void CUIColumnLayout::stackChildren(Stacking& state, std::size_t end) const
+CUIColumnLayout::StackRule CUIColumnLayout::stackRule() const
 {
-    const int s = spacing();
     const Attachment attach = attachment();
     // A child glued to the right edge already spans the offset; adding it again would make
     // a fitted window grow at every pass.
     const bool gluedRight = flagExactlyTrue(kAdjustableColumn) && (attach.side == Side::none || attach.side == Side::left);
-    const int margin = gluedRight ? 0 : attach.offset;
+    return {spacing(), gluedRight ? 0 : attach.offset};
+}
+
+void CUIColumnLayout::stackChildren(Stacking& state, std::size_t end, const StackRule& rule) const
+{
+    const int s = rule.spacing;
+    const int margin = rule.margin;
     for (; state.stacked < end; ++state.stacked) {
         CUIElement& child = *children()[state.stacked];
         UIRect r = child.rect();
@@ -73,12 +78,12 @@ void CUIColumnLayout::stackChildren(Stacking& state, std::size_t end) const
     }
 }
 
-void CUIColumnLayout::takeStackedExtent(const Stacking& state)
+void CUIColumnLayout::takeStackedExtent(const Stacking& state, const StackRule& rule)
 {
     CUIWindow* window = parentWindow();
     if (window)
         m_rect = window->clientArea();
-    const int s = spacing();
+    const int s = rule.spacing;
     const CUIElement* last = state.lastVisible ? state.lastVisible : (children().empty() ? nullptr : children().front().get());
     const int lastBottom = last ? last->rect().bottom : 0;
     if (insideLayout()) {
@@ -94,19 +99,21 @@ void CUIColumnLayout::arrangeBeforeParent()
 {
     forgetChildrenExtent();
     m_stackedBeforeNewest = {};
+    const StackRule rule = stackRule();
     Stacking state;
-    stackChildren(state, children().size());
-    takeStackedExtent(state);
+    stackChildren(state, children().size(), rule);
+    takeStackedExtent(state, rule);
 }
 
 void CUIColumnLayout::arrangeNewestBeforeParent()
 {
+    const StackRule rule = stackRule();
     const std::size_t count = children().size();
     if (count > 0)
-        stackChildren(m_stackedBeforeNewest, count - 1);
+        stackChildren(m_stackedBeforeNewest, count - 1, rule);
     Stacking state = m_stackedBeforeNewest;
-    stackChildren(state, count);
-    takeStackedExtent(state);
+    stackChildren(state, count, rule);
+    takeStackedExtent(state, rule);
 }
 
 CUIColumnLayout::AcrossRule CUIColumnLayout::acrossRule() const

@@ -44,10 +44,16 @@ private:
     };
     Attachment attachment() const;
     int spacing() const;
+    // The spacing between children and the margin a fitted window keeps right of them.
+    struct StackRule {
+        int spacing = 0;
+        int margin = 0;
+    };
+    StackRule stackRule() const;
     // Stacks the children from state.stacked up to end below the ones before.
-    void stackChildren(Stacking& state, std::size_t end) const;
+    void stackChildren(Stacking& state, std::size_t end, const StackRule& rule) const;
     // The own height from the stacked children (or the window fitted around them).
-    void takeStackedExtent(const Stacking& state);
+    void takeStackedExtent(const Stacking& state, const StackRule& rule);
     // How the children are placed across: by attachment, offset and adjustable column, in
     // the own width.
     struct AcrossRule {
