@@ -52,12 +52,13 @@ std::unique_ptr<Model> nestedColumns(int depth)
     return model;
 }
 
-// A window with 1,000 controls: rows of five under one column layout.
-std::unique_ptr<Model> thousandControls()
+// Rows of five controls under one column layout: 6 elements a row, plus the column and
+// the window.
+std::unique_ptr<Model> controlRows(int rows)
 {
     auto model = std::make_unique<Model>();
     auto& column = add<CUIColumnLayout>(model->window);
-    for (int r = 0; r < 200; ++r) {
+    for (int r = 0; r < rows; ++r) {
         auto& row = add<CUIRowLayout>(column);
         add<CUIButton>(row);
         add<CUICheckBox>(row);
@@ -67,6 +68,12 @@ std::unique_ptr<Model> thousandControls()
     }
     model->deepest = &column;
     return model;
+}
+
+// A window with 1,000 controls.
+std::unique_ptr<Model> thousandControls()
+{
+    return controlRows(200);
 }
 
 void loadDatabase()
@@ -122,9 +129,28 @@ static void BM_ReadThousandControls(benchmark::State& state)
 }
 BENCHMARK(BM_ReadThousandControls)->Unit(benchmark::kMillisecond);
 
+// 1,666 rows: 10,000 elements with the column and the window.
+static void BM_ReadTenThousandElements(benchmark::State& state)
+{
+    const std::string file = WriteWindowFile(controlRows(1666)->window);
+    for (auto _ : state) {
+        Model model;
+        OutputLog log;
+        benchmark::DoNotOptimize(ReadWindowFile(file, model.window, log));
+    }
+}
+BENCHMARK(BM_ReadTenThousandElements)->Unit(benchmark::kMillisecond);
+
 static void BM_BuildThousandControls(benchmark::State& state)
 {
     for (auto _ : state)
         benchmark::DoNotOptimize(thousandControls());
 }
 BENCHMARK(BM_BuildThousandControls)->Unit(benchmark::kMillisecond);
+
+static void BM_BuildTenThousandElements(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(controlRows(1666));
+}
+BENCHMARK(BM_BuildTenThousandElements)->Unit(benchmark::kMillisecond);

@@ -26,6 +26,8 @@ public:
     void arrangeBeforeParent() override;
     // Takes the window's client area when in the window, places the children across.
     void arrangeAfterParent() override;
+    void arrangeNewestBeforeParent() override;
+    void arrangeNewestAfterParent() override;
 
 private:
     enum class Side { none, left, right, both };
@@ -33,8 +35,37 @@ private:
         Side side = Side::none;
         int offset = 0;
     };
+    // Where stacking the children has got to: how many, the last visible one, the width
+    // they need.
+    struct Stacking {
+        std::size_t stacked = 0;
+        const CUIElement* lastVisible = nullptr;
+        int neededWidth = 0;
+    };
     Attachment attachment() const;
     int spacing() const;
+    // The spacing between children and the margin a fitted window keeps right of them.
+    struct StackRule {
+        int spacing = 0;
+        int margin = 0;
+    };
+    StackRule stackRule() const;
+    // Stacks the children from state.stacked up to end below the ones before.
+    void stackChildren(Stacking& state, std::size_t end, const StackRule& rule) const;
+    // The own height from the stacked children (or the window fitted around them).
+    void takeStackedExtent(const Stacking& state, const StackRule& rule);
+    // How the children are placed across: by attachment, offset and adjustable column, in
+    // the own width.
+    struct AcrossRule {
+        Attachment attach;
+        int width = 0;
+        bool adjustable = false;
+        bool attachGiven = false;
+    };
+    AcrossRule acrossRule() const;
+    static void placeAcross(CUIElement& child, const AcrossRule& rule);
+
+    Stacking m_stackedBeforeNewest;
 };
 
 } // namespace orv

@@ -85,7 +85,7 @@ UIPoint CUIElement::GetChildOrigin(const CUIElement&)
 // the climb finds nothing left to change. Only the halves run before the climb remain.
 void CUIElement::Relayout(const CUIElement* caller)
 {
-    if (!isArranging())
+    if (!isArranging() || context().arrangementDeferred())
         return;
     const bool insideLayout = m_parent && m_parent->isArranging();
     if (insideLayout && caller != m_parent) {
@@ -98,7 +98,7 @@ void CUIElement::Relayout(const CUIElement* caller)
     } else {
         singlePass(*this);
     }
-    root().syncPreviewGeometry();
+    syncTreePreviews();
 }
 
 bool CUIElement::AddChild(std::unique_ptr<CUIElement> child)
@@ -113,7 +113,7 @@ bool CUIElement::AddChild(std::unique_ptr<CUIElement> child)
     m_children.push_back(std::move(child));
     for (CUIElement* element = this; element; element = element->m_parent)
         element->Relayout(nullptr);
-    root().syncPreviewGeometry();
+    syncTreePreviews();
     return true;
 }
 
@@ -123,7 +123,7 @@ bool CUIElement::RemoveChild(const CUIElement* child)
         if (it->get() == child) {
             m_children.erase(it);
             Relayout(nullptr);
-            root().syncPreviewGeometry();
+            syncTreePreviews();
             return true;
         }
         if ((*it)->RemoveChild(child))
@@ -240,7 +240,13 @@ void CUIElement::finishApply()
     pushPreviewState();
     if (m_parent)
         m_parent->Relayout(nullptr);
-    root().syncPreviewGeometry();
+    syncTreePreviews();
+}
+
+void CUIElement::syncTreePreviews()
+{
+    if (!context().arrangementDeferred())
+        root().syncPreviewGeometry();
 }
 
 void CUIElement::pushPreviewState()

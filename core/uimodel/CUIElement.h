@@ -40,6 +40,10 @@ public:
     // asked to arrange; Relayout schedules them (nothing in other elements).
     virtual void arrangeBeforeParent() {}
     virtual void arrangeAfterParent() {}
+    // The same halves while arranging is deferred, where the children other than the newest
+    // are as the previous such call left them: only the newest is visited.
+    virtual void arrangeNewestBeforeParent() { arrangeBeforeParent(); }
+    virtual void arrangeNewestAfterParent() { arrangeAfterParent(); }
 
     // False, with nothing changed, when this element cannot take the child.
     bool AddChild(std::unique_ptr<CUIElement> child);
@@ -106,6 +110,8 @@ protected:
     // Pushes the whole shown state to the preview, then lets the parent arrange.
     void finishApply();
     void pushPreviewState();
+    // Tells the whole tree's previews where they are now, unless arranging is deferred.
+    void syncTreePreviews();
     // Whether the preview takes input; text entries also need to be editable.
     virtual bool previewEnabled() const { return m_enabled; }
     void setPreviewText(std::string text);

@@ -36,6 +36,17 @@ CUIWindow* CUILayout::parentWindow() const
     return m_parent && m_parent->isWindow() ? static_cast<CUIWindow*>(m_parent) : nullptr;
 }
 
+int CUILayout::childrenExtent(bool heights, int gap)
+{
+    if (!context().arrangementDeferred())
+        forgetChildrenExtent();
+    for (; m_summedChildren < children().size(); ++m_summedChildren) {
+        const UIRect& r = children()[m_summedChildren]->rect();
+        m_summedExtent += (heights ? r.height() : r.width()) + gap;
+    }
+    return m_summedExtent;
+}
+
 void CUILayout::growAncestors(bool taller)
 {
     for (CUIElement* ancestor = m_parent; ancestor; ancestor = ancestor->parent()) {

@@ -32,9 +32,16 @@ protected:
     // Every ancestor whose bottom (taller) or right edge is not beyond this layout's
     // bottom or right edge, plus the frame of a window, grows to it.
     void growAncestors(bool taller);
+    // Sum of each present child's height (or width) plus gap. While arranging is deferred,
+    // only the children added since the previous call are visited.
+    int childrenExtent(bool heights, int gap);
+    // A full arrangement may have changed any child: the kept sum starts again.
+    void forgetChildrenExtent() { m_summedChildren = 0; m_summedExtent = 0; }
 
 private:
     LayoutFlagPositions m_positions;
+    std::size_t m_summedChildren = 0;
+    int m_summedExtent = 0;
 };
 
 } // namespace orv

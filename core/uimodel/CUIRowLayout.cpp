@@ -33,9 +33,7 @@ void CUIRowLayout::StoreFlags(FlagValueTable& table) const
 // A full row takes no more children, so nothing grows for one it will refuse.
 UIPoint CUIRowLayout::GetChildOrigin(const CUIElement& child)
 {
-    int x = 0;
-    for (const auto& present : children())
-        x += present->rect().width();
+    const int x = childrenExtent(false, 0);
     if (childCount() < maxChildren()) {
         m_rect.right = m_rect.left + x + child.rect().width();
         growAncestors(false);
@@ -43,31 +41,52 @@ UIPoint CUIRowLayout::GetChildOrigin(const CUIElement& child)
     return {x, 0};
 }
 
-void CUIRowLayout::arrangeBeforeParent()
+void CUIRowLayout::placeChildren(Placing& state, std::size_t end) const
+{
+    for (; state.placed < end; ++state.placed) {
+        CUIElement& child = *children()[state.placed];
+        const UIRect r = child.rect();
+        child.setRect({state.x, 0, state.x + r.width(), r.height()});
+        state.x += r.width();
+        state.tallest = std::max(state.tallest, r.height());
+        if (child.visible())
+            state.lastVisible = &child;
+    }
+}
+
+void CUIRowLayout::takePlacedExtent(const Placing& state)
 {
     CUIWindow* window = parentWindow();
     if (window)
         m_rect = window->clientArea();
-    int x = 0;
-    int tallest = 0;
-    const CUIElement* lastVisible = nullptr;
-    for (const auto& child : children()) {
-        const UIRect r = child->rect();
-        child->setRect({x, 0, x + r.width(), r.height()});
-        x += r.width();
-        tallest = std::max(tallest, r.height());
-        if (child->visible())
-            lastVisible = child.get();
-    }
-    const CUIElement* last = lastVisible ? lastVisible : (children().empty() ? nullptr : children().front().get());
+    const CUIElement* last = state.lastVisible ? state.lastVisible : (children().empty() ? nullptr : children().front().get());
     const int lastRight = last ? last->rect().right : 0;
     if (insideLayout()) {
         m_rect.right = m_rect.left + lastRight;
-        m_rect.bottom = m_rect.top + tallest;
+        m_rect.bottom = m_rect.top + state.tallest;
     } else if (window && window->fitToChildren()) {
-        window->fitAround(lastRight, tallest);
+        window->fitAround(lastRight, state.tallest);
         m_rect = window->clientArea();
     }
+}
+
+void CUIRowLayout::arrangeBeforeParent()
+{
+    forgetChildrenExtent();
+    m_placedBeforeNewest = {};
+    Placing state;
+    placeChildren(state, children().size());
+    takePlacedExtent(state);
+}
+
+void CUIRowLayout::arrangeNewestBeforeParent()
+{
+    const std::size_t count = children().size();
+    if (count > 0)
+        placeChildren(m_placedBeforeNewest, count - 1);
+    Placing state = m_placedBeforeNewest;
+    placeChildren(state, count);
+    takePlacedExtent(state);
 }
 
 void CUIRowLayout::arrangeAfterParent()

@@ -24,6 +24,22 @@ public:
     // Places the children left to right and takes their extent (or fits the window).
     void arrangeBeforeParent() override;
     void arrangeAfterParent() override;
+    void arrangeNewestBeforeParent() override;
+
+private:
+    // Where placing the children has got to: how many, where the next starts, the tallest
+    // height, the last visible one.
+    struct Placing {
+        std::size_t placed = 0;
+        int x = 0;
+        int tallest = 0;
+        const CUIElement* lastVisible = nullptr;
+    };
+    void placeChildren(Placing& state, std::size_t end) const;
+    // The own extent from the placed children (or the window fitted around them).
+    void takePlacedExtent(const Placing& state);
+
+    Placing m_placedBeforeNewest;
 };
 
 } // namespace orv

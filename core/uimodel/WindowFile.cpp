@@ -74,9 +74,62 @@ void writeElement(const CUIElement& element, std::size_t depth, std::string& out
         writeElement(*child, depth + 1, out);
 }
 
+// Arranging after every element of a file costs a pass over the whole tree each time. While
+// it is deferred, the reader keeps exact only what the next element's construction reads,
+// as arranging after every element would have left it: the sizes of the elements read so
+// far and the places of the layouts on the way from the window to the new element's parent.
+// The window's layout arranges the whole tree once as it takes its flags: places depend
+// only on sizes and flags, so the result is the same.
+class DeferredArrangement {
+public:
+    DeferredArrangement(UIModelContext& context, bool defer) : m_context(context), m_active(defer)
+    {
+        m_context.setArrangementDeferred(m_active);
+    }
+    ~DeferredArrangement() { end(); }
+    DeferredArrangement(const DeferredArrangement&) = delete;
+    DeferredArrangement& operator=(const DeferredArrangement&) = delete;
+
+    void end()
+    {
+        m_active = false;
+        m_context.setArrangementDeferred(false);
+    }
+
+    // A layout's extent from its children's sizes (it also places them), after they changed.
+    void sizeFromChildren(CUIElement& element) const
+    {
+        if (m_active && element.isArranging())
+            element.arrangeBeforeParent();
+    }
+
+    // Each layout from parent up to the window takes its extent, bottom up (a layout's
+    // extent needs its newest child's); then each is placed across, top down. Only the
+    // newest children change between two calls, and only they are visited.
+    void arrangeWayTo(CUIElement& parent) const
+    {
+        if (!m_active)
+            return;
+        std::vector<CUIElement*> way;
+        for (CUIElement* element = &parent; element->isArranging(); element = element->parent())
+            way.push_back(element);
+        for (CUIElement* element : way)
+            element->arrangeNewestBeforeParent();
+        for (auto it = way.rbegin(); it != way.rend(); ++it)
+            (*it)->arrangeNewestAfterParent();
+    }
+
+private:
+    UIModelContext& m_context;
+    bool m_active;
+};
+
 class Reader {
 public:
-    Reader(const Lines& lines, PreviewFactory* previews) : m_lines(lines), m_previews(previews) {}
+    Reader(const Lines& lines, PreviewFactory* previews, DeferredArrangement& deferral)
+        : m_lines(lines), m_previews(previews), m_deferral(deferral)
+    {
+    }
 
     // The blocks at depth under parent from the tag line at index: one element with its
     // children, then its following siblings. Each element takes its flags once everything
@@ -98,8 +151,14 @@ public:
             if (read.element)
                 pending.push_back(std::move(read));
         }
-        for (auto it = pending.rbegin(); it != pending.rend(); ++it)
+        // The window's layout takes its flags with arranging on, which arranges the tree.
+        if (depth == 1)
+            m_deferral.end();
+        for (auto it = pending.rbegin(); it != pending.rend(); ++it) {
             it->element->ApplyFlags(tableOf(it->flags));
+            m_deferral.sizeFromChildren(*it->element);
+        }
+        m_deferral.sizeFromChildren(parent);
         return ok;
     }
 
@@ -159,6 +218,7 @@ private:
             index = m_lines.size() - 1;
             return true;
         }
+        m_deferral.arrangeWayTo(parent);
         std::unique_ptr<CUIElement> element = createElement(command, parent);
         element->setName(std::string(afterTabs(m_lines[nameIndex])));
         if (m_previews)
@@ -184,11 +244,13 @@ private:
         walkBlock(
             index, depth, siblingFollows, [&] { ok = readRun(index, *raw, depth + 1) && ok; },
             [&](const std::string& line) { parseFlagLine(afterTabs(line), flags); });
+        m_deferral.sizeFromChildren(*raw);
         return ok;
     }
 
     const Lines& m_lines;
     PreviewFactory* m_previews;
+    DeferredArrangement& m_deferral;
     std::size_t m_count = 0;
 };
 
@@ -229,7 +291,8 @@ std::string WriteWindowFile(const CUIWindow& window)
     return out;
 }
 
-bool ReadWindowFile(const std::string& bytes, CUIWindow& window, OutputLog& log, PreviewFactory* previews)
+bool ReadWindowFile(const std::string& bytes, CUIWindow& window, OutputLog& log, PreviewFactory* previews,
+                    WindowReading reading)
 {
     // Every line the program writes ends with CR LF: a last line without its line end was
     // cut off, and a cut value must not be taken for a whole one.
@@ -253,7 +316,11 @@ bool ReadWindowFile(const std::string& bytes, CUIWindow& window, OutputLog& log,
     if (previews && !window.preview())
         window.attachPreview(previews->createPreview(window, nullptr));
     if (index + 1 < lines.size() && lines[index].starts_with('\t')) {
-        Reader reader(lines, previews);
+        // Deferring holds for a window that is not arranged yet: no layout, nothing fitted.
+        const bool defer =
+            reading == WindowReading::arrangeOnce && window.children().empty() && !window.fitToChildren();
+        DeferredArrangement deferral(window.context(), defer);
+        Reader reader(lines, previews, deferral);
         if (!reader.readRun(index, window, 1))
             log.AppendText(wnd_file::kLoadError);
     }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 using namespace orv;
 using namespace orv::test;
@@ -280,4 +281,160 @@ TEST(WindowFileReading, ElementsBeyondTheLimitAreLeftOutAndReported)
     ASSERT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.window().children()[0]->childCount(), kMaxElementsPerFile - 1);
     EXPECT_EQ(loaded.log.text(), "Error while loading the window hierarchy file\r\n");
+}
+
+namespace {
+
+// Random window files: any nesting of the element tags (with the odd unknown tag, radio
+// button, refused child and flag line after the children), random sizes, visibility,
+// spacing, attachment and window fitting, so that windows grow while they are read.
+class RandomWindowFile {
+public:
+    explicit RandomWindowFile(unsigned seed) : m_rng(seed) {}
+
+    std::string make()
+    {
+        std::vector<std::string> lines{kHead[0], kHead[1], kHead[2], kHead[3], kHead[4]};
+        flag(lines, "", CUIWindow::kWidth, {"", "", "0", "200", "500"});
+        flag(lines, "", CUIWindow::kHeight, {"", "", "0", "90", "700"});
+        flag(lines, "", CUIWindow::kResizeToFitChildren, {"", "on", "off"});
+        flag(lines, "", CUIWindow::kSizeable, {"", "", "off"});
+        flag(lines, "", CUIWindow::kTitleBar, {"", "", "off"});
+        const int layouts = chance(8) ? 2 : 1;
+        for (int i = 0; i < layouts; ++i)
+            block(lines, 1, pick({"columnLayout", "columnLayout", "rowLayout"}));
+        lines.push_back("[EUI]");
+        std::string out;
+        for (const auto& line : lines)
+            out += line + "\r\n";
+        return out;
+    }
+
+private:
+    const char* pick(std::initializer_list<const char*> choices)
+    {
+        return choices.begin()[m_rng() % choices.size()];
+    }
+    bool chance(unsigned inEvery) { return m_rng() % inEvery == 0; }
+
+    void flag(std::vector<std::string>& lines, const std::string& prefix, int position,
+              std::initializer_list<const char*> values)
+    {
+        const char* value = pick(values);
+        if (*value)
+            lines.push_back(prefix + std::to_string(position) + "\t" + value);
+    }
+
+    void block(std::vector<std::string>& lines, std::size_t depth, const char* command)
+    {
+        const std::string prefix(depth, '\t');
+        lines.push_back(prefix + "[" + command + "]");
+        lines.push_back(prefix + command + std::to_string(m_rng() % 100));
+        lines.push_back(prefix + pick({"1", "0"}));
+        const std::string type = command;
+        if (type == "columnLayout") {
+            flag(lines, prefix, CUIColumnLayout::kAdjustableColumn, {"", "", "on"});
+            flag(lines, prefix, CUIColumnLayout::kColumnAttach, {"", "", "left 5", "right 3", "both 2", "top 4"});
+            flag(lines, prefix, CUIColumnLayout::kColumnOffset, {"", "", "left 7", "right 1"});
+            flag(lines, prefix, CUIColumnLayout::kRowSpacing, {"", "", "3", "-2"});
+            flag(lines, prefix, CUIColumnLayout::kVisible, {"", "", "", "off"});
+            flag(lines, prefix, CUIColumnLayout::kWidth, {"", "90", "250", "312"});
+        } else if (type == "rowLayout") {
+            flag(lines, prefix, CUIRowLayout::kVisible, {"", "", "", "off"});
+            flag(lines, prefix, CUIRowLayout::kWidth, {"", "100"});
+        } else if (type == "button" || type == "text") {
+            flag(lines, prefix, CUIButton::kPositions.width, {"", "80", "40", "130"});
+            flag(lines, prefix, CUIButton::kPositions.height, {"", "28", "10", "45"});
+            flag(lines, prefix, CUIButton::kPositions.visible, {"", "", "", "off"});
+        } else if (type == "intSlider") {
+            flag(lines, prefix, CUIIntSlider::kPositions.width, {"", "20", "100"});
+            flag(lines, prefix, CUIIntSlider::kPositions.height, {"", "20", "100"});
+            flag(lines, prefix, CUIIntSlider::kPositions.horizontal, {"", "off"});
+        } else {
+            flag(lines, prefix, 9, {"", "30", "60"});
+            flag(lines, prefix, 16, {"", "30", "120"});
+        }
+        if (type != "columnLayout" && type != "rowLayout")
+            return;
+        const unsigned most = depth < 4 ? (type == "rowLayout" ? 8 : 7) : 0;
+        const unsigned count = most ? m_rng() % (most + 1) : 0;
+        for (unsigned i = 0; i < count; ++i) {
+            const bool nest = depth < 4 && chance(3);
+            const char* child = nest ? pick({"columnLayout", "columnLayout", "rowLayout"})
+                                     : pick({"button", "button", "text", "intSlider", "separator", "textScrollList",
+                                             "floatField", "radioButton", "bogus"});
+            block(lines, depth + 1, child);
+        }
+        if (chance(6)) {
+            // A flag line after the children, then more children of the same layout.
+            flag(lines, prefix, type == "rowLayout" ? CUIRowLayout::kHeight : CUIColumnLayout::kHeight, {"7", "300"});
+            if (chance(2))
+                block(lines, depth + 1, pick({"button", "rowLayout", "text"}));
+        }
+    }
+
+    std::mt19937 m_rng;
+};
+
+struct ReadBothWays {
+    RecordingFactory oncePreviews;  // the records outlive the previews
+    RecordingFactory eachPreviews;
+    ModelFixture once;
+    ModelFixture each;
+    OutputLog onceLog;
+    OutputLog eachLog;
+    bool onceOk;
+    bool eachOk;
+
+    explicit ReadBothWays(const std::string& bytes)
+        : onceOk(ReadWindowFile(bytes, once.window, onceLog, &oncePreviews, WindowReading::arrangeOnce)),
+          eachOk(ReadWindowFile(bytes, each.window, eachLog, &eachPreviews, WindowReading::arrangeEachElement))
+    {
+    }
+};
+
+// Every preview shows its element's rectangle.
+void expectPreviewsShowTheTree(const CUIElement& element)
+{
+    if (const auto* preview = static_cast<const RecordingPreview*>(element.preview())) {
+        EXPECT_EQ(preview->record().geometry, element.rect()) << element.name();
+    }
+    for (const auto& child : element.children())
+        expectPreviewsShowTheTree(*child);
+}
+
+} // namespace
+
+TEST(WindowFileReading, ArrangingOnceGivesTheTreeOfArrangingAfterEachElement)
+{
+    for (unsigned seed = 1; seed <= 1000; ++seed) {
+        const std::string bytes = RandomWindowFile(seed).make();
+        const ReadBothWays read(bytes);
+        ASSERT_EQ(read.onceOk, read.eachOk) << "seed " << seed;
+        ASSERT_EQ(read.onceLog.text(), read.eachLog.text()) << "seed " << seed;
+        ASSERT_EQ(describe(read.once.window), describe(read.each.window)) << "seed " << seed << "\n" << bytes;
+        ASSERT_EQ(WriteWindowFile(read.once.window), WriteWindowFile(read.each.window)) << "seed " << seed;
+        expectPreviewsShowTheTree(read.once.window);
+        ASSERT_FALSE(HasFailure()) << "seed " << seed;
+    }
+}
+
+TEST(WindowFileReading, ArrangingOnceReadsBigWindowsAsArrangingAfterEachElement)
+{
+    // Wide and deep windows the program wrote: rows of controls under one column, so that
+    // the window grows with every row while the file is read.
+    ModelFixture built;
+    auto& column = addChild<CUIColumnLayout>(built.window);
+    for (int r = 0; r < 60; ++r) {
+        auto& row = addChild<CUIRowLayout>(column);
+        addChild<CUIButton>(row);
+        auto& inner = addChild<CUIColumnLayout>(row);
+        addChild<CUITextField>(inner);
+        addChild<CUIIntSlider>(inner);
+        addChild<CUICheckBox>(row);
+    }
+    const ReadBothWays read(WriteWindowFile(built.window));
+    ASSERT_TRUE(read.onceOk);
+    EXPECT_EQ(describe(read.once.window), describe(read.each.window));
+    EXPECT_EQ(describe(read.once.window), describe(built.window)) << "as it was written";
 }
