@@ -264,12 +264,15 @@ def command_name_allowed(name):
 
 
 def kept_flags(flags):
-    """The flags of one command as the older release lists them."""
+    """The flags of one command as the older release lists them (a row the help repeats
+    names the same flag: it is kept once)."""
     result = []
+    seen = set()
     for short, long, type_text in flags:
         entry = entry_of(short, long)
-        if long in LATER_FLAGS or flag_breaks_facts(entry):
+        if long in LATER_FLAGS or flag_breaks_facts(entry) or entry in seen:
             continue
+        seen.add(entry)
         result.append((short, long, map_type(type_text)))
     return result
 
@@ -493,7 +496,7 @@ def build(folder):
     tables = {"keywords": KEYWORDS, "booleans": BOOLEAN_WORDS, "commands": chosen,
               "flags": flag_table, "types": FLAG_TYPES, "records": records,
               "words": sorted(set(all_names), key=byte_key), "added": added, "moved": moved,
-              "figures": union.figures()}
+              "figures": union.figures(), "dataset": dataset, "dataset names": all_names}
     check_facts(tables)
     return tables
 
@@ -514,6 +517,35 @@ def export_line(tables, command, values):
             long = split_entry(entry)[1]
             line += ('-%s "%s" ' if type_index == 46 else "-%s %s ") % (long, value)
     return line.rstrip() + ";"
+
+
+def check_data_is_real(tables, fact):
+    """Everything the tables hold comes from the dataset: the commands, each command's flags
+    (in its own rows, typed as its help text maps), the command words."""
+    dataset, commands, flags, types = (tables["dataset"], tables["commands"], tables["flags"],
+                                       tables["types"])
+    strings = (tables["keywords"] + tables["booleans"] + commands + flags + types
+               + tables["words"])
+    fact(all(s.isascii() and s.isprintable() and "\"" not in s and "\\" not in s
+             for s in strings),
+         "every table entry and command word is printable 7-bit ASCII")
+    fact(all(1 <= len(w) <= 255 and not any(c.isspace() for c in w) for w in tables["words"]),
+         "every command word is 1 to 255 characters without a blank")
+    fact(set(tables["words"]) == set(tables["dataset names"]),
+         "the command word list holds the dataset's command names")
+    used = set()
+    for name, record in zip(commands, tables["records"]):
+        rows = {entry_of(s, l): map_type(t) for s, l, t in reversed(dataset.get(name, []))}
+        fact(name in dataset, 'the command "%s" has help rows in the dataset' % name)
+        entries = [flags[f] for f, _ in record]
+        fact(len(set(entries)) == len(entries), 'the record of "%s" names no flag twice' % name)
+        fact(all(rows.get(flags[f], "absent") == t for f, t in record),
+             'every flag of "%s" is one of its rows in the dataset, typed as its help says'
+             % name)
+        used.update(entries)
+    fact(set(flags) - used == set(tables["added"]) and set(tables["added"]) <= set(REQUIRED_ENTRIES),
+         "every flag entry belongs to a command of the table, but for those the facts need"
+         " and the dataset lacks")
 
 
 def check_facts(tables):
@@ -591,6 +623,8 @@ def check_facts(tables):
     fact(typed_flags(tables, "button")[10][1] == 46, 'the button\'s label is typed "String"')
     for command, values, line in EXPORT_EXAMPLE:
         fact(export_line(tables, command, values) == line, 'the export example gives "%s"' % line)
+
+    check_data_is_real(tables, fact)
 
     if failures:
         raise FactError("\n".join(failures))
