@@ -47,8 +47,44 @@ INSTANTIATE_TEST_SUITE_P(
         StyleCase{"StrayCrAndLf", "a\r\nx\ny\r\nz\rw", LineEnd::crLf, {"a", "x\ny", "z\rw"}},
         // A CR before the line end is text; the CR LF after it still ends the line.
         StyleCase{"CrCrLf", "a\r\r\nb", LineEnd::crLf, {"a\r", "b"}},
-        StyleCase{"LfLfCr", "a\n\rb\n\n\rc", LineEnd::lfCr, {"a", "b\n", "c"}}),
+        StyleCase{"LfLfCr", "a\n\rb\n\n\rc", LineEnd::lfCr, {"a", "b\n", "c"}},
+        // NULs and 8-bit bytes are characters like any other.
+        StyleCase{"NulAndHighBytes", std::string("a\0b\r\n\xff\x80\0\r\n", 10), LineEnd::crLf,
+                  {std::string("a\0b", 3), std::string("\xff\x80\0", 3), ""}},
+        // Line ends of CR alone are no line ends of any style: the file is one line.
+        StyleCase{"CrOnly", "one\rtwo\rthree\r", LineEnd::crLf, {"one\rtwo\rthree\r"}}),
     [](const testing::TestParamInfo<StyleCase>& info) { return info.param.name; });
+
+TEST(TextBuffer, BigAndHostileFilesLoadAndSaveBackByteForByte)
+{
+    std::string manyLines;
+    for (int i = 0; i < 100000; ++i)
+        manyLines += "proc p" + std::to_string(i) + "() { window -t \"w\"; }\r\n";
+    std::string binary;
+    std::uint32_t seed = 5;
+    for (int i = 0; i < 300000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        binary += static_cast<char>(seed >> 24);
+    }
+    std::string crOnly;
+    for (int i = 0; i < 50000; ++i)
+        crOnly += "line \"" + std::to_string(i) + "\r";
+    // The bytes and their line count (-1: any). The long line's LF lies past the first block,
+    // so the file is CR LF and one line.
+    const std::vector<std::pair<std::string, int>> files = {
+        {manyLines, 100001}, {std::string(3000000, 'w') + "\n" + std::string(70000, '\0'), 1}, {binary, -1}, {crOnly, 1}};
+    for (const auto& [bytes, lineCount] : files) {
+        TempDir dir;
+        writeFile(dir.file("in.mel"), bytes);
+        CTextBuffer buffer;
+        ASSERT_TRUE(buffer.LoadText(dir.file("in.mel")));
+        if (lineCount > 0) {
+            EXPECT_EQ(buffer.LineCount(), lineCount);
+        }
+        ASSERT_TRUE(buffer.StoreText(dir.file("out.mel")));
+        EXPECT_TRUE(readFile(dir.file("out.mel")) == bytes) << bytes.size() << " bytes";
+    }
+}
 
 TEST(TextBuffer, StyleIsDetectedFromTheFirstLineFeedOfTheFirstBlockOnly)
 {
