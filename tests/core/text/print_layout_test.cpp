@@ -65,6 +65,21 @@ TEST(PrintLayout, WrappingExpandsTabsAndBreaksAfterBlanksOrInsideLongWords)
     EXPECT_EQ(wrapLine("a\tb", 4, 10), std::vector<std::string>{"a   b"});
     EXPECT_EQ(wrapLine("one two three", 4, 8), (std::vector<std::string>{"one two ", "three"}));
     EXPECT_EQ(wrapLine("abcdefghij", 4, 4), (std::vector<std::string>{"abcd", "efgh", "ij"}));
+    // The blanks at a break end their row: no row starts with a blank or holds only blanks.
+    struct Break {
+        std::string line;
+        int width;
+        std::vector<std::string> rows;
+    };
+    const std::vector<Break> breaks = {
+        {"aaaa bbbb", 4, {"aaaa ", "bbbb"}},
+        {"aaaa    bbbb", 4, {"aaaa    ", "bbbb"}},
+        {"one   two", 4, {"one   ", "two"}},
+        {"    abcdefgh", 6, {"    ab", "cdefgh"}},
+        {"ab  ", 2, {"ab  "}},
+    };
+    for (const Break& b : breaks)
+        EXPECT_EQ(wrapLine(b.line, 4, b.width), b.rows) << b.line;
     // A measure in pixels: "w" is three units wide, everything else one.
     const TextMeasure pixels = [](std::string_view text) {
         int width = 0;
