@@ -1,4 +1,5 @@
 // Print pagination: word wrapping by columns or a measure, whole lines per page, footers.
+#include "text/PageMargins.h"
 #include "text/PrintLayout.h"
 #include "text/TextConstants.h"
 
@@ -89,6 +90,25 @@ TEST(PrintLayout, WrappingExpandsTabsAndBreaksAfterBlanksOrInsideLongWords)
     };
     EXPECT_EQ(wrapLine("ww ab", 4, 7, pixels), (std::vector<std::string>{"ww ", "ab"}));
     EXPECT_EQ(footerBand(10), 15);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PrintLayout, MarginsAreKeptInHundredthsOfAMillimetreWithTenMillimetresByDefault)
+{
+    MemoryProfile profile;
+    EXPECT_EQ(readPageMargins(profile), (PageMargins{1000, 1000, 1000, 1000}));
+    writePageMargins(profile, {500, 1500, 0, 2540});
+    EXPECT_EQ(profile.readInt("Editor\\PageSetup", "RightMargin", 0), 1500);
+    EXPECT_EQ(readPageMargins(profile), (PageMargins{500, 1500, 0, 2540}));
+    // Corrupt values fall back to the default.
+    profile.writeInt("Editor\\PageSetup", "LeftMargin", -5);
+    profile.writeInt("Editor\\PageSetup", "TopMargin", 2000000000);
+    EXPECT_EQ(readPageMargins(profile), (PageMargins{1000, 1500, 1000, 2540}));
+    EXPECT_EQ(hundredthsOfMmToDots(2540, 600), 600);
+    EXPECT_EQ(hundredthsOfMmToDots(1000, 600), 236);
 }
 
 } // namespace
