@@ -95,7 +95,9 @@ LoadedText splitText(std::string_view bytes, int style)
 
 std::optional<LoadedText> readTextFile(const std::string& path, int style, std::string& error)
 {
-    FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer forever; on the regular
+    // files that are read it changes nothing.
+    FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     struct stat info {};
     if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
         error = describe("cannot open", path);

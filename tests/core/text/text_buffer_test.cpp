@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace orv;
 using namespace orv::test;
 
@@ -132,6 +136,24 @@ TEST(TextBuffer, LoadFailureLeavesTheBufferAsItWas)
     EXPECT_FALSE(buffer.LastFileError().empty());
     EXPECT_FALSE(buffer.LoadText(dir.path().string()));  // a folder
     EXPECT_EQ(linesOf(buffer), std::vector<std::string>{"keep"});
+}
+
+TEST(TextBuffer, LoadingAPipeOrADeviceFailsAtOnce)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("pipe.mel").c_str(), 0600), 0);
+    for (const std::string& path : {dir.file("pipe.mel"), std::string("/dev/zero")}) {
+        // In a child that a timer ends, so that a load waiting for a writer fails the test.
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::alarm(5);
+            CTextBuffer buffer;
+            ::_exit(!buffer.LoadText(path) && !buffer.LastFileError().empty() ? 0 : 1);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << path;
+    }
 }
 
 TEST(TextBuffer, InsertSplitsAtCrAndCrLfButNotAtLoneLf)
