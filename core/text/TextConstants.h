@@ -57,6 +57,8 @@ namespace text_limits {
 inline constexpr int kUndoLimit = 1024;
 inline constexpr int kLineCapacityStep = 16;
 inline constexpr std::size_t kFileBlockSize = 32768;
+// Lengths and positions are ints: a bigger file is refused rather than cut or overflowed.
+inline constexpr long long kMaxFileSize = 0x7FFFFFFF;
 inline constexpr std::size_t kLoadedLineArrayStep = 4096;
 } // namespace text_limits
 

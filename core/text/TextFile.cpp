@@ -80,6 +80,11 @@ std::string describe(const std::string& what, const std::string& path)
     return what + " \"" + path + "\": " + std::strerror(errno);
 }
 
+std::string tooLarge(const std::string& path)
+{
+    return "cannot read \"" + path + "\": the file is too large (2 GiB at most)";
+}
+
 } // namespace
 
 LoadedText splitText(std::string_view bytes, int style)
@@ -107,6 +112,10 @@ std::optional<LoadedText> readTextFile(const std::string& path, int style, std::
         error = "cannot read \"" + path + "\": not a regular file";
         return std::nullopt;
     }
+    if (info.st_size > text_limits::kMaxFileSize) {
+        error = tooLarge(path);
+        return std::nullopt;
+    }
     ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 
     LoadedText loaded;
@@ -117,6 +126,7 @@ std::optional<LoadedText> readTextFile(const std::string& path, int style, std::
         splitter.emplace(loaded.style);
     }
     std::string block(text_limits::kFileBlockSize, '\0');
+    long long total = 0;
     for (;;) {
         const ssize_t got = ::read(file.fd, block.data(), block.size());
         if (got < 0) {
@@ -127,6 +137,11 @@ std::optional<LoadedText> readTextFile(const std::string& path, int style, std::
         }
         if (got == 0)
             break;
+        total += got;
+        if (total > text_limits::kMaxFileSize) {  // it grew while it was read
+            error = tooLarge(path);
+            return std::nullopt;
+        }
         const std::string_view bytes(block.data(), static_cast<std::size_t>(got));
         if (!splitter) {
             loaded.style = detectLineEndStyle(bytes);

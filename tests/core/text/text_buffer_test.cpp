@@ -156,6 +156,18 @@ TEST(TextBuffer, LoadingAPipeOrADeviceFailsAtOnce)
     }
 }
 
+TEST(TextBuffer, AFileOfTwoGibibytesOrMoreIsRefusedBeforeItIsRead)
+{
+    TempDir dir;
+    writeFile(dir.file("huge.mel"), "");
+    std::filesystem::resize_file(dir.file("huge.mel"), 0x80000000ull);  // sparse: no disk space
+    CTextBuffer buffer;
+    fill(buffer, "keep");
+    EXPECT_FALSE(buffer.LoadText(dir.file("huge.mel")));
+    EXPECT_NE(buffer.LastFileError().find("too large"), std::string::npos);
+    EXPECT_EQ(linesOf(buffer), std::vector<std::string>{"keep"});
+}
+
 TEST(TextBuffer, InsertSplitsAtCrAndCrLfButNotAtLoneLf)
 {
     CTextBuffer buffer;
