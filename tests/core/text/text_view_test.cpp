@@ -1,4 +1,5 @@
-// Cursor moves, word and line selection, bookmarks and the status texts of a view.
+// Cursor moves, word and line selection, bookmarks with their margin marks and the status
+// texts of a view.
 #include "text/DisplayLengthCache.h"
 #include "text/TabColumns.h"
 #include "text/TextViewModel.h"
