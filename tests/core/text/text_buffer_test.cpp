@@ -52,6 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A CR before the line end is text; the CR LF after it still ends the line.
         StyleCase{"CrCrLf", "a\r\r\nb", LineEnd::crLf, {"a\r", "b"}},
         StyleCase{"LfLfCr", "a\n\rb\n\n\rc", LineEnd::lfCr, {"a", "b\n", "c"}},
+        // A separator cut short by the end of the file stays text of the last line.
+        StyleCase{"LfCrCutShort", "a\n\rb\n", LineEnd::lfCr, {"a", "b\n"}},
+        StyleCase{"CrLfCutShort", "a\r\nb\r", LineEnd::crLf, {"a", "b\r"}},
         // NULs and 8-bit bytes are characters like any other.
         StyleCase{"NulAndHighBytes", std::string("a\0b\r\n\xff\x80\0\r\n", 10), LineEnd::crLf,
                   {std::string("a\0b", 3), std::string("\xff\x80\0", 3), ""}},
