@@ -1,21 +1,26 @@
 // Script text as any bytes: split into lines by its detected line-end style and joined
 // back byte for byte; every line coloured with ordered blocks inside the line and the same
-// state with and without blocks; inserted into a buffer, searched, undone and redone.
+// state with and without blocks; inserted into a buffer, searched, undone and redone; and
+// edited by the editing commands the bytes spell, which undo and redo exactly.
 #include "text/CTextBuffer.h"
 #include "text/MelColouring.h"
+#include "text/TextEditModel.h"
 #include "text/TextFile.h"
 #include "text/TextSearch.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace {
 
-void check(bool condition)
+void check(bool condition, int line = __builtin_LINE())
 {
-    if (!condition)
+    if (!condition) {
+        std::fprintf(stderr, "check failed at line %d\n", line);
         std::abort();
+    }
 }
 
 std::vector<std::string> linesOf(const orv::CTextBuffer& buffer)
@@ -24,6 +29,80 @@ std::vector<std::string> linesOf(const orv::CTextBuffer& buffer)
     for (int i = 0; i < buffer.LineCount(); ++i)
         lines.emplace_back(buffer.LineText(i));
     return lines;
+}
+
+// Counts the changes of the text: an edit adds one undo record for each change.
+struct ChangeCounter : orv::TextBufferWatcher {
+    void onTextUpdate(const orv::TextBufferWatcher*, const orv::TextChange* change, unsigned, int) override
+    {
+        changes += change ? 1 : 0;
+    }
+    int changes = 0;
+};
+
+// Runs the editing commands that the bytes spell on the text; then, from the end of the
+// history, undoing everything brings back the original lines and redoing everything the
+// edited ones.
+void editByCommands(std::string_view text, std::string_view commands)
+{
+    orv::CTextBuffer buffer;
+    buffer.LoadBytes(text);
+    const auto original = linesOf(buffer);
+    orv::MemoryClipboard clipboard;
+    orv::TextEditModel edit(&buffer, &clipboard);
+    ChangeCounter counter;
+    buffer.AttachView(&counter);
+    int recordsAdded = 0;
+    edit.setTabSize(static_cast<int>(commands.size() % 9));
+    std::size_t next = 0;
+    const auto byte = [&]() -> unsigned char {
+        return next < commands.size() ? static_cast<unsigned char>(commands[next++]) : 0;
+    };
+    const auto position = [&]() {
+        const int line = byte() % buffer.LineCount();
+        return orv::TextPos{byte() % (buffer.LineLength(line) + 1), line};
+    };
+    for (int step = 0; step < 200 && next < commands.size(); ++step) {
+        const int code = byte() % 14;
+        const int changesBefore = counter.changes;
+        switch (code) {
+        case 0: edit.typeChar(static_cast<char>(byte())); break;
+        case 1: edit.deleteForward(); break;
+        case 2: edit.backspace(); break;
+        case 3: edit.tab(); break;
+        case 4: edit.shiftTab(); break;
+        case 5: edit.toggleOverwrite(); break;
+        case 6: edit.cut(); break;
+        case 7: edit.paste(); break;
+        case 8: edit.undo(); break;
+        case 9: edit.redo(); break;
+        case 10: edit.move(static_cast<orv::CursorMove>(byte() % 12), (byte() & 1) != 0); break;
+        case 11: {
+            const orv::TextPos anchor = position();
+            edit.setSelection(anchor, position());
+            break;
+        }
+        case 12: edit.selectWordAt(position()); break;
+        default: edit.selectAll(); break;
+        }
+        check(buffer.Clamp(edit.cursor()) == edit.cursor() && buffer.Clamp(edit.anchor()) == edit.anchor());
+        // Undo and redo add no records; only a history that reached the limit was trimmed.
+        if (code != 8 && code != 9)
+            recordsAdded += counter.changes - changesBefore;
+    }
+    buffer.DetachView(&counter);
+    const bool trimmed = recordsAdded >= buffer.Undo().limit();
+    orv::TextPos cursor;
+    while (buffer.HasRedo())
+        check(buffer.RedoGroup(cursor));
+    const auto edited = linesOf(buffer);
+    while (buffer.HasUndo())
+        check(buffer.UndoGroup(cursor));
+    if (!trimmed)
+        check(linesOf(buffer) == original);
+    while (buffer.HasRedo())
+        check(buffer.RedoGroup(cursor));
+    check(linesOf(buffer) == edited);
 }
 
 } // namespace
@@ -81,5 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(buffer.RedoGroup(cursor));
     }
     check(linesOf(buffer) == inserted);
+
+    editByCommands(bytes.substr(0, size / 2), bytes.substr(size / 2));
     return 0;
 }

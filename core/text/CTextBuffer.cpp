@@ -299,7 +299,8 @@ void CTextBuffer::OpenUndoGroup(bool mergeWithPrevious)
 
 void CTextBuffer::CloseUndoGroup(TextBufferWatcher* sourceView)
 {
-    if (sourceView && m_undo.hasUndo()) {
+    // A group that recorded nothing must not hand an earlier command's record to the hook.
+    if (sourceView && m_undo.groupHasRecords()) {
         m_undo.startNewGroupNext();
         const UndoRecord& last = m_undo.record(m_undo.position() - 1);
         // The hook may add records, which may move the array: pass copies.

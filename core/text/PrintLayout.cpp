@@ -37,9 +37,18 @@ std::vector<std::string> wrapLine(std::string_view line, int tabSize, int width,
                 hi = mid - 1;
             }
         }
-        // Break after the last blank inside the part that fits, when there is one.
-        const std::size_t blank = rest.substr(0, fits).find_last_of(' ');
-        const std::size_t cut = (blank != std::string_view::npos && blank > 0) ? blank + 1 : fits;
+        // Break at the last blank that fits or directly follows the part that fits, when a
+        // word stands before it (leading blanks are no break); the blanks at a break stay at
+        // the end of the row, so that the next row starts with a word.
+        const std::string_view candidates = rest.substr(0, fits + 1);
+        const std::size_t firstWord = candidates.find_first_not_of(' ');
+        const std::size_t blank = candidates.find_last_of(' ');
+        std::size_t cut = fits;
+        if (blank != std::string_view::npos && firstWord != std::string_view::npos && blank > firstWord) {
+            cut = blank;
+            while (cut < rest.size() && rest[cut] == ' ')
+                ++cut;
+        }
         rows.emplace_back(rest.substr(0, cut));
         rest.remove_prefix(cut);
     }

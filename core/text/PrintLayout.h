@@ -35,8 +35,9 @@ struct PrintedPage {
     std::vector<PrintedRow> rows;
 };
 
-// The rows a line prints as: broken after the last blank that fits, or where the width
-// runs out when a word alone is wider; an empty line is one empty row. Without a measure
+// The rows a line prints as: broken after the last blank that fits (the blanks at a break
+// end the row), or where the width runs out when a word alone is wider; an empty line is
+// one empty row. Without a measure
 // every character is one unit wide (the width counts columns).
 std::vector<std::string> wrapLine(std::string_view line, int tabSize, int width, const TextMeasure& measure = {});
 

@@ -15,6 +15,17 @@ std::string_view actionDescription(UndoAction action)
     return code >= 0 && code < static_cast<int>(kDescriptions.size()) ? kDescriptions[code] : std::string_view();
 }
 
+int line_flag::marginMarkCell(std::uint32_t flags)
+{
+    static constexpr std::array<std::uint32_t, 15> kOrder = {0x10000, 0x20000, 0x40000, 0x2,  0x4,
+                                                             0x8,     0x10,    0x20,    0x40, 0x80,
+                                                             0x100,   0x200,   0x1,     kBookmark, 0x100000};
+    for (std::size_t cell = 0; cell < kOrder.size(); ++cell)
+        if (flags & kOrder[cell])
+            return static_cast<int>(cell);
+    return -1;
+}
+
 std::string_view lineEndSeparator(LineEnd style)
 {
     switch (style) {

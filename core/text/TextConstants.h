@@ -48,12 +48,17 @@ namespace line_flag {
 inline constexpr int kNumberedBookmarks = 10;
 inline constexpr std::uint32_t kBookmark = 0x80000;
 constexpr std::uint32_t numberedBookmark(int n) { return 1u << n; }
+// The cell of the margin marks picture (16 x 16 pixels each) that a line with these flags
+// shows: the first flag of a fixed order that the line carries picks it; -1 for none.
+int marginMarkCell(std::uint32_t flags);
 } // namespace line_flag
 
 namespace text_limits {
 inline constexpr int kUndoLimit = 1024;
 inline constexpr int kLineCapacityStep = 16;
 inline constexpr std::size_t kFileBlockSize = 32768;
+// Lengths and positions are ints: a bigger file is refused rather than cut or overflowed.
+inline constexpr long long kMaxFileSize = 0x7FFFFFFF;
 inline constexpr std::size_t kLoadedLineArrayStep = 4096;
 } // namespace text_limits
 

@@ -80,6 +80,11 @@ std::string describe(const std::string& what, const std::string& path)
     return what + " \"" + path + "\": " + std::strerror(errno);
 }
 
+std::string tooLarge(const std::string& path)
+{
+    return "cannot read \"" + path + "\": the file is too large (2 GiB at most)";
+}
+
 } // namespace
 
 LoadedText splitText(std::string_view bytes, int style)
@@ -95,7 +100,9 @@ LoadedText splitText(std::string_view bytes, int style)
 
 std::optional<LoadedText> readTextFile(const std::string& path, int style, std::string& error)
 {
-    FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer forever; on the regular
+    // files that are read it changes nothing.
+    FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     struct stat info {};
     if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
         error = describe("cannot open", path);
@@ -103,6 +110,10 @@ std::optional<LoadedText> readTextFile(const std::string& path, int style, std::
     }
     if (!S_ISREG(info.st_mode)) {
         error = "cannot read \"" + path + "\": not a regular file";
+        return std::nullopt;
+    }
+    if (info.st_size > text_limits::kMaxFileSize) {
+        error = tooLarge(path);
         return std::nullopt;
     }
     ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
@@ -115,6 +126,7 @@ std::optional<LoadedText> readTextFile(const std::string& path, int style, std::
         splitter.emplace(loaded.style);
     }
     std::string block(text_limits::kFileBlockSize, '\0');
+    long long total = 0;
     for (;;) {
         const ssize_t got = ::read(file.fd, block.data(), block.size());
         if (got < 0) {
@@ -125,6 +137,11 @@ std::optional<LoadedText> readTextFile(const std::string& path, int style, std::
         }
         if (got == 0)
             break;
+        total += got;
+        if (total > text_limits::kMaxFileSize) {  // it grew while it was read
+            error = tooLarge(path);
+            return std::nullopt;
+        }
         const std::string_view bytes(block.data(), static_cast<std::size_t>(got));
         if (!splitter) {
             loaded.style = detectLineEndStyle(bytes);

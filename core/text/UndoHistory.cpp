@@ -11,6 +11,7 @@ void UndoHistory::clear()
     m_position = 0;
     m_savedPosition = 0;
     m_groupOpen = false;
+    m_groupHasRecords = false;
     m_startNewGroup = false;
     m_limit = text_limits::kUndoLimit;
 }
@@ -18,6 +19,7 @@ void UndoHistory::clear()
 void UndoHistory::openGroup(bool merge)
 {
     m_groupOpen = true;
+    m_groupHasRecords = false;
     m_startNewGroup = !(merge && hasUndo());
 }
 
@@ -53,6 +55,7 @@ void UndoHistory::add(UndoRecord record)
     }
     m_records.push_back(std::move(record));
     m_position = size();
+    m_groupHasRecords = true;
 }
 
 std::vector<const UndoRecord*> UndoHistory::takeUndoGroup()

@@ -39,6 +39,8 @@ public:
     void openGroup(bool merge);
     void closeGroup() { m_groupOpen = false; }
     bool groupOpen() const { return m_groupOpen; }
+    // Whether a record was added since the group was opened.
+    bool groupHasRecords() const { return m_groupHasRecords; }
     void startNewGroupNext() { m_startNewGroup = true; }
 
     // Drops the redo history, keeps the record count within the limit by dropping the
@@ -71,6 +73,7 @@ private:
     int m_savedPosition = 0;
     int m_limit = text_limits::kUndoLimit;
     bool m_groupOpen = false;
+    bool m_groupHasRecords = false;
     bool m_startNewGroup = false;
 };
 

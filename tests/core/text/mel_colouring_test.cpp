@@ -145,6 +145,21 @@ TEST_F(StateCache, StatesAreFoundLazilyFromTheLastKnownLine)
     EXPECT_EQ(blocks, (std::vector<ColourBlock>{{0, 2}, {0, colour_class::kCommand}, {2, 2}}));  // "ls;"
 }
 
+TEST(StateCacheLookups, OnlyTheDrawnLineIsColouredWithBlocks)
+{
+    CTextBuffer buffer;
+    fill(buffer, "a\r\nb\r\nc\r\nd\r\ne");
+    std::vector<std::pair<std::string, bool>> calls;  // line text, blocks wanted
+    LineStateCache cache(buffer, [&calls](std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks) {
+        calls.emplace_back(std::string(line), blocks != nullptr);
+        return ParseMelLine(state, line, blocks);
+    });
+    std::vector<ColourBlock> blocks;
+    cache.colourLine(3, blocks);
+    // The lines above are parsed for their states only, so no word is looked up for them.
+    EXPECT_EQ(calls, (std::vector<std::pair<std::string, bool>>{{"a", false}, {"b", false}, {"c", false}, {"d", true}}));
+}
+
 TEST_F(StateCache, AChangeForgetsFromItsLineAndLinesInsertedOrRemovedFollow)
 {
     cache.stateBefore(99);

@@ -1,4 +1,6 @@
-// Print pagination: word wrapping by columns or a measure, whole lines per page, footers.
+// Print pagination: word wrapping by columns or a measure, whole lines per page, footers,
+// and the stored page margins.
+#include "text/PageMargins.h"
 #include "text/PrintLayout.h"
 #include "text/TextConstants.h"
 
@@ -65,6 +67,21 @@ TEST(PrintLayout, WrappingExpandsTabsAndBreaksAfterBlanksOrInsideLongWords)
     EXPECT_EQ(wrapLine("a\tb", 4, 10), std::vector<std::string>{"a   b"});
     EXPECT_EQ(wrapLine("one two three", 4, 8), (std::vector<std::string>{"one two ", "three"}));
     EXPECT_EQ(wrapLine("abcdefghij", 4, 4), (std::vector<std::string>{"abcd", "efgh", "ij"}));
+    // The blanks at a break end their row: no row starts with a blank or holds only blanks.
+    struct Break {
+        std::string line;
+        int width;
+        std::vector<std::string> rows;
+    };
+    const std::vector<Break> breaks = {
+        {"aaaa bbbb", 4, {"aaaa ", "bbbb"}},
+        {"aaaa    bbbb", 4, {"aaaa    ", "bbbb"}},
+        {"one   two", 4, {"one   ", "two"}},
+        {"    abcdefgh", 6, {"    ab", "cdefgh"}},
+        {"ab  ", 2, {"ab  "}},
+    };
+    for (const Break& b : breaks)
+        EXPECT_EQ(wrapLine(b.line, 4, b.width), b.rows) << b.line;
     // A measure in pixels: "w" is three units wide, everything else one.
     const TextMeasure pixels = [](std::string_view text) {
         int width = 0;
@@ -74,6 +91,25 @@ TEST(PrintLayout, WrappingExpandsTabsAndBreaksAfterBlanksOrInsideLongWords)
     };
     EXPECT_EQ(wrapLine("ww ab", 4, 7, pixels), (std::vector<std::string>{"ww ", "ab"}));
     EXPECT_EQ(footerBand(10), 15);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PrintLayout, MarginsAreKeptInHundredthsOfAMillimetreWithTenMillimetresByDefault)
+{
+    MemoryProfile profile;
+    EXPECT_EQ(readPageMargins(profile), (PageMargins{1000, 1000, 1000, 1000}));
+    writePageMargins(profile, {500, 1500, 0, 2540});
+    EXPECT_EQ(profile.readInt("Editor\\PageSetup", "RightMargin", 0), 1500);
+    EXPECT_EQ(readPageMargins(profile), (PageMargins{500, 1500, 0, 2540}));
+    // Corrupt values fall back to the default.
+    profile.writeInt("Editor\\PageSetup", "LeftMargin", -5);
+    profile.writeInt("Editor\\PageSetup", "TopMargin", 2000000000);
+    EXPECT_EQ(readPageMargins(profile), (PageMargins{1000, 1500, 1000, 2540}));
+    EXPECT_EQ(hundredthsOfMmToDots(2540, 600), 600);
+    EXPECT_EQ(hundredthsOfMmToDots(1000, 600), 236);
 }
 
 } // namespace

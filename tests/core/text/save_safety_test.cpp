@@ -103,3 +103,20 @@ TEST(SaveSafety, ASaveToAMissingFolderFailsWithAReason)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SaveSafety, AFailedReplaceOfTheTargetLeavesItAndNoTemporaryFile)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("script.mel"));  // a folder cannot be replaced by a file
+    writeFile(dir.file("script.mel/inside.txt"), "kept");
+    CTextBuffer buffer;
+    fill(buffer, "text");
+    EXPECT_FALSE(buffer.StoreText(dir.file("script.mel")));
+    EXPECT_NE(buffer.LastFileError().find("replace"), std::string::npos) << buffer.LastFileError();
+    EXPECT_EQ(readFile(dir.file("script.mel/inside.txt")), "kept");
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"script.mel"});
+}
+
+} // namespace

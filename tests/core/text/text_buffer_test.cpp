@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace orv;
 using namespace orv::test;
 
@@ -47,8 +51,47 @@ INSTANTIATE_TEST_SUITE_P(
         StyleCase{"StrayCrAndLf", "a\r\nx\ny\r\nz\rw", LineEnd::crLf, {"a", "x\ny", "z\rw"}},
         // A CR before the line end is text; the CR LF after it still ends the line.
         StyleCase{"CrCrLf", "a\r\r\nb", LineEnd::crLf, {"a\r", "b"}},
-        StyleCase{"LfLfCr", "a\n\rb\n\n\rc", LineEnd::lfCr, {"a", "b\n", "c"}}),
+        StyleCase{"LfLfCr", "a\n\rb\n\n\rc", LineEnd::lfCr, {"a", "b\n", "c"}},
+        // A separator cut short by the end of the file stays text of the last line.
+        StyleCase{"LfCrCutShort", "a\n\rb\n", LineEnd::lfCr, {"a", "b\n"}},
+        StyleCase{"CrLfCutShort", "a\r\nb\r", LineEnd::crLf, {"a", "b\r"}},
+        // NULs and 8-bit bytes are characters like any other.
+        StyleCase{"NulAndHighBytes", std::string("a\0b\r\n\xff\x80\0\r\n", 10), LineEnd::crLf,
+                  {std::string("a\0b", 3), std::string("\xff\x80\0", 3), ""}},
+        // Line ends of CR alone are no line ends of any style: the file is one line.
+        StyleCase{"CrOnly", "one\rtwo\rthree\r", LineEnd::crLf, {"one\rtwo\rthree\r"}}),
     [](const testing::TestParamInfo<StyleCase>& info) { return info.param.name; });
+
+TEST(TextBuffer, BigAndHostileFilesLoadAndSaveBackByteForByte)
+{
+    std::string manyLines;
+    for (int i = 0; i < 100000; ++i)
+        manyLines += "proc p" + std::to_string(i) + "() { window -t \"w\"; }\r\n";
+    std::string binary;
+    std::uint32_t seed = 5;
+    for (int i = 0; i < 300000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        binary += static_cast<char>(seed >> 24);
+    }
+    std::string crOnly;
+    for (int i = 0; i < 50000; ++i)
+        crOnly += "line \"" + std::to_string(i) + "\r";
+    // The bytes and their line count (-1: any). The long line's LF lies past the first block,
+    // so the file is CR LF and one line.
+    const std::vector<std::pair<std::string, int>> files = {
+        {manyLines, 100001}, {std::string(3000000, 'w') + "\n" + std::string(70000, '\0'), 1}, {binary, -1}, {crOnly, 1}};
+    for (const auto& [bytes, lineCount] : files) {
+        TempDir dir;
+        writeFile(dir.file("in.mel"), bytes);
+        CTextBuffer buffer;
+        ASSERT_TRUE(buffer.LoadText(dir.file("in.mel")));
+        if (lineCount > 0) {
+            EXPECT_EQ(buffer.LineCount(), lineCount);
+        }
+        ASSERT_TRUE(buffer.StoreText(dir.file("out.mel")));
+        EXPECT_TRUE(readFile(dir.file("out.mel")) == bytes) << bytes.size() << " bytes";
+    }
+}
 
 TEST(TextBuffer, StyleIsDetectedFromTheFirstLineFeedOfTheFirstBlockOnly)
 {
@@ -95,6 +138,36 @@ TEST(TextBuffer, LoadFailureLeavesTheBufferAsItWas)
     EXPECT_FALSE(buffer.LoadText(dir.file("missing.mel")));
     EXPECT_FALSE(buffer.LastFileError().empty());
     EXPECT_FALSE(buffer.LoadText(dir.path().string()));  // a folder
+    EXPECT_EQ(linesOf(buffer), std::vector<std::string>{"keep"});
+}
+
+TEST(TextBuffer, LoadingAPipeOrADeviceFailsAtOnce)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("pipe.mel").c_str(), 0600), 0);
+    for (const std::string& path : {dir.file("pipe.mel"), std::string("/dev/zero")}) {
+        // In a child that a timer ends, so that a load waiting for a writer fails the test.
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::alarm(5);
+            CTextBuffer buffer;
+            ::_exit(!buffer.LoadText(path) && !buffer.LastFileError().empty() ? 0 : 1);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << path;
+    }
+}
+
+TEST(TextBuffer, AFileOfTwoGibibytesOrMoreIsRefusedBeforeItIsRead)
+{
+    TempDir dir;
+    writeFile(dir.file("huge.mel"), "");
+    std::filesystem::resize_file(dir.file("huge.mel"), 0x80000000ull);  // sparse: no disk space
+    CTextBuffer buffer;
+    fill(buffer, "keep");
+    EXPECT_FALSE(buffer.LoadText(dir.file("huge.mel")));
+    EXPECT_NE(buffer.LastFileError().find("too large"), std::string::npos);
     EXPECT_EQ(linesOf(buffer), std::vector<std::string>{"keep"});
 }
 

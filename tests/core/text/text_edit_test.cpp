@@ -300,3 +300,41 @@ TEST_F(DragAndDrop, ACopyToAnotherViewLeavesTheSource)
 }
 
 } // namespace
+
+namespace {
+
+// A command that ends up changing nothing must not run the hook on the record of an
+// earlier command: after Enter below an unindented line, a Shift+Tab over lines without
+// indentation or a Paste of an empty text would otherwise repeat that Enter's auto indent.
+TEST_F(Edit, ACommandThatChangesNothingRunsNoAutoIndent)
+{
+    struct Case {
+        const char* name;
+        void (*command)(TextEditModel&, MemoryClipboard&);
+    };
+    const std::vector<Case> cases = {
+        {"ShiftTabOverUnindentedLines",
+         [](TextEditModel& e, MemoryClipboard&) {
+             e.setSelection({1, 4}, {0, 3});  // the cursor is below the indented line
+             e.shiftTab();
+         }},
+        {"PasteOfAnEmptyText",
+         [](TextEditModel& e, MemoryClipboard& c) {
+             c.setText("");
+             e.setCursor({0, 3});
+             e.paste();
+         }},
+    };
+    for (const Case& c : cases) {
+        load("top\r\n\tind\r\nx\r\ny");
+        edit.setCursor({3, 0});
+        type("\r");  // "top" has no indentation: the Enter's record is the last one
+        const auto before = lines();
+        c.command(edit, clipboard);
+        EXPECT_EQ(lines(), before) << c.name;
+        edit.undo();
+        EXPECT_EQ(lines(), (std::vector<std::string>{"top", "\tind", "x", "y"})) << c.name;
+    }
+}
+
+} // namespace

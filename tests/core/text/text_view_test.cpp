@@ -1,4 +1,5 @@
-// Cursor moves, word and line selection, bookmarks and the status texts of a view.
+// Cursor moves, word and line selection, bookmarks with their margin marks and the status
+// texts of a view.
 #include "text/DisplayLengthCache.h"
 #include "text/TabColumns.h"
 #include "text/TextViewModel.h"
@@ -145,6 +146,18 @@ TEST_F(View, StatusTextsCountFromOneWithATabAsOneCharacter)
     EXPECT_EQ(view.lineEndText(), "UNIX");
     buffer.SetLineEndStyle(LineEnd::lf);
     EXPECT_EQ(view.lineEndText(), "MAC");
+}
+
+TEST(MarginMarks, TheFirstFlagOfTheOrderPicksTheCell)
+{
+    using line_flag::marginMarkCell;
+    const std::vector<std::pair<std::uint32_t, int>> cases = {
+        {0, -1}, {0x10000, 0}, {0x20000, 1}, {0x40000, 2}, {0x2, 3}, {0x200, 11}, {0x1, 12},
+        {line_flag::kBookmark, 13}, {0x100000, 14}, {0x400, -1},
+        // Bookmark 1 shows before bookmark 0, and both before the plain bookmark.
+        {0x1 | 0x2 | line_flag::kBookmark, 3}, {0x1 | line_flag::kBookmark, 12}, {0x100000 | 0x40000, 2}};
+    for (const auto& [flags, cell] : cases)
+        EXPECT_EQ(marginMarkCell(flags), cell) << std::hex << flags;
 }
 
 TEST(TabColumns, ColumnsAndCharactersMapBothWays)

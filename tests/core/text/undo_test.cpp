@@ -153,3 +153,41 @@ TEST(Undo, UndoingAnErasureRestoresLinesThatHoldCarriageReturns)
 }
 
 } // namespace
+
+namespace {
+
+// Undo puts the cursor at the start of what an insertion inserted and at the end of what an
+// erasure removed; redo the other way round.
+TEST(Undo, CursorResultsOfUndoAndRedo)
+{
+    struct Case {
+        const char* name;
+        bool insert;
+        TextPos start;
+        TextPos end;  // of the erased range; unused for an insertion
+        TextPos afterUndo;
+        TextPos afterRedo;
+    };
+    const std::vector<Case> cases = {
+        {"Insertion", true, {1, 0}, {}, {1, 0}, {5, 1}},
+        {"ErasureOverLines", false, {1, 0}, {2, 1}, {2, 1}, {1, 0}},
+        {"ErasureInALine", false, {0, 1}, {1, 1}, {1, 1}, {0, 1}},
+    };
+    for (const Case& c : cases) {
+        CTextBuffer buffer;
+        fill(buffer, "ab\r\ncd");
+        TextPos end;
+        if (c.insert)
+            buffer.InsertTextAt(nullptr, c.start, "x\r\nyyyyy", end);
+        else
+            buffer.EraseRange(nullptr, c.start, c.end);
+        TextPos cursor{-1, -1};
+        ASSERT_TRUE(buffer.UndoGroup(cursor)) << c.name;
+        EXPECT_EQ(linesOf(buffer), (std::vector<std::string>{"ab", "cd"})) << c.name;
+        EXPECT_EQ(cursor, c.afterUndo) << c.name;
+        ASSERT_TRUE(buffer.RedoGroup(cursor)) << c.name;
+        EXPECT_EQ(cursor, c.afterRedo) << c.name;
+    }
+}
+
+} // namespace
