@@ -25,6 +25,36 @@ std::string cssColour(ColorRef c)
     return text;
 }
 
+// Control bytes (other than TAB) shown in caret notation, "^@" for NUL and "^[" for ESC,
+// so that a script's stray bytes neither cut a line short nor drive the terminal.
+bool isControl(unsigned char u)
+{
+    return (u < 0x20 && u != '\t') || u == 0x7F;
+}
+
+void appendCaret(std::string& out, unsigned char u)
+{
+    out += '^';
+    out += static_cast<char>(u == 0x7F ? '?' : u + '@');
+}
+
+void appendVisible(std::string& out, std::string_view text)
+{
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (isControl(u))
+            appendCaret(out, u);
+        else
+            out += c;
+    }
+}
+
+void printLine(const std::string& line)
+{
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
 std::string htmlEscaped(std::string_view text)
 {
     std::string out;
@@ -37,7 +67,9 @@ std::string htmlEscaped(std::string_view text)
         case '"': out += "&quot;"; break;
         default:
             // 8-bit text is Latin-1; a character reference keeps the page valid whatever its encoding.
-            if (u >= 0x80 || (u < 0x20 && c != '\t')) {
+            if (isControl(u)) {
+                appendCaret(out, u);
+            } else if (u >= 0x80) {
                 out += "&#";
                 out += std::to_string(u);
                 out += ';';
@@ -61,9 +93,11 @@ void printAnsi(std::string_view text, const std::vector<ColourBlock>& blocks, co
             std::snprintf(escape, sizeof escape, "\x1b[38;2;%d;%d;%dm", colorRed(c), colorGreen(c), colorBlue(c));
             out += escape;
         }
-        out += text.substr(static_cast<std::size_t>(span.begin), static_cast<std::size_t>(span.end - span.begin));
+        appendVisible(out, text.substr(static_cast<std::size_t>(span.begin),
+                                       static_cast<std::size_t>(span.end - span.begin)));
     }
-    std::printf("%s\x1b[0m\n", out.c_str());
+    out += "\x1b[0m";
+    printLine(out);
 }
 
 void printHtml(std::string_view text, const std::vector<ColourBlock>& blocks, const SettingsRecord& settings)
@@ -77,7 +111,7 @@ void printHtml(std::string_view text, const std::vector<ColourBlock>& blocks, co
                                        static_cast<std::size_t>(span.end - span.begin)));
         out += "</span>";
     }
-    std::printf("%s\n", out.c_str());
+    printLine(out);
 }
 
 int runHighlight(const Args& args)

@@ -93,6 +93,29 @@ TEST(HighlightCommand, AnsiColoursCommandsWithTrueColourEscapes)
     EXPECT_EQ(off.out.find("\x1b[38;2;"), std::string::npos);
 }
 
+TEST(HighlightCommand, ControlBytesShowInCaretNotationAndNeverCutALine)
+{
+    const fs::path file = fs::temp_directory_path() / ("orvante_cli_controls_" + std::to_string(::getpid()) + ".mel");
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << std::string("int $a\0 = 1;\x1b[2J // tail\x7f\r\n", 27);
+    }
+    const CliResult ansi = highlight({file.string()});
+    ASSERT_EQ(ansi.exitCode, 0) << ansi.err;
+    EXPECT_EQ(ansi.out.find('\0'), std::string::npos);
+    EXPECT_EQ(ansi.out.find("\x1b[2J"), std::string::npos);
+    EXPECT_NE(ansi.out.find("^@"), std::string::npos);
+    EXPECT_NE(ansi.out.find("^[[2J"), std::string::npos);
+    EXPECT_NE(ansi.out.find("tail^?"), std::string::npos);
+
+    const CliResult html = highlight({file.string(), "--format", "html"});
+    ASSERT_EQ(html.exitCode, 0) << html.err;
+    EXPECT_EQ(html.out.find("&#0;"), std::string::npos);
+    EXPECT_NE(html.out.find("^@"), std::string::npos);
+    EXPECT_NE(html.out.find("tail^?"), std::string::npos);
+    fs::remove(file);
+}
+
 TEST(HighlightCommand, BadArgumentsAndMissingFilesFailClearly)
 {
     EXPECT_EQ(highlight({}).exitCode, 2);
