@@ -1,7 +1,8 @@
 // Reading and replacing files.
 #include "uimodel/TextFile.h"
 
-#include <cstdio>
+#include "text/TextFile.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,8 +12,9 @@ namespace orv {
 
 std::optional<std::string> readWholeFile(const std::string& path)
 {
+    // Only a regular file: a folder cannot be read and a pipe or device would never end.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    if (!std::filesystem::is_regular_file(path, ec))
         return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -25,26 +27,8 @@ std::optional<std::string> readWholeFile(const std::string& path)
 
 bool writeFileReplacing(const std::string& path, const std::string& bytes)
 {
-    const std::string temporary = path + ".orvante-tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    SafeFileWriter writer;
+    return writer.open(path) && writer.write(bytes) && writer.commit();
 }
 
 } // namespace orv
