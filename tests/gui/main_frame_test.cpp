@@ -151,6 +151,7 @@ private slots:
     void menusFollowTheActiveDocumentType();
     void acceleratorsAreThoseOfTheTable();
     void acceleratorKeysRunTheirCommands();
+    void keysInTheOutputPaneLeaveTheDocumentAlone();
     void newWindowShowsTheDocumentTwice();
     void droppedFilesOpenAsDocuments();
     void recentFileListFollowsOpenedFiles();
@@ -638,6 +639,39 @@ void MainFrameTest::acceleratorKeysRunTheirCommands()
     clickToolButton(frame, CommandId::toggleOutput);
     QTest::keyClick(frame, Qt::Key_F6);
     QCOMPARE(QApplication::focusWidget(), frame->outputPane()->edit());
+}
+
+void MainFrameTest::keysInTheOutputPaneLeaveTheDocumentAlone()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("log.mel"))));
+    clickToolButton(frame, CommandId::toggleOutput);
+    run.app().outputLog().AppendText("exported\n");
+    COutputEdit* edit = frame->outputPane()->edit();
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), edit);
+
+    // Close, Cut, Paste, Undo and Save are the document's keys, not the log's.
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_W, Qt::ControlModifier},    {Qt::Key_Delete, Qt::ShiftModifier},
+        {Qt::Key_Insert, Qt::ShiftModifier}, {Qt::Key_Backspace, Qt::AltModifier},
+        {Qt::Key_S, Qt::ControlModifier},
+    };
+    for (const auto& [key, mods] : keys)
+        QTest::keyClick(edit, key, mods);
+    QTest::qWait(20);  // a closed window goes at the next turn of the event loop
+    CMDIChildWnd* window = run.app().docManager().activeFrame();
+    QVERIFY(window);
+    QCOMPARE(run.app().docManager().documents().size(), 1);
+    QCOMPARE(run.app().outputLog().text(), std::string("exported\r\n"));
+
+    // The same Ctrl+W in the document window closes it.
+    window->widget()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+    QTRY_VERIFY(run.app().docManager().documents().isEmpty());
 }
 
 void MainFrameTest::newWindowShowsTheDocumentTwice()
