@@ -119,6 +119,11 @@ void CMainFrame::createPanes(OutputLog& log)
 
     for (CResizableBar* bar : panes()) {
         connect(bar, &CResizableBar::closedByUser, this, &CMainFrame::UpdatePaneButtons);
+        // The window's own pane menu (a right click on the toolbar) shows and hides panes too.
+        connect(bar->toggleViewAction(), &QAction::triggered, this, [this, bar] {
+            applyPaneSize(bar);
+            UpdatePaneButtons();
+        });
         connect(bar, &QDockWidget::dockLocationChanged, this, [this, bar] { applyPaneSize(bar); });
         connect(bar, &QDockWidget::topLevelChanged, this, [this, bar] { applyPaneSize(bar); });
     }

@@ -327,6 +327,21 @@ void MainFrameTest::paneCloseButtonHidesItAndUnchecksItsButton()
     QTest::mouseClick(close, Qt::LeftButton);
     QVERIFY(frame->outputPane()->isHidden());
     QVERIFY(!frame->action(CommandId::toggleOutput)->isChecked());
+
+    // The pane menu of a right click on the toolbar keeps the buttons in step as well.
+    std::unique_ptr<QMenu> paneMenu(frame->createPopupMenu());
+    QVERIFY(paneMenu);
+    QAction* output = nullptr;
+    for (QAction* item : paneMenu->actions())
+        if (item->text() == QStringLiteral("Output"))
+            output = item;
+    QVERIFY(output);
+    output->trigger();
+    QVERIFY(frame->outputPane()->isVisible());
+    QVERIFY(frame->action(CommandId::toggleOutput)->isChecked());
+    output->trigger();
+    QVERIFY(frame->outputPane()->isHidden());
+    QVERIFY(!frame->action(CommandId::toggleOutput)->isChecked());
 }
 
 void MainFrameTest::projectExplorerIsHiddenAtEveryStart()
