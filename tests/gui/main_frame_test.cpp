@@ -160,6 +160,8 @@ private slots:
     void saveKeepsTheFileBytes();
     void syntaxColoringToggleFlipsTheFlag();
 
+    void toolbarHoldsItsButtonsInOrder();
+    void commandsCarryThePromptsAndTooltipsOfTheirTable();
     void statusBarSaysReadyAndShowsItsIndicators();
     void helpCommandsOpenTheirAddresses();
     void missingHelpFileIsReported();
@@ -846,6 +848,65 @@ void MainFrameTest::syntaxColoringToggleFlipsTheFlag()
     // The UI window frame does not handle it.
     QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("colour.wnd"))));
     QVERIFY(!toggle->isEnabled());
+}
+
+void MainFrameTest::toolbarHoldsItsButtonsInOrder()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    constexpr int kSeparator = 0;
+    const int expected[] = {
+        57600, 57601, 57603, kSeparator, 57635, 57634, 57637, kSeparator, 32786, 32826, kSeparator,
+        32804, 32805, 32806, 32813, kSeparator, 32801, kSeparator, 57664,
+    };
+    const QList<QAction*> buttons = frame->toolBar()->actions();
+    QCOMPARE(buttons.size(), qsizetype(std::size(expected)));
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        QCOMPARE(buttons[i]->isSeparator() ? kSeparator : buttons[i]->data().toInt(), expected[i]);
+        // Buttons 9 and 11 to 14 are the check buttons; every button shows a 16 x 16 picture.
+        const bool check = i == 9 || (i >= 11 && i <= 14);
+        QCOMPARE(buttons[i]->isCheckable(), check);
+        if (!buttons[i]->isSeparator())
+            QVERIFY(!buttons[i]->icon().isNull());
+    }
+    QCOMPARE(frame->toolBar()->iconSize(), QSize(16, 16));
+}
+
+void MainFrameTest::commandsCarryThePromptsAndTooltipsOfTheirTable()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    const std::tuple<CommandId, const char*, const char*> table[] = {
+        {CommandId::settings, "Customize the application settings", "Settings"},
+        {CommandId::exportScript, "Export this window to MEL script", "Export script"},
+        {CommandId::toggleProjectExplorer, "Show or hide the Project explorer", "Toggle Project explorer"},
+        {CommandId::toggleWindowHierarchy, "Show or hide the Window hierarchy", "Toggle Window hierarchy"},
+        {CommandId::toggleControlsFlags, "Show or hide the Controls flags", "Toggle Controls flags"},
+        {CommandId::toggleOutput, "Show or hide the Output window", "Toggle Output"},
+        {CommandId::toggleSyntaxColoring, "Enable or disable syntax coloring", "Toggle syntax coloring"},
+        {CommandId::technicalSupport, "Contact technical support if you encounter any troubles with ORVANTE",
+         "Technical support"},
+        {CommandId::visitWebsite, "Visit ORVANTE website to check for updates", "ORVANTE website"},
+        {CommandId::subscribeNews, "Subscribe to the mailing-list of ORVANTE", "ORVA-News"},
+        {CommandId::helpContents, "Open ORVANTE documentation", "ORVANTE documentation"},
+        {CommandId::fileNew, "Create a new document", "New"},
+        {CommandId::fileOpen, "Open an existing document", "Open"},
+        {CommandId::appAbout, "Display program information, version number and copyright", "About"},
+    };
+    for (const auto& [id, prompt, tip] : table) {
+        QAction* action = frame->action(id);
+        QCOMPARE(action->statusTip(), QString::fromLatin1(prompt));
+        QCOMPARE(action->toolTip(), QString::fromLatin1(tip));
+        if (QWidget* button = frame->toolBar()->widgetForAction(action))
+            QCOMPARE(button->toolTip(), QString::fromLatin1(tip));
+    }
+
+    // Resting the mouse on a toolbar button puts its prompt in the status bar.
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QWidget* open = frame->toolBar()->widgetForAction(frame->action(CommandId::fileOpen));
+    QEnterEvent enter(QPointF(4, 4), open->mapTo(frame, QPointF(4, 4)), open->mapToGlobal(QPointF(4, 4)));
+    QApplication::sendEvent(open, &enter);
+    QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Open an existing document"));
 }
 
 void MainFrameTest::statusBarSaysReadyAndShowsItsIndicators()
