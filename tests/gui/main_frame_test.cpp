@@ -145,6 +145,7 @@ private slots:
     void placementOffEveryScreenIsIgnored();
     void childRestoreBeforeFirstActivationKeepsChildMaximized();
     void designerFrameCannotShrinkBelowItsMinimum();
+    void documentWindowsOpenCascadedAtAUsableSize();
 
     void openingPicksTheTemplateByExtension_data();
     void openingPicksTheTemplateByExtension();
@@ -518,6 +519,32 @@ void MainFrameTest::designerFrameCannotShrinkBelowItsMinimum()
     CMDIChildWnd* script = run.app().docManager().activeFrame();
     script->resize(200, 150);
     QCOMPARE(script->size(), QSize(200, 150));
+}
+
+void MainFrameTest::documentWindowsOpenCascadedAtAUsableSize()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    const QSize room = frame->mdiArea()->viewport()->size();
+    CDocManager& docs = run.app().docManager();
+
+    // Opened maximized, a window restored by the user gets a real size, not its content's hint.
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("first.mel"))));
+    CMDIChildWnd* first = docs.activeFrame();
+    QVERIFY(first->isMaximized());
+    first->showNormal();
+    QCOMPARE(first->geometry(), QRect(QPoint(0, 0), room * 3 / 4));
+
+    // With the option off, the next window opens below the first one's title, as large.
+    QVERIFY(!run.app().record().childMaximized());
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("second.wnd"))));
+    CMDIChildWnd* second = docs.activeFrame();
+    QVERIFY(second != first);
+    QVERIFY(!second->isMaximized());
+    QCOMPARE(second->size(), room * 3 / 4);
+    QVERIFY(second->x() > first->x() && second->y() > first->y());
+    QVERIFY(second->geometry().bottom() <= room.height());
 }
 
 void MainFrameTest::openingPicksTheTemplateByExtension_data()
