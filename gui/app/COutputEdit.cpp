@@ -26,11 +26,14 @@ bool isCopyKey(const QKeyEvent* key)
     return key->key() == Qt::Key_C && mods == Qt::ControlModifier;
 }
 
-// Alt combinations open the menus; Alt+Backspace is an Undo and stays with the log.
-bool reachesTheMenus(const QKeyEvent* key)
+// Keys that leave the log: Alt combinations open the menus (Alt+Backspace is an Undo and stays
+// with the log), F6 and Shift+F6 move on to the next pane.
+bool leavesTheLog(const QKeyEvent* key)
 {
     const auto mods = key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
-    return mods == Qt::AltModifier && key->key() != Qt::Key_Backspace;
+    if (mods == Qt::AltModifier)
+        return key->key() != Qt::Key_Backspace;
+    return mods == Qt::NoModifier && key->key() == Qt::Key_F6;
 }
 
 // The log as lines for the screen: a CR LF (with any CRs before it) breaks the line.
@@ -100,7 +103,7 @@ bool COutputEdit::event(QEvent* event)
 {
     // Keys pressed in the log stay in the log: the window's accelerators (Cut, Paste, Undo,
     // Close...) would act on the active document the user is not looking at.
-    if (event->type() == QEvent::ShortcutOverride && !reachesTheMenus(static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride && !leavesTheLog(static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
     }
