@@ -15,7 +15,6 @@
 #include "app/PlaceholderView.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
-#include "mel/CommandDatabase.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -23,6 +22,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace orv {
 
@@ -106,7 +107,7 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
 
     LoadSettings();
 
-    m_recentFiles = RecentFileList(m_settings.record.recentFileCount);
+    m_recentFiles = RecentFileList(std::min<int>(m_settings.record.recentFileCount, shell::kMaxRecentFiles));
     m_recentFiles.load(m_profile);
     showRecentFiles();
 

@@ -156,6 +156,7 @@ private slots:
     void newWindowShowsTheDocumentTwice();
     void droppedFilesOpenAsDocuments();
     void recentFileListFollowsOpenedFiles();
+    void recentFileListHoldsAtMostSixteenFiles();
     void failedOpenReportsAndLeavesTheRecentList();
     void modifiedDocumentAsksBeforeClosing();
     void saveKeepsTheFileBytes();
@@ -798,6 +799,20 @@ void MainFrameTest::recentFileListFollowsOpenedFiles()
     QCOMPARE(run.app().docManager().documents().size(), 1);
     QCOMPARE(run.app().docManager().documents().first()->pathName(), b);
     QCOMPARE(run.app().recentFiles().entries().front(), b.toStdString());
+}
+
+void MainFrameTest::recentFileListHoldsAtMostSixteenFiles()
+{
+    SettingsRecord record;
+    record.recentFileCount = 200;
+    writeRecord(*m_profile, record);
+    AppRun run(*m_profile);
+    for (int i = 0; i < 18; ++i)
+        QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("f%1.mel").arg(i))));
+    QCOMPARE(run.app().recentFiles().entries().size(), std::size_t{16});
+    const QStringList items = itemTexts(barMenu(run.frame()->menuBar(), "&File"));
+    QVERIFY(items.contains("&16 " + QDir::toNativeSeparators(m_dir->filePath(QStringLiteral("f2.mel")))));
+    QVERIFY(!items.contains("&17 " + QDir::toNativeSeparators(m_dir->filePath(QStringLiteral("f1.mel")))));
 }
 
 void MainFrameTest::failedOpenReportsAndLeavesTheRecentList()
