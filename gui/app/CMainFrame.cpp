@@ -82,7 +82,7 @@ CMainFrame::CMainFrame(SettingsRecord& record, Profile& profile, OutputLog& log,
     createToolBar();
     createStatusBar();
     createPanes(log);
-    m_tools = new CToolsDialog(this);
+    m_tools = new CToolsDialog(m_record, this);
     m_tools->hide();
     createMenus();
     installFrameHandlers();

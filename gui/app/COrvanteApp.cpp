@@ -10,6 +10,7 @@
 #include "app/CInterfaceEditorChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CSplashDialog.h"
+#include "app/CToolsDialog.h"
 #include "app/DocumentIcons.h"
 #include "app/PlaceholderDocument.h"
 #include "app/PlaceholderView.h"
@@ -142,6 +143,8 @@ bool COrvanteApp::LoadSettings()
     // "prm" (defaults unless 116 bytes with marker 64), "InstallDir" (default "./") and "icmprm".
     m_settings.load(m_profile);
     m_installDir = QString::fromLatin1(m_settings.installDir.data(), static_cast<qsizetype>(m_settings.installDir.size()));
+    if (m_mainFrame)
+        m_mainFrame->toolsPalette()->setGridChecked(m_settings.record.designerGrid());
     createFonts();
     // "Database/MEL Commands.txt" and "Database/melcmd.dat" below the installation folder;
     // start-up goes on whatever they report (a missing file means no colouring or no flags).

@@ -140,6 +140,7 @@ private slots:
     void dockingLayoutPersistsAcrossRuns();
     void paneSizesBelowTheMinimumLoadAsTheMinimum();
     void toolsPaletteStartsHiddenAtItsPlace();
+    void paletteGridButtonFollowsTheGridOption();
 
     void maximizedMainWindowKeepsTheLastNormalPlacement();
     void placementOffEveryScreenIsIgnored();
@@ -415,6 +416,30 @@ void MainFrameTest::toolsPaletteStartsHiddenAtItsPlace()
     const auto saved = storedPlacement(*m_profile, "tools");
     QVERIFY(saved);
     QCOMPARE(saved->normalPosition, (PlacementRect{50, 70, 140, 380}));
+}
+
+void MainFrameTest::paletteGridButtonFollowsTheGridOption()
+{
+    SettingsRecord record;
+    record.setFlag(SettingsFlag::designerGrid, true);
+    writeRecord(*m_profile, record);
+    {
+        AppRun run(*m_profile);
+        CToolsDialog* tools = run.frame()->toolsPalette();
+        QToolButton* grid = tools->gridButton();
+        QVERIFY(grid->isChecked());
+        QCOMPARE(grid->toolTip(), QStringLiteral("Enable/Disable Grid"));
+        tools->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tools));
+        QTest::mouseClick(grid, Qt::LeftButton);
+        QVERIFY(!grid->isChecked());
+        QVERIFY(!run.app().record().designerGrid());
+    }
+    QVERIFY(!storedRecord(*m_profile).designerGrid());
+    AppRun second(*m_profile);
+    QVERIFY(!second.frame()->toolsPalette()->gridButton()->isChecked());
+    // The palette is hidden at every start, whatever it showed when the last run ended.
+    QVERIFY(second.frame()->toolsPalette()->isHidden());
 }
 
 void MainFrameTest::maximizedMainWindowKeepsTheLastNormalPlacement()
