@@ -11,7 +11,6 @@ enum class CommandId : int {
     fileSave = 57603,
     fileSaveAs = 57604,
     filePrint = 57607,
-    fileMruFirst = 57616,
     editCopy = 57634,
     editCut = 57635,
     editFind = 57636,
@@ -56,6 +55,9 @@ inline constexpr const char* kBarsProfileName = "Bars\\ORVANTE";
 // The docking layout (sides, floating, visibility) is kept beside the panes' own sizes.
 inline constexpr const char* kBarLayoutSection = "Bars\\ORVANTE-Layout";
 inline constexpr const char* kBarLayoutKey = "State";
+
+// The recent file list holds at most 16 files, whatever count the settings give.
+inline constexpr int kMaxRecentFiles = 16;
 
 inline constexpr int kSplashMilliseconds = 2000;
 inline constexpr int kDesignerFrameMinWidth = 340;

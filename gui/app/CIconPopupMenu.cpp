@@ -100,7 +100,7 @@ QString CIconPopupMenu::styleSheetText() const
         break;
     }
     return QStringLiteral("QMenu { background: palette(window); border: 1px solid palette(mid); }"
-                                 " QMenu::item { padding: 3px 18px 3px 26px; border: 1px solid transparent; }"
+                                 " QMenu::item { padding: 3px 18px 3px 6px; border: 1px solid transparent; }"
                                  " QMenu::item:disabled { color: palette(mid); }"
                                  " QMenu::icon { padding-left: 4px; }"
                                  " QMenu::separator { height: 1px; background: palette(mid); margin: 3px 4px; }"

@@ -82,7 +82,7 @@ CMainFrame::CMainFrame(SettingsRecord& record, Profile& profile, OutputLog& log,
     createToolBar();
     createStatusBar();
     createPanes(log);
-    m_tools = new CToolsDialog(this);
+    m_tools = new CToolsDialog(m_record, this);
     m_tools->hide();
     createMenus();
     installFrameHandlers();
@@ -119,6 +119,11 @@ void CMainFrame::createPanes(OutputLog& log)
 
     for (CResizableBar* bar : panes()) {
         connect(bar, &CResizableBar::closedByUser, this, &CMainFrame::UpdatePaneButtons);
+        // The window's own pane menu (a right click on the toolbar) shows and hides panes too.
+        connect(bar->toggleViewAction(), &QAction::triggered, this, [this, bar] {
+            applyPaneSize(bar);
+            UpdatePaneButtons();
+        });
         connect(bar, &QDockWidget::dockLocationChanged, this, [this, bar] { applyPaneSize(bar); });
         connect(bar, &QDockWidget::topLevelChanged, this, [this, bar] { applyPaneSize(bar); });
     }

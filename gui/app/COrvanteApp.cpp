@@ -10,12 +10,12 @@
 #include "app/CInterfaceEditorChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CSplashDialog.h"
+#include "app/CToolsDialog.h"
 #include "app/DocumentIcons.h"
 #include "app/PlaceholderDocument.h"
 #include "app/PlaceholderView.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
-#include "mel/CommandDatabase.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -23,6 +23,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace orv {
 
@@ -106,7 +108,7 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
 
     LoadSettings();
 
-    m_recentFiles = RecentFileList(m_settings.record.recentFileCount);
+    m_recentFiles = RecentFileList(std::min<int>(m_settings.record.recentFileCount, shell::kMaxRecentFiles));
     m_recentFiles.load(m_profile);
     showRecentFiles();
 
@@ -141,6 +143,8 @@ bool COrvanteApp::LoadSettings()
     // "prm" (defaults unless 116 bytes with marker 64), "InstallDir" (default "./") and "icmprm".
     m_settings.load(m_profile);
     m_installDir = QString::fromLatin1(m_settings.installDir.data(), static_cast<qsizetype>(m_settings.installDir.size()));
+    if (m_mainFrame)
+        m_mainFrame->toolsPalette()->setGridChecked(m_settings.record.designerGrid());
     createFonts();
     // "Database/MEL Commands.txt" and "Database/melcmd.dat" below the installation folder;
     // start-up goes on whatever they report (a missing file means no colouring or no flags).

@@ -9,11 +9,11 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-
-#include <memory>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+
+#include <memory>
 
 namespace orv {
 
@@ -24,6 +24,16 @@ bool isCopyKey(const QKeyEvent* key)
     // The letter in either case: Shift does not matter, Alt or Meta make it another key.
     const auto mods = key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     return key->key() == Qt::Key_C && mods == Qt::ControlModifier;
+}
+
+// Keys that leave the log: Alt combinations open the menus (Alt+Backspace is an Undo and stays
+// with the log), F6 and Shift+F6 move on to the next pane.
+bool leavesTheLog(const QKeyEvent* key)
+{
+    const auto mods = key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (mods == Qt::AltModifier)
+        return key->key() != Qt::Key_Backspace;
+    return mods == Qt::NoModifier && key->key() == Qt::Key_F6;
 }
 
 // The log as lines for the screen: a CR LF (with any CRs before it) breaks the line.
@@ -91,8 +101,9 @@ void COutputEdit::copySelection() const
 
 bool COutputEdit::event(QEvent* event)
 {
-    // Ctrl+C belongs to the log, not to the window's Copy command.
-    if (event->type() == QEvent::ShortcutOverride && isCopyKey(static_cast<QKeyEvent*>(event))) {
+    // Keys pressed in the log stay in the log: the window's accelerators (Cut, Paste, Undo,
+    // Close...) would act on the active document the user is not looking at.
+    if (event->type() == QEvent::ShortcutOverride && !leavesTheLog(static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
     }

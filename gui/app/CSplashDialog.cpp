@@ -17,7 +17,8 @@ CSplashDialog* g_current = nullptr;
 
 constexpr int kWidth = 420;
 constexpr int kHeight = 240;
-constexpr const char* kNotice = "MEL script editor and UI window designer";
+// Two lines of its own rather than a word wrapped alone onto the second line.
+constexpr const char* kNotice = "MEL script editor\nand UI window designer";
 constexpr const char* kCopyright = "Copyright (c) Tessaly Studios";
 
 bool endsSplash(QEvent::Type type)

@@ -74,8 +74,10 @@ CMDIChildWnd* CDocTemplate::createAndShowFrame(CDocument* doc)
     CMDIChildWnd* frame = m_factories.frame();
     CView* view = m_factories.view(doc);
     frame->setWidget(view);
-    if (QMdiArea* area = m_manager->mdiArea())
+    if (QMdiArea* area = m_manager->mdiArea()) {
         area->addSubWindow(frame);
+        frame->placeInArea();
+    }
     doc->updateFrameTitles();
     view->onInitialUpdate();
     frame->activateFrame(ShowCommand::normal);

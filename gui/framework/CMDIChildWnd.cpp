@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <QStyle>
 
 namespace orv {
 
@@ -28,6 +29,21 @@ CDocument* CMDIChildWnd::activeDocument() const
 {
     const CView* view = activeView();
     return view ? view->document() : nullptr;
+}
+
+void CMDIChildWnd::placeInArea()
+{
+    QMdiArea* area = mdiArea();
+    if (!area)
+        return;
+    constexpr int kCascadeSlots = 8;
+    const QSize room = area->viewport()->size();
+    const QSize size = QSize(room.width() * 3 / 4, room.height() * 3 / 4).expandedTo(minimumSize());
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    int offset = static_cast<int>((area->subWindowList().size() - 1) % kCascadeSlots) * step;
+    if (offset + size.width() > room.width() || offset + size.height() > room.height())
+        offset = 0;
+    setGeometry(offset, offset, size.width(), size.height());
 }
 
 void CMDIChildWnd::activateFrame(ShowCommand requested)

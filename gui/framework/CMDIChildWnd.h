@@ -22,6 +22,10 @@ public:
     CView* activeView() const;
     CDocument* activeDocument() const;
 
+    // A new frame's normal place in its MDI area: cascaded below the windows already open,
+    // three quarters of the area in size, so that restoring it gives a usable window.
+    void placeInArea();
+
     // The framework's activation when a frame opens: show as asked, then make it active.
     virtual void activateFrame(ShowCommand requested);
 

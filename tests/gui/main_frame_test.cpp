@@ -140,25 +140,31 @@ private slots:
     void dockingLayoutPersistsAcrossRuns();
     void paneSizesBelowTheMinimumLoadAsTheMinimum();
     void toolsPaletteStartsHiddenAtItsPlace();
+    void paletteGridButtonFollowsTheGridOption();
 
     void maximizedMainWindowKeepsTheLastNormalPlacement();
     void placementOffEveryScreenIsIgnored();
     void childRestoreBeforeFirstActivationKeepsChildMaximized();
     void designerFrameCannotShrinkBelowItsMinimum();
+    void documentWindowsOpenCascadedAtAUsableSize();
 
     void openingPicksTheTemplateByExtension_data();
     void openingPicksTheTemplateByExtension();
     void menusFollowTheActiveDocumentType();
     void acceleratorsAreThoseOfTheTable();
     void acceleratorKeysRunTheirCommands();
+    void keysInTheOutputPaneLeaveTheDocumentAlone();
     void newWindowShowsTheDocumentTwice();
     void droppedFilesOpenAsDocuments();
     void recentFileListFollowsOpenedFiles();
+    void recentFileListHoldsAtMostSixteenFiles();
     void failedOpenReportsAndLeavesTheRecentList();
     void modifiedDocumentAsksBeforeClosing();
     void saveKeepsTheFileBytes();
     void syntaxColoringToggleFlipsTheFlag();
 
+    void toolbarHoldsItsButtonsInOrder();
+    void commandsCarryThePromptsAndTooltipsOfTheirTable();
     void statusBarSaysReadyAndShowsItsIndicators();
     void helpCommandsOpenTheirAddresses();
     void missingHelpFileIsReported();
@@ -326,6 +332,21 @@ void MainFrameTest::paneCloseButtonHidesItAndUnchecksItsButton()
     QTest::mouseClick(close, Qt::LeftButton);
     QVERIFY(frame->outputPane()->isHidden());
     QVERIFY(!frame->action(CommandId::toggleOutput)->isChecked());
+
+    // The pane menu of a right click on the toolbar keeps the buttons in step as well.
+    std::unique_ptr<QMenu> paneMenu(frame->createPopupMenu());
+    QVERIFY(paneMenu);
+    QAction* output = nullptr;
+    for (QAction* item : paneMenu->actions())
+        if (item->text() == QStringLiteral("Output"))
+            output = item;
+    QVERIFY(output);
+    output->trigger();
+    QVERIFY(frame->outputPane()->isVisible());
+    QVERIFY(frame->action(CommandId::toggleOutput)->isChecked());
+    output->trigger();
+    QVERIFY(frame->outputPane()->isHidden());
+    QVERIFY(!frame->action(CommandId::toggleOutput)->isChecked());
 }
 
 void MainFrameTest::projectExplorerIsHiddenAtEveryStart()
@@ -395,6 +416,30 @@ void MainFrameTest::toolsPaletteStartsHiddenAtItsPlace()
     const auto saved = storedPlacement(*m_profile, "tools");
     QVERIFY(saved);
     QCOMPARE(saved->normalPosition, (PlacementRect{50, 70, 140, 380}));
+}
+
+void MainFrameTest::paletteGridButtonFollowsTheGridOption()
+{
+    SettingsRecord record;
+    record.setFlag(SettingsFlag::designerGrid, true);
+    writeRecord(*m_profile, record);
+    {
+        AppRun run(*m_profile);
+        CToolsDialog* tools = run.frame()->toolsPalette();
+        QToolButton* grid = tools->gridButton();
+        QVERIFY(grid->isChecked());
+        QCOMPARE(grid->toolTip(), QStringLiteral("Enable/Disable Grid"));
+        tools->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tools));
+        QTest::mouseClick(grid, Qt::LeftButton);
+        QVERIFY(!grid->isChecked());
+        QVERIFY(!run.app().record().designerGrid());
+    }
+    QVERIFY(!storedRecord(*m_profile).designerGrid());
+    AppRun second(*m_profile);
+    QVERIFY(!second.frame()->toolsPalette()->gridButton()->isChecked());
+    // The palette is hidden at every start, whatever it showed when the last run ended.
+    QVERIFY(second.frame()->toolsPalette()->isHidden());
 }
 
 void MainFrameTest::maximizedMainWindowKeepsTheLastNormalPlacement()
@@ -500,6 +545,32 @@ void MainFrameTest::designerFrameCannotShrinkBelowItsMinimum()
     CMDIChildWnd* script = run.app().docManager().activeFrame();
     script->resize(200, 150);
     QCOMPARE(script->size(), QSize(200, 150));
+}
+
+void MainFrameTest::documentWindowsOpenCascadedAtAUsableSize()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    const QSize room = frame->mdiArea()->viewport()->size();
+    CDocManager& docs = run.app().docManager();
+
+    // Opened maximized, a window restored by the user gets a real size, not its content's hint.
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("first.mel"))));
+    CMDIChildWnd* first = docs.activeFrame();
+    QVERIFY(first->isMaximized());
+    first->showNormal();
+    QCOMPARE(first->geometry(), QRect(QPoint(0, 0), room * 3 / 4));
+
+    // With the option off, the next window opens below the first one's title, as large.
+    QVERIFY(!run.app().record().childMaximized());
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("second.wnd"))));
+    CMDIChildWnd* second = docs.activeFrame();
+    QVERIFY(second != first);
+    QVERIFY(!second->isMaximized());
+    QCOMPARE(second->size(), room * 3 / 4);
+    QVERIFY(second->x() > first->x() && second->y() > first->y());
+    QVERIFY(second->geometry().bottom() <= room.height());
 }
 
 void MainFrameTest::openingPicksTheTemplateByExtension_data()
@@ -640,6 +711,40 @@ void MainFrameTest::acceleratorKeysRunTheirCommands()
     QCOMPARE(QApplication::focusWidget(), frame->outputPane()->edit());
 }
 
+void MainFrameTest::keysInTheOutputPaneLeaveTheDocumentAlone()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("log.mel"))));
+    clickToolButton(frame, CommandId::toggleOutput);
+    run.app().outputLog().AppendText("exported\n");
+    COutputEdit* edit = frame->outputPane()->edit();
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), edit);
+
+    // Close, Cut, Paste, Undo and Save are the document's keys, not the log's.
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_W, Qt::ControlModifier},    {Qt::Key_Delete, Qt::ShiftModifier},
+        {Qt::Key_Insert, Qt::ShiftModifier}, {Qt::Key_Backspace, Qt::AltModifier},
+        {Qt::Key_S, Qt::ControlModifier},
+    };
+    for (const auto& [key, mods] : keys)
+        QTest::keyClick(edit, key, mods);
+    QTest::qWait(20);  // a closed window goes at the next turn of the event loop
+    CMDIChildWnd* window = run.app().docManager().activeFrame();
+    QVERIFY(window);
+    QCOMPARE(run.app().docManager().documents().size(), 1);
+    QCOMPARE(run.app().outputLog().text(), std::string("exported\r\n"));
+
+    // F6 moves on from the log to the document window, where the same Ctrl+W closes it.
+    QTest::keyClick(edit, Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), window->widget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+    QTRY_VERIFY(run.app().docManager().documents().isEmpty());
+}
+
 void MainFrameTest::newWindowShowsTheDocumentTwice()
 {
     AppRun run(*m_profile);
@@ -721,6 +826,20 @@ void MainFrameTest::recentFileListFollowsOpenedFiles()
     QCOMPARE(run.app().recentFiles().entries().front(), b.toStdString());
 }
 
+void MainFrameTest::recentFileListHoldsAtMostSixteenFiles()
+{
+    SettingsRecord record;
+    record.recentFileCount = 200;
+    writeRecord(*m_profile, record);
+    AppRun run(*m_profile);
+    for (int i = 0; i < 18; ++i)
+        QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("f%1.mel").arg(i))));
+    QCOMPARE(run.app().recentFiles().entries().size(), std::size_t{16});
+    const QStringList items = itemTexts(barMenu(run.frame()->menuBar(), "&File"));
+    QVERIFY(items.contains("&16 " + QDir::toNativeSeparators(m_dir->filePath(QStringLiteral("f2.mel")))));
+    QVERIFY(!items.contains("&17 " + QDir::toNativeSeparators(m_dir->filePath(QStringLiteral("f1.mel")))));
+}
+
 void MainFrameTest::failedOpenReportsAndLeavesTheRecentList()
 {
     const QString gone = m_dir->filePath(QStringLiteral("gone.mel"));
@@ -797,6 +916,65 @@ void MainFrameTest::syntaxColoringToggleFlipsTheFlag()
     // The UI window frame does not handle it.
     QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("colour.wnd"))));
     QVERIFY(!toggle->isEnabled());
+}
+
+void MainFrameTest::toolbarHoldsItsButtonsInOrder()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    constexpr int kSeparator = 0;
+    const int expected[] = {
+        57600, 57601, 57603, kSeparator, 57635, 57634, 57637, kSeparator, 32786, 32826, kSeparator,
+        32804, 32805, 32806, 32813, kSeparator, 32801, kSeparator, 57664,
+    };
+    const QList<QAction*> buttons = frame->toolBar()->actions();
+    QCOMPARE(buttons.size(), qsizetype(std::size(expected)));
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        QCOMPARE(buttons[i]->isSeparator() ? kSeparator : buttons[i]->data().toInt(), expected[i]);
+        // Buttons 9 and 11 to 14 are the check buttons; every button shows a 16 x 16 picture.
+        const bool check = i == 9 || (i >= 11 && i <= 14);
+        QCOMPARE(buttons[i]->isCheckable(), check);
+        if (!buttons[i]->isSeparator())
+            QVERIFY(!buttons[i]->icon().isNull());
+    }
+    QCOMPARE(frame->toolBar()->iconSize(), QSize(16, 16));
+}
+
+void MainFrameTest::commandsCarryThePromptsAndTooltipsOfTheirTable()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    const std::tuple<CommandId, const char*, const char*> table[] = {
+        {CommandId::settings, "Customize the application settings", "Settings"},
+        {CommandId::exportScript, "Export this window to MEL script", "Export script"},
+        {CommandId::toggleProjectExplorer, "Show or hide the Project explorer", "Toggle Project explorer"},
+        {CommandId::toggleWindowHierarchy, "Show or hide the Window hierarchy", "Toggle Window hierarchy"},
+        {CommandId::toggleControlsFlags, "Show or hide the Controls flags", "Toggle Controls flags"},
+        {CommandId::toggleOutput, "Show or hide the Output window", "Toggle Output"},
+        {CommandId::toggleSyntaxColoring, "Enable or disable syntax coloring", "Toggle syntax coloring"},
+        {CommandId::technicalSupport, "Contact technical support if you encounter any troubles with ORVANTE",
+         "Technical support"},
+        {CommandId::visitWebsite, "Visit ORVANTE website to check for updates", "ORVANTE website"},
+        {CommandId::subscribeNews, "Subscribe to the mailing-list of ORVANTE", "ORVA-News"},
+        {CommandId::helpContents, "Open ORVANTE documentation", "ORVANTE documentation"},
+        {CommandId::fileNew, "Create a new document", "New"},
+        {CommandId::fileOpen, "Open an existing document", "Open"},
+        {CommandId::appAbout, "Display program information, version number and copyright", "About"},
+    };
+    for (const auto& [id, prompt, tip] : table) {
+        QAction* action = frame->action(id);
+        QCOMPARE(action->statusTip(), QString::fromLatin1(prompt));
+        QCOMPARE(action->toolTip(), QString::fromLatin1(tip));
+        if (QWidget* button = frame->toolBar()->widgetForAction(action))
+            QCOMPARE(button->toolTip(), QString::fromLatin1(tip));
+    }
+
+    // Resting the mouse on a toolbar button puts its prompt in the status bar.
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QWidget* open = frame->toolBar()->widgetForAction(frame->action(CommandId::fileOpen));
+    QEnterEvent enter(QPointF(4, 4), open->mapTo(frame, QPointF(4, 4)), open->mapToGlobal(QPointF(4, 4)));
+    QApplication::sendEvent(open, &enter);
+    QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Open an existing document"));
 }
 
 void MainFrameTest::statusBarSaysReadyAndShowsItsIndicators()
