@@ -83,8 +83,11 @@ std::optional<SettingsRecord> SettingsRecord::parse(std::span<const std::uint8_t
                 *colors[i] = readU32(stored, oColors + 4 * i);
         },
         [&](const auto& sizes) {
-            for (std::size_t i = 0; i < kSizeCount; ++i)
-                *sizes[i] = readU32(stored, oSizes + 4 * i);
+            // A size no screen can show is damage: that field keeps its default.
+            for (std::size_t i = 0; i < kSizeCount; ++i) {
+                if (const std::uint32_t size = readU32(stored, oSizes + 4 * i); size <= kMaxControlSize)
+                    *sizes[i] = size;
+            }
         });
     for (std::size_t i = 0; i < r.reserved.size(); ++i)
         r.reserved[i] = readU32(stored, oReserved + 4 * i);

@@ -32,6 +32,8 @@ struct SettingsRecord {
     static constexpr std::size_t kSize = 116;
     static constexpr std::uint16_t kMarker = 64;
     static constexpr std::uint16_t kDefaultFlags = 0x0393;
+    // No window or control is larger: a stored default size beyond it reads as its default.
+    static constexpr std::uint32_t kMaxControlSize = 10000;
 
     std::uint16_t version = kMarker;
     std::uint16_t flags = kDefaultFlags;

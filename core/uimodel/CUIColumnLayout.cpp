@@ -34,13 +34,13 @@ CUIColumnLayout::Attachment CUIColumnLayout::attachment() const
         result.side = Side::right;
     else if (word == "both")
         result.side = Side::both;
-    result.offset = readFlagInt(rest);
+    result.offset = readFlagLength(rest);
     return result;
 }
 
 int CUIColumnLayout::spacing() const
 {
-    const int s = readFlagInt(m_flags[kRowSpacing]);
+    const int s = readFlagLength(m_flags[kRowSpacing]);
     return s < 0 ? -s : s;
 }
 

@@ -203,8 +203,8 @@ CUIElement& CUIElement::root()
 
 void CUIElement::applySize(int widthPosition, int heightPosition)
 {
-    m_rect.right = m_rect.left + readFlagInt(m_flags[widthPosition]);
-    m_rect.bottom = m_rect.top + readFlagInt(m_flags[heightPosition]);
+    m_rect.right = m_rect.left + readFlagLength(m_flags[widthPosition]);
+    m_rect.bottom = m_rect.top + readFlagLength(m_flags[heightPosition]);
 }
 
 void CUIElement::applyEnabled(int enablePosition)

@@ -59,15 +59,15 @@ void CUIWindow::ApplyFlags(const FlagValueTable& table)
     if (settings().useWidthHeight()) {
         const auto [topText, leftText] = splitAtFirstBlank(m_flags[kTopLeftCorner]);
         const auto [widthText, heightText] = splitAtFirstBlank(m_flags[kWidthHeight]);
-        top = readFlagInt(topText);
-        left = readFlagInt(leftText);
-        width = readFlagInt(widthText);
-        height = readFlagInt(heightText);
+        top = readFlagLength(topText);
+        left = readFlagLength(leftText);
+        width = readFlagLength(widthText);
+        height = readFlagLength(heightText);
     } else {
-        top = readFlagInt(m_flags[kTopEdge]);
-        left = readFlagInt(m_flags[kLeftEdge]);
-        width = readFlagInt(m_flags[kWidth]);
-        height = readFlagInt(m_flags[kHeight]);
+        top = readFlagLength(m_flags[kTopEdge]);
+        left = readFlagLength(m_flags[kLeftEdge]);
+        width = readFlagLength(m_flags[kWidth]);
+        height = readFlagLength(m_flags[kHeight]);
     }
     // A size that is not given keeps the default, whichever way the size is written.
     if (width == 0)

@@ -68,6 +68,12 @@ int readFlagInt(const std::string& text)
                                                   std::numeric_limits<int>::max()));
 }
 
+int readFlagLength(const std::string& text)
+{
+    constexpr int limit = static_cast<int>(SettingsRecord::kMaxControlSize);
+    return std::clamp(readFlagInt(text), -limit, limit);
+}
+
 double readFlagFloat(const std::string& text)
 {
     std::size_t pos = 0;

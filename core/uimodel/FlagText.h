@@ -2,6 +2,7 @@
 #pragma once
 
 #include "settings/Color.h"
+#include "settings/SettingsRecord.h"
 
 #include <string>
 
@@ -10,6 +11,9 @@ namespace orv {
 // Plain decimal reading: optional blanks and sign, then digits; anything else ends the
 // number, and text without digits reads as 0. Saturates at the int range.
 int readFlagInt(const std::string& text);
+// A size, place or spacing: readFlagInt bounded to +-SettingsRecord::kMaxControlSize, so that
+// the sums of a layout over a file's elements stay inside the int range.
+int readFlagLength(const std::string& text);
 // Plain decimal reading with fraction and exponent; no "nan", "inf" or hex: those read 0.
 double readFlagFloat(const std::string& text);
 // "r g b" in 0..1, each times 255, truncated and masked to 8 bits; empty: the button face.

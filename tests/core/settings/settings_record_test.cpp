@@ -70,7 +70,8 @@ TEST(SettingsRecord, EveryFieldRoundTripsAtItsOffset)
     r.gridHeight = 7;
     r.booleanStyle = BooleanStyle::zeroOne;
     r.colorStrings = 0x123456;
-    r.textHeight = 0xA1B2C3D4;
+    r.textHeight = 0x1234;
+    r.colorFlags = 0xA1B2C3D4;
     r.reserved = {1, 2, 3, 4};
     const auto bytes = r.serialize();
     EXPECT_EQ(bytes[2], 0x92);  // 0x0393 - mainMaximized + unixFormat = 0x0792
@@ -79,8 +80,10 @@ TEST(SettingsRecord, EveryFieldRoundTripsAtItsOffset)
     EXPECT_EQ(bytes[8], 2);
     EXPECT_EQ(bytes[32], 0x56);
     EXPECT_EQ(bytes[34], 0x12);
-    EXPECT_EQ(bytes[96], 0xD4);
-    EXPECT_EQ(bytes[99], 0xA1);
+    EXPECT_EQ(bytes[96], 0x34);
+    EXPECT_EQ(bytes[97], 0x12);
+    EXPECT_EQ(bytes[28], 0xD4);
+    EXPECT_EQ(bytes[31], 0xA1);
     EXPECT_EQ(bytes[112], 4);
 
     const auto back = SettingsRecord::parse(bytes);
@@ -205,4 +208,17 @@ TEST(AppSettings, StoredValuesAreLoadedAndSavedWhole)
     ASSERT_TRUE(written.has_value());
     EXPECT_EQ(written->indentSize, 2);
     EXPECT_EQ(written->colorKeywords, 0x0000FFu);
+}
+
+TEST(SettingsRecord, DefaultSizeBeyondAnyScreenReadsAsItsDefault)
+{
+    SettingsRecord stored;
+    stored.buttonWidth = 0xFFFFFFFF;  // would be -1 as a pixel size
+    stored.windowHeight = SettingsRecord::kMaxControlSize + 1;
+    stored.textHeight = SettingsRecord::kMaxControlSize;
+    const auto r = SettingsRecord::parse(stored.serialize());
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(r->buttonWidth, SettingsRecord{}.buttonWidth);
+    EXPECT_EQ(r->windowHeight, SettingsRecord{}.windowHeight);
+    EXPECT_EQ(r->textHeight, SettingsRecord::kMaxControlSize);
 }

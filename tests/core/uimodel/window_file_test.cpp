@@ -438,3 +438,25 @@ TEST(WindowFileReading, ArrangingOnceReadsBigWindowsAsArrangingAfterEachElement)
     EXPECT_EQ(describe(read.once.window), describe(read.each.window));
     EXPECT_EQ(describe(read.once.window), describe(built.window)) << "as it was written";
 }
+
+TEST(WindowFileReading, HugeSizesArePreviewedAtTheLargestControlSize)
+{
+    // Sizes and spacings beyond any screen would overflow the layout's sums; the preview
+    // takes them at the largest size, the flag texts stay as written.
+    std::string bytes = file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "3\t2147483647", "23\t-2147483648",
+                              "\t[columnLayout]", "\tColumnLayout0", "\t1", "\t15\t99999999999",
+                              "\t\t[button]", "\t\tButton0", "\t\t1", "\t\t9\t2147483647", "\t\t16\t2147483647",
+                              "\t\t[button]", "\t\tButton1", "\t\t1", "\t\t9\t2147483647", "[EUI]"});
+    Loaded loaded(bytes);
+    ASSERT_TRUE(loaded.ok);
+    const int limit = static_cast<int>(SettingsRecord::kMaxControlSize);
+    const CUIElement& column = *loaded.window().children().front();
+    const CUIElement& first = *column.children()[0];
+    const CUIElement& second = *column.children()[1];
+    EXPECT_EQ(loaded.window().rect().height(), limit);
+    EXPECT_EQ(first.rect().height(), limit);
+    EXPECT_EQ(first.rect().width(), limit);
+    EXPECT_EQ(second.rect().top, first.rect().bottom + limit);
+    EXPECT_EQ(second.rect().height(), limit);
+    EXPECT_EQ(first.flags()[9], "2147483647");
+}
