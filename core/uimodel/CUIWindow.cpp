@@ -83,8 +83,8 @@ void CUIWindow::ApplyFlags(const FlagValueTable& table)
     const bool titleBar = flagOn(kTitleBar);
     setStyle(PreviewStyle::caption, titleBar);
     setStyle(PreviewStyle::systemMenu, titleBar);
-    if (flagExactlyTrue(kToolWindow))
-        setStyle(PreviewStyle::toolWindow, true);
+    // The style follows the flag both ways, or a tool window could never be turned back.
+    setStyle(PreviewStyle::toolWindow, flagExactlyTrue(kToolWindow));
     if (!m_flags[kTitle].empty())
         setPreviewText(m_flags[kTitle]);
     applyBackColor(kBackColor);

@@ -56,20 +56,30 @@ FlagValueTable tableOf(const FlagLines& flags)
     return table;
 }
 
+// A line break inside a name, an item or a value would end its line early and let the
+// rest be read as lines of their own (even as elements): it is written as a blank.
+std::string oneLine(std::string text)
+{
+    for (char& c : text)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    return text;
+}
+
 void writeElement(const CUIElement& element, std::size_t depth, std::string& out)
 {
     const std::string prefix(depth, '\t');
     out += prefix + "[" + element.command() + "]" + wnd_file::kLineEnd;
-    out += prefix + element.name() + wnd_file::kLineEnd;
+    out += prefix + oneLine(element.name()) + wnd_file::kLineEnd;
     if (element.command() == "textScrollList")
         for (const auto& item : element.listItems())
-            out += prefix + wnd_file::kItemPrefix + item + wnd_file::kLineEnd;
+            out += prefix + wnd_file::kItemPrefix + oneLine(item) + wnd_file::kLineEnd;
     out += prefix + (element.stateFlag() ? "1" : "0") + wnd_file::kLineEnd;
     FlagValueTable scratch;
     element.StoreFlags(scratch);
     for (int p = 0; p < kFlagTableSize; ++p)
         if (!scratch[p].empty())
-            out += prefix + formatFlagInt(p) + "\t" + scratch[p] + wnd_file::kLineEnd;
+            out += prefix + formatFlagInt(p) + "\t" + oneLine(scratch[p]) + wnd_file::kLineEnd;
     for (const auto& child : element.children())
         writeElement(*child, depth + 1, out);
 }

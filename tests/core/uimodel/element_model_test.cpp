@@ -289,6 +289,18 @@ TEST(ElementFlags, WindowPositionSizeStylesAndTitle)
     EXPECT_EQ(f.window.rect(), (UIRect{0, 0, 320, 240}));
 }
 
+TEST(ElementFlags, ToolWindowCanBeTurnedOffAgain)
+{
+    ModelFixture f;
+    f.window.ApplyFlags(withValues(f.window, {{19, "on"}}));
+    ASSERT_TRUE(hasStyle(f.window.previewStyles(), PreviewStyle::toolWindow));
+    f.window.ApplyFlags(withValues(f.window, {{19, "off"}}));
+    EXPECT_FALSE(hasStyle(f.window.previewStyles(), PreviewStyle::toolWindow));
+    FlagValueTable table;
+    f.window.StoreFlags(table);
+    EXPECT_EQ(table[19], "off") << "the user's choice is what is saved and exported";
+}
+
 TEST(ElementFlags, EnableSubtreeFollowsEachElementsOwnEnable)
 {
     ModelFixture f;

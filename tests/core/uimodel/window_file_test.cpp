@@ -109,6 +109,29 @@ TEST(WindowFile, SaveAndReopenKeepTreeNamesStatesItemsAndFlags)
     EXPECT_EQ(loaded.window().children()[0]->children()[1]->previewText(), "Press \"me\"");
 }
 
+TEST(WindowFile, LineBreaksInNamesItemsAndValuesCannotBreakTheFile)
+{
+    ModelFixture f;
+    auto& column = addChild<CUIColumnLayout>(f.window);
+    auto& list = addChild<CUITextScrollList>(column);
+    list.setName("list\r\n[button]");
+    list.addItem("a\n\t\t[button]");
+    auto& button = addChild<CUIButton>(column);
+    button.ApplyFlags(withValues(button, {{10, "two\r\nlines"}, {0, "left\n\t\t[checkBox]"}}));
+
+    Loaded loaded(WriteWindowFile(f.window));
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.log.text(), "");
+    ASSERT_EQ(describe(loaded.window()), "window Window + 0,0,320,240\n"
+                                         " columnLayout ColumnLayout0 + 0,0,312,221\n"
+                                         "  textScrollList list  [button] + 0,0,150,100\n"
+                                         "  button Button0 + 0,100,80,128\n");
+    const auto& layout = *loaded.window().children().front();
+    EXPECT_EQ(layout.children()[0]->listItems(), (std::vector<std::string>{"a \t\t[button]"}));
+    EXPECT_EQ(layout.children()[1]->flags()[10], "two  lines");
+    EXPECT_EQ(layout.children()[1]->flags()[0], "left ") << "cut at the TAB as any value";
+}
+
 TEST(WindowFile, DocumentNewSaveAndOpen)
 {
     SettingsRecord settings;
