@@ -6,6 +6,7 @@
 #include "uimodel/MelExport.h"
 #include "uimodel/MelGenerator.h"
 #include "uimodel/TextFile.h"
+#include "uimodel/WindowDocument.h"
 #include "uimodel/WindowFile.h"
 
 #include <gtest/gtest.h>
@@ -113,6 +114,25 @@ TEST_F(MelTest, WorkedExampleScriptByteForByte)
     EXPECT_EQ(GenerateWindowScript(f.window, true),
               kBanner + "window -h 240 -w 320;\n\tcolumnLayout -cw 312 -h 221 -w 312;\n"
                         "\t\tbutton -h 28 -l \"Button0\" -w 80;\n\nshowWindow;\n");
+}
+
+// A window without a sizing frame or without a title bar still gives its layout the width
+// less both frames and the height less the caption, and the export says so.
+TEST_F(MelTest, WindowsWithoutFrameOrTitleBarExportTheirClientArea)
+{
+    for (const std::string name : {"not_sizeable", "no_title_bar"}) {
+        SCOPED_TRACE(name);
+        ModelFixture f;
+        WindowDocument document(f.context);
+        OutputLog log;
+        ASSERT_EQ(document.open(std::string(ORVANTE_FIXTURES_DIR) + "/uimodel/" + name + ".wnd", log),
+                  WindowOpenResult::ok);
+        document.arrangeForDisplay();
+        CUIWindow& window = document.window();
+        ASSERT_EQ(window.children().size(), 1u);
+        EXPECT_EQ(window.children().front()->rect(), (UIRect{0, 0, 392, 281}));
+        EXPECT_EQ(GenerateWindowScript(window, false), fixture((name + ".mel").c_str()));
+    }
 }
 
 TEST_F(MelTest, NestedLayoutsListItemsAndEscapedStrings)
