@@ -129,6 +129,7 @@ private slots:
     void noSplashSwitchShowsTheFrameAtOnce_data();
     void noSplashSwitchShowsTheFrameAtOnce();
     void splashComesFirstAndTheFirstKeyEndsIt();
+    void splashHoldsTheKeyboardUntilTheFirstKey();
     void fileOnTheCommandLineIsNotOpened();
     void settingsAreWrittenAtExitAndDamagedOnesReset();
     void reloadOptionReopensTheFirstRecentFile();
@@ -241,6 +242,22 @@ void MainFrameTest::splashComesFirstAndTheFirstKeyEndsIt()
     QVERIFY(run.frame()->isVisible());
     // The toolbar's check buttons were synchronised by the first show.
     QVERIFY(run.frame()->action(CommandId::toggleSyntaxColoring)->isChecked());
+}
+
+// A window manager need not give the splash the focus, and no other window of the program
+// shows yet: the splash holds the keyboard, so a key pressed with no window focused still
+// ends it, and the keyboard is free again for the main frame.
+void MainFrameTest::splashHoldsTheKeyboardUntilTheFirstKey()
+{
+    AppRun run(*m_profile, {QStringLiteral("orvante")});
+    CSplashDialog* splash = CSplashDialog::current();
+    QVERIFY(splash);
+    QCOMPARE(QWidget::keyboardGrabber(), splash);
+
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_A);
+    QCOMPARE(CSplashDialog::current(), nullptr);
+    QVERIFY(run.frame()->isVisible());
+    QCOMPARE(QWidget::keyboardGrabber(), nullptr);
 }
 
 void MainFrameTest::fileOnTheCommandLineIsNotOpened()
