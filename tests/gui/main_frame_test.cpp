@@ -447,6 +447,11 @@ void MainFrameTest::paletteGridButtonFollowsTheGridOption()
         QTest::mouseClick(grid, Qt::LeftButton);
         QVERIFY(!grid->isChecked());
         QVERIFY(!run.app().record().designerGrid());
+        // The option changed elsewhere (the settings dialog) checks the button too.
+        run.app().settingsService().setFlag(SettingsFlag::designerGrid, true);
+        QVERIFY(grid->isChecked());
+        QTest::mouseClick(grid, Qt::LeftButton);
+        QVERIFY(!run.app().record().designerGrid());
     }
     QVERIFY(!storedRecord(*m_profile).designerGrid());
     AppRun second(*m_profile);
