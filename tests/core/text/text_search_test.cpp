@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"UpWithWrapStartsAtTheLastLine", "x\r\nab ab", "ab", {0, 0}, kUp, true, TextPos{3, 1}},
         FindCase{"NoLineBreakInsideAMatch", "ab\r\ncd", "b\r\nc", {0, 0}, 0, true, std::nullopt},
         FindCase{"AnEmptyTextFindsNothing", "abc", "", {0, 0}, 0, true, std::nullopt}),
-    [](const testing::TestParamInfo<FindCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<FindCase>& p) { return p.param.name; });
 
 TEST(FindBlock, AMatchLiesWhollyInsideTheBlock)
 {
