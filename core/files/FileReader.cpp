@@ -3,6 +3,7 @@
 
 #include "files/FileErrors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <limits>
@@ -116,7 +117,8 @@ std::optional<std::string> readWholeFile(const std::string& path, std::int64_t m
         return std::nullopt;
     }
     // One byte past the limit is asked for, so that a file that grew past it is refused.
-    return readUpTo(file, static_cast<std::size_t>(maxBytes) + 1, error);
+    const std::int64_t wanted = maxBytes < std::numeric_limits<std::int64_t>::max() ? maxBytes + 1 : maxBytes;
+    return readUpTo(file, static_cast<std::size_t>(wanted), error);
 }
 
 std::optional<std::string> readFileStart(const std::string& path, std::size_t count, std::string& error)

@@ -45,6 +45,7 @@ public:
     // The index of the last line, once has() found the end of the file.
     std::size_t lastIndex() const { return m_first + m_lines.size() - 1; }
 
+private:
     // The next piece of at most 256 characters: a line longer than that arrives as several.
     bool splitNext()
     {
@@ -64,7 +65,6 @@ public:
         return true;
     }
 
-private:
     std::string_view m_rest;
     std::string_view m_line;
     bool m_inLine = false;
