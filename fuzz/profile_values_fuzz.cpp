@@ -64,7 +64,8 @@ public:
     }
     std::string text()
     {
-        const std::size_t length = std::min<std::size_t>(byte(), m_bytes.size() - std::min(m_at, m_bytes.size()));
+        const std::size_t wanted = byte();
+        const std::size_t length = std::min(wanted, m_bytes.size() - std::min(m_at, m_bytes.size()));
         std::string out(reinterpret_cast<const char*>(m_bytes.data() + m_at), length);
         m_at += length;
         return out;
