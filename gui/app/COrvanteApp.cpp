@@ -25,6 +25,8 @@
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/Prompts.h"
+#include "project/CProjectDoc.h"
+#include "project/CProjectView.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -138,6 +140,11 @@ void COrvanteApp::registerTemplates()
         factories.view = [](CDocument* doc) -> CView* {
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };
+        // A project has its own empty document and a view that names it; never the designer's.
+        if (type.templateId == kProjectDocumentType.templateId) {
+            factories.document = [](QObject* parent) -> CDocument* { return new CProjectDoc(parent); };
+            factories.view = [](CDocument* doc) -> CView* { return new CProjectView(doc); };
+        }
         const QIcon icon(documentIcon(static_cast<MenuId>(type.templateId), 16));
         factories.frame = choice.designerFrame ? frameFactory<CInterfaceEditorChildFrame>(m_settingsService, icon)
                                                : frameFactory<CChildFrame>(m_settingsService, icon);
