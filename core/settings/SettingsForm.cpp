@@ -74,8 +74,10 @@ void applySettingsForm(const SettingsForm& form, SettingsRecord& record)
     at = 0;
     for (ColorRef* field : colourFields(record))
         *field = form.colours[at++];
-    // One byte, as the drop-down's selection index is stored; no selection (-1) is 255.
-    record.booleanStyle = static_cast<BooleanStyle>(static_cast<std::uint8_t>(form.booleanStyle));
+    // The drop-down's selection index; with nothing selected the style stays, so the record
+    // never holds a style beyond the three (a stored one is read back as the first).
+    if (form.booleanStyle >= 0 && form.booleanStyle <= static_cast<int>(BooleanStyle::zeroOne))
+        record.booleanStyle = static_cast<BooleanStyle>(form.booleanStyle);
 }
 
 std::uint8_t byteFromText(std::string_view text)

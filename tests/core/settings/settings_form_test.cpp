@@ -84,6 +84,18 @@ TEST(SettingsForm, ApplyingWritesEveryControlAtOnce)
     EXPECT_EQ(record.booleanStyle, BooleanStyle::falseTrue);
 }
 
+TEST(SettingsForm, NoBooleanStyleSelectedKeepsTheStyle)
+{
+    SettingsRecord record;
+    record.booleanStyle = BooleanStyle::falseTrue;
+    SettingsForm form = loadSettingsForm(record);
+    for (int none : {-1, 3, 255}) {
+        form.booleanStyle = none;
+        applySettingsForm(form, record);
+        EXPECT_EQ(record.booleanStyle, BooleanStyle::falseTrue) << none;
+    }
+}
+
 TEST(SettingsForm, BitsWithoutACheckBoxPassThrough)
 {
     SettingsRecord record;
