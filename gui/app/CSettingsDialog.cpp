@@ -17,7 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -89,6 +89,20 @@ QString text(const char* latin1)
 {
     return QString::fromLatin1(latin1);
 }
+
+// Keeps the digits of whatever is typed or pasted and drops the rest.
+class DigitsOnlyValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        const std::string bytes = input.toLatin1().toStdString();
+        pos = static_cast<int>(digitsOnly(std::string_view(bytes).substr(0, static_cast<std::size_t>(pos))).size());
+        input = QString::fromStdString(digitsOnly(bytes));
+        return Acceptable;
+    }
+};
 
 } // namespace
 
@@ -175,7 +189,7 @@ QLineEdit* CSettingsDialog::makeEdit(FormText field, QWidget* page)
     auto* edit = new QLineEdit(page);
     edit->setObjectName(text(kFieldNames[static_cast<int>(field)]));
     // Digits only, as the boxes' style; whatever they hold is stored on OK.
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    edit->setValidator(new DigitsOnlyValidator(edit));
     edit->setMaximumWidth(60);
     m_edits[static_cast<std::size_t>(field)] = edit;
     return edit;

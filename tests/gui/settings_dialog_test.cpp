@@ -12,6 +12,7 @@
 #include "settings/Profile.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -126,8 +127,12 @@ void SettingsDialogTest::editsAcceptDigitsOnly()
     f.clickPage(CSettingsDialog::uiEditor);
     f.typeInto("gridWidth", QStringLiteral("1a-2 "));
     QCOMPARE(f.child<QLineEdit>("gridWidth")->text(), QStringLiteral("12"));
+    // Pasted text keeps its digits.
+    QApplication::clipboard()->setText(QStringLiteral("x3y"));
+    QTest::keyClick(f.child<QLineEdit>("gridWidth"), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(f.child<QLineEdit>("gridWidth")->text(), QStringLiteral("123"));
     f.press(QDialogButtonBox::Ok);
-    QCOMPARE(f.record.gridWidth, 12);
+    QCOMPARE(f.record.gridWidth, 123);
 }
 
 void SettingsDialogTest::defaultColoursThenCancelLeaveTheColours()
