@@ -93,6 +93,7 @@ private slots:
     void booleanStyleFromTheDropDownIsStored();
     void disabledBoxesKeepTheirBits();
     void settingsCommandIsEnabledAndReachesEveryListener();
+    void aNewRecentFileCountTakesEffectAtTheNextStart();
 };
 
 void SettingsDialogTest::okStoresEveryEditWithItsConversion()
@@ -262,6 +263,28 @@ void SettingsDialogTest::settingsCommandIsEnabledAndReachesEveryListener()
     settings->trigger();
     QCOMPARE(run.app().record().indentSize, 8);
     QCOMPARE(heard.size(), 1);
+}
+
+void SettingsDialogTest::aNewRecentFileCountTakesEffectAtTheNextStart()
+{
+    MemoryProfile profile;
+    {
+        test::AppRun run(profile);
+        QCOMPARE(run.app().recentFiles().capacity(), 5);
+        QObject context;
+        answerModal<CSettingsDialog>(&context, [](CSettingsDialog* dialog) {
+            auto* count = dialog->findChild<QLineEdit*>(QStringLiteral("recentFileCount"));
+            count->setFocus();
+            QTest::keyClick(count, Qt::Key_Backspace);
+            QTest::keyClicks(count, QStringLiteral("2"));
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        run.frame()->action(CommandId::settings)->trigger();
+        QCOMPARE(run.app().record().recentFileCount, 2);
+        QCOMPARE(run.app().recentFiles().capacity(), 5);
+    }
+    test::AppRun next(profile);
+    QCOMPARE(next.app().recentFiles().capacity(), 2);
 }
 
 ORVANTE_GUI_TEST_MAIN(SettingsDialogTest)
