@@ -10,6 +10,7 @@
 #include "app/QtPrompts.h"
 
 #include <QAbstractButton>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -41,6 +42,7 @@ private slots:
     void openShowsTheFilterTextsAndOpensThroughAllFiles();
     void folderDialogReturnsTheInitialFolderWhenOpenedAtOnce();
     void folderDialogReturnsOneTrailingSlashAfterMoving();
+    void colourDialogStartsFromTheGivenColour();
 };
 
 void QtPromptsTest::askToSaveAnswersByButton_data()
@@ -278,6 +280,25 @@ void QtPromptsTest::folderDialogReturnsOneTrailingSlashAfterMoving()
         QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::Open), Qt::LeftButton);
     });
     QCOMPARE(QtPrompts().chooseFolder(dir.path()), QStringLiteral("/"));
+}
+
+void QtPromptsTest::colourDialogStartsFromTheGivenColour()
+{
+    QtPrompts prompts;
+    const QColor swatch(0xC0, 0x00, 0xC0);
+    {
+        QObject context;
+        QColor shown;
+        answerModal<QColorDialog>(&context, [&shown](QColorDialog* dialog) {
+            shown = dialog->currentColor();
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QCOMPARE(prompts.chooseColour(swatch), std::optional<QColor>(swatch));
+        QCOMPARE(shown, swatch);
+    }
+    QObject context;
+    answerModal<QColorDialog>(&context, [](QColorDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    QCOMPARE(prompts.chooseColour(swatch), std::nullopt);
 }
 
 ORVANTE_GUI_TEST_MAIN(QtPromptsTest)
