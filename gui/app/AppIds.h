@@ -70,6 +70,9 @@ inline constexpr const char* kNoSplashSwitches[] = {"--no-splash", "-nosplash", 
 // The help that ships in the installation folder, opened with the desktop's viewer.
 inline constexpr const char* kHelpFile = "/Help/index.html";
 inline constexpr const char* kHelpMissing = "The help file %1 was not found.";
+// Said once at start-up when the installation folder has no command database.
+inline constexpr const char* kDatabaseMissing =
+    "No MEL command database was found in %1: MEL commands are not coloured and controls have no flags.";
 
 inline constexpr const char* kSupportAddress = "mailto:support@tessaly-studios.example?subject=ORVANTE";
 inline constexpr const char* kWebsiteAddress = "https://www.tessaly-studios.example/orvante/";
