@@ -74,7 +74,7 @@ if [ "$withGui" = ON ]; then
   mv "$data/Database" "$tmp/Database.away"
   started=$(date +%s%N)
   start_gui "$tmp/gui-without.err"
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     grep -q "$notice" "$tmp/gui-without.err" && break
     kill -0 "$gui_pid" 2>/dev/null || break
     sleep 0.05
