@@ -6,7 +6,7 @@
 
 namespace orv {
 
-void PropertyRows::setPropertySet(const CPropertySet* set)
+void PropertyRows::setPropertySet(CPropertySet* set)
 {
     m_rows.clear();
     if (!set)

@@ -12,7 +12,7 @@ class PropertyRows {
 public:
     // Shows the set's visible categories, each expanded; null shows nothing. The set must
     // outlive the rows, or be replaced before it goes.
-    void setPropertySet(const CPropertySet* set);
+    void setPropertySet(CPropertySet* set);
     void clear() { setPropertySet(nullptr); }
 
     int count() const { return static_cast<int>(m_rows.size()); }

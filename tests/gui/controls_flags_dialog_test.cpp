@@ -220,6 +220,21 @@ private slots:
         QCOMPARE(DesignedWindow::record(*m_window->second).geometry, m_window->second->rect());
     }
 
+    void clickingAnotherRowCommitsTheTypedText()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        CPropertyListBox& list = *m_dialog->list();
+        clickRow(list, kLabelRow);
+        QTest::keyClick(&list, Qt::Key_Return);
+        QTest::keyClicks(list.currentEditor(), QStringLiteral("!"));
+        clickRow(list, kWidthRow);
+        QCOMPARE(m_window->button->flags()[kLabel], list.rows().item(kLabelRow)->valueText());
+        QVERIFY(list.rows().item(kLabelRow)->valueText().ends_with("!"));
+        QCOMPARE(DesignedWindow::record(*m_window->button).text, list.rows().item(kLabelRow)->valueText());
+        QCOMPARE(list.currentRow(), kWidthRow);
+        QCOMPARE(m_modified.size(), 1u);
+    }
+
     void leavingAnEditorUnchangedMarksNothing()
     {
         m_dialog->ShowElementFlags(m_window->button);
