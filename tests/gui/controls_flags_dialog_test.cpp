@@ -9,6 +9,7 @@
 #include "designer/CEditListItemsDialog.h"
 #include "designer/InPlaceEditors.h"
 #include "mel/MelVocabulary.h"
+#include "uimodel/CUIOrientedControls.h"
 #include "uimodel/MelGenerator.h"
 #include "uimodel/WindowFile.h"
 
@@ -336,6 +337,13 @@ private slots:
             dialog.accept();
         });
         QTest::mouseClick(list.dataButton(), Qt::LeftButton);
+        // The modal dialog took the activation with it.
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        CUIIntSlider& slider = m_window->add<CUIIntSlider>(*m_window->column);
+        m_dialog->ShowElementFlags(&slider);
+        typeIntoRow(list, rowOf(list, "minValue"), QStringLiteral("-5"), Qt::Key_Tab);
+        typeIntoRow(list, rowOf(list, "maxValue"), QStringLiteral("50"), Qt::Key_Tab);
 
         const std::string file = WriteWindowFile(m_window->window);
         QVERIFY(file.find("My \"tool\"") != std::string::npos);
@@ -346,6 +354,8 @@ private slots:
         QVERIFY(script.find("-label \"Go\"") != std::string::npos);
         QVERIFY(script.find("-backgroundColor 1 0.5 0") != std::string::npos);
         QVERIFY(script.find("-append \"x\" -append \"y\"") != std::string::npos);
+        QVERIFY2(script.find("-maxValue 50 -minValue -5 ") != std::string::npos, script.c_str());
+        QVERIFY(file.find("\t-5\r\n") != std::string::npos);
     }
 
 private:
