@@ -6,7 +6,6 @@
 #include "propgrid/MultiValueItems.h"
 #include "uimodel/CUITextScrollList.h"
 
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace orv {
@@ -151,22 +150,6 @@ bool CControlsFlagsDialog::runListItemsDialog(const std::string& title, std::vec
         return false;
     items = dialog.items();
     return true;
-}
-
-// Tab, Enter and Escape never close the pane nor move the focus out of it.
-void CControlsFlagsDialog::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        event->accept();
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-    }
 }
 
 } // namespace orv

@@ -15,6 +15,8 @@ namespace orv {
 
 class CUIElement;
 
+// A plain widget rather than a dialog: Enter and Escape have nothing to close in the pane,
+// and the grid and its editors keep Tab for themselves.
 class CControlsFlagsDialog final : public QWidget {
     Q_OBJECT
 
@@ -46,9 +48,6 @@ public:
 
     void setHintSink(HintSink sink) { m_hintSink = std::move(sink); }
     void setModifiedCallback(ModifiedCallback callback) { m_modified = std::move(callback); }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showHint(int row);
