@@ -11,9 +11,12 @@
 #include "app/CMainFrame.h"
 #include "app/CSplashDialog.h"
 #include "app/CToolsDialog.h"
+#include "app/DesignerWiring.h"
 #include "app/DocumentIcons.h"
 #include "app/PlaceholderDocument.h"
 #include "app/PlaceholderView.h"
+#include "designer/CInterfaceEditorView.h"
+#include "designer/CWindowDoc.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 
@@ -105,6 +108,10 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
 
     m_mainFrame = std::make_unique<CMainFrame>(m_settings.record, m_profile, m_outputLog, *m_docs);
     installCommands();
+    m_designerHost.record = &m_settings.record;
+    m_designerHost.context = &m_uiContext;
+    m_designerHost.log = &m_outputLog;
+    connectDesignerToFrame(m_designerHost, *m_mainFrame, *m_docs);
 
     LoadSettings();
 
@@ -127,10 +134,15 @@ void COrvanteApp::registerTemplates()
     for (const DocumentType& type : kTemplates) {
         CDocTemplate::Factories factories;
         factories.document = [](QObject* parent) -> CDocument* { return new PlaceholderDocument(parent); };
+        if (type.id == MenuId::window) {
+            factories.document = [this](QObject* parent) -> CDocument* { return new CWindowDoc(m_designerHost, parent); };
+        }
         const QIcon icon(documentIcon(type.id, 16));
         factories.frame = type.designerFrame ? frameFactory<CInterfaceEditorChildFrame>(m_settings.record, icon)
                                              : frameFactory<CChildFrame>(m_settings.record, icon);
         factories.view = [](CDocument* doc) -> CView* {
+            if (auto* windowDoc = qobject_cast<CWindowDoc*>(doc))
+                return new CInterfaceEditorView(windowDoc);
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };
         new CDocTemplate(static_cast<int>(type.id), QString::fromLatin1(type.resourceString), std::move(factories),
@@ -161,6 +173,8 @@ void COrvanteApp::createFonts()
     m_fonts[static_cast<std::size_t>(AppFont::multiLine)] = makeFont(
         {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")}, 11,
         false);
+    m_designerHost.previewFont = m_fonts[static_cast<std::size_t>(AppFont::preview)];
+    m_designerHost.multiLineFont = m_fonts[static_cast<std::size_t>(AppFont::multiLine)];
 }
 
 void COrvanteApp::installCommands()

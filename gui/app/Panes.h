@@ -18,6 +18,8 @@ class CTreePane : public CResizableBar {
 public:
     CTreePane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id);
     QTreeWidget* tree() const { return m_tree; }
+    // Puts tree in the place of the pane's tree, which goes.
+    void setTree(QTreeWidget* tree);
 
 private:
     QTreeWidget* m_tree;

@@ -173,7 +173,8 @@ private slots:
 
 private:
     void inspectAbout(CAboutDialog* about, const UrlCatcher& catcher);
-    QString makeFile(const QString& name, const QByteArray& content = "proc hello() {}\r\n");
+    // Without content: a window with its layout for ".wnd", a line of script otherwise.
+    QString makeFile(const QString& name, const QByteArray& content = {});
     // Makes the temporary folder the installation folder, with a help file in it.
     QString installGuide();
 
@@ -197,8 +198,14 @@ void MainFrameTest::cleanup()
 QString MainFrameTest::makeFile(const QString& name, const QByteArray& content)
 {
     const QString path = m_dir->filePath(name);
+    QByteArray bytes = content;
+    if (bytes.isEmpty())
+        bytes = name.endsWith(QStringLiteral(".wnd"), Qt::CaseInsensitive)
+                    ? "[ORVANTE 0.4]\r\n[UI_Window]\r\n[window]\r\nWindow\r\n1\r\n\t[columnLayout]\r\n\tColumnLayout0\r\n"
+                      "\t1\r\n[EUI]\r\n"
+                    : "proc hello() {}\r\n";
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return {};
     return path;
 }
@@ -527,6 +534,8 @@ void MainFrameTest::designerFrameCannotShrinkBelowItsMinimum()
     CMDIChildWnd* frame = run.app().docManager().activeFrame();
     QVERIFY(frame);
     QVERIFY(!frame->isMaximized());
+    // The designer's panes take their room beside the document area.
+    run.frame()->resize(1600, 1200);
     frame->resize(500, 400);
 
     // Drag the bottom-right corner far up and to the left.

@@ -1,0 +1,488 @@
+// The designer driven as a user drives it: palette clicks, the insertion menu, the tracker,
+// the hierarchy tree's keys, mouse and editor, saving and exporting.
+#include "AppTestSupport.h"
+#include "GuiTestMain.h"
+
+#include "app/CToolsDialog.h"
+#include "app/Panes.h"
+#include "designer/CInterfaceEditorView.h"
+#include "designer/CNavigatorTreeCtrl.h"
+#include "designer/COrvanteWnd.h"
+#include "designer/CWindowDoc.h"
+#include "designer/ControlPreviews.h"
+#include "designer/DesignMode.h"
+#include "designer/ScriptExport.h"
+#include "framework/CDocManager.h"
+#include "framework/CDocTemplate.h"
+#include "settings/Profile.h"
+#include "uimodel/CUILabelledControls.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+using namespace orv;
+
+namespace {
+
+constexpr int kColumnLayoutButton = 1038;
+constexpr int kRowLayoutButton = 1039;
+constexpr int kButtonsButton = 1029;
+constexpr int kListsButton = 1033;
+constexpr int kSlidersButton = 1034;
+constexpr int kMiscButton = 1037;
+
+QByteArray fixture(const char* name)
+{
+    QFile file(QStringLiteral(ORVANTE_FIXTURES_DIR "/designer/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The worked example with the layout's width W and height H, which depend on the window frame.
+QByteArray workedExample(const char* name, const CUIElement& layout)
+{
+    QByteArray bytes = fixture(name);
+    bytes.replace("\tW", "\t" + QByteArray::number(layout.rect().width()));
+    bytes.replace(" W", " " + QByteArray::number(layout.rect().width()));
+    bytes.replace("H", QByteArray::number(layout.rect().height()));
+    return bytes;
+}
+
+// One run of the application with a new window document open in a designer view.
+struct Designer {
+    MemoryProfile profile;
+    // The command database of the build, so that exports write flags.
+    bool databaseNamed = [this] {
+        const QString dataDir = QFileInfo(QStringLiteral(ORVANTE_DATABASE_DIR "/..")).absoluteFilePath();
+        profile.writeString("Settings", "InstallDir", dataDir.toStdString());
+        return true;
+    }();
+    test::AppRun run{profile};
+
+    Designer(const QString& path = {})
+    {
+        DesignMode::setEditMode(false);
+        CDocTemplate* window = nullptr;
+        for (CDocTemplate* t : run.app().docManager().templates())
+            if (t->resourceId() == 130)
+                window = t;
+        window->openDocumentFile(path);
+    }
+    // The designer's edits leave documents modified; the test's end discards them.
+    ~Designer()
+    {
+        for (CDocument* doc : run.app().docManager().documents())
+            doc->setModifiedFlag(false);
+    }
+    CInterfaceEditorView* view() { return qobject_cast<CInterfaceEditorView*>(run.app().docManager().activeView()); }
+    CWindowDoc* doc() { return view()->windowDoc(); }
+    CUIWindow& window() { return view()->window(); }
+    CNavigatorTreeCtrl* tree() { return static_cast<CNavigatorTreeCtrl*>(run.frame()->windowHierarchyPane()->tree()); }
+    CToolsDialog* tools() { return run.frame()->toolsPalette(); }
+    void click(int id, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
+    {
+        QToolButton* b = tools()->button(id);
+        QVERIFY(b);
+        QTest::mouseClick(b, button, keys);
+    }
+    void select(const CUIElement* element) { tree()->selectElement(element); }
+    // A column layout under the window and one button in it, by palette clicks.
+    CUIElement& columnWithButton()
+    {
+        select(&window());
+        click(kColumnLayoutButton);
+        click(kButtonsButton);
+        return *window().children().front();
+    }
+    void setEditMode(bool on)
+    {
+        if (tools()->editButton()->isChecked() != on)
+            QTest::mouseClick(tools()->editButton(), Qt::LeftButton);
+    }
+    CDesignTracker* tracker() { return view()->windowPreview()->tracker(); }
+    void drag(QWidget* widget, QPoint from, QPoint to)
+    {
+        QTest::mousePress(widget, Qt::LeftButton, {}, from);
+        QTest::mouseMove(widget, (from + to) / 2);
+        QTest::mouseMove(widget, to);
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
+    }
+    // Drags the tracker's bottom-right handle by delta.
+    void dragCorner(QPoint delta)
+    {
+        const QRect r = *tracker()->trackRect();
+        const QPoint from = r.bottomRight() - QPoint(2, 2);
+        drag(tracker(), from, from + delta);
+    }
+};
+
+// Runs what the next popup menu should do, once it is open.
+void whenMenuOpens(std::function<void(QMenu*)> act)
+{
+    QTimer::singleShot(10, [act] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            act(menu);
+        else
+            whenMenuOpens(act);
+    });
+}
+
+QAction* actionNamed(QMenu* menu, const QString& text)
+{
+    for (QAction* a : menu->actions())
+        if (a->text() == text)
+            return a;
+    return nullptr;
+}
+
+class DesignerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newWindowHoldsTheWindowAlone()
+    {
+        Designer d;
+        QVERIFY(d.view());
+        QCOMPARE(d.window().childCount(), 0u);
+        QCOMPARE(d.window().rect().width(), 320);
+        QVERIFY(d.tools()->isVisible());
+        QCOMPARE(d.tree()->topLevelItemCount(), 1);
+        QCOMPARE(d.tree()->topLevelItem(0)->text(0), QStringLiteral("Window"));
+        QVERIFY(!d.doc()->isModified());
+    }
+
+    void buttonsAppendsToTheSelectedContainerAndSelectsIt()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        QCOMPARE(column.childCount(), 1u);
+        CUIElement* first = column.children().front().get();
+        QCOMPARE(first->command(), std::string("button"));
+        QCOMPARE(d.view()->selected(), first);
+        QCOMPARE(d.tree()->selectedElement(), first);
+        QVERIFY(d.doc()->isModified());
+
+        d.click(kButtonsButton);   // a button selected: into its container
+        QCOMPARE(column.childCount(), 2u);
+        QCOMPARE(d.tree()->selectedElement(), column.children().back().get());
+        QCOMPARE(d.tree()->itemOf(&column)->childCount(), 2);
+
+        d.select(&d.window());
+        d.click(kRowLayoutButton);   // the window takes one layout
+        QCOMPARE(d.window().childCount(), 1u);
+        QCOMPARE(d.tree()->selectedElement(), &d.window());
+    }
+
+    void plainClickOnMiscCreatesNothing()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.doc()->setModifiedFlag(false);
+        d.click(kMiscButton);
+        QCOMPARE(column.childCount(), 1u);
+        QVERIFY(!d.doc()->isModified());
+    }
+
+    void rightClickOnSlidersOpensTheSliderMenuAlone()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        QStringList seen;
+        bool firstBold = false;
+        bool groupGrayed = false;
+        whenMenuOpens([&](QMenu* menu) {
+            for (QAction* a : menu->actions())
+                seen << a->text() + (a->menu() ? QStringLiteral(">") : QString());
+            QAction* intSlider = actionNamed(menu, QStringLiteral("intSlider"));
+            firstBold = intSlider && intSlider->font().bold();
+            QAction* grp = actionNamed(menu, QStringLiteral("intSliderGrp"));
+            groupGrayed = grp && !grp->isEnabled();
+            if (QAction* floatSlider = actionNamed(menu, QStringLiteral("floatSlider")))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(floatSlider).center());
+            else
+                menu->close();
+        });
+        d.click(kSlidersButton, Qt::RightButton);
+        QCOMPARE(seen.size(), 10);
+        QCOMPARE(seen.front(), QStringLiteral("intSlider"));
+        QVERIFY(firstBold);
+        QVERIFY(groupGrayed);
+        QCOMPARE(column.childCount(), 2u);
+        QCOMPARE(column.children().back()->command(), std::string("floatSlider"));
+
+        whenMenuOpens([](QMenu* menu) { menu->close(); });
+        d.click(kSlidersButton, Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(column.childCount(), 2u);   // a dismissed menu inserts nothing
+    }
+
+    void trackerRoundsToTheGridAndKeepsThePlace()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        CUIElement& button = *column.children().front();
+        d.run.app().record().setFlag(SettingsFlag::designerGrid, true);
+        d.run.app().record().gridWidth = 10;
+        d.run.app().record().gridHeight = 10;
+        d.setEditMode(true);
+        d.select(&button);
+        const UIRect before = button.rect();
+        QCOMPARE(before.width(), 80);
+        d.doc()->setModifiedFlag(false);
+        d.dragCorner({17, 15});
+        QCOMPARE(button.rect().width(), 90);
+        QCOMPARE(button.rect().height(), 40);
+        QCOMPARE(button.rect().left, before.left);
+        QCOMPARE(button.rect().top, before.top);
+        auto* preview = dynamic_cast<PreviewWidget*>(button.preview());
+        QCOMPARE(preview->widget().size(), QSize(90, 40));
+        QVERIFY(d.doc()->isModified());
+
+        d.run.app().record().gridWidth = 0;   // a step of 0 behaves as 1
+        d.run.app().record().gridHeight = 0;
+        d.dragCorner({7, 3});
+        QCOMPARE(button.rect().width(), 97);
+        QCOMPARE(button.rect().height(), 43);
+
+        const QRect r = *d.tracker()->trackRect();
+        d.drag(d.tracker(), r.center(), r.center() + QPoint(30, 25));   // the middle moves nothing
+        QCOMPARE(button.rect(), (UIRect{before.left, before.top, before.left + 97, before.top + 43}));
+    }
+
+    void borderedListStoresItsOuterWidth()
+    {
+        Designer d;
+        d.columnWithButton();
+        d.click(kListsButton);
+        CUIElement& list = *d.window().children().front()->children().back();
+        QCOMPARE(list.command(), std::string("textScrollList"));
+        d.setEditMode(true);
+        d.select(&list);
+        d.dragCorner({-32, -18});
+        auto* preview = dynamic_cast<COrvanteList*>(list.preview());
+        QVERIFY(preview);
+        QCOMPARE(list.rect().width(), 150 - 32);
+        QCOMPARE(list.rect().height(), 100 - 18);
+        // The element's rectangle is the preview's outer size, frame and scroll bar included.
+        QCOMPARE(preview->size(), QSize(list.rect().width(), list.rect().height()));
+        QCOMPARE(preview->verticalScrollBar()->width(), 16);
+    }
+
+    void windowPreviewStaysPinned()
+    {
+        Designer d;
+        COrvanteWnd* wnd = d.view()->windowPreview();
+        QCOMPARE(wnd->parentWidget(), d.view());
+        wnd->move(40, 30);
+        QCOMPARE(wnd->pos(), QPoint(0, 0));
+        // Its frame resizes it.
+        const QPoint corner(wnd->width() - 2, wnd->height() - 2);
+        d.drag(wnd, corner, corner + QPoint(40, 20));
+        QCOMPARE(wnd->pos(), QPoint(0, 0));
+        QCOMPARE(d.window().rect().width(), 360);
+        QCOMPARE(d.window().rect().height(), 260);
+        QVERIFY(d.doc()->isModified());
+    }
+
+    void editModeAndBack()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.setEditMode(true);
+        QVERIFY(d.tracker()->isVisible());
+        QVERIFY(d.tracker()->trackRect());
+        QVERIFY(!dynamic_cast<PreviewWidget*>(column.children().front()->preview())->widget().isEnabled());
+        d.setEditMode(false);
+        QVERIFY(!d.tracker()->isVisible());
+        QCOMPARE(d.view()->selected(), nullptr);
+        QVERIFY(dynamic_cast<PreviewWidget*>(column.children().front()->preview())->widget().isEnabled());
+        d.setEditMode(true);
+        QCOMPARE(d.view()->selected(), &column);
+        QCOMPARE(d.tree()->selectedElement(), &column);
+    }
+
+    void rightClickSelectsOnTheSurface()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        d.setEditMode(true);
+        CUIElement& second = *column.children().back();
+        const UIRect r = CInterfaceEditorView::clientRectOf(second);
+        QTest::mouseClick(d.tracker(), Qt::RightButton, {}, QPoint(r.left + 5, r.top + 5));
+        QCOMPARE(d.view()->selected(), &second);
+        QCOMPARE(d.tree()->selectedElement(), &second);
+    }
+
+    void testModeClickSelectsInTheTree()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        CUIElement& first = *column.children().front();
+        d.select(&column);
+        auto& widget = dynamic_cast<PreviewWidget*>(first.preview())->widget();
+        QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(d.tree()->selectedElement(), &first);
+    }
+
+    void deletingTheLastChildSelectsTheLayout()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.setEditMode(true);
+        d.select(column.children().front().get());
+        d.doc()->setModifiedFlag(false);
+        QTest::keyClick(d.tree(), Qt::Key_Delete);
+        QCOMPARE(column.childCount(), 0u);
+        QCOMPARE(d.view()->selected(), &column);
+        QCOMPARE(d.tree()->selectedElement(), &column);
+        QVERIFY(d.doc()->isModified());
+        QTest::keyClick(d.tree(), Qt::Key_Delete);   // the layout goes, the window stays
+        QCOMPARE(d.window().childCount(), 0u);
+        QTest::keyClick(d.tree(), Qt::Key_Delete);
+        QCOMPARE(d.tree()->topLevelItemCount(), 1);
+    }
+
+    void renameInPlace()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        CUIElement& button = *column.children().front();
+        d.doc()->setModifiedFlag(false);
+        QTreeWidgetItem* item = d.tree()->itemOf(&button);
+        d.tree()->editItem(item);
+        auto* editor = d.tree()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("okButton"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(button.name(), std::string("okButton"));
+        QVERIFY(d.doc()->isModified());
+
+        d.tree()->editItem(d.tree()->itemOf(&button));
+        editor = d.tree()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!d.tree()->findChild<QLineEdit*>() || !d.tree()->findChild<QLineEdit*>()->isVisible());
+        QCOMPARE(button.name(), std::string("okButton"));
+        QCOMPARE(d.tree()->itemOf(&button)->text(0), QStringLiteral("okButton"));
+    }
+
+    void ctrlUpOnAFirstChildMovesItToTheEnd()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        d.click(kButtonsButton);
+        CUIElement* first = column.children().front().get();
+        d.select(first);
+        d.doc()->setModifiedFlag(false);
+        QTest::keyClick(d.tree(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(column.children().back().get(), first);
+        QCOMPARE(d.tree()->itemOf(&column)->child(2), d.tree()->itemOf(first));
+        QCOMPARE(d.tree()->selectedElement(), first);
+        QVERIFY(d.doc()->isModified());
+    }
+
+    void dropOnAFullRowKeepsTheElement()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        CUIElement* loose = column.children().front().get();
+        d.select(&column);
+        d.click(kRowLayoutButton);
+        CUIElement* row = column.children().back().get();
+        for (int i = 0; i < 6; ++i) {
+            d.select(row);
+            d.click(kButtonsButton);
+        }
+        QCOMPARE(row->childCount(), 6u);
+        d.doc()->setModifiedFlag(false);
+        QWidget* viewport = d.tree()->viewport();
+        const QPoint from = d.tree()->visualItemRect(d.tree()->itemOf(loose)).center();
+        const QPoint to = d.tree()->visualItemRect(d.tree()->itemOf(row)).center();
+        d.drag(viewport, from, to);
+        QCOMPARE(loose->parent(), &column);
+        QCOMPARE(row->childCount(), 6u);
+        QVERIFY(d.tree()->itemOf(loose));
+        QVERIFY(!d.doc()->isModified());
+
+        // Dropped on the column, the row moves to its end, after the loose button.
+        const QPoint rowAt = d.tree()->visualItemRect(d.tree()->itemOf(row)).center();
+        d.drag(viewport, rowAt, d.tree()->visualItemRect(d.tree()->itemOf(loose)).center());
+        QCOMPARE(column.children().front().get(), row);
+        QVERIFY(d.doc()->isModified());
+    }
+
+    void collapsedBranchIsSavedAndReopenedCollapsed()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("collapsed.wnd"));
+        {
+            Designer d;
+            CUIElement& column = d.columnWithButton();
+            d.tree()->collapseItem(d.tree()->itemOf(&column));
+            QVERIFY(!column.stateFlag());
+            QVERIFY(d.doc()->doSave(path));
+            d.doc()->onCloseDocument();
+        }
+        Designer reopened(path);
+        CUIElement& column = *reopened.window().children().front();
+        QVERIFY(!column.stateFlag());
+        QVERIFY(!reopened.tree()->itemOf(&column)->isExpanded());
+        QVERIFY(reopened.tree()->itemOf(&reopened.window())->isExpanded());
+    }
+
+    void notAWindowFileFailsTheOpen()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.wnd"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("just some text\r\n");
+        file.close();
+        MemoryProfile profile;
+        test::AppRun run(profile);
+        test::MessageBoxAnswer answer(QMessageBox::Ok);
+        QVERIFY(!run.app().docManager().openDocumentFile(path));
+        QTRY_VERIFY(answer.seen());
+        QVERIFY(QString::fromStdString(run.app().outputLog().text()).contains(QStringLiteral("is not a window file")));
+    }
+
+    void workedWindowSavesAndExportsExactly()
+    {
+        QTemporaryDir dir;
+        Designer d;
+        const CUIElement& column = d.columnWithButton();
+        const QString path = dir.filePath(QStringLiteral("worked.wnd"));
+        QVERIFY(d.doc()->doSave(path));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), workedExample("worked_window.wnd", column));
+
+        const QString melPath = dir.filePath(QStringLiteral("worked.mel"));
+        ScriptExport::s_choosePath = [melPath](QWidget*) { return melPath; };
+        d.run.app().record().setFlag(SettingsFlag::exportToFile, true);
+        d.run.frame()->runCommand(CommandId::exportScript);
+        ScriptExport::s_choosePath = nullptr;
+        QFile mel(melPath);
+        QVERIFY(mel.open(QIODevice::ReadOnly));
+        QByteArray expected = workedExample("worked_window.mel", column);
+        QCOMPARE(mel.readAll(), expected.replace("\n", "\r\n"));
+        const QByteArray log = QByteArray::fromStdString(d.run.app().outputLog().text());
+        QVERIFY(log.contains("\twindow -height 240 -width 320;") == false);
+        QVERIFY(log.contains("\t\tbutton -height 28 -label \"Button0\" -width 80;"));
+        QVERIFY(log.contains("Generation successful."));
+    }
+};
+
+} // namespace
+
+ORVANTE_GUI_TEST_MAIN(DesignerTest)
+#include "designer_test.moc"
