@@ -24,6 +24,10 @@ void connectDesignerToFrame(DesignerHost& host, CMainFrame& frame, CDocManager& 
         return BuildInsertMenu(categories, disabled, at);
     };
     host.copyToClipboard = [](const std::string& text) { CopyTextToClipboard(text); };
+    host.showOutput = [&frame] {
+        frame.outputPane()->show();
+        frame.UpdatePaneButtons();
+    };
     host.showDesignerPanes = [&frame](bool active) {
         frame.toolsPalette()->setVisible(active);
         CResizableBar* hierarchy = frame.windowHierarchyPane();

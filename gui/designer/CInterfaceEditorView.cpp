@@ -334,7 +334,9 @@ void CInterfaceEditorView::exportScript()
 {
     ScriptExport target(this, m_host.copyToClipboard);
     OutputLog scratch;
-    ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target);
+    const ExportResult result = ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target);
+    if (!result.cancelled && m_host.showOutput)
+        m_host.showOutput();
 }
 
 } // namespace orv

@@ -53,6 +53,9 @@ COrvanteWnd::COrvanteWnd(CUIElement& window, std::function<GridSettings()> grid)
     m_tracker->setObjectName(QStringLiteral("tracker"));
     m_tracker->hide();
     setMouseTracking(true);
+    // The view around it is dark; the previews take their colours from a window's roles.
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
 }
 
 int COrvanteWnd::frame() const

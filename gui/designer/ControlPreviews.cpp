@@ -26,6 +26,17 @@ Qt::Alignment labelAlignment(std::uint32_t styles)
 const char* const kFieldStyle = "border-style: inset; border-width: 3px; border-color: #808080 #ffffff #ffffff #808080;"
                                 " background: white; padding: 0px;";
 
+// Static texts and check boxes draw in black, and in the grayed text colour when disabled,
+// whatever the surface's palette says.
+void useWindowTextColours(QWidget& widget)
+{
+    QPalette pal = widget.palette();
+    pal.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    widget.setPalette(pal);
+}
+
 } // namespace
 
 COrvanteLayout::COrvanteLayout(CUIElement& element, QWidget* parent)
@@ -60,6 +71,7 @@ void COrvanteButton::setStyles(std::uint32_t styles)
 COrvanteCheckBox::COrvanteCheckBox(CUIElement& element, QWidget* parent)
     : QCheckBox(parent), PreviewWidget(*this, element)
 {
+    useWindowTextColours(*this);
 }
 
 COrvanteList::COrvanteList(CUIElement& element, QWidget* parent) : QListWidget(parent), PreviewWidget(*this, element)
@@ -116,6 +128,7 @@ COrvanteScrollField::COrvanteScrollField(CUIElement& element, QWidget* parent)
 COrvanteText::COrvanteText(CUIElement& element, QWidget* parent) : QLabel(parent), PreviewWidget(*this, element)
 {
     setAlignment(Qt::AlignCenter);
+    useWindowTextColours(*this);
 }
 
 void COrvanteText::setStyles(std::uint32_t styles)

@@ -31,6 +31,8 @@ struct DesignerHost {
     // The insertion menu at a screen point; the chosen command id, 0 when dismissed.
     std::function<int(std::uint32_t categories, std::uint32_t disabled, const QPoint& at)> insertMenu;
     std::function<void(const std::string& text)> copyToClipboard;
+    // After an export: the Output pane, which holds the script, is shown.
+    std::function<void()> showOutput;
 };
 
 } // namespace orv

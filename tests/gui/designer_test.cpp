@@ -476,9 +476,9 @@ private slots:
         QByteArray expected = workedExample("worked_window.mel", column);
         QCOMPARE(mel.readAll(), expected.replace("\n", "\r\n"));
         const QByteArray log = QByteArray::fromStdString(d.run.app().outputLog().text());
-        QVERIFY(log.contains("\twindow -height 240 -width 320;") == false);
         QVERIFY(log.contains("\t\tbutton -height 28 -label \"Button0\" -width 80;"));
         QVERIFY(log.contains("Generation successful."));
+        QVERIFY(d.run.frame()->outputPane()->isVisible());
     }
 };
 
