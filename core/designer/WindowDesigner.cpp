@@ -127,6 +127,12 @@ bool WindowDesigner::drop(CUIElement& dragged, CUIElement& target)
     return true;
 }
 
+void WindowDesigner::applyFlags(CUIElement& element, const FlagValueTable& table)
+{
+    element.ApplyFlags(table);
+    changed();
+}
+
 bool WindowDesigner::rename(CUIElement& element, const std::string& name)
 {
     if (name.empty() || name == element.name())

@@ -251,6 +251,13 @@ void CInterfaceEditorView::renameElement(CUIElement& element, const std::string&
     m_designer.rename(element, name);
 }
 
+void CInterfaceEditorView::ApplyGridToElement(CUIElement& element, const FlagValueTable& table)
+{
+    m_designer.applyFlags(element, table);
+    fillHierarchy();
+    SelectPreview(nullptr);
+}
+
 void CInterfaceEditorView::onTreeSelection(CUIElement* element)
 {
     if (!element)

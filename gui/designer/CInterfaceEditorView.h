@@ -47,6 +47,9 @@ public:
     void moveSelection(WindowDesigner::MoveDirection direction);
     void dropElement(CUIElement& dragged, CUIElement& target);
     void renameElement(CUIElement& element, const std::string& name);
+    // The Controls flags grid edited element's values: the element, the surface and the tree
+    // follow them.
+    void ApplyGridToElement(CUIElement& element, const FlagValueTable& table);
     // The hierarchy selected element: the surface follows.
     void onTreeSelection(CUIElement* element);
     // The export to a file, the clipboard and the Output pane, as the settings say.

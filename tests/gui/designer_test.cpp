@@ -14,6 +14,7 @@
 #include "designer/ScriptExport.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
+#include "framework/CMDIChildWnd.h"
 #include "settings/Profile.h"
 #include "uimodel/CUILabelledControls.h"
 
@@ -23,6 +24,8 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTemporaryDir>
+
+#include <memory>
 #include <QToolButton>
 
 using namespace orv;
@@ -453,6 +456,84 @@ private slots:
         QVERIFY(!run.app().docManager().openDocumentFile(path));
         QTRY_VERIFY(answer.seen());
         QVERIFY(QString::fromStdString(run.app().outputLog().text()).contains(QStringLiteral("is not a window file")));
+    }
+
+    void closingAfterAnEditAsksToSave()
+    {
+        Designer d;
+        d.columnWithButton();
+        const QString title = d.doc()->title();
+        test::MessageBoxAnswer answer(QMessageBox::No);
+        d.run.app().docManager().activeFrame()->close();
+        QTRY_VERIFY(answer.seen());
+        QCOMPARE(answer.text(), QStringLiteral("Save changes to %1?").arg(title));
+        QTRY_VERIFY(!d.run.app().docManager().activeView());
+        QVERIFY(!d.tools()->isVisible());
+        QCOMPARE(d.tree()->topLevelItemCount(), 0);
+    }
+
+    void paletteButtonsHaveTheirTooltipsAndStates()
+    {
+        Designer d;
+        const std::pair<int, const char*> kButtons[] = {
+            {1038, "columnLayout"}, {1039, "rowLayout"}, {1042, "frameLayout"}, {1029, "Buttons"},
+            {1031, "CheckBoxes"},   {1032, "RadioButtons"}, {1033, "Lists"},   {1034, "Sliders"},
+            {1035, "TextFields"},   {1036, "Static Text"}, {1037, "Misc."},
+        };
+        for (const auto& [id, tip] : kButtons) {
+            QToolButton* b = d.tools()->button(id);
+            QVERIFY(b);
+            QCOMPARE(b->toolTip(), QString::fromLatin1(tip));
+            QCOMPARE(b->isEnabled(), id != 1042 && id != 1032);
+            QVERIFY(!b->icon().isNull());
+        }
+        QCOMPARE(d.tools()->gridButton()->toolTip(), QStringLiteral("Enable/Disable Grid"));
+        QCOMPARE(d.tools()->editButton()->text(), QStringLiteral("Edit"));
+    }
+
+    void treeContextMenuFollowsTheSelectedElement()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        const auto menuOn = [&d](const CUIElement* element) {
+            auto seen = std::make_shared<QStringList>();
+            whenMenuOpens([seen](QMenu* menu) {
+                for (QAction* a : menu->actions())
+                    if (a->isEnabled() && !a->isSeparator())
+                        *seen << a->text();
+                menu->close();
+            });
+            const QPoint at = d.tree()->visualItemRect(d.tree()->itemOf(element)).center();
+            QTest::mouseClick(d.tree()->viewport(), Qt::RightButton, {}, at);
+            return *seen;
+        };
+        const QStringList edits{"Rename", "Delete", "Move up\tCtrl+U", "Move down\tCtrl+D"};
+        QCOMPARE(menuOn(&d.window()), QStringList{"Layout"} + edits);
+        QCOMPARE(menuOn(&column).size(), 9 + edits.size());   // the nine categories
+        QCOMPARE(menuOn(column.children().front().get()), edits);
+    }
+
+    void minimizedWindowShowsItsIconName()
+    {
+        Designer d;
+        CUIWindow& window = d.window();
+        FlagValueTable table = window.flags();
+        table[6] = "Opts";
+        table[CUIWindow::kTitle] = "Options";
+        window.ApplyFlags(table);
+        COrvanteWnd* wnd = d.view()->windowPreview();
+        QCOMPARE(wnd->caption(), QStringLiteral("Options"));
+        const QSize restored = wnd->size();
+        // The minimize box sits left of the maximize and close boxes.
+        const QPoint minimize(wnd->width() - 4 - 2 - 16 * 3 - 4 + 8, 4 + 9);
+        QTest::mouseClick(wnd, Qt::LeftButton, {}, minimize);
+        QVERIFY(wnd->minimized());
+        QCOMPARE(wnd->caption(), QStringLiteral("Opts"));
+        QTest::mouseClick(wnd, Qt::LeftButton, {}, QPoint(wnd->width() - 4 - 2 - 16 * 3 - 4 + 8, 4 + 9));
+        QVERIFY(!wnd->minimized());
+        QCOMPARE(wnd->caption(), QStringLiteral("Options"));
+        QCOMPARE(wnd->size(), restored);
+        QCOMPARE(window.rect().width(), restored.width());
     }
 
     void workedWindowSavesAndExportsExactly()

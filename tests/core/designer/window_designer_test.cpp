@@ -209,6 +209,15 @@ TEST(Rename, TakesTheTypedTextAndIgnoresAnEmptyOne)
     EXPECT_EQ(t.f.changes, 1);
 }
 
+TEST(ApplyFlags, GridEditsResizeAndCountAsChanges)
+{
+    Tree t;
+    t.f.designer.applyFlags(*t.a, withValues(*t.a, {{CUIButton::kPositions.height, "50"}}));
+    EXPECT_EQ(t.a->rect().height(), 50);
+    EXPECT_EQ(t.b->rect().top, t.a->rect().bottom) << "the column arranges again";
+    EXPECT_EQ(t.f.changes, 1);
+}
+
 TEST(Resize, StoresTheSizeAndPlacesTheElementAgain)
 {
     Tree t;
