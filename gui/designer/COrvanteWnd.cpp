@@ -186,7 +186,7 @@ void COrvanteWnd::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
     if (frame())
-        raisedEdge(p, rect().adjusted(0, 0, -1, -1));
+        raisedEdge(p, rect());
     if (!captionHeight())
         return;
     const QRect c = captionRect();
@@ -213,7 +213,7 @@ void COrvanteWnd::paintEvent(QPaintEvent*)
     const auto drawBox = [&](CaptionBox box, const QString& glyph) {
         const QRect r = boxRect(box);
         p.fillRect(r, QColor(0xC0, 0xC0, 0xC0));
-        raisedEdge(p, r.adjusted(0, 0, -1, -1));
+        raisedEdge(p, r);
         p.setPen(Qt::black);
         p.drawText(r, Qt::AlignCenter, glyph);
     };

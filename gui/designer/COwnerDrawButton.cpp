@@ -40,7 +40,7 @@ void COwnerDrawButton::paintEvent(QPaintEvent*)
     const bool pressed = isDown();
     const bool enabled = isEnabled();
     p.fillRect(rect(), enabled ? m_backColor : m_disabledBackColor);
-    const QRect outer = rect().adjusted(0, 0, -1, -1);
+    const QRect outer = rect();
     const QRect inner = outer.adjusted(1, 1, -1, -1);
     if (pressed) {
         frameLines(p, outer, m_darkShadowColor, m_highlightColor);

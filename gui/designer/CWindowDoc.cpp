@@ -24,12 +24,19 @@ FileError CWindowDoc::onOpenDocument(const QString& path)
     auto model = std::make_unique<WindowDocument>(*m_host.context);
     OutputLog scratch;
     OutputLog& log = m_host.log ? *m_host.log : scratch;
-    switch (model->open(native.toStdString(), log)) {
+    const std::size_t logged = log.text().size();
+    const WindowOpenResult result = model->open(native.toStdString(), log);
+    // What the reader reported about a damaged file is shown, not left in a hidden pane.
+    if (log.text().size() != logged && m_host.showOutput)
+        m_host.showOutput();
+    switch (result) {
     case WindowOpenResult::ok:
         m_model = std::move(model);
         return CDocument::onOpenDocument(path);
     case WindowOpenResult::notWindowFile:
         log.AppendText(QString::fromLatin1(kNotWindowFile).arg(path).toLocal8Bit().toStdString());
+        if (m_host.showOutput)
+            m_host.showOutput();
         return FileError::failed;
     case WindowOpenResult::cannotRead:
         break;

@@ -18,6 +18,7 @@
 #include "settings/Profile.h"
 #include "uimodel/CUILabelledControls.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -410,7 +411,11 @@ private slots:
         QWidget* viewport = d.tree()->viewport();
         const QPoint from = d.tree()->visualItemRect(d.tree()->itemOf(loose)).center();
         const QPoint to = d.tree()->visualItemRect(d.tree()->itemOf(row)).center();
-        d.drag(viewport, from, to);
+        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+        QTest::mouseMove(viewport, (from + to) / 2);
+        QTest::mouseMove(viewport, to);
+        QCOMPARE(d.tree()->cursor().shape(), Qt::ForbiddenCursor);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
         QCOMPARE(loose->parent(), &column);
         QCOMPARE(row->childCount(), 6u);
         QVERIFY(d.tree()->itemOf(loose));
@@ -440,6 +445,87 @@ private slots:
         QVERIFY(!column.stateFlag());
         QVERIFY(!reopened.tree()->itemOf(&column)->isExpanded());
         QVERIFY(reopened.tree()->itemOf(&reopened.window())->isExpanded());
+    }
+
+    void deleteKeyOnTheSurfaceInEditMode()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        CUIElement* second = column.children().back().get();
+        d.setEditMode(true);
+        const UIRect r = CInterfaceEditorView::clientRectOf(*second);
+        QTest::mouseClick(d.tracker(), Qt::RightButton, {}, QPoint(r.left + 5, r.top + 5));
+        d.tracker()->setFocus();
+        QTest::keyClick(d.tracker(), Qt::Key_Delete);
+        QCOMPARE(column.childCount(), 1u);
+        QCOMPARE(d.view()->selected(), column.children().front().get());   // the one before
+        d.setEditMode(false);
+        d.tracker()->setFocus();
+        QTest::keyClick(d.view(), Qt::Key_Delete);
+        QCOMPARE(column.childCount(), 1u);   // test mode: Delete goes to the controls
+    }
+
+    void previewsGetTheFontsOfTheirKind()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        whenMenuOpens([](QMenu* menu) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(actionNamed(menu, QStringLiteral("scrollField"))).center());
+        });
+        d.click(1035, Qt::RightButton);
+        CUIElement& scroll = *column.children().back();
+        QCOMPARE(scroll.command(), std::string("scrollField"));
+        const auto fontOf = [](const CUIElement& e) { return dynamic_cast<PreviewWidget*>(e.preview())->widget().font(); };
+        QCOMPARE(fontOf(*column.children().front()).family(), d.run.app().font(COrvanteApp::AppFont::preview).family());
+        QCOMPARE(fontOf(scroll).family(), d.run.app().font(COrvanteApp::AppFont::multiLine).family());
+    }
+
+    void ownerDrawnButtonAndSeparatorPaintTheirFrames()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        auto* button = dynamic_cast<COrvanteButton*>(column.children().front()->preview());
+        QImage raised = button->grab().toImage();
+        QCOMPARE(raised.pixelColor(0, 0), QColor(0xDF, 0xDF, 0xDF));
+        QCOMPARE(raised.pixelColor(button->width() - 1, button->height() - 1), QColor(0, 0, 0));
+        button->setDown(true);
+        QImage sunken = button->grab().toImage();
+        QCOMPARE(sunken.pixelColor(0, 0), QColor(0, 0, 0));
+        QCOMPARE(sunken.pixelColor(1, 1), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(sunken.pixelColor(button->width() - 1, button->height() - 1), QColor(0xFF, 0xFF, 0xFF));
+
+        whenMenuOpens([](QMenu* menu) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(actionNamed(menu, QStringLiteral("separator"))).center());
+        });
+        d.click(kMiscButton, Qt::LeftButton, Qt::ControlModifier);
+        CUIElement& separator = *column.children().back();
+        QCOMPARE(separator.command(), std::string("separator"));
+        auto& line = dynamic_cast<PreviewWidget*>(separator.preview())->widget();
+        QImage etched = line.grab().toImage();
+        const int middle = line.height() / 2;
+        QCOMPARE(etched.pixelColor(3, middle), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(etched.pixelColor(3, middle + 1), QColor(0xFF, 0xFF, 0xFF));
+    }
+
+    void cancelledExportPrintsNothing()
+    {
+        Designer d;
+        d.columnWithButton();
+        d.run.app().outputLog().Clear();
+        ScriptExport::s_choosePath = [](QWidget*) { return QString(); };
+        d.run.app().record().setFlag(SettingsFlag::exportToFile, true);
+        d.run.frame()->runCommand(CommandId::exportScript);
+        ScriptExport::s_choosePath = nullptr;
+        QVERIFY(d.run.app().outputLog().text().empty());
+
+        d.run.app().record().setFlag(SettingsFlag::exportToFile, false);
+        d.run.app().record().setFlag(SettingsFlag::exportToClipboard, true);
+        d.run.frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.run.frame()));
+        QTest::keyClick(d.run.frame(), Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("\nshowWindow;\n")));
+        QVERIFY(QString::fromStdString(d.run.app().outputLog().text()).contains(QStringLiteral("duplicated into the clipboard")));
     }
 
     void notAWindowFileFailsTheOpen()
