@@ -59,7 +59,7 @@ void CNavigatorTreeCtrl::insertItems(CUIElement& element, QTreeWidgetItem* paren
 {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
     item->setText(0, fromLatin1(element.name()));
-    item->setIcon(0, typeCodePicture(element.typeCode()));
+    item->setIcon(0, pictureOf(element.typeCode()));
     item->setData(0, kElementRole, QVariant::fromValue(reinterpret_cast<quintptr>(&element)));
     item->setFlags(item->flags() | Qt::ItemIsEditable);
     for (const auto& child : element.children())
@@ -70,6 +70,14 @@ void CNavigatorTreeCtrl::insertItems(CUIElement& element, QTreeWidgetItem* paren
 CInterfaceEditorView* CNavigatorTreeCtrl::view() const
 {
     return m_view;
+}
+
+const QIcon& CNavigatorTreeCtrl::pictureOf(ElementTypeCode code)
+{
+    auto it = m_pictures.find(code);
+    if (it == m_pictures.end())
+        it = m_pictures.emplace(code, typeCodePicture(code)).first;
+    return it->second;
 }
 
 void CNavigatorTreeCtrl::clearHierarchy()

@@ -3,8 +3,13 @@
 // Ctrl+Up/Ctrl+Down, the insertion context menu, and drag and drop to move elements.
 #pragma once
 
+#include "uimodel/UIModelConstants.h"
+
+#include <QIcon>
 #include <QPointer>
 #include <QTreeWidget>
+
+#include <map>
 
 namespace orv {
 
@@ -46,7 +51,10 @@ private:
     void onCurrentItemChanged(QTreeWidgetItem* current);
     void onItemChanged(QTreeWidgetItem* item);
     void showContextMenu(const QPoint& pos, const QPoint& globalPos);
+    // The pictures are drawn once for the tree, not once per item and fill.
+    const QIcon& pictureOf(ElementTypeCode code);
 
+    std::map<ElementTypeCode, QIcon> m_pictures;
     QPointer<CInterfaceEditorView> m_view;
     TreeKind m_kind = TreeKind::none;
     bool m_filling = false;
