@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 
 namespace orv {
@@ -17,8 +18,11 @@ namespace {
 constexpr int kElementRole = Qt::UserRole;
 }
 
-CNavigatorTreeCtrl::CNavigatorTreeCtrl(QWidget* parent) : QTreeWidget(parent)
+CNavigatorTreeCtrl::CNavigatorTreeCtrl(QWidget* parent) : QTreeWidget(parent), m_dragImage(new QLabel(viewport()))
 {
+    m_dragImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_dragImage->setStyleSheet(QStringLiteral("background: rgba(255, 255, 255, 160); border: 1px dotted gray;"));
+    m_dragImage->hide();
     setObjectName(QStringLiteral("tree"));
     header()->hide();
     setRootIsDecorated(true);
@@ -191,11 +195,16 @@ void CNavigatorTreeCtrl::mouseMoveEvent(QMouseEvent* event)
     if (m_pressed && !m_dragging && m_dragSource && m_view &&
         (pos - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
         m_dragging = true;
+        m_dragImage->setText(m_dragSource->text(0));
+        m_dragImage->adjustSize();
+        m_dragImage->show();
+        m_dragImage->raise();
     }
     if (!m_dragging) {
         QTreeWidget::mouseMoveEvent(event);
         return;
     }
+    m_dragImage->move(pos + QPoint(12, 4));
     QTreeWidgetItem* target = itemAt(pos);
     if (target)
         setCurrentItem(target);
@@ -215,6 +224,7 @@ void CNavigatorTreeCtrl::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     unsetCursor();
+    m_dragImage->hide();
     CUIElement* dragged = elementOf(m_dragSource);
     CUIElement* target = elementOf(itemAt(event->position().toPoint()));
     m_dragSource = nullptr;

@@ -11,6 +11,8 @@
 
 #include <map>
 
+class QLabel;
+
 namespace orv {
 
 class CInterfaceEditorView;
@@ -62,6 +64,8 @@ private:
     bool m_dragging = false;
     QPoint m_pressPos;
     QTreeWidgetItem* m_dragSource = nullptr;
+    // The dragged item's name, following the cursor.
+    QLabel* m_dragImage;
 };
 
 } // namespace orv

@@ -415,7 +415,11 @@ private slots:
         QTest::mouseMove(viewport, (from + to) / 2);
         QTest::mouseMove(viewport, to);
         QCOMPARE(d.tree()->cursor().shape(), Qt::ForbiddenCursor);
+        auto* dragImage = d.tree()->viewport()->findChild<QLabel*>();
+        QVERIFY(dragImage && dragImage->isVisible());
+        QCOMPARE(dragImage->text(), QString::fromStdString(loose->name()));
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+        QVERIFY(!dragImage->isVisible());
         QCOMPARE(loose->parent(), &column);
         QCOMPARE(row->childCount(), 6u);
         QVERIFY(d.tree()->itemOf(loose));
