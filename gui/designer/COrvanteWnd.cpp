@@ -44,7 +44,7 @@ void raisedEdge(QPainter& p, QRect r)
 
 } // namespace
 
-COrvanteWnd::COrvanteWnd(CUIElement& window, std::function<GridSettings()> grid)
+COrvanteWnd::COrvanteWnd(const CUIElement& window, std::function<GridSettings()> grid)
     : QWidget(nullptr), PreviewWidget(*this, window), m_client(new ClientArea(this)),
       m_tracker(new CDesignTracker(std::move(grid), this))
 {

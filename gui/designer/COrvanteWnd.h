@@ -15,7 +15,7 @@ class COrvanteWnd final : public QWidget, public PreviewWidget {
     Q_OBJECT
 
 public:
-    COrvanteWnd(CUIElement& window, std::function<GridSettings()> grid);
+    COrvanteWnd(const CUIElement& window, std::function<GridSettings()> grid);
 
     QWidget* childHost() override { return m_client; }
     CDesignTracker* tracker() const { return m_tracker; }

@@ -9,7 +9,7 @@ namespace orv {
 namespace {
 
 template <class T>
-std::unique_ptr<PreviewPort> make(CUIElement& element, QWidget* parent, const QFont* font)
+std::unique_ptr<PreviewPort> make(const CUIElement& element, QWidget* parent, const QFont* font)
 {
     auto* preview = new T(element, parent);
     if (font)
@@ -19,10 +19,8 @@ std::unique_ptr<PreviewPort> make(CUIElement& element, QWidget* parent, const QF
 
 } // namespace
 
-std::unique_ptr<PreviewPort> CPreviewFactory::createPreview(const CUIElement& constElement, PreviewPort* parentPreview)
+std::unique_ptr<PreviewPort> CPreviewFactory::createPreview(const CUIElement& element, PreviewPort* parentPreview)
 {
-    // The element hands itself over to be mirrored; the preview keeps it to be found from.
-    auto& element = const_cast<CUIElement&>(constElement);
     const std::string& command = element.command();
     if (element.isWindow()) {
         const SettingsRecord* record = m_host.record;

@@ -39,7 +39,7 @@ void useWindowTextColours(QWidget& widget)
 
 } // namespace
 
-COrvanteLayout::COrvanteLayout(CUIElement& element, QWidget* parent)
+COrvanteLayout::COrvanteLayout(const CUIElement& element, QWidget* parent)
     : QWidget(parent), PreviewWidget(*this, element), m_color(toQColor(element.backColor()))
 {
 }
@@ -55,7 +55,7 @@ void COrvanteLayout::paintEvent(QPaintEvent*)
     QPainter(this).fillRect(rect(), m_color);
 }
 
-COrvanteButton::COrvanteButton(CUIElement& element, QWidget* parent)
+COrvanteButton::COrvanteButton(const CUIElement& element, QWidget* parent)
     : COwnerDrawButton(parent), PreviewWidget(*this, element)
 {
     COwnerDrawButton::setBackColor(toQColor(element.backColor()));
@@ -68,13 +68,13 @@ void COrvanteButton::setStyles(std::uint32_t styles)
                                                               : Alignment::centre);
 }
 
-COrvanteCheckBox::COrvanteCheckBox(CUIElement& element, QWidget* parent)
+COrvanteCheckBox::COrvanteCheckBox(const CUIElement& element, QWidget* parent)
     : QCheckBox(parent), PreviewWidget(*this, element)
 {
     useWindowTextColours(*this);
 }
 
-COrvanteList::COrvanteList(CUIElement& element, QWidget* parent) : QListWidget(parent), PreviewWidget(*this, element)
+COrvanteList::COrvanteList(const CUIElement& element, QWidget* parent) : QListWidget(parent), PreviewWidget(*this, element)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setStyleSheet(QStringLiteral("QListWidget { border: %1px solid black; background: white; }").arg(metrics::kBorder));
@@ -90,7 +90,7 @@ void COrvanteList::setListItems(const std::vector<std::string>& items)
         addItem(fromLatin1(item));
 }
 
-COrvanteSlider::COrvanteSlider(CUIElement& element, QWidget* parent)
+COrvanteSlider::COrvanteSlider(const CUIElement& element, QWidget* parent)
     : QSlider(Qt::Horizontal, parent), PreviewWidget(*this, element)
 {
     setTickPosition(QSlider::NoTicks);
@@ -109,7 +109,7 @@ void COrvanteSlider::setStyles(std::uint32_t styles)
     setOrientation(hasStyle(styles, PreviewStyle::vertical) ? Qt::Vertical : Qt::Horizontal);
 }
 
-COrvanteTextField::COrvanteTextField(CUIElement& element, QWidget* parent)
+COrvanteTextField::COrvanteTextField(const CUIElement& element, QWidget* parent)
     : QLineEdit(parent), PreviewWidget(*this, element)
 {
     setStyleSheet(QString::fromLatin1("QLineEdit { %1 }").arg(QString::fromLatin1(kFieldStyle)));
@@ -117,7 +117,7 @@ COrvanteTextField::COrvanteTextField(CUIElement& element, QWidget* parent)
         setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
 }
 
-COrvanteScrollField::COrvanteScrollField(CUIElement& element, QWidget* parent)
+COrvanteScrollField::COrvanteScrollField(const CUIElement& element, QWidget* parent)
     : QPlainTextEdit(parent), PreviewWidget(*this, element)
 {
     setStyleSheet(QString::fromLatin1("QPlainTextEdit { %1 }").arg(QString::fromLatin1(kFieldStyle)));
@@ -125,7 +125,7 @@ COrvanteScrollField::COrvanteScrollField(CUIElement& element, QWidget* parent)
     verticalScrollBar()->setFixedWidth(metrics::kScrollBar);
 }
 
-COrvanteText::COrvanteText(CUIElement& element, QWidget* parent) : QLabel(parent), PreviewWidget(*this, element)
+COrvanteText::COrvanteText(const CUIElement& element, QWidget* parent) : QLabel(parent), PreviewWidget(*this, element)
 {
     setAlignment(Qt::AlignCenter);
     useWindowTextColours(*this);
@@ -136,7 +136,7 @@ void COrvanteText::setStyles(std::uint32_t styles)
     setAlignment(labelAlignment(styles));
 }
 
-COrvanteSeparator::COrvanteSeparator(CUIElement& element, QWidget* parent)
+COrvanteSeparator::COrvanteSeparator(const CUIElement& element, QWidget* parent)
     : QWidget(parent), PreviewWidget(*this, element)
 {
 }

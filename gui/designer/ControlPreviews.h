@@ -19,7 +19,7 @@ class COrvanteLayout : public QWidget, public PreviewWidget {
     Q_OBJECT
 
 public:
-    COrvanteLayout(CUIElement& element, QWidget* parent);
+    COrvanteLayout(const CUIElement& element, QWidget* parent);
     void setBackColor(ColorRef color) override;
 
 protected:
@@ -45,7 +45,7 @@ class COrvanteButton final : public COwnerDrawButton, public PreviewWidget {
     Q_OBJECT
 
 public:
-    COrvanteButton(CUIElement& element, QWidget* parent);
+    COrvanteButton(const CUIElement& element, QWidget* parent);
     void setText(const std::string& text) override { QAbstractButton::setText(fromLatin1(text)); }
     void setStyles(std::uint32_t styles) override;
     void setBackColor(ColorRef color) override { COwnerDrawButton::setBackColor(toQColor(color)); }
@@ -55,7 +55,7 @@ class COrvanteCheckBox final : public QCheckBox, public PreviewWidget {
     Q_OBJECT
 
 public:
-    COrvanteCheckBox(CUIElement& element, QWidget* parent);
+    COrvanteCheckBox(const CUIElement& element, QWidget* parent);
     void setText(const std::string& text) override { QCheckBox::setText(fromLatin1(text)); }
 };
 
@@ -64,7 +64,7 @@ class COrvanteList final : public QListWidget, public PreviewWidget {
     Q_OBJECT
 
 public:
-    COrvanteList(CUIElement& element, QWidget* parent);
+    COrvanteList(const CUIElement& element, QWidget* parent);
     void setListItems(const std::vector<std::string>& items) override;
 };
 
@@ -73,7 +73,7 @@ class COrvanteSlider final : public QSlider, public PreviewWidget {
     Q_OBJECT
 
 public:
-    COrvanteSlider(CUIElement& element, QWidget* parent);
+    COrvanteSlider(const CUIElement& element, QWidget* parent);
     void setStyles(std::uint32_t styles) override;
 };
 
@@ -82,7 +82,7 @@ class COrvanteTextField final : public QLineEdit, public PreviewWidget {
     Q_OBJECT
 
 public:
-    COrvanteTextField(CUIElement& element, QWidget* parent);
+    COrvanteTextField(const CUIElement& element, QWidget* parent);
     void setText(const std::string& text) override { QLineEdit::setText(fromLatin1(text)); }
     void setStyles(std::uint32_t styles) override { setReadOnly(hasStyle(styles, PreviewStyle::readOnly)); }
 };
@@ -92,7 +92,7 @@ class COrvanteScrollField final : public QPlainTextEdit, public PreviewWidget {
     Q_OBJECT
 
 public:
-    COrvanteScrollField(CUIElement& element, QWidget* parent);
+    COrvanteScrollField(const CUIElement& element, QWidget* parent);
     void setText(const std::string& text) override { setPlainText(fromLatin1(text)); }
     void setStyles(std::uint32_t styles) override { setReadOnly(hasStyle(styles, PreviewStyle::readOnly)); }
 };
@@ -101,7 +101,7 @@ class COrvanteText final : public QLabel, public PreviewWidget {
     Q_OBJECT
 
 public:
-    COrvanteText(CUIElement& element, QWidget* parent);
+    COrvanteText(const CUIElement& element, QWidget* parent);
     void setText(const std::string& text) override { QLabel::setText(fromLatin1(text)); }
     void setStyles(std::uint32_t styles) override;
 };
@@ -111,7 +111,7 @@ class COrvanteSeparator final : public QWidget, public PreviewWidget {
     Q_OBJECT
 
 public:
-    COrvanteSeparator(CUIElement& element, QWidget* parent);
+    COrvanteSeparator(const CUIElement& element, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

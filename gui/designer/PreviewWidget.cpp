@@ -1,17 +1,9 @@
-// Previews are found from their widgets through the widget's parents.
+// Edit mode and geometry of every preview.
 #include "designer/PreviewWidget.h"
 
 #include "designer/DesignMode.h"
 
 namespace orv {
-
-PreviewWidget* PreviewWidget::containing(QWidget* widget)
-{
-    for (; widget; widget = widget->parentWidget())
-        if (auto* preview = dynamic_cast<PreviewWidget*>(widget))
-            return preview;
-    return nullptr;
-}
 
 void PreviewWidget::setEnabled(bool enabled)
 {

@@ -11,15 +11,12 @@ namespace orv {
 
 class PreviewWidget : public PreviewPort {
 public:
-    PreviewWidget(QWidget& self, CUIElement& element) : m_self(self), m_element(element) {}
+    PreviewWidget(QWidget& self, const CUIElement& element) : m_self(self), m_element(element) {}
 
-    CUIElement& element() const { return m_element; }
+    const CUIElement& element() const { return m_element; }
     QWidget& widget() const { return m_self; }
     // Where the previews of child elements go.
     virtual QWidget* childHost() { return &m_self; }
-
-    // The preview that a widget (or a widget inside a preview) belongs to.
-    static PreviewWidget* containing(QWidget* widget);
 
     void setText(const std::string&) override {}
     // Below the window, edit mode keeps every preview disabled.
@@ -32,7 +29,7 @@ public:
 
 private:
     QWidget& m_self;
-    CUIElement& m_element;
+    const CUIElement& m_element;
 };
 
 QColor toQColor(ColorRef color);
