@@ -159,6 +159,44 @@ private slots:
         QVERIFY(!d.doc()->isModified());
     }
 
+    void openedWindowIsMirroredByItsPreviews()
+    {
+        Designer d(QStringLiteral(ORVANTE_FIXTURES_DIR "/designer/render_options.wnd"));
+        COrvanteWnd* wnd = d.view()->windowPreview();
+        QCOMPARE(wnd->caption(), QStringLiteral("Render Options"));
+        QCOMPARE(wnd->pos(), QPoint(0, 0));
+        QCOMPARE(wnd->size(), QSize(280, 330));
+        int previews = 0;
+        std::function<void(const CUIElement&)> check = [&](const CUIElement& element) {
+            auto* preview = dynamic_cast<PreviewWidget*>(element.preview());
+            QVERIFY(preview);
+            ++previews;
+            if (!element.isWindow()) {
+                auto* parent = dynamic_cast<PreviewWidget*>(element.parent()->preview());
+                QCOMPARE(preview->widget().parentWidget(), parent->childHost());
+                const UIRect r = element.rect();
+                QCOMPARE(preview->widget().geometry(), QRect(r.left, r.top, r.width(), r.height()));
+                QVERIFY(preview->widget().isVisible());
+            }
+            for (const auto& child : element.children())
+                check(*child);
+        };
+        check(d.window());
+        QCOMPARE(previews, 11);
+        CUIElement& column = *d.window().children().front();
+        auto* list = dynamic_cast<COrvanteList*>(column.children()[3]->preview());
+        QVERIFY(list);
+        QCOMPARE(list->count(), 4);
+        QCOMPARE(list->item(3)->text(), QStringLiteral("Production"));
+        QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+        auto* field = dynamic_cast<COrvanteTextField*>(column.children()[1]->preview());
+        QCOMPARE(field->text(), QStringLiteral("pCube1"));
+        auto* check2 = dynamic_cast<COrvanteCheckBox*>(column.children()[5]->preview());
+        QCOMPARE(check2->text(), QStringLiteral("Cast shadows"));
+        QCOMPARE(d.tree()->topLevelItem(0)->child(0)->childCount(), 6);
+        QVERIFY(!d.doc()->isModified());
+    }
+
     void buttonsAppendsToTheSelectedContainerAndSelectsIt()
     {
         Designer d;
