@@ -16,8 +16,8 @@ public:
     virtual ~ExportTarget() = default;
     // The path the user chose for the script; nothing when the user cancelled.
     virtual std::optional<std::string> chooseScriptPath() = 0;
-    // False when the file cannot be written.
-    virtual bool writeScriptFile(const std::string& path, const std::string& bytes) = 0;
+    // False, with the reason in error, when the file cannot be written.
+    virtual bool writeScriptFile(const std::string& path, const std::string& bytes, std::string& error) = 0;
     virtual void copyToClipboard(const std::string& text) = 0;
 };
 
@@ -27,7 +27,8 @@ struct ExportResult {
 };
 
 // The whole export as the settings' flags say (exportToFile, exportToClipboard,
-// shortFlags, unixFormat). The file gets LF line ends with unixFormat, else CR LF.
+// shortFlags, unixFormat). The file gets LF line ends with unixFormat, else CR LF. The log
+// names each flag whose value was left out of the script, after the script.
 ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& settings, OutputLog& log,
                                 ExportTarget& target);
 

@@ -4,7 +4,7 @@
 
 #include "designer/DesignerPictures.h"
 #include "designer/InsertCommands.h"
-#include "settings/SettingsRecord.h"
+#include "framework/SettingsService.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -24,8 +24,8 @@ constexpr int kColumns = 2;
 
 } // namespace
 
-CToolsDialog::CToolsDialog(SettingsRecord& record, QWidget* parent)
-    : QDialog(parent, Qt::Tool), m_record(record), m_grid(new QToolButton(this)), m_edit(new QToolButton(this))
+CToolsDialog::CToolsDialog(SettingsService& settings, QWidget* parent)
+    : QDialog(parent, Qt::Tool), m_settings(settings), m_grid(new QToolButton(this)), m_edit(new QToolButton(this))
 {
     setObjectName(QStringLiteral("Tools"));
     setWindowTitle(QStringLiteral("Tools"));
@@ -55,7 +55,12 @@ CToolsDialog::CToolsDialog(SettingsRecord& record, QWidget* parent)
     m_grid->setToolTip(QString::fromLatin1(kGridText));
     m_grid->setAccessibleName(QString::fromLatin1(kGridText));
     connect(m_grid, &QToolButton::toggled, this,
-            [this](bool on) { m_record.setFlag(SettingsFlag::designerGrid, on); });
+            [this](bool on) { m_settings.setFlag(SettingsFlag::designerGrid, on); });
+    setGridChecked(m_settings.record().designerGrid());
+    connect(&m_settings, &SettingsService::changed, this, [this](SettingsChanges what) {
+        if (what.testFlag(SettingsChange::grid))
+            setGridChecked(m_settings.record().designerGrid());
+    });
 
     m_edit->setObjectName(QStringLiteral("Edit"));
     m_edit->setCheckable(true);

@@ -1,7 +1,8 @@
 // The designer's floating tools palette "Tools": created hidden with the main frame, shown
 // while a UI window view is active. Its buttons insert layouts and controls (a plain click
 // the category's first command, a right click or Ctrl+click the category's menu), toggle the
-// designer grid and switch between edit and test mode.
+// designer grid (checked as the option is, whoever changes it) and switch between edit and
+// test mode.
 #pragma once
 
 #include <QDialog>
@@ -12,13 +13,13 @@ class QToolButton;
 
 namespace orv {
 
-struct SettingsRecord;
+class SettingsService;
 
 class CToolsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CToolsDialog(SettingsRecord& record, QWidget* parent);
+    CToolsDialog(SettingsService& settings, QWidget* parent);
 
     QToolButton* gridButton() const { return m_grid; }
     QToolButton* editButton() const { return m_edit; }
@@ -40,7 +41,7 @@ private:
                          int defaultCommand, bool enabled);
     void request(QToolButton* button, bool menuRequested);
 
-    SettingsRecord& m_record;
+    SettingsService& m_settings;
     QToolButton* m_grid;
     QToolButton* m_edit;
     QList<QToolButton*> m_insertButtons;

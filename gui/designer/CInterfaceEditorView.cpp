@@ -7,7 +7,8 @@
 #include "designer/DesignMode.h"
 #include "designer/InsertCommands.h"
 #include "designer/ScriptExport.h"
-
+#include "framework/CDocManager.h"
+#include "framework/CDocTemplate.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -101,10 +102,8 @@ void CInterfaceEditorView::onActivateView(bool activate)
     SelectPreview(nullptr);
     window().EnableSubtree(!DesignMode::editMode());
     if (m_firstActivation) {
-        if (m_relayoutPending && !window().children().empty()) {
-            CUIElement& layout = *window().children().front();
-            layout.Relayout(nullptr);
-            layout.Relayout(nullptr);
+        if (m_relayoutPending) {
+            windowDoc()->arrangeForDisplay();
             m_relayoutPending = false;
         }
         fillHierarchy();
@@ -113,13 +112,15 @@ void CInterfaceEditorView::onActivateView(bool activate)
     emit elementSelected(m_selected);
 }
 
-bool CInterfaceEditorView::onCmdMsg(int id, bool execute)
+bool CInterfaceEditorView::onUpdateCommand(int id, CommandState&) const
 {
-    if (id != kExportScript)
-        return false;
-    if (execute)
+    return id == kExportScript;
+}
+
+void CInterfaceEditorView::onCommand(int id)
+{
+    if (id == kExportScript)
         exportScript();
-    return true;
 }
 
 UIRect CInterfaceEditorView::clientRectOf(const CUIElement& element)
@@ -339,7 +340,11 @@ bool CInterfaceEditorView::eventFilter(QObject* watched, QEvent* event)
 
 void CInterfaceEditorView::exportScript()
 {
-    ScriptExport target(this, m_host.copyToClipboard);
+    // The export asks through the framework's prompts, as the document's own file steps do.
+    const CDocTemplate* docTemplate = document() ? document()->docTemplate() : nullptr;
+    if (!docTemplate)
+        return;
+    ScriptExport target(docTemplate->manager()->prompts(), m_host.copyToClipboard);
     OutputLog scratch;
     const ExportResult result = ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target);
     if (!result.cancelled && m_host.showOutput)

@@ -31,7 +31,8 @@ public:
 
     void onInitialUpdate() override;
     void onActivateView(bool activate) override;
-    bool onCmdMsg(int id, bool execute) override;
+    bool onUpdateCommand(int id, CommandState& state) const override;
+    void onCommand(int id) override;
 
     // Makes target the selection and puts the tracker around it in edit mode; null redraws
     // the tracker of the current selection.

@@ -23,6 +23,8 @@ public:
 
     const DesignerHost& host() const { return m_host; }
     CUIWindow& window() { return m_model->window(); }
+    // The layout arranges as the designer first shows the window.
+    void arrangeForDisplay() { m_model->arrangeForDisplay(); }
     CPreviewFactory& previews() { return m_previews; }
     // Where the window's preview waits while no view shows it.
     QWidget* previewPark() const { return m_park.get(); }
@@ -31,7 +33,12 @@ public:
     FileError onSaveDocument(const QString& path) override;
 
 private:
+    // The shell's message log, or one of the document's own when there is none.
+    OutputLog& log();
+    void showOutput() const;
+
     const DesignerHost& m_host;
+    OutputLog m_scratchLog;
     // Declared before the model: the previews in it go before their park.
     std::unique_ptr<QWidget> m_park;
     CPreviewFactory m_previews;

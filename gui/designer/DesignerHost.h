@@ -18,7 +18,8 @@
 namespace orv {
 
 struct DesignerHost {
-    SettingsRecord* record = nullptr;
+    // Read only: the settings change through the shell's settings service.
+    const SettingsRecord* record = nullptr;
     // One for the application: the name counters never go back, whatever document.
     UIModelContext* context = nullptr;
     OutputLog* log = nullptr;

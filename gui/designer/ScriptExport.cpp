@@ -1,38 +1,39 @@
-// The file goes through a temporary file, so a failed write keeps the old script.
+// The file goes through the safe writer, so a failed write keeps the old script.
 #include "designer/ScriptExport.h"
 
-#include "uimodel/TextFile.h"
+#include "files/SafeFileWriter.h"
+#include "framework/ByteText.h"
+#include "framework/Prompts.h"
+#include "uimodel/UIModelConstants.h"
 
-#include <QFile>
-#include <QFileDialog>
+#include <QFileInfo>
 
 namespace orv {
 
 namespace {
-
-QString askForPath(QWidget* owner)
-{
-    QFileDialog dialog(owner);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("MEL Scripts (*.mel)"));
-    dialog.setDefaultSuffix(QStringLiteral("mel"));
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().front()
-                                                                                   : QString();
-}
-
+constexpr const char* kScriptFilter = "MEL Scripts (*.mel)";
+constexpr const char* kScriptExtension = ".mel";
 } // namespace
 
 std::optional<std::string> ScriptExport::chooseScriptPath()
 {
-    const QString path = s_choosePath ? s_choosePath(m_owner) : askForPath(m_owner);
+    QString path = m_prompts.chooseFileToSave(QString(), QString::fromLatin1(kScriptFilter));
     if (path.isEmpty())
         return std::nullopt;
-    return QFile::encodeName(path).toStdString();
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QString::fromLatin1(kScriptExtension);
+    return pathToBytes(path);
 }
 
-bool ScriptExport::writeScriptFile(const std::string& path, const std::string& bytes)
+bool ScriptExport::writeScriptFile(const std::string& path, const std::string& bytes, std::string& error)
 {
-    return writeFileReplacing(path, bytes);
+    if (writeWholeFile(path, bytes, error))
+        return true;
+    // The words the log gives, without their line end; the reason names the path as the file
+    // system spells it.
+    m_prompts.showError(
+        QString::fromLatin1(mel_export::kNotSaved).replace(QStringLiteral("%s"), pathFromBytes(error)).trimmed());
+    return false;
 }
 
 void ScriptExport::copyToClipboard(const std::string& text)

@@ -1,33 +1,29 @@
-// Where "Export script" sends the script: a file chosen in the save dialog, the clipboard.
+// Where "Export script" sends the script: a file chosen through the prompts, the clipboard.
 #pragma once
 
 #include "uimodel/MelExport.h"
 
-#include <QString>
-
 #include <functional>
-
-class QWidget;
 
 namespace orv {
 
+class Prompts;
+
 class ScriptExport final : public ExportTarget {
 public:
-    ScriptExport(QWidget* owner, std::function<void(const std::string&)> copy)
-        : m_owner(owner), m_copy(std::move(copy))
+    ScriptExport(Prompts& prompts, std::function<void(const std::string&)> copy)
+        : m_prompts(prompts), m_copy(std::move(copy))
     {
     }
 
-    // "MEL Scripts (*.mel)", default extension "mel", asking before replacing a file.
+    // "MEL Scripts (*.mel)"; a name without an extension gets ".mel".
     std::optional<std::string> chooseScriptPath() override;
-    bool writeScriptFile(const std::string& path, const std::string& bytes) override;
+    // A file that cannot be written is reported with the writer's reason.
+    bool writeScriptFile(const std::string& path, const std::string& bytes, std::string& error) override;
     void copyToClipboard(const std::string& text) override;
 
-    // The dialog that chooses the path; tests put their own answer in its place.
-    static inline std::function<QString(QWidget* owner)> s_choosePath;
-
 private:
-    QWidget* m_owner;
+    Prompts& m_prompts;
     std::function<void(const std::string&)> m_copy;
 };
 

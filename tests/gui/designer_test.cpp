@@ -11,7 +11,6 @@
 #include "designer/CWindowDoc.h"
 #include "designer/ControlPreviews.h"
 #include "designer/DesignMode.h"
-#include "designer/ScriptExport.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CMDIChildWnd.h"
@@ -266,9 +265,11 @@ private slots:
         Designer d;
         CUIElement& column = d.columnWithButton();
         CUIElement& button = *column.children().front();
-        d.run.app().record().setFlag(SettingsFlag::designerGrid, true);
-        d.run.app().record().gridWidth = 10;
-        d.run.app().record().gridHeight = 10;
+        d.run.app().settingsService().change([](SettingsRecord& r) {
+            r.setFlag(SettingsFlag::designerGrid, true);
+            r.gridWidth = 10;
+            r.gridHeight = 10;
+        });
         d.setEditMode(true);
         d.select(&button);
         const UIRect before = button.rect();
@@ -283,8 +284,10 @@ private slots:
         QCOMPARE(preview->widget().size(), QSize(90, 40));
         QVERIFY(d.doc()->isModified());
 
-        d.run.app().record().gridWidth = 0;   // a step of 0 behaves as 1
-        d.run.app().record().gridHeight = 0;
+        d.run.app().settingsService().change([](SettingsRecord& r) {
+            r.gridWidth = 0;   // a step of 0 behaves as 1
+            r.gridHeight = 0;
+        });
         d.dragCorner({7, 3});
         QCOMPARE(button.rect().width(), 97);
         QCOMPARE(button.rect().height(), 43);
@@ -555,14 +558,14 @@ private slots:
         Designer d;
         d.columnWithButton();
         d.run.app().outputLog().Clear();
-        ScriptExport::s_choosePath = [](QWidget*) { return QString(); };
-        d.run.app().record().setFlag(SettingsFlag::exportToFile, true);
-        d.run.frame()->runCommand(CommandId::exportScript);
-        ScriptExport::s_choosePath = nullptr;
+        d.run.prompts().expectFileToSave(QString());
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, true);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::exportScript));
+        QVERIFY(d.run.prompts().verifyAllCame());
         QVERIFY(d.run.app().outputLog().text().empty());
 
-        d.run.app().record().setFlag(SettingsFlag::exportToFile, false);
-        d.run.app().record().setFlag(SettingsFlag::exportToClipboard, true);
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, false);
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToClipboard, true);
         d.run.frame()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(d.run.frame()));
         QTest::keyClick(d.run.frame(), Qt::Key_G, Qt::ControlModifier);
@@ -580,9 +583,10 @@ private slots:
         file.close();
         MemoryProfile profile;
         test::AppRun run(profile);
-        test::MessageBoxAnswer answer(QMessageBox::Ok);
+        run.prompts().expectError();
         QVERIFY(!run.app().docManager().openDocumentFile(path));
-        QTRY_VERIFY(answer.seen());
+        QVERIFY(run.prompts().verifyAllCame());
+        QCOMPARE(run.prompts().lastText(), QStringLiteral("Failed to open document."));
         QVERIFY(QString::fromStdString(run.app().outputLog().text()).contains(QStringLiteral("is not a window file")));
     }
 
@@ -591,10 +595,10 @@ private slots:
         Designer d;
         d.columnWithButton();
         const QString title = d.doc()->title();
-        test::MessageBoxAnswer answer(QMessageBox::No);
+        d.run.prompts().expectAskToSave(Prompts::SaveAnswer::discard);
         d.run.app().docManager().activeFrame()->close();
-        QTRY_VERIFY(answer.seen());
-        QCOMPARE(answer.text(), QStringLiteral("Save changes to %1?").arg(title));
+        QVERIFY(d.run.prompts().verifyAllCame());
+        QCOMPARE(d.run.prompts().lastText(), QStringLiteral("Save changes to %1?").arg(title));
         QTRY_VERIFY(!d.run.app().docManager().activeView());
         QVERIFY(!d.tools()->isVisible());
         QCOMPARE(d.tree()->topLevelItemCount(), 0);
@@ -676,10 +680,10 @@ private slots:
         QCOMPARE(saved.readAll(), workedExample("worked_window.wnd", column));
 
         const QString melPath = dir.filePath(QStringLiteral("worked.mel"));
-        ScriptExport::s_choosePath = [melPath](QWidget*) { return melPath; };
-        d.run.app().record().setFlag(SettingsFlag::exportToFile, true);
-        d.run.frame()->runCommand(CommandId::exportScript);
-        ScriptExport::s_choosePath = nullptr;
+        d.run.prompts().expectFileToSave(melPath);
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, true);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::exportScript));
+        QVERIFY(d.run.prompts().verifyAllCame());
         QFile mel(melPath);
         QVERIFY(mel.open(QIODevice::ReadOnly));
         QByteArray expected = workedExample("worked_window.mel", column);

@@ -15,6 +15,7 @@
 #include "app/CommandTable.h"
 #include "app/Panes.h"
 #include "app/PlaceholderDocument.h"
+#include "designer/CWindowDoc.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CDocument.h"
@@ -22,6 +23,7 @@
 #include "settings/BarSizes.h"
 #include "settings/RecentFileList.h"
 #include "settings/WindowPlacement.h"
+#include "uimodel/WindowFile.h"
 
 #include <QDesktopServices>
 #include <QScreen>
@@ -36,7 +38,6 @@
 
 using namespace orv;
 using orv::test::AppRun;
-using orv::test::MessageBoxAnswer;
 
 namespace {
 
@@ -114,6 +115,18 @@ QMenu* barMenu(QMenuBar* bar, const QString& title)
     return nullptr;
 }
 
+// Chooses the File menu's recent file entry of path; false when the menu has none.
+bool chooseRecentFile(CMainFrame* frame, const QString& path)
+{
+    for (QAction* item : barMenu(frame->menuBar(), "&File")->actions()) {
+        if (item->text().endsWith(QLatin1Char(' ') + QDir::toNativeSeparators(path))) {
+            item->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
 constexpr CommandId kPaneToggles[] = {CommandId::toggleProjectExplorer, CommandId::toggleWindowHierarchy,
                                       CommandId::toggleControlsFlags, CommandId::toggleOutput};
 
@@ -129,6 +142,7 @@ private slots:
     void noSplashSwitchShowsTheFrameAtOnce_data();
     void noSplashSwitchShowsTheFrameAtOnce();
     void splashComesFirstAndTheFirstKeyEndsIt();
+    void splashHoldsTheKeyboardUntilTheFirstKey();
     void fileOnTheCommandLineIsNotOpened();
     void settingsAreWrittenAtExitAndDamagedOnesReset();
     void reloadOptionReopensTheFirstRecentFile();
@@ -161,6 +175,8 @@ private slots:
     void failedOpenReportsAndLeavesTheRecentList();
     void modifiedDocumentAsksBeforeClosing();
     void saveKeepsTheFileBytes();
+    void namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList_data();
+    void namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList();
     void syntaxColoringToggleFlipsTheFlag();
 
     void toolbarHoldsItsButtonsInOrder();
@@ -250,6 +266,22 @@ void MainFrameTest::splashComesFirstAndTheFirstKeyEndsIt()
     QVERIFY(run.frame()->action(CommandId::toggleSyntaxColoring)->isChecked());
 }
 
+// A window manager need not give the splash the focus, and no other window of the program
+// shows yet: the splash holds the keyboard, so a key pressed with no window focused still
+// ends it, and the keyboard is free again for the main frame.
+void MainFrameTest::splashHoldsTheKeyboardUntilTheFirstKey()
+{
+    AppRun run(*m_profile, {QStringLiteral("orvante")});
+    CSplashDialog* splash = CSplashDialog::current();
+    QVERIFY(splash);
+    QCOMPARE(QWidget::keyboardGrabber(), splash);
+
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_A);
+    QCOMPARE(CSplashDialog::current(), nullptr);
+    QVERIFY(run.frame()->isVisible());
+    QCOMPARE(QWidget::keyboardGrabber(), nullptr);
+}
+
 void MainFrameTest::fileOnTheCommandLineIsNotOpened()
 {
     const QString file = makeFile(QStringLiteral("named.mel"));
@@ -264,7 +296,7 @@ void MainFrameTest::settingsAreWrittenAtExitAndDamagedOnesReset()
     m_profile->writeBinary("Settings", "prm", Bytes(115, 0));
     {
         AppRun run(*m_profile);
-        run.app().record().gridWidth = 25;
+        run.app().settingsService().change([](SettingsRecord& r) { r.gridWidth = 25; });
         run.app().settings().iconParams.showGrid = 1;
     }
     const auto prm = m_profile->readBinary("Settings", "prm");
@@ -441,6 +473,11 @@ void MainFrameTest::paletteGridButtonFollowsTheGridOption()
         QTest::mouseClick(grid, Qt::LeftButton);
         QVERIFY(!grid->isChecked());
         QVERIFY(!run.app().record().designerGrid());
+        // The option changed elsewhere (the settings dialog) checks the button too.
+        run.app().settingsService().setFlag(SettingsFlag::designerGrid, true);
+        QVERIFY(grid->isChecked());
+        QTest::mouseClick(grid, Qt::LeftButton);
+        QVERIFY(!run.app().record().designerGrid());
     }
     QVERIFY(!storedRecord(*m_profile).designerGrid());
     AppRun second(*m_profile);
@@ -502,9 +539,9 @@ void MainFrameTest::placementOffEveryScreenIsIgnored()
 void MainFrameTest::childRestoreBeforeFirstActivationKeepsChildMaximized()
 {
     AppRun run(*m_profile);
-    SettingsRecord& record = run.app().record();
+    const SettingsRecord& record = run.app().record();
     QVERIFY(record.childMaximized());
-    auto* frame = new CChildFrame(record);
+    auto* frame = new CChildFrame(run.app().settingsService());
     frame->setWidget(new QWidget);
     run.frame()->mdiArea()->addSubWindow(frame);
     frame->showMaximized();
@@ -855,10 +892,10 @@ void MainFrameTest::failedOpenReportsAndLeavesTheRecentList()
     m_profile->writeString("Recent File List", "File1", gone.toStdString());
     AppRun run(*m_profile);
     QCOMPARE(run.app().recentFiles().entries().size(), std::size_t{1});
-    MessageBoxAnswer answer(QMessageBox::Ok);
+    run.prompts().expectError();
     QCOMPARE(run.app().docManager().openDocumentFile(gone), nullptr);
-    QVERIFY(answer.seen());
-    QCOMPARE(answer.text(), gone + QStringLiteral(" was not found."));
+    QVERIFY(run.prompts().verifyAllCame());
+    QCOMPARE(run.prompts().lastText(), gone + QStringLiteral(" was not found."));
     QVERIFY(run.app().recentFiles().empty());
     QVERIFY(run.app().docManager().documents().isEmpty());
 }
@@ -869,25 +906,21 @@ void MainFrameTest::modifiedDocumentAsksBeforeClosing()
     const QString path = makeFile(QStringLiteral("edited.mel"));
     CDocument* doc = run.app().docManager().openDocumentFile(path);
     doc->setModifiedFlag(true);
-    {
-        MessageBoxAnswer cancel(QMessageBox::Cancel);
-        run.frame()->action(CommandId::fileClose)->trigger();
-        QVERIFY(cancel.seen());
-        QCOMPARE(cancel.text(), QStringLiteral("Save changes to %1?").arg(path));
-    }
+    run.prompts().expectAskToSave(Prompts::SaveAnswer::cancel);
+    run.frame()->action(CommandId::fileClose)->trigger();
+    QVERIFY(run.prompts().verifyAllCame());
+    QCOMPARE(run.prompts().lastText(), QStringLiteral("Save changes to %1?").arg(path));
     QCOMPARE(run.app().docManager().documents().size(), 1);
-    {
-        // Exit is refused as well while the user cancels.
-        MessageBoxAnswer cancel(QMessageBox::Cancel);
-        QVERIFY(!run.frame()->close());
-        QVERIFY(cancel.seen());
-        QVERIFY(run.frame()->isVisible());
-    }
-    {
-        MessageBoxAnswer discard(QMessageBox::No);
-        run.frame()->action(CommandId::fileClose)->trigger();
-        QVERIFY(discard.seen());
-    }
+
+    // Exit is refused as well while the user cancels.
+    run.prompts().expectAskToSave(Prompts::SaveAnswer::cancel);
+    QVERIFY(!run.frame()->close());
+    QVERIFY(run.prompts().verifyAllCame());
+    QVERIFY(run.frame()->isVisible());
+
+    run.prompts().expectAskToSave(Prompts::SaveAnswer::discard);
+    run.frame()->action(CommandId::fileClose)->trigger();
+    QVERIFY(run.prompts().verifyAllCame());
     QTRY_VERIFY(run.app().docManager().documents().isEmpty());
 }
 
@@ -904,6 +937,69 @@ void MainFrameTest::saveKeepsTheFileBytes()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);
+}
+
+void MainFrameTest::namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("copyName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("script") << QStringLiteral("скрипт.mel") << QStringLiteral("копия.mel")
+                            << QByteArray("proc caf\xE9() {}\n");
+    // Empty: a window with its layout.
+    QTest::newRow("window") << QStringLiteral("ツール.wnd") << QStringLiteral("ツール 2.wnd") << QByteArray();
+}
+
+void MainFrameTest::namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, copyName);
+    QFETCH(QByteArray, bytes);
+    const QString path = makeFile(name, bytes);
+    QVERIFY(QFile::exists(path));
+    const QString copy = m_dir->filePath(copyName);
+    {
+        AppRun run(*m_profile);
+        run.prompts().expectFileToOpen(path);
+        run.frame()->action(CommandId::fileOpen)->trigger();
+        QVERIFY(run.prompts().verifyAllCame());
+        CDocument* doc = run.app().docManager().activeDocument();
+        QVERIFY(doc);
+        QCOMPARE(doc->pathName(), path);
+        QCOMPARE(doc->title(), name);
+
+        doc->setModifiedFlag(true);
+        run.frame()->action(CommandId::fileSave)->trigger();
+        QVERIFY(!doc->isModified());
+        run.prompts().expectFileToSave(copy);
+        run.frame()->action(CommandId::fileSaveAs)->trigger();
+        QVERIFY(run.prompts().verifyAllCame());
+        QCOMPARE(doc->pathName(), copy);
+        run.frame()->action(CommandId::fileClose)->trigger();
+        QTRY_VERIFY(run.app().docManager().documents().isEmpty());
+
+        QVERIFY(chooseRecentFile(run.frame(), path));
+        QVERIFY(run.app().docManager().activeDocument());
+        QCOMPARE(run.app().docManager().activeDocument()->pathName(), path);
+    }
+    // The next run reads both names back and opens them from the list.
+    AppRun run(*m_profile);
+    for (const QString& file : {copy, path}) {
+        QVERIFY(chooseRecentFile(run.frame(), file));
+        CDocument* doc = run.app().docManager().activeDocument();
+        QVERIFY(doc);
+        QCOMPARE(doc->pathName(), file);
+        // The document holds what its file holds.
+        if (auto* window = qobject_cast<CWindowDoc*>(doc)) {
+            QFile saved(file);
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            QCOMPARE(QByteArray::fromStdString(WriteWindowFile(window->window())), saved.readAll());
+        } else {
+            const auto* script = qobject_cast<const PlaceholderDocument*>(doc);
+            QVERIFY(script);
+            QCOMPARE(script->content(), bytes);
+        }
+    }
 }
 
 void MainFrameTest::syntaxColoringToggleFlipsTheFlag()
@@ -1051,10 +1147,10 @@ void MainFrameTest::missingHelpFileIsReported()
     UrlCatcher catcher;
     m_profile->writeString("Settings", "InstallDir", m_dir->path().toStdString());
     AppRun run(*m_profile);
-    MessageBoxAnswer ok(QMessageBox::Ok);
+    run.prompts().expectError();
     run.frame()->action(CommandId::helpContents)->trigger();
-    QVERIFY(ok.seen());
-    QVERIFY(ok.text().contains(QStringLiteral("Help/index.html")));
+    QVERIFY(run.prompts().verifyAllCame());
+    QVERIFY(run.prompts().lastText().contains(QStringLiteral("Help/index.html")));
     QVERIFY(catcher.urls.isEmpty());
 }
 
