@@ -590,6 +590,79 @@ private slots:
         QVERIFY(QString::fromStdString(run.app().outputLog().text()).contains(QStringLiteral("is not a window file")));
     }
 
+    void damagedWindowFileOpensWithWhatItHolds()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("cut.wnd"));
+        QByteArray bytes = fixture("render_options.wnd");
+        QVERIFY(bytes.endsWith("[EUI]\r\n"));
+        bytes.chop(7);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        // No prompt: the document opens with every element the file holds.
+        Designer d(path);
+        QVERIFY(d.view());
+        QCOMPARE(d.doc()->pathName(), QFileInfo(path).absoluteFilePath());
+        QCOMPARE(d.window().children().front()->childCount(), 6u);
+        QVERIFY(QString::fromStdString(d.run.app().outputLog().text())
+                    .contains(QStringLiteral("the element list does not end with \"[EUI]\"")));
+        QVERIFY(d.run.frame()->outputPane()->isVisible());
+    }
+
+    void savingWhereItCannotSaysWhyAndKeepsTheEdits()
+    {
+        QTemporaryDir dir;
+        Designer d;
+        d.columnWithButton();
+        const QString path = dir.filePath(QStringLiteral("missing/window.wnd"));
+        d.run.prompts().expectError();
+        QVERIFY(!d.doc()->doSave(path));
+        QVERIFY(d.run.prompts().verifyAllCame());
+        QCOMPARE(d.run.prompts().lastText(), QStringLiteral("%1 contains an incorrect path.").arg(path));
+        QVERIFY(d.doc()->isModified());
+        const QString log = QString::fromStdString(d.run.app().outputLog().text());
+        QVERIFY2(log.contains(QStringLiteral("The window was not saved: ")) &&
+                     log.contains(QStringLiteral("\"%1\": No such file or directory.").arg(path)),
+                 qPrintable(log));
+    }
+
+    void exportThatCannotWriteSaysWhy()
+    {
+        QTemporaryDir dir;
+        Designer d;
+        d.columnWithButton();
+        const QString melPath = dir.filePath(QStringLiteral("missing/out.mel"));
+        d.run.prompts().expectFileToSave(melPath);
+        d.run.prompts().expectError();
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, true);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::exportScript));
+        QVERIFY(d.run.prompts().verifyAllCame());
+        const QString shown = d.run.prompts().lastText();
+        QVERIFY2(shown.startsWith(QStringLiteral("The script was not saved: ")) &&
+                     shown.contains(QStringLiteral("\"%1\": No such file or directory.").arg(melPath)),
+                 qPrintable(shown));
+        QVERIFY(QString::fromStdString(d.run.app().outputLog().text()).contains(shown));
+        QVERIFY(!QFileInfo::exists(melPath));
+    }
+
+    void exportedScriptNamedWithoutExtensionGetsMel()
+    {
+        QTemporaryDir dir;
+        Designer d;
+        d.columnWithButton();
+        // A name the file system spells in UTF-8 comes back as the same file.
+        d.run.prompts().expectFileToSave(dir.filePath(QStringLiteral("окно")));
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, true);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::exportScript));
+        QVERIFY(d.run.prompts().verifyAllCame());
+        QFile mel(dir.filePath(QStringLiteral("окно.mel")));
+        QVERIFY(mel.open(QIODevice::ReadOnly));
+        QVERIFY(mel.readAll().endsWith("showWindow;\r\n"));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("окно"))));
+    }
+
     void closingAfterAnEditAsksToSave()
     {
         Designer d;
