@@ -7,8 +7,11 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace orv;
@@ -43,6 +46,7 @@ private slots:
     void askToSaveAnswersByButton();
     void choiceGivesTheIndexOrNothing();
     void errorShowsItsMessage();
+    void nameWithoutExtensionAsksBeforeReplacingTheFilterExtensionFile();
 };
 
 void QtPromptsTest::askToSaveAnswersByButton_data()
@@ -106,6 +110,38 @@ void QtPromptsTest::errorShowsItsMessage()
     QtPrompts().showError(QStringLiteral("Failed to save document."));
     QCOMPARE(shown, QStringLiteral("Failed to save document."));
     QCOMPARE(title, QStringLiteral("ORVANTE"));
+}
+
+void QtPromptsTest::nameWithoutExtensionAsksBeforeReplacingTheFilterExtensionFile()
+{
+    QTemporaryDir dir;
+    QFile existing(dir.filePath(QStringLiteral("x.mel")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    const QString typed = dir.filePath(QStringLiteral("x"));
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+        QObject context;
+        QString asked;
+        answerModal<QFileDialog>(&context, [&asked, &typed, button](QFileDialog* dialog) {
+            // The question about replacing comes as a box over the dialog, inside accept().
+            QTimer::singleShot(0, dialog, [&asked, button] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    box->button(button)->click();
+                }
+            });
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+            // No keeps the dialog open.
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        const QString chosen = QtPrompts().chooseFileToSave(QString(), QStringLiteral("MEL Scripts (*.mel)"));
+        QVERIFY2(asked.startsWith(QStringLiteral("x.mel already exists")), qPrintable(asked));
+        QCOMPARE(chosen, button == QMessageBox::Yes ? dir.filePath(QStringLiteral("x.mel")) : QString());
+    }
 }
 
 ORVANTE_GUI_TEST_MAIN(QtPromptsTest)
