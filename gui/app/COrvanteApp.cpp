@@ -19,9 +19,12 @@
 #include "app/CSettingsDialog.h"
 #include "app/CSplashDialog.h"
 #include "app/CToolsDialog.h"
+#include "app/DesignerWiring.h"
 #include "app/DocumentIcons.h"
 #include "app/PlaceholderDocument.h"
 #include "app/PlaceholderView.h"
+#include "designer/CInterfaceEditorView.h"
+#include "designer/CWindowDoc.h"
 #include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
@@ -117,6 +120,10 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
 
     m_mainFrame = std::make_unique<CMainFrame>(m_settingsService, m_profile, m_outputLog, *m_docs);
     installCommands();
+    m_designerHost.record = &m_settingsService.record();
+    m_designerHost.context = &m_uiContext;
+    m_designerHost.log = &m_outputLog;
+    connectDesignerToFrame(m_designerHost, *m_mainFrame, *m_docs);
 
     LoadSettings();
 
@@ -140,7 +147,12 @@ void COrvanteApp::registerTemplates()
         const DocumentType& type = choice.type;
         CDocTemplate::Factories factories;
         factories.document = [](QObject* parent) -> CDocument* { return new PlaceholderDocument(parent); };
+        if (&type == &kWindowDocumentType) {
+            factories.document = [this](QObject* parent) -> CDocument* { return new CWindowDoc(m_designerHost, parent); };
+        }
         factories.view = [](CDocument* doc) -> CView* {
+            if (auto* windowDoc = qobject_cast<CWindowDoc*>(doc))
+                return new CInterfaceEditorView(windowDoc);
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };
         // A project has its own empty document and a view that names it; never the designer's.
@@ -199,6 +211,8 @@ void COrvanteApp::createFonts()
     m_fonts[static_cast<std::size_t>(AppFont::multiLine)] = makeFont(
         {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")}, 11,
         false);
+    m_designerHost.previewFont = m_fonts[static_cast<std::size_t>(AppFont::preview)];
+    m_designerHost.multiLineFont = m_fonts[static_cast<std::size_t>(AppFont::multiLine)];
 }
 
 void COrvanteApp::installCommands()

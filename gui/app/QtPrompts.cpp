@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace orv {
 
@@ -43,7 +44,15 @@ QString QtPrompts::chooseFileToOpen(const QString& filter)
 
 QString QtPrompts::chooseFileToSave(const QString& proposed, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(owner(), QString(), proposed, filter);
+    QFileDialog dialog(owner(), QString(), proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the filter's before the dialog looks for a file
+    // it would replace, so "x" asks before replacing "x.mel".
+    static const QRegularExpression firstExtension(QStringLiteral("\\*\\.(\\w+)"));
+    dialog.setDefaultSuffix(firstExtension.match(filter).captured(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().front();
 }
 
 std::optional<int> QtPrompts::chooseItem(const QString& title, const QString& label, const QStringList& items)

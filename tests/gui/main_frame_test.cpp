@@ -15,6 +15,7 @@
 #include "app/CommandTable.h"
 #include "app/Panes.h"
 #include "app/PlaceholderDocument.h"
+#include "designer/CWindowDoc.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CDocument.h"
@@ -22,6 +23,7 @@
 #include "settings/BarSizes.h"
 #include "settings/RecentFileList.h"
 #include "settings/WindowPlacement.h"
+#include "uimodel/WindowFile.h"
 
 #include <QDesktopServices>
 #include <QScreen>
@@ -187,7 +189,8 @@ private slots:
 
 private:
     void inspectAbout(CAboutDialog* about, const UrlCatcher& catcher);
-    QString makeFile(const QString& name, const QByteArray& content = "proc hello() {}\r\n");
+    // Without content: a window with its layout for ".wnd", a line of script otherwise.
+    QString makeFile(const QString& name, const QByteArray& content = {});
     // Makes the temporary folder the installation folder, with a help file in it.
     QString installGuide();
 
@@ -211,8 +214,14 @@ void MainFrameTest::cleanup()
 QString MainFrameTest::makeFile(const QString& name, const QByteArray& content)
 {
     const QString path = m_dir->filePath(name);
+    QByteArray bytes = content;
+    if (bytes.isEmpty())
+        bytes = name.endsWith(QStringLiteral(".wnd"), Qt::CaseInsensitive)
+                    ? "[ORVANTE 0.4]\r\n[UI_Window]\r\n[window]\r\nWindow\r\n1\r\n\t[columnLayout]\r\n\tColumnLayout0\r\n"
+                      "\t1\r\n[EUI]\r\n"
+                    : "proc hello() {}\r\n";
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return {};
     return path;
 }
@@ -562,6 +571,8 @@ void MainFrameTest::designerFrameCannotShrinkBelowItsMinimum()
     CMDIChildWnd* frame = run.app().docManager().activeFrame();
     QVERIFY(frame);
     QVERIFY(!frame->isMaximized());
+    // The designer's panes take their room beside the document area.
+    run.frame()->resize(1600, 1200);
     frame->resize(500, 400);
 
     // Drag the bottom-right corner far up and to the left.
@@ -932,15 +943,18 @@ void MainFrameTest::namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("copyName");
-    QTest::newRow("script") << QStringLiteral("скрипт.mel") << QStringLiteral("копия.mel");
-    QTest::newRow("window") << QStringLiteral("ツール.wnd") << QStringLiteral("ツール 2.wnd");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("script") << QStringLiteral("скрипт.mel") << QStringLiteral("копия.mel")
+                            << QByteArray("proc caf\xE9() {}\n");
+    // Empty: a window with its layout.
+    QTest::newRow("window") << QStringLiteral("ツール.wnd") << QStringLiteral("ツール 2.wnd") << QByteArray();
 }
 
 void MainFrameTest::namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList()
 {
     QFETCH(QString, name);
     QFETCH(QString, copyName);
-    const QByteArray bytes("proc caf\xE9() {}\n");
+    QFETCH(QByteArray, bytes);
     const QString path = makeFile(name, bytes);
     QVERIFY(QFile::exists(path));
     const QString copy = m_dir->filePath(copyName);
@@ -972,10 +986,19 @@ void MainFrameTest::namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList()
     AppRun run(*m_profile);
     for (const QString& file : {copy, path}) {
         QVERIFY(chooseRecentFile(run.frame(), file));
-        const auto* doc = qobject_cast<const PlaceholderDocument*>(run.app().docManager().activeDocument());
+        CDocument* doc = run.app().docManager().activeDocument();
         QVERIFY(doc);
         QCOMPARE(doc->pathName(), file);
-        QCOMPARE(doc->content(), bytes);
+        // The document holds what its file holds.
+        if (auto* window = qobject_cast<CWindowDoc*>(doc)) {
+            QFile saved(file);
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            QCOMPARE(QByteArray::fromStdString(WriteWindowFile(window->window())), saved.readAll());
+        } else {
+            const auto* script = qobject_cast<const PlaceholderDocument*>(doc);
+            QVERIFY(script);
+            QCOMPARE(script->content(), bytes);
+        }
     }
 }
 

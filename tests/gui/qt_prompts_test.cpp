@@ -15,15 +15,16 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
-#include <QInputDialog>
-#include <QMessageBox>
 
 using namespace orv;
 
@@ -43,6 +44,7 @@ private slots:
     void folderDialogReturnsTheInitialFolderWhenOpenedAtOnce();
     void folderDialogReturnsOneTrailingSlashAfterMoving();
     void colourDialogStartsFromTheGivenColour();
+    void nameWithoutExtensionAsksBeforeReplacingTheFilterExtensionFile();
 };
 
 void QtPromptsTest::askToSaveAnswersByButton_data()
@@ -299,6 +301,38 @@ void QtPromptsTest::colourDialogStartsFromTheGivenColour()
     QObject context;
     answerModal<QColorDialog>(&context, [](QColorDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     QCOMPARE(prompts.chooseColour(swatch), std::nullopt);
+}
+
+void QtPromptsTest::nameWithoutExtensionAsksBeforeReplacingTheFilterExtensionFile()
+{
+    QTemporaryDir dir;
+    QFile existing(dir.filePath(QStringLiteral("x.mel")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    const QString typed = dir.filePath(QStringLiteral("x"));
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+        QObject context;
+        QString asked;
+        answerModal<QFileDialog>(&context, [&asked, &typed, button](QFileDialog* dialog) {
+            // The question about replacing comes as a box over the dialog, inside accept().
+            QTimer::singleShot(0, dialog, [&asked, button] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    box->button(button)->click();
+                }
+            });
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+            // No keeps the dialog open.
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        const QString chosen = QtPrompts().chooseFileToSave(QString(), QStringLiteral("MEL Scripts (*.mel)"));
+        QVERIFY2(asked.startsWith(QStringLiteral("x.mel already exists")), qPrintable(asked));
+        QCOMPARE(chosen, button == QMessageBox::Yes ? dir.filePath(QStringLiteral("x.mel")) : QString());
+    }
 }
 
 ORVANTE_GUI_TEST_MAIN(QtPromptsTest)
