@@ -17,6 +17,7 @@
 #include "app/CSplashDialog.h"
 #include "app/CToolsDialog.h"
 #include "app/DocumentIcons.h"
+#include "app/NewIcon.h"
 #include "app/PlaceholderDocument.h"
 #include "app/PlaceholderView.h"
 #include "framework/ByteText.h"
@@ -139,6 +140,9 @@ void COrvanteApp::registerTemplates()
         factories.view = [](CDocument* doc) -> CView* {
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };
+        // The icon module's own document, view and New.
+        if (type.templateId == kIconDocumentType.templateId)
+            setIconFactories(factories, m_settings.iconParams, m_profile, m_prompts);
         new CDocTemplate(type.templateId, QString::fromLatin1(type.resourceString), std::move(factories), m_docs);
     }
 }

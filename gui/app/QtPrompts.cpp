@@ -35,6 +35,11 @@ QString QtPrompts::chooseFileToOpen(const QString& filter)
     return QFileDialog::getOpenFileName(owner(), QString(), QString(), filter);
 }
 
+QString QtPrompts::chooseTitledFileToOpen(const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(owner(), title, QString(), filter);
+}
+
 QString QtPrompts::chooseFileToSave(const QString& proposed, const QString& filter)
 {
     return QFileDialog::getSaveFileName(owner(), QString(), proposed, filter);
