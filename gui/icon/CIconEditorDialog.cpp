@@ -33,6 +33,8 @@ QString text(const char* latin1)
     return QString::fromLatin1(latin1);
 }
 
+constexpr int kPreviewGap = 8;
+
 // The tooltip of a control is its own text, cut to the length tooltips show.
 QString tooltipOf(const char* latin1)
 {
@@ -231,8 +233,10 @@ void CIconEditorDialog::restorePlacements()
 {
     if (const auto r = storedPlacement(m_profile, profile_names::kIconEditorPlacement))
         setGeometry(*r);
-    if (const auto r = storedPlacement(m_profile, profile_names::kIconPreviewPlacement))
+    if (const auto r = storedPlacement(m_profile, profile_names::kIconPreviewPlacement)) {
         m_preview->setGeometry(QRect(r->topLeft(), m_preview->size()));
+        m_previewPlaced = true;
+    }
 }
 
 void CIconEditorDialog::savePlacements()
@@ -244,6 +248,11 @@ void CIconEditorDialog::savePlacements()
 void CIconEditorDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // With no placement of its own the preview opens beside the editor, not over its canvas.
+    if (!m_previewPlaced) {
+        m_preview->move(frameGeometry().topRight() + QPoint(kPreviewGap, 0));
+        m_previewPlaced = true;
+    }
     m_preview->setVisible(m_params.showPreview != 0);
 }
 

@@ -77,6 +77,7 @@ private:
     QCheckBox* m_grid;
     QCheckBox* m_showPreview;
     QLabel* m_readout;
+    bool m_previewPlaced = false;
     bool m_closed = false;
 };
 
