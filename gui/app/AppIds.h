@@ -70,6 +70,15 @@ inline constexpr const char* kNoSplashSwitches[] = {"--no-splash", "-nosplash", 
 // The help that ships in the installation folder, opened with the desktop's viewer.
 inline constexpr const char* kHelpFile = "/Help/index.html";
 inline constexpr const char* kHelpMissing = "The help file %1 was not found.";
+// Said once at start-up when the installation folder has no command database.
+inline constexpr const char* kDatabaseMissing =
+    "No MEL command database was found in %1: MEL commands are not coloured and controls have no flags.";
+
+// Open's filters: each one's text is shown as it is; the patterns in its last parentheses apply.
+inline constexpr const char* kOpenFilter =
+    "ORVANTE files (*.mel, *.wnd, *icm, *.mp) (*.mel *.wnd *.icm *.mp);;All files (*)";
+// What New says of the kinds of file this version cannot create.
+inline constexpr const char* kNotYetAvailable = "Not yet available in this version";
 
 inline constexpr const char* kSupportAddress = "mailto:support@tessaly-studios.example?subject=ORVANTE";
 inline constexpr const char* kWebsiteAddress = "https://www.tessaly-studios.example/orvante/";

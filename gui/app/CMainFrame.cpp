@@ -3,6 +3,7 @@
 
 #include "app/CToolsDialog.h"
 #include "app/Panes.h"
+#include "designer/CControlsFlagsDialog.h"
 #include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
@@ -10,6 +11,7 @@
 #include "framework/CMDIChildWnd.h"
 #include "framework/SettingsService.h"
 #include "framework/StoredPlacement.h"
+#include "project/ProjectExplorerTree.h"
 #include "settings/AppSettings.h"
 #include "settings/RecentFileList.h"
 
@@ -18,6 +20,7 @@
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QStatusBar>
 
 namespace orv {
 
@@ -73,9 +76,11 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::createPanes(OutputLog& log)
 {
     m_windowHierarchy = new CTreePane(QStringLiteral("Window hierarchy"), this, {200, 80}, PaneId::windowHierarchy);
-    m_projectExplorer = new CTreePane(QStringLiteral("Project explorer"), this, {200, 80}, PaneId::projectExplorer);
+    m_projectExplorer = new CTreePane(QStringLiteral("Project explorer"), this, {200, 80}, PaneId::projectExplorer,
+                                      new ProjectExplorerTree);
     m_output = new COutputPane(QStringLiteral("Output"), this, {80, 200}, PaneId::output, log);
     m_controlsFlags = new CFlagsPane(QStringLiteral("Controls flags"), this, {80, 80}, PaneId::controlsFlags);
+    m_controlsFlags->dialog()->setHintSink([this](const QString& hint) { statusBar()->showMessage(hint); });
 
     // The bottom row spans the whole width, as the top and bottom dock rows are laid out first.
     setCorner(Qt::BottomLeftCorner, Qt::BottomDockWidgetArea);

@@ -2,6 +2,7 @@
 #include "app/COrvanteApp.h"
 
 #include "mel/CommandDatabase.h"
+#include "settings/InstallFolder.h"
 
 #include "designer/WindowDocumentType.h"
 #include "editor/ScriptDocumentType.h"
@@ -14,6 +15,8 @@
 #include "app/CChildFrame.h"
 #include "app/CInterfaceEditorChildFrame.h"
 #include "app/CMainFrame.h"
+#include "app/CNewFileDialog.h"
+#include "app/CSettingsDialog.h"
 #include "app/CSplashDialog.h"
 #include "app/CToolsDialog.h"
 #include "app/DocumentIcons.h"
@@ -24,13 +27,17 @@
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/Prompts.h"
+#include "project/CProjectDoc.h"
+#include "project/CProjectView.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QUrl>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace orv {
 
@@ -49,7 +56,7 @@ constexpr TemplateChoice kTemplates[] = {
     {kIconDocumentType, false},
 };
 
-constexpr const char* kOpenFilter = "ORVANTE files (*.mel *.wnd *.icm *.mp);;All files (*)";
+
 
 QFont makeFont(const QStringList& families, int pixelSize, bool bold)
 {
@@ -134,15 +141,20 @@ void COrvanteApp::registerTemplates()
         const DocumentType& type = choice.type;
         CDocTemplate::Factories factories;
         factories.document = [](QObject* parent) -> CDocument* { return new PlaceholderDocument(parent); };
-        const QIcon icon(documentIcon(static_cast<MenuId>(type.templateId), 16));
-        factories.frame = choice.designerFrame ? frameFactory<CInterfaceEditorChildFrame>(m_settingsService, icon)
-                                               : frameFactory<CChildFrame>(m_settingsService, icon);
         factories.view = [](CDocument* doc) -> CView* {
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };
         // The icon module's own document, view and New.
         if (type.templateId == kIconDocumentType.templateId)
             setIconFactories(factories, m_settings.iconParams, m_profile, m_prompts);
+        // A project has its own empty document and a view that names it; never the designer's.
+        if (type.templateId == kProjectDocumentType.templateId) {
+            factories.document = [](QObject* parent) -> CDocument* { return new CProjectDoc(parent); };
+            factories.view = [](CDocument* doc) -> CView* { return new CProjectView(doc); };
+        }
+        const QIcon icon(documentIcon(static_cast<MenuId>(type.templateId), 16));
+        factories.frame = choice.designerFrame ? frameFactory<CInterfaceEditorChildFrame>(m_settingsService, icon)
+                                               : frameFactory<CChildFrame>(m_settingsService, icon);
         new CDocTemplate(type.templateId, QString::fromLatin1(type.resourceString), std::move(factories), m_docs);
     }
 }
@@ -155,12 +167,31 @@ bool COrvanteApp::LoadSettings()
     m_settings.iconParams = loaded.iconParams;
     m_settings.installDir = loaded.installDir;
     m_settingsService.apply(loaded.record);
-    m_installDir = pathFromBytes(m_settings.installDir);
+    // The stored value stays as it is; a relative one is read from the executable's folder,
+    // so the program started from a menu or another folder still finds its data.
+    const InstallFolder folder =
+        findInstallFolder(m_settings.installDir, pathToBytes(QCoreApplication::applicationDirPath()));
+    m_installDir = pathFromBytes(folder.path);
     createFonts();
     // "Database/MEL Commands.txt" and "Database/melcmd.dat" below the installation folder;
     // start-up goes on whatever they report (a missing file means no colouring or no flags).
-    LoadMelDatabases(m_settings.installDir);
+    const MelDatabaseLoad load = LoadMelDatabases(folder.path);
+    if (load.words == LoadResult::cannotOpen || load.records == LoadResult::cannotOpen)
+        reportMissingDatabase(folder.searched);
     return true;
+}
+
+// Said once, where the user looks (the Output pane, the status bar) and on the error stream,
+// which a desktop session keeps in its log.
+void COrvanteApp::reportMissingDatabase(const std::vector<std::string>& searched)
+{
+    QStringList folders;
+    for (const std::string& folder : searched)
+        folders << pathFromBytes(folder);
+    const QString notice = QString::fromLatin1(shell::kDatabaseMissing).arg(folders.join(QStringLiteral(" or ")));
+    m_outputLog.AppendText(textToBytes(notice) + "\n");
+    m_mainFrame->statusBar()->showMessage(notice);
+    std::fprintf(stderr, "orvante: %s\n", QFile::encodeName(notice).constData());
 }
 
 void COrvanteApp::createFonts()
@@ -179,7 +210,8 @@ void COrvanteApp::installCommands()
     const auto handle = [this](CommandId id, std::function<void()> run) {
         m_docs->commands().setHandler(static_cast<int>(id), {std::move(run), {}});
     };
-    handle(CommandId::fileNew, [this] { m_docs->onFileNew(); });
+    handle(CommandId::fileNew, [this] { onFileNew(); });
+    handle(CommandId::settings, [this] { onSettings(); });
     handle(CommandId::fileOpen, [this] { onFileOpen(); });
     handle(CommandId::helpContents, [this] { onHelpContents(); });
     handle(CommandId::technicalSupport, [] { openAddress(shell::kSupportAddress); });
@@ -207,9 +239,37 @@ void COrvanteApp::openDocumentFile(const QString& path)
     m_docs->openDocumentFile(path);
 }
 
+void COrvanteApp::onFileNew()
+{
+    // A project is refused, and the dialog comes again until the user picks or cancels.
+    for (;;) {
+        const std::optional<int> chosen = m_prompts.chooseNewFileType();
+        if (!chosen)
+            return;
+        const auto kind = static_cast<NewFileKind>(*chosen);
+        if (kind != NewFileKind::project) {
+            // An icon runs the editor modally and leaves no document; the others open a new one.
+            const int templateId = kind == NewFileKind::script   ? kScriptDocumentType.templateId
+                                   : kind == NewFileKind::window ? kWindowDocumentType.templateId
+                                                                 : kIconDocumentType.templateId;
+            for (CDocTemplate* docTemplate : m_docs->templates())
+                if (docTemplate->resourceId() == templateId)
+                    docTemplate->onFileNew();
+            return;
+        }
+        m_prompts.showMessage(QString::fromLatin1(shell::kNotYetAvailable));
+    }
+}
+
+void COrvanteApp::onSettings()
+{
+    CSettingsDialog dialog(m_settingsService, m_prompts, font(AppFont::title), m_mainFrame.get());
+    dialog.exec();
+}
+
 void COrvanteApp::onFileOpen()
 {
-    const QString path = m_prompts.chooseFileToOpen(QString::fromLatin1(kOpenFilter));
+    const QString path = m_prompts.chooseFileToOpen(QString::fromLatin1(shell::kOpenFilter));
     if (!path.isEmpty())
         openDocumentFile(path);
 }

@@ -5,6 +5,7 @@
 #include "GuiTestMain.h"
 #include "ScriptedPrompts.h"
 
+#include "app/CNewFileDialog.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocument.h"
 #include "icon/CIconCanvas.h"
@@ -370,10 +371,9 @@ void IconEditorTest::newIconRunsTheEditorAndLeavesNoDocument()
         QTest::keyClick(editor, Qt::Key_Escape);
     });
     poll.start();
-    run.prompts().expectChoice(3); // the templates: script, window, project, icon
+    run.prompts().expectNewFileType(int(NewFileKind::icon));
     QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier);
     QVERIFY(run.prompts().verifyAllCame());
-    QCOMPARE(run.prompts().lastItems().value(3), QStringLiteral("Icon"));
     QCOMPARE(seenTitle, QStringLiteral("Icon Editor : 32 x 32"));
     QVERIFY(run.app().docManager().documents().isEmpty());
 }
