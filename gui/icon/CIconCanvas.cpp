@@ -2,7 +2,7 @@
 #include "icon/CIconCanvas.h"
 
 #include "icon/CanvasGeometry.h"
-#include "icon/ColorSwatchButton.h"
+#include "framework/CColorSwatch.h"
 #include "icon/IconEditorTexts.h"
 #include "icon/ToolPictures.h"
 

@@ -6,7 +6,7 @@
 #include "icon/CIconCanvas.h"
 #include "icon/CIconPreviewDialog.h"
 #include "icon/CImportDialog.h"
-#include "icon/ColorSwatchButton.h"
+#include "framework/CColorSwatch.h"
 #include "icon/IconEditorTexts.h"
 #include "icon/IconExport.h"
 #include "icon/ToolPictures.h"
@@ -52,8 +52,8 @@ CIconEditorDialog::CIconEditorDialog(int n, int m, IconEditorParams& params, Pro
       m_image(n + 3, m + 3),
       m_canvas(new CIconCanvas(m_image, m_params, this)),
       m_preview(new CIconPreviewDialog(m_image, this)),
-      m_primary(new ColorSwatchButton(params.primaryColor, this)),
-      m_secondary(new ColorSwatchButton(params.secondaryColor, this)),
+      m_primary(new CColorSwatch(this)),
+      m_secondary(new CColorSwatch(this)),
       m_tools(new QButtonGroup(this)),
       m_grid(new QCheckBox(text(icon_texts::kGrid), this)),
       m_showPreview(new QCheckBox(text(icon_texts::kPreview), this)),
@@ -74,8 +74,18 @@ CIconEditorDialog::CIconEditorDialog(int n, int m, IconEditorParams& params, Pro
     connect(m_canvas, &CIconCanvas::imageChanged, this, &CIconEditorDialog::imageChanged);
     connect(m_canvas, &CIconCanvas::colorPicked, this, &CIconEditorDialog::updateSwatches);
     connect(m_canvas, &CIconCanvas::colorHovered, this, &CIconEditorDialog::showReadout);
-    connect(m_primary, &ColorSwatchButton::colorChosen, this, [this](ColorRef c) { m_params.primaryColor = c; });
-    connect(m_secondary, &ColorSwatchButton::colorChosen, this, [this](ColorRef c) { m_params.secondaryColor = c; });
+    updateSwatches();
+    // A click on a swatch offers the colour dialog on its colour; no choice keeps it.
+    for (ColorRef* colour : {&m_params.primaryColor, &m_params.secondaryColor}) {
+        CColorSwatch* swatch = colour == &m_params.primaryColor ? m_primary : m_secondary;
+        swatch->setCursor(Qt::PointingHandCursor);
+        connect(swatch, &CColorSwatch::clicked, this, [this, colour] {
+            if (const std::optional<QColor> chosen = m_prompts.chooseColour(toQColor(*colour))) {
+                *colour = toColorRef(*chosen);
+                updateSwatches();
+            }
+        });
+    }
     connect(m_grid, &QCheckBox::toggled, this, [this](bool on) {
         m_params.showGrid = on ? 1 : 0;
         m_canvas->setGridShown(on);
@@ -159,7 +169,7 @@ void CIconEditorDialog::buildLayout()
     });
 
     auto* colours = new QHBoxLayout;
-    for (ColorSwatchButton* swatch : {m_primary, m_secondary}) {
+    for (CColorSwatch* swatch : {m_primary, m_secondary}) {
         swatch->setFixedSize(40, 24);
         colours->addWidget(swatch);
     }

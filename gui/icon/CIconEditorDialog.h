@@ -21,7 +21,7 @@ namespace orv {
 class CIconCanvas;
 class CIconPreviewDialog;
 class CImportDialog;
-class ColorSwatchButton;
+class CColorSwatch;
 class Profile;
 class Prompts;
 
@@ -40,7 +40,7 @@ public:
     CIconPreviewDialog* previewDialog() const { return m_preview; }
     CImportDialog* importDialog() const;
     QLabel* readout() const { return m_readout; }
-    ColorSwatchButton* swatch(bool primary) const { return primary ? m_primary : m_secondary; }
+    CColorSwatch* swatch(bool primary) const { return primary ? m_primary : m_secondary; }
     // The control whose text (or tooltip, for a picture button) is text.
     QAbstractButton* button(const char* text) const;
 
@@ -71,8 +71,8 @@ private:
     CIconCanvas* m_canvas;
     CIconPreviewDialog* m_preview;
     QPointer<CImportDialog> m_import;
-    ColorSwatchButton* m_primary;
-    ColorSwatchButton* m_secondary;
+    CColorSwatch* m_primary;
+    CColorSwatch* m_secondary;
     QButtonGroup* m_tools;
     QCheckBox* m_grid;
     QCheckBox* m_showPreview;

@@ -3,7 +3,7 @@
 
 #include "framework/ByteText.h"
 #include "icon/BmpCheck.h"
-#include "icon/ColorSwatchButton.h"
+#include "framework/CColorSwatch.h"
 #include "icon/IconEditorTexts.h"
 
 #include <QCheckBox>

@@ -13,7 +13,7 @@
 #include "icon/CIconEditorDialog.h"
 #include "icon/CIconPreviewDialog.h"
 #include "icon/CImportDialog.h"
-#include "icon/ColorSwatchButton.h"
+#include "framework/CColorSwatch.h"
 #include "icon/IconEditorTexts.h"
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"
@@ -53,6 +53,7 @@ private slots:
     void penPaintsThePixelUnderItsTip();
     void fillAndUndoFromTheButtons();
     void altWithTheRightButtonPicksTheSecondaryColourWithoutPainting();
+    void aClickOnASwatchChoosesItsColour();
     void readoutShowsThePixelUnderThePicker();
     void gridAndPreviewOptionsAreSavedAndRestored();
     void placementsAreSavedAtClosingAndRestoredAtOpening();
@@ -158,6 +159,25 @@ void IconEditorTest::altWithTheRightButtonPicksTheSecondaryColourWithoutPainting
     QCOMPARE(editor->swatch(false)->color(), kRed);
     QCOMPARE(editor->image().pixels(), painted);
     QCOMPARE(canvas->tool(), IconTool::pen);
+}
+
+// A click on a swatch offers its colour in the colour dialog; a cancelled dialog keeps it.
+void IconEditorTest::aClickOnASwatchChoosesItsColour()
+{
+    m_params.primaryColor = kRed;
+    auto editor = openEditor();
+    QVERIFY(editor);
+    m_prompts->expectColour(QColor(0, 0, 255));
+    QTest::mouseClick(editor->swatch(true), Qt::LeftButton);
+    QVERIFY(m_prompts->verifyAllCame());
+    QCOMPARE(m_params.primaryColor, makeColorRef(0, 0, 255));
+    QCOMPARE(editor->swatch(true)->color(), makeColorRef(0, 0, 255));
+
+    m_prompts->expectColour(std::nullopt);
+    QTest::mouseClick(editor->swatch(false), Qt::LeftButton);
+    QVERIFY(m_prompts->verifyAllCame());
+    QCOMPARE(m_params.secondaryColor, editor->swatch(false)->color());
+    QCOMPARE(editor->swatch(true)->color(), makeColorRef(0, 0, 255));
 }
 
 void IconEditorTest::readoutShowsThePixelUnderThePicker()
