@@ -21,6 +21,7 @@
 #include "app/CToolsDialog.h"
 #include "app/DesignerWiring.h"
 #include "app/DocumentIcons.h"
+#include "app/NewIcon.h"
 #include "app/PlaceholderDocument.h"
 #include "app/PlaceholderView.h"
 #include "designer/CInterfaceEditorView.h"
@@ -155,6 +156,9 @@ void COrvanteApp::registerTemplates()
                 return new CInterfaceEditorView(windowDoc);
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };
+        // The icon module's own document, view and New.
+        if (type.templateId == kIconDocumentType.templateId)
+            setIconFactories(factories, m_settings.iconParams, m_profile, m_prompts);
         // A project has its own empty document and a view that names it; never the designer's.
         if (type.templateId == kProjectDocumentType.templateId) {
             factories.document = [](QObject* parent) -> CDocument* { return new CProjectDoc(parent); };
@@ -257,14 +261,17 @@ void COrvanteApp::onFileNew()
         if (!chosen)
             return;
         const auto kind = static_cast<NewFileKind>(*chosen);
-        if (kind == NewFileKind::script || kind == NewFileKind::window) {
-            if (CDocTemplate* docTemplate = m_docs->templates().value(*chosen))
-                docTemplate->openDocumentFile(QString());
+        if (kind != NewFileKind::project) {
+            // An icon runs the editor modally and leaves no document; the others open a new one.
+            const int templateId = kind == NewFileKind::script   ? kScriptDocumentType.templateId
+                                   : kind == NewFileKind::window ? kWindowDocumentType.templateId
+                                                                 : kIconDocumentType.templateId;
+            for (CDocTemplate* docTemplate : m_docs->templates())
+                if (docTemplate->resourceId() == templateId)
+                    docTemplate->onFileNew();
             return;
         }
         m_prompts.showMessage(QString::fromLatin1(shell::kNotYetAvailable));
-        if (kind != NewFileKind::project)
-            return;
     }
 }
 

@@ -42,6 +42,11 @@ QString QtPrompts::chooseFileToOpen(const QString& filter)
                                         QFileDialog::HideNameFilterDetails);
 }
 
+QString QtPrompts::chooseTitledFileToOpen(const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(owner(), title, QString(), filter);
+}
+
 QString QtPrompts::chooseFileToSave(const QString& proposed, const QString& filter)
 {
     QFileDialog dialog(owner(), QString(), proposed, filter);

@@ -21,6 +21,12 @@ public:
     virtual SaveAnswer askToSave(const QString& question) = 0;
     // The file to open, or an empty path when cancelled; filter is a file dialog filter.
     virtual QString chooseFileToOpen(const QString& filter) = 0;
+    // The same under a title of the caller's own, for a dialog that is not the Open command's.
+    virtual QString chooseTitledFileToOpen(const QString& title, const QString& filter)
+    {
+        (void)title;
+        return chooseFileToOpen(filter);
+    }
     // The file to save under, proposed first; an empty path when cancelled.
     virtual QString chooseFileToSave(const QString& proposed, const QString& filter) = 0;
     // The index of the item chosen from items, or nothing when cancelled.

@@ -54,6 +54,11 @@ public:
     {
         return answer<QString>(Kind::fileToOpen, filter, QString());
     }
+    // Records the title, so a test sees the dialog's words.
+    QString chooseTitledFileToOpen(const QString& title, const QString&) override
+    {
+        return answer<QString>(Kind::fileToOpen, title, QString());
+    }
     QString chooseFileToSave(const QString& proposed, const QString&) override
     {
         return answer<QString>(Kind::fileToSave, proposed, QString());
