@@ -2,7 +2,7 @@
 // settings dialog and the icon editor can offer a colour choice on it.
 #pragma once
 
-#include "settings/Color.h"
+#include "framework/ColorRefs.h"
 
 #include <QWidget>
 
@@ -30,9 +30,5 @@ protected:
 private:
     ColorRef m_color = 0;
 };
-
-// The colour a ColorRef names, and back.
-QColor toQColor(ColorRef color);
-ColorRef toColorRef(const QColor& color);
 
 } // namespace orv
