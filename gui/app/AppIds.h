@@ -17,6 +17,7 @@ enum class CommandId : int {
     editPaste = 57637,
     editReplace = 57641,
     editUndo = 57643,
+    editRedo = 57644,
     windowNew = 57648,
     windowCascade = 57650,
     windowTile = 57651,

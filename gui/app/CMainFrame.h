@@ -26,6 +26,7 @@ class CResizableBar;
 class CToolsDialog;
 class CTreePane;
 class LockIndicators;
+class ViewIndicators;
 class OutputLog;
 class Profile;
 struct SettingsRecord;
@@ -47,6 +48,7 @@ public:
     CToolsDialog* toolsPalette() const { return m_tools; }
     QToolBar* toolBar() const { return m_toolBar; }
     LockIndicators* lockIndicators() const { return m_lockIndicators; }
+    ViewIndicators* viewIndicators() const { return m_viewIndicators; }
     MenuId currentMenu() const { return m_currentMenu; }
 
     // A command the application object handles (New, Open, help, About...).
@@ -115,6 +117,7 @@ private:
     QMdiArea* m_mdiArea;
     QToolBar* m_toolBar = nullptr;
     LockIndicators* m_lockIndicators = nullptr;
+    ViewIndicators* m_viewIndicators = nullptr;
     CTreePane* m_windowHierarchy = nullptr;
     CTreePane* m_projectExplorer = nullptr;
     COutputPane* m_output = nullptr;

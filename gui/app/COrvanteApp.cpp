@@ -13,6 +13,8 @@
 #include "app/CToolsDialog.h"
 #include "app/DocumentIcons.h"
 #include "app/PlaceholderDocument.h"
+#include "editor/CMELEditorView.h"
+#include "editor/CScriptDoc.h"
 #include "app/PlaceholderView.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
@@ -133,6 +135,12 @@ void COrvanteApp::registerTemplates()
         factories.view = [](CDocument* doc) -> CView* {
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };
+        if (type.id == MenuId::script) {
+            factories.document = [](QObject* parent) -> CDocument* { return new CScriptDoc(parent); };
+            factories.view = [this](CDocument* doc) -> CView* {
+                return new CMELEditorView(static_cast<CScriptDoc*>(doc), m_settings.record);
+            };
+        }
         new CDocTemplate(static_cast<int>(type.id), QString::fromLatin1(type.resourceString), std::move(factories),
                          m_docs);
     }

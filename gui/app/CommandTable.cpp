@@ -21,6 +21,7 @@ constexpr std::array kCommands{
     CommandInfo{CommandId::appExit, "E&xit", "Quit the application; prompts to save documents\nExit",
                 {nullptr, nullptr}},
     CommandInfo{CommandId::editUndo, "&Undo\tCtrl+Z", "Undo the last action\nUndo", {"Ctrl+Z", "Alt+Backspace"}},
+    CommandInfo{CommandId::editRedo, "&Redo\tCtrl+Y", "Redo the previously undone action\nRedo", {"Ctrl+Y", nullptr}},
     CommandInfo{CommandId::editCut, "Cu&t\tCtrl+X", "Cut the selection and put it on the Clipboard\nCut",
                 {"Ctrl+X", "Shift+Del"}},
     CommandInfo{CommandId::editCopy, "&Copy\tCtrl+C", "Copy the selection and put it on the Clipboard\nCopy",

@@ -4,10 +4,12 @@
 #include "app/CommandImages.h"
 #include "app/CommandTable.h"
 #include "app/LockIndicators.h"
+#include "app/ViewIndicators.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CDocument.h"
 #include "framework/CMDIChildWnd.h"
+#include "framework/CView.h"
 #include "settings/SettingsRecord.h"
 
 #include <QDir>
@@ -111,6 +113,7 @@ void CMainFrame::createStatusBar()
             bar->showMessage(QString::fromLatin1(shell::kReadyText));
     });
     bar->showMessage(QString::fromLatin1(shell::kReadyText));
+    m_viewIndicators = new ViewIndicators(bar, m_docs);
     m_lockIndicators = new LockIndicators(bar);
 }
 
@@ -141,6 +144,8 @@ QMenu* CMainFrame::createEditMenu(MenuId id)
     auto* menu = new QMenu(QStringLiteral("&Edit"), this);
     if (id != MenuId::noDocument) {
         addMenuCommands(menu, {CommandId::editUndo});
+        if (id == MenuId::script)
+            addMenuCommands(menu, {CommandId::editRedo});
         menu->addSeparator();
         addMenuCommands(menu, {CommandId::editCut, CommandId::editCopy, CommandId::editPaste});
         if (id == MenuId::script) {
@@ -309,6 +314,12 @@ void CMainFrame::updateCommandStates()
 {
     for (auto it = m_actions.begin(); it != m_actions.end(); ++it)
         it.value()->setEnabled(isCommandEnabled(static_cast<CommandId>(it.key())));
+    // Undo and Redo name what they undo, as the active view says.
+    const CView* view = m_docs.activeFrame() ? m_docs.activeFrame()->activeView() : nullptr;
+    for (CommandId id : {CommandId::editUndo, CommandId::editRedo}) {
+        const QString text = view ? view->menuText(static_cast<int>(id)) : QString();
+        action(id)->setText(text.isEmpty() ? QString::fromLatin1(commandInfo(id).menuText) : text);
+    }
 }
 
 } // namespace orv

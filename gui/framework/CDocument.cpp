@@ -126,8 +126,12 @@ bool CDocument::doSave(const QString& path)
     }
     const FileError error = onSaveDocument(target);
     if (error != FileError::none) {
-        if (m_template)
-            m_template->manager()->reportError(fileErrorMessage(error, target, false));
+        if (m_template) {
+            QString message = fileErrorMessage(error, target, false);
+            if (const QString detail = fileErrorDetail(); !detail.isEmpty())
+                message += QStringLiteral("\n\n") + detail;
+            m_template->manager()->reportError(message);
+        }
         return false;
     }
     setModifiedFlag(false);

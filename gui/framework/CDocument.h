@@ -42,6 +42,9 @@ public:
     virtual bool onNewDocument();
     virtual FileError onOpenDocument(const QString& path);
     virtual FileError onSaveDocument(const QString& path);
+    // Why the last open or save failed, in the document's own words; shown below the
+    // standard message. Empty when there is nothing to add.
+    virtual QString fileErrorDetail() const { return {}; }
 
     // Asks "Save changes to ...?" when modified: true when the document may close.
     bool saveModified();

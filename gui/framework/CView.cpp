@@ -38,4 +38,14 @@ void CView::onUpdate(CView*, int)
 
 void CView::onActivateView(bool) {}
 
+QString CView::indicatorText(int) const
+{
+    return {};
+}
+
+QString CView::menuText(int) const
+{
+    return {};
+}
+
 } // namespace orv

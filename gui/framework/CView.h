@@ -27,6 +27,16 @@ public:
     virtual void onUpdate(CView* sender, int hint);
     // The view's frame became the active one (true) or stopped being it (false).
     virtual void onActivateView(bool activate);
+    // The text of a status bar indicator this view fills (by the indicator's id); empty
+    // while the indicator is off or not the view's.
+    virtual QString indicatorText(int id) const;
+    // The menu text of a command whose text follows the view's state (e.g. "&Undo Typing");
+    // empty for the command's own text.
+    virtual QString menuText(int id) const;
+
+signals:
+    // An indicator text may have changed.
+    void indicatorsChanged();
 
 private:
     QPointer<CDocument> m_document;

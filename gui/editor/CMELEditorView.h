@@ -1,0 +1,39 @@
+// The view of a MEL script: an edit view with MEL colouring over its document's buffer,
+// in the document's font, filling its document window.
+#pragma once
+
+#include "editor/CTextEditView.h"
+#include "framework/CView.h"
+
+namespace orv {
+
+class CScriptDoc;
+
+// The edit view that colours MEL, by the colouring switch of the settings.
+class MelTextView final : public CTextEditView {
+    Q_OBJECT
+
+public:
+    using CTextEditView::CTextEditView;
+    std::uint32_t ScanLineColors(std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks) override;
+};
+
+class CMELEditorView : public CView {
+    Q_OBJECT
+
+public:
+    CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, QWidget* parent = nullptr);
+
+    CScriptDoc* scriptDoc() const;
+    MelTextView* textView() const { return m_text; }
+
+    void onInitialUpdate() override;
+    bool onCmdMsg(int id, bool execute) override;
+    QString indicatorText(int id) const override;
+    QString menuText(int id) const override;
+
+private:
+    MelTextView* m_text;
+};
+
+} // namespace orv

@@ -1,0 +1,52 @@
+// New, open and save of a script, each keeping the line-end style of its text.
+#include "editor/CScriptDoc.h"
+
+#include <QFile>
+
+namespace orv {
+
+CScriptDoc::CScriptDoc(QObject* parent) : CDocument(parent)
+{
+    m_font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    m_font.setStyleHint(QFont::TypeWriter);
+}
+
+void CScriptDoc::Buffer::MarkModified(bool modified)
+{
+    CTextBuffer::MarkModified(modified);
+    m_doc.setModifiedFlag(modified);
+}
+
+bool CScriptDoc::onNewDocument()
+{
+    if (!CDocument::onNewDocument())
+        return false;
+    m_buffer.CreateEmpty(LineEnd::crLf);
+    return true;
+}
+
+FileError CScriptDoc::onOpenDocument(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    if (!m_buffer.LoadText(native.toStdString(), -1)) {
+        if (!QFile::exists(path))
+            return FileError::notFound;
+        return QFile(path).open(QIODevice::ReadOnly) ? FileError::failed : FileError::accessDenied;
+    }
+    return CDocument::onOpenDocument(path);
+}
+
+FileError CScriptDoc::onSaveDocument(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    if (!m_buffer.StoreText(native.toStdString(), -1, true))
+        return FileError::failed;
+    return CDocument::onSaveDocument(path);
+}
+
+QString CScriptDoc::fileErrorDetail() const
+{
+    return QString::fromLocal8Bit(m_buffer.LastFileError());
+}
+
+} // namespace orv

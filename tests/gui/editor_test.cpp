@@ -1,0 +1,450 @@
+// The MEL script editor on real widgets, driven by real key and mouse events: typing groups
+// and undo, auto indent, Tab over lines, bookmarks, status texts, mouse selection and pointer
+// shapes, colouring, saving (line ends kept, failures reported) and a hostile file.
+#include "AppTestSupport.h"
+#include "GuiTestMain.h"
+
+#include "app/ViewIndicators.h"
+#include "editor/CMELEditorView.h"
+#include "editor/CScriptDoc.h"
+#include "editor/EditorCommands.h"
+#include "editor/MarginMarks.h"
+#include "framework/CDocManager.h"
+#include "framework/CDocTemplate.h"
+#include "settings/Profile.h"
+#include "settings/SettingsRecord.h"
+#include "text/MelColouring.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include <unistd.h>
+
+using namespace orv;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A script document with one view, shown and focused, as a document window holds it.
+class Editor {
+public:
+    explicit Editor(const QByteArray& initial = {}, const QString& path = {})
+    {
+        if (path.isEmpty()) {
+            doc.onNewDocument();
+            if (!initial.isEmpty())
+                doc.buffer().LoadBytes(std::string_view(initial.constData(), static_cast<std::size_t>(initial.size())));
+        } else {
+            doc.onOpenDocument(path);
+        }
+        view = std::make_unique<CMELEditorView>(&doc, settings);
+        view->onInitialUpdate();
+        view->resize(640, 400);
+        view->show();
+        view->activateWindow();
+        text()->setFocus();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+    }
+
+    MelTextView* text() const { return view->textView(); }
+    QWidget* port() const { return text()->viewport(); }
+    std::string line(int n) { return std::string(doc.buffer().LineText(n)); }
+    QString indicator(int id) const { return view->indicatorText(id); }
+    // The viewport point in the middle of a character cell.
+    QPoint at(TextPos pos) const
+    {
+        const QPoint p = text()->pointOf(pos);
+        return p + QPoint(text()->charWidth() / 4, text()->lineHeight() / 2);
+    }
+
+    SettingsRecord settings;
+    CScriptDoc doc;
+    std::unique_ptr<CMELEditorView> view;
+};
+
+QColor classColour(const SettingsRecord& settings, int colourClass)
+{
+    const ColorRef ref = ColorOf(colourClass, settings, 0xFFFFFF);
+    return QColor(colorRed(ref), colorGreen(ref), colorBlue(ref));
+}
+
+// Whether some pixel is drawn in (nearly) this colour: glyph edges are smoothed, so a
+// pixel within a small distance of it in every channel counts.
+bool imageHolds(const QImage& image, const QColor& colour)
+{
+    constexpr int kNear = 40;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            if (std::abs(p.red() - colour.red()) < kNear && std::abs(p.green() - colour.green()) < kNear &&
+                std::abs(p.blue() - colour.blue()) < kNear)
+                return true;
+        }
+    return false;
+}
+
+} // namespace
+
+class EditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typedWordsUndoInGroupsAndNameTheirGroup()
+    {
+        Editor e;
+        QTest::keyClicks(e.text(), QStringLiteral("ab cd"));
+        QCOMPARE(e.line(0), std::string("ab cd"));
+        QCOMPARE(e.view->menuText(editor_command::kUndo), QStringLiteral("&Undo Typing\tCtrl+Z"));
+        QVERIFY(e.doc.isModified());
+        QTest::keyClick(e.text(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.line(0), std::string("ab"));
+        QTest::keyClick(e.text(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.line(0), std::string(""));
+        QVERIFY(!e.doc.isModified());
+        QCOMPARE(e.view->menuText(editor_command::kUndo), QStringLiteral("&Undo\tCtrl+Z"));
+        QTest::keyClick(e.text(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(e.line(0), std::string("ab"));
+        // Alt+Backspace undoes too; Ctrl+Backspace does nothing.
+        QTest::keyClick(e.text(), Qt::Key_Backspace, Qt::ControlModifier);
+        QCOMPARE(e.line(0), std::string("ab"));
+        QTest::keyClick(e.text(), Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(e.line(0), std::string(""));
+    }
+
+    void enterKeepsTheIndentAndTheFirstUndoRemovesOnlyIt()
+    {
+        Editor e("\t  x");
+        QTest::keyClick(e.text(), Qt::Key_End);
+        QTest::keyClick(e.text(), Qt::Key_Return);
+        QCOMPARE(e.doc.buffer().LineCount(), 2);
+        QCOMPARE(e.line(1), std::string("\t  "));
+        QCOMPARE(e.indicator(editor_command::kIndicatorPosition), QStringLiteral("Ln 2, Col 4"));
+        QTest::keyClick(e.text(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.doc.buffer().LineCount(), 2);
+        QCOMPARE(e.line(1), std::string(""));
+        QTest::keyClick(e.text(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.doc.buffer().LineCount(), 1);
+    }
+
+    void tabAndShiftTabWorkOnTheSelectedLines()
+    {
+        Editor e("l1\r\nline2\r\nl3\r\nl4\r\nl5\r\nl6");
+        QTest::keyClick(e.text(), Qt::Key_Down);
+        QTest::keyClick(e.text(), Qt::Key_Right);
+        QTest::keyClick(e.text(), Qt::Key_Right);
+        QTest::keyClick(e.text(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(e.text(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(e.text(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(e.text(), Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClick(e.text(), Qt::Key_Tab);
+        const std::vector<std::string> indented = {"l1", "\tline2", "\tl3", "\tl4", "l5", "l6"};
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(e.line(i), indented[static_cast<std::size_t>(i)]);
+        QTest::keyClick(e.text(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(e.line(1), std::string("line2"));
+        QCOMPARE(e.line(3), std::string("l4"));
+        QVERIFY(e.text()->hasFocus());  // Tab stays in the editor
+    }
+
+    void positionCountsATabAsOneCharacter()
+    {
+        Editor e;
+        QTest::keyClick(e.text(), Qt::Key_Tab);
+        QTest::keyClicks(e.text(), QStringLiteral("x"));
+        QCOMPARE(e.indicator(editor_command::kIndicatorPosition), QStringLiteral("Ln 1, Col 3"));
+        QCOMPARE(e.indicator(editor_command::kIndicatorLineEnd), QStringLiteral("DOS"));
+        // The caret stands after the x, drawn at column 5 (the tab fills columns 0..3).
+        QCOMPARE(e.text()->pointOf(e.text()->model().cursor()).x(), CTextView::kMarginWidth + 5 * e.text()->charWidth());
+    }
+
+    void charactersOutsideLatin1BecomeQuestionMarks()
+    {
+        Editor e;
+        // What an input method or a foreign keyboard sends: e acute, the euro sign, a pair of surrogates.
+        QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80!"));
+        QApplication::sendEvent(e.text(), &typed);
+        QCOMPARE(e.line(0), std::string("\xE9?" "?!"));
+    }
+
+    void keysOfTheInsertModeAndTheClipboard()
+    {
+        Editor e("abc");
+        QTest::keyClick(e.text(), Qt::Key_Insert);
+        QCOMPARE(e.indicator(editor_command::kIndicatorOverwrite), QStringLiteral("OVR"));
+        QTest::keyClicks(e.text(), QStringLiteral("X"));
+        QCOMPARE(e.line(0), std::string("Xbc"));
+        QTest::keyClick(e.text(), Qt::Key_Insert);
+        QCOMPARE(e.indicator(editor_command::kIndicatorOverwrite), QString());
+        QTest::keyClick(e.text(), Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(e.text(), Qt::Key_Insert, Qt::ControlModifier);  // copy
+        QTest::keyClick(e.text(), Qt::Key_Delete, Qt::ShiftModifier);   // cut
+        QCOMPARE(e.line(0), std::string("X"));
+        QTest::keyClick(e.text(), Qt::Key_Insert, Qt::ShiftModifier);   // paste
+        QTest::keyClick(e.text(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e.line(0), std::string("Xbcbc"));
+        QTest::keyClick(e.text(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(e.text(), Qt::Key_Delete);
+        QCOMPARE(e.line(0), std::string(""));
+    }
+
+    void numberedAndPlainBookmarks()
+    {
+        Editor e("0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9");
+        const auto goLine = [&](int line) {
+            QTest::keyClick(e.text(), Qt::Key_Home, Qt::ControlModifier);
+            for (int i = 0; i < line; ++i)
+                QTest::keyClick(e.text(), Qt::Key_Down);
+        };
+        goLine(2);
+        QTest::keyClick(e.text(), Qt::Key_5, Qt::ControlModifier);
+        goLine(7);
+        QTest::keyClick(e.text(), Qt::Key_5, Qt::ControlModifier);
+        QCOMPARE(e.doc.buffer().LineWithFlag(line_flag::numberedBookmark(5)), 7);
+        QCOMPARE(e.doc.buffer().LineFlags(2), 0u);
+        goLine(0);
+        QTest::keyClick(e.text(), Qt::Key_5, Qt::AltModifier);
+        QCOMPARE(e.text()->model().cursor().line, 7);
+
+        QVERIFY(!e.text()->onCommand(editor_command::kNextBookmark, false));  // no plain bookmark yet
+        goLine(1);
+        QTest::keyClick(e.text(), Qt::Key_F2, Qt::ControlModifier);
+        goLine(6);
+        QTest::keyClick(e.text(), Qt::Key_F2, Qt::ControlModifier);
+        QTest::keyClick(e.text(), Qt::Key_F2);
+        QCOMPARE(e.text()->model().cursor().line, 1);  // wrapped to the first mark
+        QTest::keyClick(e.text(), Qt::Key_F2, Qt::ShiftModifier);
+        QCOMPARE(e.text()->model().cursor().line, 6);
+        QTest::keyClick(e.text(), Qt::Key_F2, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(e.doc.buffer().NextBookmarkLine(0), -1);
+    }
+
+    void marksAreDrawnInTheMargin()
+    {
+        Editor e("a\r\nb\r\nc");
+        QTest::keyClick(e.text(), Qt::Key_Down);
+        QTest::keyClick(e.text(), Qt::Key_3, Qt::ControlModifier);
+        const QImage shot = e.port()->grab().toImage();
+        const int lh = e.text()->lineHeight();
+        // Line 1 shows the mark of bookmark 3; line 0's margin is plain.
+        const QImage margin0 = shot.copy(0, 0, CTextView::kMarginWidth, lh);
+        const QImage margin1 = shot.copy(0, lh, CTextView::kMarginWidth, lh);
+        const QColor marginColour = classColour(e.settings, colour_class::kSelectionMargin);
+        int marked = 0;
+        for (int y = 0; y < lh; ++y)
+            for (int x = 0; x < CTextView::kMarginWidth; ++x) {
+                QCOMPARE(margin0.pixelColor(x, y).rgb(), marginColour.rgb());
+                marked += margin1.pixelColor(x, y).rgb() != marginColour.rgb();
+            }
+        QVERIFY(marked > 40);
+    }
+
+    void mouseClicksSelectCharactersWordsAndLines()
+    {
+        Editor e("alpha beta_2 gamma\r\nsecond line\r\nthird");
+        QTest::mouseClick(e.port(), Qt::LeftButton, {}, e.at({6, 0}));
+        QCOMPARE(e.text()->model().cursor(), (TextPos{6, 0}));
+        QTest::mouseClick(e.port(), Qt::LeftButton, Qt::ShiftModifier, e.at({3, 1}));
+        QCOMPARE(e.text()->model().selection().start, (TextPos{6, 0}));
+        QCOMPARE(e.text()->model().selection().end, (TextPos{3, 1}));
+        QTest::mouseDClick(e.port(), Qt::LeftButton, {}, e.at({8, 0}));
+        QCOMPARE(e.text()->model().selectedText(), std::string("beta_2"));
+        QTest::mouseClick(e.port(), Qt::LeftButton, {}, QPoint(5, e.at({0, 1}).y()));
+        QCOMPARE(e.text()->model().selectedText(), std::string("second line\r\n"));
+        QTest::mouseClick(e.port(), Qt::LeftButton, Qt::ControlModifier, QPoint(5, e.at({0, 1}).y()));
+        QCOMPARE(e.text()->model().selectedText(), e.doc.buffer().CopyRange({0, 0}, e.doc.buffer().EndPos()));
+        // Ctrl+click selects by whole words.
+        QTest::mouseClick(e.port(), Qt::LeftButton, Qt::ControlModifier, e.at({2, 1}));
+        QCOMPARE(e.text()->model().selectedText(), std::string("second"));
+    }
+
+    void draggingSelectsAndScrollsOutsideTheText()
+    {
+        QByteArray text;
+        for (int i = 0; i < 200; ++i)
+            text += "line " + QByteArray::number(i) + "\r\n";
+        Editor e(text);
+        QTest::mousePress(e.port(), Qt::LeftButton, {}, e.at({1, 1}));
+        QTest::mouseMove(e.port(), e.at({3, 4}));
+        QCOMPARE(e.text()->model().selection().start, (TextPos{1, 1}));
+        QCOMPARE(e.text()->model().selection().end, (TextPos{3, 4}));
+        // Below the view the selection keeps growing as the timer scrolls.
+        QTest::mouseMove(e.port(), QPoint(40, e.port()->height() + 20));
+        const int top = e.text()->topLine();
+        QTRY_VERIFY(e.text()->topLine() >= top + 3);
+        QTest::mouseRelease(e.port(), Qt::LeftButton, {}, QPoint(40, e.port()->height() + 20));
+        const int settled = e.text()->topLine();
+        QTest::qWait(250);
+        QCOMPARE(e.text()->topLine(), settled);
+        QVERIFY(e.text()->model().cursor().line > e.text()->visibleLines());
+    }
+
+    void pointerShapesFollowMarginSelectionAndText()
+    {
+        Editor e("some text here");
+        QTest::mouseMove(e.port(), QPoint(5, 5));
+        QCOMPARE(e.port()->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(e.port()->cursor().pixmap().toImage(), marginCursor().pixmap().toImage());
+        QTest::mouseMove(e.port(), e.at({2, 0}));
+        QCOMPARE(e.port()->cursor().shape(), Qt::IBeamCursor);
+        QTest::keyClick(e.text(), Qt::Key_End, Qt::ShiftModifier);
+        QTest::mouseMove(e.port(), e.at({6, 0}));
+        QCOMPARE(e.port()->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void wheelAndControlArrowsScrollWithoutMovingTheCursor()
+    {
+        QByteArray text;
+        for (int i = 0; i < 100; ++i)
+            text += "x\r\n";
+        Editor e(text);
+        QTest::keyClick(e.text(), Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(e.text()->topLine(), 1);
+        QCOMPARE(e.text()->model().cursor().line, 0);
+        QWheelEvent wheel(QPointF(50, 50), e.port()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(e.port(), &wheel);
+        QVERIFY(e.text()->topLine() > 1);
+        QTest::keyClick(e.text(), Qt::Key_PageDown);
+        QVERIFY(e.text()->model().cursor().line >= e.text()->visibleLines() - 1);
+    }
+
+    void colouringToggleReachesEveryViewOfAScript()
+    {
+        Editor e("proc string f() { return \"x\"; } // note");
+        CMELEditorView second(&e.doc, e.settings);
+        second.onInitialUpdate();
+        second.resize(640, 200);
+        second.show();
+        const QColor comment = classColour(e.settings, colour_class::kComment);
+        QVERIFY(imageHolds(e.port()->grab().toImage(), comment));
+        QVERIFY(imageHolds(second.textView()->viewport()->grab().toImage(), comment));
+        e.settings.setFlag(SettingsFlag::syntaxColoring, false);
+        QVERIFY(!imageHolds(e.port()->grab().toImage(), comment));
+        QVERIFY(!imageHolds(second.textView()->viewport()->grab().toImage(), comment));
+        // Both views show one buffer: typing in one shows in the other.
+        QTest::keyClicks(e.text(), QStringLiteral("zz"));
+        QCOMPARE(second.textView()->buffer(), &e.doc.buffer());
+        QCOMPARE(std::string(second.textView()->buffer()->LineText(0)).substr(0, 2), std::string("zz"));
+    }
+
+    void aNewTabSizeRemeasuresAndRedraws()
+    {
+        Editor e("\tx");
+        QTest::keyClick(e.text(), Qt::Key_End);
+        QCOMPARE(e.text()->model().cursorColumn(), 5);
+        e.text()->setTabSize(8);
+        QCOMPARE(e.text()->model().cursorColumn(), 9);
+        QCOMPARE(e.text()->pointOf(e.text()->model().cursor()).x(), CTextView::kMarginWidth + 9 * e.text()->charWidth());
+    }
+
+    void aNewScriptIsOneEmptyLineSavedAsAnEmptyFile()
+    {
+        QTemporaryDir dir;
+        Editor e;
+        QCOMPARE(e.doc.buffer().LineCount(), 1);
+        QCOMPARE(e.doc.onSaveDocument(dir.filePath("new.mel")), FileError::none);
+        QCOMPARE(readAll(dir.filePath("new.mel")), QByteArray());
+    }
+
+    void aScriptWithLfEndsIsSavedWithLfEnds()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("unix.mel");
+        writeAll(path, "print 1;\nprint 2;\n");
+        Editor e({}, path);
+        QCOMPARE(e.indicator(editor_command::kIndicatorLineEnd), QStringLiteral("MAC"));  // LF alone is "MAC"
+        QTest::keyClick(e.text(), Qt::Key_End);
+        QTest::keyClick(e.text(), Qt::Key_Return);
+        QTest::keyClicks(e.text(), QStringLiteral("x;"));
+        QVERIFY(e.doc.isModified());
+        QCOMPARE(e.doc.onSaveDocument(path), FileError::none);
+        QCOMPARE(readAll(path), QByteArray("print 1;\nx;\nprint 2;\n"));
+        QVERIFY(!e.doc.isModified());
+    }
+
+    void aFailedSaveIsReportedWithItsReasonAndTheScriptStaysModified()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("kept.mel");
+        writeAll(path, "old text");
+        MemoryProfile profile;
+        test::AppRun run(profile);
+        CDocTemplate* script = run.app().docManager().templates().front();
+        auto* doc = qobject_cast<CScriptDoc*>(script->openDocumentFile(path));
+        QVERIFY(doc);
+        auto* view = qobject_cast<CMELEditorView*>(doc->views().front());
+        view->textView()->setFocus();
+        QTest::keyClicks(view->textView(), QStringLiteral("new "));
+        QVERIFY(doc->isModified());
+        // The status panes follow the active script.
+        QCOMPARE(run.frame()->viewIndicators()->pane(37903)->text(), QStringLiteral("Ln 1, Col 5"));
+        QCOMPARE(run.frame()->viewIndicators()->pane(37902)->text(), QStringLiteral("DOS"));
+        run.frame()->updateCommandStates();
+        QCOMPARE(run.frame()->action(CommandId::editUndo)->text(), QStringLiteral("&Undo Typing\tCtrl+Z"));
+
+        // A read-only folder stops the save; the super-user, whom permissions do not stop,
+        // saves into a folder that does not exist instead.
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        test::MessageBoxAnswer answer(QMessageBox::Ok);
+        QVERIFY(!doc->doSave(::geteuid() == 0 ? dir.filePath(QStringLiteral("gone/kept.mel")) : path));
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(answer.seen());
+        QVERIFY2(answer.text().contains(QStringLiteral("temporary file")), qPrintable(answer.text()));
+        QVERIFY(doc->isModified());
+        QCOMPARE(readAll(path), QByteArray("old text"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.mel")});
+        doc->onCloseDocument();
+    }
+
+    void aHostileFileOpensScrollsAndSavesBackByteForByte()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("hostile.mel");
+        QByteArray bytes("nul\0byte\r\n", 10);
+        for (int c = 128; c < 256; ++c)
+            bytes += static_cast<char>(c);
+        bytes += "\r\n";
+        bytes += QByteArray(3 * 1024 * 1024, 'w');
+        bytes += "\rcr only\r\n\r\nend";
+        writeAll(path, bytes);
+        Editor e({}, path);
+        QCOMPARE(e.doc.buffer().LineCount(), 5);
+        QTest::keyClick(e.text(), Qt::Key_Down);
+        QTest::keyClick(e.text(), Qt::Key_Down);
+        QTest::keyClick(e.text(), Qt::Key_End);
+        QVERIFY(e.text()->leftColumn() > 3 * 1024 * 1024 - 200);
+        e.port()->grab();
+        QTest::keyClick(e.text(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(e.text(), Qt::Key_PageUp);
+        QTest::keyClick(e.text(), Qt::Key_Home, Qt::ControlModifier);
+        e.port()->grab();
+        const QString copy = dir.filePath("copy.mel");
+        QCOMPARE(e.doc.onSaveDocument(copy), FileError::none);
+        QCOMPARE(readAll(copy), bytes);
+    }
+};
+
+ORVANTE_GUI_TEST_MAIN(EditorTest)
+
+#include "editor_test.moc"
