@@ -138,7 +138,7 @@ void COrvanteApp::registerTemplates()
         if (type.id == MenuId::script) {
             factories.document = [](QObject* parent) -> CDocument* { return new CScriptDoc(parent); };
             factories.view = [this](CDocument* doc) -> CView* {
-                return new CMELEditorView(static_cast<CScriptDoc*>(doc), m_settings.record);
+                return new CMELEditorView(static_cast<CScriptDoc*>(doc), m_settings.record, m_profile);
             };
         }
         new CDocTemplate(static_cast<int>(type.id), QString::fromLatin1(type.resourceString), std::move(factories),

@@ -3,6 +3,7 @@
 
 #include "editor/CScriptDoc.h"
 #include "editor/EditorCommands.h"
+#include "editor/SearchDialogs.h"
 #include "settings/SettingsRecord.h"
 
 #include <QVBoxLayout>
@@ -14,14 +15,22 @@ std::uint32_t MelTextView::ScanLineColors(std::uint32_t state, std::string_view 
     return ParseMelLine(state, line, blocks, settings().syntaxColoring());
 }
 
-CMELEditorView::CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, QWidget* parent)
-    : CView(document, parent), m_text(new MelTextView(settings, this))
+CMELEditorView::CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, QWidget* parent)
+    : CView(document, parent), m_text(new MelTextView(settings, this)), m_profile(profile)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_text);
     setFocusProxy(m_text);
     connect(m_text, &CTextView::stateChanged, this, &CView::indicatorsChanged);
+    connect(m_text, &CTextEditView::findRequested, this, [this] {
+        CFindDialog dialog(*m_text, m_profile, this);
+        dialog.exec();
+    });
+    connect(m_text, &CTextEditView::replaceRequested, this, [this] {
+        CReplaceDialog dialog(*m_text, m_profile, this);
+        dialog.exec();
+    });
 }
 
 CScriptDoc* CMELEditorView::scriptDoc() const

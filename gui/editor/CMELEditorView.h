@@ -8,6 +8,7 @@
 namespace orv {
 
 class CScriptDoc;
+class Profile;
 
 // The edit view that colours MEL, by the colouring switch of the settings.
 class MelTextView final : public CTextEditView {
@@ -22,7 +23,8 @@ class CMELEditorView : public CView {
     Q_OBJECT
 
 public:
-    CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, QWidget* parent = nullptr);
+    // The profile keeps the values of the Find and Replace dialogs.
+    CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, QWidget* parent = nullptr);
 
     CScriptDoc* scriptDoc() const;
     MelTextView* textView() const { return m_text; }
@@ -34,6 +36,7 @@ public:
 
 private:
     MelTextView* m_text;
+    Profile& m_profile;
 };
 
 } // namespace orv

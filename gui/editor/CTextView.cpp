@@ -4,13 +4,13 @@
 #include "editor/EditorCommands.h"
 #include "editor/MarginMarks.h"
 #include "editor/QtClipboard.h"
+#include "editor/SearchDialogs.h"
 #include "settings/SettingsRecord.h"
 #include "text/TabColumns.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleHints>
@@ -526,7 +526,7 @@ bool CTextView::runViewCommand(int id, bool execute)
             const SearchOutcome outcome = view.repeatSearch(id == kFindPrevious);
             afterCursorMove();
             if (!outcome.found)
-                QMessageBox::information(this, QApplication::applicationName(), fromLatin1Bytes(outcome.message));
+                showSearchMessage(this, outcome.message);
         }
         return true;
     default:

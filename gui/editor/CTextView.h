@@ -66,6 +66,8 @@ public:
     bool caretShown() const { return m_caretOn; }
     // While a dialog works on the view, the selection shows as if the view had the focus.
     void setSelectionKeptShown(bool shown);
+    // After every command and mouse action: the caret shown, scrolled into view, the state told.
+    void afterCursorMove(bool scrollToCursor = true);
 
 signals:
     // The cursor, the selection, the modes or the text changed: indicators follow.
@@ -75,8 +77,6 @@ protected:
     // The view model; an edit view gives one that edits.
     CTextView(const SettingsRecord& settings, std::unique_ptr<TextViewModel> model, QWidget* parent);
     const SettingsRecord& settings() const { return m_settings; }
-    // After every command and mouse action: the caret shown, scrolled into view, the state told.
-    void afterCursorMove(bool scrollToCursor = true);
     // The view was reset with its buffer: tab size from the settings, scrolled to the start.
     virtual void onViewReset();
     virtual void onBufferChanged(const TextChange* change, unsigned updateFlags, int line);

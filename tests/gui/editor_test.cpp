@@ -9,21 +9,30 @@
 #include "editor/CScriptDoc.h"
 #include "editor/EditorCommands.h"
 #include "editor/MarginMarks.h"
+#include "editor/SearchDialogs.h"
+#include "editor/TextPrinting.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "settings/Profile.h"
 #include "settings/SettingsRecord.h"
 #include "text/MelColouring.h"
+#include "text/PrintLayout.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPdfWriter>
+#include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 #include <unistd.h>
@@ -58,7 +67,7 @@ public:
         } else {
             doc.onOpenDocument(path);
         }
-        view = std::make_unique<CMELEditorView>(&doc, settings);
+        view = std::make_unique<CMELEditorView>(&doc, settings, profile);
         view->onInitialUpdate();
         view->resize(640, 400);
         view->show();
@@ -79,6 +88,7 @@ public:
     }
 
     SettingsRecord settings;
+    MemoryProfile profile;
     CScriptDoc doc;
     std::unique_ptr<CMELEditorView> view;
 };
@@ -102,6 +112,57 @@ bool imageHolds(const QImage& image, const QColor& colour)
                 return true;
         }
     return false;
+}
+
+// Acts on the next modal dialog with the given object name once it is shown.
+class ModalAction : public QObject {
+public:
+    ModalAction(QString name, std::function<void(QDialog*)> act) : m_name(std::move(name)), m_act(std::move(act))
+    {
+        QTimer::singleShot(0, this, &ModalAction::poll);
+    }
+    bool done() const { return m_done; }
+
+private:
+    void poll()
+    {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != m_name) {
+            QTimer::singleShot(10, this, &ModalAction::poll);
+            return;
+        }
+        m_done = true;
+        m_act(dialog);
+    }
+
+    QString m_name;
+    std::function<void(QDialog*)> m_act;
+    bool m_done = false;
+};
+
+void click(QDialog* dialog, const char* name)
+{
+    auto* button = dialog->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    QVERIFY2(button && button->isEnabled(), name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void clickText(QDialog* dialog, const QString& text)
+{
+    for (auto* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == text) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    QFAIL("no such button");
+}
+
+void setEdit(QDialog* dialog, const char* name, const QString& text)
+{
+    auto* edit = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
+    QVERIFY(edit);
+    edit->clear();
+    QTest::keyClicks(edit, text);
 }
 
 } // namespace
@@ -332,7 +393,7 @@ private slots:
     void colouringToggleReachesEveryViewOfAScript()
     {
         Editor e("proc string f() { return \"x\"; } // note");
-        CMELEditorView second(&e.doc, e.settings);
+        CMELEditorView second(&e.doc, e.settings, e.profile);
         second.onInitialUpdate();
         second.resize(640, 200);
         second.show();
@@ -346,6 +407,82 @@ private slots:
         QTest::keyClicks(e.text(), QStringLiteral("zz"));
         QCOMPARE(second.textView()->buffer(), &e.doc.buffer());
         QCOMPARE(std::string(second.textView()->buffer()->LineText(0)).substr(0, 2), std::string("zz"));
+    }
+
+    void findSearchesWholeWordsAndF3RepeatsWithItsMessage()
+    {
+        Editor e("xab ab\r\nabc");
+        ModalAction find(QStringLiteral("8601"), [](QDialog* d) {
+            setEdit(d, "8605", QString());
+            for (auto* b : d->findChildren<QPushButton*>())
+                if (b->text() == QStringLiteral("&Find Next"))
+                    QVERIFY(!b->isEnabled());  // nothing to find yet
+            setEdit(d, "8605", QStringLiteral("ab"));
+            click(d, "8603");  // whole word
+            clickText(d, QStringLiteral("&Find Next"));
+        });
+        QTest::keyClick(e.text(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(find.done());
+        QCOMPARE(e.text()->model().selection().start, (TextPos{4, 0}));
+        QCOMPARE(e.text()->model().selection().end, (TextPos{6, 0}));
+        QCOMPARE(e.profile.readString("Editor\\Find", "FindWhat", ""), std::string("ab"));
+        QCOMPARE(e.profile.readInt("Editor\\Find", "WholeWord", 0), 1);
+        // F3 wraps round to the only whole word; Shift+F3 likewise.
+        QTest::keyClick(e.text(), Qt::Key_F3);
+        QCOMPARE(e.text()->model().selection().start, (TextPos{4, 0}));
+        // A search that fails says so and keeps the selection.
+        ModalAction miss(QStringLiteral("8601"), [](QDialog* d) {
+            setEdit(d, "8605", QStringLiteral("zz"));
+            test::MessageBoxAnswer answer(QMessageBox::Ok);
+            clickText(d, QStringLiteral("&Find Next"));
+            QCOMPARE(answer.text(), QStringLiteral("Cannot find string\"zz\""));
+            d->reject();
+        });
+        QTest::keyClick(e.text(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(miss.done());
+        QCOMPARE(e.text()->model().selection().start, (TextPos{4, 0}));
+    }
+
+    void findStartsWithTheSelectedTextOfOneLine()
+    {
+        Editor e("alpha beta\r\nbeta");
+        QTest::mouseDClick(e.port(), Qt::LeftButton, {}, e.at({7, 0}));
+        QString shown;
+        ModalAction find(QStringLiteral("8601"), [&shown](QDialog* d) {
+            shown = d->findChild<QLineEdit*>(QStringLiteral("8605"))->text();
+            clickText(d, QStringLiteral("&Find Next"));
+        });
+        QTest::keyClick(e.text(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(shown, QStringLiteral("beta"));
+        QCOMPARE(e.text()->model().selection().start, (TextPos{0, 1}));
+    }
+
+    void replaceAllEndsWithTheMessageAndUndoesInSixGroups()
+    {
+        Editor e("a-a\r\na");
+        QString message;
+        ModalAction replace(QStringLiteral("8602"), [&message](QDialog* d) {
+            QVERIFY(!d->findChild<QRadioButton*>(QStringLiteral("8613"))->isEnabled());  // no selection
+            setEdit(d, "8605", QStringLiteral("a"));
+            setEdit(d, "8609", QStringLiteral("bb"));
+            test::MessageBoxAnswer answer(QMessageBox::Ok);
+            click(d, "8608");
+            message = answer.text();
+            d->reject();
+        });
+        QTest::keyClick(e.text(), Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(replace.done());
+        QCOMPARE(message, QStringLiteral("Cannot find string\"a\""));
+        QCOMPARE(e.line(0), std::string("bb-bb"));
+        QCOMPARE(e.line(1), std::string("bb"));
+        QCOMPARE(e.profile.readString("Editor\\Replace", "ReplaceWith", ""), std::string("bb"));
+        int groups = 0;
+        while (e.doc.buffer().HasUndo()) {
+            QTest::keyClick(e.text(), Qt::Key_Z, Qt::ControlModifier);
+            ++groups;
+        }
+        QCOMPARE(groups, 6);
+        QCOMPARE(e.line(0), std::string("a-a"));
     }
 
     void aNewTabSizeRemeasuresAndRedraws()
@@ -415,6 +552,38 @@ private slots:
         QCOMPARE(readAll(path), QByteArray("old text"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.mel")});
         doc->onCloseDocument();
+    }
+
+    void aLongScriptPrintsOnFourPagesWithTheirFooters()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("script.pdf"));
+        CTextBuffer buffer;
+        std::string text;
+        for (int i = 0; i < 200; ++i)
+            text += "print line" + std::to_string(i) + ";" + (i + 1 < 200 ? "\r\n" : "");
+        buffer.LoadBytes(text);
+        QFont font(QStringLiteral("DejaVu Sans Mono"));
+        font.setPixelSize(20);
+        QPdfWriter writer(pdf);
+        writer.setResolution(72);  // one point per device unit
+        const int lineHeight = QFontMetrics(font, &writer).height();
+        // Room for 60 lines and the footer band, and half a line to spare.
+        writer.setPageSize(QPageSize(QSizeF(400, 60 * lineHeight + footerBand(lineHeight) + lineHeight / 2), QPageSize::Point));
+        QCOMPARE(printText(buffer, 4, font, PageMargins{0, 0, 0, 0}, writer), 4);
+
+        QProcess extract;
+        extract.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY2(extract.waitForFinished(), "pdftotext (poppler-utils) is needed");
+        const QStringList pages = QString::fromLatin1(extract.readAllStandardOutput()).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 4);
+        for (int page = 0; page < 4; ++page) {
+            const QString& shown = pages[page];
+            QVERIFY2(shown.contains(QStringLiteral("Page %1/4").arg(page + 1)), qPrintable(shown.right(80)));
+            QVERIFY(shown.contains(QStringLiteral("print line%1;").arg(page * 60)));
+            QVERIFY(!shown.contains(QStringLiteral("print line%1;").arg(page * 60 + 60)));
+        }
+        QVERIFY(pages[3].contains(QStringLiteral("print line199;")));
     }
 
     void aHostileFileOpensScrollsAndSavesBackByteForByte()
