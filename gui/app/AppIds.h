@@ -10,7 +10,9 @@ enum class CommandId : int {
     fileClose = 57602,
     fileSave = 57603,
     fileSaveAs = 57604,
+    filePageSetup = 57605,
     filePrint = 57607,
+    filePrintPreview = 57609,
     editCopy = 57634,
     editCut = 57635,
     editFind = 57636,
@@ -71,6 +73,7 @@ inline constexpr const char* kNoSplashSwitches[] = {"--no-splash", "-nosplash", 
 // The help that ships in the installation folder, opened with the desktop's viewer.
 inline constexpr const char* kHelpFile = "/Help/index.html";
 inline constexpr const char* kHelpMissing = "The help file %1 was not found.";
+inline constexpr const char* kNoViewer = "No program on this desktop opens\n%1\nPlease open it by hand.";
 
 inline constexpr const char* kSupportAddress = "mailto:support@tessaly-studios.example?subject=ORVANTE";
 inline constexpr const char* kWebsiteAddress = "https://www.tessaly-studios.example/orvante/";

@@ -108,6 +108,7 @@ private:
     void onActiveFrameChanged(CMDIChildWnd* frame);
     void updateTitle();
     void focusNextPane(int step);
+    void cascadeWindows();
     QList<CResizableBar*> panes() const;
 
     SettingsRecord& m_record;

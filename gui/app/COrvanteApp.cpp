@@ -71,9 +71,13 @@ std::function<CMDIChildWnd*()> frameFactory(SettingsRecord& record, const QIcon&
     };
 }
 
-void openAddress(const char* address)
+// Opens an address with the desktop's viewer; a desktop without one is said so, with the
+// address, so the user can open it by hand.
+void openAddress(QWidget* parent, const QUrl& url)
 {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(address)));
+    if (!QDesktopServices::openUrl(url))
+        QMessageBox::warning(parent, QString::fromLatin1(shell::kAppName),
+                             QString::fromLatin1(shell::kNoViewer).arg(url.toDisplayString()));
 }
 
 } // namespace
@@ -177,9 +181,10 @@ void COrvanteApp::installCommands()
     frame->setCommandHandler(CommandId::fileNew, [this] { m_docs->onFileNew(); });
     frame->setCommandHandler(CommandId::fileOpen, [this] { onFileOpen(); });
     frame->setCommandHandler(CommandId::helpContents, [this] { onHelpContents(); });
-    frame->setCommandHandler(CommandId::technicalSupport, [] { openAddress(shell::kSupportAddress); });
-    frame->setCommandHandler(CommandId::visitWebsite, [] { openAddress(shell::kWebsiteAddress); });
-    frame->setCommandHandler(CommandId::subscribeNews, [] { openAddress(shell::kNewsAddress); });
+    for (const auto& [id, address] : {std::pair{CommandId::technicalSupport, shell::kSupportAddress},
+                                      std::pair{CommandId::visitWebsite, shell::kWebsiteAddress},
+                                      std::pair{CommandId::subscribeNews, shell::kNewsAddress}})
+        frame->setCommandHandler(id, [frame, url = QUrl(QString::fromLatin1(address))] { openAddress(frame, url); });
     frame->setCommandHandler(CommandId::appAbout, [this] { onAbout(); });
     connect(frame, &CMainFrame::recentFileChosen, this, &COrvanteApp::openDocumentFile);
     connect(m_docs, &CDocManager::fileUsed, this, [this](const QString& path) {
@@ -204,7 +209,7 @@ void COrvanteApp::openDocumentFile(const QString& path)
 
 void COrvanteApp::onFileOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(m_mainFrame.get(), QString(), QString(),
+    const QString path = QFileDialog::getOpenFileName(m_mainFrame.get(), QString(), m_docs->lastFolder(),
                                                       QString::fromLatin1(kOpenFilter));
     if (!path.isEmpty())
         openDocumentFile(path);
@@ -218,7 +223,7 @@ void COrvanteApp::onHelpContents()
                              QString::fromLatin1(shell::kHelpMissing).arg(help));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    openAddress(m_mainFrame.get(), QUrl::fromLocalFile(help));
 }
 
 void COrvanteApp::onAbout()

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -131,6 +132,10 @@ QMenu* CMainFrame::createFileMenu(MenuId id)
         addMenuCommands(menu, {CommandId::fileClose, CommandId::fileSave, CommandId::fileSaveAs});
     if (id == MenuId::window)
         addMenuCommands(menu, {CommandId::exportScript});
+    if (id == MenuId::script) {
+        menu->addSeparator();
+        addMenuCommands(menu, {CommandId::filePrint, CommandId::filePrintPreview, CommandId::filePageSetup});
+    }
     menu->addSeparator();
     menu->addAction(m_recentPlaceholder);
     QAction* marker = menu->addSeparator();
@@ -282,10 +287,21 @@ void CMainFrame::installFrameHandlers()
         if (CDocument* doc = m_docs.activeDocument(); doc && doc->docTemplate())
             doc->docTemplate()->createAndShowFrame(doc);
     }, hasDocument);
-    add(CommandId::windowCascade, [this] { m_mdiArea->cascadeSubWindows(); }, hasDocument);
+    add(CommandId::windowCascade, [this] { cascadeWindows(); }, hasDocument);
     add(CommandId::windowTile, [this] { m_mdiArea->tileSubWindows(); }, hasDocument);
     action(CommandId::viewToolbar)->setChecked(true);
     action(CommandId::viewStatusBar)->setChecked(true);
+}
+
+void CMainFrame::cascadeWindows()
+{
+    m_mdiArea->cascadeSubWindows();
+    // The area's own cascade shrinks each window to its smallest size; give them the size a
+    // new window gets, keeping the cascaded places.
+    const QSize room = m_mdiArea->viewport()->size();
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        if (!window->isMinimized() && !window->isMaximized())
+            window->resize(QSize(room.width() * 3 / 4, room.height() * 3 / 4).expandedTo(window->minimumSize()));
 }
 
 void CMainFrame::runCommand(CommandId id)

@@ -4,8 +4,15 @@
 #include "editor/CScriptDoc.h"
 #include "editor/EditorCommands.h"
 #include "editor/SearchDialogs.h"
+#include "editor/TextPrinting.h"
 #include "settings/SettingsRecord.h"
 
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QVBoxLayout>
 
 namespace orv {
@@ -49,7 +56,63 @@ void CMELEditorView::onInitialUpdate()
 
 bool CMELEditorView::onCmdMsg(int id, bool execute)
 {
-    return m_text->onCommand(id, execute);
+    using namespace editor_command;
+    switch (id) {
+    case kPageSetup:
+    case kPrint:
+    case kPrintDirect:
+    case kPrintPreview:
+        if (execute)
+            runPrintCommand(id);
+        return true;
+    default:
+        return m_text->onCommand(id, execute);
+    }
+}
+
+int CMELEditorView::printOn(QPrinter& printer)
+{
+    return printText(m_text->buffer() ? *m_text->buffer() : scriptDoc()->buffer(), m_text->model().tabSize(),
+                     m_text->viewFont(), readPageMargins(m_profile), printer);
+}
+
+void CMELEditorView::runPrintCommand(int id)
+{
+    using namespace editor_command;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document() ? document()->title() : QString());
+    // A desktop without printers prints to a PDF file the user names.
+    const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
+    if (id == kPageSetup) {
+        const PageMargins margins = readPageMargins(m_profile);
+        printer.setPageMargins(QMarginsF(margins.left / 100.0, margins.top / 100.0, margins.right / 100.0,
+                                         margins.bottom / 100.0),
+                               QPageLayout::Millimeter);
+        QPageSetupDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
+        writePageMargins(m_profile, {static_cast<int>(chosen.left() * 100 + 0.5), static_cast<int>(chosen.right() * 100 + 0.5),
+                                     static_cast<int>(chosen.top() * 100 + 0.5), static_cast<int>(chosen.bottom() * 100 + 0.5)});
+        return;
+    }
+    if (id == kPrintPreview) {
+        QPrintPreviewDialog preview(&printer, this);
+        connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { printOn(*target); });
+        preview.exec();
+        return;
+    }
+    if (id == kPrint || noPrinter) {
+        if (noPrinter) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QFileInfo(document() ? document()->pathName() : QString()).completeBaseName() +
+                                      QStringLiteral(".pdf"));
+        }
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    printOn(printer);
 }
 
 QString CMELEditorView::indicatorText(int id) const

@@ -5,6 +5,8 @@
 #include "editor/CTextEditView.h"
 #include "framework/CView.h"
 
+class QPrinter;
+
 namespace orv {
 
 class CScriptDoc;
@@ -34,7 +36,12 @@ public:
     QString indicatorText(int id) const override;
     QString menuText(int id) const override;
 
+    // Prints the script on a printer (or PDF file) set up by the caller; the page count.
+    int printOn(QPrinter& printer);
+
 private:
+    void runPrintCommand(int id);
+
     MelTextView* m_text;
     Profile& m_profile;
 };

@@ -8,6 +8,7 @@
 #include "framework/FrameworkTexts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -16,7 +17,10 @@
 
 namespace orv {
 
-CDocManager::CDocManager(QObject* parent) : QObject(parent) {}
+CDocManager::CDocManager(QObject* parent) : QObject(parent)
+{
+    connect(this, &CDocManager::fileUsed, this, [this](const QString& path) { m_lastFolder = QFileInfo(path).absolutePath(); });
+}
 
 void CDocManager::addDocTemplate(CDocTemplate* docTemplate)
 {
@@ -36,6 +40,11 @@ void CDocManager::setMdiArea(QMdiArea* area)
 {
     m_mdiArea = area;
     connect(area, &QMdiArea::subWindowActivated, this, &CDocManager::onSubWindowActivated);
+}
+
+QString CDocManager::lastFolder() const
+{
+    return m_lastFolder.isEmpty() ? QDir::homePath() : m_lastFolder;
 }
 
 QWidget* CDocManager::messageParent() const
@@ -148,7 +157,8 @@ bool CDocManager::routeCommand(int id, bool execute) const
 
 QString CDocManager::promptSaveFileName(const CDocTemplate* docTemplate, const QString& proposed) const
 {
-    QString path = QFileDialog::getSaveFileName(messageParent(), QString(), proposed, docTemplate->fileFilter());
+    const QString start = QFileInfo(proposed).isAbsolute() ? proposed : QDir(lastFolder()).filePath(proposed);
+    QString path = QFileDialog::getSaveFileName(messageParent(), QString(), start, docTemplate->fileFilter());
     const QString ext = docTemplate->docString(CDocTemplate::DocString::filterExt);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty() && !ext.isEmpty())
         path += ext;

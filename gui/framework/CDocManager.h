@@ -52,6 +52,9 @@ public:
 
     // The Save As file dialog; an empty result means cancelled.
     QString promptSaveFileName(const CDocTemplate* docTemplate, const QString& proposed) const;
+    // Where the Open and Save As dialogs start: the folder of the file last opened or saved,
+    // else the user's home.
+    QString lastFolder() const;
 
     // Reports a failure of the framework's file steps.
     void reportError(const QString& message) const;
@@ -65,6 +68,7 @@ signals:
     void activeFrameChanged(orv::CMDIChildWnd* frame);
 
 private:
+    QString m_lastFolder;
     void onSubWindowActivated(QMdiSubWindow* window);
 
     QList<CDocTemplate*> m_templates;

@@ -24,6 +24,9 @@
 #include "settings/WindowPlacement.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMdiSubWindow>
 #include <QScreen>
 #include <QLabel>
 #include <QMdiArea>
@@ -147,6 +150,8 @@ private slots:
     void childRestoreBeforeFirstActivationKeepsChildMaximized();
     void designerFrameCannotShrinkBelowItsMinimum();
     void documentWindowsOpenCascadedAtAUsableSize();
+    void cascadeKeepsWindowsAtAUsableSize();
+    void openAndSaveAsStartInTheFolderLastUsed();
 
     void openingPicksTheTemplateByExtension_data();
     void openingPicksTheTemplateByExtension();
@@ -168,6 +173,7 @@ private slots:
     void statusBarSaysReadyAndShowsItsIndicators();
     void helpCommandsOpenTheirAddresses();
     void missingHelpFileIsReported();
+    void addressesWithoutAViewerAreShownToTheUser();
     void shippedGuideOpensFromTheInstallationFolder();
     void aboutBoxShowsVersionCreditsAndLinks();
 
@@ -573,6 +579,45 @@ void MainFrameTest::documentWindowsOpenCascadedAtAUsableSize()
     QVERIFY(second->geometry().bottom() <= room.height());
 }
 
+void MainFrameTest::cascadeKeepsWindowsAtAUsableSize()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    CDocManager& docs = run.app().docManager();
+    for (const char* name : {"a.mel", "b.mel", "c.icm"})
+        QVERIFY(docs.openDocumentFile(makeFile(QString::fromLatin1(name))));
+    frame->action(CommandId::windowCascade)->trigger();
+    const QSize room = frame->mdiArea()->viewport()->size();
+    QPoint previous(-1, -1);
+    for (QMdiSubWindow* window : frame->mdiArea()->subWindowList(QMdiArea::StackingOrder)) {
+        QVERIFY(!window->isMaximized());
+        QCOMPARE(window->size(), (room * 3 / 4).expandedTo(window->minimumSize()));
+        QVERIFY(window->x() > previous.x() && window->y() > previous.y());  // still cascaded
+        previous = window->pos();
+    }
+}
+
+void MainFrameTest::openAndSaveAsStartInTheFolderLastUsed()
+{
+    AppRun run(*m_profile);
+    CDocManager& docs = run.app().docManager();
+    QCOMPARE(docs.lastFolder(), QDir::homePath());
+    QDir(m_dir->path()).mkdir(QStringLiteral("scripts"));
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("scripts/used.mel"))));
+    const QString folder = QFileInfo(m_dir->filePath(QStringLiteral("scripts"))).absoluteFilePath();
+    QCOMPARE(docs.lastFolder(), folder);
+    QString shownFolder;
+    QTimer::singleShot(0, this, [&shownFolder] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            shownFolder = dialog->directory().absolutePath();
+            dialog->reject();
+        }
+    });
+    run.frame()->action(CommandId::fileOpen)->trigger();
+    QCOMPARE(shownFolder, folder);
+}
+
 void MainFrameTest::openingPicksTheTemplateByExtension_data()
 {
     QTest::addColumn<QString>("name");
@@ -616,8 +661,10 @@ void MainFrameTest::menusFollowTheActiveDocumentType()
                               "Save &As...", "Recent Files", "E&xit"};
     QStringList fileWindow = fileDoc;
     fileWindow.insert(5, "Export script\tCtrl+G");
+    const QStringList fileScript = fileDoc.mid(0, 5) + QStringList{"&Print...", "Print Pre&view", "Page Set&up..."} +
+                                   fileDoc.mid(5);
     const QStringList editNone{"&Settings\tCtrl+P"};
-    const QStringList editScript{"&Undo\tCtrl+Z", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
+    const QStringList editScript{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
                                  "&Find\tCtrl+F", "&Replace\tCtrl+H", "&Settings\tCtrl+P"};
     const QStringList editOther{"&Undo\tCtrl+Z", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
                                 "&Settings\tCtrl+P"};
@@ -633,7 +680,7 @@ void MainFrameTest::menusFollowTheActiveDocumentType()
     };
     const QList<Expected> cases{
         {QString(), fileNone, editNone},
-        {QStringLiteral("s.mel"), fileDoc, editScript},
+        {QStringLiteral("s.mel"), fileScript, editScript},
         {QStringLiteral("w.wnd"), fileWindow, editOther},
         {QStringLiteral("p.mp"), fileDoc, editOther},
         {QStringLiteral("i.icm"), fileDoc, editOther},
@@ -674,7 +721,7 @@ void MainFrameTest::acceleratorsAreThoseOfTheTable()
         {"F6", CommandId::nextPane},           {"Shift+F6", CommandId::prevPane},
         {"Ctrl+Ins", CommandId::editCopy},     {"Shift+Ins", CommandId::editPaste},
         {"Ctrl+W", CommandId::fileClose},      {"Ctrl+X", CommandId::editCut},
-        {"Ctrl+Z", CommandId::editUndo},
+        {"Ctrl+Z", CommandId::editUndo},       {"Ctrl+Y", CommandId::editRedo},
     };
     QList<QKeySequence> all;
     for (const auto& [key, id] : table) {
@@ -740,7 +787,7 @@ void MainFrameTest::keysInTheOutputPaneLeaveTheDocumentAlone()
 
     // F6 moves on from the log to the document window, where the same Ctrl+W closes it.
     QTest::keyClick(edit, Qt::Key_F6);
-    QCOMPARE(QApplication::focusWidget(), window->widget());
+    QVERIFY(window->widget()->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
     QTRY_VERIFY(run.app().docManager().documents().isEmpty());
 }
@@ -1014,6 +1061,16 @@ void MainFrameTest::helpCommandsOpenTheirAddresses()
     QCOMPARE(catcher.urls[2].scheme(), QStringLiteral("https"));
     QCOMPARE(catcher.urls[3].scheme(), QStringLiteral("mailto"));
     QVERIFY(catcher.urls[3].query().contains(QStringLiteral("subject=subscribe")));
+}
+
+void MainFrameTest::addressesWithoutAViewerAreShownToTheUser()
+{
+    // The offscreen desktop of the tests has no viewer for any address.
+    AppRun run(*m_profile);
+    test::MessageBoxAnswer answer(QMessageBox::Ok);
+    run.frame()->action(CommandId::visitWebsite)->trigger();
+    QTRY_VERIFY(answer.seen());
+    QVERIFY2(answer.text().contains(QString::fromLatin1(shell::kWebsiteAddress)), qPrintable(answer.text()));
 }
 
 void MainFrameTest::startUpLoadsTheMelDatabaseOfTheInstallationFolder()
