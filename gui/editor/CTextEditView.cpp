@@ -222,9 +222,13 @@ void CTextEditView::dropEvent(QDropEvent* event)
     }
     const Qt::DropAction action = (event->modifiers() & Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction;
     const bool inserted = edit().dropText(posAt(event->position().toPoint()), textFromOutside(event->mimeData()->text()));
-    // A drop into the dragged selection itself moves nothing.
-    event->setDropAction(inserted ? action : Qt::IgnoreAction);
-    event->accept();
+    // A drop into the dragged selection itself moves nothing: the drag ends as refused.
+    if (inserted) {
+        event->setDropAction(action);
+        event->accept();
+    } else {
+        event->ignore();
+    }
     setFocus();
     afterCursorMove();
 }

@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QScrollBar>
@@ -388,6 +389,47 @@ private slots:
         QVERIFY(e.text()->topLine() > 1);
         QTest::keyClick(e.text(), Qt::Key_PageDown);
         QVERIFY(e.text()->model().cursor().line >= e.text()->visibleLines() - 1);
+    }
+
+    void droppedTextIsInsertedSelectedAndUndoneAsOneDrop()
+    {
+        Editor e("one two\r\nthree");
+        QMimeData mime;
+        mime.setText(QStringLiteral("X\nY"));  // another program's text: lines ended by LF
+        const QPointF at = e.at({4, 0});
+        const auto actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(at.toPoint(), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(e.port(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDragMoveEvent over(at.toPoint(), actions, &mime, Qt::LeftButton, Qt::ControlModifier);
+        QApplication::sendEvent(e.port(), &over);
+        QCOMPARE(over.dropAction(), Qt::CopyAction);  // Ctrl copies
+        QDropEvent drop(at, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(e.port(), &drop);
+        QCOMPARE(drop.dropAction(), Qt::MoveAction);
+        QCOMPARE(e.line(0), std::string("one X"));
+        QCOMPARE(e.line(1), std::string("Ytwo"));
+        QCOMPARE(e.text()->model().selectedText(), std::string("X\r\nY"));
+        QCOMPARE(e.view->menuText(editor_command::kUndo), QStringLiteral("&Undo Drag And Drop\tCtrl+Z"));
+
+        // Dropped back into the text being dragged, it only moves the cursor.
+        e.text()->edit().beginDrag();
+        QDragEnterEvent again(e.at({5, 0}), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(e.port(), &again);
+        QDropEvent back(QPointF(e.at({5, 0})), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(e.port(), &back);
+        QVERIFY(!back.isAccepted());
+        QCOMPARE(e.line(0), std::string("one X"));
+        QCOMPARE(e.text()->model().cursor(), (TextPos{5, 0}));
+        QVERIFY(!e.text()->edit().isDragSource());
+
+        QTest::keyClick(e.text(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.line(0), std::string("one two"));
+        // A read-only script takes no drop.
+        e.doc.buffer().SetReadOnly(true);
+        QDragEnterEvent refused(at.toPoint(), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(e.port(), &refused);
+        QVERIFY(!refused.isAccepted());
     }
 
     void colouringToggleReachesEveryViewOfAScript()

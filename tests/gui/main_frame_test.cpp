@@ -167,6 +167,7 @@ private slots:
     void modifiedDocumentAsksBeforeClosing();
     void saveKeepsTheFileBytes();
     void syntaxColoringToggleFlipsTheFlag();
+    void aScriptDisablesTheDesignerPanes();
 
     void toolbarHoldsItsButtonsInOrder();
     void commandsCarryThePromptsAndTooltipsOfTheirTable();
@@ -616,6 +617,25 @@ void MainFrameTest::openAndSaveAsStartInTheFolderLastUsed()
     });
     run.frame()->action(CommandId::fileOpen)->trigger();
     QCOMPARE(shownFolder, folder);
+}
+
+void MainFrameTest::aScriptDisablesTheDesignerPanes()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    CDocManager& docs = run.app().docManager();
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("ui.wnd"))));
+    frame->toolsPalette()->show();
+    QVERIFY(frame->windowHierarchyPane()->isEnabled());
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("code.mel"))));
+    QVERIFY(!frame->windowHierarchyPane()->isEnabled());
+    QVERIFY(!frame->controlsFlagsPane()->isEnabled());
+    QVERIFY(frame->toolsPalette()->isHidden());
+    QVERIFY(frame->projectExplorerPane()->isEnabled());
+    // Back in the window, its panes work again.
+    docs.activeFrame()->close();
+    QTRY_VERIFY(frame->windowHierarchyPane()->isEnabled());
+    QVERIFY(frame->controlsFlagsPane()->isEnabled());
 }
 
 void MainFrameTest::openingPicksTheTemplateByExtension_data()
