@@ -89,6 +89,14 @@ FileError CDocument::onSaveDocument(const QString&)
     return FileError::none;
 }
 
+QString CDocument::fileFailureMessage(FileError error, const QString& path, bool reading) const
+{
+    QString message = fileErrorMessage(error, path, reading);
+    if (const QString detail = fileErrorDetail(); !detail.isEmpty())
+        message += QStringLiteral("\n\n") + detail;
+    return message;
+}
+
 bool CDocument::saveModified()
 {
     if (!m_modified)
@@ -126,12 +134,8 @@ bool CDocument::doSave(const QString& path)
     }
     const FileError error = onSaveDocument(target);
     if (error != FileError::none) {
-        if (m_template) {
-            QString message = fileErrorMessage(error, target, false);
-            if (const QString detail = fileErrorDetail(); !detail.isEmpty())
-                message += QStringLiteral("\n\n") + detail;
-            m_template->manager()->reportError(message);
-        }
+        if (m_template)
+            m_template->manager()->reportError(fileFailureMessage(error, target, false));
         return false;
     }
     setModifiedFlag(false);

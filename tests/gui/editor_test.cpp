@@ -596,6 +596,20 @@ private slots:
         doc->onCloseDocument();
     }
 
+    void aScriptThatCannotBeReadIsReportedWithTheReason()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.mel")));
+        MemoryProfile profile;
+        test::AppRun run(profile);
+        CDocTemplate* script = run.app().docManager().templates().front();
+        test::MessageBoxAnswer answer(QMessageBox::Ok);
+        QVERIFY(!script->openDocumentFile(dir.filePath(QStringLiteral("folder.mel"))));
+        QVERIFY(answer.seen());
+        QVERIFY2(answer.text().contains(QStringLiteral("folder.mel\"")), qPrintable(answer.text()));
+        QVERIFY(run.app().docManager().documents().isEmpty());
+    }
+
     void aLongScriptPrintsOnFourPagesWithTheirFooters()
     {
         QTemporaryDir dir;
