@@ -2,6 +2,7 @@
 #include "editor/CScriptDoc.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace orv {
 
@@ -29,9 +30,11 @@ FileError CScriptDoc::onOpenDocument(const QString& path)
 {
     const QByteArray native = QFile::encodeName(path);
     if (!m_buffer.LoadText(native.toStdString(), -1)) {
-        if (!QFile::exists(path))
+        const QFileInfo file(path);
+        if (!file.exists())
             return FileError::notFound;
-        return QFile(path).open(QIODevice::ReadOnly) ? FileError::failed : FileError::accessDenied;
+        // Anything else (a folder, a file too big, a read error) is told by the text engine.
+        return file.isFile() && !file.isReadable() ? FileError::accessDenied : FileError::failed;
     }
     return CDocument::onOpenDocument(path);
 }

@@ -92,7 +92,8 @@ FileError CDocument::onSaveDocument(const QString&)
 QString CDocument::fileFailureMessage(FileError error, const QString& path, bool reading) const
 {
     QString message = fileErrorMessage(error, path, reading);
-    if (const QString detail = fileErrorDetail(); !detail.isEmpty())
+    // The messages of the other kinds say what went wrong already.
+    if (const QString detail = fileErrorDetail(); error == FileError::failed && !detail.isEmpty())
         message += QStringLiteral("\n\n") + detail;
     return message;
 }

@@ -45,7 +45,8 @@ public:
     // Why the last open or save failed, in the document's own words; shown below the
     // standard message. Empty when there is nothing to add.
     virtual QString fileErrorDetail() const { return {}; }
-    // The standard message of a failed open (reading) or save, with the detail below it.
+    // The standard message of a failed open (reading) or save; below the bare "failed"
+    // message, the detail.
     QString fileFailureMessage(FileError error, const QString& path, bool reading) const;
 
     // Asks "Save changes to ...?" when modified: true when the document may close.
