@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -238,6 +239,22 @@ private slots:
         QCOMPARE(e.indicator(editor_command::kIndicatorLineEnd), QStringLiteral("DOS"));
         // The caret stands after the x, drawn at column 5 (the tab fills columns 0..3).
         QCOMPARE(e.text()->pointOf(e.text()->model().cursor()).x(), CTextView::kMarginWidth + 5 * e.text()->charWidth());
+    }
+
+    void theCaretBlinksWhileTheViewHasTheFocus()
+    {
+        Editor e("abc");
+        QVERIFY(e.text()->hasFocus());
+        QTRY_VERIFY(!e.text()->caretShown());
+        QTRY_VERIFY(e.text()->caretShown());
+        // Two pixels wide, a line high, in the text colour, before the first character.
+        const QImage shot = e.port()->grab().toImage();
+        const QColor text = classColour(e.settings, colour_class::kNormalText);
+        const int x = CTextView::kMarginWidth;
+        QCOMPARE(shot.pixelColor(x, 1).rgb(), text.rgb());
+        QCOMPARE(shot.pixelColor(x + 1, e.text()->lineHeight() - 1).rgb(), text.rgb());
+        e.text()->clearFocus();
+        QVERIFY(!e.text()->caretShown());
     }
 
     void charactersOutsideLatin1BecomeQuestionMarks()
@@ -489,12 +506,25 @@ private slots:
     {
         Editor e("alpha beta\r\nbeta");
         QTest::mouseDClick(e.port(), Qt::LeftButton, {}, e.at({7, 0}));
+        // The top row of the selected "b" is drawn in the selection's background.
+        const QPoint cell = e.text()->pointOf({6, 0}) + QPoint(e.text()->charWidth() / 2, 0);
+        const QRgb selected = classColour(e.settings, colour_class::kSelectionBackground).rgb();
+        const auto selectionShownNow = [&] { return e.port()->grab().toImage().pixelColor(cell).rgb() == selected; };
+        QVERIFY(selectionShownNow());
+        e.text()->clearFocus();
+        QVERIFY(!selectionShownNow());  // no focus, no selection shown
+        e.text()->setFocus();
         QString shown;
-        ModalAction find(QStringLiteral("8601"), [&shown](QDialog* d) {
+        bool selectionShown = false;
+        ModalAction find(QStringLiteral("8601"), [&](QDialog* d) {
+            // Whoever has the focus now, the selection still shows.
+            e.text()->clearFocus();
+            selectionShown = selectionShownNow();
             shown = d->findChild<QLineEdit*>(QStringLiteral("8605"))->text();
             clickText(d, QStringLiteral("&Find Next"));
         });
         QTest::keyClick(e.text(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(selectionShown);
         QCOMPARE(shown, QStringLiteral("beta"));
         QCOMPARE(e.text()->model().selection().start, (TextPos{0, 1}));
     }
@@ -640,6 +670,27 @@ private slots:
             QVERIFY(!shown.contains(QStringLiteral("print line%1;").arg(page * 60 + 60)));
         }
         QVERIFY(pages[3].contains(QStringLiteral("print line199;")));
+    }
+
+    void printingTakesTheMarginsOfThePageSetup()
+    {
+        QByteArray text;
+        for (int i = 0; i < 300; ++i)
+            text += "print " + QByteArray::number(i) + ";\r\n";
+        Editor e(text);
+        QTemporaryDir dir;
+        const auto pagesPrinted = [&](const QString& name) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setOutputFileName(dir.filePath(name));
+            return e.view->printOn(printer);
+        };
+        const int standard = pagesPrinted(QStringLiteral("standard.pdf"));
+        QVERIFY(standard > 0);
+        for (const char* side : {"TopMargin", "BottomMargin"})
+            e.profile.writeInt("Editor\\PageSetup", side, 10000);  // 10 cm
+        QVERIFY(pagesPrinted(QStringLiteral("narrow.pdf")) > standard);
     }
 
     void aHostileFileOpensScrollsAndSavesBackByteForByte()
