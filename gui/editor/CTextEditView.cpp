@@ -10,6 +10,11 @@
 
 namespace orv {
 
+namespace {
+constexpr int kScrollZone = 5;  // pixels from an edge where a drag scrolls
+constexpr int kDragScrollMs = 100;
+} // namespace
+
 std::string textFromOutside(const QString& text)
 {
     std::string bytes = latin1Bytes(text);
@@ -208,14 +213,34 @@ void CTextEditView::dragMoveEvent(QDragMoveEvent* event)
         event->ignore();
         return;
     }
-    constexpr int kScrollZone = 5;
-    scrollTowards(event->position().toPoint(), kScrollZone);
+    m_dragPoint = event->position().toPoint();
+    if (scrollTowards(m_dragPoint, kScrollZone))
+        m_dragScrollTimer.start(kDragScrollMs, this);
+    else
+        m_dragScrollTimer.stop();
     event->setDropAction((event->modifiers() & Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction);
     event->accept();
 }
 
+void CTextEditView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    m_dragScrollTimer.stop();
+    CTextView::dragLeaveEvent(event);
+}
+
+void CTextEditView::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_dragScrollTimer.timerId()) {
+        CTextView::timerEvent(event);
+        return;
+    }
+    if (!scrollTowards(m_dragPoint, kScrollZone))
+        m_dragScrollTimer.stop();
+}
+
 void CTextEditView::dropEvent(QDropEvent* event)
 {
+    m_dragScrollTimer.stop();
     if (!event->mimeData()->hasText() || !edit().canEdit()) {
         event->ignore();
         return;

@@ -39,6 +39,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     bool runEditCommand(int id, bool execute);
@@ -46,6 +48,9 @@ private:
     QtClipboard m_clipboard;
     bool m_dragCandidate = false;
     QPoint m_dragStart;
+    // A drag held near an edge keeps scrolling the view.
+    QBasicTimer m_dragScrollTimer;
+    QPoint m_dragPoint;
 };
 
 // Text from outside the editor: bytes as Latin-1, and lines ended by LF alone (as other

@@ -449,6 +449,39 @@ private slots:
         QVERIFY(!refused.isAccepted());
     }
 
+    void draggingTextNearAnEdgeScrollsTheView()
+    {
+        QByteArray text;
+        for (int i = 0; i < 200; ++i)
+            text += "line " + QByteArray::number(i) + "\r\n";
+        Editor e(text);
+        QMimeData mime;
+        mime.setText(QStringLiteral("x"));
+        const auto actions = Qt::CopyAction | Qt::MoveAction;
+        const auto dragOver = [&](QPoint at) {
+            QDragMoveEvent over(at, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(e.port(), &over);
+        };
+        QDragEnterEvent enter(QPoint(60, 60), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(e.port(), &enter);
+        dragOver(QPoint(60, 60));
+        QCOMPARE(e.text()->topLine(), 0);
+        dragOver(QPoint(60, e.port()->height() - 3));  // within 5 pixels of the bottom
+        QCOMPARE(e.text()->topLine(), 1);
+        // Held there, the drag keeps scrolling.
+        QTRY_VERIFY(e.text()->topLine() >= 4);
+        dragOver(QPoint(60, 60));
+        const int settled = e.text()->topLine();
+        QTest::qWait(250);
+        QCOMPARE(e.text()->topLine(), settled);
+        dragOver(QPoint(60, 2));
+        QCOMPARE(e.text()->topLine(), settled - 1);
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(e.port(), &leave);
+        QTest::qWait(250);
+        QCOMPARE(e.text()->topLine(), settled - 1);
+    }
+
     void colouringToggleReachesEveryViewOfAScript()
     {
         Editor e("proc string f() { return \"x\"; } // note");
