@@ -2,6 +2,7 @@
 // painted screen, paging through it with a repaint per page, its memory against its file
 // size, and one keystroke with its repaint at the top, middle and end of a 100-line and of a
 // 1,000,000-line script (the figures must not grow with the script).
+#include "app/QtPrompts.h"
 #include "editor/CMELEditorView.h"
 #include "editor/CScriptDoc.h"
 #include "mel/CommandDatabase.h"
@@ -86,7 +87,7 @@ struct OpenScript {
     {
         app();
         doc.onOpenDocument(QString::fromStdString(path));
-        view = std::make_unique<orv::CMELEditorView>(&doc, settings, profile);
+        view = std::make_unique<orv::CMELEditorView>(&doc, settings, profile, prompts);
         view->resize(900, 700);
         view->onInitialUpdate();
         view->show();
@@ -108,6 +109,7 @@ struct OpenScript {
 
     orv::SettingsRecord settings;
     orv::MemoryProfile profile;
+    orv::QtPrompts prompts;
     orv::CScriptDoc doc;
     std::unique_ptr<orv::CMELEditorView> view;
     QImage image;

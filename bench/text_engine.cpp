@@ -1,7 +1,8 @@
 // The text engine on a 100,000-line MEL file: loading, computing every line state,
 // colouring every line with blocks, a search that fails over the whole file, typing and
-// undoing, saving, redrawing a screen after an edit far down the file, and one keystroke
-// (a character, Enter, a joining Backspace) in a 100-line and in a 1,000,000-line script.
+// undoing, Tab over a large selection, saving, redrawing a screen after an edit far down the
+// file, and one keystroke (a character, Enter, a joining Backspace) in a 100-line and in a
+// 1,000,000-line script.
 #include "mel/CommandDatabase.h"
 #include "text/CTextBuffer.h"
 #include "text/DisplayLengthCache.h"
@@ -158,6 +159,35 @@ void BM_Type10kCharsThenUndoAll(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Type10kCharsThenUndoAll)->Unit(benchmark::kMillisecond);
+
+// Tab or Shift+Tab over a selection of `range(0)` lines: one undo group of a record per line,
+// far past the record limit. The time grows with the line count, not with its square.
+void reindentSelection(benchmark::State& state, bool indent)
+{
+    const int lines = static_cast<int>(state.range(0));
+    std::string script;
+    script.reserve(static_cast<std::size_t>(lines) * 7);
+    for (int line = 0; line < lines; ++line)
+        script += line + 1 < lines ? "\tline\r\n" : "\tline";
+    for (auto _ : state) {
+        state.PauseTiming();
+        orv::CTextBuffer buffer;
+        buffer.LoadBytes(script);
+        orv::TextEditModel edit(&buffer);
+        edit.setSelection({0, 0}, buffer.EndPos());
+        state.ResumeTiming();
+        if (indent)
+            edit.tab();
+        else
+            edit.shiftTab();
+        benchmark::DoNotOptimize(buffer.Undo().size());
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * lines);
+}
+void BM_TabOverSelection(benchmark::State& state) { reindentSelection(state, true); }
+void BM_ShiftTabOverSelection(benchmark::State& state) { reindentSelection(state, false); }
+BENCHMARK(BM_TabOverSelection)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShiftTabOverSelection)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_SaveFile100k(benchmark::State& state)
 {

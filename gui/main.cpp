@@ -1,6 +1,7 @@
 // The "orvante" executable: the application object's start-up, the event loop, then its exit.
 #include "app/COrvanteApp.h"
 #include "app/QSettingsProfile.h"
+#include "app/QtPrompts.h"
 
 #include <QApplication>
 
@@ -8,9 +9,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     orv::QSettingsProfile profile;
+    orv::QtPrompts prompts;
     int code = 1;
     {
-        orv::COrvanteApp orvante(profile);
+        orv::COrvanteApp orvante(profile, prompts);
         if (!orvante.InitInstance(QApplication::arguments()))
             return code;
         code = QApplication::exec();

@@ -255,10 +255,8 @@ bool CTextBuffer::InsertTextAt(TextBufferWatcher* sourceView, TextPos at, std::s
     if (!mayEdit())
         return false;
     at = Clamp(at);
-    if (text.empty()) {
-        end = at;
-        return true;
-    }
+    // An empty text still records itself: a Replace with an empty replacement is two undo
+    // groups, the second named "Replace", like any other.
     const bool ownGroup = !m_undo.groupOpen();
     if (ownGroup)
         OpenUndoGroup(false);

@@ -3,7 +3,8 @@
 
 namespace orv {
 
-FindSession::FindSession(TextViewModel& view, const Profile& profile) : m_view(view), m_start(view.cursor())
+FindSession::FindSession(TextViewModel& view, const Profile& profile)
+    : m_view(view), m_cursor(view.cursor()), m_selectionStart(view.selection().start)
 {
     if (view.hasPreviousSearch()) {
         const unsigned previous = view.previousSearchFlags();
@@ -17,8 +18,6 @@ FindSession::FindSession(TextViewModel& view, const Profile& profile) : m_view(v
     const TextRange selection = view.selection();
     if (!selection.empty() && selection.start.line == selection.end.line)
         values.findWhat = view.selectedText();
-    if (up)
-        m_start = selection.start;
 }
 
 unsigned FindSession::flags() const
@@ -30,9 +29,10 @@ SearchOutcome FindSession::findNext()
 {
     if (!canFindNext())
         return {};
-    SearchOutcome outcome = m_view.searchAndSelect(values.findWhat, flags(), m_start);
+    const TextPos start = m_fromBeginning ? TextPos{} : up ? m_selectionStart : m_cursor;
+    SearchOutcome outcome = m_view.searchAndSelect(values.findWhat, flags(), start);
     if (!outcome.found)
-        m_start = {};
+        m_fromBeginning = true;
     return outcome;
 }
 

@@ -26,7 +26,12 @@ public:
 
 private:
     TextViewModel& m_view;
-    TextPos m_start;
+    // Where the search starts: the cursor downwards, the selection's start upwards (so an
+    // upward search does not find the selected match again), chosen when Find Next is
+    // pressed; after a failed search, the beginning of the text.
+    TextPos m_cursor;
+    TextPos m_selectionStart;
+    bool m_fromBeginning = false;
 };
 
 } // namespace orv

@@ -8,7 +8,9 @@ namespace orv {
 void UndoHistory::clear()
 {
     m_records.clear();
+    m_groupSizes.clear();
     m_position = 0;
+    m_groupsBelow = 0;
     m_savedPosition = 0;
     m_groupOpen = false;
     m_groupHasRecords = false;
@@ -23,16 +25,19 @@ void UndoHistory::openGroup(bool merge)
     m_startNewGroup = !(merge && hasUndo());
 }
 
+// The counts say where the oldest group ends, so no record is searched; what stays after a
+// drop is within the limit, so moving it down costs at most the limit, however large the
+// dropped group was.
 void UndoHistory::dropOldestGroups(bool newRecordStartsGroup)
 {
     while (size() >= m_limit) {
-        auto next = std::find_if(m_records.begin() + 1, m_records.end(),
-                                 [](const UndoRecord& r) { return r.groupStart; });
-        if (next == m_records.end() && !newRecordStartsGroup)
+        if (m_groupSizes.size() == 1 && !newRecordStartsGroup)
             return;  // the oldest group is the one still being recorded
-        const int dropped = static_cast<int>(next - m_records.begin());
-        m_records.erase(m_records.begin(), next);
+        const int dropped = m_groupSizes.front();
+        m_groupSizes.pop_front();
+        m_records.erase(m_records.begin(), m_records.begin() + dropped);
         m_position -= dropped;
+        --m_groupsBelow;
         m_savedPosition = m_savedPosition >= dropped ? m_savedPosition - dropped : -1;
     }
 }
@@ -41,6 +46,7 @@ void UndoHistory::add(UndoRecord record)
 {
     if (hasRedo()) {
         m_records.resize(static_cast<std::size_t>(m_position));
+        m_groupSizes.resize(static_cast<std::size_t>(m_groupsBelow));
         if (m_savedPosition > m_position)
             m_savedPosition = -1;
     }
@@ -49,46 +55,52 @@ void UndoHistory::add(UndoRecord record)
     dropOldestGroups(startsGroup);
     record.groupStart = startsGroup || m_records.empty();
     m_startNewGroup = false;
+    if (record.groupStart)
+        m_groupSizes.push_back(1);
+    else
+        ++m_groupSizes.back();
+    // The array grows by an eighth, at least 4 records. Within the limit that is never more
+    // than 1024 at a time; only a group far beyond the limit grows it in larger steps, which
+    // keeps recording it linear where fixed steps would copy it over and over.
     if (m_records.size() == m_records.capacity()) {
-        const std::size_t step = std::clamp<std::size_t>(m_records.size() / 8, 4, 1024);
+        const std::size_t step = std::max<std::size_t>(m_records.size() / 8, 4);
         m_records.reserve(m_records.size() + step);
     }
     m_records.push_back(std::move(record));
     m_position = size();
+    m_groupsBelow = groupCount();
     m_groupHasRecords = true;
 }
 
 std::vector<const UndoRecord*> UndoHistory::takeUndoGroup()
 {
     std::vector<const UndoRecord*> group;
-    while (m_position > 0) {
-        const UndoRecord& r = m_records[static_cast<std::size_t>(--m_position)];
-        group.push_back(&r);
-        if (r.groupStart)
-            break;
-    }
+    if (m_groupsBelow == 0)
+        return group;
+    const int first = m_position - groupSizeBelow();
+    while (m_position > first)
+        group.push_back(&record(--m_position));
+    --m_groupsBelow;
     return group;
 }
 
 std::vector<const UndoRecord*> UndoHistory::takeRedoGroup()
 {
     std::vector<const UndoRecord*> group;
-    do {
-        if (!hasRedo())
-            break;
-        group.push_back(&m_records[static_cast<std::size_t>(m_position++)]);
-    } while (hasRedo() && !m_records[static_cast<std::size_t>(m_position)].groupStart);
+    if (!hasRedo())
+        return group;
+    const int end = m_position + groupSizeAt();
+    while (m_position < end)
+        group.push_back(&record(m_position++));
+    ++m_groupsBelow;
     return group;
 }
 
 std::optional<UndoAction> UndoHistory::undoAction() const
 {
-    for (int i = m_position - 1; i >= 0; --i) {
-        const UndoRecord& r = record(i);
-        if (r.groupStart || i == 0)
-            return r.action;
-    }
-    return std::nullopt;
+    if (m_groupsBelow == 0)
+        return std::nullopt;
+    return record(m_position - groupSizeBelow()).action;
 }
 
 std::optional<UndoAction> UndoHistory::redoAction() const

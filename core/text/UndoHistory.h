@@ -4,6 +4,7 @@
 #include "text/TextConstants.h"
 #include "text/TextPos.h"
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,8 +47,10 @@ public:
     // Drops the redo history, keeps the record count within the limit by dropping the
     // oldest whole groups, and appends the record. The group being recorded is never cut:
     // it may outgrow the limit until it is complete, so every kept record has a group
-    // start at or below it and an undo always reverts whole groups.
+    // start at or below it and an undo always reverts whole groups. Costs the same however
+    // many records the history holds: the group sizes are counted, never searched for.
     void add(UndoRecord record);
+    int groupCount() const { return static_cast<int>(m_groupSizes.size()); }
 
     // The records of the group below the position, last first; the position moves below them.
     std::vector<const UndoRecord*> takeUndoGroup();
@@ -66,9 +69,16 @@ public:
 
 private:
     void dropOldestGroups(bool newRecordStartsGroup);
+    // The record count of the group just below / at the position.
+    int groupSizeBelow() const { return m_groupSizes[static_cast<std::size_t>(m_groupsBelow - 1)]; }
+    int groupSizeAt() const { return m_groupSizes[static_cast<std::size_t>(m_groupsBelow)]; }
 
     std::vector<UndoRecord> m_records;
+    // The number of records in each group, oldest first; they add up to the record count.
+    std::deque<int> m_groupSizes;
     int m_position = 0;
+    // The groups below the position: the position is always at a group boundary.
+    int m_groupsBelow = 0;
     // -1 once the records that led to the saved text are gone: no undo can reach it again.
     int m_savedPosition = 0;
     int m_limit = text_limits::kUndoLimit;

@@ -55,8 +55,9 @@ UIPoint CUIColumnLayout::GetChildOrigin(const CUIElement& child)
 CUIColumnLayout::StackRule CUIColumnLayout::stackRule() const
 {
     const Attachment attach = attachment();
-    // A child glued to the right edge already spans the offset; adding it again would make
-    // a fitted window grow at every pass.
+    // Left out on purpose for an adjustable column attached left or to no side: its child
+    // reaches the right edge and so already spans the offset; adding the offset again would
+    // make a fitted window grow by it at every pass.
     const bool gluedRight = flagExactlyTrue(kAdjustableColumn) && (attach.side == Side::none || attach.side == Side::left);
     return {spacing(), gluedRight ? 0 : attach.offset};
 }

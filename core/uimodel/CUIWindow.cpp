@@ -23,11 +23,10 @@ CUIWindow::CUIWindow(UIModelContext& context) : CUIElement(context, nullptr, "wi
     finishConstruction();
 }
 
+// The same frame and caption are taken off for every window, whatever its styles.
 UIRect CUIWindow::clientArea() const
 {
-    const int frame = has(PreviewStyle::sizingFrame) ? 2 * metrics::kFrame : 0;
-    const int caption = has(PreviewStyle::caption) ? metrics::kCaption : 0;
-    return {0, 0, m_rect.width() - frame, m_rect.height() - caption};
+    return {0, 0, m_rect.width() - kClientFrameWidth, m_rect.height() - kClientFrameHeight};
 }
 
 int CUIWindow::frameWidth() const
@@ -41,12 +40,18 @@ int CUIWindow::frameHeight() const
     return frameWidth() + (has(PreviewStyle::caption) ? metrics::kCaption : 0);
 }
 
+// Mended on purpose, two ways. The window is sized from its own left and top edges: taking
+// the content's extent as the new right and bottom edges would give a window with a top
+// edge a negative height. And what its client area takes off (both frames' width, the
+// caption) is added back whatever its styles, the frames' height only for a sizing frame:
+// adding the width only for a sizing frame and the caption only for a title bar would leave
+// a window without them too small for its content, and one whose adjustable column spans
+// its client area narrower at every pass.
 void CUIWindow::fitAround(int contentWidth, int contentHeight)
 {
-    const int frame = has(PreviewStyle::sizingFrame) ? 2 * metrics::kFrame : 0;
-    const int caption = has(PreviewStyle::caption) ? metrics::kCaption : 0;
-    m_rect.right = m_rect.left + contentWidth + frame;
-    m_rect.bottom = m_rect.top + contentHeight + frame + caption;
+    const int frameHeight = has(PreviewStyle::sizingFrame) ? 2 * metrics::kFrame : 0;
+    m_rect.right = m_rect.left + contentWidth + kClientFrameWidth;
+    m_rect.bottom = m_rect.top + contentHeight + frameHeight + kClientFrameHeight;
 }
 
 void CUIWindow::ApplyFlags(const FlagValueTable& table)

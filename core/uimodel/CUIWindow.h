@@ -32,7 +32,7 @@ public:
     void StoreFlags(FlagValueTable& table) const override;
 
     bool fitToChildren() const { return m_fitToChildren; }
-    // The area its layout takes: the size less the sizing frame's width and the caption.
+    // The area its layout takes: the size less both sizing frames' width and the caption.
     UIRect clientArea() const;
     // What the frame adds around the content, for ancestors growing to a new child.
     int frameWidth() const;
@@ -41,6 +41,9 @@ public:
     void fitAround(int contentWidth, int contentHeight);
 
 private:
+    static constexpr int kClientFrameWidth = 2 * metrics::kFrame;
+    static constexpr int kClientFrameHeight = metrics::kCaption;
+
     bool has(PreviewStyle style) const { return hasStyle(m_styles, style); }
 
     bool m_fitToChildren = false;

@@ -36,10 +36,13 @@ ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& setting
     log.Clear();
     log.AppendText(mel_export::kGenerating);
     log.AppendText(mel_export::kDashLine);
-    result.script = GenerateWindowScript(window, settings.shortFlags());
+    std::vector<std::string> leftOut;
+    result.script = GenerateWindowScript(window, settings.shortFlags(), &leftOut);
     if (settings.exportToClipboard())
         target.copyToClipboard(result.script);
     log.AppendText(result.script);
+    for (const std::string& notice : leftOut)
+        log.AppendText(notice);
     if (path && !target.writeScriptFile(*path, scriptFileBytes(result.script, settings.unixFormat()))) {
         const int size = std::snprintf(nullptr, 0, mel_export::kCannotOpen, path->c_str());
         std::string message(static_cast<std::size_t>(size), '\0');

@@ -27,7 +27,8 @@ struct ExportResult {
 };
 
 // The whole export as the settings' flags say (exportToFile, exportToClipboard,
-// shortFlags, unixFormat). The file gets LF line ends with unixFormat, else CR LF.
+// shortFlags, unixFormat). The file gets LF line ends with unixFormat, else CR LF. The log
+// names each flag whose value was left out of the script, after the script.
 ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& settings, OutputLog& log,
                                 ExportTarget& target);
 

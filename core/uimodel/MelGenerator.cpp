@@ -27,22 +27,50 @@ void trimTrailingWhiteSpace(std::string& out)
     out.erase(end == std::string::npos ? 0 : end + 1);
 }
 
-void generate(CUIElement& element, std::string& out, int depth, bool shortFlags, FlagCache& cache)
+// "Left out -<flag> of <command> "<name>": ..." with the name escaped, so that the log
+// line stays one line whatever the name holds.
+std::string leftOutNotice(const CUIElement& element, const TypedFlag& flag)
+{
+    std::string notice = mel_export::kLeftOutFlag;
+    notice += flag.longName.empty() ? flag.shortName : flag.longName;
+    notice += mel_export::kLeftOutOf;
+    notice += element.command();
+    notice += " \"";
+    notice += escapeMelString(element.name());
+    notice += mel_export::kLeftOutType;
+    notice += flag.typeText;
+    notice += mel_export::kLeftOutEnd;
+    return notice;
+}
+
+struct Generation {
+    bool shortFlags = false;
+    FlagCache cache;
+    std::vector<std::string>* leftOut = nullptr;
+};
+
+void generate(CUIElement& element, std::string& out, int depth, Generation& run)
 {
     element.refreshFlags();
     const FlagValueTable& table = element.flags();
     out.append(static_cast<std::size_t>(depth), '\t');
     out += element.command();
     out += ' ';
-    for (const TypedFlag& flag : typedFlags(element.command(), cache)) {
+    for (const TypedFlag& flag : typedFlags(element.command(), run.cache)) {
         if (flag.position >= kFlagTableSize)
             break;
         const std::string& value = table[flag.position];
         if (value.empty())
             continue;
+        const bool quoted = flag.typeIndex == mel_type::kString;
+        if (!quoted && !isBareFlagValue(value, flag.typeText)) {
+            if (run.leftOut)
+                run.leftOut->push_back(leftOutNotice(element, flag));
+            continue;
+        }
         out += '-';
-        out += shortFlags ? flag.shortName : flag.longName;
-        if (flag.typeIndex == mel_type::kString) {
+        out += run.shortFlags ? flag.shortName : flag.longName;
+        if (quoted) {
             out += " \"";
             out += escapeMelString(value);
             out += "\" ";
@@ -52,11 +80,11 @@ void generate(CUIElement& element, std::string& out, int depth, bool shortFlags,
             out += ' ';
         }
     }
-    element.AppendExtraFlags(out, shortFlags);
+    element.AppendExtraFlags(out, run.shortFlags);
     trimTrailingWhiteSpace(out);
     out += ";\n";
     for (const auto& child : element.children())
-        generate(*child, out, depth + 1, shortFlags, cache);
+        generate(*child, out, depth + 1, run);
     if (depth >= 2 && element.IsContainer()) {
         out.append(static_cast<std::size_t>(depth), '\t');
         out += mel_export::kSetParent;
@@ -65,16 +93,17 @@ void generate(CUIElement& element, std::string& out, int depth, bool shortFlags,
 
 } // namespace
 
-void GenerateElementMel(CUIElement& element, std::string& out, int depth, bool shortFlags)
+void GenerateElementMel(CUIElement& element, std::string& out, int depth, bool shortFlags,
+                        std::vector<std::string>* leftOut)
 {
-    FlagCache cache;
-    generate(element, out, depth, shortFlags, cache);
+    Generation run{shortFlags, {}, leftOut};
+    generate(element, out, depth, run);
 }
 
-std::string GenerateWindowScript(CUIWindow& window, bool shortFlags)
+std::string GenerateWindowScript(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut)
 {
     std::string script = std::string(mel_export::kBannerRule) + mel_export::kBannerTitle + mel_export::kBannerRule;
-    GenerateElementMel(window, script, 0, shortFlags);
+    GenerateElementMel(window, script, 0, shortFlags, leftOut);
     script += mel_export::kShowWindow;
     return script;
 }

@@ -4,15 +4,19 @@
 #include "uimodel/CUIWindow.h"
 
 #include <string>
+#include <vector>
 
 namespace orv {
 
 // Appends the lines of element and its subtree at depth (TABs), each element's flags
 // refreshed first with its own StoreFlags. Flags come from the command database in record
-// order; "String" values are quoted and escaped.
-void GenerateElementMel(CUIElement& element, std::string& out, int depth, bool shortFlags);
+// order; "String" values are quoted and escaped, the others written as they are when they
+// are literals of their type. A value that is not is left out, with a line for the output
+// log in leftOut (when given) naming the element and the flag.
+void GenerateElementMel(CUIElement& element, std::string& out, int depth, bool shortFlags,
+                        std::vector<std::string>* leftOut = nullptr);
 
 // Banner, the window's lines, then "showWindow;". Lines end with LF.
-std::string GenerateWindowScript(CUIWindow& window, bool shortFlags);
+std::string GenerateWindowScript(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut = nullptr);
 
 } // namespace orv

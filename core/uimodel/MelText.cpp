@@ -1,13 +1,21 @@
-// Escaping of MEL string literals.
+// Escaping of MEL string literals and the literals that may stand bare.
 #include "uimodel/MelText.h"
+
+#include "mel/MelVocabulary.h"
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
 
 namespace orv {
 
 std::string escapeMelString(const std::string& text)
 {
+    static constexpr char kHex[] = "0123456789abcdef";
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
         switch (c) {
         case '"':
         case '\\':
@@ -20,11 +28,178 @@ std::string escapeMelString(const std::string& text)
         case '\r':
             out += "\\r";
             break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
-            out += c;
+            if (byte < 0x20) {
+                out += "\\x";
+                out += kHex[byte >> 4];
+                out += kHex[byte & 0xF];
+            } else {
+                out += c;
+            }
         }
     }
     return out;
+}
+
+namespace {
+
+enum class ItemKind { integer, real, boolean, text };
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+ItemKind kindOfTypeWord(std::string_view word)
+{
+    if (word == "Int" || word == "UnsignedInt" || word == "UnsignedIntAsPtr")
+        return ItemKind::integer;
+    if (word == "Float" || word == "Angle" || word == "Length" || word == "Time")
+        return ItemKind::real;
+    if (word == "on|off")
+        return ItemKind::boolean;
+    return ItemKind::text;  // String, Name and the ranges
+}
+
+// Digits from pos on; false when there are none.
+bool skipDigits(std::string_view text, std::size_t& pos)
+{
+    const std::size_t from = pos;
+    while (pos < text.size() && isDigit(text[pos]))
+        ++pos;
+    return pos > from;
+}
+
+bool isInteger(std::string_view item)
+{
+    std::size_t pos = item.starts_with('+') || item.starts_with('-') ? 1 : 0;
+    return skipDigits(item, pos) && pos == item.size();
+}
+
+// Plain decimal: sign, digits with an optional fraction (or a fraction alone), exponent.
+bool isReal(std::string_view item)
+{
+    std::size_t pos = item.starts_with('+') || item.starts_with('-') ? 1 : 0;
+    bool digits = skipDigits(item, pos);
+    if (pos < item.size() && item[pos] == '.') {
+        ++pos;
+        digits = skipDigits(item, pos) || digits;
+    }
+    if (!digits)
+        return false;
+    if (pos < item.size() && (item[pos] == 'e' || item[pos] == 'E')) {
+        ++pos;
+        if (pos < item.size() && (item[pos] == '+' || item[pos] == '-'))
+            ++pos;
+        if (!skipDigits(item, pos))
+            return false;
+    }
+    return pos == item.size();
+}
+
+bool isBooleanWord(std::string_view item)
+{
+    return std::any_of(std::begin(kMelBooleanWords), std::end(kMelBooleanWords),
+                       [&](const char* word) { return item == word; });
+}
+
+// A word MEL reads as a text by itself: letters, digits and the punctuation of names and
+// paths, nothing that could start a string, a comment, an expression or a new command.
+bool isPlainWord(std::string_view item)
+{
+    return !item.empty() && std::all_of(item.begin(), item.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || isDigit(c) || c == '_' || c == '.' ||
+               c == ':' || c == '|' || c == '-' || c == '+';
+    });
+}
+
+// "..." with every '"' and '\' escaped and no control character.
+bool isQuotedLiteral(std::string_view item)
+{
+    if (item.size() < 2 || item.front() != '"' || item.back() != '"')
+        return false;
+    for (std::size_t i = 1; i + 1 < item.size(); ++i) {
+        const char c = item[i];
+        if (static_cast<unsigned char>(c) < 0x20 || c == '"')
+            return false;
+        if (c == '\\' && ++i + 1 >= item.size())
+            return false;  // a backslash must escape a character inside the quotes
+        if (c == '\\' && static_cast<unsigned char>(item[i]) < 0x20)
+            return false;
+    }
+    return true;
+}
+
+bool isItemOfKind(std::string_view item, ItemKind kind)
+{
+    switch (kind) {
+    case ItemKind::integer:
+        return isInteger(item);
+    case ItemKind::real:
+        return isReal(item);
+    case ItemKind::boolean:
+        return isBooleanWord(item);
+    case ItemKind::text:
+        return isPlainWord(item) || isQuotedLiteral(item);
+    }
+    return false;
+}
+
+// The items of a value between blanks; a quoted literal is one item even with blanks
+// inside. Nothing when a quote is left open.
+bool splitItems(std::string_view value, std::vector<std::string_view>& items)
+{
+    std::size_t pos = 0;
+    while (true) {
+        while (pos < value.size() && isBlank(value[pos]))
+            ++pos;
+        if (pos == value.size())
+            return true;
+        const std::size_t start = pos;
+        if (value[pos] == '"') {
+            for (++pos; pos < value.size() && value[pos] != '"'; ++pos)
+                if (value[pos] == '\\')
+                    ++pos;
+            if (pos >= value.size())
+                return false;
+            ++pos;
+        }
+        while (pos < value.size() && !isBlank(value[pos]))
+            ++pos;
+        items.push_back(value.substr(start, pos - start));
+    }
+}
+
+} // namespace
+
+bool isBareFlagValue(std::string_view value, std::string_view typeText)
+{
+    std::vector<ItemKind> kinds;
+    bool anyCount = false;  // "String[...]": as many texts as given
+    std::size_t pos = 0;
+    while (pos < typeText.size()) {
+        std::size_t end = typeText.find(' ', pos);
+        if (end == std::string_view::npos)
+            end = typeText.size();
+        const std::string_view word = typeText.substr(pos, end - pos);
+        if (word.ends_with("[...]"))
+            anyCount = true;
+        else if (word != "(multi-use)" && !word.empty())
+            kinds.push_back(kindOfTypeWord(word));
+        pos = end + 1;
+    }
+    std::vector<std::string_view> items;
+    if (!splitItems(value, items) || items.empty())
+        return false;
+    if (anyCount || kinds.empty())
+        return std::all_of(items.begin(), items.end(), [](std::string_view i) { return isItemOfKind(i, ItemKind::text); });
+    if (items.size() != kinds.size())
+        return false;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (!isItemOfKind(items[i], kinds[i]))
+            return false;
+    return true;
 }
 
 } // namespace orv

@@ -1,12 +1,22 @@
-// How a text value is written inside MEL double quotes.
+// How flag values are written in MEL: a text inside double quotes, and which values of the
+// other types may be written bare.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orv {
 
-// A backslash before every '"' and '\', and line ends as \n, \r and tabs kept: the
-// result between double quotes is a MEL string literal with the same text.
+// A backslash before every '"' and '\', and every control character escaped (\n, \r, \t,
+// the others as \x and two hex digits): the result between double quotes is a MEL string
+// literal on one line, whatever the text held.
 std::string escapeMelString(const std::string& text);
+
+// Whether a value may be written bare for a flag of the given type text ("Int Int",
+// "on|off", "String Int", "Float (multi-use)" ...): one item per word of the type, separated
+// by blanks; a number where the type wants one (an integer for the Int kinds), one of the
+// boolean words for "on|off", and for a text a plain word or a quoted, escaped literal.
+// Anything else could end the command and run text of its own.
+bool isBareFlagValue(std::string_view value, std::string_view typeText);
 
 } // namespace orv

@@ -61,6 +61,12 @@ inline constexpr const char* kSuccess = "Generation successful.\n\n";
 inline constexpr const char* kUnixMode = "File saved in Unix mode.\n";
 inline constexpr const char* kClipboard = "This script has been duplicated into the clipboard.\n";
 inline constexpr const char* kCannotOpen = "Cannot open the file \"%s\" for writing: the script was not saved.\n";
+// A value left out of the script, one line per flag after the script, e.g.
+// Left out -enable of button "Button0": the value is not of type "on|off".
+inline constexpr const char* kLeftOutFlag = "Left out -";
+inline constexpr const char* kLeftOutOf = " of ";
+inline constexpr const char* kLeftOutType = "\": the value is not of type \"";
+inline constexpr const char* kLeftOutEnd = "\".\n";
 inline constexpr const char* kListItemLong = "-append";
 inline constexpr const char* kListItemShort = "-a";
 } // namespace mel_export

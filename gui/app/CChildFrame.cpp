@@ -1,22 +1,23 @@
-// Syntax colouring is one flag for all script views; the active one is redrawn at once.
+// Syntax colouring is one option for all script views; the settings service tells every view.
 #include "app/CChildFrame.h"
 
 #include "app/AppIds.h"
-#include "framework/CView.h"
-#include "settings/SettingsRecord.h"
+#include "framework/SettingsService.h"
 
 namespace orv {
 
-bool CChildFrame::onCmdMsg(int id, bool execute)
+bool CChildFrame::onUpdateCommand(int id, CommandState& state) const
 {
     if (id != static_cast<int>(CommandId::toggleSyntaxColoring))
         return false;
-    if (execute) {
-        record().setFlag(SettingsFlag::syntaxColoring, !record().syntaxColoring());
-        if (CView* view = activeView())
-            view->repaint();
-    }
+    state.checked = settings().record().syntaxColoring();
     return true;
+}
+
+void CChildFrame::onCommand(int id)
+{
+    if (id == static_cast<int>(CommandId::toggleSyntaxColoring))
+        settings().setFlag(SettingsFlag::syntaxColoring, !settings().record().syntaxColoring());
 }
 
 } // namespace orv

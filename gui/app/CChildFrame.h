@@ -11,7 +11,8 @@ class CChildFrame : public TrackedChildFrame {
 public:
     using TrackedChildFrame::TrackedChildFrame;
 
-    bool onCmdMsg(int id, bool execute) override;
+    bool onUpdateCommand(int id, CommandState& state) const override;
+    void onCommand(int id) override;
 };
 
 } // namespace orv

@@ -5,8 +5,8 @@
 
 namespace orv {
 
-CInterfaceEditorChildFrame::CInterfaceEditorChildFrame(SettingsRecord& record, QWidget* parent)
-    : TrackedChildFrame(record, parent)
+CInterfaceEditorChildFrame::CInterfaceEditorChildFrame(SettingsService& settings, QWidget* parent)
+    : TrackedChildFrame(settings, parent)
 {
     setMinimumSize(shell::kDesignerFrameMinWidth, shell::kDesignerFrameMinHeight);
 }

@@ -9,7 +9,7 @@ class CInterfaceEditorChildFrame : public TrackedChildFrame {
     Q_OBJECT
 
 public:
-    explicit CInterfaceEditorChildFrame(SettingsRecord& record, QWidget* parent = nullptr);
+    explicit CInterfaceEditorChildFrame(SettingsService& settings, QWidget* parent = nullptr);
 };
 
 } // namespace orv

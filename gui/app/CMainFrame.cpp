@@ -3,10 +3,12 @@
 
 #include "app/CToolsDialog.h"
 #include "app/Panes.h"
+#include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CDocument.h"
 #include "framework/CMDIChildWnd.h"
+#include "framework/SettingsService.h"
 #include "settings/AppSettings.h"
 #include "settings/RecentFileList.h"
 #include "settings/WindowPlacement.h"
@@ -65,8 +67,8 @@ QStringList localFiles(const QMimeData* mime)
 
 } // namespace
 
-CMainFrame::CMainFrame(SettingsRecord& record, Profile& profile, OutputLog& log, CDocManager& docs)
-    : m_record(record), m_profile(profile), m_docs(docs), m_mdiArea(new QMdiArea(this))
+CMainFrame::CMainFrame(SettingsService& settings, Profile& profile, OutputLog& log, CDocManager& docs)
+    : m_settings(settings), m_profile(profile), m_docs(docs), m_commands(docs.commands()), m_mdiArea(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(QString::fromLatin1(shell::kAppName));
@@ -82,7 +84,7 @@ CMainFrame::CMainFrame(SettingsRecord& record, Profile& profile, OutputLog& log,
     createToolBar();
     createStatusBar();
     createPanes(log);
-    m_tools = new CToolsDialog(m_record, this);
+    m_tools = new CToolsDialog(m_settings, this);
     m_tools->hide();
     createMenus();
     installFrameHandlers();
@@ -92,7 +94,7 @@ CMainFrame::CMainFrame(SettingsRecord& record, Profile& profile, OutputLog& log,
 
     connect(&m_docs, &CDocManager::activeFrameChanged, this, &CMainFrame::onActiveFrameChanged);
     switchMenu(MenuId::noDocument);
-    updateCommandStates();
+    UpdatePaneButtons();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -188,20 +190,12 @@ void CMainFrame::togglePane(PaneId id)
 
 void CMainFrame::UpdatePaneButtons()
 {
-    const std::pair<CommandId, CResizableBar*> toggles[] = {
-        {CommandId::toggleProjectExplorer, m_projectExplorer},
-        {CommandId::toggleWindowHierarchy, m_windowHierarchy},
-        {CommandId::toggleControlsFlags, m_controlsFlags},
-        {CommandId::toggleOutput, m_output},
-    };
-    for (const auto& [id, bar] : toggles)
-        action(id)->setChecked(!bar->isHidden());
-    action(CommandId::toggleSyntaxColoring)->setChecked(m_record.syntaxColoring());
+    m_commands.updateStates();
 }
 
 void CMainFrame::InitialShow()
 {
-    const bool maximized = m_record.mainMaximized();
+    const bool maximized = m_settings.record().mainMaximized();
     if (const auto r = storedRect(m_profile, profile_names::kMainPlacement))
         setGeometry(*r);
     if (maximized)
@@ -209,10 +203,10 @@ void CMainFrame::InitialShow()
     else
         showNormal();
 
-    if (m_record.reloadLastDocument()) {
+    if (m_settings.record().reloadLastDocument()) {
         const std::string last = m_profile.readString(RecentFileList::kSection, RecentFileList::keyName(1), "");
         if (!last.empty())
-            m_docs.openDocumentFile(QString::fromLatin1(last.data(), static_cast<qsizetype>(last.size())));
+            m_docs.openDocumentFile(pathFromBytes(last));
     }
 
     for (CResizableBar* bar : panes()) {
@@ -220,7 +214,6 @@ void CMainFrame::InitialShow()
         bar->setTracking(true);
     }
     UpdatePaneButtons();
-    updateCommandStates();
 }
 
 void CMainFrame::changeEvent(QEvent* event)
@@ -228,7 +221,7 @@ void CMainFrame::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange || isMinimized())
         return;
-    m_record.setFlag(SettingsFlag::mainMaximized, isMaximized());
+    m_settings.setFlag(SettingsFlag::mainMaximized, isMaximized());
 }
 
 void CMainFrame::saveFrameState()
@@ -242,7 +235,7 @@ void CMainFrame::saveFrameState()
     m_profile.writeBinary(shell::kBarLayoutSection, shell::kBarLayoutKey, Bytes(layout.begin(), layout.end()));
 
     // A maximized frame keeps the placement saved while it was last restored.
-    if (!m_record.mainMaximized()) {
+    if (!m_settings.record().mainMaximized()) {
         const auto blob = WindowPlacement::fromGeometry(toGeometry(geometry(), false)).serialize();
         m_profile.writeBinary(profile_names::kSettings, profile_names::kMainPlacement, Bytes(blob.begin(), blob.end()));
     }
@@ -299,7 +292,7 @@ void CMainFrame::onActiveFrameChanged(CMDIChildWnd* frame)
     if (frame)
         connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::updateTitle, Qt::UniqueConnection);
     updateTitle();
-    updateCommandStates();
+    UpdatePaneButtons();
 }
 
 void CMainFrame::updateTitle()

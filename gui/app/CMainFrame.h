@@ -8,7 +8,6 @@
 #include <QMap>
 #include <QPointer>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,7 @@ namespace orv {
 
 class CDocManager;
 class CDocument;
+class CommandRegistry;
 class CFlagsPane;
 class CMDIChildWnd;
 class COutputPane;
@@ -29,17 +29,17 @@ class LockIndicators;
 class ViewIndicators;
 class OutputLog;
 class Profile;
-struct SettingsRecord;
+class SettingsService;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    CMainFrame(SettingsRecord& record, Profile& profile, OutputLog& log, CDocManager& docs);
+    CMainFrame(SettingsService& settings, Profile& profile, OutputLog& log, CDocManager& docs);
     ~CMainFrame() override;
 
     QMdiArea* mdiArea() const { return m_mdiArea; }
-    QAction* action(CommandId id) const { return m_actions.value(static_cast<int>(id)); }
+    QAction* action(CommandId id) const;
     CResizableBar* pane(PaneId id) const;
     COutputPane* outputPane() const { return m_output; }
     CTreePane* windowHierarchyPane() const { return m_windowHierarchy; }
@@ -51,16 +51,8 @@ public:
     ViewIndicators* viewIndicators() const { return m_viewIndicators; }
     MenuId currentMenu() const { return m_currentMenu; }
 
-    // A command the application object handles (New, Open, help, About...).
-    void setCommandHandler(CommandId id, std::function<void()> run);
-    // Runs a command: the active view, its document and its frame first, then the handlers.
-    void runCommand(CommandId id);
-    bool isCommandEnabled(CommandId id) const;
-    // Enables every command that someone handles now, disables the others.
-    void updateCommandStates();
-
-    // Checks the four pane toggles after their panes' visibility and the colouring toggle
-    // after the syntax colouring option.
+    // Brings every command's enabled and checked state up to date at once: the four pane
+    // toggles follow their panes' visibility, the colouring toggle the syntax colouring option.
     void UpdatePaneButtons();
     // Shows the pane when hidden and hides it otherwise.
     void togglePane(PaneId id);
@@ -85,11 +77,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    struct Handler {
-        std::function<void()> run;
-        std::function<bool()> enabled;
-    };
-
     void createActions();
     void createToolBar();
     void createStatusBar();
@@ -109,11 +96,14 @@ private:
     void updateTitle();
     void focusNextPane(int step);
     void cascadeWindows();
+    // Undo and Redo take the names the active view gives them.
+    void updateUndoTexts();
     QList<CResizableBar*> panes() const;
 
-    SettingsRecord& m_record;
+    SettingsService& m_settings;
     Profile& m_profile;
     CDocManager& m_docs;
+    CommandRegistry& m_commands;
 
     QMdiArea* m_mdiArea;
     QToolBar* m_toolBar = nullptr;
@@ -125,8 +115,6 @@ private:
     CFlagsPane* m_controlsFlags = nullptr;
     CToolsDialog* m_tools = nullptr;
 
-    QMap<int, QAction*> m_actions;
-    QMap<int, Handler> m_handlers;
     QMap<MenuId, QList<QMenu*>> m_menus;
     QList<QPair<QMenu*, QAction*>> m_fileMenus;  // each File menu and the separator after its recent files
     QList<QAction*> m_recentActions;

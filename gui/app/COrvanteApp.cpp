@@ -3,6 +3,13 @@
 
 #include "mel/CommandDatabase.h"
 
+#include "designer/WindowDocumentType.h"
+#include "editor/CMELEditorView.h"
+#include "editor/CScriptDoc.h"
+#include "editor/ScriptDocumentType.h"
+#include "icon/IconDocumentType.h"
+#include "project/ProjectDocumentType.h"
+
 #include "app/AppIds.h"
 #include "app/AppLogo.h"
 #include "app/CAboutDialog.h"
@@ -13,17 +20,15 @@
 #include "app/CToolsDialog.h"
 #include "app/DocumentIcons.h"
 #include "app/PlaceholderDocument.h"
-#include "editor/CMELEditorView.h"
-#include "editor/CScriptDoc.h"
 #include "app/PlaceholderView.h"
+#include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
+#include "framework/Prompts.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QUrl>
 
 #include <algorithm>
@@ -32,21 +37,17 @@ namespace orv {
 
 namespace {
 
-// The document types in their fixed order: script, window, project, icon.
-struct DocumentType {
-    MenuId id;
-    const char* resourceString;
+// The document types of the modules in their fixed order: script, window, project, icon.
+struct TemplateChoice {
+    const DocumentType& type;
     bool designerFrame;
 };
 
-constexpr DocumentType kTemplates[] = {
-    {MenuId::script,
-     "\nScript\nScript\nORVANTE Script Files (*.mel)\n.mel\nORVANTE.Script\nORVANTE Script", false},
-    {MenuId::window,
-     "\nWindow\nWindow\nORVANTE Window Files (*.wnd)\n.wnd\nORVANTE.Window\nORVANTE Window", true},
-    {MenuId::project,
-     "\nProject\nProject\nORVANTE Project Files (*.mp)\n.mp\nORVANTE.Project\nORVANTE Project", false},
-    {MenuId::icon, "\nIcon\nIcon\nORVANTE Icon Files (*.icm)\n.icm\nORVANTE.Icon\nORVANTE Icon", false},
+constexpr TemplateChoice kTemplates[] = {
+    {kScriptDocumentType, false},
+    {kWindowDocumentType, true},
+    {kProjectDocumentType, false},
+    {kIconDocumentType, false},
 };
 
 constexpr const char* kOpenFilter = "ORVANTE files (*.mel *.wnd *.icm *.mp);;All files (*)";
@@ -62,10 +63,10 @@ QFont makeFont(const QStringList& families, int pixelSize, bool bold)
 
 // Document windows of one type, each showing the type's picture.
 template <typename Frame>
-std::function<CMDIChildWnd*()> frameFactory(SettingsRecord& record, const QIcon& icon)
+std::function<CMDIChildWnd*()> frameFactory(SettingsService& settings, const QIcon& icon)
 {
-    return [&record, icon]() -> CMDIChildWnd* {
-        auto* frame = new Frame(record);
+    return [&settings, icon]() -> CMDIChildWnd* {
+        auto* frame = new Frame(settings);
         frame->setWindowIcon(icon);
         return frame;
     };
@@ -73,17 +74,20 @@ std::function<CMDIChildWnd*()> frameFactory(SettingsRecord& record, const QIcon&
 
 // Opens an address with the desktop's viewer; a desktop without one is said so, with the
 // address, so the user can open it by hand.
-void openAddress(QWidget* parent, const QUrl& url)
+void openAddress(Prompts& prompts, const QUrl& url)
 {
     if (!QDesktopServices::openUrl(url))
-        QMessageBox::warning(parent, QString::fromLatin1(shell::kAppName),
-                             QString::fromLatin1(shell::kNoViewer).arg(url.toDisplayString()));
+        prompts.showError(QString::fromLatin1(shell::kNoViewer).arg(url.toDisplayString()));
 }
 
 } // namespace
 
-COrvanteApp::COrvanteApp(Profile& profile, QObject* parent)
-    : QObject(parent), m_profile(profile), m_docs(new CDocManager(this))
+COrvanteApp::COrvanteApp(Profile& profile, Prompts& prompts, QObject* parent)
+    : QObject(parent),
+      m_profile(profile),
+      m_prompts(prompts),
+      m_settingsService(m_settings.record),
+      m_docs(new CDocManager(prompts, m_settingsService, this))
 {
 }
 
@@ -109,7 +113,7 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
     // Only the splash switch is read from the command line; a file named there is not opened.
     const bool splash = splashRequested(arguments);
 
-    m_mainFrame = std::make_unique<CMainFrame>(m_settings.record, m_profile, m_outputLog, *m_docs);
+    m_mainFrame = std::make_unique<CMainFrame>(m_settingsService, m_profile, m_outputLog, *m_docs);
     installCommands();
 
     LoadSettings();
@@ -130,33 +134,36 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
 
 void COrvanteApp::registerTemplates()
 {
-    for (const DocumentType& type : kTemplates) {
+    for (const TemplateChoice& choice : kTemplates) {
+        const DocumentType& type = choice.type;
         CDocTemplate::Factories factories;
         factories.document = [](QObject* parent) -> CDocument* { return new PlaceholderDocument(parent); };
-        const QIcon icon(documentIcon(type.id, 16));
-        factories.frame = type.designerFrame ? frameFactory<CInterfaceEditorChildFrame>(m_settings.record, icon)
-                                             : frameFactory<CChildFrame>(m_settings.record, icon);
+        const QIcon icon(documentIcon(static_cast<MenuId>(type.templateId), 16));
+        factories.frame = choice.designerFrame ? frameFactory<CInterfaceEditorChildFrame>(m_settingsService, icon)
+                                               : frameFactory<CChildFrame>(m_settingsService, icon);
         factories.view = [](CDocument* doc) -> CView* {
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };
-        if (type.id == MenuId::script) {
+        if (type.templateId == kScriptDocumentType.templateId) {
             factories.document = [](QObject* parent) -> CDocument* { return new CScriptDoc(parent); };
             factories.view = [this](CDocument* doc) -> CView* {
-                return new CMELEditorView(static_cast<CScriptDoc*>(doc), m_settings.record, m_profile);
+                return new CMELEditorView(static_cast<CScriptDoc*>(doc), m_settingsService.record(), m_profile,
+                                          m_prompts);
             };
         }
-        new CDocTemplate(static_cast<int>(type.id), QString::fromLatin1(type.resourceString), std::move(factories),
-                         m_docs);
+        new CDocTemplate(type.templateId, QString::fromLatin1(type.resourceString), std::move(factories), m_docs);
     }
 }
 
 bool COrvanteApp::LoadSettings()
 {
     // "prm" (defaults unless 116 bytes with marker 64), "InstallDir" (default "./") and "icmprm".
-    m_settings.load(m_profile);
-    m_installDir = QString::fromLatin1(m_settings.installDir.data(), static_cast<qsizetype>(m_settings.installDir.size()));
-    if (m_mainFrame)
-        m_mainFrame->toolsPalette()->setGridChecked(m_settings.record.designerGrid());
+    AppSettings loaded;
+    loaded.load(m_profile);
+    m_settings.iconParams = loaded.iconParams;
+    m_settings.installDir = loaded.installDir;
+    m_settingsService.apply(loaded.record);
+    m_installDir = pathFromBytes(m_settings.installDir);
     createFonts();
     // "Database/MEL Commands.txt" and "Database/melcmd.dat" below the installation folder;
     // start-up goes on whatever they report (a missing file means no colouring or no flags).
@@ -177,22 +184,24 @@ void COrvanteApp::createFonts()
 
 void COrvanteApp::installCommands()
 {
-    CMainFrame* frame = m_mainFrame.get();
-    frame->setCommandHandler(CommandId::fileNew, [this] { m_docs->onFileNew(); });
-    frame->setCommandHandler(CommandId::fileOpen, [this] { onFileOpen(); });
-    frame->setCommandHandler(CommandId::helpContents, [this] { onHelpContents(); });
+    const auto handle = [this](CommandId id, std::function<void()> run) {
+        m_docs->commands().setHandler(static_cast<int>(id), {std::move(run), {}});
+    };
+    handle(CommandId::fileNew, [this] { m_docs->onFileNew(); });
+    handle(CommandId::fileOpen, [this] { onFileOpen(); });
+    handle(CommandId::helpContents, [this] { onHelpContents(); });
     for (const auto& [id, address] : {std::pair{CommandId::technicalSupport, shell::kSupportAddress},
                                       std::pair{CommandId::visitWebsite, shell::kWebsiteAddress},
                                       std::pair{CommandId::subscribeNews, shell::kNewsAddress}})
-        frame->setCommandHandler(id, [frame, url = QUrl(QString::fromLatin1(address))] { openAddress(frame, url); });
-    frame->setCommandHandler(CommandId::appAbout, [this] { onAbout(); });
-    connect(frame, &CMainFrame::recentFileChosen, this, &COrvanteApp::openDocumentFile);
+        handle(id, [this, url = QUrl(QString::fromLatin1(address))] { openAddress(m_prompts, url); });
+    handle(CommandId::appAbout, [this] { onAbout(); });
+    connect(m_mainFrame.get(), &CMainFrame::recentFileChosen, this, &COrvanteApp::openDocumentFile);
     connect(m_docs, &CDocManager::fileUsed, this, [this](const QString& path) {
-        m_recentFiles.add(path.toLatin1().toStdString());
+        m_recentFiles.add(pathToBytes(path));
         showRecentFiles();
     });
     connect(m_docs, &CDocManager::fileFailed, this, [this](const QString& path) {
-        m_recentFiles.remove(path.toLatin1().toStdString());
+        m_recentFiles.remove(pathToBytes(path));
         showRecentFiles();
     });
 }
@@ -209,8 +218,7 @@ void COrvanteApp::openDocumentFile(const QString& path)
 
 void COrvanteApp::onFileOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(m_mainFrame.get(), QString(), m_docs->lastFolder(),
-                                                      QString::fromLatin1(kOpenFilter));
+    const QString path = m_prompts.chooseFileToOpen(m_docs->lastFolder(), QString::fromLatin1(kOpenFilter));
     if (!path.isEmpty())
         openDocumentFile(path);
 }
@@ -219,11 +227,10 @@ void COrvanteApp::onHelpContents()
 {
     const QString help = QFileInfo(m_installDir + QString::fromLatin1(shell::kHelpFile)).absoluteFilePath();
     if (!QFileInfo::exists(help)) {
-        QMessageBox::warning(m_mainFrame.get(), QString::fromLatin1(shell::kAppName),
-                             QString::fromLatin1(shell::kHelpMissing).arg(help));
+        m_prompts.showError(QString::fromLatin1(shell::kHelpMissing).arg(help));
         return;
     }
-    openAddress(m_mainFrame.get(), QUrl::fromLocalFile(help));
+    openAddress(m_prompts, QUrl::fromLocalFile(help));
 }
 
 void COrvanteApp::onAbout()

@@ -2,6 +2,7 @@
 // it owns, the application-level commands, and the writing of the settings at exit.
 #pragma once
 
+#include "framework/SettingsService.h"
 #include "settings/AppSettings.h"
 #include "settings/RecentFileList.h"
 #include "uimodel/OutputLog.h"
@@ -20,6 +21,7 @@ class CDocManager;
 class CMainFrame;
 class CSplashDialog;
 class Profile;
+class Prompts;
 
 class COrvanteApp : public QObject {
     Q_OBJECT
@@ -28,7 +30,8 @@ public:
     // The fonts of the application: the settings pages' title, then the designer's two faces.
     enum class AppFont { title, preview, multiLine };
 
-    explicit COrvanteApp(Profile& profile, QObject* parent = nullptr);
+    // prompts answer every question the application and its documents ask.
+    COrvanteApp(Profile& profile, Prompts& prompts, QObject* parent = nullptr);
     ~COrvanteApp() override;
 
     // Runs the start-up steps; false ends the application at once.
@@ -44,8 +47,11 @@ public:
     // Whether the command line leaves the splash screen on.
     static bool splashRequested(const QStringList& arguments);
 
+    // The icon editor options and the installation folder; the record changes only through
+    // settingsService().
     AppSettings& settings() { return m_settings; }
-    SettingsRecord& record() { return m_settings.record; }
+    const SettingsRecord& record() const { return m_settings.record; }
+    SettingsService& settingsService() { return m_settingsService; }
     const QString& installDir() const { return m_installDir; }
     const QFont& font(AppFont which) const { return m_fonts[static_cast<std::size_t>(which)]; }
     OutputLog& outputLog() { return m_outputLog; }
@@ -67,7 +73,9 @@ private:
     void onFileOpen();
 
     Profile& m_profile;
+    Prompts& m_prompts;
     AppSettings m_settings;
+    SettingsService m_settingsService;
     QString m_installDir;
     std::array<QFont, 3> m_fonts;
     OutputLog m_outputLog;

@@ -3,6 +3,7 @@
 
 #include "app/CopyTextToClipboard.h"
 #include "app/Panes.h"
+#include "framework/ByteText.h"
 #include "uimodel/OutputLog.h"
 
 #include <QApplication>
@@ -39,7 +40,7 @@ bool leavesTheLog(const QKeyEvent* key)
 // The log as lines for the screen: a CR LF (with any CRs before it) breaks the line.
 QString displayText(const std::string& log)
 {
-    QString shown = QString::fromLatin1(log.data(), static_cast<qsizetype>(log.size()));
+    QString shown = textFromBytes(log);
     shown.remove(QLatin1Char('\r'));
     return shown;
 }
@@ -96,7 +97,7 @@ void COutputEdit::copySelection() const
     if (text.isEmpty())
         return;
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    CopyTextToClipboard(text.toLatin1().toStdString());
+    CopyTextToClipboard(textToBytes(text));
 }
 
 bool COutputEdit::event(QEvent* event)

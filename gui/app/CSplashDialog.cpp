@@ -1,10 +1,13 @@
 // The splash listens to the whole application so that any press ends it; that press is swallowed.
+// It holds the keyboard while it shows: a window manager need not give a splash the focus,
+// and no other window of the application is shown yet to receive the key.
 #include "app/CSplashDialog.h"
 
 #include "app/AppIds.h"
 #include "app/AppLogo.h"
 
 #include <QApplication>
+#include <QWindow>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
@@ -63,8 +66,18 @@ CSplashDialog* CSplashDialog::current()
     return g_current;
 }
 
-bool CSplashDialog::eventFilter(QObject*, QEvent* event)
+void CSplashDialog::showEvent(QShowEvent* event)
 {
+    QWidget::showEvent(event);
+    grabKeyboard();
+}
+
+bool CSplashDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window system grants the keyboard only to a window on screen, which it may not
+    // be yet when the splash is shown: ask again once it is exposed.
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed())
+        windowHandle()->setKeyboardGrabEnabled(true);
     if (m_finished || !endsSplash(event->type()))
         return false;
     finish();
@@ -77,6 +90,7 @@ void CSplashDialog::finish()
         return;
     m_finished = true;
     m_timer.stop();
+    releaseKeyboard();
     qApp->removeEventFilter(this);
     if (g_current == this)
         g_current = nullptr;

@@ -2,7 +2,7 @@
 // designer grid option.
 #include "app/CToolsDialog.h"
 
-#include "settings/SettingsRecord.h"
+#include "framework/SettingsService.h"
 
 #include <QPainter>
 #include <QSignalBlocker>
@@ -33,8 +33,8 @@ QIcon gridIcon()
 
 } // namespace
 
-CToolsDialog::CToolsDialog(SettingsRecord& record, QWidget* parent)
-    : QDialog(parent, Qt::Tool), m_record(record), m_grid(new QToolButton(this))
+CToolsDialog::CToolsDialog(SettingsService& settings, QWidget* parent)
+    : QDialog(parent, Qt::Tool), m_settings(settings), m_grid(new QToolButton(this))
 {
     setObjectName(QStringLiteral("Tools"));
     setWindowTitle(QStringLiteral("Tools"));
@@ -48,7 +48,12 @@ CToolsDialog::CToolsDialog(SettingsRecord& record, QWidget* parent)
     m_grid->setToolTip(QString::fromLatin1(kGridText));
     m_grid->setAccessibleName(QString::fromLatin1(kGridText));
     connect(m_grid, &QToolButton::toggled, this,
-            [this](bool on) { m_record.setFlag(SettingsFlag::designerGrid, on); });
+            [this](bool on) { m_settings.setFlag(SettingsFlag::designerGrid, on); });
+    setGridChecked(m_settings.record().designerGrid());
+    connect(&m_settings, &SettingsService::changed, this, [this](SettingsChanges what) {
+        if (what.testFlag(SettingsChange::grid))
+            setGridChecked(m_settings.record().designerGrid());
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

@@ -1,6 +1,6 @@
 // The designer's floating tools palette "Tools": created hidden with the main frame; the designer
 // fills it and shows it while a UI window view is active. It holds the "Enable/Disable Grid"
-// button, which the start-up checks from the settings.
+// button, checked as the designer grid option is, whoever changes the option.
 #pragma once
 
 #include <QDialog>
@@ -9,20 +9,20 @@ class QToolButton;
 
 namespace orv {
 
-struct SettingsRecord;
+class SettingsService;
 
 class CToolsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CToolsDialog(SettingsRecord& record, QWidget* parent);
+    CToolsDialog(SettingsService& settings, QWidget* parent);
 
     QToolButton* gridButton() const { return m_grid; }
     // Checks the grid button as the designer grid option says, without changing the option.
     void setGridChecked(bool checked);
 
 private:
-    SettingsRecord& m_record;
+    SettingsService& m_settings;
     QToolButton* m_grid;
 };
 

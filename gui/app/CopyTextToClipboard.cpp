@@ -1,6 +1,8 @@
 // The clipboard belongs to the running application object; without one nothing is copied.
 #include "app/CopyTextToClipboard.h"
 
+#include "framework/ByteText.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -13,7 +15,7 @@ bool CopyTextToClipboard(const std::string& text)
         : nullptr;
     if (!clipboard)
         return false;
-    clipboard->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    clipboard->setText(textFromBytes(text));
     return true;
 }
 

@@ -4,13 +4,16 @@
 #include "app/CommandImages.h"
 #include "app/CommandTable.h"
 #include "app/LockIndicators.h"
+#include "app/Panes.h"
 #include "app/ViewIndicators.h"
+#include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CDocument.h"
 #include "framework/CMDIChildWnd.h"
 #include "framework/CView.h"
-#include "settings/SettingsRecord.h"
+#include "framework/CommandRegistry.h"
+#include "framework/SettingsService.h"
 
 #include <QDir>
 #include <QMdiArea>
@@ -44,7 +47,7 @@ constexpr CommandId kCheckable[] = {
 // "&1 /path/to/file.mel", the middle of a long path left out.
 QString recentText(int position, const std::string& path)
 {
-    QString shown = QDir::toNativeSeparators(QString::fromLatin1(path.data(), static_cast<qsizetype>(path.size())));
+    QString shown = QDir::toNativeSeparators(pathFromBytes(path));
     if (shown.size() > kRecentTextLength)
         shown = shown.left(kRecentTextLength / 3) + QStringLiteral("...") + shown.right(2 * kRecentTextLength / 3);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -65,8 +68,7 @@ void CMainFrame::createActions()
         action->setIcon(commandIcon(info.id));
         // Accelerators work whatever menu is shown, as they belong to the frame.
         addAction(action);
-        connect(action, &QAction::triggered, this, [this, id = info.id] { runCommand(id); });
-        m_actions.insert(static_cast<int>(info.id), action);
+        m_commands.addAction(static_cast<int>(info.id), action);
     }
     for (const auto& [id, image] : kToolbarOnlyImages)
         action(id)->setIcon(toolbarIcon(image));
@@ -101,7 +103,6 @@ void CMainFrame::createToolBar()
             m_toolBar->addAction(action(id));
     }
     addToolBar(Qt::TopToolBarArea, m_toolBar);
-    connect(m_toolBar, &QToolBar::visibilityChanged, action(CommandId::viewToolbar), &QAction::setChecked);
 }
 
 void CMainFrame::createStatusBar()
@@ -207,7 +208,7 @@ void CMainFrame::createMenus()
         addMenuCommands(help, {CommandId::appAbout});
         bar << help;
         for (QMenu* menu : bar)
-            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+            connect(menu, &QMenu::aboutToShow, &m_commands, &CommandRegistry::updateStates);
         m_menus.insert(id, bar);
     }
 }
@@ -234,7 +235,7 @@ void CMainFrame::setRecentFiles(const std::vector<std::string>& entries)
     for (const std::string& path : entries) {
         auto* item = new QAction(recentText(++position, path), this);
         item->setStatusTip(QString::fromLatin1(kRecentFilePrompt));
-        const QString file = QString::fromLatin1(path.data(), static_cast<qsizetype>(path.size()));
+        const QString file = pathFromBytes(path);
         connect(item, &QAction::triggered, this, [this, file] { emit recentFileChosen(file); });
         m_recentActions.append(item);
     }
@@ -247,27 +248,29 @@ void CMainFrame::setRecentFiles(const std::vector<std::string>& entries)
     }
 }
 
-void CMainFrame::setCommandHandler(CommandId id, std::function<void()> run)
+QAction* CMainFrame::action(CommandId id) const
 {
-    m_handlers.insert(static_cast<int>(id), {std::move(run), {}});
-    updateCommandStates();
+    return m_commands.action(static_cast<int>(id));
 }
 
 void CMainFrame::installFrameHandlers()
 {
-    const auto hasDocument = [this] { return m_docs.activeFrame() != nullptr; };
-    const auto add = [this](CommandId id, std::function<void()> run, std::function<bool()> enabled = {}) {
-        m_handlers.insert(static_cast<int>(id), {std::move(run), std::move(enabled)});
+    const auto hasDocument = [this] { return CommandState{m_docs.activeFrame() != nullptr}; };
+    const auto add = [this](CommandId id, std::function<void()> run, std::function<CommandState()> state = {}) {
+        m_commands.setHandler(static_cast<int>(id), {std::move(run), std::move(state)});
     };
-    add(CommandId::toggleProjectExplorer, [this] { togglePane(PaneId::projectExplorer); });
-    add(CommandId::toggleWindowHierarchy, [this] { togglePane(PaneId::windowHierarchy); });
-    add(CommandId::toggleControlsFlags, [this] { togglePane(PaneId::controlsFlags); });
-    add(CommandId::toggleOutput, [this] { togglePane(PaneId::output); });
-    add(CommandId::viewToolbar, [this] { m_toolBar->setVisible(m_toolBar->isHidden()); });
-    add(CommandId::viewStatusBar, [this] {
-        statusBar()->setVisible(statusBar()->isHidden());
-        action(CommandId::viewStatusBar)->setChecked(!statusBar()->isHidden());
-    });
+    const auto shown = [](const QWidget* widget) {
+        return [widget] { return CommandState{true, !widget->isHidden()}; };
+    };
+    add(CommandId::toggleProjectExplorer, [this] { togglePane(PaneId::projectExplorer); }, shown(m_projectExplorer));
+    add(CommandId::toggleWindowHierarchy, [this] { togglePane(PaneId::windowHierarchy); }, shown(m_windowHierarchy));
+    add(CommandId::toggleControlsFlags, [this] { togglePane(PaneId::controlsFlags); }, shown(m_controlsFlags));
+    add(CommandId::toggleOutput, [this] { togglePane(PaneId::output); }, shown(m_output));
+    add(CommandId::viewToolbar, [this] { m_toolBar->setVisible(m_toolBar->isHidden()); }, shown(m_toolBar));
+    add(CommandId::viewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); }, shown(statusBar()));
+    // The document windows that colour text handle the toggle; elsewhere it shows the option, disabled.
+    add(CommandId::toggleSyntaxColoring, [] {},
+        [this] { return CommandState{false, m_settings.record().syntaxColoring()}; });
     add(CommandId::appExit, [this] { close(); });
     add(CommandId::nextPane, [this] { focusNextPane(1); });
     add(CommandId::prevPane, [this] { focusNextPane(-1); });
@@ -289,8 +292,10 @@ void CMainFrame::installFrameHandlers()
     }, hasDocument);
     add(CommandId::windowCascade, [this] { cascadeWindows(); }, hasDocument);
     add(CommandId::windowTile, [this] { m_mdiArea->tileSubWindows(); }, hasDocument);
-    action(CommandId::viewToolbar)->setChecked(true);
-    action(CommandId::viewStatusBar)->setChecked(true);
+    // The toggles' checks follow what they show, however it was shown or hidden.
+    connect(m_toolBar, &QToolBar::visibilityChanged, &m_commands, &CommandRegistry::requestUpdate);
+    connect(&m_settings, &SettingsService::changed, &m_commands, &CommandRegistry::requestUpdate);
+    connect(&m_commands, &CommandRegistry::statesUpdated, this, &CMainFrame::updateUndoTexts);
 }
 
 void CMainFrame::cascadeWindows()
@@ -304,34 +309,10 @@ void CMainFrame::cascadeWindows()
             window->resize(QSize(room.width() * 3 / 4, room.height() * 3 / 4).expandedTo(window->minimumSize()));
 }
 
-void CMainFrame::runCommand(CommandId id)
+void CMainFrame::updateUndoTexts()
 {
-    const int command = static_cast<int>(id);
-    if (!m_docs.routeCommand(command, true)) {
-        const auto handler = m_handlers.find(command);
-        if (handler != m_handlers.end() && (!handler->enabled || handler->enabled()))
-            handler->run();
-    }
-    // A checkable command's button shows the state the command left, not the click.
-    UpdatePaneButtons();
-    updateCommandStates();
-}
-
-bool CMainFrame::isCommandEnabled(CommandId id) const
-{
-    const int command = static_cast<int>(id);
-    if (m_docs.routeCommand(command, false))
-        return true;
-    const auto handler = m_handlers.find(command);
-    return handler != m_handlers.end() && (!handler->enabled || handler->enabled());
-}
-
-void CMainFrame::updateCommandStates()
-{
-    for (auto it = m_actions.begin(); it != m_actions.end(); ++it)
-        it.value()->setEnabled(isCommandEnabled(static_cast<CommandId>(it.key())));
     // Undo and Redo name what they undo, as the active view says.
-    const CView* view = m_docs.activeFrame() ? m_docs.activeFrame()->activeView() : nullptr;
+    const CView* view = m_docs.activeView();
     for (CommandId id : {CommandId::editUndo, CommandId::editRedo}) {
         const QString text = view ? view->menuText(static_cast<int>(id)) : QString();
         action(id)->setText(text.isEmpty() ? QString::fromLatin1(commandInfo(id).menuText) : text);

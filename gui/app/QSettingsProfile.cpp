@@ -1,6 +1,12 @@
 // Profile values on QSettings. Section names keep their backslashes as group separators,
 // so "Bars\\ORVANTE-Bar123" is the group "Bars/ORVANTE-Bar123" and reads back as written.
+// Strings are stored one byte one character, so paths (UTF-8 bytes) and script text (Latin-1
+// bytes) alike read back byte for byte.
 #include "app/QSettingsProfile.h"
+
+#include "framework/ByteText.h"
+
+#include <algorithm>
 
 namespace orv {
 
@@ -51,7 +57,11 @@ std::string QSettingsProfile::readString(const std::string& section, const std::
     const QVariant v = value(section, key);
     if (!v.isValid() || v.typeId() == QMetaType::QByteArray)
         return defaultValue;
-    return v.toString().toLatin1().toStdString();
+    const QString text = v.toString();
+    // Characters beyond Latin-1 were not written here but typed into the file by hand: the
+    // UTF-8 bytes are how such a value (a path, mostly) is spelled.
+    const bool byHand = std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; });
+    return byHand ? text.toUtf8().toStdString() : textToBytes(text);
 }
 
 int QSettingsProfile::readInt(const std::string& section, const std::string& key, int defaultValue) const
@@ -69,7 +79,7 @@ bool QSettingsProfile::writeBinary(const std::string& section, const std::string
 
 bool QSettingsProfile::writeString(const std::string& section, const std::string& key, const std::string& value)
 {
-    return store(section, key, QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
+    return store(section, key, textFromBytes(value));
 }
 
 bool QSettingsProfile::writeInt(const std::string& section, const std::string& key, int value)

@@ -1,19 +1,19 @@
 // The restore that happens while a frame is being opened must not clear the option, hence `shown`.
 #include "app/TrackedChildFrame.h"
 
-#include "settings/SettingsRecord.h"
+#include "framework/SettingsService.h"
 
 namespace orv {
 
-TrackedChildFrame::TrackedChildFrame(SettingsRecord& record, QWidget* parent)
-    : CMDIChildWnd(parent), m_record(record)
+TrackedChildFrame::TrackedChildFrame(SettingsService& settings, QWidget* parent)
+    : CMDIChildWnd(parent), m_settings(settings)
 {
     connect(this, &QMdiSubWindow::windowStateChanged, this, &TrackedChildFrame::onStateChanged);
 }
 
 void TrackedChildFrame::activateFrame(ShowCommand requested)
 {
-    CMDIChildWnd::activateFrame(m_record.childMaximized() ? ShowCommand::maximized : requested);
+    CMDIChildWnd::activateFrame(m_settings.record().childMaximized() ? ShowCommand::maximized : requested);
     m_shown = true;
 }
 
@@ -22,9 +22,9 @@ void TrackedChildFrame::onStateChanged(Qt::WindowStates, Qt::WindowStates newSta
     if (newState.testFlag(Qt::WindowMinimized))
         return;
     if (newState.testFlag(Qt::WindowMaximized))
-        m_record.setFlag(SettingsFlag::childMaximized, true);
+        m_settings.setFlag(SettingsFlag::childMaximized, true);
     else if (m_shown)
-        m_record.setFlag(SettingsFlag::childMaximized, false);
+        m_settings.setFlag(SettingsFlag::childMaximized, false);
 }
 
 } // namespace orv

@@ -6,13 +6,13 @@
 
 namespace orv {
 
-struct SettingsRecord;
+class SettingsService;
 
 class TrackedChildFrame : public CMDIChildWnd {
     Q_OBJECT
 
 public:
-    explicit TrackedChildFrame(SettingsRecord& record, QWidget* parent = nullptr);
+    explicit TrackedChildFrame(SettingsService& settings, QWidget* parent = nullptr);
 
     // Set at the end of the first activation.
     bool shown() const { return m_shown; }
@@ -21,12 +21,12 @@ public:
     void activateFrame(ShowCommand requested) override;
 
 protected:
-    SettingsRecord& record() const { return m_record; }
+    SettingsService& settings() const { return m_settings; }
 
 private:
     void onStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
 
-    SettingsRecord& m_record;
+    SettingsService& m_settings;
     bool m_shown = false;
 };
 

@@ -5,6 +5,7 @@
 #include "editor/EditorCommands.h"
 #include "editor/SearchDialogs.h"
 #include "editor/TextPrinting.h"
+#include "framework/Prompts.h"
 #include "settings/SettingsRecord.h"
 
 #include <QFileInfo>
@@ -22,20 +23,26 @@ std::uint32_t MelTextView::ScanLineColors(std::uint32_t state, std::string_view 
     return ParseMelLine(state, line, blocks, settings().syntaxColoring());
 }
 
-CMELEditorView::CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, QWidget* parent)
-    : CView(document, parent), m_text(new MelTextView(settings, this)), m_profile(profile)
+CMELEditorView::CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, Prompts& prompts,
+                               QWidget* parent)
+    : CView(document, parent), m_text(new MelTextView(settings, this)), m_profile(profile), m_prompts(prompts)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_text);
     setFocusProxy(m_text);
-    connect(m_text, &CTextView::stateChanged, this, &CView::indicatorsChanged);
+    // Cut, Copy, Undo and the others follow the selection and the text.
+    connect(m_text, &CTextView::stateChanged, this, [this] {
+        emit indicatorsChanged();
+        requestCommandUpdate();
+    });
     connect(m_text, &CTextEditView::findRequested, this, [this] {
-        CFindDialog dialog(*m_text, m_profile, this);
+        CFindDialog dialog(*m_text, m_profile, m_prompts, this);
         dialog.exec();
     });
+    connect(m_text, &CTextView::searchFailed, this, [this](const QString& message) { m_prompts.showInformation(message); });
     connect(m_text, &CTextEditView::replaceRequested, this, [this] {
-        CReplaceDialog dialog(*m_text, m_profile, this);
+        CReplaceDialog dialog(*m_text, m_profile, m_prompts, this);
         dialog.exec();
     });
 }
@@ -54,20 +61,40 @@ void CMELEditorView::onInitialUpdate()
     }
 }
 
-bool CMELEditorView::onCmdMsg(int id, bool execute)
+namespace {
+
+bool isPrintCommand(int id)
 {
     using namespace editor_command;
-    switch (id) {
-    case kPageSetup:
-    case kPrint:
-    case kPrintDirect:
-    case kPrintPreview:
-        if (execute)
-            runPrintCommand(id);
-        return true;
-    default:
-        return m_text->onCommand(id, execute);
-    }
+    return id == kPageSetup || id == kPrint || id == kPrintDirect || id == kPrintPreview;
+}
+
+} // namespace
+
+bool CMELEditorView::onUpdateCommand(int id, CommandState& state) const
+{
+    // The text view answers whether it runs a command now; one it does not run now is left to
+    // the others asked, who disable it unless they handle it.
+    if (!isPrintCommand(id) && !m_text->onCommand(id, false))
+        return false;
+    state.enabled = true;
+    return true;
+}
+
+void CMELEditorView::onCommand(int id)
+{
+    if (isPrintCommand(id))
+        runPrintCommand(id);
+    else
+        m_text->onCommand(id, true);
+}
+
+void CMELEditorView::onSettingsChanged(SettingsChanges what)
+{
+    if (what & SettingsChange::tabSize)
+        m_text->setTabSize(m_text->settings().tabSize());
+    if (what & (SettingsChange::colours | SettingsChange::syntaxColoring))
+        m_text->viewport()->repaint();
 }
 
 int CMELEditorView::printOn(QPrinter& printer)

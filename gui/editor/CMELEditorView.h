@@ -11,6 +11,7 @@ namespace orv {
 
 class CScriptDoc;
 class Profile;
+class Prompts;
 
 // The edit view that colours MEL, by the colouring switch of the settings.
 class MelTextView final : public CTextEditView {
@@ -25,14 +26,19 @@ class CMELEditorView : public CView {
     Q_OBJECT
 
 public:
-    // The profile keeps the values of the Find and Replace dialogs.
-    CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, QWidget* parent = nullptr);
+    // The profile keeps the values of the Find and Replace dialogs and the page margins;
+    // prompts tell of a search that found nothing.
+    CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, Prompts& prompts,
+                   QWidget* parent = nullptr);
 
     CScriptDoc* scriptDoc() const;
     MelTextView* textView() const { return m_text; }
 
     void onInitialUpdate() override;
-    bool onCmdMsg(int id, bool execute) override;
+    bool onUpdateCommand(int id, CommandState& state) const override;
+    void onCommand(int id) override;
+    // A new tab size measures the text again; new colours or colouring switch redraw it now.
+    void onSettingsChanged(SettingsChanges what) override;
     QString indicatorText(int id) const override;
     QString menuText(int id) const override;
 
@@ -44,6 +50,7 @@ private:
 
     MelTextView* m_text;
     Profile& m_profile;
+    Prompts& m_prompts;
 };
 
 } // namespace orv

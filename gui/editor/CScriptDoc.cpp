@@ -1,7 +1,8 @@
 // New, open and save of a script, each keeping the line-end style of its text.
 #include "editor/CScriptDoc.h"
 
-#include <QFile>
+#include "framework/ByteText.h"
+
 #include <QFileInfo>
 
 namespace orv {
@@ -28,8 +29,7 @@ bool CScriptDoc::onNewDocument()
 
 FileError CScriptDoc::onOpenDocument(const QString& path)
 {
-    const QByteArray native = QFile::encodeName(path);
-    if (!m_buffer.LoadText(native.toStdString(), -1)) {
+    if (!m_buffer.LoadText(pathToBytes(path), -1)) {
         const QFileInfo file(path);
         if (!file.exists())
             return FileError::notFound;
@@ -41,15 +41,15 @@ FileError CScriptDoc::onOpenDocument(const QString& path)
 
 FileError CScriptDoc::onSaveDocument(const QString& path)
 {
-    const QByteArray native = QFile::encodeName(path);
-    if (!m_buffer.StoreText(native.toStdString(), -1, true))
+    if (!m_buffer.StoreText(pathToBytes(path), -1, true))
         return FileError::failed;
     return CDocument::onSaveDocument(path);
 }
 
 QString CScriptDoc::fileErrorDetail() const
 {
-    return QString::fromLocal8Bit(m_buffer.LastFileError());
+    // The engine's reason names the file as the file system spells it.
+    return pathFromBytes(m_buffer.LastFileError());
 }
 
 } // namespace orv

@@ -2,6 +2,7 @@
 #include "editor/CTextEditView.h"
 
 #include "editor/EditorCommands.h"
+#include "framework/ByteText.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -181,9 +182,9 @@ void CTextEditView::dragCandidateMoved(QMouseEvent* event)
         return;
     m_dragCandidate = false;
     auto* drag = new QDrag(this);
-    auto* data = new QMimeData;
-    data->setText(fromLatin1Bytes(edit().selectedText()));
-    drag->setMimeData(data);
+    auto* mime = new QMimeData;
+    mime->setText(textFromBytes(edit().selectedText()));
+    drag->setMimeData(mime);
     edit().beginDrag();
     const Qt::DropAction result = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
     edit().endDrag(result == Qt::MoveAction);

@@ -4,7 +4,7 @@
 #include "editor/EditorCommands.h"
 #include "editor/MarginMarks.h"
 #include "editor/QtClipboard.h"
-#include "editor/SearchDialogs.h"
+#include "framework/ByteText.h"
 #include "settings/SettingsRecord.h"
 #include "text/TabColumns.h"
 
@@ -526,7 +526,7 @@ bool CTextView::runViewCommand(int id, bool execute)
             const SearchOutcome outcome = view.repeatSearch(id == kFindPrevious);
             afterCursorMove();
             if (!outcome.found)
-                showSearchMessage(this, outcome.message);
+                emit searchFailed(textFromBytes(outcome.message));
         }
         return true;
     default:

@@ -46,6 +46,8 @@ public:
     // The tab size given by the settings dialog: widths are measured again, the view redrawn.
     void setTabSize(int tabSize);
 
+    // The settings the view draws by.
+    const SettingsRecord& settings() const { return m_settings; }
     // Runs (execute) or asks about a command of the view; false when it is not handled or
     // not enabled now.
     virtual bool onCommand(int id, bool execute);
@@ -72,11 +74,12 @@ public:
 signals:
     // The cursor, the selection, the modes or the text changed: indicators follow.
     void stateChanged();
+    // Find Next found nothing; message says so (8606, with the text looked for).
+    void searchFailed(const QString& message);
 
 protected:
     // The view model; an edit view gives one that edits.
     CTextView(const SettingsRecord& settings, std::unique_ptr<TextViewModel> model, QWidget* parent);
-    const SettingsRecord& settings() const { return m_settings; }
     // The view was reset with its buffer: tab size from the settings, scrolled to the start.
     virtual void onViewReset();
     virtual void onBufferChanged(const TextChange* change, unsigned updateFlags, int line);

@@ -69,8 +69,8 @@ const QPixmap& marginMark(int cell)
 {
     static const std::array<QPixmap, kCells> marks = [] {
         std::array<QPixmap, kCells> all;
-        for (int cell = 0; cell < kCells; ++cell)
-            all[static_cast<std::size_t>(cell)] = paintMark(cell);
+        for (int each = 0; each < kCells; ++each)
+            all[static_cast<std::size_t>(each)] = paintMark(each);
         return all;
     }();
     static const QPixmap none;

@@ -1,6 +1,8 @@
 // The clipboard through QClipboard, and the Latin-1 conversions of the editor.
 #include "editor/QtClipboard.h"
 
+#include "framework/ByteText.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -21,11 +23,6 @@ std::string latin1Bytes(const QString& text)
     return bytes;
 }
 
-QString fromLatin1Bytes(std::string_view bytes)
-{
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 bool QtClipboard::hasText() const
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -39,7 +36,7 @@ std::string QtClipboard::text() const
 
 void QtClipboard::setText(const std::string& text)
 {
-    QGuiApplication::clipboard()->setText(fromLatin1Bytes(text));
+    QGuiApplication::clipboard()->setText(textFromBytes(text));
 }
 
 } // namespace orv

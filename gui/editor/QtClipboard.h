@@ -12,7 +12,6 @@ namespace orv {
 
 // The bytes of a text shown as Latin-1; a character outside Latin-1 becomes "?".
 std::string latin1Bytes(const QString& text);
-QString fromLatin1Bytes(std::string_view bytes);
 
 class QtClipboard final : public Clipboard {
 public:

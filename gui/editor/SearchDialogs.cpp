@@ -3,6 +3,8 @@
 
 #include "editor/CTextEditView.h"
 #include "editor/QtClipboard.h"
+#include "framework/ByteText.h"
+#include "framework/Prompts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -31,7 +32,7 @@ Control* named(Control* control, int id)
 
 QLineEdit* labelledEdit(QGridLayout* grid, int row, const char* label, int id, const std::string& text)
 {
-    auto* edit = named(new QLineEdit(fromLatin1Bytes(text)), id);
+    auto* edit = named(new QLineEdit(textFromBytes(text)), id);
     auto* caption = new QLabel(QString::fromLatin1(label));
     caption->setBuddy(edit);
     grid->addWidget(caption, row, 0);
@@ -50,13 +51,8 @@ QPushButton* button(const char* text, int id)
 
 } // namespace
 
-void showSearchMessage(QWidget* parent, const std::string& message)
-{
-    QMessageBox::information(parent, QApplication::applicationName(), fromLatin1Bytes(message));
-}
-
-CFindDialog::CFindDialog(CTextView& view, Profile& profile, QWidget* parent)
-    : QDialog(parent), m_view(view), m_profile(profile), m_session(view.model(), profile)
+CFindDialog::CFindDialog(CTextView& view, Profile& profile, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), m_view(view), m_profile(profile), m_prompts(prompts), m_session(view.model(), profile)
 {
     setObjectName(QStringLiteral("8601"));
     setWindowTitle(QStringLiteral("Find"));
@@ -122,7 +118,7 @@ void CFindDialog::findNext()
     if (outcome.found)
         accept();
     else
-        showSearchMessage(this, outcome.message);
+        m_prompts.showInformation(textFromBytes(outcome.message));
 }
 
 void CFindDialog::done(int result)
@@ -132,8 +128,8 @@ void CFindDialog::done(int result)
     QDialog::done(result);
 }
 
-CReplaceDialog::CReplaceDialog(CTextEditView& view, Profile& profile, QWidget* parent)
-    : QDialog(parent), m_view(view), m_profile(profile), m_session(view.edit(), profile)
+CReplaceDialog::CReplaceDialog(CTextEditView& view, Profile& profile, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), m_view(view), m_profile(profile), m_prompts(prompts), m_session(view.edit(), profile)
 {
     setObjectName(QStringLiteral("8602"));
     setWindowTitle(QStringLiteral("Replace"));
@@ -219,7 +215,7 @@ void CReplaceDialog::report(const SearchOutcome& outcome)
 {
     m_view.afterCursorMove();
     if (!outcome.found && !outcome.message.empty())
-        showSearchMessage(this, outcome.message);
+        m_prompts.showInformation(textFromBytes(outcome.message));
 }
 
 void CReplaceDialog::done(int result)

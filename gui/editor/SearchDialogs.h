@@ -17,12 +17,15 @@ namespace orv {
 class CTextEditView;
 class CTextView;
 class Profile;
+class Prompts;
 
 class CFindDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CFindDialog(CTextView& view, Profile& profile, QWidget* parent = nullptr);
+    // A search that finds nothing says so through prompts (message 8606, "Cannot find string"
+    // and the quoted text).
+    CFindDialog(CTextView& view, Profile& profile, Prompts& prompts, QWidget* parent = nullptr);
     ~CFindDialog() override;
 
     void done(int result) override;
@@ -33,6 +36,7 @@ private:
 
     CTextView& m_view;
     Profile& m_profile;
+    Prompts& m_prompts;
     FindSession m_session;
     QLineEdit* m_findWhat;
     QCheckBox* m_wholeWord;
@@ -46,7 +50,7 @@ class CReplaceDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CReplaceDialog(CTextEditView& view, Profile& profile, QWidget* parent = nullptr);
+    CReplaceDialog(CTextEditView& view, Profile& profile, Prompts& prompts, QWidget* parent = nullptr);
     ~CReplaceDialog() override;
 
     void done(int result) override;
@@ -57,6 +61,7 @@ private:
 
     CTextEditView& m_view;
     Profile& m_profile;
+    Prompts& m_prompts;
     ReplaceSession m_session;
     QLineEdit* m_findWhat;
     QLineEdit* m_replaceWith;
@@ -68,8 +73,5 @@ private:
     QPushButton* m_replace;
     QPushButton* m_replaceAll;
 };
-
-// Message 8606, "Cannot find string" and the quoted text, in a message box.
-void showSearchMessage(QWidget* parent, const std::string& message);
 
 } // namespace orv

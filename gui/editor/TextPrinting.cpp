@@ -2,6 +2,7 @@
 #include "editor/TextPrinting.h"
 
 #include "editor/QtClipboard.h"
+#include "framework/ByteText.h"
 #include "text/PrintLayout.h"
 #include "text/TextConstants.h"
 
@@ -29,7 +30,7 @@ int printText(const CTextBuffer& buffer, int tabSize, const QFont& font, const P
     page.height = device.height() - footerBand(lineHeight);
     page.lineHeight = lineHeight;
     const auto pages = PaginateText(buffer, tabSize, page, [&metrics](std::string_view piece) {
-        return metrics.horizontalAdvance(fromLatin1Bytes(piece));
+        return metrics.horizontalAdvance(textFromBytes(piece));
     });
     const int count = static_cast<int>(pages.size());
     for (int index = 0; index < count; ++index) {
@@ -37,7 +38,7 @@ int printText(const CTextBuffer& buffer, int tabSize, const QFont& font, const P
             device.newPage();
         int y = 0;
         for (const PrintedRow& row : pages[static_cast<std::size_t>(index)].rows) {
-            painter.drawText(0, y + metrics.ascent(), fromLatin1Bytes(row.text));
+            painter.drawText(0, y + metrics.ascent(), textFromBytes(row.text));
             y += lineHeight;
         }
         painter.drawText(QRect(0, page.height, width, footerBand(lineHeight)), Qt::AlignCenter,

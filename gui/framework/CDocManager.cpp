@@ -6,18 +6,16 @@
 #include "framework/CMDIChildWnd.h"
 #include "framework/CView.h"
 #include "framework/FrameworkTexts.h"
+#include "framework/Prompts.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMdiArea>
-#include <QMessageBox>
 
 namespace orv {
 
-CDocManager::CDocManager(QObject* parent) : QObject(parent)
+CDocManager::CDocManager(Prompts& prompts, SettingsService& settings, QObject* parent)
+    : QObject(parent), m_prompts(prompts), m_settings(settings), m_commands([this] { return activeTargets(); })
 {
     connect(this, &CDocManager::fileUsed, this, [this](const QString& path) { m_lastFolder = QFileInfo(path).absolutePath(); });
 }
@@ -47,11 +45,6 @@ QString CDocManager::lastFolder() const
     return m_lastFolder.isEmpty() ? QDir::homePath() : m_lastFolder;
 }
 
-QWidget* CDocManager::messageParent() const
-{
-    return m_mdiArea ? m_mdiArea->window() : nullptr;
-}
-
 void CDocManager::onSubWindowActivated(QMdiSubWindow* window)
 {
     // The area reports no window while the application is inactive; the current one stays.
@@ -66,6 +59,7 @@ void CDocManager::onSubWindowActivated(QMdiSubWindow* window)
     m_activeView = view;
     if (view)
         view->onActivateView(true);
+    m_commands.requestUpdate();
     emit activeFrameChanged(frame);
 }
 
@@ -93,13 +87,11 @@ CDocument* CDocManager::onFileNew()
         QStringList names;
         for (const CDocTemplate* t : m_templates)
             names << t->docString(CDocTemplate::DocString::fileNewName);
-        bool ok = false;
-        const QString name = QInputDialog::getItem(messageParent(), QString::fromLatin1(framework_texts::kNewDialogTitle),
-                                                   QString::fromLatin1(framework_texts::kNewDialogLabel), names, 0,
-                                                   false, &ok);
-        if (!ok)
+        const std::optional<int> index = m_prompts.chooseItem(QString::fromLatin1(framework_texts::kNewDialogTitle),
+                                                              QString::fromLatin1(framework_texts::kNewDialogLabel), names);
+        if (!index)
             return nullptr;
-        chosen = m_templates.value(static_cast<int>(names.indexOf(name)), chosen);
+        chosen = m_templates.value(*index, chosen);
     }
     return chosen->openDocumentFile(QString());
 }
@@ -143,22 +135,17 @@ CDocument* CDocManager::activeDocument() const
     return frame ? frame->activeDocument() : nullptr;
 }
 
-bool CDocManager::routeCommand(int id, bool execute) const
+QList<CCmdTarget*> CDocManager::activeTargets() const
 {
     CMDIChildWnd* frame = activeFrame();
     if (!frame)
-        return false;
-    if (CView* view = frame->activeView(); view && view->onCmdMsg(id, execute))
-        return true;
-    if (CDocument* doc = frame->activeDocument(); doc && doc->onCmdMsg(id, execute))
-        return true;
-    return frame->onCmdMsg(id, execute);
+        return {};
+    return {frame->activeView(), frame->activeDocument(), frame};
 }
 
 QString CDocManager::promptSaveFileName(const CDocTemplate* docTemplate, const QString& proposed) const
 {
-    const QString start = QFileInfo(proposed).isAbsolute() ? proposed : QDir(lastFolder()).filePath(proposed);
-    QString path = QFileDialog::getSaveFileName(messageParent(), QString(), start, docTemplate->fileFilter());
+    QString path = m_prompts.chooseFileToSave(lastFolder(), proposed, docTemplate->fileFilter());
     const QString ext = docTemplate->docString(CDocTemplate::DocString::filterExt);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty() && !ext.isEmpty())
         path += ext;
@@ -167,7 +154,7 @@ QString CDocManager::promptSaveFileName(const CDocTemplate* docTemplate, const Q
 
 void CDocManager::reportError(const QString& message) const
 {
-    QMessageBox::warning(messageParent(), QCoreApplication::applicationName(), message);
+    m_prompts.showError(message);
 }
 
 } // namespace orv

@@ -2,6 +2,8 @@
 // frame and view, closing everything at exit.
 #pragma once
 
+#include "framework/CommandRegistry.h"
+
 #include <QList>
 #include <QObject>
 #include <QMdiArea>
@@ -16,12 +18,19 @@ class CDocTemplate;
 class CDocument;
 class CMDIChildWnd;
 class CView;
+class Prompts;
+class SettingsService;
 
 class CDocManager : public QObject {
     Q_OBJECT
 
 public:
-    explicit CDocManager(QObject* parent = nullptr);
+    // Prompts answer the framework's questions; settings reach every view it makes.
+    CDocManager(Prompts& prompts, SettingsService& settings, QObject* parent = nullptr);
+
+    Prompts& prompts() const { return m_prompts; }
+    SettingsService& settings() const { return m_settings; }
+    CommandRegistry& commands() { return m_commands; }
 
     // Templates keep the order in which they are added; the first one takes unknown extensions.
     void addDocTemplate(CDocTemplate* docTemplate);
@@ -30,8 +39,6 @@ public:
 
     void setMdiArea(QMdiArea* area);
     QMdiArea* mdiArea() const { return m_mdiArea; }
-    // The window that owns the framework's message boxes and file dialogs.
-    QWidget* messageParent() const;
 
     // Opens path with the template its extension picks; a document already open is activated.
     CDocument* openDocumentFile(const QString& path);
@@ -47,10 +54,10 @@ public:
     CView* activeView() const;
     CDocument* activeDocument() const;
 
-    // Offers a command to the active view, then its document, then its frame.
-    bool routeCommand(int id, bool execute) const;
+    // Those asked about a command before the application: the active view, its document, its frame.
+    QList<CCmdTarget*> activeTargets() const;
 
-    // The Save As file dialog; an empty result means cancelled.
+    // The Save As prompt; the type's extension is added to a name without one. Empty when cancelled.
     QString promptSaveFileName(const CDocTemplate* docTemplate, const QString& proposed) const;
     // Where the Open and Save As dialogs start: the folder of the file last opened or saved,
     // else the user's home.
@@ -68,12 +75,15 @@ signals:
     void activeFrameChanged(orv::CMDIChildWnd* frame);
 
 private:
-    QString m_lastFolder;
     void onSubWindowActivated(QMdiSubWindow* window);
 
+    Prompts& m_prompts;
+    SettingsService& m_settings;
+    CommandRegistry m_commands;
     QList<CDocTemplate*> m_templates;
     QPointer<QMdiArea> m_mdiArea;
     QPointer<CView> m_activeView;
+    QString m_lastFolder;
 };
 
 } // namespace orv

@@ -5,6 +5,7 @@
 #include "framework/CDocument.h"
 #include "framework/CMDIChildWnd.h"
 #include "framework/CView.h"
+#include "framework/SettingsService.h"
 
 #include <QFileInfo>
 #include <QMdiArea>
@@ -74,6 +75,7 @@ CMDIChildWnd* CDocTemplate::createAndShowFrame(CDocument* doc)
 {
     CMDIChildWnd* frame = m_factories.frame();
     CView* view = m_factories.view(doc);
+    connect(&m_manager->settings(), &SettingsService::changed, view, &CView::onSettingsChanged);
     frame->setWidget(view);
     if (QMdiArea* area = m_manager->mdiArea()) {
         area->addSubWindow(frame);

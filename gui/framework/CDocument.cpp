@@ -6,11 +6,10 @@
 #include "framework/CMDIChildWnd.h"
 #include "framework/CView.h"
 #include "framework/FrameworkTexts.h"
+#include "framework/Prompts.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 
 namespace orv {
 
@@ -36,6 +35,8 @@ void CDocument::setModifiedFlag(bool modified)
     if (m_modified == modified)
         return;
     m_modified = modified;
+    if (m_template)
+        m_template->manager()->commands().requestUpdate();
     emit modifiedChanged(modified);
 }
 
@@ -102,16 +103,19 @@ bool CDocument::saveModified()
 {
     if (!m_modified)
         return true;
-    const QString name = m_pathName.isEmpty() ? m_title : QDir::toNativeSeparators(m_pathName);
-    QWidget* parent = m_template ? m_template->manager()->messageParent() : nullptr;
-    const auto answer = QMessageBox::question(
-        parent, QCoreApplication::applicationName(), QString::fromLatin1(framework_texts::kAskToSave).arg(name),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (answer == QMessageBox::Cancel)
+    // A document outside every template has nobody to ask, so it stays rather than lose its changes.
+    if (!m_template)
         return false;
-    if (answer == QMessageBox::Yes)
+    const QString name = m_pathName.isEmpty() ? m_title : QDir::toNativeSeparators(m_pathName);
+    switch (m_template->manager()->prompts().askToSave(QString::fromLatin1(framework_texts::kAskToSave).arg(name))) {
+    case Prompts::SaveAnswer::save:
         return doFileSave();
-    return true;
+    case Prompts::SaveAnswer::discard:
+        return true;
+    case Prompts::SaveAnswer::cancel:
+        break;
+    }
+    return false;
 }
 
 bool CDocument::doFileSave()

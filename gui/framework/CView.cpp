@@ -1,6 +1,8 @@
 // View registration with its document and the default update steps.
 #include "framework/CView.h"
 
+#include "framework/CDocManager.h"
+#include "framework/CDocTemplate.h"
 #include "framework/CDocument.h"
 #include "framework/CMDIChildWnd.h"
 
@@ -37,6 +39,17 @@ void CView::onUpdate(CView*, int)
 }
 
 void CView::onActivateView(bool) {}
+
+void CView::onSettingsChanged(SettingsChanges)
+{
+    update();
+}
+
+void CView::requestCommandUpdate() const
+{
+    if (m_document && m_document->docTemplate())
+        m_document->docTemplate()->manager()->commands().requestUpdate();
+}
 
 QString CView::indicatorText(int) const
 {

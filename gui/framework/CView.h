@@ -3,6 +3,7 @@
 
 #include "framework/CCmdTarget.h"
 #include "framework/CDocument.h"
+#include "framework/SettingsService.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -27,6 +28,12 @@ public:
     virtual void onUpdate(CView* sender, int hint);
     // The view's frame became the active one (true) or stopped being it (false).
     virtual void onActivateView(bool activate);
+    // The shared settings changed; the view shows them (by default it repaints).
+    virtual void onSettingsChanged(SettingsChanges what);
+
+    // Asks for the commands' states to be brought up to date: the view calls it when its
+    // selection, or anything else a command's state depends on, changes.
+    void requestCommandUpdate() const;
     // The text of a status bar indicator this view fills (by the indicator's id); empty
     // while the indicator is off or not the view's.
     virtual QString indicatorText(int id) const;

@@ -1,25 +1,24 @@
-// Shared by the shell's GUI tests: an application run on a memory profile, answers to modal
-// message boxes.
+// Shared by the shell's GUI tests: an application run on a memory profile, its prompts scripted.
 #pragma once
+
+#include "ScriptedPrompts.h"
 
 #include "app/COrvanteApp.h"
 #include "app/CMainFrame.h"
 #include "settings/Profile.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
 
 #include <memory>
 
 namespace orv::test {
 
-// One start of the application, ended by closing its main frame and running the exit steps.
+// One start of the application, ended by closing its main frame and running the exit steps;
+// every prompt it shows, exit included, must be scripted on prompts().
 class AppRun {
 public:
     explicit AppRun(Profile& profile, QStringList arguments = {QStringLiteral("orvante"), QStringLiteral("--no-splash")})
-        : m_app(std::make_unique<COrvanteApp>(profile))
+        : m_app(std::make_unique<COrvanteApp>(profile, m_prompts))
     {
         QApplication::setQuitOnLastWindowClosed(false);
         m_started = m_app->InitInstance(arguments);
@@ -28,6 +27,7 @@ public:
 
     bool started() const { return m_started; }
     COrvanteApp& app() { return *m_app; }
+    ScriptedPrompts& prompts() { return m_prompts; }
     CMainFrame* frame() { return m_app->mainFrame(); }
 
     void exit()
@@ -41,36 +41,9 @@ public:
     }
 
 private:
+    ScriptedPrompts m_prompts;
     std::unique_ptr<COrvanteApp> m_app;
     bool m_started = false;
-};
-
-// Answers the next modal message box with `button` and records its text.
-class MessageBoxAnswer : public QObject {
-public:
-    explicit MessageBoxAnswer(QMessageBox::StandardButton button) : m_button(button)
-    {
-        QTimer::singleShot(0, this, &MessageBoxAnswer::answer);
-    }
-    const QString& text() const { return m_text; }
-    bool seen() const { return m_seen; }
-
-private:
-    void answer()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(10, this, &MessageBoxAnswer::answer);
-            return;
-        }
-        m_seen = true;
-        m_text = box->text();
-        box->button(m_button)->click();
-    }
-
-    QMessageBox::StandardButton m_button;
-    QString m_text;
-    bool m_seen = false;
 };
 
 } // namespace orv::test

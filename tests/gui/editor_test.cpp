@@ -18,6 +18,7 @@
 #include "text/MelColouring.h"
 #include "text/PrintLayout.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -69,7 +70,7 @@ public:
         } else {
             doc.onOpenDocument(path);
         }
-        view = std::make_unique<CMELEditorView>(&doc, settings, profile);
+        view = std::make_unique<CMELEditorView>(&doc, settings, profile, prompts);
         view->onInitialUpdate();
         view->resize(640, 400);
         view->show();
@@ -91,6 +92,7 @@ public:
 
     SettingsRecord settings;
     MemoryProfile profile;
+    test::ScriptedPrompts prompts;
     CScriptDoc doc;
     std::unique_ptr<CMELEditorView> view;
 };
@@ -166,6 +168,38 @@ void setEdit(QDialog* dialog, const char* name, const QString& text)
     edit->clear();
     QTest::keyClicks(edit, text);
 }
+
+// A script file opened in a whole application run, its prompts scripted.
+struct AppScript {
+    explicit AppScript(const QByteArray& bytes)
+    {
+        writeAll(path, bytes);
+        doc = qobject_cast<CScriptDoc*>(run.app().docManager().openDocumentFile(path));
+    }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("script.mel"));
+    MemoryProfile profile;
+    test::AppRun run{profile};
+    CScriptDoc* doc = nullptr;
+};
+
+// Counts the paint events of a widget.
+class PaintCounter : public QObject {
+public:
+    PaintCounter(QWidget* widget, int& count) : m_count(count) { widget->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++m_count;
+        return false;
+    }
+
+private:
+    int& m_count;
+};
 
 } // namespace
 
@@ -484,21 +518,72 @@ private slots:
 
     void colouringToggleReachesEveryViewOfAScript()
     {
-        Editor e("proc string f() { return \"x\"; } // note");
-        CMELEditorView second(&e.doc, e.settings, e.profile);
-        second.onInitialUpdate();
-        second.resize(640, 200);
-        second.show();
-        const QColor comment = classColour(e.settings, colour_class::kComment);
-        QVERIFY(imageHolds(e.port()->grab().toImage(), comment));
-        QVERIFY(imageHolds(second.textView()->viewport()->grab().toImage(), comment));
-        e.settings.setFlag(SettingsFlag::syntaxColoring, false);
-        QVERIFY(!imageHolds(e.port()->grab().toImage(), comment));
-        QVERIFY(!imageHolds(second.textView()->viewport()->grab().toImage(), comment));
+        AppScript script("\tproc string f() { return \"x\"; } // note");
+        test::AppRun& run = script.run;
+        CScriptDoc* doc = script.doc;
+        QVERIFY(doc);
+        QVERIFY(QTest::qWaitForWindowExposed(run.frame()));
+        run.frame()->action(CommandId::windowNew)->trigger();
+        QCOMPARE(doc->views().size(), 2);
+        QList<MelTextView*> texts;
+        for (CView* view : doc->views())
+            texts << qobject_cast<CMELEditorView*>(view)->textView();
+        const QColor comment = classColour(run.app().record(), colour_class::kComment);
+        const auto commentShown = [&texts, &comment](int i) {
+            return imageHolds(texts[i]->viewport()->grab().toImage(), comment);
+        };
+        QVERIFY(commentShown(0) && commentShown(1));
+        // The toggle changes the option for every view; each repaints at once.
+        QAction* toggle = run.frame()->action(CommandId::toggleSyntaxColoring);
+        QTRY_VERIFY(toggle->isEnabled());
+        QVERIFY(toggle->isChecked());
+        int painted = 0;
+        PaintCounter counter(texts[1]->viewport(), painted);
+        toggle->trigger();
+        QVERIFY(!run.app().record().syntaxColoring());
+        QVERIFY(painted > 0);
+        QVERIFY(!commentShown(0) && !commentShown(1));
+        QTRY_VERIFY(!toggle->isChecked());
+        // A new tab size measures both views again.
+        texts[0]->setFocus();
+        QTest::keyClick(texts[0], Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(texts[0], Qt::Key_Right);
+        const int before = texts[1]->model().tabSize();
+        QCOMPARE(texts[0]->model().cursorColumn(), before);
+        run.app().settingsService().change([before](SettingsRecord& record) { record.indentSize = before * 2; });
+        for (MelTextView* text : texts)
+            QCOMPARE(text->model().tabSize(), before * 2);
+        QCOMPARE(texts[0]->model().cursorColumn(), before * 2);
         // Both views show one buffer: typing in one shows in the other.
-        QTest::keyClicks(e.text(), QStringLiteral("zz"));
-        QCOMPARE(second.textView()->buffer(), &e.doc.buffer());
-        QCOMPARE(std::string(second.textView()->buffer()->LineText(0)).substr(0, 2), std::string("zz"));
+        QTest::keyClicks(texts[0], QStringLiteral("zz"));
+        QCOMPARE(texts[1]->buffer(), &doc->buffer());
+        QCOMPARE(std::string(texts[1]->buffer()->LineText(0)).substr(0, 3), std::string("\tzz"));
+        doc->setModifiedFlag(false);
+    }
+
+    void cutAndCopyFollowTheSelectionInTheMenus()
+    {
+        AppScript script("print 1;");
+        test::AppRun& run = script.run;
+        CScriptDoc* doc = script.doc;
+        QVERIFY(doc);
+        MelTextView* text = qobject_cast<CMELEditorView*>(doc->views().front())->textView();
+        text->setFocus();
+        QAction* cut = run.frame()->action(CommandId::editCut);
+        QAction* copy = run.frame()->action(CommandId::editCopy);
+        run.app().docManager().commands().updateStates();  // nothing left pending from the opening
+        QVERIFY(!cut->isEnabled() && !copy->isEnabled());
+        // A selection made by keys enables both without the menu being opened, and its end
+        // disables them again.
+        QTest::keyClick(text, Qt::Key_Right, Qt::ShiftModifier);
+        QTRY_VERIFY(cut->isEnabled() && copy->isEnabled());
+        QTest::keyClick(text, Qt::Key_Right);
+        QTRY_VERIFY(!cut->isEnabled() && !copy->isEnabled());
+        QTest::keyClick(text, Qt::Key_Home);
+        QTest::keyClick(text, Qt::Key_Right, Qt::ShiftModifier);
+        QTRY_VERIFY(copy->isEnabled());
+        copy->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("p"));
     }
 
     void findSearchesWholeWordsAndF3RepeatsWithItsMessage()
@@ -523,11 +608,12 @@ private slots:
         QTest::keyClick(e.text(), Qt::Key_F3);
         QCOMPARE(e.text()->model().selection().start, (TextPos{4, 0}));
         // A search that fails says so and keeps the selection.
-        ModalAction miss(QStringLiteral("8601"), [](QDialog* d) {
+        ModalAction miss(QStringLiteral("8601"), [&e](QDialog* d) {
             setEdit(d, "8605", QStringLiteral("zz"));
-            test::MessageBoxAnswer answer(QMessageBox::Ok);
+            e.prompts.expectInformation();
             clickText(d, QStringLiteral("&Find Next"));
-            QCOMPARE(answer.text(), QStringLiteral("Cannot find string\"zz\""));
+            QVERIFY(e.prompts.verifyAllCame());
+            QCOMPARE(e.prompts.lastText(), QStringLiteral("Cannot find string\"zz\""));
             d->reject();
         });
         QTest::keyClick(e.text(), Qt::Key_F, Qt::ControlModifier);
@@ -566,13 +652,14 @@ private slots:
     {
         Editor e("a-a\r\na");
         QString message;
-        ModalAction replace(QStringLiteral("8602"), [&message](QDialog* d) {
+        ModalAction replace(QStringLiteral("8602"), [&message, &e](QDialog* d) {
             QVERIFY(!d->findChild<QRadioButton*>(QStringLiteral("8613"))->isEnabled());  // no selection
             setEdit(d, "8605", QStringLiteral("a"));
             setEdit(d, "8609", QStringLiteral("bb"));
-            test::MessageBoxAnswer answer(QMessageBox::Ok);
+            e.prompts.expectInformation();
             click(d, "8608");
-            message = answer.text();
+            QVERIFY(e.prompts.verifyAllCame());
+            message = e.prompts.lastText();
             d->reject();
         });
         QTest::keyClick(e.text(), Qt::Key_H, Qt::ControlModifier);
@@ -642,17 +729,17 @@ private slots:
         // The status panes follow the active script.
         QCOMPARE(run.frame()->viewIndicators()->pane(37903)->text(), QStringLiteral("Ln 1, Col 5"));
         QCOMPARE(run.frame()->viewIndicators()->pane(37902)->text(), QStringLiteral("DOS"));
-        run.frame()->updateCommandStates();
-        QCOMPARE(run.frame()->action(CommandId::editUndo)->text(), QStringLiteral("&Undo Typing\tCtrl+Z"));
+        QTRY_COMPARE(run.frame()->action(CommandId::editUndo)->text(), QStringLiteral("&Undo Typing\tCtrl+Z"));
 
         // A read-only folder stops the save; the super-user, whom permissions do not stop,
         // saves into a folder that does not exist instead.
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        test::MessageBoxAnswer answer(QMessageBox::Ok);
+        run.prompts().expectError();
         QVERIFY(!doc->doSave(::geteuid() == 0 ? dir.filePath(QStringLiteral("gone/kept.mel")) : path));
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(answer.seen());
-        QVERIFY2(answer.text().contains(QStringLiteral("temporary file")), qPrintable(answer.text()));
+        QVERIFY(run.prompts().verifyAllCame());
+        const QString reported = run.prompts().lastText();
+        QVERIFY2(reported.contains(QStringLiteral("temporary file")), qPrintable(reported));
         QVERIFY(doc->isModified());
         QCOMPARE(readAll(path), QByteArray("old text"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.mel")});
@@ -666,10 +753,11 @@ private slots:
         MemoryProfile profile;
         test::AppRun run(profile);
         CDocTemplate* script = run.app().docManager().templates().front();
-        test::MessageBoxAnswer answer(QMessageBox::Ok);
+        run.prompts().expectError();
         QVERIFY(!script->openDocumentFile(dir.filePath(QStringLiteral("folder.mel"))));
-        QVERIFY(answer.seen());
-        QVERIFY2(answer.text().contains(QStringLiteral("folder.mel\"")), qPrintable(answer.text()));
+        QVERIFY(run.prompts().verifyAllCame());
+        const QString reported = run.prompts().lastText();
+        QVERIFY2(reported.contains(QStringLiteral("folder.mel\"")), qPrintable(reported));
         QVERIFY(run.app().docManager().documents().isEmpty());
     }
 

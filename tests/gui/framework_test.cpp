@@ -1,7 +1,7 @@
 // The document/view layer on its own: resource strings, untitled names, view notices, the New
-// choice, Save As and the standard messages of failed saves.
-#include "AppTestSupport.h"
+// choice, Save As and the standard messages of failed saves, command states, settings changes.
 #include "GuiTestMain.h"
+#include "ScriptedPrompts.h"
 
 #include "app/PlaceholderDocument.h"
 #include "framework/CDocManager.h"
@@ -9,41 +9,61 @@
 #include "framework/CDocument.h"
 #include "framework/CMDIChildWnd.h"
 #include "framework/CView.h"
+#include "framework/SettingsService.h"
 
-#include <QComboBox>
-#include <QFileDialog>
-#include <QInputDialog>
-#include <QLineEdit>
+#include <QAction>
+#include <QClipboard>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 using namespace orv;
-using orv::test::MessageBoxAnswer;
+using orv::test::ScriptedPrompts;
 
 namespace {
 
-// A view that records what the framework tells it.
+constexpr int kCut = 57635;
+constexpr int kPaste = 57637;
+constexpr int kSave = 57603;
+
+// A view that records what the framework tells it. Like an editor it has a selection, which
+// Cut needs, and takes text from the clipboard.
 class RecordingView : public CView {
 public:
     using CView::CView;
     QStringList notices;
+    bool selected = false;
+    int cuts = 0;
+
+    void select(bool on)
+    {
+        selected = on;
+        requestCommandUpdate();
+    }
     void onInitialUpdate() override { notices << QStringLiteral("initial"); }
     void onUpdate(CView*, int hint) override { notices << QStringLiteral("update %1").arg(hint); }
     void onActivateView(bool activate) override { notices << (activate ? QStringLiteral("on") : QStringLiteral("off")); }
-};
-
-// Answers the next modal dialog of type Dialog through the given step.
-template <typename Dialog>
-void answerDialog(QObject* context, std::function<void(Dialog*)> step)
-{
-    QTimer::singleShot(0, context, [context, step] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
-            step(dialog);
+    void onSettingsChanged(SettingsChanges what) override
+    {
+        notices << QStringLiteral("settings %1").arg(what.toInt());
+    }
+    bool onUpdateCommand(int id, CommandState& state) const override
+    {
+        if (id == kCut)
+            state.enabled = selected;
+        else if (id == kPaste)
+            state.enabled = !QGuiApplication::clipboard()->text().isEmpty();
         else
-            answerDialog<Dialog>(context, step);
-    });
-}
+            return false;
+        return true;
+    }
+    void onCommand(int id) override
+    {
+        if (id == kCut)
+            ++cuts;
+    }
+};
 
 } // namespace
 
@@ -59,10 +79,16 @@ private slots:
     void newCommandOffersTheDocumentTypes();
     void saveAsAsksForANameAndAddsTheExtension();
     void failedSaveKeepsTheOldFileAndTheModifiedFlag();
+    void commandStatesFollowTheViewWithoutAMenuOpening();
+    void settingsDifferenceNamesWhatChanged();
+    void settingsChangeReachesEveryOpenView();
 
 private:
     CDocTemplate* addTemplate(int id, const char* resourceString);
 
+    SettingsRecord m_record;
+    std::unique_ptr<ScriptedPrompts> m_prompts;
+    std::unique_ptr<SettingsService> m_settings;
     std::unique_ptr<QMainWindow> m_window;
     QMdiArea* m_area = nullptr;
     CDocManager* m_docs = nullptr;
@@ -71,10 +97,13 @@ private:
 
 void FrameworkTest::init()
 {
+    m_record = SettingsRecord{};
+    m_prompts = std::make_unique<ScriptedPrompts>();
+    m_settings = std::make_unique<SettingsService>(m_record);
     m_window = std::make_unique<QMainWindow>();
     m_area = new QMdiArea(m_window.get());
     m_window->setCentralWidget(m_area);
-    m_docs = new CDocManager(m_window.get());
+    m_docs = new CDocManager(*m_prompts, *m_settings, m_window.get());
     m_docs->setMdiArea(m_area);
     m_window->resize(800, 600);
     m_window->show();
@@ -86,6 +115,8 @@ void FrameworkTest::cleanup()
 {
     m_window.reset();
     m_dir.reset();
+    m_settings.reset();
+    m_prompts.reset();
 }
 
 CDocTemplate* FrameworkTest::addTemplate(int id, const char* resourceString)
@@ -160,21 +191,17 @@ void FrameworkTest::newCommandOffersTheDocumentTypes()
 {
     addTemplate(129, "\nScript\nScript\nS (*.mel)\n.mel\nS\nS");
     addTemplate(130, "\nWindow\nWindow\nW (*.wnd)\n.wnd\nW\nW");
-    QStringList offered;
-    answerDialog<QInputDialog>(this, [&offered](QInputDialog* dialog) {
-        offered = dialog->comboBoxItems();
-        auto* combo = dialog->findChild<QComboBox*>();
-        combo->setFocus();
-        QTest::keyClick(combo, Qt::Key_Down);
-        QTest::keyClick(dialog, Qt::Key_Return);
-    });
+    m_prompts->expectChoice(1);
     CDocument* doc = m_docs->onFileNew();
-    QCOMPARE(offered, (QStringList{"Script", "Window"}));
+    QVERIFY(m_prompts->verifyAllCame());
+    QCOMPARE(m_prompts->lastItems(), (QStringList{"Script", "Window"}));
+    QCOMPARE(m_prompts->lastText(), QStringLiteral("New"));
     QVERIFY(doc);
     QCOMPARE(doc->title(), QStringLiteral("Window1"));
 
-    answerDialog<QInputDialog>(this, [](QInputDialog* dialog) { dialog->reject(); });
+    m_prompts->expectChoice(std::nullopt);
     QCOMPARE(m_docs->onFileNew(), nullptr);
+    QVERIFY(m_prompts->verifyAllCame());
     QCOMPARE(m_docs->documents().size(), 1);
 }
 
@@ -186,12 +213,10 @@ void FrameworkTest::saveAsAsksForANameAndAddsTheExtension()
     CDocument* doc = script->openDocumentFile(QString());
     doc->setModifiedFlag(true);
     const QString target = m_dir->filePath(QStringLiteral("saved"));
-    answerDialog<QFileDialog>(this, [target](QFileDialog* dialog) {
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        name->setText(target);
-        QTest::keyClick(name, Qt::Key_Return);
-    });
+    m_prompts->expectFileToSave(target);
     QVERIFY(doc->doFileSave());
+    QVERIFY(m_prompts->verifyAllCame());
+    QCOMPARE(m_prompts->lastText(), QStringLiteral("Script1"));
     QCOMPARE(doc->pathName(), target + QStringLiteral(".mel"));
     QCOMPARE(doc->title(), QStringLiteral("saved.mel"));
     QVERIFY(!doc->isModified());
@@ -207,10 +232,10 @@ void FrameworkTest::failedSaveKeepsTheOldFileAndTheModifiedFlag()
     doc->setModifiedFlag(true);
     {
         const QString nowhere = m_dir->filePath(QStringLiteral("no/such/folder/x.mel"));
-        MessageBoxAnswer ok(QMessageBox::Ok);
+        m_prompts->expectError();
         QVERIFY(!doc->doSave(nowhere));
-        QVERIFY(ok.seen());
-        QCOMPARE(ok.text(), QStringLiteral("%1 contains an incorrect path.").arg(nowhere));
+        QVERIFY(m_prompts->verifyAllCame());
+        QCOMPARE(m_prompts->lastText(), QStringLiteral("%1 contains an incorrect path.").arg(nowhere));
     }
     QVERIFY(doc->isModified());
     QVERIFY(doc->pathName().isEmpty());
@@ -227,16 +252,125 @@ void FrameworkTest::failedSaveKeepsTheOldFileAndTheModifiedFlag()
     if (QFileInfo(locked).isWritable())
         QSKIP("running with rights that ignore file permissions");
     {
-        MessageBoxAnswer ok(QMessageBox::Ok);
+        m_prompts->expectError();
         QVERIFY(!doc->doSave(locked));
-        QVERIFY(ok.seen());
-        QCOMPARE(ok.text(), QStringLiteral("Access to %1 was denied.").arg(locked));
+        QVERIFY(m_prompts->verifyAllCame());
+        QCOMPARE(m_prompts->lastText(), QStringLiteral("Access to %1 was denied.").arg(locked));
     }
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old text"));
     QVERIFY(doc->isModified());
     QFile::setPermissions(m_dir->filePath(QStringLiteral("locked")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     doc->setModifiedFlag(false);
+}
+
+void FrameworkTest::commandStatesFollowTheViewWithoutAMenuOpening()
+{
+    CommandRegistry& commands = m_docs->commands();
+    auto* cut = new QAction(m_window.get());
+    auto* paste = new QAction(m_window.get());
+    auto* save = new QAction(m_window.get());
+    commands.addAction(kCut, cut);
+    commands.addAction(kPaste, paste);
+    commands.addAction(kSave, save);
+    int fallbackCuts = 0;
+    commands.setHandler(kCut, {[&fallbackCuts] { ++fallbackCuts; }, {}});
+    commands.setHandler(kSave, {[] {}, [this] {
+        const CDocument* doc = m_docs->activeDocument();
+        return CommandState{doc && doc->isModified()};
+    }});
+    QGuiApplication::clipboard()->clear();
+
+    CDocTemplate* script = addTemplate(129, "\nScript\nScript\nS (*.mel)\n.mel\nS\nS");
+    CDocument* doc = script->openDocumentFile(QString());
+    auto* view = static_cast<RecordingView*>(doc->views().first());
+    QTRY_VERIFY(!save->isEnabled());
+    QVERIFY(!cut->isEnabled());
+    QVERIFY(!paste->isEnabled());
+
+    // Several changes before the event loop runs bring the actions up to date once.
+    QSignalSpy updates(&commands, &CommandRegistry::statesUpdated);
+    view->select(true);
+    doc->setModifiedFlag(true);
+    view->select(true);
+    QGuiApplication::clipboard()->setText(QStringLiteral("copied"));
+    QCOMPARE(updates.size(), 0);
+    QTRY_COMPARE(updates.size(), 1);
+    QVERIFY(cut->isEnabled());
+    QVERIFY(save->isEnabled());
+    QVERIFY(paste->isEnabled());
+    QTest::qWait(20);
+    QCOMPARE(updates.size(), 1);
+
+    cut->trigger();
+    QCOMPARE(view->cuts, 1);
+
+    // The view that handles Cut disables it without a selection: it does not run, and the
+    // application's handler behind the view is not asked either.
+    view->select(false);
+    QTRY_VERIFY(!cut->isEnabled());
+    QVERIFY(!commands.run(kCut));
+    QCOMPARE(view->cuts, 1);
+    QCOMPARE(fallbackCuts, 0);
+
+    // With no document window the application's handler answers.
+    doc->setModifiedFlag(false);
+    doc->onCloseDocument();
+    QTRY_VERIFY(m_docs->documents().isEmpty());
+    QTRY_VERIFY(cut->isEnabled());
+    QVERIFY(!paste->isEnabled());
+    QVERIFY(commands.run(kCut));
+    QCOMPARE(fallbackCuts, 1);
+}
+
+void FrameworkTest::settingsDifferenceNamesWhatChanged()
+{
+    using C = SettingsChange;
+    const struct {
+        const char* name;
+        void (*edit)(SettingsRecord&);
+        SettingsChanges expected;
+    } cases[] = {
+        {"nothing", [](SettingsRecord&) {}, {}},
+        {"a colour", [](SettingsRecord& r) { r.colorStrings = 0x010203; }, C::colours},
+        {"tab size", [](SettingsRecord& r) { r.indentSize = 8; }, C::tabSize},
+        {"colouring", [](SettingsRecord& r) { r.setFlag(SettingsFlag::syntaxColoring, false); }, C::syntaxColoring},
+        {"grid on", [](SettingsRecord& r) { r.setFlag(SettingsFlag::designerGrid, true); }, C::grid},
+        {"grid pitch", [](SettingsRecord& r) { r.gridHeight = 5; }, C::grid},
+        {"a default size", [](SettingsRecord& r) { r.listWidth = 300; }, C::sizes},
+        {"maximized", [](SettingsRecord& r) { r.setFlag(SettingsFlag::childMaximized, false); }, C::windowStates},
+        {"an export option", [](SettingsRecord& r) { r.setFlag(SettingsFlag::unixFormat, true); }, C::options},
+        {"boolean style", [](SettingsRecord& r) { r.booleanStyle = BooleanStyle::zeroOne; }, C::options},
+        {"two at once", [](SettingsRecord& r) { r.textHeight = 30; r.colorDefault = 0xFFFFFF; }, C::sizes | C::colours},
+    };
+    for (const auto& c : cases) {
+        SettingsRecord after;
+        c.edit(after);
+        QVERIFY2(settingsDifference(SettingsRecord{}, after) == c.expected, c.name);
+    }
+}
+
+void FrameworkTest::settingsChangeReachesEveryOpenView()
+{
+    CDocTemplate* script = addTemplate(129, "\nScript\nScript\nS (*.mel)\n.mel\nS\nS");
+    CDocTemplate* window = addTemplate(130, "\nWindow\nWindow\nW (*.wnd)\n.wnd\nW\nW");
+    auto* first = static_cast<RecordingView*>(script->openDocumentFile(QString())->views().first());
+    auto* second = static_cast<RecordingView*>(window->openDocumentFile(QString())->views().first());
+    QCOMPARE(m_docs->activeView(), second);
+
+    m_settings->change([](SettingsRecord& r) {
+        r.indentSize = 8;
+        r.setFlag(SettingsFlag::syntaxColoring, false);
+    });
+    const QString told = QStringLiteral("settings %1").arg((SettingsChange::tabSize | SettingsChange::syntaxColoring).toInt());
+    QCOMPARE(first->notices.last(), told);
+    QCOMPARE(second->notices.last(), told);
+    QCOMPARE(m_record.tabSize(), 8);
+
+    // A change that changes nothing tells nobody.
+    const qsizetype heard = first->notices.size();
+    m_settings->setFlag(SettingsFlag::syntaxColoring, false);
+    QCOMPARE(first->notices.size(), heard);
 }
 
 ORVANTE_GUI_TEST_MAIN(FrameworkTest)

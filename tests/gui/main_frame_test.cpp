@@ -15,6 +15,7 @@
 #include "app/CommandTable.h"
 #include "app/Panes.h"
 #include "app/PlaceholderDocument.h"
+#include "editor/CScriptDoc.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CDocument.h"
@@ -25,7 +26,6 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QLabel>
@@ -39,7 +39,6 @@
 
 using namespace orv;
 using orv::test::AppRun;
-using orv::test::MessageBoxAnswer;
 
 namespace {
 
@@ -117,6 +116,18 @@ QMenu* barMenu(QMenuBar* bar, const QString& title)
     return nullptr;
 }
 
+// Chooses the File menu's recent file entry of path; false when the menu has none.
+bool chooseRecentFile(CMainFrame* frame, const QString& path)
+{
+    for (QAction* item : barMenu(frame->menuBar(), "&File")->actions()) {
+        if (item->text().endsWith(QLatin1Char(' ') + QDir::toNativeSeparators(path))) {
+            item->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
 constexpr CommandId kPaneToggles[] = {CommandId::toggleProjectExplorer, CommandId::toggleWindowHierarchy,
                                       CommandId::toggleControlsFlags, CommandId::toggleOutput};
 
@@ -132,6 +143,7 @@ private slots:
     void noSplashSwitchShowsTheFrameAtOnce_data();
     void noSplashSwitchShowsTheFrameAtOnce();
     void splashComesFirstAndTheFirstKeyEndsIt();
+    void splashHoldsTheKeyboardUntilTheFirstKey();
     void fileOnTheCommandLineIsNotOpened();
     void settingsAreWrittenAtExitAndDamagedOnesReset();
     void reloadOptionReopensTheFirstRecentFile();
@@ -166,6 +178,8 @@ private slots:
     void failedOpenReportsAndLeavesTheRecentList();
     void modifiedDocumentAsksBeforeClosing();
     void saveKeepsTheFileBytes();
+    void namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList_data();
+    void namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList();
     void syntaxColoringToggleFlipsTheFlag();
     void aScriptDisablesTheDesignerPanes();
 
@@ -250,6 +264,22 @@ void MainFrameTest::splashComesFirstAndTheFirstKeyEndsIt()
     QVERIFY(run.frame()->action(CommandId::toggleSyntaxColoring)->isChecked());
 }
 
+// A window manager need not give the splash the focus, and no other window of the program
+// shows yet: the splash holds the keyboard, so a key pressed with no window focused still
+// ends it, and the keyboard is free again for the main frame.
+void MainFrameTest::splashHoldsTheKeyboardUntilTheFirstKey()
+{
+    AppRun run(*m_profile, {QStringLiteral("orvante")});
+    CSplashDialog* splash = CSplashDialog::current();
+    QVERIFY(splash);
+    QCOMPARE(QWidget::keyboardGrabber(), splash);
+
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_A);
+    QCOMPARE(CSplashDialog::current(), nullptr);
+    QVERIFY(run.frame()->isVisible());
+    QCOMPARE(QWidget::keyboardGrabber(), nullptr);
+}
+
 void MainFrameTest::fileOnTheCommandLineIsNotOpened()
 {
     const QString file = makeFile(QStringLiteral("named.mel"));
@@ -264,7 +294,7 @@ void MainFrameTest::settingsAreWrittenAtExitAndDamagedOnesReset()
     m_profile->writeBinary("Settings", "prm", Bytes(115, 0));
     {
         AppRun run(*m_profile);
-        run.app().record().gridWidth = 25;
+        run.app().settingsService().change([](SettingsRecord& r) { r.gridWidth = 25; });
         run.app().settings().iconParams.showGrid = 1;
     }
     const auto prm = m_profile->readBinary("Settings", "prm");
@@ -441,6 +471,11 @@ void MainFrameTest::paletteGridButtonFollowsTheGridOption()
         QTest::mouseClick(grid, Qt::LeftButton);
         QVERIFY(!grid->isChecked());
         QVERIFY(!run.app().record().designerGrid());
+        // The option changed elsewhere (the settings dialog) checks the button too.
+        run.app().settingsService().setFlag(SettingsFlag::designerGrid, true);
+        QVERIFY(grid->isChecked());
+        QTest::mouseClick(grid, Qt::LeftButton);
+        QVERIFY(!run.app().record().designerGrid());
     }
     QVERIFY(!storedRecord(*m_profile).designerGrid());
     AppRun second(*m_profile);
@@ -502,9 +537,9 @@ void MainFrameTest::placementOffEveryScreenIsIgnored()
 void MainFrameTest::childRestoreBeforeFirstActivationKeepsChildMaximized()
 {
     AppRun run(*m_profile);
-    SettingsRecord& record = run.app().record();
+    const SettingsRecord& record = run.app().record();
     QVERIFY(record.childMaximized());
-    auto* frame = new CChildFrame(record);
+    auto* frame = new CChildFrame(run.app().settingsService());
     frame->setWidget(new QWidget);
     run.frame()->mdiArea()->addSubWindow(frame);
     frame->showMaximized();
@@ -608,15 +643,18 @@ void MainFrameTest::openAndSaveAsStartInTheFolderLastUsed()
     QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("scripts/used.mel"))));
     const QString folder = QFileInfo(m_dir->filePath(QStringLiteral("scripts"))).absoluteFilePath();
     QCOMPARE(docs.lastFolder(), folder);
-    QString shownFolder;
-    QTimer::singleShot(0, this, [&shownFolder] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            shownFolder = dialog->directory().absolutePath();
-            dialog->reject();
-        }
-    });
+    // Open starts there; so does Save As of a script never saved, under its own name.
+    run.prompts().expectFileToOpen(QString());
     run.frame()->action(CommandId::fileOpen)->trigger();
-    QCOMPARE(shownFolder, folder);
+    QVERIFY(run.prompts().verifyAllCame());
+    QCOMPARE(run.prompts().lastFolder(), folder);
+    run.prompts().expectChoice(0);
+    QVERIFY(docs.onFileNew());
+    run.prompts().expectFileToSave(QString());
+    run.frame()->action(CommandId::fileSaveAs)->trigger();
+    QVERIFY(run.prompts().verifyAllCame());
+    QCOMPARE(run.prompts().lastText(), QStringLiteral("Script1"));
+    QCOMPARE(run.prompts().lastFolder(), folder);
 }
 
 void MainFrameTest::aScriptDisablesTheDesignerPanes()
@@ -913,10 +951,10 @@ void MainFrameTest::failedOpenReportsAndLeavesTheRecentList()
     m_profile->writeString("Recent File List", "File1", gone.toStdString());
     AppRun run(*m_profile);
     QCOMPARE(run.app().recentFiles().entries().size(), std::size_t{1});
-    MessageBoxAnswer answer(QMessageBox::Ok);
+    run.prompts().expectError();
     QCOMPARE(run.app().docManager().openDocumentFile(gone), nullptr);
-    QVERIFY(answer.seen());
-    QCOMPARE(answer.text(), gone + QStringLiteral(" was not found."));
+    QVERIFY(run.prompts().verifyAllCame());
+    QCOMPARE(run.prompts().lastText(), gone + QStringLiteral(" was not found."));
     QVERIFY(run.app().recentFiles().empty());
     QVERIFY(run.app().docManager().documents().isEmpty());
 }
@@ -927,25 +965,21 @@ void MainFrameTest::modifiedDocumentAsksBeforeClosing()
     const QString path = makeFile(QStringLiteral("edited.mel"));
     CDocument* doc = run.app().docManager().openDocumentFile(path);
     doc->setModifiedFlag(true);
-    {
-        MessageBoxAnswer cancel(QMessageBox::Cancel);
-        run.frame()->action(CommandId::fileClose)->trigger();
-        QVERIFY(cancel.seen());
-        QCOMPARE(cancel.text(), QStringLiteral("Save changes to %1?").arg(path));
-    }
+    run.prompts().expectAskToSave(Prompts::SaveAnswer::cancel);
+    run.frame()->action(CommandId::fileClose)->trigger();
+    QVERIFY(run.prompts().verifyAllCame());
+    QCOMPARE(run.prompts().lastText(), QStringLiteral("Save changes to %1?").arg(path));
     QCOMPARE(run.app().docManager().documents().size(), 1);
-    {
-        // Exit is refused as well while the user cancels.
-        MessageBoxAnswer cancel(QMessageBox::Cancel);
-        QVERIFY(!run.frame()->close());
-        QVERIFY(cancel.seen());
-        QVERIFY(run.frame()->isVisible());
-    }
-    {
-        MessageBoxAnswer discard(QMessageBox::No);
-        run.frame()->action(CommandId::fileClose)->trigger();
-        QVERIFY(discard.seen());
-    }
+
+    // Exit is refused as well while the user cancels.
+    run.prompts().expectAskToSave(Prompts::SaveAnswer::cancel);
+    QVERIFY(!run.frame()->close());
+    QVERIFY(run.prompts().verifyAllCame());
+    QVERIFY(run.frame()->isVisible());
+
+    run.prompts().expectAskToSave(Prompts::SaveAnswer::discard);
+    run.frame()->action(CommandId::fileClose)->trigger();
+    QVERIFY(run.prompts().verifyAllCame());
     QTRY_VERIFY(run.app().docManager().documents().isEmpty());
 }
 
@@ -962,6 +996,64 @@ void MainFrameTest::saveKeepsTheFileBytes()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);
+}
+
+void MainFrameTest::namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("copyName");
+    QTest::newRow("script") << QStringLiteral("скрипт.mel") << QStringLiteral("копия.mel");
+    QTest::newRow("window") << QStringLiteral("ツール.wnd") << QStringLiteral("ツール 2.wnd");
+}
+
+void MainFrameTest::namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, copyName);
+    const QByteArray bytes("proc caf\xE9() {}\n");
+    const QString path = makeFile(name, bytes);
+    QVERIFY(QFile::exists(path));
+    const QString copy = m_dir->filePath(copyName);
+    {
+        AppRun run(*m_profile);
+        run.prompts().expectFileToOpen(path);
+        run.frame()->action(CommandId::fileOpen)->trigger();
+        QVERIFY(run.prompts().verifyAllCame());
+        CDocument* doc = run.app().docManager().activeDocument();
+        QVERIFY(doc);
+        QCOMPARE(doc->pathName(), path);
+        QCOMPARE(doc->title(), name);
+
+        doc->setModifiedFlag(true);
+        run.frame()->action(CommandId::fileSave)->trigger();
+        QVERIFY(!doc->isModified());
+        run.prompts().expectFileToSave(copy);
+        run.frame()->action(CommandId::fileSaveAs)->trigger();
+        QVERIFY(run.prompts().verifyAllCame());
+        QCOMPARE(doc->pathName(), copy);
+        run.frame()->action(CommandId::fileClose)->trigger();
+        QTRY_VERIFY(run.app().docManager().documents().isEmpty());
+
+        QVERIFY(chooseRecentFile(run.frame(), path));
+        QVERIFY(run.app().docManager().activeDocument());
+        QCOMPARE(run.app().docManager().activeDocument()->pathName(), path);
+    }
+    // The next run reads both names back and opens them from the list.
+    AppRun run(*m_profile);
+    for (const QString& file : {copy, path}) {
+        QVERIFY(chooseRecentFile(run.frame(), file));
+        CDocument* doc = run.app().docManager().activeDocument();
+        QVERIFY(doc);
+        QCOMPARE(doc->pathName(), file);
+        // A script shows the bytes of its file, one character each; other documents hold them.
+        if (auto* script = qobject_cast<CScriptDoc*>(doc))
+            QCOMPARE(std::string(script->buffer().LineText(0)), std::string("proc caf\xE9() {}"));
+        else
+            QCOMPARE(qobject_cast<const PlaceholderDocument*>(doc)->content(), bytes);
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), bytes);
+    }
 }
 
 void MainFrameTest::syntaxColoringToggleFlipsTheFlag()
@@ -1087,10 +1179,11 @@ void MainFrameTest::addressesWithoutAViewerAreShownToTheUser()
 {
     // The offscreen desktop of the tests has no viewer for any address.
     AppRun run(*m_profile);
-    test::MessageBoxAnswer answer(QMessageBox::Ok);
+    run.prompts().expectError();
     run.frame()->action(CommandId::visitWebsite)->trigger();
-    QTRY_VERIFY(answer.seen());
-    QVERIFY2(answer.text().contains(QString::fromLatin1(shell::kWebsiteAddress)), qPrintable(answer.text()));
+    QVERIFY(run.prompts().verifyAllCame());
+    const QString shown = run.prompts().lastText();
+    QVERIFY2(shown.contains(QString::fromLatin1(shell::kWebsiteAddress)), qPrintable(shown));
 }
 
 void MainFrameTest::startUpLoadsTheMelDatabaseOfTheInstallationFolder()
@@ -1119,10 +1212,10 @@ void MainFrameTest::missingHelpFileIsReported()
     UrlCatcher catcher;
     m_profile->writeString("Settings", "InstallDir", m_dir->path().toStdString());
     AppRun run(*m_profile);
-    MessageBoxAnswer ok(QMessageBox::Ok);
+    run.prompts().expectError();
     run.frame()->action(CommandId::helpContents)->trigger();
-    QVERIFY(ok.seen());
-    QVERIFY(ok.text().contains(QStringLiteral("Help/index.html")));
+    QVERIFY(run.prompts().verifyAllCame());
+    QVERIFY(run.prompts().lastText().contains(QStringLiteral("Help/index.html")));
     QVERIFY(catcher.urls.isEmpty());
 }
 

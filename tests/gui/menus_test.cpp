@@ -1,5 +1,6 @@
 // Menu images and the popup menu builder: the image table, checked images, and a popup driven by
 // the keyboard.
+#include "AppTestSupport.h"
 #include "GuiTestMain.h"
 
 #include "app/CIconPopupMenu.h"
@@ -85,10 +86,9 @@ void MenusTest::documentTypesHaveTheirOwnPictures()
 void MenusTest::menuCommandsShowTheirTableImages()
 {
     MemoryProfile profile;
-    QApplication::setQuitOnLastWindowClosed(false);
-    COrvanteApp app(profile);
-    QVERIFY(app.InitInstance({QStringLiteral("orvante"), QStringLiteral("--no-splash")}));
-    CMainFrame* frame = app.mainFrame();
+    test::AppRun run(profile);
+    QVERIFY(run.started());
+    CMainFrame* frame = run.frame();
 
     const std::pair<CommandId, CommandImage> plain[] = {
         {CommandId::fileNew, CommandImage::newFile}, {CommandId::fileOpen, CommandImage::open},
@@ -112,9 +112,6 @@ void MenusTest::menuCommandsShowTheirTableImages()
     QVERIFY(!frame->toolBar()->isVisible());
     toolbar->trigger();
     QVERIFY(frame->toolBar()->isVisible());
-
-    frame->close();
-    app.ExitInstance();
 }
 
 void MenusTest::popupMenuBuildsItemsAndAnswersWithTheChosenId()

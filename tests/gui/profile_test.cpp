@@ -16,6 +16,7 @@ private slots:
     void wrongKindsAndMissingValuesReadAsDefaults();
     void removeDeletesValueAndSection();
     void settingsSurviveARestart();
+    void pathTypedIntoTheFileReadsAsItsUtf8Bytes();
     void storeLivesInTheIsolatedConfigFolder();
 };
 
@@ -28,6 +29,7 @@ void ProfileTest::valuesRoundTripAcrossInstances()
         QVERIFY(p.writeString("Editor\\Find", "Text", "a\\b \"c\" \xE9"));
         QVERIFY(p.writeInt("Bars\\ORVANTE-Bar123", "SizeHorzCX", -250));
         QVERIFY(p.writeString("Recent File List", "File1", "/tmp/x y.mel"));
+        QVERIFY(p.writeString("Recent File List", "File2", "/tmp/\xD1\x81\xD0\xBA.mel"));
         QVERIFY(p.sync());
     }
     QSettingsProfile p;
@@ -35,6 +37,8 @@ void ProfileTest::valuesRoundTripAcrossInstances()
     QCOMPARE(p.readString("Editor\\Find", "Text", ""), std::string("a\\b \"c\" \xE9"));
     QCOMPARE(p.readInt("Bars\\ORVANTE-Bar123", "SizeHorzCX", 0), -250);
     QCOMPARE(p.readString("Recent File List", "File1", ""), std::string("/tmp/x y.mel"));
+    // Paths are their file system's (UTF-8) bytes, and come back as the same bytes.
+    QCOMPARE(p.readString("Recent File List", "File2", ""), std::string("/tmp/\xD1\x81\xD0\xBA.mel"));
 }
 
 void ProfileTest::wrongKindsAndMissingValuesReadAsDefaults()
@@ -81,6 +85,19 @@ void ProfileTest::settingsSurviveARestart()
     QCOMPARE(int(s.record.gridWidth), 25);
     QCOMPARE(int(s.iconParams.showGrid), 1);
     QCOMPARE(p.readBinary("Settings", "prm")->size(), std::size_t{116});
+}
+
+void ProfileTest::pathTypedIntoTheFileReadsAsItsUtf8Bytes()
+{
+    QSettingsProfile p;
+    QVERIFY(p.sync());
+    {
+        QFile file(p.fileName());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Append));
+        file.write("\n[Recent%20File%20List]\nFile1=/home/\xD1\x8F/\xE3\x83\x84.wnd\n");
+    }
+    QSettingsProfile reread;
+    QCOMPARE(reread.readString("Recent File List", "File1", ""), std::string("/home/\xD1\x8F/\xE3\x83\x84.wnd"));
 }
 
 void ProfileTest::storeLivesInTheIsolatedConfigFolder()

@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {std::string("a\0b", 3), std::string("\xff\x80\0", 3), ""}},
         // Line ends of CR alone are no line ends of any style: the file is one line.
         StyleCase{"CrOnly", "one\rtwo\rthree\r", LineEnd::crLf, {"one\rtwo\rthree\r"}}),
-    [](const testing::TestParamInfo<StyleCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<StyleCase>& p) { return p.param.name; });
 
 TEST(TextBuffer, BigAndHostileFilesLoadAndSaveBackByteForByte)
 {

@@ -306,24 +306,28 @@ namespace {
 // A command that ends up changing nothing must not run the hook on the record of an
 // earlier command: after Enter below an unindented line, a Shift+Tab over lines without
 // indentation or a Paste of an empty text would otherwise repeat that Enter's auto indent.
+// The empty Paste is still a group of its own (its insertion records itself), named "Paste".
 TEST_F(Edit, ACommandThatChangesNothingRunsNoAutoIndent)
 {
     struct Case {
         const char* name;
         void (*command)(TextEditModel&, MemoryClipboard&);
+        const char* caption;  // of the last group after the command
     };
     const std::vector<Case> cases = {
         {"ShiftTabOverUnindentedLines",
          [](TextEditModel& e, MemoryClipboard&) {
              e.setSelection({1, 4}, {0, 3});  // the cursor is below the indented line
              e.shiftTab();
-         }},
+         },
+         "Typing"},
         {"PasteOfAnEmptyText",
          [](TextEditModel& e, MemoryClipboard& c) {
              c.setText("");
              e.setCursor({0, 3});
              e.paste();
-         }},
+         },
+         "Paste"},
     };
     for (const Case& c : cases) {
         load("top\r\n\tind\r\nx\r\ny");
@@ -332,6 +336,9 @@ TEST_F(Edit, ACommandThatChangesNothingRunsNoAutoIndent)
         const auto before = lines();
         c.command(edit, clipboard);
         EXPECT_EQ(lines(), before) << c.name;
+        EXPECT_EQ(buffer.UndoCaption(), c.caption) << c.name;
+        while (buffer.HasUndo() && buffer.UndoCaption() != "Typing")
+            edit.undo();
         edit.undo();
         EXPECT_EQ(lines(), (std::vector<std::string>{"top", "\tind", "x", "y"})) << c.name;
     }

@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"UpWithWrapStartsAtTheLastLine", "x\r\nab ab", "ab", {0, 0}, kUp, true, TextPos{3, 1}},
         FindCase{"NoLineBreakInsideAMatch", "ab\r\ncd", "b\r\nc", {0, 0}, 0, true, std::nullopt},
         FindCase{"AnEmptyTextFindsNothing", "abc", "", {0, 0}, 0, true, std::nullopt}),
-    [](const testing::TestParamInfo<FindCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<FindCase>& p) { return p.param.name; });
 
 TEST(FindBlock, AMatchLiesWhollyInsideTheBlock)
 {
@@ -112,6 +112,37 @@ TEST(FindDialog, StartsFromStoredValuesOrThePreviousSearchAndTheSelection)
     EXPECT_EQ(profile.readInt("Editor\\Find", "WholeWord", 1), 0);
 }
 
+// The direction chosen in the dialog decides where Find Next starts: after the selection
+// downwards, before it upwards, whichever direction the dialog opened with.
+TEST(FindDialog, FindNextStartsWhereTheDirectionChosenLast)
+{
+    struct Case {
+        const char* name;
+        bool openedUp;
+        bool searchUp;
+        TextPos found;
+    };
+    const Case cases[] = {
+        {"down, switched up", false, true, {0, 0}},
+        {"up, switched down", true, false, {6, 0}},
+        {"down", false, false, {6, 0}},
+        {"up", true, true, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        CTextBuffer buffer;
+        fill(buffer, "ab ab ab");
+        TextViewModel view(&buffer);
+        view.setPreviousSearch("ab", c.openedUp ? find_flag::kUp : 0u);
+        view.setSelection({3, 0}, {5, 0});  // the middle match, as a previous search leaves it
+        MemoryProfile profile;
+        FindSession session(view, profile);
+        ASSERT_EQ(session.up, c.openedUp) << c.name;
+        session.up = c.searchUp;
+        ASSERT_TRUE(session.findNext().found) << c.name;
+        EXPECT_EQ(view.selection().start, c.found) << c.name;
+    }
+}
+
 TEST(FindDialog, RepeatSearchesOnAndShiftReversesOnce)
 {
     CTextBuffer buffer;
@@ -150,22 +181,31 @@ protected:
     MemoryProfile profile;
 };
 
+// Each replacement is an erasure and an insertion, two groups, also when the replacement
+// is empty: the insertion still records itself and names the last group.
 TEST_F(Replace, ReplaceAllOfThreeMatchesLeavesSixUndoGroupsAndEndsNotFound)
 {
-    load("a foo\r\nfoo foo b");
-    profile.writeString("Editor\\Replace", "FindWhat", "foo");
-    profile.writeString("Editor\\Replace", "ReplaceWith", "barbaz");
-    ReplaceSession session(edit, profile);
-    EXPECT_FALSE(session.selectionScopeEnabled());
-    int replaced = 0;
-    const SearchOutcome outcome = session.replaceAll(&replaced);
-    EXPECT_FALSE(outcome.found);
-    EXPECT_EQ(outcome.message, "Cannot find string\"foo\"");
-    EXPECT_EQ(replaced, 3);
-    EXPECT_EQ(linesOf(buffer), (std::vector<std::string>{"a barbaz", "barbaz barbaz b"}));
-    EXPECT_EQ(buffer.UndoCaption(), "Replace");
-    EXPECT_EQ(undoGroups(), 6);
-    EXPECT_EQ(linesOf(buffer), (std::vector<std::string>{"a foo", "foo foo b"}));
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {"barbaz", {"a barbaz", "barbaz barbaz b"}},
+        {"", {"a ", "  b"}},
+    };
+    for (const auto& [replacement, replaced] : cases) {
+        SCOPED_TRACE(replacement);
+        load("a foo\r\nfoo foo b");
+        profile.writeString("Editor\\Replace", "FindWhat", "foo");
+        profile.writeString("Editor\\Replace", "ReplaceWith", replacement);
+        ReplaceSession session(edit, profile);
+        EXPECT_FALSE(session.selectionScopeEnabled());
+        int count = 0;
+        const SearchOutcome outcome = session.replaceAll(&count);
+        EXPECT_FALSE(outcome.found);
+        EXPECT_EQ(outcome.message, "Cannot find string\"foo\"");
+        EXPECT_EQ(count, 3);
+        EXPECT_EQ(linesOf(buffer), replaced);
+        EXPECT_EQ(buffer.UndoCaption(), "Replace");
+        EXPECT_EQ(undoGroups(), 6);
+        EXPECT_EQ(linesOf(buffer), (std::vector<std::string>{"a foo", "foo foo b"}));
+    }
 }
 
 TEST_F(Replace, AReplacementThatHoldsTheTextDoesNotLoop)

@@ -123,6 +123,72 @@ TEST(Undo, AGroupLargerThanTheLimitStaysWholeAndUndoesAtOnce)
     EXPECT_TRUE(buffer.Undo().record(0).groupStart);
 }
 
+// The history on its own with a small limit: trimming, redo, merging and the save point
+// keep every kept record inside a whole group, and the group counts agree with the records.
+TEST(Undo, TrimmingRedoAndMergingKeepWholeGroupsWithASmallLimit)
+{
+    UndoHistory history;
+    history.setLimit(4);
+    int next = 0;
+    const auto addGroup = [&](int records, bool merge = false) {
+        history.openGroup(merge);
+        for (int i = 0; i < records; ++i) {
+            UndoRecord record;
+            record.action = static_cast<UndoAction>(next % 11);
+            record.text = std::to_string(next++);
+            history.add(std::move(record));
+        }
+        history.closeGroup();
+    };
+    // The record texts of each group, oldest first, read from the group-start flags.
+    const auto groups = [&] {
+        std::vector<std::vector<std::string>> result;
+        for (int i = 0; i < history.size(); ++i) {
+            if (history.record(i).groupStart || result.empty())
+                result.emplace_back();
+            result.back().push_back(history.record(i).text);
+        }
+        EXPECT_EQ(static_cast<int>(result.size()), history.groupCount());
+        return result;
+    };
+    using Groups = std::vector<std::vector<std::string>>;
+
+    addGroup(2);  // 0 1
+    addGroup(1);  // 2
+    history.setSavePoint();
+    addGroup(1);  // 3
+    ASSERT_EQ(groups(), (Groups{{"0", "1"}, {"2"}, {"3"}}));
+    addGroup(1);  // 4: the oldest group goes as a whole
+    EXPECT_EQ(groups(), (Groups{{"2"}, {"3"}, {"4"}}));
+    EXPECT_EQ(history.takeUndoGroup().front()->text, "4");
+    EXPECT_EQ(history.takeUndoGroup().front()->text, "3");
+    EXPECT_TRUE(history.atSavePoint());
+    EXPECT_EQ(history.undoAction(), UndoAction::deleteSelection);  // record 2's action
+    EXPECT_EQ(history.redoAction(), UndoAction::cut);              // record 3's action
+    addGroup(1);  // 5 drops the redo history
+    EXPECT_EQ(groups(), (Groups{{"2"}, {"5"}}));
+    addGroup(1, true);  // 6 joins the group before it
+    EXPECT_EQ(groups(), (Groups{{"2"}, {"5", "6"}}));
+    EXPECT_EQ(history.takeUndoGroup().size(), 2u);
+    EXPECT_EQ(history.takeRedoGroup().size(), 2u);
+
+    // A group beyond the limit keeps all its records; the oldest groups made room for it,
+    // and the save point went with them.
+    addGroup(6);  // 7 .. 12
+    EXPECT_EQ(groups(), (Groups{{"7", "8", "9", "10", "11", "12"}}));
+    EXPECT_FALSE(history.atSavePoint());
+    const auto undone = history.takeUndoGroup();
+    ASSERT_EQ(undone.size(), 6u);
+    EXPECT_EQ(undone.back()->text, "7");
+    EXPECT_FALSE(history.hasUndo());
+    EXPECT_EQ(history.redoAction(), static_cast<UndoAction>(7));
+    EXPECT_EQ(history.takeRedoGroup().size(), 6u);
+    EXPECT_EQ(history.undoAction(), static_cast<UndoAction>(7));
+    addGroup(1);  // 13 drops the big group whole
+    EXPECT_EQ(groups(), (Groups{{"13"}}));
+    EXPECT_EQ(history.position(), 1);
+}
+
 } // namespace
 
 namespace {

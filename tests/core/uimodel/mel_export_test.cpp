@@ -3,13 +3,16 @@
 
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
+#include "uimodel/ElementFactory.h"
 #include "uimodel/MelExport.h"
 #include "uimodel/MelGenerator.h"
 #include "uimodel/TextFile.h"
+#include "uimodel/WindowDocument.h"
 #include "uimodel/WindowFile.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -115,6 +118,25 @@ TEST_F(MelTest, WorkedExampleScriptByteForByte)
                         "\t\tbutton -h 28 -l \"Button0\" -w 80;\n\nshowWindow;\n");
 }
 
+// A window without a sizing frame or without a title bar still gives its layout the width
+// less both frames and the height less the caption, and the export says so.
+TEST_F(MelTest, WindowsWithoutFrameOrTitleBarExportTheirClientArea)
+{
+    for (const std::string name : {"not_sizeable", "no_title_bar"}) {
+        SCOPED_TRACE(name);
+        ModelFixture f;
+        WindowDocument document(f.context);
+        OutputLog log;
+        ASSERT_EQ(document.open(std::string(ORVANTE_FIXTURES_DIR) + "/uimodel/" + name + ".wnd", log),
+                  WindowOpenResult::ok);
+        document.arrangeForDisplay();
+        CUIWindow& window = document.window();
+        ASSERT_EQ(window.children().size(), 1u);
+        EXPECT_EQ(window.children().front()->rect(), (UIRect{0, 0, 392, 281}));
+        EXPECT_EQ(GenerateWindowScript(window, false), fixture((name + ".mel").c_str()));
+    }
+}
+
 TEST_F(MelTest, NestedLayoutsListItemsAndEscapedStrings)
 {
     ModelFixture f;
@@ -140,6 +162,108 @@ TEST_F(MelTest, NestedLayoutsListItemsAndEscapedStrings)
     EXPECT_EQ(out, "textScrollList -h 100 -w 150 -a \"a\" -a \"say \\\"b\\\"\";\n");
     // the row's own table now holds what was written
     EXPECT_EQ(row.flags()[CUIRowLayout::kNumberOfColumns], "1");
+}
+
+// A value that is not a literal of its flag's type never reaches the script bare: it is left
+// out and the log names the element and the flag; valid values stay byte for byte.
+TEST_F(MelTest, ValuesThatAreNotLiteralsOfTheirTypeAreLeftOutAndLogged)
+{
+    const std::string injection = "1; system(\"echo owned\"); //";
+    struct Case {
+        const char* command;
+        int position;
+        std::string value;
+        bool kept;
+    };
+    const Case cases[] = {
+        // Float Float Float
+        {"button", 2, "1 0.5 0", true},
+        {"button", 2, "1e-3 .5 +2", true},
+        {"button", 2, "1 0.5", false},
+        {"button", 2, "1 0.5 0 1", false},
+        {"button", 2, "nan 0 0", false},
+        {"button", 2, "0x10 0 0", false},
+        {"button", 2, injection, false},
+        // on|off: any of the six boolean words
+        {"button", 8, "off", true},
+        {"button", 8, "true", true},
+        {"button", 8, "0", true},
+        {"button", 8, "yes", false},
+        {"button", 8, "on\n", false},
+        {"button", 8, injection, false},
+        // Float
+        {"floatSlider", 12, "10.5", true},
+        {"floatSlider", 12, "-2", true},
+        {"floatSlider", 12, "1.5.2", false},
+        {"floatSlider", 12, injection, false},
+        // String Int: a plain word or a quoted literal, then an integer
+        {"columnLayout", 4, "left 10", true},
+        {"columnLayout", 4, "\"both\" 5", true},
+        {"columnLayout", 4, "left 1.5", false},
+        {"columnLayout", 4, "left; 10", false},
+        {"columnLayout", 4, "\"left\"; 10", false},
+        {"columnLayout", 4, "\"open 10", false},
+        {"columnLayout", 4, injection, false},
+        // Int Int Int, blanks around the numbers kept as they are
+        {"rowLayout", 19, "1 2 3", true},
+        {"rowLayout", 19, " 1  2 3 ", true},
+        {"rowLayout", 19, "1 2", false},
+        {"rowLayout", 19, "1 2 3`ls`", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.command) + " " + std::to_string(c.position) + " " + c.value);
+        ModelFixture f;
+        auto& column = addChild<CUIColumnLayout>(f.window);
+        CUIElement* element = &column;
+        if (std::string_view(c.command) != "columnLayout") {
+            ASSERT_TRUE(column.AddChild(createElement(c.command, column)));
+            element = column.children().back().get();
+        }
+        element->ApplyFlags(withValues(*element, {{c.position, c.value}}));
+        ASSERT_EQ(element->flags()[c.position], c.value);
+        const TypedFlag flag = CommandTypedFlags(c.command).at(static_cast<std::size_t>(c.position));
+        OutputLog log;
+        RecordingTarget target;
+        const std::string script = ExportWindowScript(f.window, f.settings, log, target).script;
+        const std::string written = "-" + flag.longName + " " + c.value;
+        const std::string notice = "Left out -" + flag.longName + " of " + c.command + " \"" + element->name() +
+                                   "\": the value is not of type \"" + flag.typeText + "\".\r\n";
+        EXPECT_EQ(script.find(written) != std::string::npos, c.kept);
+        EXPECT_EQ(script.find("-" + flag.longName + " ") != std::string::npos, c.kept);
+        EXPECT_EQ(script.find("system"), std::string::npos);
+        EXPECT_EQ(log.text().find(notice) != std::string::npos, !c.kept) << log.text();
+    }
+}
+
+// The window file of an attacker: command text in a colour and in a boolean. The export
+// leaves both out and says so; the valid values around them are written as before.
+TEST_F(MelTest, HostileValuesOfAWindowFileAreLeftOut)
+{
+    ModelFixture f;
+    OutputLog log;
+    ASSERT_TRUE(ReadWindowFile(fixture("hostile_values.wnd"), f.window, log));
+    std::vector<std::string> leftOut;
+    EXPECT_EQ(GenerateWindowScript(f.window, false, &leftOut), fixture("hostile_values.mel"));
+    EXPECT_EQ(leftOut, (std::vector<std::string>{
+                           "Left out -backgroundColor of window \"Window\": the value is not of type \"Float Float Float\".\n",
+                           "Left out -enable of button \"Button0\": the value is not of type \"on|off\".\n"}));
+}
+
+// Control characters of a text never reach the script raw: each is escaped, so the
+// value stays one line inside its quotes.
+TEST_F(MelTest, ControlCharactersOfStringValuesAreEscaped)
+{
+    ModelFixture f;
+    auto& button = addChild<CUIButton>(addChild<CUIColumnLayout>(f.window));
+    button.setName(std::string("B\n1", 3));
+    const std::string label("a\0b\x01" "c\td\ne\rf\x1f\"g\\", 15);
+    button.ApplyFlags(withValues(button, {{CUIButton::kPositions.label, label}, {8, "maybe"}}));
+    std::vector<std::string> leftOut;
+    const std::string script = GenerateWindowScript(f.window, false, &leftOut);
+    EXPECT_NE(script.find("-label \"a\\x00b\\x01c\\td\\ne\\rf\\x1f\\\"g\\\\\" "), std::string::npos) << script;
+    EXPECT_EQ(std::count(script.begin(), script.end(), '\n'), 8);
+    EXPECT_EQ(std::count_if(script.begin(), script.end(), [](char c) { return c != '\n' && static_cast<unsigned char>(c) < 0x20 && c != '\t'; }), 0);
+    EXPECT_EQ(leftOut, std::vector<std::string>{"Left out -enable of button \"B\\n1\": the value is not of type \"on|off\".\n"});
 }
 
 TEST_F(MelTest, CommandsWithoutFlagsAreTheKeywordAlone)

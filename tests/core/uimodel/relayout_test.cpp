@@ -322,13 +322,39 @@ TEST(WindowFit, WindowResizesAroundItsLayoutAndStaysPut)
         column.Relayout(nullptr);
     EXPECT_EQ(f.window.rect(), settled);
 
-    // Without a sizing frame the client area is the whole width, so nothing shrinks either.
-    f.window.ApplyFlags(withValues(f.window, {{CUIWindow::kResizeToFitChildren, "on"}, {CUIWindow::kSizeable, "off"}}));
+    // Without a sizing frame or a title bar the window still fits around its client area,
+    // so the adjustable column does not make it shrink at every pass either.
+    f.window.ApplyFlags(withValues(f.window, {{CUIWindow::kResizeToFitChildren, "on"}, {CUIWindow::kSizeable, "off"},
+                                              {CUIWindow::kTitleBar, "off"}}));
     const UIRect fixedFrame = f.window.rect();
     for (int i = 0; i < 5; ++i)
         column.Relayout(nullptr);
     EXPECT_EQ(f.window.rect(), fixedFrame);
-    EXPECT_EQ(column.rect().width(), fixedFrame.width());
+    EXPECT_EQ(fixedFrame, (UIRect{0, 0, settled.width(), settled.height() - 8})) << "no sizing frame below";
+    EXPECT_EQ(column.rect().width(), fixedFrame.width() - 8);
+}
+
+// Whatever the window's styles, its layout takes the width less both sizing frames and the
+// height less the caption.
+TEST(WindowClientArea, EveryLayoutInTheWindowTakesTheSameArea)
+{
+    const std::vector<std::pair<int, std::string>> styles[] = {
+        {}, {{CUIWindow::kSizeable, "off"}}, {{CUIWindow::kTitleBar, "off"}},
+        {{CUIWindow::kSizeable, "off"}, {CUIWindow::kTitleBar, "off"}}, {{CUIWindow::kToolWindow, "on"}}};
+    for (const auto& style : styles) {
+        for (const bool row : {false, true}) {
+            ModelFixture f;
+            CUIElement& layout = row ? static_cast<CUIElement&>(addChild<CUIRowLayout>(f.window))
+                                     : static_cast<CUIElement&>(addChild<CUIColumnLayout>(f.window));
+            addChild<CUIButton>(layout);
+            FlagValueTable table = withValues(f.window, {{CUIWindow::kWidth, "400"}, {CUIWindow::kHeight, "300"}});
+            for (const auto& [position, value] : style)
+                table[position] = value;
+            f.window.ApplyFlags(table);
+            layout.Relayout(nullptr);
+            EXPECT_EQ(layout.rect(), (UIRect{0, 0, 392, 281})) << style.size() << (row ? " row" : " column");
+        }
+    }
 }
 
 TEST(ColumnLayout, WindowGrowsForANewChildBelowItsBottom)

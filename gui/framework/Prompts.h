@@ -1,0 +1,35 @@
+// What the framework asks the user: to save before closing, a file to open or save under, one
+// of several choices, and failures to report. The application answers with dialogs; tests with
+// a script of expected prompts.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace orv {
+
+class Prompts {
+public:
+    enum class SaveAnswer { save, discard, cancel };
+
+    virtual ~Prompts() = default;
+
+    // "Save changes to ...?" with Yes, No and Cancel.
+    virtual SaveAnswer askToSave(const QString& question) = 0;
+    // The file to open, looked for first in folder, or an empty path when cancelled; filter is a
+    // file dialog filter.
+    virtual QString chooseFileToOpen(const QString& folder, const QString& filter) = 0;
+    // The file to save under, proposed first (a bare name is proposed in folder); an empty path
+    // when cancelled.
+    virtual QString chooseFileToSave(const QString& folder, const QString& proposed, const QString& filter) = 0;
+    // The index of the item chosen from items, or nothing when cancelled.
+    virtual std::optional<int> chooseItem(const QString& title, const QString& label, const QStringList& items) = 0;
+    // A failure the user must acknowledge.
+    virtual void showError(const QString& message) = 0;
+    // A notice that is no failure (a search that found nothing), acknowledged likewise.
+    virtual void showInformation(const QString& message) = 0;
+};
+
+} // namespace orv
