@@ -4,7 +4,7 @@
 
 #include "mel/CommandDatabase.h"
 #include "uimodel/MelExport.h"
-#include "uimodel/TextFile.h"
+#include "files/SafeFileWriter.h"
 
 #include <cstdio>
 
@@ -18,9 +18,9 @@ class CliExportTarget final : public ExportTarget {
 public:
     explicit CliExportTarget(std::string path) : m_path(std::move(path)) {}
     std::optional<std::string> chooseScriptPath() override { return m_path; }
-    bool writeScriptFile(const std::string& path, const std::string& bytes) override
+    bool writeScriptFile(const std::string& path, const std::string& bytes, std::string& error) override
     {
-        m_written = writeFileReplacing(path, bytes);
+        m_written = writeWholeFile(path, bytes, error);
         return m_written;
     }
     void copyToClipboard(const std::string&) override {}
@@ -81,11 +81,11 @@ int runExport(const Args& args)
     CliExportTarget target(output);
     const ExportResult result = ExportWindowScript(loaded->document->window(), settings, loaded->log, target);
     printLog(loaded->log);
-    if (output.empty()) {
+    if (output.empty())
         std::fwrite(result.script.data(), 1, result.script.size(), stdout);
-        return 0;
-    }
-    return target.written() ? 0 : 1;
+    else if (!target.written())
+        return 1;
+    return finishCommand(kName, *loaded);
 }
 
 const bool registered = registerCommand(

@@ -1,11 +1,12 @@
 // "orvante-cli highlight FILE": colours a MEL file with the built-in data and the default
 // colours, for a terminal (ansi), a web page (html) or tools (blocks).
 #include "CliCommand.h"
+#include "VisibleText.h"
 
 #include "mel/CommandDatabase.h"
 #include "settings/SettingsRecord.h"
-#include "text/CTextBuffer.h"
 #include "text/MelColouring.h"
+#include "text/TextFile.h"
 
 #include <cstdio>
 #include <string>
@@ -23,30 +24,6 @@ std::string cssColour(ColorRef c)
     char text[8];
     std::snprintf(text, sizeof text, "#%02X%02X%02X", colorRed(c), colorGreen(c), colorBlue(c));
     return text;
-}
-
-// Control bytes (other than TAB) shown in caret notation, "^@" for NUL and "^[" for ESC,
-// so that a script's stray bytes neither cut a line short nor drive the terminal.
-bool isControl(unsigned char u)
-{
-    return (u < 0x20 && u != '\t') || u == 0x7F;
-}
-
-void appendCaret(std::string& out, unsigned char u)
-{
-    out += '^';
-    out += static_cast<char>(u == 0x7F ? '?' : u + '@');
-}
-
-void appendVisible(std::string& out, std::string_view text)
-{
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (isControl(u))
-            appendCaret(out, u);
-        else
-            out += c;
-    }
 }
 
 void printLine(const std::string& line)
@@ -146,31 +123,42 @@ int runHighlight(const Args& args)
         std::fprintf(stderr, "usage: orvante-cli highlight FILE [--format ansi|html|blocks] [--no-colouring]\n");
         return 2;
     }
-    CTextBuffer buffer;
-    if (!buffer.LoadText(path)) {
-        std::fprintf(stderr, "orvante-cli highlight: %s\n", buffer.LastFileError().c_str());
-        return 1;
-    }
-    if (LoadMelDatabases(executableFolder()).words != LoadResult::ok)
-        std::fprintf(stderr, "orvante-cli highlight: no command word list below %s: commands are not coloured\n",
-                     executableFolder().c_str());
-
     SettingsRecord settings;
     ResetSettings(settings);
-    if (format == Format::html)
-        std::printf("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head>\n<body style=\"background:%s\"><pre>\n",
-                    cssColour(kPageBackground).c_str());
+    // What comes before the first line waits for the file to open, so that a file that
+    // cannot be read gives its error alone.
+    const auto start = [&] {
+        if (LoadMelDatabases(executableFolder()).words != LoadResult::ok)
+            std::fprintf(stderr, "orvante-cli highlight: no command word list below %s: commands are not coloured\n",
+                         executableFolder().c_str());
+        if (format == Format::html)
+            std::printf("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head>\n<body style=\"background:%s\"><pre>\n",
+                        cssColour(kPageBackground).c_str());
+    };
+    // Each line is printed as soon as it is read: memory holds a block of the file, not all of it.
     std::uint32_t state = 0;
     std::vector<ColourBlock> blocks;
-    for (int line = 0; line < buffer.LineCount(); ++line) {
-        blocks.clear();
-        const std::string_view text = buffer.LineText(line);
-        state = ParseMelLine(state, text, &blocks, colouring);
-        switch (format) {
-        case Format::blocks: std::printf("%s\n", blocksLine(line, blocks).c_str()); break;
-        case Format::ansi: printAnsi(text, blocks, settings); break;
-        case Format::html: printHtml(text, blocks, settings); break;
-        }
+    int line = 0;
+    std::string error;
+    const bool read = readTextFileLines(
+        path, -1,
+        [&](TextLine&& textLine) {
+            if (line == 0)
+                start();
+            blocks.clear();
+            const std::string_view text = textLine.text();
+            state = ParseMelLine(state, text, &blocks, colouring);
+            switch (format) {
+            case Format::blocks: std::printf("%s\n", blocksLine(line, blocks).c_str()); break;
+            case Format::ansi: printAnsi(text, blocks, settings); break;
+            case Format::html: printHtml(text, blocks, settings); break;
+            }
+            ++line;
+        },
+        error);
+    if (!read) {
+        std::fprintf(stderr, "orvante-cli highlight: %s\n", error.c_str());
+        return 1;
     }
     if (format == Format::html)
         std::printf("</pre></body></html>\n");

@@ -1,6 +1,8 @@
 // Loading window files for the command line.
 #include "WindowFileLoading.h"
 
+#include "VisibleText.h"
+
 #include <cstdio>
 
 namespace orv::cli {
@@ -13,16 +15,26 @@ std::unique_ptr<LoadedWindow> loadWindowFile(const char* command, const std::str
     loaded->document = std::make_unique<WindowDocument>(*loaded->context);
     switch (loaded->document->open(path, loaded->log)) {
     case WindowOpenResult::cannotRead:
-        std::fprintf(stderr, "orvante-cli %s: cannot read \"%s\"\n", command, path.c_str());
+        std::fprintf(stderr, "orvante-cli %s: %s\n", command, loaded->document->openProblem().c_str());
         return nullptr;
     case WindowOpenResult::notWindowFile:
         std::fprintf(stderr, "orvante-cli %s: \"%s\" is not a window file\n", command, path.c_str());
         return nullptr;
     case WindowOpenResult::ok:
+    case WindowOpenResult::partial:
         break;
     }
     loaded->document->arrangeForDisplay();
     return loaded;
+}
+
+int finishCommand(const char* command, const LoadedWindow& loaded)
+{
+    const std::string& problem = loaded.document->openProblem();
+    if (problem.empty())
+        return 0;
+    std::fprintf(stderr, "orvante-cli %s: loaded with errors: %s\n", command, visible(problem).c_str());
+    return 2;
 }
 
 void printLog(const OutputLog& log)

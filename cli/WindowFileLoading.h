@@ -15,9 +15,14 @@ struct LoadedWindow {
     OutputLog log;
 };
 
-// Loads path with settings; on failure prints one line naming the command and returns null.
+// Loads path with settings; on failure prints one line naming the command and the reason,
+// and returns null. A file loaded in part is loaded: see finishCommand.
 std::unique_ptr<LoadedWindow> loadWindowFile(const char* command, const std::string& path,
                                              const SettingsRecord& settings);
+
+// The exit code of a command that wrote what it read: 0, or 2 with "loaded with errors:
+// <reason>" on stderr when the file was loaded only in part.
+int finishCommand(const char* command, const LoadedWindow& loaded);
 
 // The message log as terminal lines (LF ends) on stderr.
 void printLog(const OutputLog& log);

@@ -1,12 +1,16 @@
 // Replay driver for fuzz targets built without libFuzzer: feeds every file of the given
 // folders or files, then a fixed number of deterministic mutations of each (bit flips,
 // truncations, byte runs), so that the test run exercises the parser beyond the corpus.
+// "--max-len N" (for targets whose faults show with size) adds mutations that grow a seed
+// up to N bytes by repeating a part of it.
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <string_view>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
@@ -26,9 +30,29 @@ Input readFile(const std::filesystem::path& path)
     return Input(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void mutateAndFeed(const Input& seed, std::mt19937& rng, int rounds)
+// The seed with one of its slices repeated where it stands until the input holds up to maxLen bytes.
+Input grown(const Input& seed, std::mt19937& rng, std::size_t maxLen)
+{
+    if (seed.empty() || maxLen <= seed.size())
+        return seed;
+    const std::size_t begin = rng() % seed.size();
+    const std::size_t end = begin + 1 + rng() % (seed.size() - begin);
+    const std::size_t target = seed.size() + rng() % (maxLen - seed.size() + 1);
+    Input m(seed.begin(), seed.begin() + static_cast<std::ptrdiff_t>(end));
+    while (m.size() + (end - begin) <= target)
+        m.insert(m.end(), seed.begin() + static_cast<std::ptrdiff_t>(begin), seed.begin() + static_cast<std::ptrdiff_t>(end));
+    m.insert(m.end(), seed.begin() + static_cast<std::ptrdiff_t>(end), seed.end());
+    return m;
+}
+
+void mutateAndFeed(const Input& seed, std::mt19937& rng, int rounds, std::size_t maxLen)
 {
     for (int i = 0; i < rounds; ++i) {
+        // One round in 25 grows the seed, when the target asks for large inputs.
+        if (maxLen > 0 && i % 25 == 0) {
+            feed(grown(seed, rng, maxLen));
+            continue;
+        }
         Input m = seed;
         switch (rng() % 4) {
         case 0:
@@ -56,7 +80,12 @@ void mutateAndFeed(const Input& seed, std::mt19937& rng, int rounds)
 int main(int argc, char** argv)
 {
     std::vector<Input> seeds{Input{}};
+    std::size_t maxLen = 0;
     for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--max-len" && i + 1 < argc) {
+            maxLen = std::strtoull(argv[++i], nullptr, 10);
+            continue;
+        }
         const std::filesystem::path arg(argv[i]);
         std::error_code ec;
         if (std::filesystem::is_directory(arg, ec)) {
@@ -70,7 +99,7 @@ int main(int argc, char** argv)
     std::mt19937 rng(20261210);
     for (const auto& seed : seeds) {
         feed(seed);
-        mutateAndFeed(seed, rng, 500);
+        mutateAndFeed(seed, rng, 500, maxLen);
     }
     std::printf("replayed %zu seed(s) with 500 mutations each\n", seeds.size());
     return 0;

@@ -2,11 +2,11 @@
 // shape loads without reading or writing out of bounds) and answers the lookups over them.
 #include "mel/CommandDatabase.h"
 
+#include "files/FileReader.h"
 #include "mel/MelVocabulary.h"
 #include "mel/MelWordCompare.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -44,28 +44,12 @@ std::array<CommandFlagRecord, kMaxCommandRecords>& commandRecords()
     return *records;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// The file's bytes, at most `limit` of them; nothing when it cannot be opened or read.
+// The file's bytes, at most `limit` of them; nothing when it cannot be opened or read, or
+// is not a regular file (a pipe as the database would hang every start).
 std::optional<std::string> readFile(const std::string& path, std::size_t limit)
 {
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return std::nullopt;
-    std::string bytes;
-    char buffer[65536];
-    while (bytes.size() < limit) {
-        const std::size_t wanted = std::min(sizeof buffer, limit - bytes.size());
-        const std::size_t got = std::fread(buffer, 1, wanted, file.get());
-        bytes.append(buffer, got);
-        if (got < wanted)
-            break;
-    }
-    if (std::ferror(file.get()))
-        return std::nullopt;
-    return bytes;
+    std::string error;
+    return readFileStart(path, limit, error);
 }
 
 bool isBlank(char c)

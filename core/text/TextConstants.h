@@ -70,7 +70,6 @@ inline constexpr unsigned kUp = 0x10;
 } // namespace find_flag
 
 namespace text_messages {
-inline constexpr const char* kTempFilePrefix = "ORV";
 inline constexpr const char* kUndoWith = "&Undo %s";
 inline constexpr const char* kUndo = "&Undo";
 inline constexpr const char* kRedoWith = "&Redo %s";

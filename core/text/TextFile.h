@@ -1,13 +1,17 @@
-// Reading script text into lines by its line-end style, and writing a file safely: through
-// a temporary file in the target's folder that replaces the target only when complete.
+// Reading script text into lines by its line-end style; script text is written by the
+// safe file writer.
 #pragma once
+
+#include "files/SafeFileWriter.h"
 
 #include "text/TextConstants.h"
 #include "text/TextLine.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orv {
@@ -22,6 +26,8 @@ class LineSplitter {
 public:
     explicit LineSplitter(LineEnd style) : m_separator(lineEndSeparator(style)) {}
     void feed(std::string_view bytes);
+    // The lines made whole since the last call, handed over.
+    std::vector<TextLine> takeLines() { return std::exchange(m_lines, {}); }
     // The lines, the rest after the last separator (possibly empty) as the last line.
     std::vector<TextLine> finish();
 
@@ -47,31 +53,10 @@ LoadedText splitText(std::string_view bytes, int style);
 // with the reason in `error`.
 std::optional<LoadedText> readTextFile(const std::string& path, int style, std::string& error);
 
-// Writes a file through a temporary file ("ORV" prefix) in the target's folder: the data is
-// flushed to disk and then renamed over the target, so the target holds either its old or
-// its whole new content at every moment. A writer that is not committed removes its
-// temporary file and leaves the target as it was.
-class SafeFileWriter {
-public:
-    SafeFileWriter() = default;
-    SafeFileWriter(const SafeFileWriter&) = delete;
-    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
-    ~SafeFileWriter();
-
-    bool open(const std::string& targetPath);
-    bool write(std::string_view bytes);
-    bool commit();
-
-    const std::string& error() const { return m_error; }
-
-private:
-    bool fail(const std::string& step);
-    void discard();
-
-    std::string m_target;
-    std::string m_tempPath;
-    int m_fd = -1;
-    std::string m_error;
-};
+// Reads a file block by block and hands out each line once it is whole, so that memory holds
+// the lines of one block and not those of the whole file; `style` -1 detects it. False, with
+// the reason in `error`, when the file cannot be opened or read (the lines handed out so far stand).
+bool readTextFileLines(const std::string& path, int style, const std::function<void(TextLine&&)>& onLine,
+                       std::string& error);
 
 } // namespace orv

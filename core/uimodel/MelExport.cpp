@@ -43,10 +43,11 @@ ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& setting
     log.AppendText(result.script);
     for (const std::string& notice : leftOut)
         log.AppendText(notice);
-    if (path && !target.writeScriptFile(*path, scriptFileBytes(result.script, settings.unixFormat()))) {
-        const int size = std::snprintf(nullptr, 0, mel_export::kCannotOpen, path->c_str());
+    std::string error;
+    if (path && !target.writeScriptFile(*path, scriptFileBytes(result.script, settings.unixFormat()), error)) {
+        const int size = std::snprintf(nullptr, 0, mel_export::kNotSaved, error.c_str());
         std::string message(static_cast<std::size_t>(size), '\0');
-        std::snprintf(message.data(), message.size() + 1, mel_export::kCannotOpen, path->c_str());
+        std::snprintf(message.data(), message.size() + 1, mel_export::kNotSaved, error.c_str());
         log.AppendText(message);
     }
     log.AppendText(mel_export::kDashLine);

@@ -16,8 +16,8 @@ public:
     virtual ~ExportTarget() = default;
     // The path the user chose for the script; nothing when the user cancelled.
     virtual std::optional<std::string> chooseScriptPath() = 0;
-    // False when the file cannot be written.
-    virtual bool writeScriptFile(const std::string& path, const std::string& bytes) = 0;
+    // False, with the reason in error, when the file cannot be written.
+    virtual bool writeScriptFile(const std::string& path, const std::string& bytes, std::string& error) = 0;
     virtual void copyToClipboard(const std::string& text) = 0;
 };
 

@@ -46,6 +46,13 @@ inline constexpr const char* kItemPrefix = "{item}";
 inline constexpr const char* kLineEnd = "\r\n";
 inline constexpr std::size_t kReadBufferLength = 256;
 inline constexpr const char* kLoadError = "Error while loading the window hierarchy file\n";
+// A load that left part of the file out says why after this, on the same line.
+inline constexpr const char* kLoadErrorBecause = "Error while loading the window hierarchy file: ";
+inline constexpr const char* kUnknownTag = "unknown tag ";
+inline constexpr const char* kTooManyElements = "more than %zu elements, the rest is left out";
+inline constexpr const char* kCutLine = "the file is cut off inside its last line";
+inline constexpr const char* kCutBlock = "the file ends inside an element";
+inline constexpr const char* kNoEnd = "the element list does not end with \"[EUI]\"";
 } // namespace wnd_file
 
 // Texts of the MEL export.
@@ -60,13 +67,14 @@ inline constexpr const char* kDashLine = "--------------------------------------
 inline constexpr const char* kSuccess = "Generation successful.\n\n";
 inline constexpr const char* kUnixMode = "File saved in Unix mode.\n";
 inline constexpr const char* kClipboard = "This script has been duplicated into the clipboard.\n";
-inline constexpr const char* kCannotOpen = "Cannot open the file \"%s\" for writing: the script was not saved.\n";
 // A value left out of the script, one line per flag after the script, e.g.
 // Left out -enable of button "Button0": the value is not of type "on|off".
 inline constexpr const char* kLeftOutFlag = "Left out -";
 inline constexpr const char* kLeftOutOf = " of ";
 inline constexpr const char* kLeftOutType = "\": the value is not of type \"";
 inline constexpr const char* kLeftOutEnd = "\".\n";
+// After the reason of the writer ("cannot write \"x.mel\": No space left on device").
+inline constexpr const char* kNotSaved = "The script was not saved: %s.\n";
 inline constexpr const char* kListItemLong = "-append";
 inline constexpr const char* kListItemShort = "-a";
 } // namespace mel_export

@@ -1,17 +1,23 @@
 // Opening and saving window documents.
 #include "uimodel/WindowDocument.h"
 
-#include "uimodel/TextFile.h"
+#include "files/FileReader.h"
+#include "files/SafeFileWriter.h"
 #include "uimodel/WindowFile.h"
 
 namespace orv {
 
 WindowOpenResult WindowDocument::open(const std::string& path, OutputLog& log, PreviewFactory* previews)
 {
-    const std::optional<std::string> bytes = readWholeFile(path);
+    m_openProblem.clear();
+    const std::optional<std::string> bytes = readWholeFile(path, kMaxWindowFileBytes, m_openProblem);
     if (!bytes)
         return WindowOpenResult::cannotRead;
-    return ReadWindowFile(*bytes, m_window, log, previews) ? WindowOpenResult::ok : WindowOpenResult::notWindowFile;
+    const WindowFileRead read = ReadWindowFile(*bytes, m_window, log, previews);
+    m_openProblem = read.problem;
+    if (!read)
+        return WindowOpenResult::notWindowFile;
+    return read.problem.empty() ? WindowOpenResult::ok : WindowOpenResult::partial;
 }
 
 std::string WindowDocument::serialize() const
@@ -19,9 +25,9 @@ std::string WindowDocument::serialize() const
     return WriteWindowFile(m_window);
 }
 
-bool WindowDocument::save(const std::string& path) const
+bool WindowDocument::save(const std::string& path, std::string& error) const
 {
-    return writeFileReplacing(path, serialize());
+    return writeWholeFile(path, serialize(), error);
 }
 
 void WindowDocument::arrangeForDisplay()

@@ -8,7 +8,8 @@
 
 namespace orv {
 
-enum class WindowOpenResult { ok, cannotRead, notWindowFile };
+// partial: a window file of which a part was left out (see openProblem()); the rest is loaded.
+enum class WindowOpenResult { ok, partial, cannotRead, notWindowFile };
 
 class WindowDocument {
 public:
@@ -20,15 +21,19 @@ public:
 
     // Reads a window file into the (new) document; loading errors go to log.
     WindowOpenResult open(const std::string& path, OutputLog& log, PreviewFactory* previews = nullptr);
+    // Why the last open could not read the file or left a part of it out; empty after a whole load.
+    const std::string& openProblem() const { return m_openProblem; }
     // The bytes saved; the model is not changed.
     std::string serialize() const;
-    // Saves through a temporary file, so that a failed save keeps the old file.
-    bool save(const std::string& path) const;
+    // Saves by the safe writer's rule, so that a failed save keeps the old file; false, with
+    // the reason in error, when it failed.
+    bool save(const std::string& path, std::string& error) const;
     // What the designer does when it first shows the window: its layout arranges twice.
     void arrangeForDisplay();
 
 private:
     CUIWindow m_window;
+    std::string m_openProblem;
 };
 
 } // namespace orv

@@ -5,14 +5,72 @@
 #include "uimodel/ElementFactory.h"
 #include "uimodel/FlagText.h"
 
+#include <cstdio>
+#include <deque>
+#include <map>
 #include <string_view>
 #include <utility>
 
 namespace orv {
 namespace {
 
-using Lines = std::vector<std::string>;
-using FlagLines = std::vector<std::pair<int, std::string>>;
+// The flag values read for one element by position; a position given again replaces its
+// value, so that a file repeating one flag line costs no more memory than one line.
+using FlagLines = std::map<int, std::string>;
+
+// The lines of a file as the reader sees them, split one at a time as they are first asked
+// for. The reader tells which lines it is done with and those are dropped: memory holds the
+// few lines around the reader's place, not the whole file split up.
+class WindowFileLines {
+public:
+    explicit WindowFileLines(std::string_view bytes) : m_rest(bytes) {}
+
+    bool has(std::size_t index)
+    {
+        while (index >= m_first + m_lines.size())
+            if (!splitNext())
+                return false;
+        return index >= m_first;
+    }
+    // A line that has(index) found and that was not dropped yet.
+    const std::string& at(std::size_t index) const { return m_lines[index - m_first]; }
+    // The lines before index are never asked for again.
+    void dropBefore(std::size_t index)
+    {
+        while (m_first < index && !m_lines.empty()) {
+            m_lines.pop_front();
+            ++m_first;
+        }
+    }
+    // The index of the last line, once has() found the end of the file.
+    std::size_t lastIndex() const { return m_first + m_lines.size() - 1; }
+
+private:
+    // The next piece of at most 256 characters: a line longer than that arrives as several.
+    bool splitNext()
+    {
+        if (!m_inLine) {
+            if (m_rest.empty())
+                return false;
+            const std::size_t lf = m_rest.find('\n');
+            m_line = m_rest.substr(0, lf);
+            m_rest.remove_prefix(lf == std::string_view::npos ? m_rest.size() : lf + 1);
+            if (lf != std::string_view::npos && m_line.ends_with('\r'))
+                m_line.remove_suffix(1);
+        }
+        const std::size_t length = std::min(wnd_file::kReadBufferLength, m_line.size());
+        m_lines.emplace_back(m_line.substr(0, length));
+        m_line.remove_prefix(length);
+        m_inLine = !m_line.empty();
+        return true;
+    }
+
+    std::string_view m_rest;
+    std::string_view m_line;
+    bool m_inLine = false;
+    std::deque<std::string> m_lines;
+    std::size_t m_first = 0;
+};
 
 std::size_t leadingTabs(const std::string& line)
 {
@@ -45,7 +103,7 @@ void parseFlagLine(std::string_view text, FlagLines& flags)
         const std::string_view rest = text.substr(tab + 1);
         value = std::string(rest.substr(0, rest.find('\t')));
     }
-    flags.emplace_back(position, std::move(value));
+    flags[position] = std::move(value);
 }
 
 FlagValueTable tableOf(const FlagLines& flags)
@@ -136,7 +194,7 @@ private:
 
 class Reader {
 public:
-    Reader(const Lines& lines, PreviewFactory* previews, DeferredArrangement& deferral)
+    Reader(WindowFileLines& lines, PreviewFactory* previews, DeferredArrangement& deferral)
         : m_lines(lines), m_previews(previews), m_deferral(deferral)
     {
     }
@@ -172,9 +230,21 @@ public:
         return ok;
     }
 
+    // Why parts of the file were left out, in the order met.
+    const std::vector<std::string>& problems() const { return m_problems; }
+
 private:
-    bool hasLine(std::size_t index) const { return index < m_lines.size(); }
-    bool isEnd(std::size_t index) const { return m_lines[index] == wnd_file::kEnd; }
+    bool hasLine(std::size_t index) { return m_lines.has(index); }
+    bool isEnd(std::size_t index) const { return m_lines.at(index) == wnd_file::kEnd; }
+
+    // One reason of each kind is kept: the first unknown tag stands for all of them.
+    void leaveOut(std::string reason, std::string_view kind)
+    {
+        for (const std::string& problem : m_problems)
+            if (problem.starts_with(kind))
+                return;
+        m_problems.push_back(std::move(reason));
+    }
 
     // Walks the lines after index that belong to a block at depth: a deeper tag goes to
     // onChild (which reads on from it), any other line at depth or deeper to onFlag. Stops
@@ -184,11 +254,12 @@ private:
     void walkBlock(std::size_t& index, std::size_t depth, bool& siblingFollows, OnChild onChild, OnFlag onFlag)
     {
         while (hasLine(index + 1) && !isEnd(index)) {
-            const std::string& next = m_lines[index + 1];
+            const std::string& next = m_lines.at(index + 1);
             const std::size_t t = leadingTabs(next);
             if (t < depth)
                 return;
             ++index;
+            m_lines.dropBefore(index);
             if (!isTagAt(next, t)) {
                 onFlag(next);
             } else if (t == depth) {
@@ -208,35 +279,41 @@ private:
     bool readBlock(std::size_t& index, CUIElement& parent, std::size_t depth, CUIElement*& made, FlagLines& flags,
                    bool& siblingFollows)
     {
-        const std::string_view tag = afterTabs(m_lines[index]);
+        m_lines.dropBefore(index);
+        const std::string_view tag = afterTabs(m_lines.at(index));
         std::string_view command;
         if (tag.size() > 2 && tag.front() == '[' && tag.back() == ']')
             command = tag.substr(1, tag.size() - 2);
         const bool known = tag == wnd_file::kRadioButtonTag || isElementCommand(command);
+        if (!known)
+            leaveOut(std::string(wnd_file::kUnknownTag).append("\"").append(tag).append("\""), wnd_file::kUnknownTag);
+        else if (m_count >= kMaxElementsPerFile && tag != wnd_file::kRadioButtonTag)
+            leaveOut(tooManyElements(), tooManyElements());
         if (!known || tag == wnd_file::kRadioButtonTag || m_count >= kMaxElementsPerFile) {
             skipBlockLines(index, depth, siblingFollows);
-            return known && m_count < kMaxElementsPerFile;
+            return known;
         }
         // The name, the items of a list and the state line must all be there.
         const std::size_t nameIndex = index + 1;
         std::size_t lastItem = nameIndex;
         const bool isList = command == "textScrollList";
-        while (isList && hasLine(lastItem + 1) && afterTabs(m_lines[lastItem + 1]).starts_with('{'))
+        while (isList && hasLine(lastItem + 1) && afterTabs(m_lines.at(lastItem + 1)).starts_with('{'))
             ++lastItem;
         const std::size_t stateIndex = lastItem + 1;
         if (!hasLine(stateIndex)) {
-            index = m_lines.size() - 1;
+            leaveOut(wnd_file::kCutBlock, wnd_file::kCutBlock);
+            index = m_lines.lastIndex();
             return true;
         }
         m_deferral.arrangeWayTo(parent);
         std::unique_ptr<CUIElement> element = createElement(command, parent);
-        element->setName(std::string(afterTabs(m_lines[nameIndex])));
+        element->setName(std::string(afterTabs(m_lines.at(nameIndex))));
         if (m_previews)
             element->attachPreview(m_previews->createPreview(*element, parent.preview()));
         if (isList) {
             auto& list = static_cast<CUITextScrollList&>(*element);
             for (std::size_t i = nameIndex + 1; i <= lastItem; ++i) {
-                const std::string_view line = afterTabs(m_lines[i]);
+                const std::string_view line = afterTabs(m_lines.at(i));
                 const std::size_t close = line.find('}');
                 list.addItem(std::string(close == std::string_view::npos ? std::string_view() : line.substr(close + 1)));
             }
@@ -249,7 +326,7 @@ private:
         }
         ++m_count;
         made = raw;
-        raw->setStateFlag(afterTabs(m_lines[stateIndex]).starts_with('1'));
+        raw->setStateFlag(afterTabs(m_lines.at(stateIndex)).starts_with('1'));
         bool ok = true;
         walkBlock(
             index, depth, siblingFollows, [&] { ok = readRun(index, *raw, depth + 1) && ok; },
@@ -258,10 +335,18 @@ private:
         return ok;
     }
 
-    const Lines& m_lines;
+    static std::string tooManyElements()
+    {
+        char text[96];
+        std::snprintf(text, sizeof text, wnd_file::kTooManyElements, kMaxElementsPerFile);
+        return text;
+    }
+
+    WindowFileLines& m_lines;
     PreviewFactory* m_previews;
     DeferredArrangement& m_deferral;
     std::size_t m_count = 0;
+    std::vector<std::string> m_problems;
 };
 
 constexpr std::size_t kWindowTagLine = 2;
@@ -271,24 +356,13 @@ constexpr std::size_t kWindowFlagsLine = 5;
 
 } // namespace
 
-std::vector<std::string> splitWindowFileLines(const std::string& bytes)
+std::vector<std::string> splitWindowFileLines(std::string_view bytes)
 {
-    Lines lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        const std::size_t next = end == std::string::npos ? bytes.size() : end + 1;
-        if (end == std::string::npos)
-            end = bytes.size();
-        else if (end > start && bytes[end - 1] == '\r')
-            --end;
-        std::size_t piece = start;
-        do {
-            const std::size_t length = std::min(wnd_file::kReadBufferLength, end - piece);
-            lines.push_back(bytes.substr(piece, length));
-            piece += length;
-        } while (piece < end);
-        start = next;
+    WindowFileLines source(bytes);
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; source.has(i); ++i) {
+        lines.push_back(source.at(i));
+        source.dropBefore(i + 1);
     }
     return lines;
 }
@@ -301,31 +375,34 @@ std::string WriteWindowFile(const CUIWindow& window)
     return out;
 }
 
-bool ReadWindowFile(const std::string& bytes, CUIWindow& window, OutputLog& log, PreviewFactory* previews,
-                    WindowReading reading)
+WindowFileRead ReadWindowFile(std::string_view bytes, CUIWindow& window, OutputLog& log, PreviewFactory* previews,
+                              WindowReading reading)
 {
     // Every line the program writes ends with CR LF: a last line without its line end was
     // cut off, and a cut value must not be taken for a whole one.
-    std::size_t whole = bytes.size();
+    std::string_view whole = bytes;
+    std::vector<std::string> problems;
     if (!bytes.ends_with('\n') && !bytes.ends_with(std::string("\n") + wnd_file::kEnd)) {
         const std::size_t lastEnd = bytes.rfind('\n');
-        whole = lastEnd == std::string::npos ? 0 : lastEnd + 1;
+        whole = bytes.substr(0, lastEnd == std::string_view::npos ? 0 : lastEnd + 1);
+        problems.emplace_back(wnd_file::kCutLine);
     }
-    const Lines lines = splitWindowFileLines(bytes.substr(0, whole));
-    if (lines.size() <= kWindowStateLine || lines[kWindowTagLine] != wnd_file::kWindowTag)
-        return false;
-    window.setName(lines[kWindowNameLine]);
-    window.setStateFlag(lines[kWindowStateLine].starts_with('1'));
+    WindowFileLines lines(whole);
+    if (!lines.has(kWindowStateLine) || lines.at(kWindowTagLine) != wnd_file::kWindowTag)
+        return {};
+    window.setName(lines.at(kWindowNameLine));
+    window.setStateFlag(lines.at(kWindowStateLine).starts_with('1'));
     FlagLines windowFlags;
     std::size_t index = kWindowFlagsLine;
-    for (; index + 1 < lines.size(); ++index) {
-        if (lines[index] == wnd_file::kEnd || lines[index].starts_with('\t'))
+    for (; lines.has(index + 1); ++index) {
+        lines.dropBefore(index);
+        if (lines.at(index) == wnd_file::kEnd || lines.at(index).starts_with('\t'))
             break;
-        parseFlagLine(lines[index], windowFlags);
+        parseFlagLine(lines.at(index), windowFlags);
     }
     if (previews && !window.preview())
         window.attachPreview(previews->createPreview(window, nullptr));
-    if (index + 1 < lines.size() && lines[index].starts_with('\t')) {
+    if (lines.has(index + 1) && lines.at(index).starts_with('\t')) {
         // Deferring holds for a window that is not arranged yet: no layout, nothing fitted.
         const bool defer =
             reading == WindowReading::arrangeOnce && window.children().empty() && !window.fitToChildren();
@@ -333,9 +410,22 @@ bool ReadWindowFile(const std::string& bytes, CUIWindow& window, OutputLog& log,
         Reader reader(lines, previews, deferral);
         if (!reader.readRun(index, window, 1))
             log.AppendText(wnd_file::kLoadError);
+        problems.insert(problems.end(), reader.problems().begin(), reader.problems().end());
     }
     window.ApplyFlags(tableOf(windowFlags));
-    return true;
+
+    // The tree ends on its last line or on the line before "[EUI]".
+    const bool ended = (lines.has(index) && lines.at(index) == wnd_file::kEnd) ||
+                       (lines.has(index + 1) && lines.at(index + 1) == wnd_file::kEnd);
+    if (problems.empty() && !ended)
+        problems.emplace_back(wnd_file::kNoEnd);
+    WindowFileRead read{true, {}};
+    for (const std::string& problem : problems) {
+        if (!problem.starts_with(wnd_file::kUnknownTag))
+            log.AppendText(std::string(wnd_file::kLoadErrorBecause).append(problem).append("\n"));
+        read.problem.append(read.problem.empty() ? "" : "; ").append(problem);
+    }
+    return read;
 }
 
 } // namespace orv

@@ -4,7 +4,9 @@
 #include "uimodel/CUIWindow.h"
 #include "uimodel/OutputLog.h"
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orv {
@@ -13,6 +15,10 @@ namespace orv {
 // out and reported as a loading error.
 inline constexpr std::size_t kMaxElementsPerFile = 100000;
 
+// Files larger than this are refused before they are read: far above any real window, and
+// small enough that reading one keeps memory within a small multiple of it.
+inline constexpr std::int64_t kMaxWindowFileBytes = std::int64_t{64} << 20;
+
 // How the reader arranges: once for the whole tree, or after every element as the
 // designer's own insertions do. Both give the same tree and geometry; the second costs
 // time in proportion to the square of the element count and serves as the reference.
@@ -20,18 +26,28 @@ enum class WindowReading { arrangeOnce, arrangeEachElement };
 
 // The lines of a file as the reader sees them: CR LF or LF removed, and every line cut
 // into pieces of at most 256 characters.
-std::vector<std::string> splitWindowFileLines(const std::string& bytes);
+std::vector<std::string> splitWindowFileLines(std::string_view bytes);
 
 // The whole file: header lines, the tree from the window, "[EUI]". Changes nothing.
 std::string WriteWindowFile(const CUIWindow& window);
 
-// Loads a file into window (which should have no children yet). False, with nothing
-// changed, when it is not a window file (the third line is not "[window]" or the file ends
-// before the window's state line). A block with an unknown tag is skipped with its children
-// and reported once in log; "[radioButton]" blocks and elements the parent refuses are
-// skipped silently; a block or line cut off by the end of the file is left out. previews, when
-// given, makes each element's preview (the window's too, if it has none).
-bool ReadWindowFile(const std::string& bytes, CUIWindow& window, OutputLog& log, PreviewFactory* previews = nullptr,
-                    WindowReading reading = WindowReading::arrangeOnce);
+// What reading a window file came to.
+struct WindowFileRead {
+    bool windowFile = false;  // false: not a window file, and nothing was changed
+    std::string problem;      // why a part of the file was left out; empty when it was read whole
+    explicit operator bool() const { return windowFile; }
+};
+
+// Loads a file into window (which should have no children yet). Not a window file, with
+// nothing changed, when the third line is not "[window]" or the file ends before the
+// window's state line; the header is checked before the rest is split into lines, and lines
+// are split one at a time as the reader goes. A block with an unknown tag is skipped with its
+// children and reported once in log; "[radioButton]" blocks and elements the parent refuses
+// are skipped silently. A file cut off (a last line without its line end, a block cut short,
+// no "[EUI]") keeps what was read before the cut, and elements past kMaxElementsPerFile are
+// left out: both are loading errors in log, and the problem of the result says which.
+// previews, when given, makes each element's preview (the window's too, if it has none).
+WindowFileRead ReadWindowFile(std::string_view bytes, CUIWindow& window, OutputLog& log,
+                              PreviewFactory* previews = nullptr, WindowReading reading = WindowReading::arrangeOnce);
 
 } // namespace orv

@@ -9,6 +9,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -126,6 +131,37 @@ TEST_F(CommandDatabaseTest, MissingWordListLeavesNoWords)
     ASSERT_EQ(LoadMelCommandWords(file.path()), LoadResult::ok);
     FreeMelCommandWords();
     EXPECT_FALSE(word("about", 5));
+}
+
+// Runs load in a child process and gives its result, or nothing when it has not returned
+// within seconds: a loader that waits on a pipe must fail the test, not stop the run.
+std::optional<LoadResult> loadInChild(LoadResult (*load)(const std::string&), const std::string& path)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(static_cast<int>(load(path)));
+    int status = 0;
+    for (int waited = 0; waited < 100; ++waited) {
+        if (::waitpid(child, &status, WNOHANG) == child)
+            return WIFEXITED(status) ? std::optional(static_cast<LoadResult>(WEXITSTATUS(status))) : std::nullopt;
+        ::usleep(50000);
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, &status, 0);
+    return std::nullopt;
+}
+
+TEST_F(CommandDatabaseTest, OnlyRegularFilesAreRead)
+{
+    // A pipe in place of either file would hang every start-up; a folder holds no words.
+    const fs::path fifo = fs::temp_directory_path() / ("orvante_mel_fifo_" + std::to_string(::getpid()));
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo.string(), fs::temp_directory_path().string()}) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(loadInChild(LoadMelCommandWords, path), LoadResult::cannotOpen);
+        EXPECT_EQ(loadInChild(LoadMelCommandDatabase, path), LoadResult::cannotOpen);
+    }
+    fs::remove(fifo);
 }
 
 TEST_F(CommandDatabaseTest, ShippedFilesLoad)

@@ -303,13 +303,14 @@ TEST(ElementFlags, ToolWindowCanBeTurnedOffAgain)
 
 TEST(ElementFlags, EnableSubtreeFollowsEachElementsOwnEnable)
 {
-    ModelFixture f;
+    // The records outlive the model, whose previews write into them as they are destroyed.
     RecordingFactory factory;
-    f.window.attachPreview(factory.createPreview(f.window, nullptr));
-    auto& column = addChild<CUIColumnLayout>(f.window);
     PreviewRecord columnRecord;
     PreviewRecord onRecord;
     PreviewRecord offRecord;
+    ModelFixture f;
+    f.window.attachPreview(factory.createPreview(f.window, nullptr));
+    auto& column = addChild<CUIColumnLayout>(f.window);
     column.attachPreview(std::make_unique<RecordingPreview>(columnRecord));
     auto& on = addChild<CUIButton>(column);
     on.attachPreview(std::make_unique<RecordingPreview>(onRecord));

@@ -1,12 +1,13 @@
 // MEL generation and the export: byte-exact lines, escaping, the log's texts, file line ends.
 #include "ModelFixture.h"
 
+#include "files/FileReader.h"
+#include "files/SafeFileWriter.h"
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
 #include "uimodel/ElementFactory.h"
 #include "uimodel/MelExport.h"
 #include "uimodel/MelGenerator.h"
-#include "uimodel/TextFile.h"
 #include "uimodel/WindowDocument.h"
 #include "uimodel/WindowFile.h"
 
@@ -31,7 +32,8 @@ protected:
 
 std::string fixture(const char* name)
 {
-    return readWholeFile(std::string(ORVANTE_FIXTURES_DIR) + "/uimodel/" + name).value_or("");
+    std::string error;
+    return readWholeFile(std::string(ORVANTE_FIXTURES_DIR) + "/uimodel/" + name, kMaxWindowFileBytes, error).value_or("");
 }
 
 class RecordingTarget final : public ExportTarget {
@@ -47,10 +49,12 @@ public:
         ++asked;
         return chosen;
     }
-    bool writeScriptFile(const std::string& path, const std::string& bytes) override
+    bool writeScriptFile(const std::string& path, const std::string& bytes, std::string& error) override
     {
-        if (!writable)
+        if (!writable) {
+            error = "cannot write \"" + path + "\": No space left on device";
             return false;
+        }
         files[path] = bytes;
         return true;
     }
@@ -271,7 +275,8 @@ TEST_F(MelTest, CommandsWithoutFlagsAreTheKeywordAlone)
     const auto folder = std::filesystem::temp_directory_path() / ("orvante_mel_" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string empty = (folder / "melcmd.dat").string();
-    ASSERT_TRUE(writeFileReplacing(empty, std::string(2, '\0')));
+    std::string error;
+    ASSERT_TRUE(writeWholeFile(empty, std::string(2, '\0'), error)) << error;
     ASSERT_EQ(LoadMelCommandDatabase(empty), LoadResult::ok);
     ModelFixture f;
     addChild<CUIButton>(addChild<CUIColumnLayout>(f.window));
@@ -309,7 +314,7 @@ TEST_F(MelTest, ExportTellsTheLogInOrderAndWritesEachTarget)
         EXPECT_EQ(script, GenerateWindowScript(f.window, false));
         std::string expected = std::string("Generating script of the current window ...\n") + mel_export::kDashLine + script;
         if (c.toFile && !c.writable)
-            expected += "Cannot open the file \"out.mel\" for writing: the script was not saved.\n";
+            expected += "The script was not saved: cannot write \"out.mel\": No space left on device.\n";
         expected += std::string(mel_export::kDashLine) + "Generation successful.\n\n";
         if (c.toClipboard && c.unix)
             expected += "File saved in Unix mode.\n";

@@ -2,13 +2,16 @@
 #include "ModelFixture.h"
 #include "RecordingPreview.h"
 
-#include "uimodel/TextFile.h"
+#include "files/FileReader.h"
+#include "files/SafeFileWriter.h"
+
 #include "uimodel/WindowDocument.h"
 #include "uimodel/WindowFile.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 
 using namespace orv;
@@ -18,8 +21,9 @@ namespace {
 
 std::string fixture(const char* name)
 {
-    const auto bytes = readWholeFile(std::string(ORVANTE_FIXTURES_DIR) + "/uimodel/" + name);
-    EXPECT_TRUE(bytes.has_value()) << name;
+    std::string error;
+    const auto bytes = readWholeFile(std::string(ORVANTE_FIXTURES_DIR) + "/uimodel/" + name, kMaxWindowFileBytes, error);
+    EXPECT_TRUE(bytes.has_value()) << error;
     return bytes.value_or("");
 }
 
@@ -48,9 +52,12 @@ struct Loaded {
     ModelFixture model;
     OutputLog log;
     bool ok = false;
+    std::string problem;
     explicit Loaded(const std::string& bytes, PreviewFactory* previews = nullptr)
     {
-        ok = ReadWindowFile(bytes, model.window, log, previews);
+        const WindowFileRead read = ReadWindowFile(bytes, model.window, log, previews);
+        ok = read.windowFile;
+        problem = read.problem;
     }
     CUIWindow& window() { return model.window; }
 };
@@ -144,14 +151,16 @@ TEST(WindowFile, DocumentNewSaveAndOpen)
     const auto folder = std::filesystem::temp_directory_path() / ("orvante_wnd_" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string path = (folder / "new.wnd").string();
-    ASSERT_TRUE(fresh.save(path));
+    std::string error;
+    ASSERT_TRUE(fresh.save(path, error)) << error;
     WindowDocument reopened(context);
     OutputLog log;
     ASSERT_EQ(reopened.open(path, log), WindowOpenResult::ok);
     EXPECT_EQ(reopened.serialize(), fresh.serialize());
     EXPECT_EQ(reopened.window().flags(), fresh.window().flags());
     EXPECT_EQ(reopened.open((folder / "missing.wnd").string(), log), WindowOpenResult::cannotRead);
-    EXPECT_FALSE(fresh.save((folder / "no" / "such" / "folder.wnd").string()));
+    EXPECT_FALSE(fresh.save((folder / "no" / "such" / "folder.wnd").string(), error));
+    EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
     std::filesystem::remove_all(folder);
 }
 
@@ -234,36 +243,81 @@ TEST(WindowFileReading, RadioButtonsSkippedUnknownTagsReported)
 
 TEST(WindowFileReading, NotAWindowFileOrTruncated)
 {
+    // A file cut short keeps what was read before the cut, and says so: saving it unawares
+    // would lose the rest.
     struct Case {
         std::string bytes;
         bool accepted;
         std::string tree;
+        std::string problem;
     };
     const std::string full = fixture("worked_example.wnd");
+    const std::string layoutOnly = "window Window + 0,0,320,240\n columnLayout ColumnLayout0 + 0,0,312,221\n";
+    const std::string whole = layoutOnly + "  button Button0 + 0,0,80,28\n";
+    const std::string noEnd = "the element list does not end with \"[EUI]\"";
     const Case cases[] = {
-        {"", false, ""},
-        {file({"[ORVANTE 0.4]", "[UI_Window]", "[Window]", "W", "1"}), false, ""},
-        {file({"[ORVANTE 0.4]", "[UI_Window]", "[window]", "W"}), false, ""},
-        {file({"anything", "", "[window]", "W", "0"}), true, "window W - 0,0,320,240\n"},
+        {"", false, "", ""},
+        {file({"[ORVANTE 0.4]", "[UI_Window]", "[Window]", "W", "1"}), false, "", ""},
+        {file({"[ORVANTE 0.4]", "[UI_Window]", "[window]", "W"}), false, "", ""},
+        {file({"anything", "", "[window]", "W", "0"}), true, "window W - 0,0,320,240\n", noEnd},
+        {file({"anything", "", "[window]", "W", "0", "[EUI]"}), true, "window W - 0,0,320,240\n", ""},
         // cut inside the button's block: the layout stays, the button without state line goes
-        {full.substr(0, full.find("\t\t1\r\n\t\t9")), true,
-         "window Window + 0,0,320,240\n columnLayout ColumnLayout0 + 0,0,312,221\n"},
+        {full.substr(0, full.find("\t\t1\r\n\t\t9")), true, layoutOnly, "the file ends inside an element"},
         // cut inside the button's width: the cut value is not taken, the width stays
-        {full.substr(0, full.find("\t\t16\t80") + 6), true,
-         "window Window + 0,0,320,240\n columnLayout ColumnLayout0 + 0,0,312,221\n  button Button0 + 0,0,0,28\n"},
+        {full.substr(0, full.find("\t\t16\t80") + 6), true, layoutOnly + "  button Button0 + 0,0,0,28\n",
+         "the file is cut off inside its last line"},
+        // cut after a whole line: only the missing "[EUI]" tells
+        {full.substr(0, full.find("[EUI]")), true, whole, noEnd},
         // no line end after "[EUI]" is still a whole file
-        {full.substr(0, full.size() - 2), true,
-         "window Window + 0,0,320,240\n columnLayout ColumnLayout0 + 0,0,312,221\n  button Button0 + 0,0,80,28\n"},
+        {full.substr(0, full.size() - 2), true, whole, ""},
+        {full, true, whole, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes.substr(0, 60));
         Loaded loaded(c.bytes);
         EXPECT_EQ(loaded.ok, c.accepted);
+        EXPECT_EQ(loaded.problem, c.problem);
+        EXPECT_EQ(loaded.log.text(),
+                  c.problem.empty() ? "" : "Error while loading the window hierarchy file: " + c.problem + "\r\n");
         if (c.accepted)
             EXPECT_EQ(describe(loaded.window()), c.tree);
         else
             EXPECT_EQ(WriteWindowFile(loaded.window()), WriteWindowFile(ModelFixture().window)) << "nothing changed";
     }
+}
+
+TEST(WindowFileReading, AFileRepeatingOneLineKeepsOneValue)
+{
+    // Each repeated flag line replaces the last one instead of piling up until the element ends.
+    std::string text = file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4]});
+    for (int i = 0; i < 1000; ++i)
+        text += file({"3\t" + std::to_string(100 + i)});
+    text += file({"[EUI]"});
+    Loaded loaded(text);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.window().flags()[3], "1099");
+    EXPECT_EQ(loaded.problem, "");
+}
+
+TEST(WindowFile, FilesBeyondTheLimitAreRefusedBeforeTheyAreRead)
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("orvante_big_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const auto path = folder / "big.wnd";
+    std::ofstream(path) << file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "[EUI]"});
+    std::filesystem::resize_file(path, kMaxWindowFileBytes + 1);  // sparse: costs no disk
+    SettingsRecord settings;
+    UIModelContext context(settings);
+    WindowDocument document(context);
+    OutputLog log;
+    EXPECT_EQ(document.open(path.string(), log), WindowOpenResult::cannotRead);
+    EXPECT_EQ(document.openProblem(),
+              "cannot read \"" + path.string() + "\": the file is too large (64 MiB at most)");
+    // At the limit it is read: its NULs after "[EUI]" are a last line without a line end.
+    std::filesystem::resize_file(path, kMaxWindowFileBytes);
+    EXPECT_EQ(document.open(path.string(), log), WindowOpenResult::partial);
+    EXPECT_EQ(document.openProblem(), "the file is cut off inside its last line");
+    std::filesystem::remove_all(folder);
 }
 
 TEST(WindowFileReading, FlagLinesWithoutTabOrOutOfRangePositions)
@@ -303,7 +357,9 @@ TEST(WindowFileReading, ElementsBeyondTheLimitAreLeftOutAndReported)
     Loaded loaded(text);
     ASSERT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.window().children()[0]->childCount(), kMaxElementsPerFile - 1);
-    EXPECT_EQ(loaded.log.text(), "Error while loading the window hierarchy file\r\n");
+    EXPECT_EQ(loaded.problem, "more than 100000 elements, the rest is left out");
+    EXPECT_EQ(loaded.log.text(),
+              "Error while loading the window hierarchy file: more than 100000 elements, the rest is left out\r\n");
 }
 
 namespace {
