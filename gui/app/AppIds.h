@@ -75,6 +75,12 @@ inline constexpr const char* kHelpFile = "/Help/index.html";
 inline constexpr const char* kHelpMissing = "The help file %1 was not found.";
 inline constexpr const char* kNoViewer = "No program on this desktop opens\n%1\nPlease open it by hand.";
 
+// Open's filters: each one's text is shown as it is; the patterns in its last parentheses apply.
+inline constexpr const char* kOpenFilter =
+    "ORVANTE files (*.mel, *.wnd, *icm, *.mp) (*.mel *.wnd *.icm *.mp);;All files (*)";
+// What New says of the kinds of file this version cannot create.
+inline constexpr const char* kNotYetAvailable = "Not yet available in this version";
+
 inline constexpr const char* kSupportAddress = "mailto:support@tessaly-studios.example?subject=ORVANTE";
 inline constexpr const char* kWebsiteAddress = "https://www.tessaly-studios.example/orvante/";
 inline constexpr const char* kNewsAddress = "mailto:orva-news-request@tessaly-studios.example?subject=subscribe";

@@ -9,6 +9,7 @@
 #include "framework/CDocument.h"
 #include "framework/CMDIChildWnd.h"
 #include "framework/SettingsService.h"
+#include "project/ProjectExplorerTree.h"
 #include "settings/AppSettings.h"
 #include "settings/RecentFileList.h"
 #include "settings/WindowPlacement.h"
@@ -102,7 +103,8 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::createPanes(OutputLog& log)
 {
     m_windowHierarchy = new CTreePane(QStringLiteral("Window hierarchy"), this, {200, 80}, PaneId::windowHierarchy);
-    m_projectExplorer = new CTreePane(QStringLiteral("Project explorer"), this, {200, 80}, PaneId::projectExplorer);
+    m_projectExplorer = new CTreePane(QStringLiteral("Project explorer"), this, {200, 80}, PaneId::projectExplorer,
+                                      new ProjectExplorerTree);
     m_output = new COutputPane(QStringLiteral("Output"), this, {80, 200}, PaneId::output, log);
     m_controlsFlags = new CFlagsPane(QStringLiteral("Controls flags"), this, {80, 80}, PaneId::controlsFlags);
 

@@ -16,6 +16,8 @@
 #include "app/CChildFrame.h"
 #include "app/CInterfaceEditorChildFrame.h"
 #include "app/CMainFrame.h"
+#include "app/CNewFileDialog.h"
+#include "app/CSettingsDialog.h"
 #include "app/CSplashDialog.h"
 #include "app/CToolsDialog.h"
 #include "app/DocumentIcons.h"
@@ -25,6 +27,8 @@
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/Prompts.h"
+#include "project/CProjectDoc.h"
+#include "project/CProjectView.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -50,7 +54,7 @@ constexpr TemplateChoice kTemplates[] = {
     {kIconDocumentType, false},
 };
 
-constexpr const char* kOpenFilter = "ORVANTE files (*.mel *.wnd *.icm *.mp);;All files (*)";
+
 
 QFont makeFont(const QStringList& families, int pixelSize, bool bold)
 {
@@ -138,9 +142,6 @@ void COrvanteApp::registerTemplates()
         const DocumentType& type = choice.type;
         CDocTemplate::Factories factories;
         factories.document = [](QObject* parent) -> CDocument* { return new PlaceholderDocument(parent); };
-        const QIcon icon(documentIcon(static_cast<MenuId>(type.templateId), 16));
-        factories.frame = choice.designerFrame ? frameFactory<CInterfaceEditorChildFrame>(m_settingsService, icon)
-                                               : frameFactory<CChildFrame>(m_settingsService, icon);
         factories.view = [](CDocument* doc) -> CView* {
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };
@@ -151,6 +152,14 @@ void COrvanteApp::registerTemplates()
                                           m_prompts);
             };
         }
+        // A project has its own empty document and a view that names it; never the designer's.
+        if (type.templateId == kProjectDocumentType.templateId) {
+            factories.document = [](QObject* parent) -> CDocument* { return new CProjectDoc(parent); };
+            factories.view = [](CDocument* doc) -> CView* { return new CProjectView(doc); };
+        }
+        const QIcon icon(documentIcon(static_cast<MenuId>(type.templateId), 16));
+        factories.frame = choice.designerFrame ? frameFactory<CInterfaceEditorChildFrame>(m_settingsService, icon)
+                                               : frameFactory<CChildFrame>(m_settingsService, icon);
         new CDocTemplate(type.templateId, QString::fromLatin1(type.resourceString), std::move(factories), m_docs);
     }
 }
@@ -187,7 +196,8 @@ void COrvanteApp::installCommands()
     const auto handle = [this](CommandId id, std::function<void()> run) {
         m_docs->commands().setHandler(static_cast<int>(id), {std::move(run), {}});
     };
-    handle(CommandId::fileNew, [this] { m_docs->onFileNew(); });
+    handle(CommandId::fileNew, [this] { onFileNew(); });
+    handle(CommandId::settings, [this] { onSettings(); });
     handle(CommandId::fileOpen, [this] { onFileOpen(); });
     handle(CommandId::helpContents, [this] { onHelpContents(); });
     for (const auto& [id, address] : {std::pair{CommandId::technicalSupport, shell::kSupportAddress},
@@ -216,9 +226,34 @@ void COrvanteApp::openDocumentFile(const QString& path)
     m_docs->openDocumentFile(path);
 }
 
+void COrvanteApp::onFileNew()
+{
+    // A project is refused, and the dialog comes again until the user picks or cancels.
+    for (;;) {
+        const std::optional<int> chosen = m_prompts.chooseNewFileType();
+        if (!chosen)
+            return;
+        const auto kind = static_cast<NewFileKind>(*chosen);
+        if (kind == NewFileKind::script || kind == NewFileKind::window) {
+            if (CDocTemplate* docTemplate = m_docs->templates().value(*chosen))
+                docTemplate->openDocumentFile(QString());
+            return;
+        }
+        m_prompts.showMessage(QString::fromLatin1(shell::kNotYetAvailable));
+        if (kind != NewFileKind::project)
+            return;
+    }
+}
+
+void COrvanteApp::onSettings()
+{
+    CSettingsDialog dialog(m_settingsService, m_prompts, font(AppFont::title), m_mainFrame.get());
+    dialog.exec();
+}
+
 void COrvanteApp::onFileOpen()
 {
-    const QString path = m_prompts.chooseFileToOpen(m_docs->lastFolder(), QString::fromLatin1(kOpenFilter));
+    const QString path = m_prompts.chooseFileToOpen(m_docs->lastFolder(), QString::fromLatin1(shell::kOpenFilter));
     if (!path.isEmpty())
         openDocumentFile(path);
 }

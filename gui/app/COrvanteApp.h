@@ -70,6 +70,8 @@ private:
     void createFonts();
     void installCommands();
     void showRecentFiles();
+    void onFileNew();
+    void onSettings();
     void onFileOpen();
 
     Profile& m_profile;

@@ -17,8 +17,8 @@ QFont paneFont()
     return font;
 }
 
-CTreePane::CTreePane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id)
-    : CResizableBar(title, parent, defaultSize, id), m_tree(new QTreeWidget(this))
+CTreePane::CTreePane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id, QTreeWidget* tree)
+    : CResizableBar(title, parent, defaultSize, id), m_tree(tree ? tree : new QTreeWidget(this))
 {
     m_tree->setObjectName(QStringLiteral("tree"));
     m_tree->header()->hide();

@@ -16,7 +16,8 @@ class CTreePane : public CResizableBar {
     Q_OBJECT
 
 public:
-    CTreePane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id);
+    // tree is the module's own tree, or null for a plain one.
+    CTreePane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id, QTreeWidget* tree = nullptr);
     QTreeWidget* tree() const { return m_tree; }
 
 private:

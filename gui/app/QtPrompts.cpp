@@ -1,7 +1,11 @@
 // Yes saves, No discards, Cancel (or closing the box) keeps the document open.
 #include "app/QtPrompts.h"
 
+#include "app/CFolderSelectDialog.h"
+#include "app/CNewFileDialog.h"
+
 #include <QApplication>
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,7 +38,9 @@ Prompts::SaveAnswer QtPrompts::askToSave(const QString& question)
 
 QString QtPrompts::chooseFileToOpen(const QString& folder, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(owner(), QString(), folder, filter);
+    // The filters' own texts are shown; the patterns in their last parentheses are applied.
+    return QFileDialog::getOpenFileName(owner(), QString(), folder, filter, nullptr,
+                                        QFileDialog::HideNameFilterDetails);
 }
 
 QString QtPrompts::chooseFileToSave(const QString& folder, const QString& proposed, const QString& filter)
@@ -53,14 +59,38 @@ std::optional<int> QtPrompts::chooseItem(const QString& title, const QString& la
     return index;
 }
 
+std::optional<int> QtPrompts::chooseNewFileType()
+{
+    CNewFileDialog dialog(owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosenIndex();
+}
+
+QString QtPrompts::chooseFolder(const QString& initial)
+{
+    CFolderSelectDialog dialog(initial, owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.folder();
+}
+
+std::optional<QColor> QtPrompts::chooseColour(const QColor& initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, owner());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+void QtPrompts::showMessage(const QString& message)
+{
+    QMessageBox::information(owner(), QCoreApplication::applicationName(), message);
+}
+
 void QtPrompts::showError(const QString& message)
 {
     QMessageBox::warning(owner(), QCoreApplication::applicationName(), message);
-}
-
-void QtPrompts::showInformation(const QString& message)
-{
-    QMessageBox::information(owner(), QCoreApplication::applicationName(), message);
 }
 
 } // namespace orv

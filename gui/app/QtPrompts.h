@@ -1,5 +1,5 @@
-// The framework's prompts as the user meets them: message boxes, file dialogs and a list
-// choice, each over the application's active window.
+// The framework's prompts as the user meets them: message boxes, file dialogs, a list choice,
+// the New and folder dialogs and the colour dialog, each over the application's active window.
 #pragma once
 
 #include "framework/Prompts.h"
@@ -12,8 +12,11 @@ public:
     QString chooseFileToOpen(const QString& folder, const QString& filter) override;
     QString chooseFileToSave(const QString& folder, const QString& proposed, const QString& filter) override;
     std::optional<int> chooseItem(const QString& title, const QString& label, const QStringList& items) override;
+    std::optional<int> chooseNewFileType() override;
+    QString chooseFolder(const QString& initial) override;
+    std::optional<QColor> chooseColour(const QColor& initial) override;
+    void showMessage(const QString& message) override;
     void showError(const QString& message) override;
-    void showInformation(const QString& message) override;
 };
 
 } // namespace orv

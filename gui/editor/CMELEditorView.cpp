@@ -40,7 +40,7 @@ CMELEditorView::CMELEditorView(CScriptDoc* document, const SettingsRecord& setti
         CFindDialog dialog(*m_text, m_profile, m_prompts, this);
         dialog.exec();
     });
-    connect(m_text, &CTextView::searchFailed, this, [this](const QString& message) { m_prompts.showInformation(message); });
+    connect(m_text, &CTextView::searchFailed, this, [this](const QString& message) { m_prompts.showMessage(message); });
     connect(m_text, &CTextEditView::replaceRequested, this, [this] {
         CReplaceDialog dialog(*m_text, m_profile, m_prompts, this);
         dialog.exec();

@@ -118,7 +118,7 @@ void CFindDialog::findNext()
     if (outcome.found)
         accept();
     else
-        m_prompts.showInformation(textFromBytes(outcome.message));
+        m_prompts.showMessage(textFromBytes(outcome.message));
 }
 
 void CFindDialog::done(int result)
@@ -215,7 +215,7 @@ void CReplaceDialog::report(const SearchOutcome& outcome)
 {
     m_view.afterCursorMove();
     if (!outcome.found && !outcome.message.empty())
-        m_prompts.showInformation(textFromBytes(outcome.message));
+        m_prompts.showMessage(textFromBytes(outcome.message));
 }
 
 void CReplaceDialog::done(int result)

@@ -1,8 +1,9 @@
 // What the framework asks the user: to save before closing, a file to open or save under, one
-// of several choices, and failures to report. The application answers with dialogs; tests with
-// a script of expected prompts.
+// of several choices, the kind of a new file, a folder, a colour, and notices and failures to
+// report. The application answers with dialogs; tests with a script of expected prompts.
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -26,10 +27,17 @@ public:
     virtual QString chooseFileToSave(const QString& folder, const QString& proposed, const QString& filter) = 0;
     // The index of the item chosen from items, or nothing when cancelled.
     virtual std::optional<int> chooseItem(const QString& title, const QString& label, const QStringList& items) = 0;
+    // The kind of file New creates, by its place in the New dialog's list (script, window, icon,
+    // project), or nothing when cancelled.
+    virtual std::optional<int> chooseNewFileType() = 0;
+    // A folder, starting from initial; it ends with "/" once the user moved; empty when cancelled.
+    virtual QString chooseFolder(const QString& initial) = 0;
+    // A colour, starting from initial, or nothing when cancelled.
+    virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
+    // A notice the user acknowledges.
+    virtual void showMessage(const QString& message) = 0;
     // A failure the user must acknowledge.
     virtual void showError(const QString& message) = 0;
-    // A notice that is no failure (a search that found nothing), acknowledged likewise.
-    virtual void showInformation(const QString& message) = 0;
 };
 
 } // namespace orv

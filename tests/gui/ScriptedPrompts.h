@@ -23,8 +23,11 @@ public:
     void expectFileToOpen(const QString& answer) { m_script.push_back({Kind::fileToOpen, answer}); }
     void expectFileToSave(const QString& answer) { m_script.push_back({Kind::fileToSave, answer}); }
     void expectChoice(std::optional<int> answer) { m_script.push_back({Kind::choice, answer}); }
+    void expectNewFileType(std::optional<int> answer) { m_script.push_back({Kind::newFileType, answer}); }
+    void expectFolder(const QString& answer) { m_script.push_back({Kind::folder, answer}); }
+    void expectColour(std::optional<QColor> answer) { m_script.push_back({Kind::colour, answer}); }
+    void expectMessage() { m_script.push_back({Kind::message, {}}); }
     void expectError() { m_script.push_back({Kind::error, {}}); }
-    void expectInformation() { m_script.push_back({Kind::information, {}}); }
 
     // What the prompts said (the question, the error, the proposed name), oldest first.
     const QStringList& texts() const { return m_texts; }
@@ -64,15 +67,21 @@ public:
         m_items = items;
         return answer<std::optional<int>>(Kind::choice, title, std::nullopt);
     }
-    void showError(const QString& message) override { answer<std::monostate>(Kind::error, message, {}); }
-    void showInformation(const QString& message) override
+    std::optional<int> chooseNewFileType() override
     {
-        answer<std::monostate>(Kind::information, message, {});
+        return answer<std::optional<int>>(Kind::newFileType, QString(), std::nullopt);
     }
+    QString chooseFolder(const QString& initial) override { return answer<QString>(Kind::folder, initial, QString()); }
+    std::optional<QColor> chooseColour(const QColor& initial) override
+    {
+        return answer<std::optional<QColor>>(Kind::colour, initial.name(), std::nullopt);
+    }
+    void showMessage(const QString& message) override { answer<std::monostate>(Kind::message, message, {}); }
+    void showError(const QString& message) override { answer<std::monostate>(Kind::error, message, {}); }
 
 private:
-    enum class Kind { askToSave, fileToOpen, fileToSave, choice, error, information };
-    using Answer = std::variant<std::monostate, SaveAnswer, QString, std::optional<int>>;
+    enum class Kind { askToSave, fileToOpen, fileToSave, choice, newFileType, folder, colour, message, error };
+    using Answer = std::variant<std::monostate, SaveAnswer, QString, std::optional<int>, std::optional<QColor>>;
     struct Step {
         Kind kind;
         Answer answer;
@@ -80,7 +89,8 @@ private:
 
     static QString name(Kind kind)
     {
-        static const char* const names[] = {"ask to save", "file to open", "file to save", "choice", "error", "information"};
+        static const char* const names[] = {"ask to save", "file to open", "file to save", "choice", "new file type",
+                                            "folder",      "colour",       "message",      "error"};
         return QString::fromLatin1(names[static_cast<int>(kind)]);
     }
 

@@ -610,7 +610,7 @@ private slots:
         // A search that fails says so and keeps the selection.
         ModalAction miss(QStringLiteral("8601"), [&e](QDialog* d) {
             setEdit(d, "8605", QStringLiteral("zz"));
-            e.prompts.expectInformation();
+            e.prompts.expectMessage();
             clickText(d, QStringLiteral("&Find Next"));
             QVERIFY(e.prompts.verifyAllCame());
             QCOMPARE(e.prompts.lastText(), QStringLiteral("Cannot find string\"zz\""));
@@ -656,7 +656,7 @@ private slots:
             QVERIFY(!d->findChild<QRadioButton*>(QStringLiteral("8613"))->isEnabled());  // no selection
             setEdit(d, "8605", QStringLiteral("a"));
             setEdit(d, "8609", QStringLiteral("bb"));
-            e.prompts.expectInformation();
+            e.prompts.expectMessage();
             click(d, "8608");
             QVERIFY(e.prompts.verifyAllCame());
             message = e.prompts.lastText();

@@ -2,40 +2,32 @@
 // returns, the texts shown. Each dialog is answered once from a single-shot timer; a watchdog
 // closes a dialog the answer missed, so a wrong dialog fails instead of hanging.
 #include "GuiTestMain.h"
+#include "ModalAnswer.h"
 
+#include "app/AppIds.h"
+#include "app/CFolderSelectDialog.h"
+#include "app/CNewFileDialog.h"
 #include "app/QtPrompts.h"
 
 #include <QAbstractButton>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTimer>
 
 using namespace orv;
 
-namespace {
-
-constexpr int kWatchdogMs = 5000;
-
-// Runs step on the modal dialog of type Dialog once control reaches its event loop.
-template <typename Dialog>
-void answerModal(QObject* context, std::function<void(Dialog*)> step)
-{
-    QTimer::singleShot(0, context, [step] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
-            step(dialog);
-    });
-    QTimer::singleShot(kWatchdogMs, context, [] {
-        if (auto* left = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            QTest::qFail("the dialog was not the one expected", __FILE__, __LINE__);
-            left->reject();
-        }
-    });
-}
-
-} // namespace
+using orv::test::answerModal;
 
 class QtPromptsTest : public QObject {
     Q_OBJECT
@@ -45,6 +37,12 @@ private slots:
     void askToSaveAnswersByButton();
     void choiceGivesTheIndexOrNothing();
     void errorShowsItsMessage();
+    void messageShowsItsTextUnderTheAppName();
+    void newFileTypeComesFromTheNewDialog();
+    void openShowsTheFilterTextsAndOpensThroughAllFiles();
+    void folderDialogReturnsTheInitialFolderWhenOpenedAtOnce();
+    void folderDialogReturnsOneTrailingSlashAfterMoving();
+    void colourDialogStartsFromTheGivenColour();
     void fileDialogsStartInTheFolderGiven_data();
     void fileDialogsStartInTheFolderGiven();
 };
@@ -110,6 +108,199 @@ void QtPromptsTest::errorShowsItsMessage()
     QtPrompts().showError(QStringLiteral("Failed to save document."));
     QCOMPARE(shown, QStringLiteral("Failed to save document."));
     QCOMPARE(title, QStringLiteral("ORVANTE"));
+}
+
+void QtPromptsTest::messageShowsItsTextUnderTheAppName()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("ORVANTE"));
+    QObject context;
+    QString title;
+    QString shown;
+    answerModal<QMessageBox>(&context, [&](QMessageBox* box) {
+        title = box->windowTitle();
+        shown = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QtPrompts().showMessage(QString::fromLatin1(shell::kNotYetAvailable));
+    QCOMPARE(shown, QStringLiteral("Not yet available in this version"));
+    QCOMPARE(title, QStringLiteral("ORVANTE"));
+}
+
+namespace {
+
+QPushButton* dialogButton(QDialog* dialog, QDialogButtonBox::StandardButton which)
+{
+    return dialog->findChild<QDialogButtonBox*>()->button(which);
+}
+
+// A user's double click: the first click, then the second press, which arrives as a double click.
+void doubleClick(QWidget* widget, QPoint where)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, where);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, where);
+}
+
+} // namespace
+
+void QtPromptsTest::newFileTypeComesFromTheNewDialog()
+{
+    QtPrompts prompts;
+    {
+        // OK with nothing selected: a MEL script.
+        QObject context;
+        QStringList texts;
+        QString caption;
+        QSize pictureSize;
+        answerModal<CNewFileDialog>(&context, [&](CNewFileDialog* dialog) {
+            caption = dialog->windowTitle();
+            QListWidget* list = dialog->list();
+            for (int row = 0; row < list->count(); ++row)
+                texts << list->item(row)->text();
+            pictureSize = list->item(3)->icon().availableSizes().value(0);
+            QVERIFY(list->selectedItems().isEmpty());
+            QVERIFY(dialog->findChild<QLabel*>()->text() == QStringLiteral("File type"));
+            QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        QCOMPARE(prompts.chooseNewFileType(), std::optional<int>(0));
+        QCOMPARE(caption, QStringLiteral("Create a new file or project"));
+        QCOMPARE(texts, (QStringList{"MEL Script", "UI - Window", "Icon", "ORVANTE Project"}));
+        QCOMPARE(pictureSize, QSize(32, 32));
+    }
+    {
+        // A double click chooses its item.
+        QObject context;
+        answerModal<CNewFileDialog>(&context, [](CNewFileDialog* dialog) {
+            QListWidget* list = dialog->list();
+            // The icons are placed once the list has laid them out.
+            QTRY_VERIFY(list->visualItemRect(list->item(3)).isValid());
+            const QPoint where = list->visualItemRect(list->item(3)).center();
+            doubleClick(list->viewport(), where);
+        });
+        QCOMPARE(prompts.chooseNewFileType(), std::optional<int>(3));
+    }
+    {
+        // A click selects; OK takes the selection.
+        QObject context;
+        answerModal<CNewFileDialog>(&context, [](CNewFileDialog* dialog) {
+            QListWidget* list = dialog->list();
+            QTRY_VERIFY(list->visualItemRect(list->item(1)).isValid());
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QCOMPARE(prompts.chooseNewFileType(), std::optional<int>(1));
+    }
+    QObject context;
+    answerModal<CNewFileDialog>(&context, [](CNewFileDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    QCOMPARE(prompts.chooseNewFileType(), std::nullopt);
+}
+
+void QtPromptsTest::openShowsTheFilterTextsAndOpensThroughAllFiles()
+{
+    QTemporaryDir dir;
+    const QString notes = dir.filePath(QStringLiteral("notes.txt"));
+    QFile file(notes);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("print \"hi\";\n");
+    file.close();
+
+    QObject context;
+    QStringList filters;
+    answerModal<QFileDialog>(&context, [&](QFileDialog* dialog) {
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; i < types->count(); ++i)
+            filters << types->itemText(i);
+        types->setFocus();
+        QTest::keyClick(types, Qt::Key_Down);
+        // The folder is set directly: typing a path makes the dialog move as each folder loads.
+        dialog->setDirectory(dir.path());
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("notes.txt"));
+        // The name completer's list goes first.
+        if (QWidget* completions = QApplication::activePopupWidget())
+            QTest::keyClick(completions, Qt::Key_Escape);
+        QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::Open), Qt::LeftButton);
+    });
+    const QString chosen = QtPrompts().chooseFileToOpen(dir.path(), QString::fromLatin1(shell::kOpenFilter));
+    QCOMPARE(filters, (QStringList{"ORVANTE files (*.mel, *.wnd, *icm, *.mp)", "All files"}));
+    QCOMPARE(chosen, notes);
+}
+
+void QtPromptsTest::folderDialogReturnsTheInitialFolderWhenOpenedAtOnce()
+{
+    QTemporaryDir dir;
+    QObject context;
+    QString title;
+    QString label;
+    answerModal<CFolderSelectDialog>(&context, [&](CFolderSelectDialog* dialog) {
+        title = dialog->windowTitle();
+        label = dialog->labelText(QFileDialog::FileName);
+        QPushButton* open = dialogButton(dialog, QDialogButtonBox::Open);
+        QCOMPARE(open->text(), QStringLiteral("Open"));
+        QTest::mouseClick(open, Qt::LeftButton);
+    });
+    QCOMPARE(QtPrompts().chooseFolder(dir.path()), dir.path());
+    QCOMPARE(title, QStringLiteral("Select Folder"));
+    QCOMPARE(label, QStringLiteral("Folder:"));
+}
+
+void QtPromptsTest::folderDialogReturnsOneTrailingSlashAfterMoving()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("scripts")));
+    QVERIFY(QFile(dir.filePath(QStringLiteral("a.mel"))).open(QIODevice::WriteOnly));
+    {
+        QObject context;
+        QString shown;
+        answerModal<CFolderSelectDialog>(&context, [&](CFolderSelectDialog* dialog) {
+            auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+            QModelIndex scripts;
+            QTRY_VERIFY_WITH_TIMEOUT(
+                [&] {
+                    const QModelIndex first = view->model()->index(0, 0, view->rootIndex());
+                    scripts = view->model()
+                                  ->match(first, Qt::DisplayRole, QStringLiteral("scripts"), 1, Qt::MatchExactly)
+                                  .value(0);
+                    return scripts.isValid() && view->visualRect(scripts).isValid();
+                }(),
+                3000);
+            // Only folders are listed.
+            QCOMPARE(view->model()->rowCount(view->rootIndex()), 1);
+            doubleClick(view->viewport(), view->visualRect(scripts).center());
+            shown = dialog->findChild<QLineEdit*>(QStringLiteral("folderEdit"))->text();
+            QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::Open), Qt::LeftButton);
+        });
+        QCOMPARE(QtPrompts().chooseFolder(dir.path()), dir.filePath(QStringLiteral("scripts/")));
+        QCOMPARE(shown, dir.filePath(QStringLiteral("scripts/")));
+    }
+    // Up to the root, which keeps its one "/".
+    QObject context;
+    answerModal<CFolderSelectDialog>(&context, [](CFolderSelectDialog* dialog) {
+        auto* up = dialog->findChild<QToolButton*>(QStringLiteral("toParentButton"));
+        for (int i = 0; i < 32 && dialog->directory().absolutePath() != QStringLiteral("/"); ++i)
+            QTest::mouseClick(up, Qt::LeftButton);
+        QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::Open), Qt::LeftButton);
+    });
+    QCOMPARE(QtPrompts().chooseFolder(dir.path()), QStringLiteral("/"));
+}
+
+void QtPromptsTest::colourDialogStartsFromTheGivenColour()
+{
+    QtPrompts prompts;
+    const QColor swatch(0xC0, 0x00, 0xC0);
+    {
+        QObject context;
+        QColor shown;
+        answerModal<QColorDialog>(&context, [&shown](QColorDialog* dialog) {
+            shown = dialog->currentColor();
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QCOMPARE(prompts.chooseColour(swatch), std::optional<QColor>(swatch));
+        QCOMPARE(shown, swatch);
+    }
+    QObject context;
+    answerModal<QColorDialog>(&context, [](QColorDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    QCOMPARE(prompts.chooseColour(swatch), std::nullopt);
 }
 
 void QtPromptsTest::fileDialogsStartInTheFolderGiven_data()
