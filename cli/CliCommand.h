@@ -18,7 +18,8 @@ struct CliCommand {
 bool registerCommand(const CliCommand& command);
 const std::vector<CliCommand>& commands();
 
-// The folder of the running executable, for its default database ("<folder>/Database").
-std::string executableFolder();
+// The installation folder the database is read below: the executable's own folder when it
+// holds a Database, else the installed data folder.
+std::string installFolder();
 
 } // namespace orv::cli

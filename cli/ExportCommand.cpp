@@ -69,7 +69,7 @@ int runExport(const Args& args)
     settings.setFlag(SettingsFlag::exportToFile, !output.empty());
     settings.setFlag(SettingsFlag::exportToClipboard, false);
 
-    const std::string database = executableFolder() + kMelCommandDatabaseFile;
+    const std::string database = installFolder() + kMelCommandDatabaseFile;
     if (LoadMelCommandDatabase(database) == LoadResult::cannotOpen)
         std::fprintf(stderr, "orvante-cli export: cannot read the command database \"%s\": no flags are written\n",
                      database.c_str());

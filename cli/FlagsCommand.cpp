@@ -13,7 +13,7 @@ namespace {
 int runFlags(const Args& args)
 {
     std::string command;
-    std::string installDir = executableFolder();
+    std::string installDir = installFolder();
     bool haveCommand = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--database") {

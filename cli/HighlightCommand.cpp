@@ -128,9 +128,10 @@ int runHighlight(const Args& args)
     // What comes before the first line waits for the file to open, so that a file that
     // cannot be read gives its error alone.
     const auto start = [&] {
-        if (LoadMelDatabases(executableFolder()).words != LoadResult::ok)
+        const std::string folder = installFolder();
+        if (LoadMelDatabases(folder).words != LoadResult::ok)
             std::fprintf(stderr, "orvante-cli highlight: no command word list below %s: commands are not coloured\n",
-                         executableFolder().c_str());
+                         folder.c_str());
         if (format == Format::html)
             std::printf("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head>\n<body style=\"background:%s\"><pre>\n",
                         cssColour(kPageBackground).c_str());

@@ -1,6 +1,9 @@
 // orvante-cli: dispatches to the registered commands.
 #include "CliCommand.h"
 
+#include "settings/AppSettings.h"
+#include "settings/InstallFolder.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -29,11 +32,12 @@ const std::vector<CliCommand>& commands()
     return registry();
 }
 
-std::string executableFolder()
+std::string installFolder()
 {
     std::error_code ec;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : self.parent_path().string();
+    const std::string executableFolder = ec ? std::string(".") : self.parent_path().string();
+    return findInstallFolder(profile_names::kDefaultInstallDir, executableFolder).path;
 }
 
 } // namespace orv::cli

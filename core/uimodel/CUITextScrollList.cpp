@@ -45,4 +45,11 @@ void CUITextScrollList::addItem(std::string item)
         preview()->setListItems(m_listItems);
 }
 
+void CUITextScrollList::setItems(std::vector<std::string> items)
+{
+    m_listItems = std::move(items);
+    if (preview())
+        preview()->setListItems(m_listItems);
+}
+
 } // namespace orv

@@ -19,6 +19,8 @@ public:
     void StoreFlags(FlagValueTable& table) const override;
 
     void addItem(std::string item);
+    // Replaces every item, in order.
+    void setItems(std::vector<std::string> items);
 };
 
 } // namespace orv

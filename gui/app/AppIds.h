@@ -74,6 +74,9 @@ inline constexpr const char* kNoSplashSwitches[] = {"--no-splash", "-nosplash", 
 inline constexpr const char* kHelpFile = "/Help/index.html";
 inline constexpr const char* kHelpMissing = "The help file %1 was not found.";
 inline constexpr const char* kNoViewer = "No program on this desktop opens\n%1\nPlease open it by hand.";
+// Said once at start-up when the installation folder has no command database.
+inline constexpr const char* kDatabaseMissing =
+    "No MEL command database was found in %1: MEL commands are not coloured and controls have no flags.";
 
 // Open's filters: each one's text is shown as it is; the patterns in its last parentheses apply.
 inline constexpr const char* kOpenFilter =

@@ -3,6 +3,7 @@
 
 #include "app/CToolsDialog.h"
 #include "app/Panes.h"
+#include "designer/CControlsFlagsDialog.h"
 #include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
@@ -21,6 +22,7 @@
 #include <QMdiArea>
 #include <QMimeData>
 #include <QScreen>
+#include <QStatusBar>
 
 namespace orv {
 
@@ -107,6 +109,7 @@ void CMainFrame::createPanes(OutputLog& log)
                                       new ProjectExplorerTree);
     m_output = new COutputPane(QStringLiteral("Output"), this, {80, 200}, PaneId::output, log);
     m_controlsFlags = new CFlagsPane(QStringLiteral("Controls flags"), this, {80, 80}, PaneId::controlsFlags);
+    m_controlsFlags->dialog()->setHintSink([this](const QString& hint) { statusBar()->showMessage(hint); });
 
     // The bottom row spans the whole width, as the top and bottom dock rows are laid out first.
     setCorner(Qt::BottomLeftCorner, Qt::BottomDockWidgetArea);

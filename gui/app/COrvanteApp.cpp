@@ -2,6 +2,7 @@
 #include "app/COrvanteApp.h"
 
 #include "mel/CommandDatabase.h"
+#include "settings/InstallFolder.h"
 
 #include "designer/WindowDocumentType.h"
 #include "editor/CMELEditorView.h"
@@ -33,9 +34,11 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QUrl>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace orv {
 
@@ -172,12 +175,31 @@ bool COrvanteApp::LoadSettings()
     m_settings.iconParams = loaded.iconParams;
     m_settings.installDir = loaded.installDir;
     m_settingsService.apply(loaded.record);
-    m_installDir = pathFromBytes(m_settings.installDir);
+    // The stored value stays as it is; a relative one is read from the executable's folder,
+    // so the program started from a menu or another folder still finds its data.
+    const InstallFolder folder =
+        findInstallFolder(m_settings.installDir, pathToBytes(QCoreApplication::applicationDirPath()));
+    m_installDir = pathFromBytes(folder.path);
     createFonts();
     // "Database/MEL Commands.txt" and "Database/melcmd.dat" below the installation folder;
     // start-up goes on whatever they report (a missing file means no colouring or no flags).
-    LoadMelDatabases(m_settings.installDir);
+    const MelDatabaseLoad load = LoadMelDatabases(folder.path);
+    if (load.words == LoadResult::cannotOpen || load.records == LoadResult::cannotOpen)
+        reportMissingDatabase(folder.searched);
     return true;
+}
+
+// Said once, where the user looks (the Output pane, the status bar) and on the error stream,
+// which a desktop session keeps in its log.
+void COrvanteApp::reportMissingDatabase(const std::vector<std::string>& searched)
+{
+    QStringList folders;
+    for (const std::string& folder : searched)
+        folders << pathFromBytes(folder);
+    const QString notice = QString::fromLatin1(shell::kDatabaseMissing).arg(folders.join(QStringLiteral(" or ")));
+    m_outputLog.AppendText(textToBytes(notice) + "\n");
+    m_mainFrame->statusBar()->showMessage(notice);
+    std::fprintf(stderr, "orvante: %s\n", QFile::encodeName(notice).constData());
 }
 
 void COrvanteApp::createFonts()

@@ -14,6 +14,8 @@
 
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace orv {
 
@@ -68,6 +70,7 @@ public:
 private:
     void registerTemplates();
     void createFonts();
+    void reportMissingDatabase(const std::vector<std::string>& searched);
     void installCommands();
     void showRecentFiles();
     void onFileNew();

@@ -2,9 +2,9 @@
 #include "app/Panes.h"
 
 #include "app/COutputEdit.h"
+#include "designer/CControlsFlagsDialog.h"
 
 #include <QHeaderView>
-#include <QListWidget>
 #include <QTreeWidget>
 
 namespace orv {
@@ -35,10 +35,9 @@ COutputPane::COutputPane(const QString& title, QWidget* parent, BarSize defaultS
 }
 
 CFlagsPane::CFlagsPane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id)
-    : CResizableBar(title, parent, defaultSize, id), m_list(new QListWidget(this))
+    : CResizableBar(title, parent, defaultSize, id), m_dialog(new CControlsFlagsDialog(this))
 {
-    m_list->setObjectName(QStringLiteral("flags"));
-    setWidget(m_list);
+    setWidget(m_dialog);
 }
 
 } // namespace orv

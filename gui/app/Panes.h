@@ -3,11 +3,11 @@
 
 #include "app/CResizableBar.h"
 
-class QListWidget;
 class QTreeWidget;
 
 namespace orv {
 
+class CControlsFlagsDialog;
 class COutputEdit;
 class OutputLog;
 
@@ -36,16 +36,16 @@ private:
     COutputEdit* m_edit;
 };
 
-// "Controls flags": the property list of the selected control.
+// "Controls flags": the property grid of the selected control.
 class CFlagsPane : public CResizableBar {
     Q_OBJECT
 
 public:
     CFlagsPane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id);
-    QListWidget* list() const { return m_list; }
+    CControlsFlagsDialog* dialog() const { return m_dialog; }
 
 private:
-    QListWidget* m_list;
+    CControlsFlagsDialog* m_dialog;
 };
 
 // The "Courier" font shared by the hierarchy tree and the Output pane.

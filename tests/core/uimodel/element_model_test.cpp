@@ -346,3 +346,18 @@ TEST(ElementPreview, PreviewsFollowArrangementAndDieWithTheirElement)
     EXPECT_TRUE(first.destroyed);
     EXPECT_EQ(second.geometry, (UIRect{0, 5, 80, 33}));
 }
+
+TEST(ElementPreview, ListItemsReplacedWholeReachThePreview)
+{
+    ModelFixture f;
+    auto& column = addChild<CUIColumnLayout>(f.window);
+    auto& list = addChild<CUITextScrollList>(column);
+    PreviewRecord record;
+    list.attachPreview(std::make_unique<RecordingPreview>(record));
+    list.addItem("old");
+    list.setItems({"a", "", "b"});
+    EXPECT_EQ(list.listItems(), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(record.items, list.listItems());
+    list.setItems({});
+    EXPECT_TRUE(record.items.empty());
+}

@@ -1,0 +1,66 @@
+// The "Controls flags" pane's content: the property grid of the selected element's MEL
+// command, loaded from the element's flag table, and every committed edit written back
+// into the element so that its preview follows at once.
+#pragma once
+
+#include "designer/CPropertyListBox.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orv {
+
+class CUIElement;
+
+// A plain widget rather than a dialog: Enter and Escape have nothing to close in the pane,
+// and the grid and its editors keep Tab for themselves.
+class CControlsFlagsDialog final : public QWidget {
+    Q_OBJECT
+
+public:
+    // Shows a text in the status bar's first pane.
+    using HintSink = std::function<void(const QString&)>;
+    // Told after an edit changed an element (its flags or its list items).
+    using ModifiedCallback = std::function<void(CUIElement&)>;
+
+    explicit CControlsFlagsDialog(QWidget* parent = nullptr);
+
+    // Rebuilds the grid for the element's command and loads its values. Nothing changes
+    // for no element or a command the database lacks.
+    void ShowElementFlags(CUIElement* element);
+    // element -> grid.
+    void LoadElementToGrid(CUIElement& element);
+    // grid -> element: ApplyFlags with the grid's values; false when they change nothing.
+    bool ApplyGridToElement(CUIElement& element);
+    // Empties the grid and forgets the element, dropping an edit in progress (the last
+    // designer view closed).
+    void ClearGrid();
+    // To be called before an element leaves the tree: when the grid shows it or one of its
+    // descendants, the grid is emptied.
+    void ElementRemoving(const CUIElement& element);
+
+    CUIElement* shownElement() const { return m_element; }
+    CPropertyListBox* list() const { return m_list; }
+    const CPropertySet& propertySet() const { return m_set; }
+
+    void setHintSink(HintSink sink) { m_hintSink = std::move(sink); }
+    void setModifiedCallback(ModifiedCallback callback) { m_modified = std::move(callback); }
+
+private:
+    void showHint(int row);
+    void commitRow();
+    void editData(int row);
+    bool runListItemsDialog(const std::string& title, std::vector<std::string>& items);
+
+    CPropertyListBox* m_list;
+    CPropertySet m_set;
+    FlagValueTable m_values;
+    CUIElement* m_element = nullptr;
+    HintSink m_hintSink;
+    ModifiedCallback m_modified;
+};
+
+} // namespace orv

@@ -1,0 +1,236 @@
+// The flag rows of a command, their value transfer, the type hint, the row arithmetic of
+// categories and the letter jump, on the shipped database and on hand-made records.
+#include "mel/CommandDatabase.h"
+#include "mel/MelVocabulary.h"
+#include "propgrid/CPropertySet.h"
+#include "propgrid/MultiValueItems.h"
+#include "propgrid/PropertyRows.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orv {
+namespace {
+
+const std::string kDatabase = std::string(ORVANTE_DATABASE_DIR) + "/melcmd.dat";
+
+std::string le16(int value)
+{
+    const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(value));
+    return {static_cast<char>(v & 0xff), static_cast<char>(v >> 8)};
+}
+
+// A database whose first command (index 0) has the given (flag, type) pairs.
+std::string firstCommandDatabase(const std::vector<std::pair<int, int>>& pairs)
+{
+    std::string bytes = le16(1) + le16(0) + le16(static_cast<int>(pairs.size()));
+    for (const auto& [flag, type] : pairs)
+        bytes += le16(flag) + le16(type);
+    return bytes;
+}
+
+std::string longName(int flagIndex)
+{
+    std::string name;
+    SplitMelFlag(kMelFlags[flagIndex], nullptr, &name);
+    return name;
+}
+
+std::vector<std::string> itemNames(const CPropertySet& set)
+{
+    std::vector<std::string> names;
+    for (const auto& item : set.categories().at(0)->items())
+        names.push_back(item->name());
+    return names;
+}
+
+class PropertySetTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(LoadMelCommandDatabase(kDatabase), LoadResult::ok); }
+    void TearDown() override { LoadMelCommandDatabase(kDatabase); }
+};
+
+TEST_F(PropertySetTest, ButtonShowsEveryTypedFlagInDatabaseOrder)
+{
+    CPropertySet set;
+    ASSERT_TRUE(set.Build(FindMelCommand("button"), 0));
+    ASSERT_EQ(set.categories().size(), 1u);
+    EXPECT_EQ(set.categories()[0]->name(), "button");
+    EXPECT_EQ(itemNames(set), (std::vector<std::string>{
+                                  "align", "annotation", "backgroundColor", "command", "dragCallback", "dropCallback",
+                                  "defineTemplate", "docTag", "enable", "height", "label", "manage", "parent",
+                                  "recomputeSize", "useTemplate", "visible", "width"}));
+    const auto& items = set.categories()[0]->items();
+    EXPECT_EQ(items[8]->kind(), PropertyKind::boolean);
+    EXPECT_EQ(items[10]->kind(), PropertyKind::text);
+    EXPECT_EQ(set.itemCount(), GetCommandFlagRecord(FindMelCommand("button")).pairCount);
+}
+
+TEST_F(PropertySetTest, KindFollowsTypeAndUntypedPairsAreSkipped)
+{
+    ASSERT_EQ(ParseMelCommandDatabase(firstCommandDatabase({{5, 80}, {6, -1}, {7, 47}, {8, 46}, {9, 3}})),
+              LoadResult::ok);
+    CPropertySet set;
+    ASSERT_TRUE(set.Build(0, 0));
+    EXPECT_EQ(set.categories()[0]->name(), kMelCommands[0]);
+    EXPECT_EQ(itemNames(set), (std::vector<std::string>{longName(5), longName(7), longName(8), longName(9)}));
+    const auto& items = set.categories()[0]->items();
+    const PropertyKind kinds[] = {PropertyKind::boolean, PropertyKind::multi, PropertyKind::text, PropertyKind::text};
+    for (std::size_t i = 0; i < items.size(); ++i)
+        EXPECT_EQ(items[i]->kind(), kinds[i]) << i;
+    EXPECT_EQ(set.itemCount(), 5);
+}
+
+TEST_F(PropertySetTest, IndexOutsideTheCommandTableChangesNothing)
+{
+    CPropertySet set;
+    ASSERT_TRUE(set.Build(FindMelCommand("button"), 0));
+    for (int index : {-1, kMelCommandCount, 30000}) {
+        EXPECT_FALSE(set.Build(index, 0));
+        EXPECT_EQ(set.categories()[0]->name(), "button");
+        EXPECT_EQ(set.commandIndex(), FindMelCommand("button"));
+    }
+}
+
+TEST_F(PropertySetTest, BooleanChoicesFollowTheStyle)
+{
+    const struct {
+        int style;
+        const char* yes;
+        const char* no;
+    } cases[] = {{0, "on", "off"}, {1, "true", "false"}, {2, "1", "0"}};
+    for (const auto& c : cases) {
+        CPropertySet set;
+        ASSERT_TRUE(set.Build(FindMelCommand("button"), c.style));
+        const auto& enable = static_cast<const CPropertyItemBool&>(*set.categories()[0]->items()[8]);
+        EXPECT_EQ(enable.choice(0), "default");
+        EXPECT_EQ(enable.choice(1), c.yes);
+        EXPECT_EQ(enable.choice(2), c.no);
+        EXPECT_EQ(enable.choice(3), std::nullopt);
+    }
+}
+
+TEST_F(PropertySetTest, ValuesTravelByTheTransferRules)
+{
+    ASSERT_EQ(ParseMelCommandDatabase(firstCommandDatabase({{5, 80}, {6, -1}, {7, 47}, {8, 46}, {9, 80}, {10, 80}})),
+              LoadResult::ok);
+    CPropertySet set;
+    ASSERT_TRUE(set.Build(0, 1));
+    const struct {
+        const char* value;
+        int choice;
+        const char* back;
+    } booleans[] = {{"true", 1, "true"}, {"false", 2, "false"}, {"", 0, ""},
+                    {"On", 0, ""},       {"TRUE", 0, ""},       {"on", 0, ""}};
+    for (const auto& b : booleans) {
+        FlagValueTable table;
+        table[0] = b.value;
+        table[1] = "\"x\" \"y\"";
+        table[2] = " typed as is ";
+        table[3] = "false";
+        table[4] = "true";
+        set.SetValues(table);
+        const auto& items = set.categories()[0]->items();
+        EXPECT_EQ(static_cast<const CPropertyItemBool&>(*items[0]).value(), b.choice) << b.value;
+        EXPECT_EQ(static_cast<const CPropertyItemMulti&>(*items[1]).value(), "") << "multi takes nothing";
+        EXPECT_EQ(items[2]->valueText(), " typed as is ");
+        EXPECT_EQ(items[0]->valueText(), b.choice == 0 ? "" : b.value) << "default shows nothing";
+
+        FlagValueTable out;
+        out[1] = "kept";
+        out[5] = "beyond";
+        set.GetValues(out);
+        EXPECT_EQ(out[0], b.back);
+        EXPECT_EQ(out[1], "kept");
+        EXPECT_EQ(out[2], " typed as is ");
+        EXPECT_EQ(out[3], "false");
+        EXPECT_EQ(out[4], "true");
+        EXPECT_EQ(out[5], "beyond");
+    }
+}
+
+TEST_F(PropertySetTest, TypeHintNamesTheRowsFlag)
+{
+    CPropertySet set;
+    EXPECT_EQ(set.FlagTypeHint(1), "") << "nothing built yet";
+    ASSERT_TRUE(set.Build(FindMelCommand("button"), 0));
+    EXPECT_EQ(set.FlagTypeHint(0), "Flag type of 'align' is : String");
+    EXPECT_EQ(set.FlagTypeHint(1), "Flag type of 'align' is : String");
+    EXPECT_EQ(set.FlagTypeHint(3), "Flag type of 'backgroundColor' is : Float Float Float");
+    EXPECT_EQ(set.FlagTypeHint(9), "Flag type of 'enable' is : on|off");
+    EXPECT_EQ(set.FlagTypeHint(17), "Flag type of 'width' is : Int");
+    EXPECT_EQ(set.FlagTypeHint(18), "");
+}
+
+TEST_F(PropertySetTest, CategoriesCollapseAndExpandTheirRows)
+{
+    CPropertySet set;
+    ASSERT_TRUE(set.Build(FindMelCommand("button"), 0));
+    PropertyRows rows;
+    rows.setPropertySet(&set);
+    ASSERT_EQ(rows.count(), 18) << "a new grid starts expanded";
+    EXPECT_EQ(rows.item(0), set.categories()[0].get());
+    EXPECT_EQ(rows.item(11)->name(), "label");
+    EXPECT_EQ(rows.item(18), nullptr);
+    EXPECT_EQ(rows.item(-1), nullptr);
+
+    EXPECT_FALSE(rows.expand(0)) << "an expanded category is not expanded twice";
+    EXPECT_EQ(rows.count(), 18);
+    EXPECT_FALSE(rows.collapse(3)) << "not a category";
+    EXPECT_TRUE(rows.collapse(0));
+    EXPECT_EQ(rows.count(), 1);
+    EXPECT_FALSE(set.categories()[0]->expanded());
+    EXPECT_FALSE(rows.collapse(0));
+    EXPECT_EQ(rows.count(), 1);
+    EXPECT_TRUE(rows.toggle(0));
+    EXPECT_EQ(rows.count(), 18);
+    EXPECT_EQ(rows.item(17)->name(), "width");
+
+    // Hidden items take no row, and collapsing removes only the shown ones.
+    set.categories()[0]->items()[0]->setVisible(false);
+    set.categories()[0]->items()[16]->setVisible(false);
+    rows.setPropertySet(&set);
+    EXPECT_EQ(rows.count(), 16);
+    EXPECT_EQ(rows.item(1)->name(), "annotation");
+    EXPECT_TRUE(rows.toggle(0));
+    EXPECT_EQ(rows.count(), 1);
+    rows.clear();
+    EXPECT_EQ(rows.count(), 0);
+}
+
+TEST_F(PropertySetTest, LetterJumpGoesOnFromTheSelectionAndWraps)
+{
+    CPropertySet set;
+    ASSERT_TRUE(set.Build(FindMelCommand("button"), 0));
+    PropertyRows rows;
+    rows.setPropertySet(&set);
+    // Rows: 0 button, 1 align, 2 annotation, 3 backgroundColor, ... 10 height, 11 label, ... 16 visible, 17 width.
+    const struct {
+        int from;
+        char letter;
+        int row;
+    } cases[] = {{-1, 'a', 1}, {1, 'a', 2},  {2, 'A', 1},  {3, 'a', 1},  {0, 'w', 17}, {17, 'W', 17},
+                 {5, 'b', 0},  {0, 'b', 3},  {16, 'v', 16}, {10, 'x', -1}, {9, 'h', 10}};
+    for (const auto& c : cases)
+        EXPECT_EQ(rows.letterJump(c.from, c.letter), c.row) << c.from << " " << c.letter;
+    rows.clear();
+    EXPECT_EQ(rows.letterJump(-1, 'a'), -1);
+}
+
+TEST(MultiValueItems, ItemsSurviveTheirValue)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {}, {"a"}, {"a", "b c"}, {"quote \" and \\ back", ""}, {"line\nbreak\ttab", "\x01"}};
+    for (const auto& items : cases)
+        EXPECT_EQ(splitMultiValue(joinMultiValue(items)), items);
+    EXPECT_EQ(joinMultiValue({"a", "b c"}), "\"a\" \"b c\"");
+    EXPECT_EQ(splitMultiValue("  bare \"q\"  word "), (std::vector<std::string>{"bare", "q", "word"}));
+    EXPECT_EQ(splitMultiValue("\"open"), (std::vector<std::string>{"open"}));
+    EXPECT_EQ(splitMultiValue("\"end\\"), (std::vector<std::string>{"end\\"}));
+}
+
+} // namespace
+} // namespace orv

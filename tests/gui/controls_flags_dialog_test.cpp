@@ -1,0 +1,369 @@
+// The "Controls flags" grid on a real element tree: the rows of the selected element's
+// command, booleans of the style, the status bar hint, typed values reaching the preview
+// and the container, "edit data" on a list's items and on another multi-use flag, and the
+// modified callback on every edit that changes something.
+#include "DesignedWindow.h"
+#include "GuiTestMain.h"
+
+#include "designer/CControlsFlagsDialog.h"
+#include "designer/CEditListItemsDialog.h"
+#include "designer/InPlaceEditors.h"
+#include "mel/MelVocabulary.h"
+#include "uimodel/CUIOrientedControls.h"
+#include "uimodel/MelGenerator.h"
+#include "uimodel/WindowFile.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+constexpr int kEnable = CUIButton::kPositions.enable;
+constexpr int kLabel = CUIButton::kPositions.label;
+constexpr int kEnableRow = 9;
+constexpr int kLabelRow = 11;
+constexpr int kWidthRow = 17;
+constexpr int kHeightRow = 10;
+
+int rowOf(const CPropertyListBox& list, const std::string& name)
+{
+    for (int row = 0; row < list.rows().count(); ++row)
+        if (list.rows().item(row)->name() == name)
+            return row;
+    return -1;
+}
+
+void clickRow(CPropertyListBox& list, int row)
+{
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      QPoint(prop_grid::kMarginWidth + 8, list.rowRect(row).center().y()));
+}
+
+// Selects a text row, types into its editor as a user would, and leaves it with a key.
+void typeIntoRow(CPropertyListBox& list, int row, const QString& text, Qt::Key leave)
+{
+    clickRow(list, row);
+    QTest::keyClick(&list, Qt::Key_Return);
+    QWidget* editor = list.currentEditor();
+    QVERIFY(editor && editor->hasFocus());
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, leave);
+}
+
+// Runs `script` on the modal dialog once it shows.
+// Runs `script` on the modal dialog once it shows; a failed check inside still closes it.
+void whenModalShows(std::function<void(CEditListItemsDialog&)> script)
+{
+    QTimer::singleShot(0, [script] {
+        auto* dialog = qobject_cast<CEditListItemsDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        script(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+// The line edit of the label being edited.
+QWidget* labelEditor(const CEditListItemsDialog& dialog)
+{
+    for (QWidget* child : dialog.list()->viewport()->findChildren<QLineEdit*>())
+        if (child->isVisible())
+            return child;
+    return nullptr;
+}
+
+void typeSeries(CEditListItemsDialog& dialog, const QStringList& texts)
+{
+    QTest::mouseClick(dialog.addButton(), Qt::LeftButton);
+    for (const QString& text : texts) {
+        QWidget* editor = labelEditor(dialog);
+        QVERIFY(editor);
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The delegate commits and closes its editor through the event queue.
+        QCoreApplication::processEvents();
+    }
+    QWidget* editor = labelEditor(dialog);
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_Escape);
+}
+
+} // namespace
+
+class ControlsFlagsDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { loadShippedDatabase(); }
+
+    void init()
+    {
+        m_window = std::make_unique<DesignedWindow>(1);
+        m_dialog = std::make_unique<CControlsFlagsDialog>();
+        m_dialog->resize(320, 600);
+        m_hints.clear();
+        m_modified.clear();
+        m_dialog->setHintSink([this](const QString& hint) { m_hints << hint; });
+        m_dialog->setModifiedCallback([this](CUIElement& element) { m_modified.push_back(&element); });
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+    }
+
+    void cleanup()
+    {
+        m_dialog.reset();
+        m_window.reset();
+    }
+
+    void buttonShowsItsCommandsRows()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        const CPropertyListBox& list = *m_dialog->list();
+        QCOMPARE(list.rows().count(), 18);
+        QCOMPARE(list.rows().item(0)->name(), std::string("button"));
+        QCOMPARE(list.rows().item(1)->name(), std::string("align"));
+        QCOMPARE(list.rows().item(kLabelRow)->name(), std::string("label"));
+        QCOMPARE(list.rows().item(kWidthRow)->name(), std::string("width"));
+        QCOMPARE(list.rows().item(kLabelRow)->valueText(), m_window->button->flags()[kLabel]);
+        QCOMPARE(m_dialog->shownElement(), m_window->button);
+
+        m_dialog->ShowElementFlags(m_window->list);
+        QCOMPARE(list.rows().item(0)->name(), std::string("textScrollList"));
+        QCOMPARE(list.rows().count(), 30);
+    }
+
+    void noElementKeepsTheGrid()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(nullptr);
+        QCOMPARE(m_dialog->shownElement(), m_window->button);
+        QCOMPARE(m_dialog->list()->rows().count(), 18);
+    }
+
+    void choosingFalseDisablesThePreview()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        CPropertyListBox& list = *m_dialog->list();
+        clickRow(list, kEnableRow);
+        CInPlaceComboBoxImp* combo = list.choiceEditor();
+        QCOMPARE(list.currentEditor(), combo);
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->dropList()->item(0)->text(), QStringLiteral("default"));
+        QCOMPARE(combo->dropList()->item(1)->text(), QStringLiteral("true"));
+        QCOMPARE(combo->dropList()->item(2)->text(), QStringLiteral("false"));
+        QVERIFY(DesignedWindow::record(*m_window->button).enabled);
+
+        QTest::mouseClick(combo, Qt::LeftButton, {}, combo->arrowRect().center());
+        QVERIFY(combo->dropList()->isVisible());
+        const QRect falseRow = combo->dropList()->visualItemRect(combo->dropList()->item(2));
+        QTest::mouseClick(combo->dropList()->viewport(), Qt::LeftButton, {}, falseRow.center());
+        QVERIFY(!combo->dropList()->isVisible());
+        QCOMPARE(m_window->button->flags()[kEnable], std::string("false"));
+        QVERIFY(!DesignedWindow::record(*m_window->button).enabled);
+        QCOMPARE(m_modified, std::vector<CUIElement*>{m_window->button});
+
+        // Stepping up to "default" gives the flag back to the default: enabled.
+        QTest::keyClick(combo->edit(), Qt::Key_Up);
+        QTest::keyClick(combo->edit(), Qt::Key_Up);
+        QCOMPARE(m_window->button->flags()[kEnable], std::string());
+        QVERIFY(DesignedWindow::record(*m_window->button).enabled);
+        QCOMPARE(m_modified.size(), 3u);
+    }
+
+    void otherCaseBooleanShowsDefaultAndCommitsEmpty()
+    {
+        FlagValueTable table = m_window->button->flags();
+        table[kEnable] = "On";
+        m_window->button->ApplyFlags(table);
+        m_dialog->ShowElementFlags(m_window->button);
+        CPropertyListBox& list = *m_dialog->list();
+        clickRow(list, kEnableRow);
+        QCOMPARE(list.choiceEditor()->currentIndex(), 0);
+        QCOMPARE(list.choiceEditor()->edit()->text(), QStringLiteral("default"));
+        typeIntoRow(list, kLabelRow, QStringLiteral("x"), Qt::Key_Return);
+        QCOMPARE(m_window->button->flags()[kEnable], std::string());
+    }
+
+    void hintOfTheSelectedRow()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        clickRow(*m_dialog->list(), 3);
+        QCOMPARE(m_hints.last(), QStringLiteral("Flag type of 'backgroundColor' is : Float Float Float"));
+        clickRow(*m_dialog->list(), 0);
+        QCOMPARE(m_hints.last(), QStringLiteral("Flag type of 'align' is : String"));
+    }
+
+    void typedLabelChangesTheCaptionAtOnce()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        typeIntoRow(*m_dialog->list(), kLabelRow, QStringLiteral("Press \"me\""), Qt::Key_Return);
+        QCOMPARE(DesignedWindow::record(*m_window->button).text, std::string("Press \"me\""));
+        QCOMPARE(m_window->button->flags()[kLabel], std::string("Press \"me\""));
+        QVERIFY(m_dialog->list()->hasFocus());
+        QCOMPARE(m_modified, std::vector<CUIElement*>{m_window->button});
+    }
+
+    void typedSizeResizesAndRelayouts()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        const int secondTop = m_window->second->rect().top;
+        typeIntoRow(*m_dialog->list(), kWidthRow, QStringLiteral("150"), Qt::Key_Tab);
+        QCOMPARE(m_window->button->rect().width(), 150);
+        QCOMPARE(DesignedWindow::record(*m_window->button).geometry.width(), 150);
+        typeIntoRow(*m_dialog->list(), kHeightRow, QStringLiteral("60"), Qt::Key_Escape);
+        QCOMPARE(m_window->button->rect().height(), 60);
+        QCOMPARE(m_window->second->rect().top, secondTop + 60 - static_cast<int>(m_window->settings.buttonHeight));
+        QCOMPARE(DesignedWindow::record(*m_window->second).geometry, m_window->second->rect());
+    }
+
+    void clickingAnotherRowCommitsTheTypedText()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        CPropertyListBox& list = *m_dialog->list();
+        clickRow(list, kLabelRow);
+        QTest::keyClick(&list, Qt::Key_Return);
+        QTest::keyClicks(list.currentEditor(), QStringLiteral("!"));
+        clickRow(list, kWidthRow);
+        QCOMPARE(m_window->button->flags()[kLabel], list.rows().item(kLabelRow)->valueText());
+        QVERIFY(list.rows().item(kLabelRow)->valueText().ends_with("!"));
+        QCOMPARE(DesignedWindow::record(*m_window->button).text, list.rows().item(kLabelRow)->valueText());
+        QCOMPARE(list.currentRow(), kWidthRow);
+        QCOMPARE(m_modified.size(), 1u);
+    }
+
+    void leavingAnEditorUnchangedMarksNothing()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        CPropertyListBox& list = *m_dialog->list();
+        clickRow(list, kLabelRow);
+        QTest::keyClick(&list, Qt::Key_Return);
+        QTest::keyClick(list.currentEditor(), Qt::Key_Tab);
+        QVERIFY(m_modified.empty());
+    }
+
+    void clickingAnotherElementCommitsToTheOneEdited()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        CPropertyListBox& list = *m_dialog->list();
+        clickRow(list, kLabelRow);
+        QTest::keyClick(&list, Qt::Key_Return);
+        QTest::keyClicks(list.currentEditor(), QStringLiteral("typed"));
+        m_dialog->ShowElementFlags(m_window->second);
+        QCOMPARE(m_window->button->flags()[kLabel], std::string("typed"));
+        QVERIFY(m_window->second->flags()[kLabel] != "typed");
+        QCOMPARE(list.rows().item(kLabelRow)->valueText(), m_window->second->flags()[kLabel]);
+    }
+
+    void removingTheShownElementEmptiesTheGrid()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ElementRemoving(*m_window->second);
+        QCOMPARE(m_dialog->list()->rows().count(), 18);
+        m_dialog->ElementRemoving(*m_window->column);
+        QCOMPARE(m_dialog->list()->rows().count(), 0);
+        QVERIFY(!m_dialog->shownElement());
+        QVERIFY(m_window->window.RemoveChild(m_window->column));
+    }
+
+    void editListItemsFillsThePreviewList()
+    {
+        m_dialog->ShowElementFlags(m_window->list);
+        CPropertyListBox& list = *m_dialog->list();
+        clickRow(list, rowOf(list, "append"));
+        QCOMPARE(list.currentEditor(), list.dataButton());
+        QCOMPARE(list.dataButton()->text(), QStringLiteral("edit data"));
+        whenModalShows([](CEditListItemsDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit list items"));
+            QVERIFY(dialog.list()->headerItem()->text(0).startsWith(QStringLiteral("TextScrollList")));
+            typeSeries(dialog, {QStringLiteral("a"), QStringLiteral("b")});
+            QCOMPARE(dialog.items(), (std::vector<std::string>{"a", "b"}));
+            dialog.accept();
+        });
+        QTest::mouseClick(list.dataButton(), Qt::LeftButton);
+        QCOMPARE(m_window->list->listItems(), (std::vector<std::string>{"a", "b"}));
+        QCOMPARE(DesignedWindow::record(*m_window->list).items, (std::vector<std::string>{"a", "b"}));
+        QCOMPARE(m_modified, std::vector<CUIElement*>{m_window->list});
+
+        whenModalShows([](CEditListItemsDialog& dialog) {
+            QCOMPARE(dialog.items(), (std::vector<std::string>{"a", "b"}));
+            typeSeries(dialog, {QStringLiteral("c")});
+            dialog.reject();
+        });
+        QTest::mouseClick(list.dataButton(), Qt::LeftButton);
+        QCOMPARE(m_window->list->listItems(), (std::vector<std::string>{"a", "b"}));
+        QCOMPARE(m_modified.size(), 1u);
+    }
+
+    void otherMultiUseFlagEditsItsOwnValue()
+    {
+        m_dialog->ShowElementFlags(m_window->list);
+        CPropertyListBox& list = *m_dialog->list();
+        const int row = rowOf(list, "selectItem");
+        clickRow(list, row);
+        whenModalShows([](CEditListItemsDialog& dialog) {
+            QCOMPARE(dialog.list()->headerItem()->text(0), QStringLiteral("selectItem"));
+            typeSeries(dialog, {QStringLiteral("one"), QStringLiteral("two \"2\"")});
+            dialog.accept();
+        });
+        QTest::mouseClick(list.dataButton(), Qt::LeftButton);
+        QCOMPARE(m_window->list->flags()[row - 1], std::string("\"one\" \"two \\\"2\\\"\""));
+        QVERIFY(m_window->list->listItems().empty());
+        whenModalShows([](CEditListItemsDialog& dialog) {
+            QCOMPARE(dialog.items(), (std::vector<std::string>{"one", "two \"2\""}));
+            dialog.reject();
+        });
+        QTest::mouseClick(list.dataButton(), Qt::LeftButton);
+    }
+
+    // A window built here, its flags edited in the grid, then saved and exported: the file
+    // and the script hold what was typed.
+    void editedFlagsReachTheWindowFileAndTheScript()
+    {
+        CPropertyListBox& list = *m_dialog->list();
+        m_dialog->ShowElementFlags(&m_window->window);
+        typeIntoRow(list, rowOf(list, "title"), QStringLiteral("My \"tool\""), Qt::Key_Return);
+        m_dialog->ShowElementFlags(m_window->button);
+        typeIntoRow(list, kLabelRow, QStringLiteral("Go"), Qt::Key_Return);
+        typeIntoRow(list, rowOf(list, "backgroundColor"), QStringLiteral("1 0.5 0"), Qt::Key_Return);
+        m_dialog->ShowElementFlags(m_window->list);
+        clickRow(list, rowOf(list, "append"));
+        whenModalShows([](CEditListItemsDialog& dialog) {
+            typeSeries(dialog, {QStringLiteral("x"), QStringLiteral("y")});
+            dialog.accept();
+        });
+        QTest::mouseClick(list.dataButton(), Qt::LeftButton);
+        // The modal dialog took the activation with it.
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        CUIIntSlider& slider = m_window->add<CUIIntSlider>(*m_window->column);
+        m_dialog->ShowElementFlags(&slider);
+        typeIntoRow(list, rowOf(list, "minValue"), QStringLiteral("-5"), Qt::Key_Tab);
+        typeIntoRow(list, rowOf(list, "maxValue"), QStringLiteral("50"), Qt::Key_Tab);
+
+        const std::string file = WriteWindowFile(m_window->window);
+        QVERIFY(file.find("My \"tool\"") != std::string::npos);
+        QVERIFY(file.find("\tGo\r\n") != std::string::npos);
+        QVERIFY(file.find("1 0.5 0") != std::string::npos);
+        const std::string script = GenerateWindowScript(m_window->window, false);
+        QVERIFY2(script.find("-title \"My \\\"tool\\\"\"") != std::string::npos, script.c_str());
+        QVERIFY(script.find("-label \"Go\"") != std::string::npos);
+        QVERIFY(script.find("-backgroundColor 1 0.5 0") != std::string::npos);
+        QVERIFY(script.find("-append \"x\" -append \"y\"") != std::string::npos);
+        QVERIFY2(script.find("-maxValue 50 -minValue -5 ") != std::string::npos, script.c_str());
+        QVERIFY(file.find("\t-5\r\n") != std::string::npos);
+    }
+
+private:
+    std::unique_ptr<DesignedWindow> m_window;
+    std::unique_ptr<CControlsFlagsDialog> m_dialog;
+    QStringList m_hints;
+    std::vector<CUIElement*> m_modified;
+};
+
+ORVANTE_GUI_TEST_MAIN(ControlsFlagsDialogTest)
+#include "controls_flags_dialog_test.moc"
