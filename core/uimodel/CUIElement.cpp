@@ -101,19 +101,18 @@ void CUIElement::Relayout(const CUIElement* caller)
     syncTreePreviews();
 }
 
+bool CUIElement::canTake(const CUIElement& child) const
+{
+    if (!IsContainer() || static_cast<std::uint64_t>(childCount()) + 1 > m_maxChildren)
+        return false;
+    return !m_childrenMustBeLayouts || child.IsLayout();
+}
+
 bool CUIElement::AddChild(std::unique_ptr<CUIElement> child)
 {
-    if (!child || !IsContainer())
+    if (!child || !canTake(*child))
         return false;
-    if (static_cast<std::uint64_t>(childCount()) + 1 > m_maxChildren)
-        return false;
-    if (m_childrenMustBeLayouts && !child->IsLayout())
-        return false;
-    child->m_parent = this;
-    m_children.push_back(std::move(child));
-    for (CUIElement* element = this; element; element = element->m_parent)
-        element->Relayout(nullptr);
-    syncTreePreviews();
+    insertChild(std::move(child), nullptr);
     return true;
 }
 
@@ -130,6 +129,33 @@ bool CUIElement::RemoveChild(const CUIElement* child)
             return true;
     }
     return false;
+}
+
+std::unique_ptr<CUIElement> CUIElement::takeChild(const CUIElement* child)
+{
+    for (auto it = m_children.begin(); it != m_children.end(); ++it) {
+        if (it->get() == child) {
+            std::unique_ptr<CUIElement> taken = std::move(*it);
+            m_children.erase(it);
+            taken->m_parent = nullptr;
+            Relayout(nullptr);
+            syncTreePreviews();
+            return taken;
+        }
+    }
+    return nullptr;
+}
+
+void CUIElement::insertChild(std::unique_ptr<CUIElement> child, const CUIElement* before)
+{
+    child->m_parent = this;
+    auto at = m_children.begin();
+    while (at != m_children.end() && at->get() != before)
+        ++at;
+    m_children.insert(at, std::move(child));
+    for (CUIElement* element = this; element; element = element->m_parent)
+        element->Relayout(nullptr);
+    syncTreePreviews();
 }
 
 void CUIElement::DeleteChildren()

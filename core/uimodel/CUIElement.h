@@ -45,11 +45,19 @@ public:
     virtual void arrangeNewestBeforeParent() { arrangeBeforeParent(); }
     virtual void arrangeNewestAfterParent() { arrangeAfterParent(); }
 
+    // Whether AddChild would link child: a container with room, and a layout where only
+    // layouts are taken.
+    bool canTake(const CUIElement& child) const;
     // False, with nothing changed, when this element cannot take the child.
     bool AddChild(std::unique_ptr<CUIElement> child);
     // Unlinks and destroys child wherever it is in the subtree; false when it is not there.
     bool RemoveChild(const CUIElement* child);
     void DeleteChildren();
+    // Unlinks a direct child without destroying it and arranges; null when it is not one.
+    std::unique_ptr<CUIElement> takeChild(const CUIElement* child);
+    // Links child before the direct child `before` (last when null) with no refusal, then
+    // arranges as AddChild does. Callers check first that the element may take it.
+    void insertChild(std::unique_ptr<CUIElement> child, const CUIElement* before);
     // Enables each descendant's preview when on and the descendant is enabled.
     void EnableSubtree(bool on);
 

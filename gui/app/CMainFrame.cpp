@@ -10,18 +10,16 @@
 #include "framework/CDocument.h"
 #include "framework/CMDIChildWnd.h"
 #include "framework/SettingsService.h"
+#include "framework/StoredPlacement.h"
 #include "project/ProjectExplorerTree.h"
 #include "settings/AppSettings.h"
 #include "settings/RecentFileList.h"
-#include "settings/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMimeData>
-#include <QScreen>
 #include <QStatusBar>
 
 namespace orv {
@@ -30,33 +28,6 @@ namespace {
 
 constexpr int kDefaultWidth = 1024;
 constexpr int kDefaultHeight = 720;
-
-QRect toRect(const WindowGeometry& g)
-{
-    return {g.x, g.y, g.width, g.height};
-}
-
-WindowGeometry toGeometry(const QRect& r, bool maximized)
-{
-    return {r.x(), r.y(), r.width(), r.height(), maximized, false};
-}
-
-// A stored placement's rectangle, when it can be used: a window placed where no screen is
-// now (another monitor, a damaged value) would open out of reach, so it keeps its default place.
-std::optional<QRect> storedRect(const Profile& profile, const char* key)
-{
-    const auto blob = profile.readBinary(profile_names::kSettings, key);
-    const auto placement = blob ? WindowPlacement::parse(*blob) : std::nullopt;
-    if (!placement)
-        return std::nullopt;
-    const QRect r = toRect(placement->toGeometry());
-    if (!r.isValid())
-        return std::nullopt;
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().intersects(r))
-            return r;
-    return std::nullopt;
-}
 
 QStringList localFiles(const QMimeData* mime)
 {
@@ -161,7 +132,7 @@ void CMainFrame::loadBarState()
 
 void CMainFrame::restoreToolsPlacement()
 {
-    if (const auto r = storedRect(m_profile, profile_names::kToolsPlacement))
+    if (const auto r = storedPlacement(m_profile, profile_names::kToolsPlacement))
         m_tools->setGeometry(*r);
     m_tools->hide();
 }
@@ -201,7 +172,7 @@ void CMainFrame::UpdatePaneButtons()
 void CMainFrame::InitialShow()
 {
     const bool maximized = m_settings.record().mainMaximized();
-    if (const auto r = storedRect(m_profile, profile_names::kMainPlacement))
+    if (const auto r = storedPlacement(m_profile, profile_names::kMainPlacement))
         setGeometry(*r);
     if (maximized)
         showMaximized();
@@ -241,11 +212,9 @@ void CMainFrame::saveFrameState()
 
     // A maximized frame keeps the placement saved while it was last restored.
     if (!m_settings.record().mainMaximized()) {
-        const auto blob = WindowPlacement::fromGeometry(toGeometry(geometry(), false)).serialize();
-        m_profile.writeBinary(profile_names::kSettings, profile_names::kMainPlacement, Bytes(blob.begin(), blob.end()));
+        storePlacement(m_profile, profile_names::kMainPlacement, geometry());
     }
-    const auto tools = WindowPlacement::fromGeometry(toGeometry(m_tools->geometry(), false)).serialize();
-    m_profile.writeBinary(profile_names::kSettings, profile_names::kToolsPlacement, Bytes(tools.begin(), tools.end()));
+    storePlacement(m_profile, profile_names::kToolsPlacement, m_tools->geometry());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -21,9 +21,13 @@
 #include "app/CSettingsDialog.h"
 #include "app/CSplashDialog.h"
 #include "app/CToolsDialog.h"
+#include "app/DesignerWiring.h"
 #include "app/DocumentIcons.h"
+#include "app/NewIcon.h"
 #include "app/PlaceholderDocument.h"
 #include "app/PlaceholderView.h"
+#include "designer/CInterfaceEditorView.h"
+#include "designer/CWindowDoc.h"
 #include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
@@ -122,6 +126,10 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
 
     m_mainFrame = std::make_unique<CMainFrame>(m_settingsService, m_profile, m_outputLog, *m_docs);
     installCommands();
+    m_designerHost.record = &m_settingsService.record();
+    m_designerHost.context = &m_uiContext;
+    m_designerHost.log = &m_outputLog;
+    connectDesignerToFrame(m_designerHost, *m_mainFrame, *m_docs);
 
     LoadSettings();
 
@@ -145,9 +153,15 @@ void COrvanteApp::registerTemplates()
         const DocumentType& type = choice.type;
         CDocTemplate::Factories factories;
         factories.document = [](QObject* parent) -> CDocument* { return new PlaceholderDocument(parent); };
+        if (&type == &kWindowDocumentType) {
+            factories.document = [this](QObject* parent) -> CDocument* { return new CWindowDoc(m_designerHost, parent); };
+        }
         factories.view = [](CDocument* doc) -> CView* {
+            if (auto* windowDoc = qobject_cast<CWindowDoc*>(doc))
+                return new CInterfaceEditorView(windowDoc);
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };
+        // The editor's own document and view.
         if (type.templateId == kScriptDocumentType.templateId) {
             factories.document = [](QObject* parent) -> CDocument* { return new CScriptDoc(parent); };
             factories.view = [this](CDocument* doc) -> CView* {
@@ -155,6 +169,9 @@ void COrvanteApp::registerTemplates()
                                           m_prompts);
             };
         }
+        // The icon module's own document, view and New.
+        if (type.templateId == kIconDocumentType.templateId)
+            setIconFactories(factories, m_settings.iconParams, m_profile, m_prompts);
         // A project has its own empty document and a view that names it; never the designer's.
         if (type.templateId == kProjectDocumentType.templateId) {
             factories.document = [](QObject* parent) -> CDocument* { return new CProjectDoc(parent); };
@@ -211,6 +228,8 @@ void COrvanteApp::createFonts()
     m_fonts[static_cast<std::size_t>(AppFont::multiLine)] = makeFont(
         {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")}, 11,
         false);
+    m_designerHost.previewFont = m_fonts[static_cast<std::size_t>(AppFont::preview)];
+    m_designerHost.multiLineFont = m_fonts[static_cast<std::size_t>(AppFont::multiLine)];
 }
 
 void COrvanteApp::installCommands()
@@ -256,14 +275,17 @@ void COrvanteApp::onFileNew()
         if (!chosen)
             return;
         const auto kind = static_cast<NewFileKind>(*chosen);
-        if (kind == NewFileKind::script || kind == NewFileKind::window) {
-            if (CDocTemplate* docTemplate = m_docs->templates().value(*chosen))
-                docTemplate->openDocumentFile(QString());
+        if (kind != NewFileKind::project) {
+            // An icon runs the editor modally and leaves no document; the others open a new one.
+            const int templateId = kind == NewFileKind::script   ? kScriptDocumentType.templateId
+                                   : kind == NewFileKind::window ? kWindowDocumentType.templateId
+                                                                 : kIconDocumentType.templateId;
+            for (CDocTemplate* docTemplate : m_docs->templates())
+                if (docTemplate->resourceId() == templateId)
+                    docTemplate->onFileNew();
             return;
         }
         m_prompts.showMessage(QString::fromLatin1(shell::kNotYetAvailable));
-        if (kind != NewFileKind::project)
-            return;
     }
 }
 

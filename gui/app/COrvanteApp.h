@@ -5,7 +5,9 @@
 #include "framework/SettingsService.h"
 #include "settings/AppSettings.h"
 #include "settings/RecentFileList.h"
+#include "designer/DesignerHost.h"
 #include "uimodel/OutputLog.h"
+#include "uimodel/UIModelContext.h"
 
 #include <QFont>
 #include <QObject>
@@ -84,6 +86,8 @@ private:
     QString m_installDir;
     std::array<QFont, 3> m_fonts;
     OutputLog m_outputLog;
+    UIModelContext m_uiContext{m_settings.record};
+    DesignerHost m_designerHost;
     RecentFileList m_recentFiles;
     CDocManager* m_docs;
     std::unique_ptr<CMainFrame> m_mainFrame;

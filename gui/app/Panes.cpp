@@ -28,6 +28,13 @@ CTreePane::CTreePane(const QString& title, QWidget* parent, BarSize defaultSize,
     setWidget(m_tree);
 }
 
+void CTreePane::setTree(QTreeWidget* tree)
+{
+    delete m_tree;
+    m_tree = tree;
+    setWidget(tree);
+}
+
 COutputPane::COutputPane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id, OutputLog& log)
     : CResizableBar(title, parent, defaultSize, id), m_edit(new COutputEdit(log, this))
 {

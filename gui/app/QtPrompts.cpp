@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace orv {
 
@@ -43,10 +44,24 @@ QString QtPrompts::chooseFileToOpen(const QString& folder, const QString& filter
                                         QFileDialog::HideNameFilterDetails);
 }
 
+QString QtPrompts::chooseTitledFileToOpen(const QString& title, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(owner(), title, folder, filter);
+}
+
 QString QtPrompts::chooseFileToSave(const QString& folder, const QString& proposed, const QString& filter)
 {
-    const QString start = QFileInfo(proposed).isAbsolute() ? proposed : QDir(folder).filePath(proposed);
-    return QFileDialog::getSaveFileName(owner(), QString(), start, filter);
+    const QString start =
+        folder.isEmpty() || QFileInfo(proposed).isAbsolute() ? proposed : QDir(folder).filePath(proposed);
+    QFileDialog dialog(owner(), QString(), start, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the filter's before the dialog looks for a file
+    // it would replace, so "x" asks before replacing "x.mel".
+    static const QRegularExpression firstExtension(QStringLiteral("\\*\\.(\\w+)"));
+    dialog.setDefaultSuffix(firstExtension.match(filter).captured(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().front();
 }
 
 std::optional<int> QtPrompts::chooseItem(const QString& title, const QString& label, const QStringList& items)

@@ -93,7 +93,7 @@ CDocument* CDocManager::onFileNew()
             return nullptr;
         chosen = m_templates.value(*index, chosen);
     }
-    return chosen->openDocumentFile(QString());
+    return chosen->onFileNew();
 }
 
 QList<CDocument*> CDocManager::documents() const

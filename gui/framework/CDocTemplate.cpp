@@ -71,6 +71,15 @@ CDocument* CDocTemplate::openDocumentFile(const QString& path)
     return doc;
 }
 
+CDocument* CDocTemplate::onFileNew()
+{
+    if (m_factories.newWithoutDocument) {
+        m_factories.newWithoutDocument();
+        return nullptr;
+    }
+    return openDocumentFile(QString());
+}
+
 CMDIChildWnd* CDocTemplate::createAndShowFrame(CDocument* doc)
 {
     CMDIChildWnd* frame = m_factories.frame();

@@ -27,6 +27,8 @@ public:
         std::function<CDocument*(QObject* parent)> document;
         std::function<CMDIChildWnd*()> frame;
         std::function<CView*(CDocument*)> view;
+        // For a type whose New makes no document (the icon editor runs instead): what New does.
+        std::function<void()> newWithoutDocument;
     };
 
     CDocTemplate(int resourceId, const QString& resourceString, Factories factories, CDocManager* manager);
@@ -43,6 +45,9 @@ public:
     // An empty path makes a new untitled document. Null when the document could not be made
     // or read; the failure has been reported to the user.
     CDocument* openDocumentFile(const QString& path);
+    // What New does for this type: a new untitled document, or the type's own action when it
+    // makes none (null then).
+    CDocument* onFileNew();
     // A new frame with a new view of doc, placed in the MDI area and shown (New Window too).
     CMDIChildWnd* createAndShowFrame(CDocument* doc);
 

@@ -19,11 +19,17 @@ public:
 
     // "Save changes to ...?" with Yes, No and Cancel.
     virtual SaveAnswer askToSave(const QString& question) = 0;
-    // The file to open, looked for first in folder, or an empty path when cancelled; filter is a
-    // file dialog filter.
+    // The file to open, looked for first in folder (an empty one leaves the choice to the
+    // dialog), or an empty path when cancelled; filter is a file dialog filter.
     virtual QString chooseFileToOpen(const QString& folder, const QString& filter) = 0;
+    // The same under a title of the caller's own, for a dialog that is not the Open command's.
+    virtual QString chooseTitledFileToOpen(const QString& title, const QString& folder, const QString& filter)
+    {
+        (void)title;
+        return chooseFileToOpen(folder, filter);
+    }
     // The file to save under, proposed first (a bare name is proposed in folder); an empty path
-    // when cancelled.
+    // when cancelled. A name typed without an extension takes the filter's.
     virtual QString chooseFileToSave(const QString& folder, const QString& proposed, const QString& filter) = 0;
     // The index of the item chosen from items, or nothing when cancelled.
     virtual std::optional<int> chooseItem(const QString& title, const QString& label, const QStringList& items) = 0;

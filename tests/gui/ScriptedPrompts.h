@@ -57,6 +57,12 @@ public:
         m_folder = folder;
         return answer<QString>(Kind::fileToOpen, filter, QString());
     }
+    // Records the title, so a test sees the dialog's words.
+    QString chooseTitledFileToOpen(const QString& title, const QString& folder, const QString&) override
+    {
+        m_folder = folder;
+        return answer<QString>(Kind::fileToOpen, title, QString());
+    }
     QString chooseFileToSave(const QString& folder, const QString& proposed, const QString&) override
     {
         m_folder = folder;

@@ -14,7 +14,10 @@
 #include "app/CToolsDialog.h"
 #include "app/CommandTable.h"
 #include "app/Panes.h"
-#include "app/PlaceholderDocument.h"
+#include "designer/CInterfaceEditorView.h"
+#include "designer/CNavigatorTreeCtrl.h"
+#include "designer/CWindowDoc.h"
+#include "editor/CMELEditorView.h"
 #include "editor/CScriptDoc.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
@@ -23,6 +26,7 @@
 #include "settings/BarSizes.h"
 #include "settings/RecentFileList.h"
 #include "settings/WindowPlacement.h"
+#include "uimodel/WindowFile.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -182,6 +186,7 @@ private slots:
     void namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList();
     void syntaxColoringToggleFlipsTheFlag();
     void aScriptDisablesTheDesignerPanes();
+    void aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools();
 
     void toolbarHoldsItsButtonsInOrder();
     void commandsCarryThePromptsAndTooltipsOfTheirTable();
@@ -194,7 +199,8 @@ private slots:
 
 private:
     void inspectAbout(CAboutDialog* about, const UrlCatcher& catcher);
-    QString makeFile(const QString& name, const QByteArray& content = "proc hello() {}\r\n");
+    // Without content: a window with its layout for ".wnd", a line of script otherwise.
+    QString makeFile(const QString& name, const QByteArray& content = {});
     // Makes the temporary folder the installation folder, with a help file in it.
     QString installGuide();
 
@@ -218,8 +224,14 @@ void MainFrameTest::cleanup()
 QString MainFrameTest::makeFile(const QString& name, const QByteArray& content)
 {
     const QString path = m_dir->filePath(name);
+    QByteArray bytes = content;
+    if (bytes.isEmpty())
+        bytes = name.endsWith(QStringLiteral(".wnd"), Qt::CaseInsensitive)
+                    ? "[ORVANTE 0.4]\r\n[UI_Window]\r\n[window]\r\nWindow\r\n1\r\n\t[columnLayout]\r\n\tColumnLayout0\r\n"
+                      "\t1\r\n[EUI]\r\n"
+                    : "proc hello() {}\r\n";
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return {};
     return path;
 }
@@ -569,6 +581,8 @@ void MainFrameTest::designerFrameCannotShrinkBelowItsMinimum()
     CMDIChildWnd* frame = run.app().docManager().activeFrame();
     QVERIFY(frame);
     QVERIFY(!frame->isMaximized());
+    // The designer's panes take their room beside the document area.
+    run.frame()->resize(1600, 1200);
     frame->resize(500, 400);
 
     // Drag the bottom-right corner far up and to the left.
@@ -674,6 +688,39 @@ void MainFrameTest::aScriptDisablesTheDesignerPanes()
     docs.activeFrame()->close();
     QTRY_VERIFY(frame->windowHierarchyPane()->isEnabled());
     QVERIFY(frame->controlsFlagsPane()->isEnabled());
+}
+
+void MainFrameTest::aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    CDocManager& docs = run.app().docManager();
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("ui.wnd"))));
+    QMdiSubWindow* window = frame->mdiArea()->activeSubWindow();
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("code.mel"))));
+    QMdiSubWindow* script = frame->mdiArea()->activeSubWindow();
+    QVERIFY(window && script && window != script);
+    auto* tree = qobject_cast<CNavigatorTreeCtrl*>(frame->windowHierarchyPane()->tree());
+    QVERIFY(tree);
+    // Twice round, so each side undoes what the other did.
+    for (int round = 0; round < 2; ++round) {
+        frame->mdiArea()->setActiveSubWindow(window);
+        QTRY_VERIFY(qobject_cast<CInterfaceEditorView*>(docs.activeView()));
+        QVERIFY(frame->toolsPalette()->isVisible());
+        QVERIFY(frame->windowHierarchyPane()->isVisible());
+        QVERIFY(frame->windowHierarchyPane()->isEnabled());
+        QVERIFY(frame->controlsFlagsPane()->isVisible());
+        QVERIFY(frame->controlsFlagsPane()->isEnabled());
+        QCOMPARE(tree->topLevelItemCount(), 1);
+
+        frame->mdiArea()->setActiveSubWindow(script);
+        QTRY_VERIFY(qobject_cast<CMELEditorView*>(docs.activeView()));
+        QVERIFY(frame->toolsPalette()->isHidden());
+        QVERIFY(!frame->windowHierarchyPane()->isEnabled());
+        QVERIFY(!frame->controlsFlagsPane()->isEnabled());
+        QCOMPARE(tree->topLevelItemCount(), 0);
+        QVERIFY(frame->projectExplorerPane()->isEnabled());
+    }
 }
 
 void MainFrameTest::openingPicksTheTemplateByExtension_data()
@@ -1002,15 +1049,18 @@ void MainFrameTest::namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("copyName");
-    QTest::newRow("script") << QStringLiteral("скрипт.mel") << QStringLiteral("копия.mel");
-    QTest::newRow("window") << QStringLiteral("ツール.wnd") << QStringLiteral("ツール 2.wnd");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("script") << QStringLiteral("скрипт.mel") << QStringLiteral("копия.mel")
+                            << QByteArray("proc caf\xE9() {}\n");
+    // Empty: a window with its layout.
+    QTest::newRow("window") << QStringLiteral("ツール.wnd") << QStringLiteral("ツール 2.wnd") << QByteArray();
 }
 
 void MainFrameTest::namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList()
 {
     QFETCH(QString, name);
     QFETCH(QString, copyName);
-    const QByteArray bytes("proc caf\xE9() {}\n");
+    QFETCH(QByteArray, bytes);
     const QString path = makeFile(name, bytes);
     QVERIFY(QFile::exists(path));
     const QString copy = m_dir->filePath(copyName);
@@ -1045,14 +1095,18 @@ void MainFrameTest::namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList()
         CDocument* doc = run.app().docManager().activeDocument();
         QVERIFY(doc);
         QCOMPARE(doc->pathName(), file);
-        // A script shows the bytes of its file, one character each; other documents hold them.
-        if (auto* script = qobject_cast<CScriptDoc*>(doc))
-            QCOMPARE(std::string(script->buffer().LineText(0)), std::string("proc caf\xE9() {}"));
-        else
-            QCOMPARE(qobject_cast<const PlaceholderDocument*>(doc)->content(), bytes);
+        // A script shows the bytes of its file, one character each, and saves them unchanged; a
+        // window holds what its file holds.
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), bytes);
+        if (auto* script = qobject_cast<CScriptDoc*>(doc)) {
+            QCOMPARE(std::string(script->buffer().LineText(0)), std::string("proc caf\xE9() {}"));
+            QCOMPARE(saved.readAll(), bytes);
+        } else {
+            auto* window = qobject_cast<CWindowDoc*>(doc);
+            QVERIFY(window);
+            QCOMPARE(QByteArray::fromStdString(WriteWindowFile(window->window())), saved.readAll());
+        }
     }
 }
 

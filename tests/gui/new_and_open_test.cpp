@@ -31,7 +31,6 @@ private slots:
     void newCreatesTheChosenKind_data();
     void newCreatesTheChosenKind();
     void aProjectIsRefusedAndTheDialogComesAgain();
-    void anIconIsNotYetAvailable();
     void anyOtherExtensionOpensAsAScript();
 };
 
@@ -73,17 +72,6 @@ void NewAndOpenTest::aProjectIsRefusedAndTheDialogComesAgain()
     run.frame()->action(CommandId::fileNew)->trigger();
     QVERIFY(run.prompts().verifyAllCame());
     QCOMPARE(run.prompts().texts().value(1), QStringLiteral("Not yet available in this version"));
-    QVERIFY(run.app().docManager().documents().isEmpty());
-}
-
-void NewAndOpenTest::anIconIsNotYetAvailable()
-{
-    MemoryProfile profile;
-    test::AppRun run(profile);
-    run.prompts().expectNewFileType(int(NewFileKind::icon));
-    run.prompts().expectMessage();
-    run.frame()->action(CommandId::fileNew)->trigger();
-    QVERIFY(run.prompts().verifyAllCame());
     QVERIFY(run.app().docManager().documents().isEmpty());
 }
 

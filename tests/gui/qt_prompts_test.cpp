@@ -15,15 +15,16 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
-#include <QInputDialog>
-#include <QMessageBox>
 
 using namespace orv;
 
@@ -45,6 +46,7 @@ private slots:
     void colourDialogStartsFromTheGivenColour();
     void fileDialogsStartInTheFolderGiven_data();
     void fileDialogsStartInTheFolderGiven();
+    void nameWithoutExtensionAsksBeforeReplacingTheFilterExtensionFile();
 };
 
 void QtPromptsTest::askToSaveAnswersByButton_data()
@@ -343,6 +345,38 @@ void QtPromptsTest::fileDialogsStartInTheFolderGiven()
         const QString expected = selected.contains(QLatin1Char('/')) ? dir.filePath(selected)
                                                                       : QDir(folder).filePath(selected);
         QCOMPARE(QFileInfo(shownFile).absoluteFilePath(), QFileInfo(expected).absoluteFilePath());
+    }
+}
+
+void QtPromptsTest::nameWithoutExtensionAsksBeforeReplacingTheFilterExtensionFile()
+{
+    QTemporaryDir dir;
+    QFile existing(dir.filePath(QStringLiteral("x.mel")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    const QString typed = dir.filePath(QStringLiteral("x"));
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+        QObject context;
+        QString asked;
+        answerModal<QFileDialog>(&context, [&asked, &typed, button](QFileDialog* dialog) {
+            // The question about replacing comes as a box over the dialog, inside accept().
+            QTimer::singleShot(0, dialog, [&asked, button] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    box->button(button)->click();
+                }
+            });
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+            // No keeps the dialog open.
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        const QString chosen = QtPrompts().chooseFileToSave(QString(), QString(), QStringLiteral("MEL Scripts (*.mel)"));
+        QVERIFY2(asked.startsWith(QStringLiteral("x.mel already exists")), qPrintable(asked));
+        QCOMPARE(chosen, button == QMessageBox::Yes ? dir.filePath(QStringLiteral("x.mel")) : QString());
     }
 }
 

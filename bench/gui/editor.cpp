@@ -199,3 +199,11 @@ BENCHMARK(BM_KeystrokeWithRepaint)
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

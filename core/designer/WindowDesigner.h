@@ -1,0 +1,72 @@
+// The designer's edits of a window's element tree, decided without a screen: inserting,
+// deleting, moving, renaming and resizing elements, and what lies under a point. Every
+// edit that changes the tree tells the changed handler, so that the document counts as
+// modified.
+#pragma once
+
+#include "designer/PreviewFrame.h"
+#include "uimodel/CUIWindow.h"
+
+#include <functional>
+#include <string>
+
+namespace orv {
+
+class WindowDesigner {
+public:
+    enum class MoveDirection { up, down };
+
+    // previews makes each new element's preview (none in headless use).
+    WindowDesigner(CUIWindow& window, PreviewFactory* previews) : m_window(window), m_previews(previews) {}
+
+    CUIWindow& window() const { return m_window; }
+    void setChangedHandler(std::function<void()> handler) { m_changed = std::move(handler); }
+
+    // Where an insertion with selected selected goes: the selected container, else its parent.
+    static CUIElement* insertTarget(CUIElement& selected);
+    // Makes the element of an insert command under the target of selected. Null, with the
+    // tree unchanged, for a grayed or unknown command or when the container refuses it.
+    CUIElement* insert(int commandId, CUIElement& selected);
+
+    // The selection after deleting element: its next sibling, else the previous one, else
+    // its parent.
+    static CUIElement* nextSelectionAfterDelete(const CUIElement& element);
+    // Deletes element with its subtree and returns the next selection; the window cannot be
+    // deleted (null, nothing changed).
+    CUIElement* remove(CUIElement& element);
+
+    // Move up: before the previous sibling, or to the end from the first place. Move down:
+    // after the next sibling, or to the end. The window and its layout never move.
+    bool move(CUIElement& element, MoveDirection direction);
+    // Whether a drop of dragged onto target would be carried out.
+    static bool canDrop(const CUIElement& dragged, const CUIElement& target);
+    // A drop onto a container appends to it; onto another element puts the dragged one
+    // before it. Refused, with the element kept where it was, when the container has no room,
+    // when the target is the window, the dragged element itself or inside it.
+    bool drop(CUIElement& dragged, CUIElement& target);
+
+    // The flags grid's values for element: it takes them and its container arranges.
+    void applyFlags(CUIElement& element, const FlagValueTable& table);
+    // An empty name is ignored.
+    bool rename(CUIElement& element, const std::string& name);
+    // The element's preview was given a new client size: the element takes the outer size
+    // and its container arranges again (twice, as the second pass settles the first).
+    void resize(CUIElement& element, UISize client);
+    // Flips the element's branch open or closed in the hierarchy (kept in the file).
+    void setExpanded(CUIElement& element, bool expanded) { element.setStateFlag(expanded); }
+
+    // The innermost visible element under a point of the window's client area (disabled
+    // ones too); the window when the point is on no child; null outside the client area.
+    static CUIElement* elementAt(CUIWindow& window, UIPoint clientPoint);
+    // The window's layout arranges, as after each move.
+    void arrangeTop();
+
+private:
+    void changed();
+
+    CUIWindow& m_window;
+    PreviewFactory* m_previews;
+    std::function<void()> m_changed;
+};
+
+} // namespace orv

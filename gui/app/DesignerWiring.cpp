@@ -1,0 +1,65 @@
+// The palette acts on the active designer view; the panes follow designer views coming and going.
+#include "app/DesignerWiring.h"
+
+#include "app/CMainFrame.h"
+#include "app/CToolsDialog.h"
+#include "app/CopyTextToClipboard.h"
+#include "app/InsertMenu.h"
+#include "app/Panes.h"
+#include "designer/CInterfaceEditorView.h"
+#include "designer/CNavigatorTreeCtrl.h"
+#include "designer/DesignMode.h"
+#include "framework/CDocManager.h"
+#include "framework/CMDIChildWnd.h"
+
+namespace orv {
+
+void connectDesignerToFrame(DesignerHost& host, CMainFrame& frame, CDocManager& docs)
+{
+    auto* tree = new CNavigatorTreeCtrl;
+    tree->setFont(paneFont());
+    frame.windowHierarchyPane()->setTree(tree);
+    host.hierarchy = tree;
+    host.insertMenu = [](std::uint32_t categories, std::uint32_t disabled, const QPoint& at) {
+        return BuildInsertMenu(categories, disabled, at);
+    };
+    host.copyToClipboard = [](const std::string& text) { CopyTextToClipboard(text); };
+    host.showOutput = [&frame] {
+        frame.outputPane()->show();
+        frame.UpdatePaneButtons();
+    };
+    host.showDesignerPanes = [&frame](bool active) {
+        frame.toolsPalette()->setVisible(active);
+        CResizableBar* hierarchy = frame.windowHierarchyPane();
+        hierarchy->setEnabled(active);
+        hierarchy->setVisible(active);
+        frame.controlsFlagsPane()->setVisible(active);
+        frame.UpdatePaneButtons();
+    };
+
+    CToolsDialog* tools = frame.toolsPalette();
+    const auto activeView = [&docs] { return qobject_cast<CInterfaceEditorView*>(docs.activeView()); };
+    // When no designer view is active any more, the palette and the designer's panes go.
+    // A frame that is closed already is going away with its panes: nothing to hide.
+    QWidget* frameWindow = &frame;
+    QObject::connect(&docs, &CDocManager::activeFrameChanged, tools, [&host, activeView, tree, frameWindow] {
+        if (activeView() || !frameWindow->isVisible())
+            return;
+        tree->clearHierarchy();
+        host.showDesignerPanes(false);
+    });
+    QObject::connect(tools, &CToolsDialog::insertRequested, tools,
+                     [activeView](std::uint32_t categories, int command, bool menu, const QPoint& at) {
+                         if (CInterfaceEditorView* view = activeView())
+                             view->InsertElement(categories, 0, command, menu, at);
+                     });
+    QObject::connect(tools, &CToolsDialog::editModeToggled, tools, [activeView](bool on) {
+        DesignMode::setEditMode(on);
+        if (CInterfaceEditorView* view = activeView()) {
+            view->RefreshEditMode();
+            view->window().EnableSubtree(!on);
+        }
+    });
+}
+
+} // namespace orv

@@ -1,0 +1,354 @@
+// The surface's selection, edit mode and edits; the hierarchy tree follows every change.
+#include "designer/CInterfaceEditorView.h"
+
+#include "designer/CNavigatorTreeCtrl.h"
+#include "designer/COrvanteWnd.h"
+#include "designer/CWindowDoc.h"
+#include "designer/DesignMode.h"
+#include "designer/InsertCommands.h"
+#include "designer/ScriptExport.h"
+#include "framework/CDocManager.h"
+#include "framework/CDocTemplate.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace orv {
+
+namespace {
+constexpr int kExportScript = 32801;
+constexpr int kFormWidth = 322 * 3 / 2;   // form template 101: 322 x 198 dialog units
+constexpr int kFormHeight = 198 * 2;
+} // namespace
+
+CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent)
+    : CView(document, parent), m_host(document->host()), m_designer(document->window(), &document->previews())
+{
+    setObjectName(QStringLiteral("CInterfaceEditorView"));
+    m_designer.setChangedHandler([document] { document->setModifiedFlag(true); });
+    setBackgroundRole(QPalette::Dark);
+    setAutoFillBackground(true);
+    resize(kFormWidth, kFormHeight);
+    qApp->installEventFilter(this);
+}
+
+CInterfaceEditorView::~CInterfaceEditorView()
+{
+    qApp->removeEventFilter(this);
+    COrvanteWnd* wnd = windowPreview();
+    CWindowDoc* doc = windowDoc();
+    if (wnd && doc && wnd->parentWidget() == this)
+        wnd->setParent(doc->previewPark());
+    // The shell hides the designer's panes when no designer view is active any more.
+    if (m_host.hierarchy && m_host.hierarchy->view() == this)
+        m_host.hierarchy->clearHierarchy();
+}
+
+CWindowDoc* CInterfaceEditorView::windowDoc() const
+{
+    return static_cast<CWindowDoc*>(document());
+}
+
+CUIWindow& CInterfaceEditorView::window() const
+{
+    return m_designer.window();
+}
+
+COrvanteWnd* CInterfaceEditorView::windowPreview() const
+{
+    return dynamic_cast<COrvanteWnd*>(window().preview());
+}
+
+void CInterfaceEditorView::takePreview()
+{
+    if (!window().preview())
+        attachPreviewTree(window(), windowDoc()->previews());
+    COrvanteWnd* wnd = windowPreview();
+    if (!wnd || wnd->parentWidget() == this)
+        return;
+    wnd->setParent(this);
+    wnd->move(0, 0);
+    wnd->show();
+    connect(wnd->tracker(), &CDesignTracker::rightPressed, this, &CInterfaceEditorView::onTrackerRightPressed,
+            Qt::UniqueConnection);
+    connect(wnd->tracker(), &CDesignTracker::tracked, this, &CInterfaceEditorView::onTracked, Qt::UniqueConnection);
+    connect(wnd, &COrvanteWnd::resizedByFrame, this, &CInterfaceEditorView::onWindowResized, Qt::UniqueConnection);
+}
+
+void CInterfaceEditorView::onInitialUpdate()
+{
+    if (m_host.showDesignerPanes)
+        m_host.showDesignerPanes(true);
+    takePreview();
+    m_selected = &window();
+    if (DesignMode::editMode()) {
+        RefreshEditMode();
+        window().EnableSubtree(false);
+    }
+    m_firstActivation = true;
+    m_relayoutPending = true;
+}
+
+void CInterfaceEditorView::onActivateView(bool activate)
+{
+    if (!activate) {
+        m_firstActivation = true;
+        return;
+    }
+    if (m_host.showDesignerPanes)
+        m_host.showDesignerPanes(true);
+    takePreview();
+    SelectPreview(nullptr);
+    window().EnableSubtree(!DesignMode::editMode());
+    if (m_firstActivation) {
+        if (m_relayoutPending) {
+            windowDoc()->arrangeForDisplay();
+            m_relayoutPending = false;
+        }
+        fillHierarchy();
+        m_firstActivation = false;
+    }
+    emit elementSelected(m_selected);
+}
+
+bool CInterfaceEditorView::onUpdateCommand(int id, CommandState&) const
+{
+    return id == kExportScript;
+}
+
+void CInterfaceEditorView::onCommand(int id)
+{
+    if (id == kExportScript)
+        exportScript();
+}
+
+UIRect CInterfaceEditorView::clientRectOf(const CUIElement& element)
+{
+    UIRect r = element.rect();
+    for (const CUIElement* p = element.parent(); p && !p->isWindow(); p = p->parent())
+        r.offset({p->rect().left, p->rect().top});
+    return r;
+}
+
+void CInterfaceEditorView::placeTracker()
+{
+    COrvanteWnd* wnd = windowPreview();
+    if (!wnd)
+        return;
+    CDesignTracker* tracker = wnd->tracker();
+    if (!DesignMode::editMode() || !m_selected || m_selected->isWindow()) {
+        tracker->setTrackRect(std::nullopt);
+        tracker->setVisible(DesignMode::editMode());
+        return;
+    }
+    const UIRect r = clientRectOf(*m_selected);
+    tracker->setTrackRect(QRect(r.left, r.top, r.width(), r.height()));
+    tracker->show();
+    tracker->raise();
+}
+
+void CInterfaceEditorView::SelectPreview(CUIElement* target)
+{
+    if (target && target->isWindow()) {
+        m_selected = target;
+        placeTracker();
+        return;
+    }
+    if (!DesignMode::editMode()) {
+        placeTracker();
+        return;
+    }
+    if (target)
+        m_selected = target;
+    placeTracker();
+}
+
+void CInterfaceEditorView::RefreshEditMode()
+{
+    if (DesignMode::editMode() && !window().children().empty()) {
+        if (!m_selected || m_selected->isWindow())
+            m_selected = window().children().front().get();
+    } else {
+        m_selected = nullptr;
+    }
+    placeTracker();
+    if (m_selected)
+        selectInTree(m_selected);
+}
+
+void CInterfaceEditorView::DeleteSelection()
+{
+    if (m_host.hierarchy && m_host.hierarchy->view() == this)
+        if (CUIElement* inTree = m_host.hierarchy->selectedElement())
+            m_selected = inTree;
+    if (!m_selected || m_selected->isWindow())
+        return;
+    CUIElement* next = m_designer.remove(*m_selected);
+    m_selected = nullptr;
+    SelectPreview(next);
+    if (!DesignMode::editMode())
+        m_selected = next;
+    fillHierarchy();
+    emit elementSelected(m_selected);
+}
+
+int CInterfaceEditorView::InsertElement(std::uint32_t categories, std::uint32_t disabled, int defaultCommand,
+                                        bool menuRequested, const QPoint& menuAt)
+{
+    CUIElement* selected = m_host.hierarchy ? m_host.hierarchy->selectedElement() : nullptr;
+    if (!selected)
+        return 0;
+    int command = defaultCommand;
+    if (menuRequested || categories == insert_category::all)
+        command = m_host.insertMenu ? m_host.insertMenu(categories, disabled, menuAt) : 0;
+    if (!WindowDesigner::insertTarget(*selected))
+        return command;
+    if (command < kFirstInsertCommand || command > kLastInsertCommand)
+        return command;
+    CUIElement* made = m_designer.insert(command, *selected);
+    if (!made)
+        return command;
+    if (auto* preview = dynamic_cast<PreviewWidget*>(made->preview())) {
+        preview->widget().raise();
+        preview->widget().show();
+    }
+    m_selected = made;
+    fillHierarchy();
+    SelectPreview(made);
+    selectInTree(made);
+    return command;
+}
+
+void CInterfaceEditorView::moveSelection(WindowDesigner::MoveDirection direction)
+{
+    CUIElement* element = m_host.hierarchy ? m_host.hierarchy->selectedElement() : m_selected;
+    if (!element || !m_designer.move(*element, direction))
+        return;
+    m_selected = element;
+    fillHierarchy();
+    SelectPreview(nullptr);
+}
+
+void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement& target)
+{
+    const bool moved = m_designer.drop(dragged, target);
+    if (moved) {
+        if (auto* preview = dynamic_cast<PreviewWidget*>(dragged.preview())) {
+            auto* host = dynamic_cast<PreviewWidget*>(dragged.parent()->preview());
+            preview->widget().setParent(host ? host->childHost() : nullptr);
+            preview->widget().setVisible(dragged.visible());
+            preview->widget().raise();
+            preview->setGeometry(dragged.rect());
+        }
+    }
+    m_selected = &dragged;
+    fillHierarchy();
+    SelectPreview(nullptr);
+}
+
+void CInterfaceEditorView::renameElement(CUIElement& element, const std::string& name)
+{
+    m_designer.rename(element, name);
+}
+
+void CInterfaceEditorView::ApplyGridToElement(CUIElement& element, const FlagValueTable& table)
+{
+    m_designer.applyFlags(element, table);
+    fillHierarchy();
+    SelectPreview(nullptr);
+}
+
+void CInterfaceEditorView::onTreeSelection(CUIElement* element)
+{
+    if (!element)
+        return;
+    m_selected = element;
+    SelectPreview(element);
+    emit elementSelected(element);
+}
+
+void CInterfaceEditorView::fillHierarchy()
+{
+    if (m_host.hierarchy)
+        m_host.hierarchy->FillHierarchy(window(), this);
+}
+
+void CInterfaceEditorView::selectInTree(CUIElement* element)
+{
+    if (m_host.hierarchy && m_host.hierarchy->view() == this)
+        m_host.hierarchy->selectElement(element);
+}
+
+void CInterfaceEditorView::onTrackerRightPressed(const QPoint& clientPos)
+{
+    if (!DesignMode::editMode())
+        return;
+    CUIElement* found = WindowDesigner::elementAt(window(), {clientPos.x(), clientPos.y()});
+    if (!found || found->isWindow() || found == m_selected)
+        return;
+    m_selected = found;
+    placeTracker();
+    selectInTree(found);
+}
+
+void CInterfaceEditorView::onTracked(const QRect& rect)
+{
+    if (!m_selected || m_selected->isWindow())
+        return;
+    const UIRect before = clientRectOf(*m_selected);
+    if (rect.width() != before.width() || rect.height() != before.height()) {
+        const UISize frame = previewFrameSize(*m_selected);
+        m_designer.resize(*m_selected, {rect.width() - frame.width, rect.height() - frame.height});
+    }
+    fillHierarchy();
+    placeTracker();
+}
+
+void CInterfaceEditorView::onWindowResized(const QSize& client)
+{
+    m_designer.resize(window(), {client.width(), client.height()});
+    placeTracker();
+    selectInTree(m_selected);
+}
+
+bool CInterfaceEditorView::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    COrvanteWnd* wnd = windowPreview();
+    if (!widget || !wnd || !isAncestorOf(widget))
+        return false;
+    if (event->type() == QEvent::KeyPress && DesignMode::editMode() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        DeleteSelection();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress && !DesignMode::editMode() && wnd->isAncestorOf(widget)) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        const QPoint p = wnd->childHost()->mapFromGlobal(mouse->globalPosition().toPoint());
+        CUIElement* found = WindowDesigner::elementAt(window(), {p.x(), p.y()});
+        if (found) {
+            m_selected = found;
+            selectInTree(found);
+            emit elementSelected(found);
+        }
+    }
+    return false;
+}
+
+void CInterfaceEditorView::exportScript()
+{
+    // The export asks through the framework's prompts, as the document's own file steps do.
+    const CDocTemplate* docTemplate = document() ? document()->docTemplate() : nullptr;
+    if (!docTemplate)
+        return;
+    ScriptExport target(docTemplate->manager()->prompts(), m_host.copyToClipboard);
+    OutputLog scratch;
+    const ExportResult result = ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target);
+    if (!result.cancelled && m_host.showOutput)
+        m_host.showOutput();
+}
+
+} // namespace orv

@@ -1,0 +1,84 @@
+// The designer view of a window document: shows the window's preview pinned at its top-left
+// corner, keeps the selection with its tracker in edit mode, and carries out the designer's
+// edits (insert, delete, move, rename, resize), each marking the document modified.
+#pragma once
+
+#include "designer/WindowDesigner.h"
+
+#include "framework/CView.h"
+
+#include <QPointer>
+
+namespace orv {
+
+class COrvanteWnd;
+class CWindowDoc;
+struct DesignerHost;
+
+class CInterfaceEditorView : public CView {
+    Q_OBJECT
+
+public:
+    CInterfaceEditorView(CWindowDoc* document, QWidget* parent = nullptr);
+    ~CInterfaceEditorView() override;
+
+    CWindowDoc* windowDoc() const;
+    CUIWindow& window() const;
+    COrvanteWnd* windowPreview() const;
+    WindowDesigner& designer() { return m_designer; }
+    // The selected element; the window when it is selected; null when nothing is.
+    CUIElement* selected() const { return m_selected; }
+
+    void onInitialUpdate() override;
+    void onActivateView(bool activate) override;
+    bool onUpdateCommand(int id, CommandState& state) const override;
+    void onCommand(int id) override;
+
+    // Makes target the selection and puts the tracker around it in edit mode; null redraws
+    // the tracker of the current selection.
+    void SelectPreview(CUIElement* target);
+    // Follows the palette's edit mode: the tracker on the first child, or no selection.
+    void RefreshEditMode();
+    // Deletes the selection (never the window) and selects what comes next.
+    void DeleteSelection();
+    // The palette's and the context menu's insertion: the default command, or the one chosen
+    // from the menu of the categories when menuRequested. Returns the command chosen.
+    int InsertElement(std::uint32_t categories, std::uint32_t disabled, int defaultCommand, bool menuRequested,
+                      const QPoint& menuAt);
+    void moveSelection(WindowDesigner::MoveDirection direction);
+    void dropElement(CUIElement& dragged, CUIElement& target);
+    void renameElement(CUIElement& element, const std::string& name);
+    // The Controls flags grid edited element's values: the element, the surface and the tree
+    // follow them.
+    void ApplyGridToElement(CUIElement& element, const FlagValueTable& table);
+    // The hierarchy selected element: the surface follows.
+    void onTreeSelection(CUIElement* element);
+    // The export to a file, the clipboard and the Output pane, as the settings say.
+    void exportScript();
+    // The element's rectangle in the window's client area.
+    static UIRect clientRectOf(const CUIElement& element);
+
+signals:
+    // The selection the Controls flags pane shows.
+    void elementSelected(orv::CUIElement* element);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void takePreview();
+    void fillHierarchy();
+    void selectInTree(CUIElement* element);
+    void onTrackerRightPressed(const QPoint& clientPos);
+    void onTracked(const QRect& rect);
+    void onWindowResized(const QSize& client);
+    void placeTracker();
+
+    const DesignerHost& m_host;
+    WindowDesigner m_designer;
+    CUIElement* m_selected = nullptr;
+    bool m_firstActivation = true;
+    bool m_relayoutPending = true;
+};
+
+} // namespace orv

@@ -1,0 +1,235 @@
+// Items carry their element; every structural change refills the tree from the model.
+#include "designer/CNavigatorTreeCtrl.h"
+
+#include "designer/CInterfaceEditorView.h"
+#include "designer/DesignerPictures.h"
+#include "designer/InsertCommands.h"
+#include "designer/PreviewWidget.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace orv {
+
+namespace {
+constexpr int kElementRole = Qt::UserRole;
+}
+
+CNavigatorTreeCtrl::CNavigatorTreeCtrl(QWidget* parent) : QTreeWidget(parent), m_dragImage(new QLabel(viewport()))
+{
+    m_dragImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_dragImage->setStyleSheet(QStringLiteral("background: rgba(255, 255, 255, 160); border: 1px dotted gray;"));
+    m_dragImage->hide();
+    setObjectName(QStringLiteral("tree"));
+    header()->hide();
+    setRootIsDecorated(true);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { onCurrentItemChanged(current); });
+    connect(this, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { onItemChanged(item); });
+    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        if (CUIElement* e = elementOf(item); e && !m_filling)
+            e->setStateFlag(true);
+    });
+    connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
+        if (CUIElement* e = elementOf(item); e && !m_filling)
+            e->setStateFlag(false);
+    });
+}
+
+CUIElement* CNavigatorTreeCtrl::elementOf(const QTreeWidgetItem* item)
+{
+    return item ? reinterpret_cast<CUIElement*>(item->data(0, kElementRole).value<quintptr>()) : nullptr;
+}
+
+void CNavigatorTreeCtrl::FillHierarchy(CUIWindow& window, CInterfaceEditorView* view)
+{
+    m_view = view;
+    m_kind = TreeKind::windowHierarchy;
+    setEnabled(true);
+    m_filling = true;
+    setUpdatesEnabled(false);
+    clear();
+    insertItems(window, nullptr);
+    setUpdatesEnabled(true);
+    m_filling = false;
+    selectElement(view ? view->selected() : nullptr);
+}
+
+void CNavigatorTreeCtrl::insertItems(CUIElement& element, QTreeWidgetItem* parent)
+{
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setText(0, fromLatin1(element.name()));
+    item->setIcon(0, pictureOf(element.typeCode()));
+    item->setData(0, kElementRole, QVariant::fromValue(reinterpret_cast<quintptr>(&element)));
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    for (const auto& child : element.children())
+        insertItems(*child, item);
+    item->setExpanded(element.stateFlag());
+}
+
+CInterfaceEditorView* CNavigatorTreeCtrl::view() const
+{
+    return m_view;
+}
+
+const QIcon& CNavigatorTreeCtrl::pictureOf(ElementTypeCode code)
+{
+    auto it = m_pictures.find(code);
+    if (it == m_pictures.end())
+        it = m_pictures.emplace(code, typeCodePicture(code)).first;
+    return it->second;
+}
+
+void CNavigatorTreeCtrl::clearHierarchy()
+{
+    m_filling = true;
+    clear();
+    m_filling = false;
+    m_view = nullptr;
+    m_kind = TreeKind::none;
+}
+
+CUIElement* CNavigatorTreeCtrl::selectedElement() const
+{
+    return elementOf(currentItem());
+}
+
+QTreeWidgetItem* CNavigatorTreeCtrl::itemOf(const CUIElement* element) const
+{
+    if (!element)
+        return nullptr;
+    for (QTreeWidgetItemIterator it(const_cast<CNavigatorTreeCtrl*>(this)); *it; ++it)
+        if (elementOf(*it) == element)
+            return *it;
+    return nullptr;
+}
+
+void CNavigatorTreeCtrl::selectElement(const CUIElement* element)
+{
+    if (QTreeWidgetItem* item = itemOf(element))
+        setCurrentItem(item);
+}
+
+void CNavigatorTreeCtrl::onCurrentItemChanged(QTreeWidgetItem* current)
+{
+    if (m_filling || m_dragging || !current || m_kind != TreeKind::windowHierarchy || !m_view)
+        return;
+    m_view->onTreeSelection(elementOf(current));
+}
+
+void CNavigatorTreeCtrl::onItemChanged(QTreeWidgetItem* item)
+{
+    CUIElement* element = elementOf(item);
+    if (m_filling || !element || !m_view)
+        return;
+    const std::string typed = item->text(0).toLatin1().toStdString();
+    if (!typed.empty())
+        m_view->renameElement(*element, typed);
+    if (element->name() != typed) {
+        m_filling = true;
+        item->setText(0, fromLatin1(element->name()));
+        m_filling = false;
+    }
+}
+
+void CNavigatorTreeCtrl::keyPressEvent(QKeyEvent* event)
+{
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (m_view && event->key() == Qt::Key_Delete && state() != QAbstractItemView::EditingState) {
+        m_view->DeleteSelection();
+        return;
+    }
+    if (m_view && ctrl && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+        m_view->moveSelection(event->key() == Qt::Key_Up ? WindowDesigner::MoveDirection::up
+                                                         : WindowDesigner::MoveDirection::down);
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void CNavigatorTreeCtrl::showContextMenu(const QPoint& pos, const QPoint& globalPos)
+{
+    QTreeWidgetItem* item = itemAt(pos);
+    if (!item)
+        item = topLevelItem(0);
+    CUIElement* element = elementOf(item);
+    if (!element || !m_view)
+        return;
+    setCurrentItem(item);
+    const int chosen =
+        m_view->InsertElement(insert_category::all, disabledCategoriesFor(*element), 0, true, globalPos);
+    switch (static_cast<EditCommand>(chosen)) {
+    case EditCommand::rename:
+        if (QTreeWidgetItem* current = currentItem())
+            editItem(current);
+        break;
+    case EditCommand::remove: m_view->DeleteSelection(); break;
+    case EditCommand::moveUp: m_view->moveSelection(WindowDesigner::MoveDirection::up); break;
+    case EditCommand::moveDown: m_view->moveSelection(WindowDesigner::MoveDirection::down); break;
+    case EditCommand::duplicate: break;
+    }
+}
+
+void CNavigatorTreeCtrl::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::RightButton && m_kind == TreeKind::windowHierarchy) {
+        showContextMenu(pos, event->globalPosition().toPoint());
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && state() != QAbstractItemView::EditingState) {
+        m_pressed = true;
+        m_pressPos = pos;
+        m_dragSource = itemAt(pos);
+    }
+}
+
+void CNavigatorTreeCtrl::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (m_pressed && !m_dragging && m_dragSource && m_view &&
+        (pos - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
+        m_dragging = true;
+        m_dragImage->setText(m_dragSource->text(0));
+        m_dragImage->adjustSize();
+        m_dragImage->show();
+        m_dragImage->raise();
+    }
+    if (!m_dragging) {
+        QTreeWidget::mouseMoveEvent(event);
+        return;
+    }
+    m_dragImage->move(pos + QPoint(12, 4));
+    QTreeWidgetItem* target = itemAt(pos);
+    if (target)
+        setCurrentItem(target);
+    const CUIElement* dragged = elementOf(m_dragSource);
+    const CUIElement* over = elementOf(target);
+    const bool refused = dragged && over && over != dragged && !WindowDesigner::canDrop(*dragged, *over);
+    setCursor(refused ? Qt::ForbiddenCursor : Qt::ArrowCursor);
+}
+
+void CNavigatorTreeCtrl::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool wasDragging = m_dragging;
+    m_pressed = false;
+    m_dragging = false;
+    if (!wasDragging) {
+        QTreeWidget::mouseReleaseEvent(event);
+        return;
+    }
+    unsetCursor();
+    m_dragImage->hide();
+    CUIElement* dragged = elementOf(m_dragSource);
+    CUIElement* target = elementOf(itemAt(event->position().toPoint()));
+    m_dragSource = nullptr;
+    if (dragged && target && m_view)
+        m_view->dropElement(*dragged, *target);
+}
+
+} // namespace orv

@@ -1,0 +1,265 @@
+// Caption and frame are drawn with the fixed metrics (caption 19, frame 4), so that the
+// client area is the one the model computes.
+#include "designer/COrvanteWnd.h"
+
+#include "designer/PreviewFrame.h"
+
+#include <QApplication>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace orv {
+
+namespace {
+
+constexpr int kBoxWidth = 16;
+constexpr int kBoxHeight = 14;
+constexpr int kMinimizedWidth = 160;
+
+// The client area paints the window's background colour.
+class ClientArea final : public QWidget {
+public:
+    explicit ClientArea(QWidget* parent) : QWidget(parent) {}
+    QColor color{0xC0, 0xC0, 0xC0};
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), color); }
+};
+
+void raisedEdge(QPainter& p, QRect r)
+{
+    const QColor colors[][2] = {{QColor(0xDF, 0xDF, 0xDF), QColor(0, 0, 0)},
+                                {QColor(0xFF, 0xFF, 0xFF), QColor(0x80, 0x80, 0x80)}};
+    for (const auto& pair : colors) {
+        p.setPen(pair[0]);
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(pair[1]);
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        r.adjust(1, 1, -1, -1);
+    }
+}
+
+} // namespace
+
+COrvanteWnd::COrvanteWnd(const CUIElement& window, std::function<GridSettings()> grid)
+    : QWidget(nullptr), PreviewWidget(*this, window), m_client(new ClientArea(this)),
+      m_tracker(new CDesignTracker(std::move(grid), this))
+{
+    setObjectName(QStringLiteral("COrvanteWnd"));
+    m_client->setObjectName(QStringLiteral("client"));
+    m_tracker->setObjectName(QStringLiteral("tracker"));
+    m_tracker->hide();
+    setMouseTracking(true);
+    // The view around it is dark; the previews take their colours from a window's roles.
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
+}
+
+int COrvanteWnd::frame() const
+{
+    return hasStyle(m_styles, PreviewStyle::sizingFrame) ? metrics::kFrame : 0;
+}
+
+int COrvanteWnd::captionHeight() const
+{
+    return hasStyle(m_styles, PreviewStyle::caption) ? metrics::kCaption : 0;
+}
+
+QRect COrvanteWnd::clientRect() const
+{
+    const int f = frame();
+    return QRect(f, f + captionHeight(), std::max(0, width() - 2 * f), std::max(0, height() - 2 * f - captionHeight()));
+}
+
+QRect COrvanteWnd::captionRect() const
+{
+    return QRect(frame(), frame(), width() - 2 * frame(), captionHeight());
+}
+
+QRect COrvanteWnd::boxRect(CaptionBox box) const
+{
+    const QRect c = captionRect();
+    const int y = c.top() + (c.height() - kBoxHeight) / 2;
+    const int close = c.right() - 1 - kBoxWidth;
+    switch (box) {
+    case CaptionBox::close: return {close, y, kBoxWidth, kBoxHeight};
+    case CaptionBox::maximize: return {close - 2 - kBoxWidth, y, kBoxWidth, kBoxHeight};
+    case CaptionBox::minimize: return {close - 2 - 2 * kBoxWidth, y, kBoxWidth, kBoxHeight};
+    case CaptionBox::none: break;
+    }
+    return {};
+}
+
+COrvanteWnd::CaptionBox COrvanteWnd::boxAt(const QPoint& pos) const
+{
+    if (!hasStyle(m_styles, PreviewStyle::caption) || !hasStyle(m_styles, PreviewStyle::systemMenu))
+        return CaptionBox::none;
+    if (boxRect(CaptionBox::close).contains(pos))
+        return CaptionBox::close;
+    const bool tool = hasStyle(m_styles, PreviewStyle::toolWindow);
+    if (!tool && hasStyle(m_styles, PreviewStyle::minimizeBox) && boxRect(CaptionBox::minimize).contains(pos))
+        return CaptionBox::minimize;
+    if (!tool && hasStyle(m_styles, PreviewStyle::maximizeBox) && boxRect(CaptionBox::maximize).contains(pos))
+        return CaptionBox::maximize;
+    return CaptionBox::none;
+}
+
+int COrvanteWnd::frameEdgesAt(const QPoint& pos) const
+{
+    if (!frame() || m_minimized)
+        return 0;
+    int edges = 0;
+    if (pos.x() >= width() - frame())
+        edges |= 1;
+    if (pos.y() >= height() - frame())
+        edges |= 2;
+    return edges;
+}
+
+void COrvanteWnd::setText(const std::string& text)
+{
+    m_caption = fromLatin1(text);
+    update();
+}
+
+void COrvanteWnd::setGeometry(const UIRect& rect)
+{
+    if (m_minimized) {
+        m_restoredSize = QSize(rect.width(), rect.height());
+        return;
+    }
+    QWidget::setGeometry(0, 0, rect.width(), rect.height());
+}
+
+void COrvanteWnd::setStyles(std::uint32_t styles)
+{
+    m_styles = styles;
+    placeClient();
+    update();
+}
+
+void COrvanteWnd::setBackColor(ColorRef color)
+{
+    static_cast<ClientArea*>(m_client)->color = toQColor(color);
+    m_client->update();
+}
+
+void COrvanteWnd::setMinimized(bool minimized)
+{
+    if (minimized == m_minimized)
+        return;
+    if (minimized)
+        m_restoredSize = size();
+    m_minimized = minimized;
+    if (const std::string* caption = windowCaptionAfterSizing(element(), minimized))
+        m_caption = fromLatin1(*caption);
+    if (minimized)
+        resize(kMinimizedWidth, 2 * frame() + captionHeight());
+    else
+        resize(m_restoredSize);
+    m_client->setVisible(!minimized);
+    update();
+}
+
+void COrvanteWnd::placeClient()
+{
+    m_client->setGeometry(clientRect());
+    m_tracker->setGeometry(clientRect());
+}
+
+void COrvanteWnd::resizeEvent(QResizeEvent*)
+{
+    placeClient();
+}
+
+void COrvanteWnd::moveEvent(QMoveEvent*)
+{
+    if (pos() != QPoint(0, 0))
+        move(0, 0);
+}
+
+void COrvanteWnd::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
+    if (frame())
+        raisedEdge(p, rect());
+    if (!captionHeight())
+        return;
+    const QRect c = captionRect();
+    QLinearGradient gradient(c.topLeft(), c.topRight());
+    gradient.setColorAt(0, QColor(0x00, 0x00, 0x80));
+    gradient.setColorAt(1, QColor(0x10, 0x84, 0xD0));
+    p.fillRect(c, gradient);
+    int textLeft = c.left() + 3;
+    const bool systemMenu = hasStyle(m_styles, PreviewStyle::systemMenu);
+    if (systemMenu && !hasStyle(m_styles, PreviewStyle::toolWindow)) {
+        QApplication::windowIcon().paint(&p, QRect(c.left() + 2, c.top() + 1, 16, 16));
+        textLeft += 18;
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    bold.setPixelSize(11);
+    p.setFont(bold);
+    p.setPen(Qt::white);
+    p.drawText(QRect(textLeft, c.top(), c.width() - textLeft - 3 * kBoxWidth, c.height()),
+               Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, m_caption);
+    if (!systemMenu)
+        return;
+    const bool tool = hasStyle(m_styles, PreviewStyle::toolWindow);
+    const auto drawBox = [&](CaptionBox box, const QString& glyph) {
+        const QRect r = boxRect(box);
+        p.fillRect(r, QColor(0xC0, 0xC0, 0xC0));
+        raisedEdge(p, r);
+        p.setPen(Qt::black);
+        p.drawText(r, Qt::AlignCenter, glyph);
+    };
+    drawBox(CaptionBox::close, QStringLiteral("x"));
+    if (!tool && hasStyle(m_styles, PreviewStyle::maximizeBox))
+        drawBox(CaptionBox::maximize, QStringLiteral("\u25a1"));
+    if (!tool && hasStyle(m_styles, PreviewStyle::minimizeBox))
+        drawBox(CaptionBox::minimize, m_minimized ? QStringLiteral("\u25a1") : QStringLiteral("_"));
+}
+
+void COrvanteWnd::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    // The close box does nothing: the preview cannot be closed.
+    if (boxAt(pos) == CaptionBox::minimize) {
+        setMinimized(!m_minimized);
+        return;
+    }
+    m_resizeEdges = frameEdgesAt(pos);
+    m_resizeStart = event->globalPosition().toPoint();
+    m_resizeStartSize = size();
+}
+
+void COrvanteWnd::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_resizeEdges) {
+        const int edges = frameEdgesAt(event->position().toPoint());
+        setCursor(edges == 3 ? Qt::SizeFDiagCursor : edges == 1 ? Qt::SizeHorCursor
+                                                 : edges == 2 ? Qt::SizeVerCursor
+                                                              : Qt::ArrowCursor);
+        return;
+    }
+    const QPoint d = event->globalPosition().toPoint() - m_resizeStart;
+    const int minimum = 2 * frame() + captionHeight();
+    resize(m_resizeEdges & 1 ? std::max(minimum, m_resizeStartSize.width() + d.x()) : width(),
+           m_resizeEdges & 2 ? std::max(minimum, m_resizeStartSize.height() + d.y()) : height());
+}
+
+void COrvanteWnd::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !m_resizeEdges)
+        return;
+    m_resizeEdges = 0;
+    emit resizedByFrame(clientRect().size());
+}
+
+} // namespace orv

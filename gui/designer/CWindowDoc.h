@@ -1,0 +1,48 @@
+// The document of a designed window (".wnd"): its element tree, read from and saved to the
+// window file format, and the previews of its elements.
+#pragma once
+
+#include "designer/CPreviewFactory.h"
+#include "designer/DesignerHost.h"
+
+#include "framework/CDocument.h"
+#include "uimodel/WindowDocument.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace orv {
+
+class CWindowDoc : public CDocument {
+    Q_OBJECT
+
+public:
+    CWindowDoc(const DesignerHost& host, QObject* parent = nullptr);
+    ~CWindowDoc() override;
+
+    const DesignerHost& host() const { return m_host; }
+    CUIWindow& window() { return m_model->window(); }
+    // The layout arranges as the designer first shows the window.
+    void arrangeForDisplay() { m_model->arrangeForDisplay(); }
+    CPreviewFactory& previews() { return m_previews; }
+    // Where the window's preview waits while no view shows it.
+    QWidget* previewPark() const { return m_park.get(); }
+
+    FileError onOpenDocument(const QString& path) override;
+    FileError onSaveDocument(const QString& path) override;
+
+private:
+    // The shell's message log, or one of the document's own when there is none.
+    OutputLog& log();
+    void showOutput() const;
+
+    const DesignerHost& m_host;
+    OutputLog m_scratchLog;
+    // Declared before the model: the previews in it go before their park.
+    std::unique_ptr<QWidget> m_park;
+    CPreviewFactory m_previews;
+    std::unique_ptr<WindowDocument> m_model;
+};
+
+} // namespace orv

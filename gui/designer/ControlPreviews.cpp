@@ -1,0 +1,160 @@
+// Each preview sets up its widget to look like the control and mirrors what it is told.
+#include "designer/ControlPreviews.h"
+
+#include "designer/PreviewFrame.h"
+
+#include <QPainter>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+
+namespace orv {
+
+namespace {
+
+constexpr int kThumbLength = 12;
+
+Qt::Alignment labelAlignment(std::uint32_t styles)
+{
+    if (hasStyle(styles, PreviewStyle::alignLeft))
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    if (hasStyle(styles, PreviewStyle::alignRight))
+        return Qt::AlignRight | Qt::AlignVCenter;
+    return Qt::AlignCenter;
+}
+
+// A sunken edge with a border: three pixels on each side, as the element's size counts it.
+const char* const kFieldStyle = "border-style: inset; border-width: 3px; border-color: #808080 #ffffff #ffffff #808080;"
+                                " background: white; padding: 0px;";
+
+// Static texts and check boxes draw in black, and in the grayed text colour when disabled,
+// whatever the surface's palette says.
+void useWindowTextColours(QWidget& widget)
+{
+    QPalette pal = widget.palette();
+    pal.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    widget.setPalette(pal);
+}
+
+} // namespace
+
+COrvanteLayout::COrvanteLayout(const CUIElement& element, QWidget* parent)
+    : QWidget(parent), PreviewWidget(*this, element), m_color(toQColor(element.backColor()))
+{
+}
+
+void COrvanteLayout::setBackColor(ColorRef color)
+{
+    m_color = toQColor(color);
+    update();
+}
+
+void COrvanteLayout::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), m_color);
+}
+
+COrvanteButton::COrvanteButton(const CUIElement& element, QWidget* parent)
+    : COwnerDrawButton(parent), PreviewWidget(*this, element)
+{
+    COwnerDrawButton::setBackColor(toQColor(element.backColor()));
+}
+
+void COrvanteButton::setStyles(std::uint32_t styles)
+{
+    setAlignment(hasStyle(styles, PreviewStyle::alignLeft)    ? Alignment::left
+                 : hasStyle(styles, PreviewStyle::alignRight) ? Alignment::right
+                                                              : Alignment::centre);
+}
+
+COrvanteCheckBox::COrvanteCheckBox(const CUIElement& element, QWidget* parent)
+    : QCheckBox(parent), PreviewWidget(*this, element)
+{
+    useWindowTextColours(*this);
+}
+
+COrvanteList::COrvanteList(const CUIElement& element, QWidget* parent) : QListWidget(parent), PreviewWidget(*this, element)
+{
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setStyleSheet(QStringLiteral("QListWidget { border: %1px solid black; background: white; }").arg(metrics::kBorder));
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalScrollBar()->setFixedWidth(metrics::kScrollBar);
+}
+
+void COrvanteList::setListItems(const std::vector<std::string>& items)
+{
+    clear();
+    for (const std::string& item : items)
+        addItem(fromLatin1(item));
+}
+
+COrvanteSlider::COrvanteSlider(const CUIElement& element, QWidget* parent)
+    : QSlider(Qt::Horizontal, parent), PreviewWidget(*this, element)
+{
+    setTickPosition(QSlider::NoTicks);
+    setStyleSheet(QStringLiteral(
+                      "QSlider::groove:horizontal { height: 4px; background: #ffffff; border: 1px solid #808080; }"
+                      " QSlider::groove:vertical { width: 4px; background: #ffffff; border: 1px solid #808080; }"
+                      " QSlider::handle:horizontal { width: %1px; margin: -6px 0; background: #c0c0c0;"
+                      " border: 1px solid #404040; }"
+                      " QSlider::handle:vertical { height: %1px; margin: 0 -6px; background: #c0c0c0;"
+                      " border: 1px solid #404040; }")
+                      .arg(kThumbLength));
+}
+
+void COrvanteSlider::setStyles(std::uint32_t styles)
+{
+    setOrientation(hasStyle(styles, PreviewStyle::vertical) ? Qt::Vertical : Qt::Horizontal);
+}
+
+COrvanteTextField::COrvanteTextField(const CUIElement& element, QWidget* parent)
+    : QLineEdit(parent), PreviewWidget(*this, element)
+{
+    setStyleSheet(QString::fromLatin1("QLineEdit { %1 }").arg(QString::fromLatin1(kFieldStyle)));
+    if (element.command() == "intField")
+        setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+}
+
+COrvanteScrollField::COrvanteScrollField(const CUIElement& element, QWidget* parent)
+    : QPlainTextEdit(parent), PreviewWidget(*this, element)
+{
+    setStyleSheet(QString::fromLatin1("QPlainTextEdit { %1 }").arg(QString::fromLatin1(kFieldStyle)));
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    verticalScrollBar()->setFixedWidth(metrics::kScrollBar);
+}
+
+COrvanteText::COrvanteText(const CUIElement& element, QWidget* parent) : QLabel(parent), PreviewWidget(*this, element)
+{
+    setAlignment(Qt::AlignCenter);
+    useWindowTextColours(*this);
+}
+
+void COrvanteText::setStyles(std::uint32_t styles)
+{
+    setAlignment(labelAlignment(styles));
+}
+
+COrvanteSeparator::COrvanteSeparator(const CUIElement& element, QWidget* parent)
+    : QWidget(parent), PreviewWidget(*this, element)
+{
+}
+
+void COrvanteSeparator::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QColor shadow(0x80, 0x80, 0x80);
+    const QColor highlight(0xFF, 0xFF, 0xFF);
+    if (height() <= width()) {
+        const int y = height() / 2;
+        p.fillRect(0, y, width(), 1, shadow);
+        p.fillRect(0, y + 1, width(), 1, highlight);
+    } else {
+        const int x = width() / 2;
+        p.fillRect(x, 0, 1, height(), shadow);
+        p.fillRect(x + 1, 0, 1, height(), highlight);
+    }
+}
+
+} // namespace orv

@@ -1,0 +1,120 @@
+// The previews of layouts and controls, one class per kind of element, on the Qt widget
+// that behaves like the control where there is one and painted by hand where not.
+#pragma once
+
+#include "designer/COwnerDrawButton.h"
+#include "designer/PreviewWidget.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSlider>
+
+namespace orv {
+
+// Column and row layouts: their background colour.
+class COrvanteLayout : public QWidget, public PreviewWidget {
+    Q_OBJECT
+
+public:
+    COrvanteLayout(const CUIElement& element, QWidget* parent);
+    void setBackColor(ColorRef color) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_color;
+};
+
+class COrvanteColumnLayout final : public COrvanteLayout {
+    Q_OBJECT
+public:
+    using COrvanteLayout::COrvanteLayout;
+};
+
+class COrvanteRowLayout final : public COrvanteLayout {
+    Q_OBJECT
+public:
+    using COrvanteLayout::COrvanteLayout;
+};
+
+class COrvanteButton final : public COwnerDrawButton, public PreviewWidget {
+    Q_OBJECT
+
+public:
+    COrvanteButton(const CUIElement& element, QWidget* parent);
+    void setText(const std::string& text) override { QAbstractButton::setText(fromLatin1(text)); }
+    void setStyles(std::uint32_t styles) override;
+    void setBackColor(ColorRef color) override { COwnerDrawButton::setBackColor(toQColor(color)); }
+};
+
+class COrvanteCheckBox final : public QCheckBox, public PreviewWidget {
+    Q_OBJECT
+
+public:
+    COrvanteCheckBox(const CUIElement& element, QWidget* parent);
+    void setText(const std::string& text) override { QCheckBox::setText(fromLatin1(text)); }
+};
+
+// A bordered list with a vertical scroll bar and extended selection.
+class COrvanteList final : public QListWidget, public PreviewWidget {
+    Q_OBJECT
+
+public:
+    COrvanteList(const CUIElement& element, QWidget* parent);
+    void setListItems(const std::vector<std::string>& items) override;
+};
+
+// A slider with a 12-pixel thumb and no ticks, vertical when the element says so.
+class COrvanteSlider final : public QSlider, public PreviewWidget {
+    Q_OBJECT
+
+public:
+    COrvanteSlider(const CUIElement& element, QWidget* parent);
+    void setStyles(std::uint32_t styles) override;
+};
+
+// Text, int and float fields: one line; the int field takes digits only.
+class COrvanteTextField final : public QLineEdit, public PreviewWidget {
+    Q_OBJECT
+
+public:
+    COrvanteTextField(const CUIElement& element, QWidget* parent);
+    void setText(const std::string& text) override { QLineEdit::setText(fromLatin1(text)); }
+    void setStyles(std::uint32_t styles) override { setReadOnly(hasStyle(styles, PreviewStyle::readOnly)); }
+};
+
+// The scroll field: several lines with a vertical scroll bar.
+class COrvanteScrollField final : public QPlainTextEdit, public PreviewWidget {
+    Q_OBJECT
+
+public:
+    COrvanteScrollField(const CUIElement& element, QWidget* parent);
+    void setText(const std::string& text) override { setPlainText(fromLatin1(text)); }
+    void setStyles(std::uint32_t styles) override { setReadOnly(hasStyle(styles, PreviewStyle::readOnly)); }
+};
+
+class COrvanteText final : public QLabel, public PreviewWidget {
+    Q_OBJECT
+
+public:
+    COrvanteText(const CUIElement& element, QWidget* parent);
+    void setText(const std::string& text) override { QLabel::setText(fromLatin1(text)); }
+    void setStyles(std::uint32_t styles) override;
+};
+
+// One etched line through the middle of the longer side.
+class COrvanteSeparator final : public QWidget, public PreviewWidget {
+    Q_OBJECT
+
+public:
+    COrvanteSeparator(const CUIElement& element, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace orv

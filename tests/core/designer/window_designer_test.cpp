@@ -1,0 +1,282 @@
+// Inserting, deleting, moving, renaming and finding elements, with the refusals, and the
+// document counting as changed after every edit that changes the tree.
+#include "DesignerFixture.h"
+
+#include "designer/InsertCommands.h"
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+TEST(Insert, AppendsToTheSelectedContainerOrBesideTheSelectedLeaf)
+{
+    DesignerFixture f;
+    CUIElement& column = f.insert(cmd::columnLayout, f.window);
+    CUIElement& first = f.insert(cmd::button, column);
+    EXPECT_EQ(first.parent(), &column);
+    CUIElement& second = f.insert(cmd::button, first);
+    EXPECT_EQ(second.parent(), &column);
+    EXPECT_EQ(childNames(column), (std::vector<std::string>{first.name(), second.name()}));
+    EXPECT_NE(second.preview(), nullptr);
+    EXPECT_EQ(f.changes, 3);
+}
+
+TEST(Insert, RefusalsLeaveTheTreeAndTheModifiedStateAlone)
+{
+    DesignerFixture f;
+    EXPECT_EQ(f.designer.insert(cmd::button, f.window), nullptr) << "the window takes layouts only";
+    CUIElement& column = f.insert(cmd::columnLayout, f.window);
+    EXPECT_EQ(f.designer.insert(cmd::rowLayout, f.window), nullptr) << "the window takes one layout";
+    EXPECT_EQ(f.designer.insert(cmd::picture, column), nullptr) << "grayed command";
+    EXPECT_EQ(f.designer.insert(0, column), nullptr);
+    EXPECT_EQ(f.designer.insert(99, column), nullptr);
+    CUIElement& row = f.insert(cmd::rowLayout, column);
+    for (int i = 0; i < 6; ++i)
+        f.insert(cmd::button, row);
+    const int changes = f.changes;
+    EXPECT_EQ(f.designer.insert(cmd::button, row), nullptr) << "a row takes six";
+    EXPECT_EQ(row.childCount(), 6u);
+    EXPECT_EQ(f.window.childCount(), 1u);
+    EXPECT_EQ(column.childCount(), 1u);
+    EXPECT_EQ(f.changes, changes);
+}
+
+TEST(Insert, EveryWorkingCommandMakesItsElement)
+{
+    const std::pair<int, const char*> kWorking[] = {
+        {1, "columnLayout"}, {2, "rowLayout"},  {4, "button"},       {10, "checkBox"},  {17, "textScrollList"},
+        {20, "intSlider"},   {22, "floatSlider"}, {30, "intField"},  {32, "floatField"}, {34, "scrollField"},
+        {35, "textField"},   {38, "text"},        {42, "separator"},
+    };
+    DesignerFixture f;
+    CUIElement& column = f.insert(cmd::columnLayout, f.window);
+    int working = 0;
+    for (int id = kFirstInsertCommand; id <= kLastInsertCommand; ++id) {
+        CUIElement* made = f.designer.insert(id, column);
+        const auto* expected = std::find_if(std::begin(kWorking), std::end(kWorking),
+                                            [id](const auto& w) { return w.first == id; });
+        if (expected == std::end(kWorking)) {
+            EXPECT_EQ(made, nullptr) << id;
+            EXPECT_TRUE(isGrayedInsertCommand(id)) << id;
+            continue;
+        }
+        ++working;
+        ASSERT_NE(made, nullptr) << id;
+        EXPECT_EQ(made->command(), expected->second);
+        EXPECT_FALSE(isGrayedInsertCommand(id));
+    }
+    EXPECT_EQ(working, 13);
+}
+
+TEST(Delete, NextSelectionIsTheNextSiblingElseThePreviousElseTheParent)
+{
+    DesignerFixture f;
+    CUIElement& column = f.insert(cmd::columnLayout, f.window);
+    CUIElement& a = f.insert(cmd::button, column);
+    CUIElement& b = f.insert(cmd::checkBox, column);
+    CUIElement& c = f.insert(cmd::text, column);
+    const int changes = f.changes;
+    EXPECT_EQ(f.designer.remove(b), &c);
+    EXPECT_EQ(f.designer.remove(c), &a);
+    EXPECT_EQ(f.designer.remove(a), &column) << "the last child selects its layout";
+    EXPECT_EQ(column.childCount(), 0u);
+    EXPECT_EQ(f.changes, changes + 3);
+    EXPECT_EQ(f.designer.remove(f.window), nullptr) << "the window cannot be deleted";
+    EXPECT_EQ(f.changes, changes + 3);
+}
+
+TEST(Delete, TakesTheSubtreeAndItsPreviews)
+{
+    DesignerFixture f;
+    CUIElement& column = f.insert(cmd::columnLayout, f.window);
+    CUIElement& row = f.insert(cmd::rowLayout, column);
+    f.insert(cmd::button, row);
+    f.insert(cmd::button, row);
+    const UIRect before = column.rect();
+    EXPECT_EQ(f.designer.remove(row), &column);
+    EXPECT_TRUE(column.children().empty());
+    EXPECT_LT(column.rect().height(), before.height() + 1);
+}
+
+struct Tree {
+    DesignerFixture f;
+    CUIElement* column;
+    CUIElement* a;
+    CUIElement* b;
+    CUIElement* c;
+    CUIElement* row;
+
+    Tree()
+    {
+        column = &f.insert(cmd::columnLayout, f.window);
+        a = &f.insert(cmd::button, *column);
+        b = &f.insert(cmd::checkBox, *column);
+        c = &f.insert(cmd::text, *column);
+        row = &f.insert(cmd::rowLayout, *column);
+        f.changes = 0;
+    }
+    std::vector<std::string> names(std::initializer_list<const CUIElement*> elements) const
+    {
+        std::vector<std::string> out;
+        for (const CUIElement* e : elements)
+            out.push_back(e->name());
+        return out;
+    }
+};
+
+TEST(Move, UpAndDownFollowTheMenuRules)
+{
+    Tree t;
+    EXPECT_TRUE(t.f.designer.move(*t.b, WindowDesigner::MoveDirection::up));
+    EXPECT_EQ(childNames(*t.column), t.names({t.b, t.a, t.c, t.row}));
+    EXPECT_TRUE(t.f.designer.move(*t.b, WindowDesigner::MoveDirection::up)) << "first child goes to the end";
+    EXPECT_EQ(childNames(*t.column), t.names({t.a, t.c, t.row, t.b}));
+    EXPECT_TRUE(t.f.designer.move(*t.a, WindowDesigner::MoveDirection::down));
+    EXPECT_EQ(childNames(*t.column), t.names({t.c, t.a, t.row, t.b}));
+    EXPECT_EQ(t.f.changes, 3);
+    EXPECT_TRUE(t.f.designer.move(*t.b, WindowDesigner::MoveDirection::down)) << "last child stays";
+    EXPECT_EQ(childNames(*t.column), t.names({t.c, t.a, t.row, t.b}));
+    EXPECT_EQ(t.f.changes, 3) << "a move that changes nothing is no change";
+    EXPECT_FALSE(t.f.designer.move(*t.column, WindowDesigner::MoveDirection::up)) << "the top layout stays";
+    EXPECT_FALSE(t.f.designer.move(t.f.window, WindowDesigner::MoveDirection::down));
+}
+
+TEST(Move, MovedElementsArePlacedAgain)
+{
+    Tree t;
+    const int topOfA = t.a->rect().top;
+    t.f.designer.move(*t.b, WindowDesigner::MoveDirection::up);
+    EXPECT_EQ(t.b->rect().top, topOfA);
+    EXPECT_GT(t.a->rect().top, topOfA);
+}
+
+TEST(Drop, OntoAContainerAppendsAndOntoALeafGoesBefore)
+{
+    Tree t;
+    EXPECT_TRUE(t.f.designer.drop(*t.a, *t.row));
+    EXPECT_EQ(t.a->parent(), t.row);
+    EXPECT_EQ(t.f.changes, 1);
+    EXPECT_TRUE(t.f.designer.drop(*t.c, *t.a));
+    EXPECT_EQ(childNames(*t.row), t.names({t.c, t.a}));
+    EXPECT_EQ(childNames(*t.column), t.names({t.b, t.row}));
+    EXPECT_TRUE(t.f.designer.drop(*t.a, *t.column)) << "onto its own parent: to the end";
+    EXPECT_EQ(childNames(*t.column), t.names({t.b, t.row, t.a}));
+}
+
+TEST(Drop, AFullRowKeepsTheElementWhereItWas)
+{
+    Tree t;
+    for (int i = 0; i < 6; ++i)
+        t.f.insert(cmd::button, *t.row);
+    t.f.changes = 0;
+    const auto before = childNames(*t.column);
+    EXPECT_FALSE(WindowDesigner::canDrop(*t.a, *t.row));
+    EXPECT_FALSE(t.f.designer.drop(*t.a, *t.row));
+    EXPECT_FALSE(t.f.designer.drop(*t.a, *t.row->children().front())) << "nor before one of its children";
+    EXPECT_EQ(childNames(*t.column), before);
+    EXPECT_EQ(t.a->parent(), t.column);
+    EXPECT_EQ(t.row->childCount(), 6u);
+    EXPECT_EQ(t.f.changes, 0);
+}
+
+TEST(Drop, RefusesTheWindowTheTopLayoutAndTheElementsOwnSubtree)
+{
+    Tree t;
+    CUIElement& inner = t.f.insert(cmd::columnLayout, *t.row);
+    CUIElement& deep = t.f.insert(cmd::button, inner);
+    t.f.changes = 0;
+    EXPECT_FALSE(t.f.designer.drop(*t.row, inner)) << "its child";
+    EXPECT_FALSE(t.f.designer.drop(*t.row, deep)) << "its grandchild";
+    EXPECT_FALSE(t.f.designer.drop(*t.row, *t.row)) << "itself";
+    EXPECT_FALSE(t.f.designer.drop(*t.a, t.f.window)) << "the window";
+    EXPECT_FALSE(t.f.designer.drop(*t.column, *t.a)) << "the top layout";
+    EXPECT_FALSE(t.f.designer.drop(t.f.window, *t.a));
+    EXPECT_EQ(deep.parent(), &inner);
+    EXPECT_EQ(inner.parent(), t.row);
+    EXPECT_EQ(t.row->parent(), t.column);
+    EXPECT_EQ(t.f.changes, 0);
+    EXPECT_TRUE(t.f.designer.drop(deep, *t.b)) << "out of the subtree is fine";
+}
+
+TEST(Rename, TakesTheTypedTextAndIgnoresAnEmptyOne)
+{
+    Tree t;
+    EXPECT_FALSE(t.f.designer.rename(*t.a, ""));
+    EXPECT_EQ(t.f.changes, 0);
+    EXPECT_TRUE(t.f.designer.rename(*t.a, "okButton"));
+    EXPECT_EQ(t.a->name(), "okButton");
+    EXPECT_EQ(t.f.changes, 1);
+}
+
+TEST(ApplyFlags, GridEditsResizeAndCountAsChanges)
+{
+    Tree t;
+    t.f.designer.applyFlags(*t.a, withValues(*t.a, {{CUIButton::kPositions.height, "50"}}));
+    EXPECT_EQ(t.a->rect().height(), 50);
+    EXPECT_EQ(t.b->rect().top, t.a->rect().bottom) << "the column arranges again";
+    EXPECT_EQ(t.f.changes, 1);
+}
+
+TEST(Resize, StoresTheSizeAndPlacesTheElementAgain)
+{
+    Tree t;
+    const UIRect before = t.b->rect();
+    t.f.designer.resize(*t.b, {140, 50});
+    EXPECT_EQ(t.b->rect().left, before.left);
+    EXPECT_EQ(t.b->rect().top, before.top);
+    EXPECT_EQ(t.b->rect().width(), 140);
+    EXPECT_EQ(t.b->rect().height(), 50);
+    EXPECT_EQ(t.c->rect().top, t.b->rect().bottom);
+    EXPECT_EQ(t.f.changes, 1);
+}
+
+TEST(ElementAt, FindsTheDeepestVisibleElementDisabledOnesToo)
+{
+    Tree t;
+    CUIElement& inRow = t.f.insert(cmd::button, *t.row);
+    FlagValueTable off = t.b->flags();
+    off[CUICheckBox::kPositions.enable] = "off";
+    t.b->ApplyFlags(off);
+    const UIRect client = t.f.window.clientArea();
+    auto at = [&](const CUIElement& e, int dx = 1, int dy = 1) {
+        UIPoint p{dx, dy};
+        for (const CUIElement* x = &e; x && !x->isWindow(); x = x->parent())
+            p = {p.x + x->rect().left, p.y + x->rect().top};
+        return WindowDesigner::elementAt(t.f.window, p);
+    };
+    EXPECT_EQ(at(*t.a), t.a);
+    EXPECT_EQ(at(*t.b), t.b) << "disabled";
+    EXPECT_EQ(at(inRow), &inRow);
+    EXPECT_EQ(at(*t.row, inRow.rect().width() + 1, 1), t.column) << "the row ends with its child";
+    EXPECT_EQ(WindowDesigner::elementAt(t.f.window, {client.width() - 1, client.height() - 1}), t.column);
+    EXPECT_EQ(WindowDesigner::elementAt(t.f.window, {client.width(), 0}), nullptr);
+    EXPECT_EQ(WindowDesigner::elementAt(t.f.window, {-1, 0}), nullptr);
+
+    FlagValueTable hidden = t.a->flags();
+    hidden[CUIButton::kPositions.visible] = "off";
+    t.a->ApplyFlags(hidden);
+    EXPECT_NE(at(*t.a), t.a) << "hidden elements are not found";
+}
+
+TEST(ElementAt, ThePointOnNoChildIsTheWindow)
+{
+    DesignerFixture f;
+    EXPECT_EQ(WindowDesigner::elementAt(f.window, {5, 5}), &f.window);
+}
+
+TEST(InsertMenu, CategoriesOfTheContextMenuFollowTheSelection)
+{
+    Tree t;
+    EXPECT_EQ(disabledCategoriesFor(t.f.window), 0xFFu);
+    EXPECT_EQ(disabledCategoriesFor(*t.column), 0u);
+    EXPECT_EQ(disabledCategoriesFor(*t.a), 0x1FFu);
+    ASSERT_NE(singleCategory(insert_category::slider), nullptr);
+    EXPECT_EQ(singleCategory(insert_category::slider)->commands.front().text, "intSlider");
+    EXPECT_EQ(singleCategory(insert_category::slider | insert_category::button), nullptr);
+    EXPECT_EQ(singleCategory(insert_category::layout), nullptr);
+    EXPECT_TRUE(isGrayedInsertCommand(21));
+    EXPECT_FALSE(isGrayedInsertCommand(22));
+}
+
+} // namespace

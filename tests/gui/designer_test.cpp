@@ -1,0 +1,774 @@
+// The designer driven as a user drives it: palette clicks, the insertion menu, the tracker,
+// the hierarchy tree's keys, mouse and editor, saving and exporting.
+#include "AppTestSupport.h"
+#include "GuiTestMain.h"
+
+#include "app/CToolsDialog.h"
+#include "app/Panes.h"
+#include "designer/CInterfaceEditorView.h"
+#include "designer/CNavigatorTreeCtrl.h"
+#include "designer/COrvanteWnd.h"
+#include "designer/CWindowDoc.h"
+#include "designer/ControlPreviews.h"
+#include "designer/DesignMode.h"
+#include "framework/CDocManager.h"
+#include "framework/CDocTemplate.h"
+#include "framework/CMDIChildWnd.h"
+#include "settings/Profile.h"
+#include "uimodel/CUILabelledControls.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <QToolButton>
+
+using namespace orv;
+
+namespace {
+
+constexpr int kColumnLayoutButton = 1038;
+constexpr int kRowLayoutButton = 1039;
+constexpr int kButtonsButton = 1029;
+constexpr int kListsButton = 1033;
+constexpr int kSlidersButton = 1034;
+constexpr int kMiscButton = 1037;
+
+QByteArray fixture(const char* name)
+{
+    QFile file(QStringLiteral(ORVANTE_FIXTURES_DIR "/designer/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The worked example with the layout's width W and height H, which depend on the window frame.
+QByteArray workedExample(const char* name, const CUIElement& layout)
+{
+    QByteArray bytes = fixture(name);
+    bytes.replace("\tW", "\t" + QByteArray::number(layout.rect().width()));
+    bytes.replace(" W", " " + QByteArray::number(layout.rect().width()));
+    bytes.replace("H", QByteArray::number(layout.rect().height()));
+    return bytes;
+}
+
+// One run of the application with a new window document open in a designer view.
+struct Designer {
+    MemoryProfile profile;
+    // The command database of the build, so that exports write flags.
+    bool databaseNamed = [this] {
+        const QString dataDir = QFileInfo(QStringLiteral(ORVANTE_DATABASE_DIR "/..")).absoluteFilePath();
+        profile.writeString("Settings", "InstallDir", dataDir.toStdString());
+        return true;
+    }();
+    test::AppRun run{profile};
+
+    Designer(const QString& path = {})
+    {
+        DesignMode::setEditMode(false);
+        CDocTemplate* window = nullptr;
+        for (CDocTemplate* t : run.app().docManager().templates())
+            if (t->resourceId() == 130)
+                window = t;
+        window->openDocumentFile(path);
+    }
+    // The designer's edits leave documents modified; the test's end discards them.
+    ~Designer()
+    {
+        for (CDocument* doc : run.app().docManager().documents())
+            doc->setModifiedFlag(false);
+    }
+    CInterfaceEditorView* view() { return qobject_cast<CInterfaceEditorView*>(run.app().docManager().activeView()); }
+    CWindowDoc* doc() { return view()->windowDoc(); }
+    CUIWindow& window() { return view()->window(); }
+    CNavigatorTreeCtrl* tree() { return static_cast<CNavigatorTreeCtrl*>(run.frame()->windowHierarchyPane()->tree()); }
+    CToolsDialog* tools() { return run.frame()->toolsPalette(); }
+    void click(int id, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
+    {
+        QToolButton* b = tools()->button(id);
+        QVERIFY(b);
+        QTest::mouseClick(b, button, keys);
+    }
+    void select(const CUIElement* element) { tree()->selectElement(element); }
+    // A column layout under the window and one button in it, by palette clicks.
+    CUIElement& columnWithButton()
+    {
+        select(&window());
+        click(kColumnLayoutButton);
+        click(kButtonsButton);
+        return *window().children().front();
+    }
+    void setEditMode(bool on)
+    {
+        if (tools()->editButton()->isChecked() != on)
+            QTest::mouseClick(tools()->editButton(), Qt::LeftButton);
+    }
+    CDesignTracker* tracker() { return view()->windowPreview()->tracker(); }
+    void drag(QWidget* widget, QPoint from, QPoint to)
+    {
+        QTest::mousePress(widget, Qt::LeftButton, {}, from);
+        QTest::mouseMove(widget, (from + to) / 2);
+        QTest::mouseMove(widget, to);
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
+    }
+    // Drags the tracker's bottom-right handle by delta.
+    void dragCorner(QPoint delta)
+    {
+        const QRect r = *tracker()->trackRect();
+        const QPoint from = r.bottomRight() - QPoint(2, 2);
+        drag(tracker(), from, from + delta);
+    }
+};
+
+// Runs what the next popup menu should do, once it is open.
+void whenMenuOpens(std::function<void(QMenu*)> act)
+{
+    QTimer::singleShot(10, [act] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            act(menu);
+        else
+            whenMenuOpens(act);
+    });
+}
+
+QAction* actionNamed(QMenu* menu, const QString& text)
+{
+    for (QAction* a : menu->actions())
+        if (a->text() == text)
+            return a;
+    return nullptr;
+}
+
+class DesignerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newWindowHoldsTheWindowAlone()
+    {
+        Designer d;
+        QVERIFY(d.view());
+        QCOMPARE(d.window().childCount(), 0u);
+        QCOMPARE(d.window().rect().width(), 320);
+        QVERIFY(d.tools()->isVisible());
+        QCOMPARE(d.tree()->topLevelItemCount(), 1);
+        QCOMPARE(d.tree()->topLevelItem(0)->text(0), QStringLiteral("Window"));
+        QVERIFY(!d.doc()->isModified());
+    }
+
+    void openedWindowIsMirroredByItsPreviews()
+    {
+        Designer d(QStringLiteral(ORVANTE_FIXTURES_DIR "/designer/render_options.wnd"));
+        COrvanteWnd* wnd = d.view()->windowPreview();
+        QCOMPARE(wnd->caption(), QStringLiteral("Render Options"));
+        QCOMPARE(wnd->pos(), QPoint(0, 0));
+        QCOMPARE(wnd->size(), QSize(280, 330));
+        int previews = 0;
+        std::function<void(const CUIElement&)> check = [&](const CUIElement& element) {
+            auto* preview = dynamic_cast<PreviewWidget*>(element.preview());
+            QVERIFY(preview);
+            ++previews;
+            if (!element.isWindow()) {
+                auto* parent = dynamic_cast<PreviewWidget*>(element.parent()->preview());
+                QCOMPARE(preview->widget().parentWidget(), parent->childHost());
+                const UIRect r = element.rect();
+                QCOMPARE(preview->widget().geometry(), QRect(r.left, r.top, r.width(), r.height()));
+                QVERIFY(preview->widget().isVisible());
+            }
+            for (const auto& child : element.children())
+                check(*child);
+        };
+        check(d.window());
+        QCOMPARE(previews, 11);
+        CUIElement& column = *d.window().children().front();
+        auto* list = dynamic_cast<COrvanteList*>(column.children()[3]->preview());
+        QVERIFY(list);
+        QCOMPARE(list->count(), 4);
+        QCOMPARE(list->item(3)->text(), QStringLiteral("Production"));
+        QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+        auto* field = dynamic_cast<COrvanteTextField*>(column.children()[1]->preview());
+        QCOMPARE(field->text(), QStringLiteral("pCube1"));
+        auto* check2 = dynamic_cast<COrvanteCheckBox*>(column.children()[5]->preview());
+        QCOMPARE(check2->text(), QStringLiteral("Cast shadows"));
+        QCOMPARE(d.tree()->topLevelItem(0)->child(0)->childCount(), 6);
+        QVERIFY(!d.doc()->isModified());
+    }
+
+    void buttonsAppendsToTheSelectedContainerAndSelectsIt()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        QCOMPARE(column.childCount(), 1u);
+        CUIElement* first = column.children().front().get();
+        QCOMPARE(first->command(), std::string("button"));
+        QCOMPARE(d.view()->selected(), first);
+        QCOMPARE(d.tree()->selectedElement(), first);
+        QVERIFY(d.doc()->isModified());
+
+        d.click(kButtonsButton);   // a button selected: into its container
+        QCOMPARE(column.childCount(), 2u);
+        QCOMPARE(d.tree()->selectedElement(), column.children().back().get());
+        QCOMPARE(d.tree()->itemOf(&column)->childCount(), 2);
+
+        d.select(&d.window());
+        d.click(kRowLayoutButton);   // the window takes one layout
+        QCOMPARE(d.window().childCount(), 1u);
+        QCOMPARE(d.tree()->selectedElement(), &d.window());
+    }
+
+    void plainClickOnMiscCreatesNothing()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.doc()->setModifiedFlag(false);
+        d.click(kMiscButton);
+        QCOMPARE(column.childCount(), 1u);
+        QVERIFY(!d.doc()->isModified());
+    }
+
+    void rightClickOnSlidersOpensTheSliderMenuAlone()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        QStringList seen;
+        bool firstBold = false;
+        bool groupGrayed = false;
+        whenMenuOpens([&](QMenu* menu) {
+            for (QAction* a : menu->actions())
+                seen << a->text() + (a->menu() ? QStringLiteral(">") : QString());
+            QAction* intSlider = actionNamed(menu, QStringLiteral("intSlider"));
+            firstBold = intSlider && intSlider->font().bold();
+            QAction* grp = actionNamed(menu, QStringLiteral("intSliderGrp"));
+            groupGrayed = grp && !grp->isEnabled();
+            if (QAction* floatSlider = actionNamed(menu, QStringLiteral("floatSlider")))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(floatSlider).center());
+            else
+                menu->close();
+        });
+        d.click(kSlidersButton, Qt::RightButton);
+        QCOMPARE(seen.size(), 10);
+        QCOMPARE(seen.front(), QStringLiteral("intSlider"));
+        QVERIFY(firstBold);
+        QVERIFY(groupGrayed);
+        QCOMPARE(column.childCount(), 2u);
+        QCOMPARE(column.children().back()->command(), std::string("floatSlider"));
+
+        whenMenuOpens([](QMenu* menu) { menu->close(); });
+        d.click(kSlidersButton, Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(column.childCount(), 2u);   // a dismissed menu inserts nothing
+    }
+
+    void trackerRoundsToTheGridAndKeepsThePlace()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        CUIElement& button = *column.children().front();
+        d.run.app().settingsService().change([](SettingsRecord& r) {
+            r.setFlag(SettingsFlag::designerGrid, true);
+            r.gridWidth = 10;
+            r.gridHeight = 10;
+        });
+        d.setEditMode(true);
+        d.select(&button);
+        const UIRect before = button.rect();
+        QCOMPARE(before.width(), 80);
+        d.doc()->setModifiedFlag(false);
+        d.dragCorner({17, 15});
+        QCOMPARE(button.rect().width(), 90);
+        QCOMPARE(button.rect().height(), 40);
+        QCOMPARE(button.rect().left, before.left);
+        QCOMPARE(button.rect().top, before.top);
+        auto* preview = dynamic_cast<PreviewWidget*>(button.preview());
+        QCOMPARE(preview->widget().size(), QSize(90, 40));
+        QVERIFY(d.doc()->isModified());
+
+        d.run.app().settingsService().change([](SettingsRecord& r) {
+            r.gridWidth = 0;   // a step of 0 behaves as 1
+            r.gridHeight = 0;
+        });
+        d.dragCorner({7, 3});
+        QCOMPARE(button.rect().width(), 97);
+        QCOMPARE(button.rect().height(), 43);
+
+        const QRect r = *d.tracker()->trackRect();
+        d.drag(d.tracker(), r.center(), r.center() + QPoint(30, 25));   // the middle moves nothing
+        QCOMPARE(button.rect(), (UIRect{before.left, before.top, before.left + 97, before.top + 43}));
+    }
+
+    void borderedListStoresItsOuterWidth()
+    {
+        Designer d;
+        d.columnWithButton();
+        d.click(kListsButton);
+        CUIElement& list = *d.window().children().front()->children().back();
+        QCOMPARE(list.command(), std::string("textScrollList"));
+        d.setEditMode(true);
+        d.select(&list);
+        d.dragCorner({-32, -18});
+        auto* preview = dynamic_cast<COrvanteList*>(list.preview());
+        QVERIFY(preview);
+        QCOMPARE(list.rect().width(), 150 - 32);
+        QCOMPARE(list.rect().height(), 100 - 18);
+        // The element's rectangle is the preview's outer size, frame and scroll bar included.
+        QCOMPARE(preview->size(), QSize(list.rect().width(), list.rect().height()));
+        QCOMPARE(preview->verticalScrollBar()->width(), 16);
+    }
+
+    void windowPreviewStaysPinned()
+    {
+        Designer d;
+        COrvanteWnd* wnd = d.view()->windowPreview();
+        QCOMPARE(wnd->parentWidget(), d.view());
+        wnd->move(40, 30);
+        QCOMPARE(wnd->pos(), QPoint(0, 0));
+        // Its frame resizes it.
+        const QPoint corner(wnd->width() - 2, wnd->height() - 2);
+        d.drag(wnd, corner, corner + QPoint(40, 20));
+        QCOMPARE(wnd->pos(), QPoint(0, 0));
+        QCOMPARE(d.window().rect().width(), 360);
+        QCOMPARE(d.window().rect().height(), 260);
+        QVERIFY(d.doc()->isModified());
+    }
+
+    void editModeAndBack()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.setEditMode(true);
+        QVERIFY(d.tracker()->isVisible());
+        QVERIFY(d.tracker()->trackRect());
+        QVERIFY(!dynamic_cast<PreviewWidget*>(column.children().front()->preview())->widget().isEnabled());
+        d.setEditMode(false);
+        QVERIFY(!d.tracker()->isVisible());
+        QCOMPARE(d.view()->selected(), nullptr);
+        QVERIFY(dynamic_cast<PreviewWidget*>(column.children().front()->preview())->widget().isEnabled());
+        d.setEditMode(true);
+        QCOMPARE(d.view()->selected(), &column);
+        QCOMPARE(d.tree()->selectedElement(), &column);
+    }
+
+    void rightClickSelectsOnTheSurface()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        d.setEditMode(true);
+        CUIElement& second = *column.children().back();
+        const UIRect r = CInterfaceEditorView::clientRectOf(second);
+        QTest::mouseClick(d.tracker(), Qt::RightButton, {}, QPoint(r.left + 5, r.top + 5));
+        QCOMPARE(d.view()->selected(), &second);
+        QCOMPARE(d.tree()->selectedElement(), &second);
+    }
+
+    void testModeClickSelectsInTheTree()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        CUIElement& first = *column.children().front();
+        d.select(&column);
+        auto& widget = dynamic_cast<PreviewWidget*>(first.preview())->widget();
+        QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(d.tree()->selectedElement(), &first);
+    }
+
+    void deletingTheLastChildSelectsTheLayout()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.setEditMode(true);
+        d.select(column.children().front().get());
+        d.doc()->setModifiedFlag(false);
+        QTest::keyClick(d.tree(), Qt::Key_Delete);
+        QCOMPARE(column.childCount(), 0u);
+        QCOMPARE(d.view()->selected(), &column);
+        QCOMPARE(d.tree()->selectedElement(), &column);
+        QVERIFY(d.doc()->isModified());
+        QTest::keyClick(d.tree(), Qt::Key_Delete);   // the layout goes, the window stays
+        QCOMPARE(d.window().childCount(), 0u);
+        QTest::keyClick(d.tree(), Qt::Key_Delete);
+        QCOMPARE(d.tree()->topLevelItemCount(), 1);
+    }
+
+    void renameInPlace()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        CUIElement& button = *column.children().front();
+        d.doc()->setModifiedFlag(false);
+        QTreeWidgetItem* item = d.tree()->itemOf(&button);
+        d.tree()->editItem(item);
+        auto* editor = d.tree()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("okButton"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(button.name(), std::string("okButton"));
+        QVERIFY(d.doc()->isModified());
+
+        d.tree()->editItem(d.tree()->itemOf(&button));
+        editor = d.tree()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!d.tree()->findChild<QLineEdit*>() || !d.tree()->findChild<QLineEdit*>()->isVisible());
+        QCOMPARE(button.name(), std::string("okButton"));
+        QCOMPARE(d.tree()->itemOf(&button)->text(0), QStringLiteral("okButton"));
+    }
+
+    void ctrlUpOnAFirstChildMovesItToTheEnd()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        d.click(kButtonsButton);
+        CUIElement* first = column.children().front().get();
+        d.select(first);
+        d.doc()->setModifiedFlag(false);
+        QTest::keyClick(d.tree(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(column.children().back().get(), first);
+        QCOMPARE(d.tree()->itemOf(&column)->child(2), d.tree()->itemOf(first));
+        QCOMPARE(d.tree()->selectedElement(), first);
+        QVERIFY(d.doc()->isModified());
+    }
+
+    void dropOnAFullRowKeepsTheElement()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        CUIElement* loose = column.children().front().get();
+        d.select(&column);
+        d.click(kRowLayoutButton);
+        CUIElement* row = column.children().back().get();
+        for (int i = 0; i < 6; ++i) {
+            d.select(row);
+            d.click(kButtonsButton);
+        }
+        QCOMPARE(row->childCount(), 6u);
+        d.doc()->setModifiedFlag(false);
+        QWidget* viewport = d.tree()->viewport();
+        const QPoint from = d.tree()->visualItemRect(d.tree()->itemOf(loose)).center();
+        const QPoint to = d.tree()->visualItemRect(d.tree()->itemOf(row)).center();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+        QTest::mouseMove(viewport, (from + to) / 2);
+        QTest::mouseMove(viewport, to);
+        QCOMPARE(d.tree()->cursor().shape(), Qt::ForbiddenCursor);
+        auto* dragImage = d.tree()->viewport()->findChild<QLabel*>();
+        QVERIFY(dragImage && dragImage->isVisible());
+        QCOMPARE(dragImage->text(), QString::fromStdString(loose->name()));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+        QVERIFY(!dragImage->isVisible());
+        QCOMPARE(loose->parent(), &column);
+        QCOMPARE(row->childCount(), 6u);
+        QVERIFY(d.tree()->itemOf(loose));
+        QVERIFY(!d.doc()->isModified());
+
+        // Dropped on the column, the row moves to its end, after the loose button.
+        const QPoint rowAt = d.tree()->visualItemRect(d.tree()->itemOf(row)).center();
+        d.drag(viewport, rowAt, d.tree()->visualItemRect(d.tree()->itemOf(loose)).center());
+        QCOMPARE(column.children().front().get(), row);
+        QVERIFY(d.doc()->isModified());
+    }
+
+    void collapsedBranchIsSavedAndReopenedCollapsed()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("collapsed.wnd"));
+        {
+            Designer d;
+            CUIElement& column = d.columnWithButton();
+            d.tree()->collapseItem(d.tree()->itemOf(&column));
+            QVERIFY(!column.stateFlag());
+            QVERIFY(d.doc()->doSave(path));
+            d.doc()->onCloseDocument();
+        }
+        Designer reopened(path);
+        CUIElement& column = *reopened.window().children().front();
+        QVERIFY(!column.stateFlag());
+        QVERIFY(!reopened.tree()->itemOf(&column)->isExpanded());
+        QVERIFY(reopened.tree()->itemOf(&reopened.window())->isExpanded());
+    }
+
+    void deleteKeyOnTheSurfaceInEditMode()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        CUIElement* second = column.children().back().get();
+        d.setEditMode(true);
+        const UIRect r = CInterfaceEditorView::clientRectOf(*second);
+        QTest::mouseClick(d.tracker(), Qt::RightButton, {}, QPoint(r.left + 5, r.top + 5));
+        d.tracker()->setFocus();
+        QTest::keyClick(d.tracker(), Qt::Key_Delete);
+        QCOMPARE(column.childCount(), 1u);
+        QCOMPARE(d.view()->selected(), column.children().front().get());   // the one before
+        d.setEditMode(false);
+        d.tracker()->setFocus();
+        QTest::keyClick(d.view(), Qt::Key_Delete);
+        QCOMPARE(column.childCount(), 1u);   // test mode: Delete goes to the controls
+    }
+
+    void previewsGetTheFontsOfTheirKind()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        whenMenuOpens([](QMenu* menu) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(actionNamed(menu, QStringLiteral("scrollField"))).center());
+        });
+        d.click(1035, Qt::RightButton);
+        CUIElement& scroll = *column.children().back();
+        QCOMPARE(scroll.command(), std::string("scrollField"));
+        const auto fontOf = [](const CUIElement& e) { return dynamic_cast<PreviewWidget*>(e.preview())->widget().font(); };
+        QCOMPARE(fontOf(*column.children().front()).family(), d.run.app().font(COrvanteApp::AppFont::preview).family());
+        QCOMPARE(fontOf(scroll).family(), d.run.app().font(COrvanteApp::AppFont::multiLine).family());
+    }
+
+    void ownerDrawnButtonAndSeparatorPaintTheirFrames()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        auto* button = dynamic_cast<COrvanteButton*>(column.children().front()->preview());
+        QImage raised = button->grab().toImage();
+        QCOMPARE(raised.pixelColor(0, 0), QColor(0xDF, 0xDF, 0xDF));
+        QCOMPARE(raised.pixelColor(button->width() - 1, button->height() - 1), QColor(0, 0, 0));
+        button->setDown(true);
+        QImage sunken = button->grab().toImage();
+        QCOMPARE(sunken.pixelColor(0, 0), QColor(0, 0, 0));
+        QCOMPARE(sunken.pixelColor(1, 1), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(sunken.pixelColor(button->width() - 1, button->height() - 1), QColor(0xFF, 0xFF, 0xFF));
+
+        whenMenuOpens([](QMenu* menu) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(actionNamed(menu, QStringLiteral("separator"))).center());
+        });
+        d.click(kMiscButton, Qt::LeftButton, Qt::ControlModifier);
+        CUIElement& separator = *column.children().back();
+        QCOMPARE(separator.command(), std::string("separator"));
+        auto& line = dynamic_cast<PreviewWidget*>(separator.preview())->widget();
+        QImage etched = line.grab().toImage();
+        const int middle = line.height() / 2;
+        QCOMPARE(etched.pixelColor(3, middle), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(etched.pixelColor(3, middle + 1), QColor(0xFF, 0xFF, 0xFF));
+    }
+
+    void cancelledExportPrintsNothing()
+    {
+        Designer d;
+        d.columnWithButton();
+        d.run.app().outputLog().Clear();
+        d.run.prompts().expectFileToSave(QString());
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, true);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::exportScript));
+        QVERIFY(d.run.prompts().verifyAllCame());
+        QVERIFY(d.run.app().outputLog().text().empty());
+
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, false);
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToClipboard, true);
+        d.run.frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.run.frame()));
+        QTest::keyClick(d.run.frame(), Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("\nshowWindow;\n")));
+        QVERIFY(QString::fromStdString(d.run.app().outputLog().text()).contains(QStringLiteral("duplicated into the clipboard")));
+    }
+
+    void notAWindowFileFailsTheOpen()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.wnd"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("just some text\r\n");
+        file.close();
+        MemoryProfile profile;
+        test::AppRun run(profile);
+        run.prompts().expectError();
+        QVERIFY(!run.app().docManager().openDocumentFile(path));
+        QVERIFY(run.prompts().verifyAllCame());
+        QCOMPARE(run.prompts().lastText(), QStringLiteral("Failed to open document."));
+        QVERIFY(QString::fromStdString(run.app().outputLog().text()).contains(QStringLiteral("is not a window file")));
+    }
+
+    void damagedWindowFileOpensWithWhatItHolds()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("cut.wnd"));
+        QByteArray bytes = fixture("render_options.wnd");
+        QVERIFY(bytes.endsWith("[EUI]\r\n"));
+        bytes.chop(7);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        // No prompt: the document opens with every element the file holds.
+        Designer d(path);
+        QVERIFY(d.view());
+        QCOMPARE(d.doc()->pathName(), QFileInfo(path).absoluteFilePath());
+        QCOMPARE(d.window().children().front()->childCount(), 6u);
+        QVERIFY(QString::fromStdString(d.run.app().outputLog().text())
+                    .contains(QStringLiteral("the element list does not end with \"[EUI]\"")));
+        QVERIFY(d.run.frame()->outputPane()->isVisible());
+    }
+
+    void savingWhereItCannotSaysWhyAndKeepsTheEdits()
+    {
+        QTemporaryDir dir;
+        Designer d;
+        d.columnWithButton();
+        const QString path = dir.filePath(QStringLiteral("missing/window.wnd"));
+        d.run.prompts().expectError();
+        QVERIFY(!d.doc()->doSave(path));
+        QVERIFY(d.run.prompts().verifyAllCame());
+        QCOMPARE(d.run.prompts().lastText(), QStringLiteral("%1 contains an incorrect path.").arg(path));
+        QVERIFY(d.doc()->isModified());
+        const QString log = QString::fromStdString(d.run.app().outputLog().text());
+        QVERIFY2(log.contains(QStringLiteral("The window was not saved: ")) &&
+                     log.contains(QStringLiteral("\"%1\": No such file or directory.").arg(path)),
+                 qPrintable(log));
+    }
+
+    void exportThatCannotWriteSaysWhy()
+    {
+        QTemporaryDir dir;
+        Designer d;
+        d.columnWithButton();
+        const QString melPath = dir.filePath(QStringLiteral("missing/out.mel"));
+        d.run.prompts().expectFileToSave(melPath);
+        d.run.prompts().expectError();
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, true);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::exportScript));
+        QVERIFY(d.run.prompts().verifyAllCame());
+        const QString shown = d.run.prompts().lastText();
+        QVERIFY2(shown.startsWith(QStringLiteral("The script was not saved: ")) &&
+                     shown.contains(QStringLiteral("\"%1\": No such file or directory.").arg(melPath)),
+                 qPrintable(shown));
+        QVERIFY(QString::fromStdString(d.run.app().outputLog().text()).contains(shown));
+        QVERIFY(!QFileInfo::exists(melPath));
+    }
+
+    void exportedScriptNamedWithoutExtensionGetsMel()
+    {
+        QTemporaryDir dir;
+        Designer d;
+        d.columnWithButton();
+        // A name the file system spells in UTF-8 comes back as the same file.
+        d.run.prompts().expectFileToSave(dir.filePath(QStringLiteral("окно")));
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, true);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::exportScript));
+        QVERIFY(d.run.prompts().verifyAllCame());
+        QFile mel(dir.filePath(QStringLiteral("окно.mel")));
+        QVERIFY(mel.open(QIODevice::ReadOnly));
+        QVERIFY(mel.readAll().endsWith("showWindow;\r\n"));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("окно"))));
+    }
+
+    void closingAfterAnEditAsksToSave()
+    {
+        Designer d;
+        d.columnWithButton();
+        const QString title = d.doc()->title();
+        d.run.prompts().expectAskToSave(Prompts::SaveAnswer::discard);
+        d.run.app().docManager().activeFrame()->close();
+        QVERIFY(d.run.prompts().verifyAllCame());
+        QCOMPARE(d.run.prompts().lastText(), QStringLiteral("Save changes to %1?").arg(title));
+        QTRY_VERIFY(!d.run.app().docManager().activeView());
+        QVERIFY(!d.tools()->isVisible());
+        QCOMPARE(d.tree()->topLevelItemCount(), 0);
+    }
+
+    void paletteButtonsHaveTheirTooltipsAndStates()
+    {
+        Designer d;
+        const std::pair<int, const char*> kButtons[] = {
+            {1038, "columnLayout"}, {1039, "rowLayout"}, {1042, "frameLayout"}, {1029, "Buttons"},
+            {1031, "CheckBoxes"},   {1032, "RadioButtons"}, {1033, "Lists"},   {1034, "Sliders"},
+            {1035, "TextFields"},   {1036, "Static Text"}, {1037, "Misc."},
+        };
+        for (const auto& [id, tip] : kButtons) {
+            QToolButton* b = d.tools()->button(id);
+            QVERIFY(b);
+            QCOMPARE(b->toolTip(), QString::fromLatin1(tip));
+            QCOMPARE(b->isEnabled(), id != 1042 && id != 1032);
+            QVERIFY(!b->icon().isNull());
+        }
+        QCOMPARE(d.tools()->gridButton()->toolTip(), QStringLiteral("Enable/Disable Grid"));
+        QCOMPARE(d.tools()->editButton()->text(), QStringLiteral("Edit"));
+    }
+
+    void treeContextMenuFollowsTheSelectedElement()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        const auto menuOn = [&d](const CUIElement* element) {
+            auto seen = std::make_shared<QStringList>();
+            whenMenuOpens([seen](QMenu* menu) {
+                for (QAction* a : menu->actions())
+                    if (a->isEnabled() && !a->isSeparator())
+                        *seen << a->text();
+                menu->close();
+            });
+            const QPoint at = d.tree()->visualItemRect(d.tree()->itemOf(element)).center();
+            QTest::mouseClick(d.tree()->viewport(), Qt::RightButton, {}, at);
+            return *seen;
+        };
+        const QStringList edits{"Rename", "Delete", "Move up\tCtrl+U", "Move down\tCtrl+D"};
+        QCOMPARE(menuOn(&d.window()), QStringList{"Layout"} + edits);
+        QCOMPARE(menuOn(&column).size(), 9 + edits.size());   // the nine categories
+        QCOMPARE(menuOn(column.children().front().get()), edits);
+    }
+
+    void minimizedWindowShowsItsIconName()
+    {
+        Designer d;
+        CUIWindow& window = d.window();
+        FlagValueTable table = window.flags();
+        table[6] = "Opts";
+        table[CUIWindow::kTitle] = "Options";
+        window.ApplyFlags(table);
+        COrvanteWnd* wnd = d.view()->windowPreview();
+        QCOMPARE(wnd->caption(), QStringLiteral("Options"));
+        const QSize restored = wnd->size();
+        // The minimize box sits left of the maximize and close boxes.
+        const QPoint minimize(wnd->width() - 4 - 2 - 16 * 3 - 4 + 8, 4 + 9);
+        QTest::mouseClick(wnd, Qt::LeftButton, {}, minimize);
+        QVERIFY(wnd->minimized());
+        QCOMPARE(wnd->caption(), QStringLiteral("Opts"));
+        QTest::mouseClick(wnd, Qt::LeftButton, {}, QPoint(wnd->width() - 4 - 2 - 16 * 3 - 4 + 8, 4 + 9));
+        QVERIFY(!wnd->minimized());
+        QCOMPARE(wnd->caption(), QStringLiteral("Options"));
+        QCOMPARE(wnd->size(), restored);
+        QCOMPARE(window.rect().width(), restored.width());
+    }
+
+    void workedWindowSavesAndExportsExactly()
+    {
+        QTemporaryDir dir;
+        Designer d;
+        const CUIElement& column = d.columnWithButton();
+        const QString path = dir.filePath(QStringLiteral("worked.wnd"));
+        QVERIFY(d.doc()->doSave(path));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), workedExample("worked_window.wnd", column));
+
+        const QString melPath = dir.filePath(QStringLiteral("worked.mel"));
+        d.run.prompts().expectFileToSave(melPath);
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, true);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::exportScript));
+        QVERIFY(d.run.prompts().verifyAllCame());
+        QFile mel(melPath);
+        QVERIFY(mel.open(QIODevice::ReadOnly));
+        QByteArray expected = workedExample("worked_window.mel", column);
+        QCOMPARE(mel.readAll(), expected.replace("\n", "\r\n"));
+        const QByteArray log = QByteArray::fromStdString(d.run.app().outputLog().text());
+        QVERIFY(log.contains("\t\tbutton -height 28 -label \"Button0\" -width 80;"));
+        QVERIFY(log.contains("Generation successful."));
+        QVERIFY(d.run.frame()->outputPane()->isVisible());
+    }
+};
+
+} // namespace
+
+ORVANTE_GUI_TEST_MAIN(DesignerTest)
+#include "designer_test.moc"
