@@ -1,9 +1,11 @@
 // The text engine on a 100,000-line MEL file: loading, computing every line state,
 // colouring every line with blocks, a search that fails over the whole file, typing and
-// undoing, Tab over a large selection, saving, and redrawing a screen after an edit far down
-// the file.
+// undoing, Tab over a large selection, saving, redrawing a screen after an edit far down the
+// file, and one keystroke (a character, Enter, a joining Backspace) in a 100-line and in a
+// 1,000,000-line script.
 #include "mel/CommandDatabase.h"
 #include "text/CTextBuffer.h"
+#include "text/DisplayLengthCache.h"
 #include "text/LineStateCache.h"
 #include "text/MelColouring.h"
 #include "text/TextEditModel.h"
@@ -11,6 +13,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -22,35 +25,43 @@ constexpr int kLines = 100000;
 
 // A script of realistic MEL: procedures, window commands with flags, strings with escapes,
 // line and block comments.
+std::string melScript(int lines)
+{
+    const char* const body[] = {
+        "global proc string makeWindow%d(int $count, float $scale[])",
+        "{",
+        "\t// builds the window and returns its name",
+        "\tstring $win = `window -title \"Tool \\\"%d\\\"\" -wh 300 200 -resizeToFitChildren true`;",
+        "\tcolumnLayout -adjustableColumn true -rowSpacing 4;",
+        "\t\tbutton -label \"Apply\" -command (\"apply(\" + $count + \")\") -width 80;",
+        "\t\tcheckBox -l \"Enabled\" -value on;  /* a short block comment */",
+        "\t\tfloatSliderGrp -label \"Scale\" -field true -min 0.0 -max 10.0 -value 1.5;",
+        "\tfor ($i = 0; $i < $count; $i++) { print(\"item \" + $i + \"\\n\"); }",
+        "\tsetParent ..;",
+        "\tshowWindow $win;",
+        "\treturn $win;",
+        "}",
+        "/* a block comment",
+        "   over two lines */",
+        "",
+    };
+    constexpr int kBody = static_cast<int>(std::size(body));
+    std::string script;
+    for (int line = 0; line < lines; ++line) {
+        char text[256];
+        std::snprintf(text, sizeof text, body[line % kBody], line / kBody, line / kBody);
+        script += text;
+        if (line + 1 < lines)
+            script += "\r\n";
+    }
+    return script;
+}
+
 const std::string& scriptPath()
 {
     static const std::string path = [] {
         const auto file = std::filesystem::temp_directory_path() / "orvante_bench_100k.mel";
-        std::ofstream out(file, std::ios::binary);
-        const char* const body[] = {
-            "global proc string makeWindow%d(int $count, float $scale[])",
-            "{",
-            "\t// builds the window and returns its name",
-            "\tstring $win = `window -title \"Tool \\\"%d\\\"\" -wh 300 200 -resizeToFitChildren true`;",
-            "\tcolumnLayout -adjustableColumn true -rowSpacing 4;",
-            "\t\tbutton -label \"Apply\" -command (\"apply(\" + $count + \")\") -width 80;",
-            "\t\tcheckBox -l \"Enabled\" -value on;  /* a short block comment */",
-            "\t\tfloatSliderGrp -label \"Scale\" -field true -min 0.0 -max 10.0 -value 1.5;",
-            "\tfor ($i = 0; $i < $count; $i++) { print(\"item \" + $i + \"\\n\"); }",
-            "\tsetParent ..;",
-            "\tshowWindow $win;",
-            "\treturn $win;",
-            "}",
-            "/* a block comment",
-            "   over two lines */",
-            "",
-        };
-        constexpr int kBody = static_cast<int>(std::size(body));
-        for (int line = 0; line < kLines; ++line) {
-            char text[256];
-            std::snprintf(text, sizeof text, body[line % kBody], line / kBody, line / kBody);
-            out << text << (line + 1 < kLines ? "\r\n" : "");
-        }
+        std::ofstream(file, std::ios::binary) << melScript(kLines);
         return file.string();
     }();
     return path;
@@ -208,5 +219,86 @@ void BM_TypeAndRedrawScreenAtLine50k(benchmark::State& state)
     }
 }
 BENCHMARK(BM_TypeAndRedrawScreenAtLine50k)->Unit(benchmark::kMicrosecond);
+
+// One keystroke and the redraw it causes (the 60 lines of a screen coloured, the scroll
+// range asked for) at the top, the middle or the end of a script of range(0) lines: the
+// figures must not grow with the script. range(1): 0 top, 1 middle, 2 end.
+class KeystrokeScene {
+public:
+    KeystrokeScene(int lines, int where) : m_cache(m_buffer, orv::melLineColourer(m_settings)), m_widths(m_buffer, 4)
+    {
+        loadWords();
+        m_buffer.LoadBytes(melScript(lines));
+        m_cache.stateBefore(m_buffer.LineCount());
+        // A line "{" of the procedure body, so no indent is involved.
+        const int line = where == 0 ? 1 : where == 1 ? lines / 32 * 16 + 1 : (lines - 20) / 16 * 16 + 1;
+        m_edit.setAutoIndent(false);
+        m_edit.setCursor({0, line});
+        m_top = std::max(0, line - 30);
+    }
+    orv::TextEditModel& edit() { return m_edit; }
+    void redraw()
+    {
+        for (int line = m_top; line < m_top + 60; ++line)
+            m_cache.colourLine(line, m_blocks);
+        benchmark::DoNotOptimize(m_widths.longestLine());
+    }
+
+private:
+    orv::CTextBuffer m_buffer;
+    orv::SettingsRecord m_settings;
+    orv::LineStateCache m_cache;
+    orv::DisplayLengthCache m_widths;
+    orv::TextEditModel m_edit{&m_buffer};
+    std::vector<orv::ColourBlock> m_blocks;
+    int m_top = 0;
+};
+
+void keystrokeArgs(benchmark::internal::Benchmark* bench)
+{
+    bench->ArgNames({"lines", "where"});
+    for (const int lines : {100, 1000000})
+        for (const int where : {0, 1, 2})
+            bench->Args({lines, where});
+}
+
+void BM_TypeCharAndRedraw(benchmark::State& state)
+{
+    KeystrokeScene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    for (auto _ : state) {
+        scene.edit().typeChar('x');
+        scene.redraw();
+    }
+}
+BENCHMARK(BM_TypeCharAndRedraw)->Apply(keystrokeArgs)->Unit(benchmark::kMicrosecond);
+
+// Enter splits the line; the join that restores it runs outside the timing.
+void BM_EnterAndRedraw(benchmark::State& state)
+{
+    KeystrokeScene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    for (auto _ : state) {
+        scene.edit().typeChar('\r');
+        scene.redraw();
+        state.PauseTiming();
+        scene.edit().backspace();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_EnterAndRedraw)->Apply(keystrokeArgs)->Unit(benchmark::kMicrosecond);
+
+// Backspace at a line's start joins it to the line above; the split that restores it runs
+// outside the timing.
+void BM_BackspaceJoinAndRedraw(benchmark::State& state)
+{
+    KeystrokeScene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        scene.edit().typeChar('\r');
+        state.ResumeTiming();
+        scene.edit().backspace();
+        scene.redraw();
+    }
+}
+BENCHMARK(BM_BackspaceJoinAndRedraw)->Apply(keystrokeArgs)->Unit(benchmark::kMicrosecond);
 
 } // namespace

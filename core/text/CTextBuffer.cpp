@@ -10,7 +10,7 @@ namespace orv {
 
 CTextBuffer::CTextBuffer()
 {
-    m_lines.emplace_back();
+    m_lines.push_back(TextLine());
 }
 
 TextPos CTextBuffer::EndPos() const
@@ -46,9 +46,10 @@ std::string CTextBuffer::CopyRange(TextPos start, TextPos end, std::string_view 
 
 void CTextBuffer::resetContents(std::vector<TextLine> lines, LineEnd style)
 {
-    m_lines = std::move(lines);
-    if (m_lines.empty())
-        m_lines.emplace_back();
+    if (lines.empty())
+        lines.emplace_back();
+    // Room for the lines that later edits insert.
+    m_lines = GapArray<TextLine>(std::move(lines), text_limits::kLoadedLineArrayStep);
     m_style = style;
     m_loaded = true;
     m_modified = false;
@@ -67,11 +68,8 @@ bool CTextBuffer::LoadText(const std::string& path, int style)
     auto loaded = readTextFile(path, style, m_fileError);
     if (!loaded)
         return false;
-    auto& lines = loaded->lines;
-    // Later inserts of lines grow the array in big steps.
-    lines.reserve((lines.size() / text_limits::kLoadedLineArrayStep + 1) * text_limits::kLoadedLineArrayStep);
     m_readOnly = loaded->readOnly;
-    resetContents(std::move(lines), loaded->style);
+    resetContents(std::move(loaded->lines), loaded->style);
     return true;
 }
 
@@ -112,7 +110,7 @@ bool CTextBuffer::StoreText(const std::string& path, int style, bool clearModifi
 void CTextBuffer::ReleaseAll()
 {
     m_lines.clear();
-    m_lines.emplace_back();
+    m_lines.push_back(TextLine());
     m_undo.clear();
     m_loaded = false;
     m_modified = false;
@@ -198,7 +196,7 @@ TextPos CTextBuffer::insertPieces(const TextBufferWatcher* sourceView, TextPos a
             added.emplace_back(pieces[i]);
         end = {added.back().length(), at.line + static_cast<int>(added.size())};
         added.back().append(tail);
-        m_lines.insert(m_lines.begin() + at.line + 1, std::make_move_iterator(added.begin()),
+        m_lines.insert(static_cast<std::size_t>(at.line) + 1, std::make_move_iterator(added.begin()),
                        std::make_move_iterator(added.end()));
     }
     afterChange(sourceView, {at, end, true});
@@ -232,7 +230,7 @@ std::string CTextBuffer::eraseInner(const TextBufferWatcher* sourceView, TextPos
         const std::string_view tail = LineText(end.line).substr(static_cast<std::size_t>(end.ch));
         first.truncate(start.ch);
         first.append(tail);
-        m_lines.erase(m_lines.begin() + start.line + 1, m_lines.begin() + end.line + 1);
+        m_lines.erase(static_cast<std::size_t>(start.line) + 1, static_cast<std::size_t>(end.line - start.line));
     }
     afterChange(sourceView, {start, end, false});
     return erased;
@@ -396,8 +394,11 @@ void CTextBuffer::ChangeLineFlag(int line, std::uint32_t flag, bool set, bool re
 
 int CTextBuffer::LineWithFlag(std::uint32_t flag) const
 {
-    const auto it = std::find_if(m_lines.begin(), m_lines.end(), [flag](const TextLine& l) { return (l.flags & flag) != 0; });
-    return it == m_lines.end() ? -1 : static_cast<int>(it - m_lines.begin());
+    for (int line = 0; line < LineCount(); ++line) {
+        if (LineFlags(line) & flag)
+            return line;
+    }
+    return -1;
 }
 
 int CTextBuffer::NextBookmarkLine(int line) const

@@ -3,6 +3,7 @@
 // change notices to the views registered with it.
 #pragma once
 
+#include "text/GapArray.h"
 #include "text/TextBufferWatcher.h"
 #include "text/TextConstants.h"
 #include "text/TextLine.h"
@@ -106,7 +107,7 @@ private:
     bool m_readOnly = false;
     bool m_modified = false;
     LineEnd m_style = LineEnd::crLf;
-    std::vector<TextLine> m_lines;
+    GapArray<TextLine> m_lines;
     UndoHistory m_undo;
     std::vector<TextBufferWatcher*> m_views;
     std::string m_fileError;

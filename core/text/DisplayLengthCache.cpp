@@ -1,15 +1,17 @@
-// Line widths in columns, cached per line.
+// Line widths in columns, kept per line and counted per width.
 #include "text/DisplayLengthCache.h"
 
 #include "text/TabColumns.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace orv {
 
 DisplayLengthCache::DisplayLengthCache(CTextBuffer& buffer, int tabSize) : m_buffer(buffer), m_tabSize(std::max(tabSize, 1))
 {
     m_buffer.AttachView(this);
+    measureAll();
 }
 
 DisplayLengthCache::~DisplayLengthCache()
@@ -17,48 +19,74 @@ DisplayLengthCache::~DisplayLengthCache()
     m_buffer.DetachView(this);
 }
 
-int DisplayLengthCache::lineLength(int line)
+int DisplayLengthCache::lineLength(int line) const
 {
-    if (line < 0 || line >= m_buffer.LineCount())
+    if (line < 0 || static_cast<std::size_t>(line) >= m_lengths.size())
         return 0;
-    if (line >= static_cast<int>(m_lengths.size()))
-        m_lengths.resize(static_cast<std::size_t>(line) + 1, kUnknown);
-    int& length = m_lengths[static_cast<std::size_t>(line)];
-    if (length == kUnknown)
-        length = displayLength(m_buffer.LineText(line), m_tabSize);
-    return length;
+    return m_lengths[static_cast<std::size_t>(line)];
 }
 
-int DisplayLengthCache::longestLine()
+int DisplayLengthCache::longestLine() const
 {
-    if (m_longestKnown == kUnknown) {
-        int longest = 0;
-        for (int line = 0; line < m_buffer.LineCount(); ++line)
-            longest = std::max(longest, lineLength(line));
-        m_longestKnown = longest;
-    }
-    return m_longestKnown;
+    return m_linesOfLength.empty() ? 0 : m_linesOfLength.rbegin()->first;
 }
 
 void DisplayLengthCache::setTabSize(int tabSize)
 {
     m_tabSize = std::max(tabSize, 1);
-    forgetFrom(0);
+    measureAll();
 }
 
-void DisplayLengthCache::forgetFrom(int line)
+void DisplayLengthCache::measureAll()
 {
-    if (line < static_cast<int>(m_lengths.size()))
-        m_lengths.resize(static_cast<std::size_t>(std::max(line, 0)));
-    m_longestKnown = kUnknown;
+    std::vector<int> lengths(static_cast<std::size_t>(m_buffer.LineCount()));
+    m_linesOfLength.clear();
+    for (std::size_t line = 0; line < lengths.size(); ++line) {
+        lengths[line] = displayLength(m_buffer.LineText(static_cast<int>(line)), m_tabSize);
+        ++m_linesOfLength[lengths[line]];
+    }
+    m_lengths = GapArray<int>(std::move(lengths), text_limits::kLoadedLineArrayStep);
 }
 
-void DisplayLengthCache::onTextUpdate(const TextBufferWatcher*, const TextChange* change, unsigned updateFlags, int line)
+void DisplayLengthCache::count(int length, int delta)
 {
-    if (updateFlags & update_flag::kReset)
-        forgetFrom(0);
-    else if (change)
-        forgetFrom(line);
+    auto it = m_linesOfLength.try_emplace(length, 0).first;
+    it->second += delta;
+    if (it->second <= 0)
+        m_linesOfLength.erase(it);
+}
+
+void DisplayLengthCache::remeasure(int line)
+{
+    int& length = m_lengths[static_cast<std::size_t>(line)];
+    count(length, -1);
+    length = displayLength(m_buffer.LineText(line), m_tabSize);
+    count(length, +1);
+}
+
+void DisplayLengthCache::onTextUpdate(const TextBufferWatcher*, const TextChange* change, unsigned updateFlags, int)
+{
+    if (updateFlags & update_flag::kReset) {
+        measureAll();
+        return;
+    }
+    if (!change)
+        return;
+    // Only the lines of the change are measured again; the lines after it move along.
+    const int first = change->start.line;
+    const auto spanned = static_cast<std::size_t>(change->end.line - first);
+    if (change->inserted) {
+        const std::vector<int> added(spanned, 0);
+        m_lengths.insert(static_cast<std::size_t>(first) + 1, added.begin(), added.end());
+        count(0, static_cast<int>(spanned));
+        for (int line = first; line <= change->end.line; ++line)
+            remeasure(line);
+    } else {
+        for (std::size_t k = 1; k <= spanned; ++k)
+            count(m_lengths[static_cast<std::size_t>(first) + k], -1);
+        m_lengths.erase(static_cast<std::size_t>(first) + 1, spanned);
+        remeasure(first);
+    }
 }
 
 } // namespace orv

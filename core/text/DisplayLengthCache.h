@@ -1,11 +1,13 @@
-// The width of every line in columns (tabs expanded), for horizontal scrolling: found
-// when asked, forgotten from the first changed line on.
+// The width of every line in columns (tabs expanded), for horizontal scrolling: measured
+// when the text is loaded and kept up to date line by line as it changes, with the widest
+// line known at every moment without a walk over the lines.
 #pragma once
 
 #include "text/CTextBuffer.h"
+#include "text/GapArray.h"
 #include "text/TextBufferWatcher.h"
 
-#include <vector>
+#include <map>
 
 namespace orv {
 
@@ -17,9 +19,10 @@ public:
     DisplayLengthCache(const DisplayLengthCache&) = delete;
     DisplayLengthCache& operator=(const DisplayLengthCache&) = delete;
 
-    int lineLength(int line);
+    // 0 past the last line.
+    int lineLength(int line) const;
     // The widest line of the text, for the scroll range.
-    int longestLine();
+    int longestLine() const;
     // A new tab size changes every width.
     void setTabSize(int tabSize);
 
@@ -27,14 +30,14 @@ public:
                       int line) override;
 
 private:
-    static constexpr int kUnknown = -1;
-
-    void forgetFrom(int line);
+    void measureAll();
+    void count(int length, int delta);
+    void remeasure(int line);
 
     CTextBuffer& m_buffer;
     int m_tabSize;
-    std::vector<int> m_lengths;  // kUnknown where not measured yet
-    int m_longestKnown = kUnknown;  // the widest of m_lengths once all are measured
+    GapArray<int> m_lengths;
+    std::map<int, int> m_linesOfLength;  // width -> number of lines that wide
 };
 
 } // namespace orv

@@ -10,13 +10,16 @@ enum class CommandId : int {
     fileClose = 57602,
     fileSave = 57603,
     fileSaveAs = 57604,
+    filePageSetup = 57605,
     filePrint = 57607,
+    filePrintPreview = 57609,
     editCopy = 57634,
     editCut = 57635,
     editFind = 57636,
     editPaste = 57637,
     editReplace = 57641,
     editUndo = 57643,
+    editRedo = 57644,
     windowNew = 57648,
     windowCascade = 57650,
     windowTile = 57651,
@@ -70,6 +73,7 @@ inline constexpr const char* kNoSplashSwitches[] = {"--no-splash", "-nosplash", 
 // The help that ships in the installation folder, opened with the desktop's viewer.
 inline constexpr const char* kHelpFile = "/Help/index.html";
 inline constexpr const char* kHelpMissing = "The help file %1 was not found.";
+inline constexpr const char* kNoViewer = "No program on this desktop opens\n%1\nPlease open it by hand.";
 // Said once at start-up when the installation folder has no command database.
 inline constexpr const char* kDatabaseMissing =
     "No MEL command database was found in %1: MEL commands are not coloured and controls have no flags.";

@@ -251,6 +251,13 @@ void CMainFrame::onActiveFrameChanged(CMDIChildWnd* frame)
     const CDocument* doc = frame ? frame->activeDocument() : nullptr;
     const CDocTemplate* docTemplate = doc ? doc->docTemplate() : nullptr;
     switchMenu(docTemplate ? static_cast<MenuId>(docTemplate->resourceId()) : MenuId::noDocument);
+    // A script has nothing to design: the designer's tools go and its two panes are disabled.
+    const bool script = docTemplate && docTemplate->resourceId() == static_cast<int>(MenuId::script);
+    if (script)
+        m_tools->hide();
+    m_windowHierarchy->setEnabled(!script);
+    m_controlsFlags->setEnabled(!script);
+    UpdatePaneButtons();
     if (m_titleDocument)
         disconnect(m_titleDocument, nullptr, this, nullptr);
     m_titleDocument = frame ? frame->activeDocument() : nullptr;

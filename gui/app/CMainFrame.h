@@ -26,6 +26,7 @@ class CResizableBar;
 class CToolsDialog;
 class CTreePane;
 class LockIndicators;
+class ViewIndicators;
 class OutputLog;
 class Profile;
 class SettingsService;
@@ -47,6 +48,7 @@ public:
     CToolsDialog* toolsPalette() const { return m_tools; }
     QToolBar* toolBar() const { return m_toolBar; }
     LockIndicators* lockIndicators() const { return m_lockIndicators; }
+    ViewIndicators* viewIndicators() const { return m_viewIndicators; }
     MenuId currentMenu() const { return m_currentMenu; }
 
     // Brings every command's enabled and checked state up to date at once: the four pane
@@ -93,6 +95,9 @@ private:
     void onActiveFrameChanged(CMDIChildWnd* frame);
     void updateTitle();
     void focusNextPane(int step);
+    void cascadeWindows();
+    // Undo and Redo take the names the active view gives them.
+    void updateUndoTexts();
     QList<CResizableBar*> panes() const;
 
     SettingsService& m_settings;
@@ -103,6 +108,7 @@ private:
     QMdiArea* m_mdiArea;
     QToolBar* m_toolBar = nullptr;
     LockIndicators* m_lockIndicators = nullptr;
+    ViewIndicators* m_viewIndicators = nullptr;
     CTreePane* m_windowHierarchy = nullptr;
     CTreePane* m_projectExplorer = nullptr;
     COutputPane* m_output = nullptr;

@@ -5,6 +5,8 @@
 #include "settings/InstallFolder.h"
 
 #include "designer/WindowDocumentType.h"
+#include "editor/CMELEditorView.h"
+#include "editor/CScriptDoc.h"
 #include "editor/ScriptDocumentType.h"
 #include "icon/IconDocumentType.h"
 #include "project/ProjectDocumentType.h"
@@ -81,9 +83,12 @@ std::function<CMDIChildWnd*()> frameFactory(SettingsService& settings, const QIc
     };
 }
 
-void openAddress(const char* address)
+// Opens an address with the desktop's viewer; a desktop without one is said so, with the
+// address, so the user can open it by hand.
+void openAddress(Prompts& prompts, const QUrl& url)
 {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(address)));
+    if (!QDesktopServices::openUrl(url))
+        prompts.showError(QString::fromLatin1(shell::kNoViewer).arg(url.toDisplayString()));
 }
 
 } // namespace
@@ -156,6 +161,14 @@ void COrvanteApp::registerTemplates()
                 return new CInterfaceEditorView(windowDoc);
             return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
         };
+        // The editor's own document and view.
+        if (type.templateId == kScriptDocumentType.templateId) {
+            factories.document = [](QObject* parent) -> CDocument* { return new CScriptDoc(parent); };
+            factories.view = [this](CDocument* doc) -> CView* {
+                return new CMELEditorView(static_cast<CScriptDoc*>(doc), m_settingsService.record(), m_profile,
+                                          m_prompts);
+            };
+        }
         // The icon module's own document, view and New.
         if (type.templateId == kIconDocumentType.templateId)
             setIconFactories(factories, m_settings.iconParams, m_profile, m_prompts);
@@ -228,9 +241,10 @@ void COrvanteApp::installCommands()
     handle(CommandId::settings, [this] { onSettings(); });
     handle(CommandId::fileOpen, [this] { onFileOpen(); });
     handle(CommandId::helpContents, [this] { onHelpContents(); });
-    handle(CommandId::technicalSupport, [] { openAddress(shell::kSupportAddress); });
-    handle(CommandId::visitWebsite, [] { openAddress(shell::kWebsiteAddress); });
-    handle(CommandId::subscribeNews, [] { openAddress(shell::kNewsAddress); });
+    for (const auto& [id, address] : {std::pair{CommandId::technicalSupport, shell::kSupportAddress},
+                                      std::pair{CommandId::visitWebsite, shell::kWebsiteAddress},
+                                      std::pair{CommandId::subscribeNews, shell::kNewsAddress}})
+        handle(id, [this, url = QUrl(QString::fromLatin1(address))] { openAddress(m_prompts, url); });
     handle(CommandId::appAbout, [this] { onAbout(); });
     connect(m_mainFrame.get(), &CMainFrame::recentFileChosen, this, &COrvanteApp::openDocumentFile);
     connect(m_docs, &CDocManager::fileUsed, this, [this](const QString& path) {
@@ -283,7 +297,7 @@ void COrvanteApp::onSettings()
 
 void COrvanteApp::onFileOpen()
 {
-    const QString path = m_prompts.chooseFileToOpen(QString::fromLatin1(shell::kOpenFilter));
+    const QString path = m_prompts.chooseFileToOpen(m_docs->lastFolder(), QString::fromLatin1(shell::kOpenFilter));
     if (!path.isEmpty())
         openDocumentFile(path);
 }
@@ -295,7 +309,7 @@ void COrvanteApp::onHelpContents()
         m_prompts.showError(QString::fromLatin1(shell::kHelpMissing).arg(help));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    openAddress(m_prompts, QUrl::fromLocalFile(help));
 }
 
 void COrvanteApp::onAbout()

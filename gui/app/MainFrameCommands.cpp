@@ -5,16 +5,19 @@
 #include "app/CommandTable.h"
 #include "app/LockIndicators.h"
 #include "app/Panes.h"
+#include "app/ViewIndicators.h"
 #include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CDocument.h"
 #include "framework/CMDIChildWnd.h"
+#include "framework/CView.h"
 #include "framework/CommandRegistry.h"
 #include "framework/SettingsService.h"
 
 #include <QDir>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -112,6 +115,7 @@ void CMainFrame::createStatusBar()
             bar->showMessage(QString::fromLatin1(shell::kReadyText));
     });
     bar->showMessage(QString::fromLatin1(shell::kReadyText));
+    m_viewIndicators = new ViewIndicators(bar, m_docs);
     m_lockIndicators = new LockIndicators(bar);
 }
 
@@ -129,6 +133,10 @@ QMenu* CMainFrame::createFileMenu(MenuId id)
         addMenuCommands(menu, {CommandId::fileClose, CommandId::fileSave, CommandId::fileSaveAs});
     if (id == MenuId::window)
         addMenuCommands(menu, {CommandId::exportScript});
+    if (id == MenuId::script) {
+        menu->addSeparator();
+        addMenuCommands(menu, {CommandId::filePrint, CommandId::filePrintPreview, CommandId::filePageSetup});
+    }
     menu->addSeparator();
     menu->addAction(m_recentPlaceholder);
     QAction* marker = menu->addSeparator();
@@ -142,6 +150,8 @@ QMenu* CMainFrame::createEditMenu(MenuId id)
     auto* menu = new QMenu(QStringLiteral("&Edit"), this);
     if (id != MenuId::noDocument) {
         addMenuCommands(menu, {CommandId::editUndo});
+        if (id == MenuId::script)
+            addMenuCommands(menu, {CommandId::editRedo});
         menu->addSeparator();
         addMenuCommands(menu, {CommandId::editCut, CommandId::editCopy, CommandId::editPaste});
         if (id == MenuId::script) {
@@ -280,11 +290,33 @@ void CMainFrame::installFrameHandlers()
         if (CDocument* doc = m_docs.activeDocument(); doc && doc->docTemplate())
             doc->docTemplate()->createAndShowFrame(doc);
     }, hasDocument);
-    add(CommandId::windowCascade, [this] { m_mdiArea->cascadeSubWindows(); }, hasDocument);
+    add(CommandId::windowCascade, [this] { cascadeWindows(); }, hasDocument);
     add(CommandId::windowTile, [this] { m_mdiArea->tileSubWindows(); }, hasDocument);
     // The toggles' checks follow what they show, however it was shown or hidden.
     connect(m_toolBar, &QToolBar::visibilityChanged, &m_commands, &CommandRegistry::requestUpdate);
     connect(&m_settings, &SettingsService::changed, &m_commands, &CommandRegistry::requestUpdate);
+    connect(&m_commands, &CommandRegistry::statesUpdated, this, &CMainFrame::updateUndoTexts);
+}
+
+void CMainFrame::cascadeWindows()
+{
+    m_mdiArea->cascadeSubWindows();
+    // The area's own cascade shrinks each window to its smallest size; give them the size a
+    // new window gets, keeping the cascaded places.
+    const QSize room = m_mdiArea->viewport()->size();
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        if (!window->isMinimized() && !window->isMaximized())
+            window->resize(QSize(room.width() * 3 / 4, room.height() * 3 / 4).expandedTo(window->minimumSize()));
+}
+
+void CMainFrame::updateUndoTexts()
+{
+    // Undo and Redo name what they undo, as the active view says.
+    const CView* view = m_docs.activeView();
+    for (CommandId id : {CommandId::editUndo, CommandId::editRedo}) {
+        const QString text = view ? view->menuText(static_cast<int>(id)) : QString();
+        action(id)->setText(text.isEmpty() ? QString::fromLatin1(commandInfo(id).menuText) : text);
+    }
 }
 
 } // namespace orv

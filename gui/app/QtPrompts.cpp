@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -35,21 +37,23 @@ Prompts::SaveAnswer QtPrompts::askToSave(const QString& question)
     }
 }
 
-QString QtPrompts::chooseFileToOpen(const QString& filter)
+QString QtPrompts::chooseFileToOpen(const QString& folder, const QString& filter)
 {
     // The filters' own texts are shown; the patterns in their last parentheses are applied.
-    return QFileDialog::getOpenFileName(owner(), QString(), QString(), filter, nullptr,
+    return QFileDialog::getOpenFileName(owner(), QString(), folder, filter, nullptr,
                                         QFileDialog::HideNameFilterDetails);
 }
 
-QString QtPrompts::chooseTitledFileToOpen(const QString& title, const QString& filter)
+QString QtPrompts::chooseTitledFileToOpen(const QString& title, const QString& folder, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(owner(), title, QString(), filter);
+    return QFileDialog::getOpenFileName(owner(), title, folder, filter);
 }
 
-QString QtPrompts::chooseFileToSave(const QString& proposed, const QString& filter)
+QString QtPrompts::chooseFileToSave(const QString& folder, const QString& proposed, const QString& filter)
 {
-    QFileDialog dialog(owner(), QString(), proposed, filter);
+    const QString start =
+        folder.isEmpty() || QFileInfo(proposed).isAbsolute() ? proposed : QDir(folder).filePath(proposed);
+    QFileDialog dialog(owner(), QString(), start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without an extension gets the filter's before the dialog looks for a file
     // it would replace, so "x" asks before replacing "x.mel".

@@ -9,9 +9,9 @@ namespace orv {
 class QtPrompts final : public Prompts {
 public:
     SaveAnswer askToSave(const QString& question) override;
-    QString chooseFileToOpen(const QString& filter) override;
-    QString chooseTitledFileToOpen(const QString& title, const QString& filter) override;
-    QString chooseFileToSave(const QString& proposed, const QString& filter) override;
+    QString chooseFileToOpen(const QString& folder, const QString& filter) override;
+    QString chooseTitledFileToOpen(const QString& title, const QString& folder, const QString& filter) override;
+    QString chooseFileToSave(const QString& folder, const QString& proposed, const QString& filter) override;
     std::optional<int> chooseItem(const QString& title, const QString& label, const QStringList& items) override;
     std::optional<int> chooseNewFileType() override;
     QString chooseFolder(const QString& initial) override;

@@ -17,7 +17,7 @@ constexpr const char* kScriptExtension = ".mel";
 
 std::optional<std::string> ScriptExport::chooseScriptPath()
 {
-    QString path = m_prompts.chooseFileToSave(QString(), QString::fromLatin1(kScriptFilter));
+    QString path = m_prompts.chooseFileToSave(QString(), QString(), QString::fromLatin1(kScriptFilter));
     if (path.isEmpty())
         return std::nullopt;
     if (QFileInfo(path).suffix().isEmpty())

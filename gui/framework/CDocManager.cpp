@@ -8,6 +8,7 @@
 #include "framework/FrameworkTexts.h"
 #include "framework/Prompts.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 
@@ -16,6 +17,7 @@ namespace orv {
 CDocManager::CDocManager(Prompts& prompts, SettingsService& settings, QObject* parent)
     : QObject(parent), m_prompts(prompts), m_settings(settings), m_commands([this] { return activeTargets(); })
 {
+    connect(this, &CDocManager::fileUsed, this, [this](const QString& path) { m_lastFolder = QFileInfo(path).absolutePath(); });
 }
 
 void CDocManager::addDocTemplate(CDocTemplate* docTemplate)
@@ -36,6 +38,11 @@ void CDocManager::setMdiArea(QMdiArea* area)
 {
     m_mdiArea = area;
     connect(area, &QMdiArea::subWindowActivated, this, &CDocManager::onSubWindowActivated);
+}
+
+QString CDocManager::lastFolder() const
+{
+    return m_lastFolder.isEmpty() ? QDir::homePath() : m_lastFolder;
 }
 
 void CDocManager::onSubWindowActivated(QMdiSubWindow* window)
@@ -138,7 +145,7 @@ QList<CCmdTarget*> CDocManager::activeTargets() const
 
 QString CDocManager::promptSaveFileName(const CDocTemplate* docTemplate, const QString& proposed) const
 {
-    QString path = m_prompts.chooseFileToSave(proposed, docTemplate->fileFilter());
+    QString path = m_prompts.chooseFileToSave(lastFolder(), proposed, docTemplate->fileFilter());
     const QString ext = docTemplate->docString(CDocTemplate::DocString::filterExt);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty() && !ext.isEmpty())
         path += ext;

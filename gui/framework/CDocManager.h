@@ -59,6 +59,9 @@ public:
 
     // The Save As prompt; the type's extension is added to a name without one. Empty when cancelled.
     QString promptSaveFileName(const CDocTemplate* docTemplate, const QString& proposed) const;
+    // Where the Open and Save As dialogs start: the folder of the file last opened or saved,
+    // else the user's home.
+    QString lastFolder() const;
 
     // Reports a failure of the framework's file steps.
     void reportError(const QString& message) const;
@@ -80,6 +83,7 @@ private:
     QList<CDocTemplate*> m_templates;
     QPointer<QMdiArea> m_mdiArea;
     QPointer<CView> m_activeView;
+    QString m_lastFolder;
 };
 
 } // namespace orv

@@ -55,9 +55,10 @@ CDocument* CDocTemplate::openDocumentFile(const QString& path)
     } else {
         const FileError error = doc->onOpenDocument(path);
         if (error != FileError::none) {
+            const QString message = doc->fileFailureMessage(error, path, true);
             removeDocument(doc);
             doc->deleteLater();
-            m_manager->reportError(fileErrorMessage(error, path, true));
+            m_manager->reportError(message);
             emit m_manager->fileFailed(QFileInfo(path).absoluteFilePath());
             return nullptr;
         }

@@ -90,6 +90,15 @@ FileError CDocument::onSaveDocument(const QString&)
     return FileError::none;
 }
 
+QString CDocument::fileFailureMessage(FileError error, const QString& path, bool reading) const
+{
+    QString message = fileErrorMessage(error, path, reading);
+    // The messages of the other kinds say what went wrong already.
+    if (const QString detail = fileErrorDetail(); error == FileError::failed && !detail.isEmpty())
+        message += QStringLiteral("\n\n") + detail;
+    return message;
+}
+
 bool CDocument::saveModified()
 {
     if (!m_modified)
@@ -131,7 +140,7 @@ bool CDocument::doSave(const QString& path)
     const FileError error = onSaveDocument(target);
     if (error != FileError::none) {
         if (m_template)
-            m_template->manager()->reportError(fileErrorMessage(error, target, false));
+            m_template->manager()->reportError(fileFailureMessage(error, target, false));
         return false;
     }
     setModifiedFlag(false);

@@ -42,6 +42,12 @@ public:
     virtual bool onNewDocument();
     virtual FileError onOpenDocument(const QString& path);
     virtual FileError onSaveDocument(const QString& path);
+    // Why the last open or save failed, in the document's own words; shown below the
+    // standard message. Empty when there is nothing to add.
+    virtual QString fileErrorDetail() const { return {}; }
+    // The standard message of a failed open (reading) or save; below the bare "failed"
+    // message, the detail.
+    QString fileFailureMessage(FileError error, const QString& path, bool reading) const;
 
     // Asks "Save changes to ...?" when modified: true when the document may close.
     bool saveModified();

@@ -51,4 +51,14 @@ void CView::requestCommandUpdate() const
         m_document->docTemplate()->manager()->commands().requestUpdate();
 }
 
+QString CView::indicatorText(int) const
+{
+    return {};
+}
+
+QString CView::menuText(int) const
+{
+    return {};
+}
+
 } // namespace orv

@@ -34,6 +34,16 @@ public:
     // Asks for the commands' states to be brought up to date: the view calls it when its
     // selection, or anything else a command's state depends on, changes.
     void requestCommandUpdate() const;
+    // The text of a status bar indicator this view fills (by the indicator's id); empty
+    // while the indicator is off or not the view's.
+    virtual QString indicatorText(int id) const;
+    // The menu text of a command whose text follows the view's state (e.g. "&Undo Typing");
+    // empty for the command's own text.
+    virtual QString menuText(int id) const;
+
+signals:
+    // An indicator text may have changed.
+    void indicatorsChanged();
 
 private:
     QPointer<CDocument> m_document;

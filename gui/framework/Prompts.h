@@ -19,16 +19,18 @@ public:
 
     // "Save changes to ...?" with Yes, No and Cancel.
     virtual SaveAnswer askToSave(const QString& question) = 0;
-    // The file to open, or an empty path when cancelled; filter is a file dialog filter.
-    virtual QString chooseFileToOpen(const QString& filter) = 0;
+    // The file to open, looked for first in folder (an empty one leaves the choice to the
+    // dialog), or an empty path when cancelled; filter is a file dialog filter.
+    virtual QString chooseFileToOpen(const QString& folder, const QString& filter) = 0;
     // The same under a title of the caller's own, for a dialog that is not the Open command's.
-    virtual QString chooseTitledFileToOpen(const QString& title, const QString& filter)
+    virtual QString chooseTitledFileToOpen(const QString& title, const QString& folder, const QString& filter)
     {
         (void)title;
-        return chooseFileToOpen(filter);
+        return chooseFileToOpen(folder, filter);
     }
-    // The file to save under, proposed first; an empty path when cancelled.
-    virtual QString chooseFileToSave(const QString& proposed, const QString& filter) = 0;
+    // The file to save under, proposed first (a bare name is proposed in folder); an empty path
+    // when cancelled. A name typed without an extension takes the filter's.
+    virtual QString chooseFileToSave(const QString& folder, const QString& proposed, const QString& filter) = 0;
     // The index of the item chosen from items, or nothing when cancelled.
     virtual std::optional<int> chooseItem(const QString& title, const QString& label, const QStringList& items) = 0;
     // The kind of file New creates, by its place in the New dialog's list (script, window, icon,

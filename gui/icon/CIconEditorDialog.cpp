@@ -324,7 +324,7 @@ void CIconEditorDialog::showReadout(ColorRef color)
 void CIconEditorDialog::onImport()
 {
     const QString path =
-        m_prompts.chooseTitledFileToOpen(text(icon_texts::kImportTitle), text(icon_texts::kImportFilter));
+        m_prompts.chooseTitledFileToOpen(text(icon_texts::kImportTitle), QString(), text(icon_texts::kImportFilter));
     if (path.isEmpty())
         return;
     if (m_import)
@@ -337,7 +337,7 @@ void CIconEditorDialog::onImport()
 void CIconEditorDialog::onExport()
 {
     const QString path =
-        m_prompts.chooseFileToSave(text(icon_texts::kExportProposed), text(icon_texts::kExportFilter));
+        m_prompts.chooseFileToSave(QString(), text(icon_texts::kExportProposed), text(icon_texts::kExportFilter));
     if (path.isEmpty())
         return;
     QString error;

@@ -32,6 +32,8 @@ public:
     // What the prompts said (the question, the error, the proposed name), oldest first.
     const QStringList& texts() const { return m_texts; }
     QString lastText() const { return m_texts.value(m_texts.size() - 1); }
+    // The folder the last file prompt started in.
+    const QString& lastFolder() const { return m_folder; }
     // The items of the last choice offered.
     const QStringList& lastItems() const { return m_items; }
 
@@ -50,17 +52,20 @@ public:
     {
         return answer<SaveAnswer>(Kind::askToSave, question, SaveAnswer::cancel);
     }
-    QString chooseFileToOpen(const QString& filter) override
+    QString chooseFileToOpen(const QString& folder, const QString& filter) override
     {
+        m_folder = folder;
         return answer<QString>(Kind::fileToOpen, filter, QString());
     }
     // Records the title, so a test sees the dialog's words.
-    QString chooseTitledFileToOpen(const QString& title, const QString&) override
+    QString chooseTitledFileToOpen(const QString& title, const QString& folder, const QString&) override
     {
+        m_folder = folder;
         return answer<QString>(Kind::fileToOpen, title, QString());
     }
-    QString chooseFileToSave(const QString& proposed, const QString&) override
+    QString chooseFileToSave(const QString& folder, const QString& proposed, const QString&) override
     {
+        m_folder = folder;
         return answer<QString>(Kind::fileToSave, proposed, QString());
     }
     std::optional<int> chooseItem(const QString& title, const QString&, const QStringList& items) override
@@ -114,6 +119,7 @@ private:
     std::deque<Step> m_script;
     QStringList m_texts;
     QStringList m_items;
+    QString m_folder;
 };
 
 } // namespace orv::test

@@ -14,8 +14,11 @@
 #include "app/CToolsDialog.h"
 #include "app/CommandTable.h"
 #include "app/Panes.h"
-#include "app/PlaceholderDocument.h"
+#include "designer/CInterfaceEditorView.h"
+#include "designer/CNavigatorTreeCtrl.h"
 #include "designer/CWindowDoc.h"
+#include "editor/CMELEditorView.h"
+#include "editor/CScriptDoc.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CDocument.h"
@@ -26,6 +29,8 @@
 #include "uimodel/WindowFile.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QMdiSubWindow>
 #include <QScreen>
 #include <QLabel>
 #include <QMdiArea>
@@ -161,6 +166,8 @@ private slots:
     void childRestoreBeforeFirstActivationKeepsChildMaximized();
     void designerFrameCannotShrinkBelowItsMinimum();
     void documentWindowsOpenCascadedAtAUsableSize();
+    void cascadeKeepsWindowsAtAUsableSize();
+    void openAndSaveAsStartInTheFolderLastUsed();
 
     void openingPicksTheTemplateByExtension_data();
     void openingPicksTheTemplateByExtension();
@@ -178,12 +185,15 @@ private slots:
     void namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList_data();
     void namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList();
     void syntaxColoringToggleFlipsTheFlag();
+    void aScriptDisablesTheDesignerPanes();
+    void aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools();
 
     void toolbarHoldsItsButtonsInOrder();
     void commandsCarryThePromptsAndTooltipsOfTheirTable();
     void statusBarSaysReadyAndShowsItsIndicators();
     void helpCommandsOpenTheirAddresses();
     void missingHelpFileIsReported();
+    void addressesWithoutAViewerAreShownToTheUser();
     void shippedGuideOpensFromTheInstallationFolder();
     void aboutBoxShowsVersionCreditsAndLinks();
 
@@ -619,6 +629,100 @@ void MainFrameTest::documentWindowsOpenCascadedAtAUsableSize()
     QVERIFY(second->geometry().bottom() <= room.height());
 }
 
+void MainFrameTest::cascadeKeepsWindowsAtAUsableSize()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    CDocManager& docs = run.app().docManager();
+    for (const char* name : {"a.mel", "b.mel", "c.icm"})
+        QVERIFY(docs.openDocumentFile(makeFile(QString::fromLatin1(name))));
+    frame->action(CommandId::windowCascade)->trigger();
+    const QSize room = frame->mdiArea()->viewport()->size();
+    QPoint previous(-1, -1);
+    for (QMdiSubWindow* window : frame->mdiArea()->subWindowList(QMdiArea::StackingOrder)) {
+        QVERIFY(!window->isMaximized());
+        QCOMPARE(window->size(), (room * 3 / 4).expandedTo(window->minimumSize()));
+        QVERIFY(window->x() > previous.x() && window->y() > previous.y());  // still cascaded
+        previous = window->pos();
+    }
+}
+
+void MainFrameTest::openAndSaveAsStartInTheFolderLastUsed()
+{
+    AppRun run(*m_profile);
+    CDocManager& docs = run.app().docManager();
+    QCOMPARE(docs.lastFolder(), QDir::homePath());
+    QDir(m_dir->path()).mkdir(QStringLiteral("scripts"));
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("scripts/used.mel"))));
+    const QString folder = QFileInfo(m_dir->filePath(QStringLiteral("scripts"))).absoluteFilePath();
+    QCOMPARE(docs.lastFolder(), folder);
+    // Open starts there; so does Save As of a script never saved, under its own name.
+    run.prompts().expectFileToOpen(QString());
+    run.frame()->action(CommandId::fileOpen)->trigger();
+    QVERIFY(run.prompts().verifyAllCame());
+    QCOMPARE(run.prompts().lastFolder(), folder);
+    run.prompts().expectChoice(0);
+    QVERIFY(docs.onFileNew());
+    run.prompts().expectFileToSave(QString());
+    run.frame()->action(CommandId::fileSaveAs)->trigger();
+    QVERIFY(run.prompts().verifyAllCame());
+    QCOMPARE(run.prompts().lastText(), QStringLiteral("Script1"));
+    QCOMPARE(run.prompts().lastFolder(), folder);
+}
+
+void MainFrameTest::aScriptDisablesTheDesignerPanes()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    CDocManager& docs = run.app().docManager();
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("ui.wnd"))));
+    frame->toolsPalette()->show();
+    QVERIFY(frame->windowHierarchyPane()->isEnabled());
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("code.mel"))));
+    QVERIFY(!frame->windowHierarchyPane()->isEnabled());
+    QVERIFY(!frame->controlsFlagsPane()->isEnabled());
+    QVERIFY(frame->toolsPalette()->isHidden());
+    QVERIFY(frame->projectExplorerPane()->isEnabled());
+    // Back in the window, its panes work again.
+    docs.activeFrame()->close();
+    QTRY_VERIFY(frame->windowHierarchyPane()->isEnabled());
+    QVERIFY(frame->controlsFlagsPane()->isEnabled());
+}
+
+void MainFrameTest::aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    CDocManager& docs = run.app().docManager();
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("ui.wnd"))));
+    QMdiSubWindow* window = frame->mdiArea()->activeSubWindow();
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("code.mel"))));
+    QMdiSubWindow* script = frame->mdiArea()->activeSubWindow();
+    QVERIFY(window && script && window != script);
+    auto* tree = qobject_cast<CNavigatorTreeCtrl*>(frame->windowHierarchyPane()->tree());
+    QVERIFY(tree);
+    // Twice round, so each side undoes what the other did.
+    for (int round = 0; round < 2; ++round) {
+        frame->mdiArea()->setActiveSubWindow(window);
+        QTRY_VERIFY(qobject_cast<CInterfaceEditorView*>(docs.activeView()));
+        QVERIFY(frame->toolsPalette()->isVisible());
+        QVERIFY(frame->windowHierarchyPane()->isVisible());
+        QVERIFY(frame->windowHierarchyPane()->isEnabled());
+        QVERIFY(frame->controlsFlagsPane()->isVisible());
+        QVERIFY(frame->controlsFlagsPane()->isEnabled());
+        QCOMPARE(tree->topLevelItemCount(), 1);
+
+        frame->mdiArea()->setActiveSubWindow(script);
+        QTRY_VERIFY(qobject_cast<CMELEditorView*>(docs.activeView()));
+        QVERIFY(frame->toolsPalette()->isHidden());
+        QVERIFY(!frame->windowHierarchyPane()->isEnabled());
+        QVERIFY(!frame->controlsFlagsPane()->isEnabled());
+        QCOMPARE(tree->topLevelItemCount(), 0);
+        QVERIFY(frame->projectExplorerPane()->isEnabled());
+    }
+}
+
 void MainFrameTest::openingPicksTheTemplateByExtension_data()
 {
     QTest::addColumn<QString>("name");
@@ -662,8 +766,10 @@ void MainFrameTest::menusFollowTheActiveDocumentType()
                               "Save &As...", "Recent Files", "E&xit"};
     QStringList fileWindow = fileDoc;
     fileWindow.insert(5, "Export script\tCtrl+G");
+    const QStringList fileScript = fileDoc.mid(0, 5) + QStringList{"&Print...", "Print Pre&view", "Page Set&up..."} +
+                                   fileDoc.mid(5);
     const QStringList editNone{"&Settings\tCtrl+P"};
-    const QStringList editScript{"&Undo\tCtrl+Z", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
+    const QStringList editScript{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
                                  "&Find\tCtrl+F", "&Replace\tCtrl+H", "&Settings\tCtrl+P"};
     const QStringList editOther{"&Undo\tCtrl+Z", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
                                 "&Settings\tCtrl+P"};
@@ -679,7 +785,7 @@ void MainFrameTest::menusFollowTheActiveDocumentType()
     };
     const QList<Expected> cases{
         {QString(), fileNone, editNone},
-        {QStringLiteral("s.mel"), fileDoc, editScript},
+        {QStringLiteral("s.mel"), fileScript, editScript},
         {QStringLiteral("w.wnd"), fileWindow, editOther},
         {QStringLiteral("p.mp"), fileDoc, editOther},
         {QStringLiteral("i.icm"), fileDoc, editOther},
@@ -720,7 +826,7 @@ void MainFrameTest::acceleratorsAreThoseOfTheTable()
         {"F6", CommandId::nextPane},           {"Shift+F6", CommandId::prevPane},
         {"Ctrl+Ins", CommandId::editCopy},     {"Shift+Ins", CommandId::editPaste},
         {"Ctrl+W", CommandId::fileClose},      {"Ctrl+X", CommandId::editCut},
-        {"Ctrl+Z", CommandId::editUndo},
+        {"Ctrl+Z", CommandId::editUndo},       {"Ctrl+Y", CommandId::editRedo},
     };
     QList<QKeySequence> all;
     for (const auto& [key, id] : table) {
@@ -786,7 +892,7 @@ void MainFrameTest::keysInTheOutputPaneLeaveTheDocumentAlone()
 
     // F6 moves on from the log to the document window, where the same Ctrl+W closes it.
     QTest::keyClick(edit, Qt::Key_F6);
-    QCOMPARE(QApplication::focusWidget(), window->widget());
+    QVERIFY(window->widget()->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
     QTRY_VERIFY(run.app().docManager().documents().isEmpty());
 }
@@ -989,15 +1095,17 @@ void MainFrameTest::namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList()
         CDocument* doc = run.app().docManager().activeDocument();
         QVERIFY(doc);
         QCOMPARE(doc->pathName(), file);
-        // The document holds what its file holds.
-        if (auto* window = qobject_cast<CWindowDoc*>(doc)) {
-            QFile saved(file);
-            QVERIFY(saved.open(QIODevice::ReadOnly));
-            QCOMPARE(QByteArray::fromStdString(WriteWindowFile(window->window())), saved.readAll());
+        // A script shows the bytes of its file, one character each, and saves them unchanged; a
+        // window holds what its file holds.
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        if (auto* script = qobject_cast<CScriptDoc*>(doc)) {
+            QCOMPARE(std::string(script->buffer().LineText(0)), std::string("proc caf\xE9() {}"));
+            QCOMPARE(saved.readAll(), bytes);
         } else {
-            const auto* script = qobject_cast<const PlaceholderDocument*>(doc);
-            QVERIFY(script);
-            QCOMPARE(script->content(), bytes);
+            auto* window = qobject_cast<CWindowDoc*>(doc);
+            QVERIFY(window);
+            QCOMPARE(QByteArray::fromStdString(WriteWindowFile(window->window())), saved.readAll());
         }
     }
 }
@@ -1119,6 +1227,17 @@ void MainFrameTest::helpCommandsOpenTheirAddresses()
     QCOMPARE(catcher.urls[2].scheme(), QStringLiteral("https"));
     QCOMPARE(catcher.urls[3].scheme(), QStringLiteral("mailto"));
     QVERIFY(catcher.urls[3].query().contains(QStringLiteral("subject=subscribe")));
+}
+
+void MainFrameTest::addressesWithoutAViewerAreShownToTheUser()
+{
+    // The offscreen desktop of the tests has no viewer for any address.
+    AppRun run(*m_profile);
+    run.prompts().expectError();
+    run.frame()->action(CommandId::visitWebsite)->trigger();
+    QVERIFY(run.prompts().verifyAllCame());
+    const QString shown = run.prompts().lastText();
+    QVERIFY2(shown.contains(QString::fromLatin1(shell::kWebsiteAddress)), qPrintable(shown));
 }
 
 void MainFrameTest::startUpLoadsTheMelDatabaseOfTheInstallationFolder()

@@ -44,6 +44,8 @@ private slots:
     void folderDialogReturnsTheInitialFolderWhenOpenedAtOnce();
     void folderDialogReturnsOneTrailingSlashAfterMoving();
     void colourDialogStartsFromTheGivenColour();
+    void fileDialogsStartInTheFolderGiven_data();
+    void fileDialogsStartInTheFolderGiven();
     void nameWithoutExtensionAsksBeforeReplacingTheFilterExtensionFile();
 };
 
@@ -221,7 +223,7 @@ void QtPromptsTest::openShowsTheFilterTextsAndOpensThroughAllFiles()
             QTest::keyClick(completions, Qt::Key_Escape);
         QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::Open), Qt::LeftButton);
     });
-    const QString chosen = QtPrompts().chooseFileToOpen(QString::fromLatin1(shell::kOpenFilter));
+    const QString chosen = QtPrompts().chooseFileToOpen(dir.path(), QString::fromLatin1(shell::kOpenFilter));
     QCOMPARE(filters, (QStringList{"ORVANTE files (*.mel, *.wnd, *icm, *.mp)", "All files"}));
     QCOMPARE(chosen, notes);
 }
@@ -303,6 +305,49 @@ void QtPromptsTest::colourDialogStartsFromTheGivenColour()
     QCOMPARE(prompts.chooseColour(swatch), std::nullopt);
 }
 
+void QtPromptsTest::fileDialogsStartInTheFolderGiven_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("proposed");  // relative to the folder given, or absolute from "/"
+    QTest::addColumn<QString>("selected");  // relative to the folder given
+    QTest::newRow("open") << false << QString() << QString();
+    QTest::newRow("save a bare name") << true << QStringLiteral("Script1.mel") << QStringLiteral("Script1.mel");
+    QTest::newRow("save a saved file") << true << QStringLiteral("/elsewhere/kept.mel")
+                                       << QStringLiteral("elsewhere/kept.mel");
+}
+
+void QtPromptsTest::fileDialogsStartInTheFolderGiven()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, proposed);
+    QFETCH(QString, selected);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("start")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("elsewhere")));
+    const QString folder = QFileInfo(dir.filePath(QStringLiteral("start"))).absoluteFilePath();
+    if (proposed.startsWith(QLatin1Char('/')))
+        proposed = dir.path() + proposed;
+    QObject context;
+    QString shownFolder;
+    QString shownFile;
+    answerModal<QFileDialog>(&context, [&](QFileDialog* dialog) {
+        shownFolder = dialog->directory().absolutePath();
+        shownFile = dialog->selectedFiles().value(0);
+        dialog->reject();
+    });
+    QtPrompts prompts;
+    const QString filter = QStringLiteral("Scripts (*.mel)");
+    QCOMPARE(save ? prompts.chooseFileToSave(folder, proposed, filter) : prompts.chooseFileToOpen(folder, filter),
+             QString());
+    if (selected.isEmpty()) {
+        QCOMPARE(shownFolder, folder);
+    } else {
+        const QString expected = selected.contains(QLatin1Char('/')) ? dir.filePath(selected)
+                                                                      : QDir(folder).filePath(selected);
+        QCOMPARE(QFileInfo(shownFile).absoluteFilePath(), QFileInfo(expected).absoluteFilePath());
+    }
+}
+
 void QtPromptsTest::nameWithoutExtensionAsksBeforeReplacingTheFilterExtensionFile()
 {
     QTemporaryDir dir;
@@ -329,7 +374,7 @@ void QtPromptsTest::nameWithoutExtensionAsksBeforeReplacingTheFilterExtensionFil
             if (dialog->isVisible())
                 dialog->reject();
         });
-        const QString chosen = QtPrompts().chooseFileToSave(QString(), QStringLiteral("MEL Scripts (*.mel)"));
+        const QString chosen = QtPrompts().chooseFileToSave(QString(), QString(), QStringLiteral("MEL Scripts (*.mel)"));
         QVERIFY2(asked.startsWith(QStringLiteral("x.mel already exists")), qPrintable(asked));
         QCOMPARE(chosen, button == QMessageBox::Yes ? dir.filePath(QStringLiteral("x.mel")) : QString());
     }

@@ -1,0 +1,209 @@
+// The script editor on real widgets (offscreen): opening a 100,000-line script to its first
+// painted screen, paging through it with a repaint per page, its memory against its file
+// size, and one keystroke with its repaint at the top, middle and end of a 100-line and of a
+// 1,000,000-line script (the figures must not grow with the script).
+#include "app/QtPrompts.h"
+#include "editor/CMELEditorView.h"
+#include "editor/CScriptDoc.h"
+#include "mel/CommandDatabase.h"
+#include "settings/Profile.h"
+#include "settings/SettingsRecord.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace {
+
+std::string melScript(int lines)
+{
+    const char* const body[] = {
+        "global proc string makeWindow%d(int $count)",
+        "{",
+        "\t// builds the window and returns its name",
+        "\tstring $win = `window -title \"Tool %d\" -wh 300 200`;",
+        "\tcolumnLayout -adjustableColumn true -rowSpacing 4;",
+        "\t\tbutton -label \"Apply\" -command (\"apply(\" + $count + \")\") -width 80;",
+        "\tshowWindow $win;  /* a short block comment */",
+        "\treturn $win;",
+        "}",
+        "",
+    };
+    constexpr int kBody = static_cast<int>(std::size(body));
+    std::string script;
+    for (int line = 0; line < lines; ++line) {
+        char text[256];
+        std::snprintf(text, sizeof text, body[line % kBody], line / kBody, line / kBody);
+        script += text;
+        if (line + 1 < lines)
+            script += "\r\n";
+    }
+    return script;
+}
+
+std::string scriptFile(int lines)
+{
+    const auto path = std::filesystem::temp_directory_path() / ("orvante_gui_bench_" + std::to_string(lines) + ".mel");
+    if (!std::filesystem::exists(path))
+        std::ofstream(path, std::ios::binary) << melScript(lines);
+    return path.string();
+}
+
+QApplication& app()
+{
+    static int argc = 1;
+    static char name[] = "bench_gui_editor";
+    static char* argv[] = {name, nullptr};
+    static QApplication* instance = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        auto* a = new QApplication(argc, argv);
+        orv::LoadMelCommandWords(std::string(ORVANTE_DATABASE_DIR) + "/MEL Commands.txt");
+        return a;
+    }();
+    return *instance;
+}
+
+// The bytes the program holds on its heap now (freed memory that the allocator keeps for
+// reuse does not count, unlike the resident size).
+double heapKb()
+{
+    return static_cast<double>(mallinfo2().uordblks) / 1024.0;
+}
+
+// An open script in its view, as a document window shows it.
+struct OpenScript {
+    explicit OpenScript(const std::string& path)
+    {
+        app();
+        doc.onOpenDocument(QString::fromStdString(path));
+        view = std::make_unique<orv::CMELEditorView>(&doc, settings, profile, prompts);
+        view->resize(900, 700);
+        view->onInitialUpdate();
+        view->show();
+        view->textView()->setFocus();
+    }
+    // Paints the visible screen as the window system would.
+    void paint()
+    {
+        QWidget* port = view->textView()->viewport();
+        if (image.size() != port->size())
+            image = QImage(port->size(), QImage::Format_RGB32);
+        port->render(&image);
+    }
+    void key(int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(view->textView(), &press);
+    }
+
+    orv::SettingsRecord settings;
+    orv::MemoryProfile profile;
+    orv::QtPrompts prompts;
+    orv::CScriptDoc doc;
+    std::unique_ptr<orv::CMELEditorView> view;
+    QImage image;
+};
+
+void BM_OpenScriptToFirstPaint100k(benchmark::State& state)
+{
+    const std::string path = scriptFile(100000);
+    for (auto _ : state) {
+        OpenScript script(path);
+        script.paint();
+    }
+}
+BENCHMARK(BM_OpenScriptToFirstPaint100k)->Unit(benchmark::kMillisecond);
+
+void BM_PageDownTopToBottom100k(benchmark::State& state)
+{
+    OpenScript script(scriptFile(100000));
+    int pages = 0;
+    for (auto _ : state) {
+        script.key(Qt::Key_Home, {}, Qt::ControlModifier);
+        pages = 0;
+        while (script.view->textView()->model().cursor().line + 1 < script.doc.buffer().LineCount()) {
+            script.key(Qt::Key_PageDown);
+            script.paint();
+            ++pages;
+        }
+    }
+    state.counters["pages"] = pages;
+}
+BENCHMARK(BM_PageDownTopToBottom100k)->Unit(benchmark::kMillisecond);
+
+void BM_MemoryOfOpenScript100k(benchmark::State& state)
+{
+    const std::string path = scriptFile(100000);
+    const double fileKb = static_cast<double>(std::filesystem::file_size(path)) / 1024.0;
+    double grownKb = 0;
+    for (auto _ : state) {
+        const double before = heapKb();
+        OpenScript script(path);
+        script.paint();
+        grownKb = heapKb() - before;
+    }
+    state.counters["file_kB"] = fileKb;
+    state.counters["heap_kB"] = grownKb;
+    state.counters["ratio"] = grownKb / fileKb;
+}
+BENCHMARK(BM_MemoryOfOpenScript100k)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// range(0) lines; range(1): 0 top, 1 middle, 2 end; range(2): 0 a character, 1 Enter, 2 a
+// Backspace joining two lines (each followed by the repaint of the screen).
+void BM_KeystrokeWithRepaint(benchmark::State& state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    OpenScript script(scriptFile(lines));
+    auto& view = *script.view->textView();
+    const int where = static_cast<int>(state.range(1));
+    const int line = where == 0 ? 1 : where == 1 ? lines / 20 * 10 + 1 : (lines - 20) / 10 * 10 + 1;
+    view.model().setCursor({0, line});  // a line "{": no indent involved
+    view.ensureCursorVisible();
+    script.paint();
+    const int kind = static_cast<int>(state.range(2));
+    for (auto _ : state) {
+        if (kind == 0) {
+            script.key(Qt::Key_X, QStringLiteral("x"));
+        } else if (kind == 1) {
+            script.key(Qt::Key_Return, QStringLiteral("\r"));
+        } else {
+            state.PauseTiming();
+            script.key(Qt::Key_Return, QStringLiteral("\r"));
+            script.key(Qt::Key_Z, {}, Qt::ControlModifier);  // the indent added by Enter, if any
+            state.ResumeTiming();
+            script.key(Qt::Key_Backspace);
+        }
+        script.paint();
+        if (kind == 1) {
+            state.PauseTiming();
+            script.key(Qt::Key_Z, {}, Qt::ControlModifier);
+            script.key(Qt::Key_Z, {}, Qt::ControlModifier);
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(BM_KeystrokeWithRepaint)
+    ->ArgNames({"lines", "where", "key"})
+    ->ArgsProduct({{100, 1000000}, {0, 1, 2}, {0, 1, 2}})
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,159 @@
+// The MEL view: its text view shows the document's buffer and answers the commands.
+#include "editor/CMELEditorView.h"
+
+#include "editor/CScriptDoc.h"
+#include "editor/EditorCommands.h"
+#include "editor/SearchDialogs.h"
+#include "editor/TextPrinting.h"
+#include "framework/Prompts.h"
+#include "settings/SettingsRecord.h"
+
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QVBoxLayout>
+
+namespace orv {
+
+std::uint32_t MelTextView::ScanLineColors(std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks)
+{
+    return ParseMelLine(state, line, blocks, settings().syntaxColoring());
+}
+
+CMELEditorView::CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, Prompts& prompts,
+                               QWidget* parent)
+    : CView(document, parent), m_text(new MelTextView(settings, this)), m_profile(profile), m_prompts(prompts)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_text);
+    setFocusProxy(m_text);
+    // Cut, Copy, Undo and the others follow the selection and the text.
+    connect(m_text, &CTextView::stateChanged, this, [this] {
+        emit indicatorsChanged();
+        requestCommandUpdate();
+    });
+    connect(m_text, &CTextEditView::findRequested, this, [this] {
+        CFindDialog dialog(*m_text, m_profile, m_prompts, this);
+        dialog.exec();
+    });
+    connect(m_text, &CTextView::searchFailed, this, [this](const QString& message) { m_prompts.showMessage(message); });
+    connect(m_text, &CTextEditView::replaceRequested, this, [this] {
+        CReplaceDialog dialog(*m_text, m_profile, m_prompts, this);
+        dialog.exec();
+    });
+}
+
+CScriptDoc* CMELEditorView::scriptDoc() const
+{
+    return static_cast<CScriptDoc*>(document());
+}
+
+void CMELEditorView::onInitialUpdate()
+{
+    CView::onInitialUpdate();
+    if (CScriptDoc* doc = scriptDoc()) {
+        m_text->ShowBuffer(&doc->buffer());
+        m_text->SetViewFont(doc->font());
+    }
+}
+
+namespace {
+
+bool isPrintCommand(int id)
+{
+    using namespace editor_command;
+    return id == kPageSetup || id == kPrint || id == kPrintDirect || id == kPrintPreview;
+}
+
+} // namespace
+
+bool CMELEditorView::onUpdateCommand(int id, CommandState& state) const
+{
+    // The text view answers whether it runs a command now; one it does not run now is left to
+    // the others asked, who disable it unless they handle it.
+    if (!isPrintCommand(id) && !m_text->onCommand(id, false))
+        return false;
+    state.enabled = true;
+    return true;
+}
+
+void CMELEditorView::onCommand(int id)
+{
+    if (isPrintCommand(id))
+        runPrintCommand(id);
+    else
+        m_text->onCommand(id, true);
+}
+
+void CMELEditorView::onSettingsChanged(SettingsChanges what)
+{
+    if (what & SettingsChange::tabSize)
+        m_text->setTabSize(m_text->settings().tabSize());
+    if (what & (SettingsChange::colours | SettingsChange::syntaxColoring))
+        m_text->viewport()->repaint();
+}
+
+int CMELEditorView::printOn(QPrinter& printer)
+{
+    return printText(m_text->buffer() ? *m_text->buffer() : scriptDoc()->buffer(), m_text->model().tabSize(),
+                     m_text->viewFont(), readPageMargins(m_profile), printer);
+}
+
+void CMELEditorView::runPrintCommand(int id)
+{
+    using namespace editor_command;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document() ? document()->title() : QString());
+    // A desktop without printers prints to a PDF file the user names.
+    const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
+    if (id == kPageSetup) {
+        const PageMargins margins = readPageMargins(m_profile);
+        printer.setPageMargins(QMarginsF(margins.left / 100.0, margins.top / 100.0, margins.right / 100.0,
+                                         margins.bottom / 100.0),
+                               QPageLayout::Millimeter);
+        QPageSetupDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
+        writePageMargins(m_profile, {static_cast<int>(chosen.left() * 100 + 0.5), static_cast<int>(chosen.right() * 100 + 0.5),
+                                     static_cast<int>(chosen.top() * 100 + 0.5), static_cast<int>(chosen.bottom() * 100 + 0.5)});
+        return;
+    }
+    if (id == kPrintPreview) {
+        QPrintPreviewDialog preview(&printer, this);
+        connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { printOn(*target); });
+        preview.exec();
+        return;
+    }
+    if (id == kPrint || noPrinter) {
+        if (noPrinter) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QFileInfo(document() ? document()->pathName() : QString()).completeBaseName() +
+                                      QStringLiteral(".pdf"));
+        }
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    printOn(printer);
+}
+
+QString CMELEditorView::indicatorText(int id) const
+{
+    return m_text->indicatorText(id);
+}
+
+QString CMELEditorView::menuText(int id) const
+{
+    if (id == editor_command::kUndo)
+        return m_text->undoMenuText();
+    if (id == editor_command::kRedo)
+        return m_text->redoMenuText();
+    return {};
+}
+
+} // namespace orv

@@ -1,0 +1,55 @@
+// New, open and save of a script, each keeping the line-end style of its text.
+#include "editor/CScriptDoc.h"
+
+#include "framework/ByteText.h"
+
+#include <QFileInfo>
+
+namespace orv {
+
+CScriptDoc::CScriptDoc(QObject* parent) : CDocument(parent)
+{
+    m_font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    m_font.setStyleHint(QFont::TypeWriter);
+}
+
+void CScriptDoc::Buffer::MarkModified(bool modified)
+{
+    CTextBuffer::MarkModified(modified);
+    m_doc.setModifiedFlag(modified);
+}
+
+bool CScriptDoc::onNewDocument()
+{
+    if (!CDocument::onNewDocument())
+        return false;
+    m_buffer.CreateEmpty(LineEnd::crLf);
+    return true;
+}
+
+FileError CScriptDoc::onOpenDocument(const QString& path)
+{
+    if (!m_buffer.LoadText(pathToBytes(path), -1)) {
+        const QFileInfo file(path);
+        if (!file.exists())
+            return FileError::notFound;
+        // Anything else (a folder, a file too big, a read error) is told by the text engine.
+        return file.isFile() && !file.isReadable() ? FileError::accessDenied : FileError::failed;
+    }
+    return CDocument::onOpenDocument(path);
+}
+
+FileError CScriptDoc::onSaveDocument(const QString& path)
+{
+    if (!m_buffer.StoreText(pathToBytes(path), -1, true))
+        return FileError::failed;
+    return CDocument::onSaveDocument(path);
+}
+
+QString CScriptDoc::fileErrorDetail() const
+{
+    // The engine's reason names the file as the file system spells it.
+    return pathFromBytes(m_buffer.LastFileError());
+}
+
+} // namespace orv

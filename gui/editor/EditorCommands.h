@@ -1,0 +1,66 @@
+// The commands of the text and edit views and the editor's accelerator table: the one
+// place that says which key runs which command.
+#pragma once
+
+#include <QKeySequence>
+
+#include <optional>
+
+class QKeyEvent;
+
+namespace orv::editor_command {
+
+inline constexpr int kCharLeft = 37100;  // each move command is followed by its Shift variant
+inline constexpr int kCharRight = 37102;
+inline constexpr int kWordLeft = 37104;
+inline constexpr int kWordRight = 37106;
+inline constexpr int kLineUp = 37108;
+inline constexpr int kLineDown = 37110;
+inline constexpr int kScrollUp = 37112;
+inline constexpr int kScrollDown = 37113;
+inline constexpr int kPageUp = 37114;
+inline constexpr int kPageDown = 37116;
+inline constexpr int kLineEnd = 37118;
+inline constexpr int kLineStart = 37120;
+inline constexpr int kTextStart = 37122;
+inline constexpr int kTextEnd = 37124;
+inline constexpr int kFindPrevious = 37126;
+inline constexpr int kToggleBookmark0 = 37200;  // .. 37209
+inline constexpr int kGoBookmark0 = 37210;      // .. 37219
+inline constexpr int kClearNumberedBookmarks = 37220;
+inline constexpr int kToggleBookmark = 37223;
+inline constexpr int kNextBookmark = 37224;
+inline constexpr int kPrevBookmark = 37225;
+inline constexpr int kClearBookmarks = 37226;
+inline constexpr int kDelete = 37000;
+inline constexpr int kBackspace = 37001;
+inline constexpr int kWordBackspace = 37002;
+inline constexpr int kTab = 37003;
+inline constexpr int kShiftTab = 37004;
+inline constexpr int kToggleOverwrite = 37005;
+inline constexpr int kPageSetup = 57605;
+inline constexpr int kPrint = 57607;
+inline constexpr int kPrintDirect = 57608;
+inline constexpr int kPrintPreview = 57609;
+inline constexpr int kCopy = 57634;
+inline constexpr int kCut = 57635;
+inline constexpr int kFind = 57636;
+inline constexpr int kPaste = 57637;
+inline constexpr int kFindNext = 57640;
+inline constexpr int kReplace = 57641;
+inline constexpr int kSelectAll = 57642;
+inline constexpr int kUndo = 57643;
+inline constexpr int kRedo = 57644;
+
+// The status indicators a text view fills.
+inline constexpr int kIndicatorOverwrite = 59140;
+inline constexpr int kIndicatorReadOnly = 37901;
+inline constexpr int kIndicatorLineEnd = 37902;
+inline constexpr int kIndicatorPosition = 37903;
+
+// The command of a key press in the accelerator table, if any.
+std::optional<int> commandForKey(const QKeyEvent& event);
+// The first key of a command, for menu texts; empty when it has none.
+QKeySequence keyOfCommand(int command);
+
+} // namespace orv::editor_command
