@@ -15,11 +15,6 @@ void PreviewWidget::setGeometry(const UIRect& rect)
     m_self.setGeometry(rect.left, rect.top, rect.width(), rect.height());
 }
 
-QColor toQColor(ColorRef color)
-{
-    return QColor(colorRed(color), colorGreen(color), colorBlue(color));
-}
-
 QString fromLatin1(const std::string& text)
 {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));

@@ -2,6 +2,7 @@
 // A preview mirrors its element and keeps no state of its own.
 #pragma once
 
+#include "framework/CColorSwatch.h"
 #include "uimodel/CUIElement.h"
 
 #include <QColor>
@@ -32,7 +33,6 @@ private:
     const CUIElement& m_element;
 };
 
-QColor toQColor(ColorRef color);
 QString fromLatin1(const std::string& text);
 
 } // namespace orv
