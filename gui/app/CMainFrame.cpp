@@ -71,7 +71,13 @@ CMainFrame::CMainFrame(SettingsService& settings, Profile& profile, OutputLog& l
     UpdatePaneButtons();
 }
 
-CMainFrame::~CMainFrame() = default;
+// The document windows go with the frame's widgets, after this part of the frame: they must
+// not call it any more.
+CMainFrame::~CMainFrame()
+{
+    for (QMdiSubWindow* window : m_mdiArea->findChildren<QMdiSubWindow*>())
+        disconnect(window, nullptr, this, nullptr);
+}
 
 void CMainFrame::createPanes(OutputLog& log)
 {

@@ -6,13 +6,28 @@
 #include "app/CopyTextToClipboard.h"
 #include "app/InsertMenu.h"
 #include "app/Panes.h"
+#include "designer/CControlsFlagsDialog.h"
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CNavigatorTreeCtrl.h"
 #include "designer/DesignMode.h"
 #include "framework/CDocManager.h"
+#include "framework/CDocument.h"
 #include "framework/CMDIChildWnd.h"
 
 namespace orv {
+namespace {
+
+// The designer view whose window holds element, if one is open.
+CInterfaceEditorView* designerViewShowing(const CDocManager& docs, const CUIElement& element)
+{
+    for (CDocument* doc : docs.documents())
+        for (CView* view : doc->views())
+            if (auto* designer = qobject_cast<CInterfaceEditorView*>(view); designer && designer->shows(element))
+                return designer;
+    return nullptr;
+}
+
+} // namespace
 
 void connectDesignerToFrame(DesignerHost& host, CMainFrame& frame, CDocManager& docs)
 {
@@ -20,6 +35,12 @@ void connectDesignerToFrame(DesignerHost& host, CMainFrame& frame, CDocManager& 
     tree->setFont(paneFont());
     frame.windowHierarchyPane()->setTree(tree);
     host.hierarchy = tree;
+    CControlsFlagsDialog* grid = frame.controlsFlagsPane()->dialog();
+    host.controlsFlags = grid;
+    grid->setModifiedCallback([&docs](CUIElement& element) {
+        if (CInterfaceEditorView* view = designerViewShowing(docs, element))
+            view->gridEdited(element);
+    });
     host.insertMenu = [](std::uint32_t categories, std::uint32_t disabled, const QPoint& at) {
         return BuildInsertMenu(categories, disabled, at);
     };
@@ -39,15 +60,19 @@ void connectDesignerToFrame(DesignerHost& host, CMainFrame& frame, CDocManager& 
 
     CToolsDialog* tools = frame.toolsPalette();
     const auto activeView = [&docs] { return qobject_cast<CInterfaceEditorView*>(docs.activeView()); };
-    // When no designer view is active any more, the palette and the designer's panes go.
+    // When no designer view is active any more, the palette and the designer's panes go, and
+    // the grid lets go of the element it showed: the next designer view to become active
+    // shows its own selection.
     // A frame that is closed already is going away with its panes: nothing to hide.
     QWidget* frameWindow = &frame;
-    QObject::connect(&docs, &CDocManager::activeFrameChanged, tools, [&host, activeView, tree, frameWindow] {
-        if (activeView() || !frameWindow->isVisible())
-            return;
-        tree->clearHierarchy();
-        host.showDesignerPanes(false);
-    });
+    QObject::connect(&docs, &CDocManager::activeFrameChanged, tools,
+                     [&host, activeView, tree, grid, frameWindow] {
+                         if (activeView() || !frameWindow->isVisible())
+                             return;
+                         tree->clearHierarchy();
+                         host.showDesignerPanes(false);
+                         grid->ClearGrid();
+                     });
     QObject::connect(tools, &CToolsDialog::insertRequested, tools,
                      [activeView](std::uint32_t categories, int command, bool menu, const QPoint& at) {
                          if (CInterfaceEditorView* view = activeView())

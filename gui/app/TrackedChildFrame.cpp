@@ -11,6 +11,12 @@ TrackedChildFrame::TrackedChildFrame(SettingsService& settings, QWidget* parent)
     connect(this, &QMdiSubWindow::windowStateChanged, this, &TrackedChildFrame::onStateChanged);
 }
 
+// The sub-window's own destructor still tells of a state change, when this frame is gone.
+TrackedChildFrame::~TrackedChildFrame()
+{
+    disconnect(this, &QMdiSubWindow::windowStateChanged, this, &TrackedChildFrame::onStateChanged);
+}
+
 void TrackedChildFrame::activateFrame(ShowCommand requested)
 {
     CMDIChildWnd::activateFrame(m_settings.record().childMaximized() ? ShowCommand::maximized : requested);

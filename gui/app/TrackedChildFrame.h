@@ -13,6 +13,7 @@ class TrackedChildFrame : public CMDIChildWnd {
 
 public:
     explicit TrackedChildFrame(SettingsService& settings, QWidget* parent = nullptr);
+    ~TrackedChildFrame() override;
 
     // Set at the end of the first activation.
     bool shown() const { return m_shown; }

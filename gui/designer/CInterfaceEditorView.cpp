@@ -1,6 +1,7 @@
 // The surface's selection, edit mode and edits; the hierarchy tree follows every change.
 #include "designer/CInterfaceEditorView.h"
 
+#include "designer/CControlsFlagsDialog.h"
 #include "designer/CNavigatorTreeCtrl.h"
 #include "designer/COrvanteWnd.h"
 #include "designer/CWindowDoc.h"
@@ -31,6 +32,9 @@ CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent
     setAutoFillBackground(true);
     resize(kFormWidth, kFormHeight);
     qApp->installEventFilter(this);
+    if (CControlsFlagsDialog* grid = m_host.controlsFlags)
+        connect(this, &CInterfaceEditorView::elementSelected, grid,
+                [grid](CUIElement* element) { grid->ShowElementFlags(element); });
 }
 
 CInterfaceEditorView::~CInterfaceEditorView()
@@ -40,6 +44,9 @@ CInterfaceEditorView::~CInterfaceEditorView()
     CWindowDoc* doc = windowDoc();
     if (wnd && doc && wnd->parentWidget() == this)
         wnd->setParent(doc->previewPark());
+    // The document, and the window with it, may go after this view: the grid lets go now.
+    if (m_host.controlsFlags)
+        m_host.controlsFlags->ElementRemoving(window());
     // The shell hides the designer's panes when no designer view is active any more.
     if (m_host.hierarchy && m_host.hierarchy->view() == this)
         m_host.hierarchy->clearHierarchy();
@@ -85,6 +92,16 @@ void CInterfaceEditorView::onInitialUpdate()
     if (DesignMode::editMode()) {
         RefreshEditMode();
         window().EnableSubtree(false);
+    }
+    // The grid's values are the window's own here, so applying them changes nothing unless
+    // the preview strayed from its element; a grid still showing another element's values
+    // must never be written into this window.
+    if (CControlsFlagsDialog* grid = m_host.controlsFlags) {
+        grid->ShowElementFlags(&window());
+        if (grid->shownElement() == &window()) {
+            grid->ApplyGridToElement(window());
+            grid->LoadElementToGrid(window());
+        }
     }
     m_firstActivation = true;
     m_relayoutPending = true;
@@ -184,6 +201,8 @@ void CInterfaceEditorView::DeleteSelection()
             m_selected = inTree;
     if (!m_selected || m_selected->isWindow())
         return;
+    if (m_host.controlsFlags)
+        m_host.controlsFlags->ElementRemoving(*m_selected);
     CUIElement* next = m_designer.remove(*m_selected);
     m_selected = nullptr;
     SelectPreview(next);
@@ -252,11 +271,30 @@ void CInterfaceEditorView::renameElement(CUIElement& element, const std::string&
     m_designer.rename(element, name);
 }
 
-void CInterfaceEditorView::ApplyGridToElement(CUIElement& element, const FlagValueTable& table)
+void CInterfaceEditorView::gridEdited(CUIElement& element)
 {
-    m_designer.applyFlags(element, table);
-    fillHierarchy();
-    SelectPreview(nullptr);
+    windowDoc()->setModifiedFlag(true);
+    // A new size moves the tracker; a new caption or colour is drawn at once.
+    placeTracker();
+    if (auto* preview = dynamic_cast<PreviewWidget*>(element.preview()))
+        preview->widget().update();
+    if (COrvanteWnd* wnd = windowPreview())
+        wnd->update();
+}
+
+bool CInterfaceEditorView::shows(const CUIElement& element) const
+{
+    const CUIElement* root = &element;
+    while (root->parent())
+        root = root->parent();
+    return root == &window();
+}
+
+void CInterfaceEditorView::reloadShownFlags()
+{
+    CControlsFlagsDialog* grid = m_host.controlsFlags;
+    if (grid && grid->shownElement() && shows(*grid->shownElement()))
+        grid->LoadElementToGrid(*grid->shownElement());
 }
 
 void CInterfaceEditorView::onTreeSelection(CUIElement* element)
@@ -303,6 +341,7 @@ void CInterfaceEditorView::onTracked(const QRect& rect)
     }
     fillHierarchy();
     placeTracker();
+    reloadShownFlags();
 }
 
 void CInterfaceEditorView::onWindowResized(const QSize& client)
@@ -310,6 +349,7 @@ void CInterfaceEditorView::onWindowResized(const QSize& client)
     m_designer.resize(window(), {client.width(), client.height()});
     placeTracker();
     selectInTree(m_selected);
+    reloadShownFlags();
 }
 
 bool CInterfaceEditorView::eventFilter(QObject* watched, QEvent* event)

@@ -48,9 +48,11 @@ public:
     void moveSelection(WindowDesigner::MoveDirection direction);
     void dropElement(CUIElement& dragged, CUIElement& target);
     void renameElement(CUIElement& element, const std::string& name);
-    // The Controls flags grid edited element's values: the element, the surface and the tree
-    // follow them.
-    void ApplyGridToElement(CUIElement& element, const FlagValueTable& table);
+    // The Controls flags grid changed element, which is in this view's window: the document
+    // is modified and the surface follows.
+    void gridEdited(CUIElement& element);
+    // Whether element is in this view's window.
+    bool shows(const CUIElement& element) const;
     // The hierarchy selected element: the surface follows.
     void onTreeSelection(CUIElement* element);
     // The export to a file, the clipboard and the Output pane, as the settings say.
@@ -73,6 +75,8 @@ private:
     void onTracked(const QRect& rect);
     void onWindowResized(const QSize& client);
     void placeTracker();
+    // The surface changed the shown element's size: the grid takes its values again.
+    void reloadShownFlags();
 
     const DesignerHost& m_host;
     WindowDesigner m_designer;

@@ -2,6 +2,7 @@
 // hierarchy tree, fonts, and the few services whose widgets live in the shell.
 #pragma once
 
+#include "designer/CControlsFlagsDialog.h"
 #include "designer/CNavigatorTreeCtrl.h"
 #include "settings/SettingsRecord.h"
 #include "uimodel/OutputLog.h"
@@ -24,6 +25,9 @@ struct DesignerHost {
     UIModelContext* context = nullptr;
     OutputLog* log = nullptr;
     QPointer<CNavigatorTreeCtrl> hierarchy;
+    // The "Controls flags" grid: it shows the selection of the active view and must never
+    // keep an element that leaves its tree.
+    QPointer<CControlsFlagsDialog> controlsFlags;
     // Font 0 (buttons, check boxes, lists, fields, texts) and font 1 (scroll fields).
     QFont previewFont;
     QFont multiLineFont;

@@ -3,6 +3,7 @@
 // and the container, "edit data" on a list's items and on another multi-use flag, and the
 // modified callback on every edit that changes something.
 #include "DesignedWindow.h"
+#include "GridInput.h"
 #include "GuiTestMain.h"
 
 #include "designer/CControlsFlagsDialog.h"
@@ -28,70 +29,6 @@ constexpr int kEnableRow = 9;
 constexpr int kLabelRow = 11;
 constexpr int kWidthRow = 17;
 constexpr int kHeightRow = 10;
-
-int rowOf(const CPropertyListBox& list, const std::string& name)
-{
-    for (int row = 0; row < list.rows().count(); ++row)
-        if (list.rows().item(row)->name() == name)
-            return row;
-    return -1;
-}
-
-void clickRow(CPropertyListBox& list, int row)
-{
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      QPoint(prop_grid::kMarginWidth + 8, list.rowRect(row).center().y()));
-}
-
-// Selects a text row, types into its editor as a user would, and leaves it with a key.
-void typeIntoRow(CPropertyListBox& list, int row, const QString& text, Qt::Key leave)
-{
-    clickRow(list, row);
-    QTest::keyClick(&list, Qt::Key_Return);
-    QWidget* editor = list.currentEditor();
-    QVERIFY(editor && editor->hasFocus());
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, leave);
-}
-
-// Runs `script` on the modal dialog once it shows.
-// Runs `script` on the modal dialog once it shows; a failed check inside still closes it.
-void whenModalShows(std::function<void(CEditListItemsDialog&)> script)
-{
-    QTimer::singleShot(0, [script] {
-        auto* dialog = qobject_cast<CEditListItemsDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        script(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
-// The line edit of the label being edited.
-QWidget* labelEditor(const CEditListItemsDialog& dialog)
-{
-    for (QWidget* child : dialog.list()->viewport()->findChildren<QLineEdit*>())
-        if (child->isVisible())
-            return child;
-    return nullptr;
-}
-
-void typeSeries(CEditListItemsDialog& dialog, const QStringList& texts)
-{
-    QTest::mouseClick(dialog.addButton(), Qt::LeftButton);
-    for (const QString& text : texts) {
-        QWidget* editor = labelEditor(dialog);
-        QVERIFY(editor);
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        // The delegate commits and closes its editor through the event queue.
-        QCoreApplication::processEvents();
-    }
-    QWidget* editor = labelEditor(dialog);
-    QVERIFY(editor);
-    QTest::keyClick(editor, Qt::Key_Escape);
-}
 
 } // namespace
 

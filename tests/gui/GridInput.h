@@ -1,0 +1,83 @@
+// Typing into the "Controls flags" grid and its "Edit list items" dialog as a user does:
+// clicking rows, typing into their editors, typing a series of list items.
+#pragma once
+
+#include "designer/CEditListItemsDialog.h"
+#include "designer/CPropertyListBox.h"
+#include "designer/InPlaceEditors.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <string>
+
+namespace orv::test {
+
+inline int rowOf(const CPropertyListBox& list, const std::string& name)
+{
+    for (int row = 0; row < list.rows().count(); ++row)
+        if (list.rows().item(row)->name() == name)
+            return row;
+    return -1;
+}
+
+inline void clickRow(CPropertyListBox& list, int row)
+{
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      QPoint(prop_grid::kMarginWidth + 8, list.rowRect(row).center().y()));
+}
+
+// Selects a text row, types into its editor as a user would, and leaves it with a key.
+inline void typeIntoRow(CPropertyListBox& list, int row, const QString& text, Qt::Key leave)
+{
+    clickRow(list, row);
+    QTest::keyClick(&list, Qt::Key_Return);
+    QWidget* editor = list.currentEditor();
+    QVERIFY(editor && editor->hasFocus());
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, leave);
+}
+
+// Runs `script` on the modal dialog once it shows; a failed check inside still closes it.
+inline void whenModalShows(std::function<void(CEditListItemsDialog&)> script)
+{
+    QTimer::singleShot(0, [script] {
+        auto* dialog = qobject_cast<CEditListItemsDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        script(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+// The line edit of the label being edited.
+inline QWidget* labelEditor(const CEditListItemsDialog& dialog)
+{
+    for (QWidget* child : dialog.list()->viewport()->findChildren<QLineEdit*>())
+        if (child->isVisible())
+            return child;
+    return nullptr;
+}
+
+inline void typeSeries(CEditListItemsDialog& dialog, const QStringList& texts)
+{
+    QTest::mouseClick(dialog.addButton(), Qt::LeftButton);
+    for (const QString& text : texts) {
+        QWidget* editor = labelEditor(dialog);
+        QVERIFY(editor);
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The delegate commits and closes its editor through the event queue.
+        QCoreApplication::processEvents();
+    }
+    QWidget* editor = labelEditor(dialog);
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_Escape);
+}
+
+} // namespace orv::test
