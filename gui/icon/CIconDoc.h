@@ -2,18 +2,15 @@
 // opens as an empty icon document named after it.
 #pragma once
 
-#include "framework/CDocument.h"
+#include "framework/CEmptyDocument.h"
 
 namespace orv {
 
-class CIconDoc : public CDocument {
+class CIconDoc : public CEmptyDocument {
     Q_OBJECT
 
 public:
-    using CDocument::CDocument;
-
-    FileError onOpenDocument(const QString& path) override;
-    FileError onSaveDocument(const QString& path) override;
+    using CEmptyDocument::CEmptyDocument;
 };
 
 } // namespace orv

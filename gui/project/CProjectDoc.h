@@ -2,18 +2,15 @@
 // nothing, so any ".mp" file opens.
 #pragma once
 
-#include "framework/CDocument.h"
+#include "framework/CEmptyDocument.h"
 
 namespace orv {
 
-class CProjectDoc : public CDocument {
+class CProjectDoc : public CEmptyDocument {
     Q_OBJECT
 
 public:
-    using CDocument::CDocument;
-
-    FileError onOpenDocument(const QString& path) override;
-    FileError onSaveDocument(const QString& path) override;
+    using CEmptyDocument::CEmptyDocument;
 };
 
 } // namespace orv
