@@ -180,7 +180,7 @@ void reindentSelection(benchmark::State& state, bool indent)
             edit.tab();
         else
             edit.shiftTab();
-        benchmark::DoNotOptimize(buffer.Undo().size());
+        benchmark::DoNotOptimize(buffer.undoHistory().size());
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * lines);
 }

@@ -91,7 +91,7 @@ void editByCommands(std::string_view text, std::string_view commands)
             recordsAdded += counter.changes - changesBefore;
     }
     buffer.DetachView(&counter);
-    const bool trimmed = recordsAdded >= buffer.Undo().limit();
+    const bool trimmed = recordsAdded >= buffer.undoHistory().limit();
     orv::TextPos cursor;
     while (buffer.HasRedo())
         check(buffer.RedoGroup(cursor));

@@ -73,7 +73,7 @@ public:
     std::string UndoCaption() const;
     std::string RedoCaption() const;
     virtual std::string ActionCaption(UndoAction action) const;
-    const UndoHistory& Undo() const { return m_undo; }
+    const UndoHistory& undoHistory() const { return m_undo; }
 
     // Line flags: only a flag of exactly one bit acts. Line -1: the line that carries it.
     void ChangeLineFlag(int line, std::uint32_t flag, bool set, bool removeFromPreviousLine);

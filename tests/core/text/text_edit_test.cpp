@@ -68,7 +68,7 @@ TEST_F(Edit, TypingReplacesTheSelectionAndOverwriteReplacesTheNextCharacter)
     edit.setSelection({0, 0}, {5, 0});
     type("J");
     EXPECT_EQ(lines(), std::vector<std::string>{"J world"});
-    EXPECT_EQ(buffer.Undo().record(buffer.Undo().size() - 2).action, UndoAction::deleteSelection);
+    EXPECT_EQ(buffer.undoHistory().record(buffer.undoHistory().size() - 2).action, UndoAction::deleteSelection);
     edit.toggleOverwrite();
     type("xyzzyabc");
     EXPECT_EQ(lines(), std::vector<std::string>{"Jxyzzyabc"});

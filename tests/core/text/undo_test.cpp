@@ -13,8 +13,8 @@ namespace {
 int groupCount(const CTextBuffer& buffer)
 {
     int groups = 0;
-    for (int i = 0; i < buffer.Undo().size(); ++i)
-        groups += buffer.Undo().record(i).groupStart ? 1 : 0;
+    for (int i = 0; i < buffer.undoHistory().size(); ++i)
+        groups += buffer.undoHistory().record(i).groupStart ? 1 : 0;
     return groups;
 }
 
@@ -54,7 +54,7 @@ TEST(Undo, RedoHistoryIsDroppedByANewChange)
     EXPECT_TRUE(buffer.HasRedo());
     buffer.EraseRange(nullptr, {0, 0}, {1, 0}, UndoAction::deleteChar);
     EXPECT_FALSE(buffer.HasRedo());
-    EXPECT_EQ(buffer.Undo().size(), 2);
+    EXPECT_EQ(buffer.undoHistory().size(), 2);
     EXPECT_EQ(buffer.UndoCaption(), "Delete");
 }
 
@@ -87,11 +87,11 @@ TEST(Undo, AtTheLimitTheOldestWholeGroupIsDropped)
         buffer.InsertTextAt(nullptr, {0, 0}, "p", end, UndoAction::paste);
     buffer.CloseUndoGroup(nullptr);
     addGroups(buffer, 1021);
-    ASSERT_EQ(buffer.Undo().size(), 1024);
+    ASSERT_EQ(buffer.undoHistory().size(), 1024);
     addGroups(buffer, 1);
-    EXPECT_EQ(buffer.Undo().size(), 1022);
-    EXPECT_TRUE(buffer.Undo().record(0).groupStart);
-    EXPECT_EQ(buffer.Undo().record(0).action, UndoAction::typing);
+    EXPECT_EQ(buffer.undoHistory().size(), 1022);
+    EXPECT_TRUE(buffer.undoHistory().record(0).groupStart);
+    EXPECT_EQ(buffer.undoHistory().record(0).action, UndoAction::typing);
     // Everything kept can be undone: the three dropped insertions stay.
     TextPos cursor;
     while (buffer.HasUndo())
@@ -110,8 +110,8 @@ TEST(Undo, AGroupLargerThanTheLimitStaysWholeAndUndoesAtOnce)
         buffer.InsertTextAt(nullptr, {0, 0}, "\t", end, UndoAction::indent);
     buffer.CloseUndoGroup(nullptr);
     // The ten older groups made room; the big group keeps every record.
-    EXPECT_EQ(buffer.Undo().size(), 1500);
-    EXPECT_TRUE(buffer.Undo().record(0).groupStart);
+    EXPECT_EQ(buffer.undoHistory().size(), 1500);
+    EXPECT_TRUE(buffer.undoHistory().record(0).groupStart);
     TextPos cursor;
     ASSERT_TRUE(buffer.UndoGroup(cursor));
     EXPECT_FALSE(buffer.HasUndo());
@@ -119,8 +119,8 @@ TEST(Undo, AGroupLargerThanTheLimitStaysWholeAndUndoesAtOnce)
     // The next new group may drop the big one as a whole.
     ASSERT_TRUE(buffer.RedoGroup(cursor));
     addGroups(buffer, 1);
-    EXPECT_EQ(buffer.Undo().size(), 1);
-    EXPECT_TRUE(buffer.Undo().record(0).groupStart);
+    EXPECT_EQ(buffer.undoHistory().size(), 1);
+    EXPECT_TRUE(buffer.undoHistory().record(0).groupStart);
 }
 
 // The history on its own with a small limit: trimming, redo, merging and the save point
