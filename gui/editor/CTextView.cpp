@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyleHints>
 
 #include <algorithm>
@@ -88,6 +89,9 @@ CTextView::CTextView(const SettingsRecord& settings, std::unique_ptr<TextViewMod
 
 CTextView::~CTextView()
 {
+    // A view going away only lets go of its buffer: whoever listened to its state may already
+    // be half destroyed (its owning view is).
+    const QSignalBlocker quiet(this);
     ShowBuffer(nullptr);
 }
 

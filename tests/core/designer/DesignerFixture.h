@@ -9,8 +9,12 @@
 
 namespace orv::test {
 
-struct DesignerFixture : ModelFixture {
+// The records outlive the window: its elements tell their previews when they go.
+struct RecordedPreviews {
     RecordingFactory previews;
+};
+
+struct DesignerFixture : RecordedPreviews, ModelFixture {
     WindowDesigner designer{window, &previews};
     int changes = 0;
 
