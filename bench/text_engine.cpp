@@ -11,6 +11,8 @@
 #include "text/TextEditModel.h"
 #include "text/TextSearch.h"
 
+#include "BenchScripts.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -45,16 +47,7 @@ std::string melScript(int lines)
         "   over two lines */",
         "",
     };
-    constexpr int kBody = static_cast<int>(std::size(body));
-    std::string script;
-    for (int line = 0; line < lines; ++line) {
-        char text[256];
-        std::snprintf(text, sizeof text, body[line % kBody], line / kBody, line / kBody);
-        script += text;
-        if (line + 1 < lines)
-            script += "\r\n";
-    }
-    return script;
+    return orv::bench::repeatScriptBody(body, lines);
 }
 
 const std::string& scriptPath()

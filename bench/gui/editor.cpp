@@ -14,6 +14,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "../BenchScripts.h"
+
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -40,16 +42,7 @@ std::string melScript(int lines)
         "}",
         "",
     };
-    constexpr int kBody = static_cast<int>(std::size(body));
-    std::string script;
-    for (int line = 0; line < lines; ++line) {
-        char text[256];
-        std::snprintf(text, sizeof text, body[line % kBody], line / kBody, line / kBody);
-        script += text;
-        if (line + 1 < lines)
-            script += "\r\n";
-    }
-    return script;
+    return orv::bench::repeatScriptBody(body, lines);
 }
 
 std::string scriptFile(int lines)
