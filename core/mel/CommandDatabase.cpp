@@ -182,6 +182,11 @@ bool IsMelCommandWord(const char* text, int length)
         >= 0;
 }
 
+const std::vector<std::string>& MelCommandWords()
+{
+    return commandWords().words;
+}
+
 LoadResult LoadMelCommandDatabase(const std::string& path)
 {
     const std::optional<std::string> bytes = readFile(path, kMaxDatabaseBytes + 1);

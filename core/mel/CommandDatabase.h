@@ -33,6 +33,9 @@ LoadResult ParseMelCommandWords(std::string_view bytes);
 void FreeMelCommandWords();
 // Whether the first `length` characters of text form a word of the loaded list.
 bool IsMelCommandWord(const char* text, int length);
+// The loaded words in byte order (empty when no list is loaded), for completion and
+// the near-miss checks that need the whole list rather than one lookup.
+const std::vector<std::string>& MelCommandWords();
 
 LoadResult LoadMelCommandDatabase(const std::string& path);
 // The records from a file's bytes (LoadMelCommandDatabase once the file is read).

@@ -96,6 +96,7 @@ TEST_F(CommandDatabaseTest, WordListOfAnyShapeLoadsSafely)
     for (const auto& c : cases) {
         TempFile file(c.content);
         EXPECT_EQ(LoadMelCommandWords(file.path()), c.result) << c.content.substr(0, 40);
+        EXPECT_EQ(MelCommandWords(), c.words) << c.content.substr(0, 40);
         for (const std::string& w : c.words)
             EXPECT_TRUE(word(w.data(), static_cast<int>(w.size()))) << w;
         EXPECT_FALSE(word(longWord.data(), static_cast<int>(longWord.size())));
