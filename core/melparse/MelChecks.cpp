@@ -2,6 +2,8 @@
 #include "melparse/MelChecks.h"
 
 #include "melparse/MelLexicalChecks.h"
+#include "melparse/MelStatementChecks.h"
+#include "melparse/MelStatementReader.h"
 
 #include <algorithm>
 
@@ -11,6 +13,7 @@ std::vector<MelDiagnostic> CheckMelScript(std::string_view text)
 {
     std::vector<MelDiagnostic> findings;
     checkMelLexically(text, findings);
+    checkMelStatements(ReadMelStatements(text), findings);
     std::stable_sort(findings.begin(), findings.end(), [](const MelDiagnostic& a, const MelDiagnostic& b) {
         return a.line != b.line ? a.line < b.line : a.column < b.column;
     });

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,13 +34,46 @@ std::string expectedLines(const fs::path& fixture, const std::string& path)
 
 TEST(LintCommand, PrintsEveryFindingOfEveryFileInFileLineColumnForm)
 {
-    const fs::path brackets = kFixtures / "brackets.mel";
-    const fs::path strings = kFixtures / "strings.mel";
-    const auto run = runCli({"lint", brackets.string(), strings.string()});
-    EXPECT_EQ(run.exitCode, 1) << run.err;
-    EXPECT_EQ(run.out, expectedLines(brackets, brackets.string()) + expectedLines(strings, strings.string()));
+    std::vector<fs::path> fixtures;
+    for (const auto& entry : fs::directory_iterator(kFixtures))
+        if (entry.path().extension() == ".mel")
+            fixtures.push_back(entry.path());
+    std::sort(fixtures.begin(), fixtures.end());
+    std::vector<std::string> arguments = {"lint"};
+    std::string expected;
+    for (const fs::path& fixture : fixtures) {
+        arguments.push_back(fixture.string());
+        expected += expectedLines(fixture, fixture.string());
+    }
+    const auto run = runCli(arguments);
+    EXPECT_EQ(run.exitCode, 1) << run.err;  // brackets.mel and strings.mel hold errors
+    EXPECT_EQ(run.out, expected);
     EXPECT_EQ(run.err, "");
-    EXPECT_NE(run.out.find(brackets.string() + ":11:20: error: { is never closed\n"), std::string::npos);
+    const std::string brackets = (kFixtures / "brackets.mel").string();
+    EXPECT_NE(run.out.find(brackets + ":11:20: error: { is never closed\n"), std::string::npos);
+}
+
+TEST(LintCommand, WarningsAloneExitZeroUnlessWerror)
+{
+    const fs::path dir = fs::temp_directory_path() / ("orvante_lint_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const fs::path clean = dir / "clean.mel";
+    const fs::path warned = dir / "warned.mel";
+    std::ofstream(clean, std::ios::binary) << "button -label \"OK\" -width 80;\r\n";
+    std::ofstream(warned, std::ios::binary) << "button -lable \"OK\";\r\n";
+
+    const auto quiet = runCli({"lint", clean.string()});
+    EXPECT_EQ(quiet.exitCode, 0) << quiet.err;
+    EXPECT_EQ(quiet.out, "");
+
+    const auto warning = runCli({"lint", warned.string()});
+    EXPECT_EQ(warning.exitCode, 0) << warning.err;
+    EXPECT_EQ(warning.out, warned.string() + ":1:8: warning: unknown flag -lable of button: did you mean -label?\n");
+
+    const auto strict = runCli({"lint", "--werror", warned.string(), clean.string()});
+    EXPECT_EQ(strict.exitCode, 1) << strict.err;
+    EXPECT_EQ(strict.out, warned.string() + ":1:8: error: unknown flag -lable of button: did you mean -label?\n");
+    fs::remove_all(dir);
 }
 
 TEST(LintCommand, UnreadableFilesAndBadArgumentsFailClearly)
