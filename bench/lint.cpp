@@ -1,6 +1,7 @@
 // The MEL checks over the 100,000-line test script: the time of one whole check, and the
 // heap it needs at its peak beyond the script's own text (counted by this program's
-// operator new), with the number of findings (the test script checks clean).
+// operator new), with the number of findings (the test script checks clean); and the
+// growth of the time with a run of stray closing brackets.
 #include "mel/CommandDatabase.h"
 #include "melparse/MelChecks.h"
 
@@ -10,6 +11,7 @@
 
 #include <malloc.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -79,5 +81,19 @@ void BM_LintTestScript(benchmark::State& state)
     state.counters["peak_heap_MB"] = static_cast<double>(peakBeyondScript) / 1e6;
 }
 BENCHMARK(BM_LintTestScript)->Unit(benchmark::kMillisecond);
+
+// A hostile text: n open parentheses in a block, then n closing brackets that match none of
+// them. Each stray closer must cost the same whatever is open.
+void BM_LintStrayClosers(benchmark::State& state)
+{
+    const auto n = static_cast<std::size_t>(state.range(0));
+    std::string script(2 * n + 1, '(');
+    script.front() = '{';
+    std::fill(script.begin() + static_cast<std::ptrdiff_t>(n) + 1, script.end(), ']');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orv::CheckMelScript(script).size());
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_LintStrayClosers)->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity()->Unit(benchmark::kMillisecond);
 
 } // namespace
