@@ -19,6 +19,8 @@ namespace {
 
 // Shorter words in command position are too close to too many commands to call typos.
 constexpr std::size_t kShortestTypo = 3;
+// A shorter beginning of a flag's long name says too little to suggest that flag.
+constexpr std::size_t kShortestAbbreviation = 3;
 
 bool isLiteral(const MelArgument& argument)
 {
@@ -93,10 +95,27 @@ private:
             if (!flags[f].longName.empty())
                 nearest.consider(flags[f].longName, static_cast<int>(f));
         }
+        std::string_view suggestion = nearest.name();
+        if (!nearest.found() && name.size() >= kShortestAbbreviation)
+            suggestion = onlyLongNameStartingWith(name, flags);
         std::string text = "unknown flag " + flagWord.text + " of " + statement.word;
-        if (nearest.owner() >= 0)
-            text += ": did you mean -" + std::string(nearest.name()) + "?";
+        if (!suggestion.empty())
+            text += ": did you mean -" + std::string(suggestion) + "?";
         report(flagWord.span, std::move(text));
+    }
+
+    // "-lab" for -label: the long name the word begins, when it begins only one.
+    static std::string_view onlyLongNameStartingWith(std::string_view word, const std::vector<CheckedFlag>& flags)
+    {
+        std::string_view found;
+        for (const CheckedFlag& flag : flags) {
+            if (!flag.longName.starts_with(word) || flag.longName == found)
+                continue;
+            if (!found.empty())
+                return {};
+            found = flag.longName;
+        }
+        return found;
     }
 
     // The values of a flag run to the next flag or the statement's end; a value only the

@@ -84,6 +84,10 @@ TEST_F(MelChecks, EachFaultIsFoundWhereItIs)
         {"button -lable \"OK\";", "1:8+6: warning: unknown flag -lable of button: did you mean -label?\n"},
         {"\r\nbutton -l \"OK\" -Width 3;", "2:16+6: warning: unknown flag -Width of button: did you mean -width?\n"},
         {"button -xyzzy 1;", "1:8+6: warning: unknown flag -xyzzy of button\n"},
+        {"button -lab 1;", "1:8+4: warning: unknown flag -lab of button: did you mean -label?\n"},
+        {"button -x 1;", "1:8+2: warning: unknown flag -x of button\n"},  // one edit from several
+        {"button -back 1;", "1:8+5: warning: unknown flag -back of button: did you mean -backgroundColor?\n"},
+        {"window -min 1;", "1:8+4: warning: unknown flag -min of window\n"},  // begins two long names
         {"button -l;", "1:8+2: warning: flag -l of button takes 1 value (String), none given\n"},
         {"window -wh 300 -t \"x\";", "1:8+3: warning: flag -wh of window takes 2 values (Int Int), 1 given\n"},
         {"window -edit -wh 300 -t \"x\" w;", "1:14+3: warning: flag -wh of window takes 2 values (Int Int), 1 given\n"},
