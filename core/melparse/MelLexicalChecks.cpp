@@ -2,6 +2,8 @@
 // count), open brackets are stacked, and whatever is left open at the end is reported.
 #include "melparse/MelLexicalChecks.h"
 
+#include "melparse/MelChecks.h"
+
 #include <array>
 #include <string>
 
@@ -78,9 +80,11 @@ private:
         return static_cast<int>(end - m_pos);
     }
 
-    void report(int line, int column, int length, std::string text, MelSeverity severity = MelSeverity::error)
+    void report(int line, int column, int length, std::string text)
     {
-        m_findings.push_back({line, column, length < 1 ? 1 : length, severity, std::move(text)});
+        if (m_findings.size() >= kMaxMelFindings)
+            return;
+        m_findings.push_back({line, column, length < 1 ? 1 : length, MelSeverity::error, std::move(text)});
     }
 
     // To the end of the line; a backslash before the line end carries it to the next line.

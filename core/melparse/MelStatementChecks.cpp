@@ -6,6 +6,7 @@
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
 #include "melparse/CheckedFlags.h"
+#include "melparse/MelChecks.h"
 #include "melparse/MelBuiltinProcs.h"
 #include "melparse/NearestName.h"
 
@@ -82,6 +83,8 @@ private:
 
     void report(const MelSourceSpan& span, std::string text)
     {
+        if (m_findings.size() >= kMaxMelFindings)
+            return;
         m_findings.push_back({span.line, span.column, std::max(1, static_cast<int>(span.length)),
                               MelSeverity::warning, std::move(text)});
     }
@@ -166,7 +169,7 @@ void checkMelStatements(const MelScript& script, std::vector<MelDiagnostic>& fin
 {
     // Strings, comments and brackets are the text checks' own; a backquote only the reader sees.
     for (const MelLexicalProblem& problem : script.problems)
-        if (problem.kind == MelLexicalProblemKind::unterminatedBackquote)
+        if (problem.kind == MelLexicalProblemKind::unterminatedBackquote && findings.size() < kMaxMelFindings)
             findings.push_back({problem.span.line, problem.span.column, 1, MelSeverity::error, problem.text});
     StatementChecks checks(script, findings);
     for (const MelStatement& statement : script.statements)

@@ -133,6 +133,24 @@ TEST_F(MelChecks, NoFalseAlarms)
         EXPECT_EQ(written(CheckMelScript(script)), "") << script;
 }
 
+TEST_F(MelChecks, HostileTextsGetBoundedFindings)
+{
+    const auto strays = CheckMelScript(std::string(2 * kMaxMelFindings, ')'));
+    ASSERT_EQ(strays.size(), kMaxMelFindings);
+    EXPECT_EQ(strays.back().column, static_cast<int>(kMaxMelFindings));
+
+    // Past the limit the statements are not read: only the text is checked, and a warning says so.
+    std::string large = "button -lable x; print \"open\n";
+    large.resize(kMaxStatementCheckedBytes + 1, ' ');
+    EXPECT_EQ(written(CheckMelScript(large)),
+              "1:1+1: warning: script larger than 32 MB: flags and commands are not checked\n"
+              "1:24+5: error: unterminated string\n");
+    large.resize(kMaxStatementCheckedBytes);
+    EXPECT_EQ(written(CheckMelScript(large)),
+              "1:8+6: warning: unknown flag -lable of button: did you mean -label?\n"
+              "1:24+5: error: unterminated string\n");
+}
+
 TEST_F(MelChecks, WithoutTheDatabaseOnlyTheTextIsChecked)
 {
     const std::string script = "button -lable \"OK\" -w; buton; print \"x";
