@@ -5,6 +5,7 @@
 #include "files/FileReader.h"
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
+#include "melparse/MelStatementReader.h"
 #include "uimodel/ElementFactory.h"
 #include "uimodel/MelExport.h"
 #include "uimodel/MelGenerator.h"
@@ -80,14 +81,7 @@ private:
     int m_scripts = 0;
 };
 
-// --- The exported MEL in the stand-in's form: a reader of the export's simple shape (one
-// statement per line, a word or a double-quoted text per argument), written apart from the
-// generator so that the two sides cannot share a fault.
-
-struct MelToken {
-    std::string text;
-    bool quoted = false;
-};
+// --- The exported MEL in the stand-in's form, read by the MEL statement reader.
 
 std::string crlf(const std::string& text)
 {
@@ -98,39 +92,6 @@ std::string crlf(const std::string& text)
         out += c;
     }
     return out;
-}
-
-std::vector<MelToken> melTokens(const std::string& statement)
-{
-    std::vector<MelToken> tokens;
-    std::size_t i = 0;
-    while (i < statement.size()) {
-        if (statement[i] == ' ' || statement[i] == '\t') {
-            ++i;
-        } else if (statement[i] == '"') {
-            MelToken token{{}, true};
-            for (++i; i < statement.size() && statement[i] != '"'; ++i) {
-                if (statement[i] != '\\') {
-                    token.text += statement[i];
-                    continue;
-                }
-                const char c = statement[++i];
-                if (c == 'x') {
-                    token.text += static_cast<char>(std::stoi(statement.substr(i + 1, 2), nullptr, 16));
-                    i += 2;
-                } else {
-                    token.text += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
-                }
-            }
-            ++i;
-            tokens.push_back(token);
-        } else {
-            const std::size_t end = std::min(statement.find_first_of(" \t", i), statement.size());
-            tokens.push_back({statement.substr(i, end - i), false});
-            i = end;
-        }
-    }
-    return tokens;
 }
 
 std::string canonicalText(const std::string& text)
@@ -150,9 +111,9 @@ std::string canonicalText(const std::string& text)
 }
 
 // One argument by the word of the flag's type it stands for.
-std::string canonicalArgument(const MelToken& token, const std::string& typeWord)
+std::string canonicalArgument(const MelArgument& token, const std::string& typeWord)
 {
-    if (token.quoted)
+    if (token.kind == MelArgumentKind::string)
         return canonicalText(token.text);
     if (typeWord == "on|off")
         return token.text == "on" || token.text == "true" || token.text == "1" ? "True" : "False";
@@ -178,32 +139,27 @@ std::vector<std::string> typeWords(const std::string& typeText)
 
 std::vector<std::string> melCalls(const std::string& script)
 {
+    const MelScript read = ReadMelStatements(script);
+    EXPECT_TRUE(read.problems.empty());
     std::vector<std::string> calls;
-    std::istringstream in(script);
-    for (std::string line; std::getline(in, line);) {
-        const std::size_t start = line.find_first_not_of('\t');
-        if (start == std::string::npos || line.compare(start, 2, "//") == 0)
-            continue;
-        EXPECT_TRUE(line.ends_with(";")) << line;
-        const std::vector<MelToken> tokens = melTokens(line.substr(start, line.size() - start - 1));
-        const std::string& command = tokens.front().text;
-        const std::vector<TypedFlag> flags = CommandTypedFlags(command.c_str());
-        std::string call = command;
-        std::vector<std::pair<std::string, std::vector<MelToken>>> uses;
-        for (std::size_t i = 1; i < tokens.size(); ++i) {
-            const MelToken& t = tokens[i];
-            if (!t.quoted && t.text.size() > 1 && t.text[0] == '-' && std::isalpha(static_cast<unsigned char>(t.text[1])))
-                uses.push_back({t.text.substr(1), {}});
+    for (const MelStatement& statement : read.statements) {
+        EXPECT_EQ(statement.kind, MelStatementKind::command) << statement.word;
+        const std::vector<TypedFlag> flags = CommandTypedFlags(statement.word.c_str());
+        std::string call = statement.word;
+        std::vector<std::pair<std::string, std::vector<MelArgument>>> uses;
+        for (const MelArgument& argument : statement.arguments) {
+            if (argument.kind == MelArgumentKind::flag)
+                uses.push_back({argument.text.substr(1), {}});
             else if (uses.empty())
-                call.append(" ").append(canonicalText(t.text));
+                call.append(" ").append(canonicalText(argument.text));
             else
-                uses.back().second.push_back(t);
+                uses.back().second.push_back(argument);
         }
         std::stable_sort(uses.begin(), uses.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
         for (const auto& [name, arguments] : uses) {
             const auto flag = std::find_if(flags.begin(), flags.end(),
                                            [&](const TypedFlag& f) { return f.shortName == name || f.longName == name; });
-            EXPECT_NE(flag, flags.end()) << command << " -" << name;
+            EXPECT_NE(flag, flags.end()) << statement.word << " -" << name;
             const std::vector<std::string> words = flag == flags.end() ? std::vector<std::string>{} : typeWords(flag->typeText);
             call.append(" -").append(name);
             for (std::size_t i = 0; i < arguments.size(); ++i)
