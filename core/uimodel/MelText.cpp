@@ -4,7 +4,6 @@
 #include "mel/MelVocabulary.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iterator>
 #include <vector>
 
@@ -51,6 +50,18 @@ using ItemKind = FlagItemKind;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The value of a hexadecimal digit, or -1.
+int hexDigit(char c)
+{
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 ItemKind kindOfTypeWord(std::string_view word)
 {
@@ -236,9 +247,8 @@ std::string melItemText(std::string_view item)
             text += '\r';
         } else if (c == 't') {
             text += '\t';
-        } else if (c == 'x' && i + 2 < inner.size() && std::isxdigit(static_cast<unsigned char>(inner[i + 1])) &&
-                   std::isxdigit(static_cast<unsigned char>(inner[i + 2]))) {
-            text += static_cast<char>(std::stoi(std::string(inner.substr(i + 1, 2)), nullptr, 16));
+        } else if (c == 'x' && i + 2 < inner.size() && hexDigit(inner[i + 1]) >= 0 && hexDigit(inner[i + 2]) >= 0) {
+            text += static_cast<char>(hexDigit(inner[i + 1]) * 16 + hexDigit(inner[i + 2]));
             i += 2;
         } else {
             text += c;

@@ -289,6 +289,7 @@ TEST_F(PythonTest, ValuesBecomeLiteralsOfTheirType)
         {"columnLayout", "columnAttach", "\"both\" 5", "('both', 5)"},
         {"columnLayout", "columnAttach", "left 10", "('left', 10)"},
         {"columnLayout", "columnAttach", "\"it's \\\"x\\\" \\\\ \\t\" 0", "('it\\'s \"x\" \\\\ \\t', 0)"},
+        {"columnLayout", "columnAttach", "\"\\x01\\x41\\x7\" 0", "('\\x01Ax7', 0)"},
         {"button", "label", "He said \"hi\" \\ bye", "'He said \"hi\" \\\\ bye'"},
         {"button", "label", "it's\n\r\t\x01\x7f", "'it\\'s\\n\\r\\t\\x01\\x7f'"},
         {"button", "label", "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "'caf\\u00e9 \\u20ac \\U0001f600'"},
