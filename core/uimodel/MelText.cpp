@@ -117,9 +117,12 @@ bool isBooleanWord(std::string_view item)
 }
 
 // A word MEL reads as a text by itself: letters, digits and the punctuation of names and
-// paths, nothing that could start a string, a comment, an expression or a new command.
+// paths, nothing that could start a string, a comment, an expression or a new command. A
+// dash first only before a digit: "-left" would be read as a flag of its own.
 bool isPlainWord(std::string_view item)
 {
+    if (item.starts_with('-') && (item.size() < 2 || !isDigit(item[1])))
+        return false;
     return !item.empty() && std::all_of(item.begin(), item.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || isDigit(c) || c == '_' || c == '.' ||
                c == ':' || c == '|' || c == '-' || c == '+';

@@ -182,7 +182,7 @@ std::vector<std::string> valuesOfWord(const std::string& word)
         return {"1", ".5", "-2.5e3", "+0.25", "1.5.2", "1e5", "5."};
     if (word == "on|off")
         return {"on", "off", "true", "false", "1", "0", "yes"};
-    return {"left", "\"quoted \\\"x\\\" y\"", "a.b|c:d", "\"caf\xc3\xa9 \\\\\"", "it's"};
+    return {"left", "\"quoted \\\"x\\\" y\"", "a.b|c:d", "\"caf\xc3\xa9 \\\\\"", "it's", "-x", "\"-x\""};
 }
 
 const std::vector<std::string> kStringValues = {
