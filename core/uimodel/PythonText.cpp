@@ -174,11 +174,11 @@ std::string pythonFlagValue(const TypedFlag& flag, const std::string& value)
 
 bool isPythonKeywordArgument(std::string_view name)
 {
-    static constexpr std::array<std::string_view, 35> kReserved{
+    static constexpr std::array<std::string_view, 36> kReserved{
         "False", "None",   "True",    "and",      "as",     "assert", "async",  "await", "break",
         "class", "continue", "def",   "del",      "elif",   "else",   "except", "finally", "for",
         "from",  "global", "if",      "import",   "in",     "is",     "lambda", "nonlocal", "not",
-        "or",    "pass",   "raise",   "return",   "try",    "while",  "with",   "yield"};
+        "or",    "pass",   "raise",   "return",   "try",    "while",  "with",   "yield",  "__debug__"};
     if (name.empty() || (name.front() >= '0' && name.front() <= '9'))
         return false;
     const bool identifier = std::all_of(name.begin(), name.end(), [](char c) {

@@ -248,6 +248,7 @@ TEST_F(PythonTest, WorkedExampleByteForByte)
     OutputLog log;
     ASSERT_TRUE(ReadWindowFile(fixture("worked_example.wnd"), f.window, log));
     EXPECT_EQ(GenerateWindowPython(f.window, false), fixture("worked_example.py"));
+    runScript(fixture("worked_example.py"));
     const std::string script = GenerateWindowPython(f.window, true);
     EXPECT_NE(script.find("\ncmds.window(h=240, w=320)\ncmds.columnLayout(cw=312, h=221, w=312)\n"
                           "cmds.button(h=28, l='Button0', w=80)\n\ncmds.showWindow()\n"),
@@ -311,7 +312,7 @@ TEST_F(PythonTest, ReservedWordsAsFlagNamesGoThroughADictionary)
 {
     EXPECT_TRUE(isPythonKeywordArgument("iconName"));
     EXPECT_TRUE(isPythonKeywordArgument("match"));
-    for (const char* name : {"in", "from", "import", "is", "None", "2d", "", "a-b"})
+    for (const char* name : {"in", "from", "import", "is", "None", "__debug__", "2d", "", "a-b"})
         EXPECT_FALSE(isPythonKeywordArgument(name)) << name;
     ModelFixture f;
     f.window.ApplyFlags(withValues(f.window, {{6, "icon"}}));
@@ -363,6 +364,7 @@ TEST_F(PythonTest, NestedLayoutsSetTheirParentBack)
                                                "cmds.showWindow"}));
     EXPECT_NE(script.find("\ncmds.setParent('..')\ncmds.setParent('..')\ncmds.button("), std::string::npos);
     EXPECT_TRUE(script.ends_with("\n\ncmds.showWindow()\n"));
+    EXPECT_EQ(runScript(script), melCalls(GenerateWindowScript(f.window, false)));
 }
 
 // The export's steps are the MEL export's: the same log around the script, the same lines
@@ -393,6 +395,7 @@ TEST_F(PythonTest, ExportTakesTheStepsOfTheMelExport)
     const ExportResult result = ExportWindowScript(f.window, f.settings, log, target, ScriptLanguage::python);
     EXPECT_EQ(result.script, GenerateWindowPython(f.window, false));
     EXPECT_EQ(target.files.at("out.py"), result.script);  // LF, although the MEL file gets CR LF
+    EXPECT_EQ(runScript(result.script), melCalls(mel));
     EXPECT_NE(melTarget.files.at("out.py").find("\r\n"), std::string::npos);
     EXPECT_EQ(target.clipboard, std::vector<std::string>{result.script});
     // The log as the MEL export writes it, with the Python script in place of the MEL one.
