@@ -1,4 +1,5 @@
-// "orvante-cli export": a window file's MEL script, as the designer's export writes it.
+// "orvante-cli export": a window file's MEL (or Python) script, as the designer's export
+// writes it.
 #include "CliCommand.h"
 #include "WindowFileLoading.h"
 
@@ -33,8 +34,8 @@ private:
 
 int usage()
 {
-    std::fprintf(stderr, "usage: orvante-cli export WINDOW.wnd [-o OUT.mel] [--short-flags] [--boolean-style 0|1|2] "
-                         "[--use-width-height] [--unix]\n");
+    std::fprintf(stderr, "usage: orvante-cli export WINDOW.wnd [-o OUT.mel] [--python] [--short-flags] "
+                         "[--boolean-style 0|1|2] [--use-width-height] [--unix]\n");
     return 2;
 }
 
@@ -43,10 +44,13 @@ int runExport(const Args& args)
     SettingsRecord settings;
     std::string input;
     std::string output;
+    ScriptLanguage language = ScriptLanguage::mel;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-o" && i + 1 < args.size()) {
             output = args[++i];
+        } else if (a == "--python") {
+            language = ScriptLanguage::python;
         } else if (a == "--short-flags") {
             settings.setFlag(SettingsFlag::shortFlags, true);
         } else if (a == "--use-width-height") {
@@ -79,7 +83,7 @@ int runExport(const Args& args)
     // The export clears the log: what loading reported is shown first.
     printLog(loaded->log);
     CliExportTarget target(output);
-    const ExportResult result = ExportWindowScript(loaded->document->window(), settings, loaded->log, target);
+    const ExportResult result = ExportWindowScript(loaded->document->window(), settings, loaded->log, target, language);
     printLog(loaded->log);
     if (output.empty())
         std::fwrite(result.script.data(), 1, result.script.size(), stdout);
@@ -89,7 +93,8 @@ int runExport(const Args& args)
 }
 
 const bool registered = registerCommand(
-    {kName, "WINDOW.wnd [-o OUT.mel] [--short-flags] [--boolean-style 0|1|2] [--use-width-height] [--unix]", runExport});
+    {kName, "WINDOW.wnd [-o OUT.mel] [--python] [--short-flags] [--boolean-style 0|1|2] [--use-width-height] [--unix]",
+     runExport});
 
 } // namespace
 } // namespace orv::cli

@@ -73,7 +73,7 @@ CUIElement::CUIElement(UIModelContext& context, CUIElement* parent, std::string 
 
 CUIElement::~CUIElement() = default;
 
-void CUIElement::AppendExtraFlags(std::string&, bool) const {}
+void CUIElement::AppendExtraFlags(ScriptWriter&, bool) const {}
 
 UIPoint CUIElement::GetChildOrigin(const CUIElement&)
 {

@@ -16,14 +16,17 @@
 
 namespace orv {
 
+class ScriptWriter;
+
 class CUIElement {
 public:
     virtual ~CUIElement();
     CUIElement(const CUIElement&) = delete;
     CUIElement& operator=(const CUIElement&) = delete;
 
-    // Type-specific flag text of the MEL line (the list's items); empty in most types.
-    virtual void AppendExtraFlags(std::string& out, bool shortFlags) const;
+    // Type-specific flags of the element's call, after the typed ones (the list's items);
+    // none in most types.
+    virtual void AppendExtraFlags(ScriptWriter& out, bool shortFlags) const;
     virtual bool IsContainer() const { return false; }
     bool IsLayout() const { return IsContainer(); }
     // Takes the values of table, then brings rectangle and preview in line with them.

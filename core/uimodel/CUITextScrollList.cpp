@@ -1,7 +1,7 @@
 // The list control's flags and items.
 #include "uimodel/CUITextScrollList.h"
 
-#include "uimodel/MelText.h"
+#include "uimodel/ScriptWalk.h"
 
 namespace orv {
 
@@ -13,14 +13,10 @@ CUITextScrollList::CUITextScrollList(CUIElement& parent)
     finishConstruction();
 }
 
-void CUITextScrollList::AppendExtraFlags(std::string& out, bool shortFlags) const
+void CUITextScrollList::AppendExtraFlags(ScriptWriter& out, bool shortFlags) const
 {
-    for (const auto& item : m_listItems) {
-        out += shortFlags ? mel_export::kListItemShort : mel_export::kListItemLong;
-        out += " \"";
-        out += escapeMelString(item);
-        out += "\" ";
-    }
+    if (!m_listItems.empty())
+        out.addRepeatedText(shortFlags ? mel_export::kListItemShort : mel_export::kListItemLong, m_listItems);
 }
 
 void CUITextScrollList::ApplyFlags(const FlagValueTable& table)

@@ -1,4 +1,4 @@
-// The list control: its items live in the element and are written as -append flags.
+// The list control: its items live in the element and are written as -append flags, one per item.
 #pragma once
 
 #include "uimodel/CUIElement.h"
@@ -14,7 +14,7 @@ public:
 
     explicit CUITextScrollList(CUIElement& parent);
 
-    void AppendExtraFlags(std::string& out, bool shortFlags) const override;
+    void AppendExtraFlags(ScriptWriter& out, bool shortFlags) const override;
     void ApplyFlags(const FlagValueTable& table) override;
     void StoreFlags(FlagValueTable& table) const override;
 

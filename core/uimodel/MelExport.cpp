@@ -2,6 +2,7 @@
 #include "uimodel/MelExport.h"
 
 #include "uimodel/MelGenerator.h"
+#include "uimodel/PythonGenerator.h"
 
 #include <cstdio>
 
@@ -22,7 +23,7 @@ std::string scriptFileBytes(const std::string& script, bool unixFormat)
 }
 
 ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& settings, OutputLog& log,
-                                ExportTarget& target)
+                                ExportTarget& target, ScriptLanguage language)
 {
     ExportResult result;
     std::optional<std::string> path;
@@ -37,14 +38,17 @@ ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& setting
     log.AppendText(mel_export::kGenerating);
     log.AppendText(mel_export::kDashLine);
     std::vector<std::string> leftOut;
-    result.script = GenerateWindowScript(window, settings.shortFlags(), &leftOut);
+    result.script = language == ScriptLanguage::python ? GenerateWindowPython(window, settings.shortFlags(), &leftOut)
+                                                       : GenerateWindowScript(window, settings.shortFlags(), &leftOut);
     if (settings.exportToClipboard())
         target.copyToClipboard(result.script);
     log.AppendText(result.script);
     for (const std::string& notice : leftOut)
         log.AppendText(notice);
     std::string error;
-    if (path && !target.writeScriptFile(*path, scriptFileBytes(result.script, settings.unixFormat()), error)) {
+    // Python reads either line end; its scripts keep LF, as Python's own tools write them.
+    const bool lf = settings.unixFormat() || language == ScriptLanguage::python;
+    if (path && !target.writeScriptFile(*path, scriptFileBytes(result.script, lf), error)) {
         const int size = std::snprintf(nullptr, 0, mel_export::kNotSaved, error.c_str());
         std::string message(static_cast<std::size_t>(size), '\0');
         std::snprintf(message.data(), message.size() + 1, mel_export::kNotSaved, error.c_str());

@@ -1,4 +1,5 @@
-// "Export script": the window's MEL to a chosen file, the clipboard and the message log.
+// "Export script": the window's MEL (or Python) to a chosen file, the clipboard and the
+// message log.
 #pragma once
 
 #include "settings/SettingsRecord.h"
@@ -21,6 +22,9 @@ public:
     virtual void copyToClipboard(const std::string& text) = 0;
 };
 
+// The language of an exported script; both make the same calls.
+enum class ScriptLanguage { mel, python };
+
 struct ExportResult {
     bool cancelled = false;   // the user cancelled the file choice; nothing was done
     std::string script;       // LF line ends
@@ -28,9 +32,10 @@ struct ExportResult {
 
 // The whole export as the settings' flags say (exportToFile, exportToClipboard,
 // shortFlags, unixFormat). The file gets LF line ends with unixFormat, else CR LF. The log
-// names each flag whose value was left out of the script, after the script.
+// names each flag whose value was left out of the script, after the script. The Python
+// script takes the same steps and messages, and its file always has LF line ends.
 ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& settings, OutputLog& log,
-                                ExportTarget& target);
+                                ExportTarget& target, ScriptLanguage language = ScriptLanguage::mel);
 
 // The script as a file stores it: CR LF line ends, or LF with unixFormat.
 std::string scriptFileBytes(const std::string& script, bool unixFormat);

@@ -46,10 +46,22 @@ std::string escapeMelString(const std::string& text)
 
 namespace {
 
-enum class ItemKind { integer, real, boolean, text };
+using ItemKind = FlagItemKind;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The value of a hexadecimal digit, or -1.
+int hexDigit(char c)
+{
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 ItemKind kindOfTypeWord(std::string_view word)
 {
@@ -105,9 +117,12 @@ bool isBooleanWord(std::string_view item)
 }
 
 // A word MEL reads as a text by itself: letters, digits and the punctuation of names and
-// paths, nothing that could start a string, a comment, an expression or a new command.
+// paths, nothing that could start a string, a comment, an expression or a new command. A
+// dash first only before a digit: "-left" would be read as a flag of its own.
 bool isPlainWord(std::string_view item)
 {
+    if (item.starts_with('-') && (item.size() < 2 || !isDigit(item[1])))
+        return false;
     return !item.empty() && std::all_of(item.begin(), item.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || isDigit(c) || c == '_' || c == '.' ||
                c == ':' || c == '|' || c == '-' || c == '+';
@@ -173,7 +188,7 @@ bool splitItems(std::string_view value, std::vector<std::string_view>& items)
 
 } // namespace
 
-bool isBareFlagValue(std::string_view value, std::string_view typeText)
+std::optional<BareFlagValue> bareFlagItems(std::string_view value, std::string_view typeText)
 {
     std::vector<ItemKind> kinds;
     bool anyCount = false;  // "String[...]": as many texts as given
@@ -191,15 +206,58 @@ bool isBareFlagValue(std::string_view value, std::string_view typeText)
     }
     std::vector<std::string_view> items;
     if (!splitItems(value, items) || items.empty())
-        return false;
-    if (anyCount || kinds.empty())
-        return std::all_of(items.begin(), items.end(), [](std::string_view i) { return isItemOfKind(i, ItemKind::text); });
+        return std::nullopt;
+    BareFlagValue bare;
+    bare.several = anyCount || kinds.size() > 1;
+    if (anyCount || kinds.empty()) {
+        for (const std::string_view item : items) {
+            if (!isItemOfKind(item, ItemKind::text))
+                return std::nullopt;
+            bare.items.push_back({item, ItemKind::text});
+        }
+        return bare;
+    }
     if (items.size() != kinds.size())
-        return false;
-    for (std::size_t i = 0; i < items.size(); ++i)
+        return std::nullopt;
+    for (std::size_t i = 0; i < items.size(); ++i) {
         if (!isItemOfKind(items[i], kinds[i]))
-            return false;
-    return true;
+            return std::nullopt;
+        bare.items.push_back({items[i], kinds[i]});
+    }
+    return bare;
+}
+
+bool isBareFlagValue(std::string_view value, std::string_view typeText)
+{
+    return bareFlagItems(value, typeText).has_value();
+}
+
+std::string melItemText(std::string_view item)
+{
+    if (item.size() < 2 || item.front() != '"' || item.back() != '"')
+        return std::string(item);
+    std::string text;
+    const std::string_view inner = item.substr(1, item.size() - 2);
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+        if (inner[i] != '\\' || i + 1 == inner.size()) {
+            text += inner[i];
+            continue;
+        }
+        const char c = inner[++i];
+        if (c == 'n') {
+            text += '\n';
+        } else if (c == 'r') {
+            text += '\r';
+        } else if (c == 't') {
+            text += '\t';
+        } else if (c == 'x' && i + 2 < inner.size() && hexDigit(inner[i + 1]) >= 0 && hexDigit(inner[i + 2]) >= 0) {
+            text += static_cast<char>(hexDigit(inner[i + 1]) * 16 + hexDigit(inner[i + 2]));
+            i += 2;
+        } else {
+            text += c;
+        }
+    }
+    return text;
 }
 
 } // namespace orv

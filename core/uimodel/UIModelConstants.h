@@ -75,8 +75,19 @@ inline constexpr const char* kLeftOutType = "\": the value is not of type \"";
 inline constexpr const char* kLeftOutEnd = "\".\n";
 // After the reason of the writer ("cannot write \"x.mel\": No space left on device").
 inline constexpr const char* kNotSaved = "The script was not saved: %s.\n";
-inline constexpr const char* kListItemLong = "-append";
-inline constexpr const char* kListItemShort = "-a";
+// The flag of a list's items, without its dash.
+inline constexpr const char* kListItemLong = "append";
+inline constexpr const char* kListItemShort = "a";
 } // namespace mel_export
+
+// Texts of the Python export: the same calls as the MEL export, through maya.cmds.
+namespace python_export {
+inline constexpr const char* kBannerRule =
+    "################################################################################\n";
+inline constexpr const char* kBannerTitle = "# Generated with ORVANTE v0.4\n";
+inline constexpr const char* kImport = "import maya.cmds as cmds\n\n";
+inline constexpr const char* kShowWindow = "\ncmds.showWindow()\n";
+inline constexpr const char* kSetParent = "cmds.setParent('..')\n";
+} // namespace python_export
 
 } // namespace orv

@@ -32,6 +32,7 @@ enum class CommandId : int {
     viewStatusBar = 59393,
     settings = 32786,
     exportScript = 32801,
+    exportPython = 32850,
     toggleProjectExplorer = 32804,
     toggleWindowHierarchy = 32805,
     toggleControlsFlags = 32806,

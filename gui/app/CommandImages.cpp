@@ -343,12 +343,21 @@ void drawOutput(QPainter& p)
     p.drawLine(QPointF(3, 11.5), QPointF(12, 11.5));
 }
 
+// The export page with blue and yellow lines, the colours of Python scripts.
+void drawExportPython(QPainter& p)
+{
+    page(p, 1, 1, 10, 14);
+    textLines(p, 3, 5.5, 5, 2, kBlue);
+    textLines(p, 3, 9.5, 5, 2, kFolder);
+    arrowRight(p, 8.5, 10.5, kGreen);
+}
+
 using Painter = void (*)(QPainter&);
 constexpr std::array<Painter, static_cast<std::size_t>(CommandImage::count)> kPainters{
     drawNewFile, drawOpen, drawSave, drawCut, drawCopy, drawPaste, drawPrint, drawAbout,
     drawSettings, drawExportScript, drawChecked, drawUnchecked, drawNewWindow, drawTile,
     drawCascade, drawFind, drawWebsite, drawSyntaxColoring, drawProjectExplorer,
-    drawWindowHierarchy, drawControlsFlags, drawOutput,
+    drawWindowHierarchy, drawControlsFlags, drawOutput, drawExportPython,
 };
 
 } // namespace

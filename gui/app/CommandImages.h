@@ -14,7 +14,7 @@ namespace orv {
 enum class CommandImage : int {
     newFile, open, save, cut, copy, paste, print, about, settings, exportScript,
     checked, unchecked, newWindow, tile, cascade, find, website,
-    syntaxColoring, projectExplorer, windowHierarchy, controlsFlags, output,
+    syntaxColoring, projectExplorer, windowHierarchy, controlsFlags, output, exportPython,
     count
 };
 

@@ -36,6 +36,7 @@ const std::pair<CommandId, CommandImage> kToolbarOnlyImages[] = {
     {CommandId::toggleWindowHierarchy, CommandImage::windowHierarchy},
     {CommandId::toggleControlsFlags, CommandImage::controlsFlags},
     {CommandId::toggleOutput, CommandImage::output},
+    {CommandId::exportPython, CommandImage::exportPython},
 };
 
 constexpr CommandId kCheckable[] = {
@@ -91,7 +92,7 @@ void CMainFrame::createToolBar()
         {CommandId::settings, CommandId::toggleSyntaxColoring},
         {CommandId::toggleProjectExplorer, CommandId::toggleWindowHierarchy, CommandId::toggleControlsFlags,
          CommandId::toggleOutput},
-        {CommandId::exportScript},
+        {CommandId::exportScript, CommandId::exportPython},
         {CommandId::appAbout},
     };
     bool first = true;
@@ -132,7 +133,7 @@ QMenu* CMainFrame::createFileMenu(MenuId id)
     if (id != MenuId::noDocument)
         addMenuCommands(menu, {CommandId::fileClose, CommandId::fileSave, CommandId::fileSaveAs});
     if (id == MenuId::window)
-        addMenuCommands(menu, {CommandId::exportScript});
+        addMenuCommands(menu, {CommandId::exportScript, CommandId::exportPython});
     if (id == MenuId::script) {
         menu->addSeparator();
         addMenuCommands(menu, {CommandId::filePrint, CommandId::filePrintPreview, CommandId::filePageSetup});

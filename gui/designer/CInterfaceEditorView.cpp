@@ -19,6 +19,7 @@ namespace orv {
 
 namespace {
 constexpr int kExportScript = 32801;
+constexpr int kExportPython = 32850;
 constexpr int kFormWidth = 322 * 3 / 2;   // form template 101: 322 x 198 dialog units
 constexpr int kFormHeight = 198 * 2;
 } // namespace
@@ -131,13 +132,15 @@ void CInterfaceEditorView::onActivateView(bool activate)
 
 bool CInterfaceEditorView::onUpdateCommand(int id, CommandState&) const
 {
-    return id == kExportScript;
+    return id == kExportScript || id == kExportPython;
 }
 
 void CInterfaceEditorView::onCommand(int id)
 {
     if (id == kExportScript)
-        exportScript();
+        exportScript(ScriptLanguage::mel);
+    else if (id == kExportPython)
+        exportScript(ScriptLanguage::python);
 }
 
 UIRect CInterfaceEditorView::clientRectOf(const CUIElement& element)
@@ -378,15 +381,16 @@ bool CInterfaceEditorView::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void CInterfaceEditorView::exportScript()
+void CInterfaceEditorView::exportScript(ScriptLanguage language)
 {
     // The export asks through the framework's prompts, as the document's own file steps do.
     const CDocTemplate* docTemplate = document() ? document()->docTemplate() : nullptr;
     if (!docTemplate)
         return;
-    ScriptExport target(docTemplate->manager()->prompts(), m_host.copyToClipboard);
+    ScriptExport target(docTemplate->manager()->prompts(), m_host.copyToClipboard, language);
     OutputLog scratch;
-    const ExportResult result = ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target);
+    const ExportResult result =
+        ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target, language);
     if (!result.cancelled && m_host.showOutput)
         m_host.showOutput();
 }

@@ -6,6 +6,7 @@
 #include "designer/WindowDesigner.h"
 
 #include "framework/CView.h"
+#include "uimodel/MelExport.h"
 
 #include <QPointer>
 
@@ -55,8 +56,8 @@ public:
     bool shows(const CUIElement& element) const;
     // The hierarchy selected element: the surface follows.
     void onTreeSelection(CUIElement* element);
-    // The export to a file, the clipboard and the Output pane, as the settings say.
-    void exportScript();
+    // The export in language to a file, the clipboard and the Output pane, as the settings say.
+    void exportScript(ScriptLanguage language);
     // The element's rectangle in the window's client area.
     static UIRect clientRectOf(const CUIElement& element);
 

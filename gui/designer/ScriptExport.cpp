@@ -11,17 +11,20 @@
 namespace orv {
 
 namespace {
-constexpr const char* kScriptFilter = "MEL Scripts (*.mel)";
-constexpr const char* kScriptExtension = ".mel";
+constexpr const char* kMelFilter = "MEL Scripts (*.mel)";
+constexpr const char* kMelExtension = ".mel";
+constexpr const char* kPythonFilter = "Python Scripts (*.py)";
+constexpr const char* kPythonExtension = ".py";
 } // namespace
 
 std::optional<std::string> ScriptExport::chooseScriptPath()
 {
-    QString path = m_prompts.chooseFileToSave(QString(), QString(), QString::fromLatin1(kScriptFilter));
+    const bool python = m_language == ScriptLanguage::python;
+    QString path = m_prompts.chooseFileToSave(QString(), QString(), QString::fromLatin1(python ? kPythonFilter : kMelFilter));
     if (path.isEmpty())
         return std::nullopt;
     if (QFileInfo(path).suffix().isEmpty())
-        path += QString::fromLatin1(kScriptExtension);
+        path += QString::fromLatin1(python ? kPythonExtension : kMelExtension);
     return pathToBytes(path);
 }
 

@@ -83,6 +83,29 @@ TEST_F(WindowCommands, ExportToAFileWithLineEndsAndOptions)
         << r.err;
 }
 
+// --python writes the same calls through maya.cmds: to standard output, or to a file with LF
+// line ends whatever --unix says; the log and the left-out lines are the MEL export's.
+TEST_F(WindowCommands, ExportWritesPythonOnRequest)
+{
+    CliRun r = run("export --python \"" + fixture("worked_example.wnd") + "\"");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, slurp(fixture("worked_example.py")));
+    EXPECT_EQ(r.err.rfind("Generating script of the current window ...\n", 0), 0u) << r.err;
+    const auto out = (m_folder / "out.py").string();
+    r = run("export \"" + fixture("worked_example.wnd") + "\" --python -o \"" + out + "\"");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(slurp(out), slurp(fixture("worked_example.py")));
+
+    r = run("export --python --short-flags \"" + fixture("hostile_values.wnd") + "\"");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("\ncmds.button(bgc=(1.0, 0.5, 0.0), h=28, l='Button0', w=80)\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("system"), std::string::npos);
+    EXPECT_NE(r.err.find("Left out -enable of button \"Button0\": the value is not of type \"on|off\".\n"),
+              std::string::npos)
+        << r.err;
+}
+
 TEST_F(WindowCommands, BooleanStyleDecidesWhatIsHidden)
 {
     // "false" hides the first button only in the true/false style; the inner layout then

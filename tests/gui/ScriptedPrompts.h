@@ -34,6 +34,8 @@ public:
     QString lastText() const { return m_texts.value(m_texts.size() - 1); }
     // The folder the last file prompt started in.
     const QString& lastFolder() const { return m_folder; }
+    // The file types the last save dialog offered.
+    const QString& lastFilter() const { return m_filter; }
     // The items of the last choice offered.
     const QStringList& lastItems() const { return m_items; }
 
@@ -63,9 +65,10 @@ public:
         m_folder = folder;
         return answer<QString>(Kind::fileToOpen, title, QString());
     }
-    QString chooseFileToSave(const QString& folder, const QString& proposed, const QString&) override
+    QString chooseFileToSave(const QString& folder, const QString& proposed, const QString& filter) override
     {
         m_folder = folder;
+        m_filter = filter;
         return answer<QString>(Kind::fileToSave, proposed, QString());
     }
     std::optional<int> chooseItem(const QString& title, const QString&, const QStringList& items) override
@@ -120,6 +123,7 @@ private:
     QStringList m_texts;
     QStringList m_items;
     QString m_folder;
+    QString m_filter;
 };
 
 } // namespace orv::test

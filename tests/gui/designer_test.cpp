@@ -5,6 +5,7 @@
 #include "GuiTestMain.h"
 
 #include "app/CToolsDialog.h"
+#include "app/COutputEdit.h"
 #include "app/Panes.h"
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CNavigatorTreeCtrl.h"
@@ -681,6 +682,48 @@ private slots:
         QVERIFY(log.contains("\t\tbutton -height 28 -label \"Button0\" -width 80;"));
         QVERIFY(log.contains("Generation successful."));
         QVERIFY(d.run.frame()->outputPane()->isVisible());
+    }
+
+    // Ctrl+Shift+G takes the MEL export's steps with the Python script: the save dialog for
+    // Python scripts (a name without extension gets ".py"), the file with LF line ends, the
+    // script in the Output pane, shown.
+    void ctrlShiftGExportsThePythonScript()
+    {
+        QTemporaryDir dir;
+        Designer d;
+        const CUIElement& column = d.columnWithButton();
+        d.run.frame()->outputPane()->hide();
+        d.run.prompts().expectFileToSave(dir.filePath(QStringLiteral("tool")));
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, true);
+        d.run.frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.run.frame()));
+        QTest::keyClick(d.run.frame(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(d.run.prompts().verifyAllCame());
+        QCOMPARE(d.run.prompts().lastFilter(), QStringLiteral("Python Scripts (*.py)"));
+        QFile py(dir.filePath(QStringLiteral("tool.py")));
+        QVERIFY(py.open(QIODevice::ReadOnly));
+        const QByteArray script = py.readAll();
+        const QByteArray calls = QStringLiteral("\ncmds.window(height=240, width=320)\n"
+                                                "cmds.columnLayout(columnWidth=%1, height=%2, width=%1)\n"
+                                                "cmds.button(height=28, label='Button0', width=80)\n\n"
+                                                "cmds.showWindow()\n")
+                                     .arg(column.rect().width())
+                                     .arg(column.rect().height())
+                                     .toLatin1();
+        QVERIFY2(script.startsWith("####") && script.contains("\nimport maya.cmds as cmds\n") && script.endsWith(calls),
+                 script.constData());
+        QVERIFY(!script.contains('\r'));
+        QTRY_VERIFY(d.run.frame()->outputPane()->isVisible());
+        const QString shown = d.run.frame()->outputPane()->edit()->toPlainText();
+        QVERIFY2(shown.contains(QString::fromLatin1(calls).trimmed()) && shown.contains(QStringLiteral("Generation successful.")),
+                 qPrintable(shown));
+
+        // Ctrl+G still writes MEL, through the MEL filter.
+        d.run.prompts().expectFileToSave(dir.filePath(QStringLiteral("tool")));
+        QTest::keyClick(d.run.frame(), Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(d.run.prompts().verifyAllCame());
+        QCOMPARE(d.run.prompts().lastFilter(), QStringLiteral("MEL Scripts (*.mel)"));
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("tool.mel"))));
     }
 };
 

@@ -766,6 +766,7 @@ void MainFrameTest::menusFollowTheActiveDocumentType()
                               "Save &As...", "Recent Files", "E&xit"};
     QStringList fileWindow = fileDoc;
     fileWindow.insert(5, "Export script\tCtrl+G");
+    fileWindow.insert(6, "Export Python script\tCtrl+Shift+G");
     const QStringList fileScript = fileDoc.mid(0, 5) + QStringList{"&Print...", "Print Pre&view", "Page Set&up..."} +
                                    fileDoc.mid(5);
     const QStringList editNone{"&Settings\tCtrl+P"};
@@ -819,6 +820,7 @@ void MainFrameTest::acceleratorsAreThoseOfTheTable()
     AppRun run(*m_profile);
     const std::pair<const char*, CommandId> table[] = {
         {"Ctrl+C", CommandId::editCopy},       {"Ctrl+G", CommandId::exportScript},
+        {"Ctrl+Shift+G", CommandId::exportPython},
         {"Ctrl+N", CommandId::fileNew},        {"Ctrl+O", CommandId::fileOpen},
         {"Ctrl+P", CommandId::settings},       {"Ctrl+S", CommandId::fileSave},
         {"Ctrl+V", CommandId::editPaste},      {"Alt+Backspace", CommandId::editUndo},
@@ -1138,7 +1140,7 @@ void MainFrameTest::toolbarHoldsItsButtonsInOrder()
     constexpr int kSeparator = 0;
     const int expected[] = {
         57600, 57601, 57603, kSeparator, 57635, 57634, 57637, kSeparator, 32786, 32826, kSeparator,
-        32804, 32805, 32806, 32813, kSeparator, 32801, kSeparator, 57664,
+        32804, 32805, 32806, 32813, kSeparator, 32801, 32850, kSeparator, 57664,
     };
     const QList<QAction*> buttons = frame->toolBar()->actions();
     QCOMPARE(buttons.size(), qsizetype(std::size(expected)));
@@ -1160,6 +1162,7 @@ void MainFrameTest::commandsCarryThePromptsAndTooltipsOfTheirTable()
     const std::tuple<CommandId, const char*, const char*> table[] = {
         {CommandId::settings, "Customize the application settings", "Settings"},
         {CommandId::exportScript, "Export this window to MEL script", "Export script"},
+        {CommandId::exportPython, "Export this window to a Python script of maya.cmds calls", "Export Python script"},
         {CommandId::toggleProjectExplorer, "Show or hide the Project explorer", "Toggle Project explorer"},
         {CommandId::toggleWindowHierarchy, "Show or hide the Window hierarchy", "Toggle Window hierarchy"},
         {CommandId::toggleControlsFlags, "Show or hide the Controls flags", "Toggle Controls flags"},

@@ -207,6 +207,11 @@ TEST_F(MelTest, ValuesThatAreNotLiteralsOfTheirTypeAreLeftOutAndLogged)
         {"columnLayout", 4, "left; 10", false},
         {"columnLayout", 4, "\"left\"; 10", false},
         {"columnLayout", 4, "\"open 10", false},
+        // a word that MEL would read as a flag of its own; a number or a quoted text is none
+        {"columnLayout", 4, "-left 10", false},
+        {"columnLayout", 4, "- 10", false},
+        {"columnLayout", 4, "-5 10", true},
+        {"columnLayout", 4, "\"-left\" 10", true},
         {"columnLayout", 4, injection, false},
         // Int Int Int, blanks around the numbers kept as they are
         {"rowLayout", 19, "1 2 3", true},

@@ -1,0 +1,105 @@
+// Writing the element tree as Python.
+#include "uimodel/PythonGenerator.h"
+
+#include "uimodel/PythonText.h"
+#include "uimodel/ScriptWalk.h"
+
+#include <algorithm>
+
+namespace orv {
+namespace {
+
+// One keyword argument: one value, or a list of them for a flag given once per item.
+struct Argument {
+    std::string name;
+    std::vector<std::string> values;
+    bool list = false;
+};
+
+class PythonWriter final : public ScriptWriter {
+public:
+    explicit PythonWriter(std::string& out) : m_out(out) {}
+
+    void beginCall(const std::string& command, int) override
+    {
+        m_command = command;
+        m_arguments.clear();
+    }
+    void addFlag(const TypedFlag& flag, const std::string& name, const std::string& value) override
+    {
+        argument(name).values.push_back(pythonFlagValue(flag, value));
+    }
+    void addRepeatedText(const std::string& name, const std::vector<std::string>& items) override
+    {
+        Argument& a = argument(name);
+        a.list = true;
+        for (const std::string& item : items)
+            a.values.push_back(pythonStringLiteral(item));
+    }
+    void endCall() override
+    {
+        m_out += "cmds.";
+        m_out += m_command;
+        m_out += '(';
+        bool first = true;
+        for (const Argument& a : m_arguments) {
+            if (!first)
+                m_out += ", ";
+            first = false;
+            // A reserved word such as "in" (the window's short -iconName) cannot stand as a
+            // keyword argument; the same argument goes through a dictionary.
+            const bool plain = isPythonKeywordArgument(a.name);
+            m_out += plain ? a.name + '=' : "**{" + pythonStringLiteral(a.name) + ": ";
+            appendValue(a);
+            if (!plain)
+                m_out += '}';
+        }
+        m_out += ")\n";
+    }
+    void closeContainer(int) override { m_out += python_export::kSetParent; }
+
+private:
+    // A flag met twice in one call (a list's own -append value beside its items) is one
+    // argument with a list of values: Python refuses a repeated keyword.
+    Argument& argument(const std::string& name)
+    {
+        auto it = std::find_if(m_arguments.begin(), m_arguments.end(), [&](const Argument& a) { return a.name == name; });
+        if (it != m_arguments.end()) {
+            it->list = true;
+            return *it;
+        }
+        return m_arguments.emplace_back(Argument{name, {}, false});
+    }
+    void appendValue(const Argument& a)
+    {
+        if (!a.list) {
+            m_out += a.values.front();
+            return;
+        }
+        m_out += '[';
+        for (std::size_t i = 0; i < a.values.size(); ++i) {
+            if (i > 0)
+                m_out += ", ";
+            m_out += a.values[i];
+        }
+        m_out += ']';
+    }
+
+    std::string& m_out;
+    std::string m_command;
+    std::vector<Argument> m_arguments;
+};
+
+} // namespace
+
+std::string GenerateWindowPython(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut)
+{
+    std::string script = std::string(python_export::kBannerRule) + python_export::kBannerTitle +
+                         python_export::kBannerRule + python_export::kImport;
+    PythonWriter writer(script);
+    WalkElementScript(window, 0, shortFlags, writer, leftOut);
+    script += python_export::kShowWindow;
+    return script;
+}
+
+} // namespace orv

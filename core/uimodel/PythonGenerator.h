@@ -1,0 +1,18 @@
+// The Python script that rebuilds a designed window through maya.cmds: the MEL export's
+// calls, in the same order, with the same flags.
+#pragma once
+
+#include "uimodel/CUIWindow.h"
+
+#include <string>
+#include <vector>
+
+namespace orv {
+
+// Banner, "import maya.cmds as cmds", one "cmds.<command>(<flag>=<value>, ...)" line per
+// element (not indented: Python reads indentation as blocks), "cmds.setParent('..')" where
+// the MEL has "setParent ..;", then "cmds.showWindow()". Lines end with LF. leftOut gets
+// the same lines as the MEL export's.
+std::string GenerateWindowPython(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut = nullptr);
+
+} // namespace orv

@@ -1,0 +1,190 @@
+// Python literals of flag values.
+#include "uimodel/PythonText.h"
+
+#include "mel/MelVocabulary.h"
+#include "uimodel/MelText.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+namespace orv {
+namespace {
+
+constexpr char kHex[] = "0123456789abcdef";
+
+void appendHex(std::string& out, unsigned value, int digits)
+{
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
+        out += kHex[(value >> shift) & 0xF];
+}
+
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// The length of the well-formed UTF-8 sequence at pos (with its code point in code), or 0.
+// Overlong forms, surrogates and code points beyond U+10FFFF are not well formed.
+std::size_t utf8Sequence(std::string_view text, std::size_t pos, unsigned& code)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (pos + length > text.size() || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if (!isContinuation(byte(i)))
+            return 0;
+        code = (code << 6) | (byte(i) & 0x3F);
+    }
+    return length;
+}
+
+// A number as a Python literal: no plus sign, and no leading zeros in an integer (Python
+// refuses "007"). The item is a plain decimal the MEL side accepted.
+std::string pythonInteger(std::string_view item)
+{
+    const bool negative = item.front() == '-';
+    if (item.front() == '+' || item.front() == '-')
+        item.remove_prefix(1);
+    const std::size_t digits = item.find_first_not_of('0');
+    if (digits == std::string_view::npos)
+        return "0";
+    std::string out = negative ? "-" : "";
+    out.append(item.substr(digits));
+    return out;
+}
+
+// A real always reads as a float in Python, also when written without fraction.
+std::string pythonFloat(std::string_view item)
+{
+    if (item.front() == '+')
+        item.remove_prefix(1);
+    std::string out(item);
+    if (out.find_first_of(".eE") == std::string::npos)
+        out += ".0";
+    return out;
+}
+
+std::string pythonBoolean(std::string_view item)
+{
+    const auto word = std::find_if(std::begin(kMelBooleanWords), std::end(kMelBooleanWords),
+                                   [&](const char* w) { return item == w; });
+    // The words come in pairs, the true word first.
+    return (word - std::begin(kMelBooleanWords)) % 2 == 0 ? "True" : "False";
+}
+
+std::string pythonItem(const FlagItem& item)
+{
+    switch (item.kind) {
+    case FlagItemKind::integer:
+        return pythonInteger(item.text);
+    case FlagItemKind::real:
+        return pythonFloat(item.text);
+    case FlagItemKind::boolean:
+        return pythonBoolean(item.text);
+    case FlagItemKind::text:
+        break;
+    }
+    return pythonStringLiteral(melItemText(item.text));
+}
+
+} // namespace
+
+std::string pythonStringLiteral(std::string_view text)
+{
+    std::string out = "'";
+    for (std::size_t pos = 0; pos < text.size();) {
+        const char c = text[pos];
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            ++pos;
+            if (c == '\'' || c == '\\') {
+                out += '\\';
+                out += c;
+            } else if (c == '\n') {
+                out += "\\n";
+            } else if (c == '\r') {
+                out += "\\r";
+            } else if (c == '\t') {
+                out += "\\t";
+            } else if (byte < 0x20 || byte == 0x7F) {
+                out += "\\x";
+                appendHex(out, byte, 2);
+            } else {
+                out += c;
+            }
+            continue;
+        }
+        unsigned code = 0;
+        const std::size_t length = utf8Sequence(text, pos, code);
+        if (length == 0) {
+            out += "\\udc";
+            appendHex(out, byte, 2);
+            ++pos;
+        } else if (code <= 0xFFFF) {
+            out += "\\u";
+            appendHex(out, code, 4);
+            pos += length;
+        } else {
+            out += "\\U";
+            appendHex(out, code, 8);
+            pos += length;
+        }
+    }
+    out += '\'';
+    return out;
+}
+
+std::string pythonFlagValue(const TypedFlag& flag, const std::string& value)
+{
+    if (flag.typeIndex == mel_type::kString)
+        return pythonStringLiteral(value);
+    const std::optional<BareFlagValue> bare = bareFlagItems(value, flag.typeText);
+    if (!bare)
+        return pythonStringLiteral(value);  // the walk leaves such values out
+    if (!bare->several)
+        return pythonItem(bare->items.front());
+    std::string tuple = "(";
+    for (const FlagItem& item : bare->items) {
+        if (tuple.size() > 1)
+            tuple += ", ";
+        tuple += pythonItem(item);
+    }
+    // One item alone is a tuple only with its comma.
+    tuple += bare->items.size() == 1 ? ",)" : ")";
+    return tuple;
+}
+
+bool isPythonKeywordArgument(std::string_view name)
+{
+    static constexpr std::array<std::string_view, 36> kReserved{
+        "False", "None",   "True",    "and",      "as",     "assert", "async",  "await", "break",
+        "class", "continue", "def",   "del",      "elif",   "else",   "except", "finally", "for",
+        "from",  "global", "if",      "import",   "in",     "is",     "lambda", "nonlocal", "not",
+        "or",    "pass",   "raise",   "return",   "try",    "while",  "with",   "yield",  "__debug__"};
+    if (name.empty() || (name.front() >= '0' && name.front() <= '9'))
+        return false;
+    const bool identifier = std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    });
+    return identifier && std::find(kReserved.begin(), kReserved.end(), name) == kReserved.end();
+}
+
+} // namespace orv

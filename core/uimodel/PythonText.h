@@ -1,0 +1,27 @@
+// How flag values are written in Python: literals of the flag's type, texts as ASCII-only
+// string literals that keep every byte.
+#pragma once
+
+#include "mel/CommandDatabase.h"
+
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// A single-quoted Python string literal of ASCII characters that stands for text: UTF-8
+// sequences as the characters they encode, every other byte from 0x80 up as the surrogate
+// escape \udcXX (Python's own way of carrying undecodable bytes in a text:
+// encode('utf-8', 'surrogateescape') gives the bytes back), quote, backslash and control
+// characters escaped.
+std::string pythonStringLiteral(std::string_view text);
+
+// The Python value of a flag whose value the MEL export writes (a "String" value, or one
+// that isBareFlagValue accepts): integers, floats, True or False and texts by the type's
+// words, a tuple when the type takes several items.
+std::string pythonFlagValue(const TypedFlag& flag, const std::string& value);
+
+// Whether name can stand as a keyword argument: an identifier that is no reserved word.
+bool isPythonKeywordArgument(std::string_view name);
+
+} // namespace orv

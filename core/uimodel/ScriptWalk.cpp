@@ -1,0 +1,82 @@
+// Choosing the calls and flags of the element tree.
+#include "uimodel/ScriptWalk.h"
+
+#include "mel/MelVocabulary.h"
+#include "uimodel/CUIElement.h"
+#include "uimodel/MelText.h"
+
+#include <map>
+
+namespace orv {
+namespace {
+
+// The typed flags of each command met in one script, looked up once.
+using FlagCache = std::map<std::string, std::vector<TypedFlag>, std::less<>>;
+
+const std::vector<TypedFlag>& typedFlags(const std::string& command, FlagCache& cache)
+{
+    auto it = cache.find(command);
+    if (it == cache.end())
+        it = cache.emplace(command, CommandTypedFlags(command.c_str())).first;
+    return it->second;
+}
+
+// "Left out -<flag> of <command> "<name>": ..." with the name escaped, so that the log
+// line stays one line whatever the name holds.
+std::string leftOutNotice(const CUIElement& element, const TypedFlag& flag)
+{
+    std::string notice = mel_export::kLeftOutFlag;
+    notice += flag.longName.empty() ? flag.shortName : flag.longName;
+    notice += mel_export::kLeftOutOf;
+    notice += element.command();
+    notice += " \"";
+    notice += escapeMelString(element.name());
+    notice += mel_export::kLeftOutType;
+    notice += flag.typeText;
+    notice += mel_export::kLeftOutEnd;
+    return notice;
+}
+
+struct Walk {
+    bool shortFlags = false;
+    ScriptWriter& writer;
+    std::vector<std::string>* leftOut = nullptr;
+    FlagCache cache;
+};
+
+void walk(CUIElement& element, int depth, Walk& run)
+{
+    element.refreshFlags();
+    const FlagValueTable& table = element.flags();
+    run.writer.beginCall(element.command(), depth);
+    for (const TypedFlag& flag : typedFlags(element.command(), run.cache)) {
+        if (flag.position >= kFlagTableSize)
+            break;
+        const std::string& value = table[flag.position];
+        if (value.empty())
+            continue;
+        if (flag.typeIndex != mel_type::kString && !isBareFlagValue(value, flag.typeText)) {
+            if (run.leftOut)
+                run.leftOut->push_back(leftOutNotice(element, flag));
+            continue;
+        }
+        run.writer.addFlag(flag, run.shortFlags ? flag.shortName : flag.longName, value);
+    }
+    element.AppendExtraFlags(run.writer, run.shortFlags);
+    run.writer.endCall();
+    for (const auto& child : element.children())
+        walk(*child, depth + 1, run);
+    if (depth >= 2 && element.IsContainer())
+        run.writer.closeContainer(depth);
+}
+
+} // namespace
+
+void WalkElementScript(CUIElement& element, int depth, bool shortFlags, ScriptWriter& writer,
+                       std::vector<std::string>* leftOut)
+{
+    Walk run{shortFlags, writer, leftOut, {}};
+    walk(element, depth, run);
+}
+
+} // namespace orv
