@@ -374,7 +374,17 @@ private slots:
         QCOMPARE(d.tree()->cursor().shape(), Qt::ForbiddenCursor);
         auto* dragImage = d.tree()->viewport()->findChild<QLabel*>();
         QVERIFY(dragImage && dragImage->isVisible());
-        QCOMPARE(dragImage->text(), QString::fromStdString(loose->name()));
+        // The drag image is the item as the tree shows it: its type picture, then its name.
+        const QImage image = dragImage->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QString name = QString::fromStdString(loose->name());
+        QVERIFY(image.width() >= 16 + QFontMetrics(d.tree()->font()).horizontalAdvance(name));
+        const QImage picture = d.tree()->itemOf(loose)->icon(0).pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(image.copy(0, (image.height() - 16) / 2, 16, 16), picture);
+        int written = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 19; x < image.width(); ++x)
+                written += qAlpha(image.pixel(x, y)) != 0;
+        QVERIFY(written > 20);
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
         QVERIFY(!dragImage->isVisible());
         QCOMPARE(loose->parent(), &column);
