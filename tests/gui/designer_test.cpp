@@ -658,10 +658,10 @@ private slots:
         // The minimize box sits left of the maximize and close boxes.
         const QPoint minimize(wnd->width() - 4 - 2 - 16 * 3 - 4 + 8, 4 + 9);
         QTest::mouseClick(wnd, Qt::LeftButton, {}, minimize);
-        QVERIFY(wnd->minimized());
+        QCOMPARE(wnd->shown(), WindowShow::minimized);
         QCOMPARE(wnd->caption(), QStringLiteral("Opts"));
         QTest::mouseClick(wnd, Qt::LeftButton, {}, QPoint(wnd->width() - 4 - 2 - 16 * 3 - 4 + 8, 4 + 9));
-        QVERIFY(!wnd->minimized());
+        QCOMPARE(wnd->shown(), WindowShow::normal);
         QCOMPARE(wnd->caption(), QStringLiteral("Options"));
         QCOMPARE(wnd->size(), restored);
         QCOMPARE(window.rect().width(), restored.width());
