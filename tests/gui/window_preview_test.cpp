@@ -1,13 +1,17 @@
-// The window preview as a user handles it in the designer view: its caption boxes and every
-// edge and corner of its sizing frame.
+// The window preview as a user handles it in the designer view: its caption boxes, every
+// edge and corner of its sizing frame, the view's frame fitted to the form, and two views of
+// one window.
 #include "AppTestSupport.h"
 #include "DesignerRun.h"
 #include "GuiTestMain.h"
 
 #include "app/AppIds.h"
 #include "designer/COrvanteWnd.h"
+#include "designer/FormFit.h"
+#include "framework/CMDIChildWnd.h"
 
 #include <QDockWidget>
+#include <QMdiArea>
 
 using namespace orv;
 using namespace orv::test;
@@ -28,6 +32,12 @@ QSize elementSize(const CUIElement& element)
     return {element.rect().width(), element.rect().height()};
 }
 
+// The picture a view shows, cut to the window preview's size.
+QImage shownWindow(QWidget* view, const COrvanteWnd* wnd)
+{
+    return view->grab(QRect(QPoint(0, 0), wnd->size())).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 // Hides the panes around the document windows: the offscreen screen is small, and a window
 // preview must show whole to be handled by its right and bottom edges.
 void makeRoom(Designer& d)
@@ -36,6 +46,22 @@ void makeRoom(Designer& d)
         pane->hide();
     QApplication::processEvents();
 }
+
+QImage liveWindow(COrvanteWnd* wnd)
+{
+    return wnd->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Counts the paint events a widget gets.
+struct PaintCount : QObject {
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
 
 class WindowPreviewTest : public QObject {
     Q_OBJECT
@@ -146,6 +172,81 @@ private slots:
         QCOMPARE(wnd->shown(), WindowShow::normal);
         QCOMPARE(wnd->size(), fitted);
         QCOMPARE(elementSize(d.window()), fitted);
+    }
+
+    void viewFrameShrinksToTheFormAndNeverGrows()
+    {
+        Designer d;
+        // Frames open maximized while the first one is.
+        d.view()->parentFrame()->showNormal();
+        QApplication::processEvents();
+        const UISize form = designerFormSize();
+        QMdiArea* area = d.run.frame()->mdiArea();
+        const auto openAnotherView = [&] {
+            d.run.app().docManager().commands().run(static_cast<int>(CommandId::windowNew));
+            QApplication::processEvents();
+            return d.view()->parentFrame();
+        };
+
+        // With the panes shown the room is narrow: the new frame keeps its width and only
+        // its height shrinks to the form's.
+        const QSize narrow = area->viewport()->size();
+        QVERIFY(narrow.width() * 3 / 4 < form.width && narrow.height() * 3 / 4 > form.height + 40);
+        CMDIChildWnd* frame = openAnotherView();
+        QVERIFY(d.view()->width() < form.width);
+        QCOMPARE(d.view()->height(), form.height);
+
+        // With room to spare the frame shrinks to the form both ways.
+        makeRoom(d);
+        QVERIFY(area->viewport()->width() * 3 / 4 > form.width + 20);
+        frame = openAnotherView();
+        QCOMPARE(d.view()->size(), QSize(form.width, form.height));
+        QVERIFY(frame->isVisible());
+    }
+
+    void inactiveViewShowsAPictureOfTheWindowThatFollowsEdits()
+    {
+        Designer d;
+        CInterfaceEditorView* first = d.view();
+        d.columnWithButton();
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::windowNew));
+        CInterfaceEditorView* second = d.view();
+        QVERIFY(second != first);
+        COrvanteWnd* wnd = second->windowPreview();
+        QCOMPARE(wnd->parentWidget(), second);
+        QCOMPARE(shownWindow(first, wnd), liveWindow(wnd));
+
+        // An insertion in the active view repaints the other one's picture, once: painting
+        // the picture asks for no picture again.
+        makeRoom(d);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::windowTile));
+        d.select(d.window().children().front().get());
+        QApplication::processEvents();
+        PaintCount firstPaints(first);
+        QTest::qWait(50);
+        firstPaints.paints = 0;
+        QTest::qWait(50);
+        QCOMPARE(firstPaints.paints, 0);
+        d.click(kButtonsButton);
+        QCOMPARE(d.window().children().front()->childCount(), 2u);
+        QTRY_VERIFY(firstPaints.paints > 0);
+        QTest::qWait(50);
+        firstPaints.paints = 0;
+        QTest::qWait(50);
+        QCOMPARE(firstPaints.paints, 0);
+        QCOMPARE(shownWindow(first, wnd), liveWindow(wnd));
+        // So does a size given by the frame.
+        const QPoint corner(wnd->width() - 2, wnd->height() - 2);
+        d.drag(wnd, corner, corner + QPoint(30, 20));
+        QApplication::processEvents();
+        QCOMPARE(shownWindow(first, wnd), liveWindow(wnd));
+
+        // Activated, the first view takes the live window back and the second shows it.
+        QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(first->width() - 5, first->height() - 5));
+        QApplication::processEvents();
+        QCOMPARE(d.view(), first);
+        QCOMPARE(wnd->parentWidget(), first);
+        QCOMPARE(shownWindow(second, wnd), liveWindow(wnd));
     }
 };
 

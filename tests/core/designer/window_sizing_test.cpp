@@ -1,4 +1,5 @@
 // The window preview's sizing frame, its caption boxes and the view's fit to its form.
+#include "designer/FormFit.h"
 #include "designer/WindowSizing.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +100,15 @@ TEST(WindowCaptionBoxes, ASizeFromTheFlagsEndsMaximizedAndRestoresMinimizedToIt)
     state.sizeSet({350, 260}, {160, 27});
     EXPECT_EQ(state.shown(), WindowShow::minimized);
     EXPECT_EQ(state.pressMinimizeBox({160, 27}, {160, 27}), (WindowSizing{{350, 260}, false}));
+}
+
+TEST(DesignerForm, TheFrameShrinksToTheFormAndNeverGrows)
+{
+    const UISize form = designerFormSize();
+    EXPECT_EQ(form, (UISize{483, 322}));
+    EXPECT_EQ(shrinkToForm({700, 500}, form), form);
+    EXPECT_EQ(shrinkToForm({300, 200}, form), (UISize{300, 200}));
+    EXPECT_EQ(shrinkToForm({700, 200}, form), (UISize{483, 200}));
 }
 
 } // namespace
