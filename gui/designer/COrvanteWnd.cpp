@@ -43,6 +43,43 @@ void raisedEdge(QPainter& p, QRect r)
     }
 }
 
+enum class Glyph { close, maximize, minimize, restore };
+
+// A small window of w x h at (x, y), its caption a thick top edge.
+void smallWindow(QPainter& p, int x, int y, int w, int h, const QColor& ink)
+{
+    p.fillRect(x, y, w, h, QColor(0xC0, 0xC0, 0xC0));
+    p.fillRect(x, y, w, 2, ink);
+    p.fillRect(x, y, 1, h, ink);
+    p.fillRect(x + w - 1, y, 1, h, ink);
+    p.fillRect(x, y + h - 1, w, 1, ink);
+}
+
+// The box pictures are drawn, not written: no font holds all four at this size.
+void drawGlyph(QPainter& p, const QRect& box, Glyph glyph, const QColor& ink)
+{
+    const int x = box.left() + 4;
+    const int y = box.top() + 3;
+    switch (glyph) {
+    case Glyph::close:
+        p.setPen(QPen(ink, 2));
+        p.drawLine(x, y, x + 7, y + 7);
+        p.drawLine(x + 7, y, x, y + 7);
+        break;
+    case Glyph::maximize:
+        smallWindow(p, x - 1, y - 1, 10, 9, ink);
+        break;
+    case Glyph::minimize:
+        p.fillRect(x, y + 6, 6, 2, ink);
+        break;
+    case Glyph::restore:
+        // A window behind another.
+        smallWindow(p, x + 2, y - 1, 7, 6, ink);
+        smallWindow(p, x - 1, y + 2, 7, 6, ink);
+        break;
+    }
+}
+
 } // namespace
 
 COrvanteWnd::COrvanteWnd(const CUIElement& window, std::function<GridSettings()> grid)
@@ -217,21 +254,18 @@ void COrvanteWnd::paintEvent(QPaintEvent*)
     if (!systemMenu)
         return;
     const bool tool = hasStyle(m_styles, PreviewStyle::toolWindow);
-    const auto drawBox = [&](CaptionBox box, const QString& glyph, bool enabled) {
+    const auto drawBox = [&](CaptionBox box, Glyph glyph, bool enabled) {
         const QRect r = boxRect(box);
         p.fillRect(r, QColor(0xC0, 0xC0, 0xC0));
         raisedEdge(p, r);
-        p.setPen(enabled ? Qt::black : QColor(0x80, 0x80, 0x80));
-        p.drawText(r, Qt::AlignCenter, glyph);
+        drawGlyph(p, r, glyph, enabled ? QColor(0, 0, 0) : QColor(0x80, 0x80, 0x80));
     };
-    // A box that would restore the window shows two overlapping windows.
-    const QString restore = QStringLiteral("\u2750");
-    drawBox(CaptionBox::close, QStringLiteral("x"), true);
+    drawBox(CaptionBox::close, Glyph::close, true);
     if (!tool && hasStyle(m_styles, PreviewStyle::maximizeBox))
-        drawBox(CaptionBox::maximize, shown() == WindowShow::maximized ? restore : QStringLiteral("\u25a1"),
+        drawBox(CaptionBox::maximize, shown() == WindowShow::maximized ? Glyph::restore : Glyph::maximize,
                 sizedByUser());
     if (!tool && hasStyle(m_styles, PreviewStyle::minimizeBox))
-        drawBox(CaptionBox::minimize, shown() == WindowShow::minimized ? restore : QStringLiteral("_"), true);
+        drawBox(CaptionBox::minimize, shown() == WindowShow::minimized ? Glyph::restore : Glyph::minimize, true);
 }
 
 void COrvanteWnd::mousePressEvent(QMouseEvent* event)
