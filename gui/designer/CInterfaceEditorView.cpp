@@ -383,12 +383,15 @@ void CInterfaceEditorView::paintEvent(QPaintEvent* event)
     CView::paintEvent(event);
     if (!showsPicture() || picturing)
         return;
-    // The picture stands where the live window would: only the part asked for is drawn.
-    QPainter painter(this);
-    const QRegion part = event->region();
+    // The picture stands where the live window would: only the part asked for is drawn,
+    // through a pixmap, as a widget of this window cannot be rendered into its paint.
+    const QRect part = event->rect() & windowPreview()->rect();
+    if (part.isEmpty())
+        return;
     picturing = true;
-    windowPreview()->render(&painter, part.boundingRect().topLeft(), part, QWidget::DrawChildren);
+    const QPixmap picture = windowPreview()->grab(part);
     picturing = false;
+    QPainter(this).drawPixmap(part.topLeft(), picture);
 }
 
 bool CInterfaceEditorView::eventFilter(QObject* watched, QEvent* event)
