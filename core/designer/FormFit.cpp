@@ -23,9 +23,10 @@ UISize designerFormSize()
     return {toPixels(kFormWidthUnits, kFontWidth, 4), toPixels(kFormHeightUnits, kFontHeight, 8)};
 }
 
-UISize shrinkToForm(UISize view, UISize form)
+UISize shrinkToForm(UISize view, UISize form, UISize window)
 {
-    return {std::min(view.width, form.width), std::min(view.height, form.height)};
+    return {std::min(view.width, std::max(form.width, window.width)),
+            std::min(view.height, std::max(form.height, window.height))};
 }
 
 } // namespace orv

@@ -1,5 +1,6 @@
 // The designer view's form and the frame fitted to it when the view opens: a frame larger
-// than the form shrinks to it, one smaller keeps its size.
+// than the form shrinks to it, one smaller keeps its size, and the shrinking never hides
+// part of the designed window.
 #pragma once
 
 #include "designer/PreviewFrame.h"
@@ -11,7 +12,8 @@ namespace orv {
 // of the height).
 UISize designerFormSize();
 
-// The view's size after its frame shrinks to fit the form, each side on its own.
-UISize shrinkToForm(UISize view, UISize form);
+// The view's size after its frame shrinks to fit the form, each side on its own, but not
+// below the window's outer size.
+UISize shrinkToForm(UISize view, UISize form, UISize window);
 
 } // namespace orv

@@ -98,7 +98,9 @@ void CInterfaceEditorView::fitFrameToForm()
     const QMargins m = frame->contentsMargins();
     const QSize chrome(m.left() + m.right(), m.top() + m.bottom());
     const QSize view = frame->size() - chrome;
-    const UISize fitted = shrinkToForm({view.width(), view.height()}, designerFormSize());
+    const UIRect designed = window().rect();
+    const UISize fitted =
+        shrinkToForm({view.width(), view.height()}, designerFormSize(), {designed.width(), designed.height()});
     frame->resize(QSize(fitted.width, fitted.height) + chrome);
 }
 

@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(elementSize(d.window()), fitted);
     }
 
-    void viewFrameShrinksToTheFormAndNeverGrows()
+    void viewFrameShrinksToTheFormNeverGrowsAndKeepsTheWindowWhole()
     {
         Designer d;
         // Frames open maximized while the first one is.
@@ -208,6 +208,14 @@ private slots:
         frame = openAnotherView();
         QCOMPARE(d.view()->size(), QSize(form.width, form.height));
         QVERIFY(frame->isVisible());
+
+        // A window taller than the form keeps its height in view.
+        FlagValueTable table = d.window().flags();
+        table[CUIWindow::kHeight] = "400";
+        d.window().ApplyFlags(table);
+        makeRoom(d);
+        openAnotherView();
+        QCOMPARE(d.view()->size(), QSize(form.width, 400));
     }
 
     void inactiveViewShowsAPictureOfTheWindowThatFollowsEdits()

@@ -102,13 +102,17 @@ TEST(WindowCaptionBoxes, ASizeFromTheFlagsEndsMaximizedAndRestoresMinimizedToIt)
     EXPECT_EQ(state.pressMinimizeBox({160, 27}, {160, 27}), (WindowSizing{{350, 260}, false}));
 }
 
-TEST(DesignerForm, TheFrameShrinksToTheFormAndNeverGrows)
+TEST(DesignerForm, TheFrameShrinksToTheFormNeverGrowsAndKeepsTheWindowWhole)
 {
     const UISize form = designerFormSize();
     EXPECT_EQ(form, (UISize{483, 322}));
-    EXPECT_EQ(shrinkToForm({700, 500}, form), form);
-    EXPECT_EQ(shrinkToForm({300, 200}, form), (UISize{300, 200}));
-    EXPECT_EQ(shrinkToForm({700, 200}, form), (UISize{483, 200}));
+    const UISize window{320, 240};
+    EXPECT_EQ(shrinkToForm({700, 500}, form, window), form);
+    EXPECT_EQ(shrinkToForm({300, 200}, form, window), (UISize{300, 200}));
+    EXPECT_EQ(shrinkToForm({700, 200}, form, window), (UISize{483, 200}));
+    // A window taller than the form: the view keeps room for it, as far as it had.
+    EXPECT_EQ(shrinkToForm({700, 500}, form, {280, 330}), (UISize{483, 330}));
+    EXPECT_EQ(shrinkToForm({700, 500}, form, {600, 900}), (UISize{600, 500}));
 }
 
 } // namespace
