@@ -6,22 +6,27 @@
 #include "designer/COrvanteWnd.h"
 #include "designer/CWindowDoc.h"
 #include "designer/DesignMode.h"
+#include "designer/FormFit.h"
 #include "designer/InsertCommands.h"
 #include "designer/ScriptExport.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
+#include "framework/CMDIChildWnd.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace orv {
 
 namespace {
 constexpr int kExportScript = 32801;
 constexpr int kExportPython = 32850;
-constexpr int kFormWidth = 322 * 3 / 2;   // form template 101: 322 x 198 dialog units
-constexpr int kFormHeight = 198 * 2;
+
+// Set while a view paints the picture of a preview shown in another view: the preview's
+// own paint events of that moment ask no view for a new picture.
+bool picturing = false;
 } // namespace
 
 CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent)
@@ -31,7 +36,8 @@ CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent
     m_designer.setChangedHandler([document] { document->setModifiedFlag(true); });
     setBackgroundRole(QPalette::Dark);
     setAutoFillBackground(true);
-    resize(kFormWidth, kFormHeight);
+    const UISize form = designerFormSize();
+    resize(form.width, form.height);
     qApp->installEventFilter(this);
     if (CControlsFlagsDialog* grid = m_host.controlsFlags)
         connect(this, &CInterfaceEditorView::elementSelected, grid,
@@ -84,10 +90,26 @@ void CInterfaceEditorView::takePreview()
     connect(wnd, &COrvanteWnd::resizedByFrame, this, &CInterfaceEditorView::onWindowResized, Qt::UniqueConnection);
 }
 
+void CInterfaceEditorView::fitFrameToForm()
+{
+    CMDIChildWnd* frame = parentFrame();
+    if (!frame)
+        return;
+    // The frame's margins hold its title bar and borders: the view has the rest.
+    const QMargins m = frame->contentsMargins();
+    const QSize chrome(m.left() + m.right(), m.top() + m.bottom());
+    const QSize view = frame->size() - chrome;
+    const UIRect designed = window().rect();
+    const UISize fitted =
+        shrinkToForm({view.width(), view.height()}, designerFormSize(), {designed.width(), designed.height()});
+    frame->resize(QSize(fitted.width, fitted.height) + chrome);
+}
+
 void CInterfaceEditorView::onInitialUpdate()
 {
     if (m_host.showDesignerPanes)
         m_host.showDesignerPanes(true);
+    fitFrameToForm();
     takePreview();
     m_selected = &window();
     if (DesignMode::editMode()) {
@@ -355,10 +377,36 @@ void CInterfaceEditorView::onWindowResized(const QSize& client)
     reloadShownFlags();
 }
 
+bool CInterfaceEditorView::showsPicture() const
+{
+    const COrvanteWnd* wnd = windowPreview();
+    return wnd && wnd->parentWidget() != this;
+}
+
+void CInterfaceEditorView::paintEvent(QPaintEvent* event)
+{
+    CView::paintEvent(event);
+    if (!showsPicture() || picturing)
+        return;
+    // The picture stands where the live window would: only the part asked for is drawn,
+    // through a pixmap, as a widget of this window cannot be rendered into its paint.
+    const QRect part = event->rect() & windowPreview()->rect();
+    if (part.isEmpty())
+        return;
+    picturing = true;
+    const QPixmap picture = windowPreview()->grab(part);
+    picturing = false;
+    QPainter(this).drawPixmap(part.topLeft(), picture);
+}
+
 bool CInterfaceEditorView::eventFilter(QObject* watched, QEvent* event)
 {
     auto* widget = qobject_cast<QWidget*>(watched);
     COrvanteWnd* wnd = windowPreview();
+    // Whatever repaints the live preview elsewhere changes that part of this view's picture.
+    if (event->type() == QEvent::Paint && !picturing && widget && showsPicture() &&
+        (widget == wnd || wnd->isAncestorOf(widget)))
+        update(static_cast<QPaintEvent*>(event)->rect().translated(widget->mapTo(wnd, QPoint(0, 0))));
     if (!widget || !wnd || !isAncestorOf(widget))
         return false;
     if (event->type() == QEvent::KeyPress && DesignMode::editMode() &&

@@ -1,6 +1,8 @@
 // The designer view of a window document: shows the window's preview pinned at its top-left
 // corner, keeps the selection with its tracker in edit mode, and carries out the designer's
-// edits (insert, delete, move, rename, resize), each marking the document modified.
+// edits (insert, delete, move, rename, resize), each marking the document modified. A
+// window has one live preview, shown by the active view of its document; its other views
+// show a picture of it that follows every change, until they are activated in turn.
 #pragma once
 
 #include "designer/WindowDesigner.h"
@@ -67,6 +69,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void takePreview();
@@ -76,6 +79,10 @@ private:
     void onTracked(const QRect& rect);
     void onWindowResized(const QSize& client);
     void placeTracker();
+    // Shrinks the frame around the view to the form's size, never growing it.
+    void fitFrameToForm();
+    // Whether the live preview is in another view, and this one shows its picture.
+    bool showsPicture() const;
     // The surface changed the shown element's size: the grid takes its values again.
     void reloadShownFlags();
 

@@ -11,15 +11,36 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace orv {
 
 namespace {
 constexpr int kElementRole = Qt::UserRole;
+constexpr int kPictureSize = 16;
+constexpr int kPictureGap = 3;
+
+// The dragged item as the tree shows it: its type picture, then its name.
+QPixmap dragImageOf(const QTreeWidgetItem& item, const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const QString name = item.text(0);
+    const QSize size(kPictureSize + kPictureGap + metrics.horizontalAdvance(name) + 2,
+                     std::max(kPictureSize, metrics.height()));
+    QPixmap image(size);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    item.icon(0).paint(&p, QRect(0, (size.height() - kPictureSize) / 2, kPictureSize, kPictureSize));
+    p.setFont(font);
+    p.drawText(QRect(kPictureSize + kPictureGap, 0, size.width(), size.height()), Qt::AlignVCenter | Qt::AlignLeft,
+               name);
+    return image;
 }
+} // namespace
 
 CNavigatorTreeCtrl::CNavigatorTreeCtrl(QWidget* parent) : QTreeWidget(parent), m_dragImage(new QLabel(viewport()))
 {
+    m_dragImage->setObjectName(QStringLiteral("dragImage"));
     m_dragImage->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_dragImage->setStyleSheet(QStringLiteral("background: rgba(255, 255, 255, 160); border: 1px dotted gray;"));
     m_dragImage->hide();
@@ -195,7 +216,7 @@ void CNavigatorTreeCtrl::mouseMoveEvent(QMouseEvent* event)
     if (m_pressed && !m_dragging && m_dragSource && m_view &&
         (pos - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
         m_dragging = true;
-        m_dragImage->setText(m_dragSource->text(0));
+        m_dragImage->setPixmap(dragImageOf(*m_dragSource, font()));
         m_dragImage->adjustSize();
         m_dragImage->show();
         m_dragImage->raise();

@@ -64,7 +64,7 @@ private:
     bool m_dragging = false;
     QPoint m_pressPos;
     QTreeWidgetItem* m_dragSource = nullptr;
-    // The dragged item's name, following the cursor.
+    // The dragged item's picture and name, following the cursor.
     QLabel* m_dragImage;
 };
 

@@ -3,6 +3,7 @@
 #include "designer/COrvanteWnd.h"
 
 #include "designer/PreviewFrame.h"
+#include "uimodel/CUIWindow.h"
 
 #include <QApplication>
 #include <QLinearGradient>
@@ -39,6 +40,43 @@ void raisedEdge(QPainter& p, QRect r)
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
         r.adjust(1, 1, -1, -1);
+    }
+}
+
+enum class Glyph { close, maximize, minimize, restore };
+
+// A small window of w x h at (x, y), its caption a thick top edge.
+void smallWindow(QPainter& p, int x, int y, int w, int h, const QColor& ink)
+{
+    p.fillRect(x, y, w, h, QColor(0xC0, 0xC0, 0xC0));
+    p.fillRect(x, y, w, 2, ink);
+    p.fillRect(x, y, 1, h, ink);
+    p.fillRect(x + w - 1, y, 1, h, ink);
+    p.fillRect(x, y + h - 1, w, 1, ink);
+}
+
+// The box pictures are drawn, not written: no font holds all four at this size.
+void drawGlyph(QPainter& p, const QRect& box, Glyph glyph, const QColor& ink)
+{
+    const int x = box.left() + 4;
+    const int y = box.top() + 3;
+    switch (glyph) {
+    case Glyph::close:
+        p.setPen(QPen(ink, 2));
+        p.drawLine(x, y, x + 7, y + 7);
+        p.drawLine(x + 7, y, x, y + 7);
+        break;
+    case Glyph::maximize:
+        smallWindow(p, x - 1, y - 1, 10, 9, ink);
+        break;
+    case Glyph::minimize:
+        p.fillRect(x, y + 6, 6, 2, ink);
+        break;
+    case Glyph::restore:
+        // A window behind another.
+        smallWindow(p, x + 2, y - 1, 7, 6, ink);
+        smallWindow(p, x - 1, y + 2, 7, 6, ink);
+        break;
     }
 }
 
@@ -102,21 +140,23 @@ COrvanteWnd::CaptionBox COrvanteWnd::boxAt(const QPoint& pos) const
     const bool tool = hasStyle(m_styles, PreviewStyle::toolWindow);
     if (!tool && hasStyle(m_styles, PreviewStyle::minimizeBox) && boxRect(CaptionBox::minimize).contains(pos))
         return CaptionBox::minimize;
-    if (!tool && hasStyle(m_styles, PreviewStyle::maximizeBox) && boxRect(CaptionBox::maximize).contains(pos))
+    if (!tool && hasStyle(m_styles, PreviewStyle::maximizeBox) && sizedByUser() &&
+        boxRect(CaptionBox::maximize).contains(pos))
         return CaptionBox::maximize;
     return CaptionBox::none;
 }
 
+bool COrvanteWnd::sizedByUser() const
+{
+    return !element().isWindow() || !static_cast<const CUIWindow&>(element()).fitToChildren();
+}
+
 int COrvanteWnd::frameEdgesAt(const QPoint& pos) const
 {
-    if (!frame() || m_minimized)
+    // As on the desktop, a minimized or maximized window is not sized by its frame.
+    if (shown() != WindowShow::normal || !sizedByUser())
         return 0;
-    int edges = 0;
-    if (pos.x() >= width() - frame())
-        edges |= 1;
-    if (pos.y() >= height() - frame())
-        edges |= 2;
-    return edges;
+    return orv::frameEdgesAt({width(), height()}, {pos.x(), pos.y()}, frame());
 }
 
 void COrvanteWnd::setText(const std::string& text)
@@ -127,10 +167,9 @@ void COrvanteWnd::setText(const std::string& text)
 
 void COrvanteWnd::setGeometry(const UIRect& rect)
 {
-    if (m_minimized) {
-        m_restoredSize = QSize(rect.width(), rect.height());
+    m_show.sizeSet({rect.width(), rect.height()}, {width(), height()});
+    if (shown() == WindowShow::minimized)
         return;
-    }
     QWidget::setGeometry(0, 0, rect.width(), rect.height());
 }
 
@@ -147,21 +186,26 @@ void COrvanteWnd::setBackColor(ColorRef color)
     m_client->update();
 }
 
-void COrvanteWnd::setMinimized(bool minimized)
+void COrvanteWnd::pressBox(CaptionBox box)
 {
-    if (minimized == m_minimized)
-        return;
-    if (minimized)
-        m_restoredSize = size();
-    m_minimized = minimized;
-    if (const std::string* caption = windowCaptionAfterSizing(element(), minimized))
-        m_caption = fromLatin1(*caption);
-    if (minimized)
-        resize(kMinimizedWidth, 2 * frame() + captionHeight());
-    else
-        resize(m_restoredSize);
-    m_client->setVisible(!minimized);
+    const WindowShow before = shown();
+    const UISize current{width(), height()};
+    WindowSizing sizing;
+    if (box == CaptionBox::minimize) {
+        sizing = m_show.pressMinimizeBox(current, {kMinimizedWidth, 2 * frame() + captionHeight()});
+    } else {
+        // Maximized, the window fills the view it is shown in.
+        const QSize area = parentWidget() ? parentWidget()->size() : size();
+        sizing = m_show.pressMaximizeBox(current, {area.width(), area.height()});
+    }
+    if ((before == WindowShow::minimized) != (shown() == WindowShow::minimized))
+        if (const std::string* caption = windowCaptionAfterSizing(element(), shown() == WindowShow::minimized))
+            m_caption = fromLatin1(*caption);
+    resize(sizing.size.width, sizing.size.height);
+    m_client->setVisible(shown() != WindowShow::minimized);
     update();
+    if (sizing.stored)
+        emit resizedByFrame(clientRect().size());
 }
 
 void COrvanteWnd::placeClient()
@@ -210,18 +254,18 @@ void COrvanteWnd::paintEvent(QPaintEvent*)
     if (!systemMenu)
         return;
     const bool tool = hasStyle(m_styles, PreviewStyle::toolWindow);
-    const auto drawBox = [&](CaptionBox box, const QString& glyph) {
+    const auto drawBox = [&](CaptionBox box, Glyph glyph, bool enabled) {
         const QRect r = boxRect(box);
         p.fillRect(r, QColor(0xC0, 0xC0, 0xC0));
         raisedEdge(p, r);
-        p.setPen(Qt::black);
-        p.drawText(r, Qt::AlignCenter, glyph);
+        drawGlyph(p, r, glyph, enabled ? QColor(0, 0, 0) : QColor(0x80, 0x80, 0x80));
     };
-    drawBox(CaptionBox::close, QStringLiteral("x"));
+    drawBox(CaptionBox::close, Glyph::close, true);
     if (!tool && hasStyle(m_styles, PreviewStyle::maximizeBox))
-        drawBox(CaptionBox::maximize, QStringLiteral("\u25a1"));
+        drawBox(CaptionBox::maximize, shown() == WindowShow::maximized ? Glyph::restore : Glyph::maximize,
+                sizedByUser());
     if (!tool && hasStyle(m_styles, PreviewStyle::minimizeBox))
-        drawBox(CaptionBox::minimize, m_minimized ? QStringLiteral("\u25a1") : QStringLiteral("_"));
+        drawBox(CaptionBox::minimize, shown() == WindowShow::minimized ? Glyph::restore : Glyph::minimize, true);
 }
 
 void COrvanteWnd::mousePressEvent(QMouseEvent* event)
@@ -230,8 +274,8 @@ void COrvanteWnd::mousePressEvent(QMouseEvent* event)
         return;
     const QPoint pos = event->position().toPoint();
     // The close box does nothing: the preview cannot be closed.
-    if (boxAt(pos) == CaptionBox::minimize) {
-        setMinimized(!m_minimized);
+    if (const CaptionBox box = boxAt(pos); box == CaptionBox::minimize || box == CaptionBox::maximize) {
+        pressBox(box);
         return;
     }
     m_resizeEdges = frameEdgesAt(pos);
@@ -242,16 +286,22 @@ void COrvanteWnd::mousePressEvent(QMouseEvent* event)
 void COrvanteWnd::mouseMoveEvent(QMouseEvent* event)
 {
     if (!m_resizeEdges) {
+        using namespace frame_edge;
         const int edges = frameEdgesAt(event->position().toPoint());
-        setCursor(edges == 3 ? Qt::SizeFDiagCursor : edges == 1 ? Qt::SizeHorCursor
-                                                 : edges == 2 ? Qt::SizeVerCursor
-                                                              : Qt::ArrowCursor);
+        const bool horizontal = edges & (left | right);
+        const bool vertical = edges & (top | bottom);
+        const bool falling = edges == (left | top) || edges == (right | bottom);
+        setCursor(horizontal && vertical ? (falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor)
+                  : horizontal           ? Qt::SizeHorCursor
+                  : vertical             ? Qt::SizeVerCursor
+                                         : Qt::ArrowCursor);
         return;
     }
     const QPoint d = event->globalPosition().toPoint() - m_resizeStart;
     const int minimum = 2 * frame() + captionHeight();
-    resize(m_resizeEdges & 1 ? std::max(minimum, m_resizeStartSize.width() + d.x()) : width(),
-           m_resizeEdges & 2 ? std::max(minimum, m_resizeStartSize.height() + d.y()) : height());
+    const UISize size = draggedWindowSize({m_resizeStartSize.width(), m_resizeStartSize.height()}, m_resizeEdges,
+                                          {d.x(), d.y()}, {minimum, minimum});
+    resize(size.width, size.height);
 }
 
 void COrvanteWnd::mouseReleaseEvent(QMouseEvent* event)

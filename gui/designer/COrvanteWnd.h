@@ -1,11 +1,14 @@
 // The window element's preview: a window painted by hand inside the designer view, with
 // its caption bar (system menu, title, minimize, maximize and close boxes as its styles
-// say) and its sizing frame. It stays pinned at the view's top-left corner; its frame
-// resizes it. Its client area hosts the layout's preview and, above it, the tracker.
+// say) and its sizing frame. It stays pinned at the view's top-left corner; every edge and
+// corner of its frame resizes it, the maximize box fills the view with it, the minimize box
+// folds it to its caption. Its client area hosts the layout's preview and, above it, the
+// tracker.
 #pragma once
 
 #include "designer/CDesignTracker.h"
 #include "designer/PreviewWidget.h"
+#include "designer/WindowSizing.h"
 
 #include <QWidget>
 
@@ -22,8 +25,7 @@ public:
     // The client area's rectangle in this widget.
     QRect clientRect() const;
     const QString& caption() const { return m_caption; }
-    bool minimized() const { return m_minimized; }
-    void setMinimized(bool minimized);
+    WindowShow shown() const { return m_show.shown(); }
 
     void setText(const std::string& text) override;
     void setGeometry(const UIRect& rect) override;
@@ -31,7 +33,7 @@ public:
     void setBackColor(ColorRef color) override;
 
 signals:
-    // The user resized the window by its frame; the new client size.
+    // The user resized the window by its frame or its maximize box; the new client size.
     void resizedByFrame(const QSize& client);
 
 protected:
@@ -50,8 +52,11 @@ private:
     QRect captionRect() const;
     QRect boxRect(CaptionBox box) const;
     CaptionBox boxAt(const QPoint& pos) const;
-    // Which edges a press at pos would drag: bit 1 right, bit 2 bottom.
+    // Which edges (frame_edge bits) a press at pos would drag.
     int frameEdgesAt(const QPoint& pos) const;
+    // A window fitted to its children takes the size they give it, not the user's.
+    bool sizedByUser() const;
+    void pressBox(CaptionBox box);
     void placeClient();
 
     QWidget* m_client;
@@ -59,8 +64,7 @@ private:
     QString m_caption;
     std::uint32_t m_styles = 0;
     QColor m_back;
-    bool m_minimized = false;
-    QSize m_restoredSize;
+    WindowShowState m_show;
     int m_resizeEdges = 0;
     QPoint m_resizeStart;
     QSize m_resizeStartSize;

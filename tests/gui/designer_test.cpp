@@ -375,7 +375,17 @@ private slots:
         QCOMPARE(d.tree()->cursor().shape(), Qt::ForbiddenCursor);
         auto* dragImage = d.tree()->viewport()->findChild<QLabel*>();
         QVERIFY(dragImage && dragImage->isVisible());
-        QCOMPARE(dragImage->text(), QString::fromStdString(loose->name()));
+        // The drag image is the item as the tree shows it: its type picture, then its name.
+        const QImage image = dragImage->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QString name = QString::fromStdString(loose->name());
+        QVERIFY(image.width() >= 16 + QFontMetrics(d.tree()->font()).horizontalAdvance(name));
+        const QImage picture = d.tree()->itemOf(loose)->icon(0).pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(image.copy(0, (image.height() - 16) / 2, 16, 16), picture);
+        int written = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 19; x < image.width(); ++x)
+                written += qAlpha(image.pixel(x, y)) != 0;
+        QVERIFY(written > 20);
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
         QVERIFY(!dragImage->isVisible());
         QCOMPARE(loose->parent(), &column);
@@ -649,10 +659,10 @@ private slots:
         // The minimize box sits left of the maximize and close boxes.
         const QPoint minimize(wnd->width() - 4 - 2 - 16 * 3 - 4 + 8, 4 + 9);
         QTest::mouseClick(wnd, Qt::LeftButton, {}, minimize);
-        QVERIFY(wnd->minimized());
+        QCOMPARE(wnd->shown(), WindowShow::minimized);
         QCOMPARE(wnd->caption(), QStringLiteral("Opts"));
         QTest::mouseClick(wnd, Qt::LeftButton, {}, QPoint(wnd->width() - 4 - 2 - 16 * 3 - 4 + 8, 4 + 9));
-        QVERIFY(!wnd->minimized());
+        QCOMPARE(wnd->shown(), WindowShow::normal);
         QCOMPARE(wnd->caption(), QStringLiteral("Options"));
         QCOMPARE(wnd->size(), restored);
         QCOMPARE(window.rect().width(), restored.width());
