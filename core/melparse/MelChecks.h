@@ -1,0 +1,19 @@
+// The checks of a MEL script: what would fail or surprise in Maya and can be told from the
+// text and the command database alone (misspelt flags and commands, flags given the wrong
+// number of values, unterminated strings and comments, unbalanced brackets).
+#pragma once
+
+#include "melparse/MelDiagnostic.h"
+
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+// The findings of a whole script, sorted by line and column. Lines end at LF (a CR before it
+// belongs to the line end). The flag and command checks read the loaded command word list
+// and flag records; without them only the checks of the text itself run. Where a variable,
+// an expression or a procedure of the script leaves the answer open, nothing is reported.
+std::vector<MelDiagnostic> CheckMelScript(std::string_view text);
+
+} // namespace orv

@@ -1,0 +1,188 @@
+// One pass over the bytes: comments and strings are stepped over (their brackets do not
+// count), open brackets are stacked, and whatever is left open at the end is reported.
+#include "melparse/MelLexicalChecks.h"
+
+#include <string>
+
+namespace orv {
+namespace {
+
+struct Opening {
+    char bracket;
+    int line;
+    int column;
+};
+
+char closerOf(char opener)
+{
+    switch (opener) {
+    case '(': return ')';
+    case '[': return ']';
+    default: return '}';
+    }
+}
+
+class LexicalScan {
+public:
+    LexicalScan(std::string_view text, std::vector<MelDiagnostic>& findings) : m_text(text), m_findings(findings) {}
+
+    void run()
+    {
+        while (m_pos < m_text.size()) {
+            const char c = m_text[m_pos];
+            if (c == '/' && next() == '/') {
+                skipLineComment();
+            } else if (c == '/' && next() == '*') {
+                skipBlockComment();
+            } else if (c == '"') {
+                skipString();
+            } else if (c == '#' && !m_codeOnLine) {
+                skipLineComment();  // a "#" line reads as a comment, as the colouring shows it
+            } else {
+                if (c == '(' || c == '[' || c == '{')
+                    m_open.push_back({c, m_line, column()});
+                else if (c == ')' || c == ']' || c == '}')
+                    close(c);
+                if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+                    m_codeOnLine = true;
+                step();
+            }
+        }
+        for (const Opening& open : m_open)
+            report(open.line, open.column, 1, std::string(1, open.bracket) + " is never closed");
+    }
+
+private:
+    char next() const { return m_pos + 1 < m_text.size() ? m_text[m_pos + 1] : '\0'; }
+    int column() const { return static_cast<int>(m_pos - m_lineStart) + 1; }
+
+    void step()
+    {
+        if (m_text[m_pos] == '\n') {
+            ++m_line;
+            m_lineStart = m_pos + 1;
+            m_codeOnLine = false;
+        }
+        ++m_pos;
+    }
+
+    // The bytes of the current line from m_pos to its end, a CR before the LF left out.
+    int restOfLine() const
+    {
+        std::size_t end = m_text.find('\n', m_pos);
+        if (end == std::string_view::npos)
+            end = m_text.size();
+        if (end > m_pos && m_text[end - 1] == '\r')
+            --end;
+        return static_cast<int>(end - m_pos);
+    }
+
+    void report(int line, int column, int length, std::string text, MelSeverity severity = MelSeverity::error)
+    {
+        m_findings.push_back({line, column, length < 1 ? 1 : length, severity, std::move(text)});
+    }
+
+    // To the end of the line; a backslash before the line end carries it to the next line.
+    void skipLineComment()
+    {
+        while (m_pos < m_text.size()) {
+            if (m_text[m_pos] == '\\' && next() == '\n')
+                step();
+            else if (m_text[m_pos] == '\\' && next() == '\r' && m_pos + 2 < m_text.size() && m_text[m_pos + 2] == '\n') {
+                step();
+                step();
+            } else if (m_text[m_pos] == '\n')
+                return;
+            step();
+        }
+    }
+
+    void skipBlockComment()
+    {
+        const int line = m_line;
+        const int col = column();
+        step();
+        step();
+        while (m_pos < m_text.size()) {
+            if (m_text[m_pos] == '*' && next() == '/') {
+                step();
+                step();
+                m_codeOnLine = true;
+                return;
+            }
+            step();
+        }
+        report(line, col, 2, "unterminated block comment");
+    }
+
+    // A string ends at its unescaped closing quote; a backslash escapes the next byte, a line
+    // end included (the string goes on on the next line). An unescaped line end leaves it open.
+    void skipString()
+    {
+        const int line = m_line;
+        const int col = column();
+        const int length = restOfLine();
+        m_codeOnLine = true;
+        step();
+        while (m_pos < m_text.size()) {
+            const char c = m_text[m_pos];
+            if (c == '"') {
+                step();
+                return;
+            }
+            if (c == '\n' || (c == '\r' && next() == '\n'))
+                break;
+            if (c == '\\' && m_pos + 1 < m_text.size()) {
+                step();
+                if (m_text[m_pos] == '\r' && next() == '\n')
+                    step();
+            }
+            step();
+        }
+        report(line, col, length, "unterminated string");
+    }
+
+    void close(char closer)
+    {
+        // A ) or ] never reaches out of a block: an open { stops the search for its opener.
+        std::size_t match = m_open.size();
+        while (match > 0 && closerOf(m_open[match - 1].bracket) != closer &&
+               (closer == '}' || m_open[match - 1].bracket != '{'))
+            --match;
+        if (match == 0 || closerOf(m_open[match - 1].bracket) != closer) {
+            report(m_line, column(), 1, std::string(1, closer) + " without a matching " + openerText(closer));
+            return;
+        }
+        for (std::size_t i = m_open.size(); i-- > match;)
+            report(m_line, column(), 1,
+                   std::string(1, m_open[i].bracket) + " of line " + std::to_string(m_open[i].line) +
+                       " is not closed before this " + closer);
+        m_open.resize(match - 1);
+    }
+
+    static std::string openerText(char closer)
+    {
+        switch (closer) {
+        case ')': return "(";
+        case ']': return "[";
+        default: return "{";
+        }
+    }
+
+    std::string_view m_text;
+    std::vector<MelDiagnostic>& m_findings;
+    std::size_t m_pos = 0;
+    std::size_t m_lineStart = 0;
+    int m_line = 1;
+    bool m_codeOnLine = false;
+    std::vector<Opening> m_open;
+};
+
+} // namespace
+
+void checkMelLexically(std::string_view text, std::vector<MelDiagnostic>& findings)
+{
+    LexicalScan(text, findings).run();
+}
+
+} // namespace orv
