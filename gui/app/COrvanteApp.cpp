@@ -165,8 +165,12 @@ void COrvanteApp::registerTemplates()
         if (type.templateId == kScriptDocumentType.templateId) {
             factories.document = [](QObject* parent) -> CDocument* { return new CScriptDoc(parent); };
             factories.view = [this](CDocument* doc) -> CView* {
-                return new CMELEditorView(static_cast<CScriptDoc*>(doc), m_settingsService.record(), m_profile,
-                                          m_prompts);
+                auto* view = new CMELEditorView(static_cast<CScriptDoc*>(doc), m_settingsService.record(), m_profile,
+                                                m_prompts, &m_outputLog);
+                // The finding under the cursor is told where the menus' prompts are.
+                connect(view, &CMELEditorView::statusHintChanged, m_mainFrame.get(),
+                        [this](const QString& hint) { m_mainFrame->statusBar()->showMessage(hint); });
+                return view;
             };
         }
         // The icon module's own document, view and New.
