@@ -2,20 +2,25 @@
 // commands and flags (narrowing, Enter, Tab, Escape, one undo), the checks' wavy underlines
 // with their tooltips and status texts (run after a pause, stale results dropped), and
 // "Send to Maya" against a command port of the test's own.
+#include "AppTestSupport.h"
 #include "GuiTestMain.h"
-#include "ScriptedPrompts.h"
 
+#include "app/AppIds.h"
 #include "editor/CMELEditorView.h"
 #include "editor/CScriptDoc.h"
 #include "editor/CompletionPopup.h"
 #include "editor/MayaCommandPort.h"
+#include "framework/CDocManager.h"
 #include "mel/CommandDatabase.h"
 #include "settings/CommandPortAddress.h"
 #include "settings/Profile.h"
 #include "settings/SettingsRecord.h"
 #include "uimodel/OutputLog.h"
 
+#include <QFile>
+#include <QStatusBar>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTcpSocket>
 #include <QToolTip>
 #include <QtTest>
@@ -344,6 +349,36 @@ private slots:
             QCOMPARE(e.log.text().find("\r\n"), e.log.text().size() - 2);
         }
         QCOMPARE(silent.received, QByteArray("showWindow;\n"));
+    }
+
+    void inTheApplicationTheMenuSendsToTheOutputPaneAndTheStatusBarTellsTheFinding()
+    {
+        CommandPortStandIn port(CommandPortStandIn::Behaviour::answer, QByteArray("abc\n", 4) + '\0');
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s.mel"));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("print \"abc;\r\n");
+        }
+        MemoryProfile profile;
+        QVERIFY(writeCommandPortAddress(profile, port.address()));
+        test::AppRun run(profile);
+        QVERIFY(run.started());
+        QVERIFY(run.app().docManager().openDocumentFile(path));
+        auto* view = qobject_cast<CMELEditorView*>(run.app().docManager().activeView());
+        QVERIFY(view);
+
+        // The shipped checks find the open string; the cursor on it shows their text.
+        QTRY_VERIFY(!view->textView()->diagnosticMarks().marks().empty());
+        const DiagnosticMark mark = view->textView()->diagnosticMarks().marks().front();
+        view->textView()->model().setCursor(mark.start);
+        view->textView()->afterCursorMove();
+        QCOMPARE(run.frame()->statusBar()->currentMessage(), QString::fromLatin1(mark.text));
+
+        run.frame()->action(CommandId::sendToMaya)->trigger();
+        QTRY_VERIFY(logHas(run.app().outputLog(), "abc"));
+        QCOMPARE(port.received, QByteArray("print \"abc;\n"));
     }
 
     void aSecondSendWhileTheFirstWaitsIsRefusedWithALine()
