@@ -4,11 +4,34 @@
 #include "editor/CTextView.h"
 #include "melparse/MelChecks.h"
 
+#include <QCoreApplication>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <string>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace orv {
+
+namespace {
+
+// The niceness of the checks' thread: when both want the processor, typing wins it.
+constexpr int kCheckNiceness = 10;
+
+// One thread for the checks of every view: they queue rather than crowd the processor.
+QThreadPool& checkThreads()
+{
+    static QThreadPool* pool = [] {
+        auto* threads = new QThreadPool(QCoreApplication::instance());
+        threads->setMaxThreadCount(1);
+        return threads;
+    }();
+    return *pool;
+}
+
+} // namespace
 
 MelChecker defaultMelChecker()
 {
@@ -67,7 +90,10 @@ void MelCheckRunner::start()
         text += buffer.LineText(line);
     }
     m_checkedGeneration = m_generation;
-    m_watcher.setFuture(QtConcurrent::run([checker = m_checker, text = std::move(text)] { return checker(text); }));
+    m_watcher.setFuture(QtConcurrent::run(&checkThreads(), [checker = m_checker, text = std::move(text)] {
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kCheckNiceness);
+        return checker(text);
+    }));
 }
 
 void MelCheckRunner::finished()
