@@ -25,36 +25,11 @@ namespace {
 
 constexpr int kLines = 100000;
 
-// A script of realistic MEL: procedures, window commands with flags, strings with escapes,
-// line and block comments.
-std::string melScript(int lines)
-{
-    const char* const body[] = {
-        "global proc string makeWindow%d(int $count, float $scale[])",
-        "{",
-        "\t// builds the window and returns its name",
-        "\tstring $win = `window -title \"Tool \\\"%d\\\"\" -wh 300 200 -resizeToFitChildren true`;",
-        "\tcolumnLayout -adjustableColumn true -rowSpacing 4;",
-        "\t\tbutton -label \"Apply\" -command (\"apply(\" + $count + \")\") -width 80;",
-        "\t\tcheckBox -l \"Enabled\" -value on;  /* a short block comment */",
-        "\t\tfloatSliderGrp -label \"Scale\" -field true -min 0.0 -max 10.0 -value 1.5;",
-        "\tfor ($i = 0; $i < $count; $i++) { print(\"item \" + $i + \"\\n\"); }",
-        "\tsetParent ..;",
-        "\tshowWindow $win;",
-        "\treturn $win;",
-        "}",
-        "/* a block comment",
-        "   over two lines */",
-        "",
-    };
-    return orv::bench::repeatScriptBody(body, lines);
-}
-
 const std::string& scriptPath()
 {
     static const std::string path = [] {
         const auto file = std::filesystem::temp_directory_path() / "orvante_bench_100k.mel";
-        std::ofstream(file, std::ios::binary) << melScript(kLines);
+        std::ofstream(file, std::ios::binary) << orv::bench::melTestScript(kLines);
         return file.string();
     }();
     return path;
@@ -221,7 +196,7 @@ public:
     KeystrokeScene(int lines, int where) : m_cache(m_buffer, orv::melLineColourer(m_settings)), m_widths(m_buffer, 4)
     {
         loadWords();
-        m_buffer.LoadBytes(melScript(lines));
+        m_buffer.LoadBytes(orv::bench::melTestScript(lines));
         m_cache.stateBefore(m_buffer.LineCount());
         // A line "{" of the procedure body, so no indent is involved.
         const int line = where == 0 ? 1 : where == 1 ? lines / 32 * 16 + 1 : (lines - 20) / 16 * 16 + 1;

@@ -2,8 +2,11 @@
 #include "melparse/MelChecks.h"
 
 #include "melparse/MelLexicalChecks.h"
+#include "melparse/MelStatementChecks.h"
+#include "melparse/MelStatementReader.h"
 
 #include <algorithm>
+#include <string>
 
 namespace orv {
 
@@ -11,9 +14,17 @@ std::vector<MelDiagnostic> CheckMelScript(std::string_view text)
 {
     std::vector<MelDiagnostic> findings;
     checkMelLexically(text, findings);
+    if (text.size() <= kMaxStatementCheckedBytes)
+        checkMelStatements(ReadMelStatements(text), findings);
+    else
+        findings.push_back({1, 1, 1, MelSeverity::warning,
+                            "script larger than " + std::to_string(kMaxStatementCheckedBytes >> 20) +
+                                " MB: flags and commands are not checked"});
     std::stable_sort(findings.begin(), findings.end(), [](const MelDiagnostic& a, const MelDiagnostic& b) {
         return a.line != b.line ? a.line < b.line : a.column < b.column;
     });
+    if (findings.size() > kMaxMelFindings)
+        findings.resize(kMaxMelFindings);
     return findings;
 }
 

@@ -5,10 +5,18 @@
 
 #include "melparse/MelDiagnostic.h"
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
 namespace orv {
+
+// At most this many findings come back, the first ones met: a text of nothing but stray
+// brackets would otherwise give one a byte.
+inline constexpr std::size_t kMaxMelFindings = 10000;
+// A larger script gets the checks of the text alone (and one warning that says so): the
+// statements of a script take many times its size in memory.
+inline constexpr std::size_t kMaxStatementCheckedBytes = std::size_t{32} << 20;
 
 // The findings of a whole script, sorted by line and column. Lines end at LF (a CR before it
 // belongs to the line end). The flag and command checks read the loaded command word list

@@ -2,6 +2,9 @@
 // count), open brackets are stacked, and whatever is left open at the end is reported.
 #include "melparse/MelLexicalChecks.h"
 
+#include "melparse/MelChecks.h"
+
+#include <array>
 #include <string>
 
 namespace orv {
@@ -40,7 +43,7 @@ public:
                 skipLineComment();  // a "#" line reads as a comment, as the colouring shows it
             } else {
                 if (c == '(' || c == '[' || c == '{')
-                    m_open.push_back({c, m_line, column()});
+                    open(c);
                 else if (c == ')' || c == ']' || c == '}')
                     close(c);
                 if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
@@ -48,8 +51,8 @@ public:
                 step();
             }
         }
-        for (const Opening& open : m_open)
-            report(open.line, open.column, 1, std::string(1, open.bracket) + " is never closed");
+        for (const Opening& opening : m_open)
+            report(opening.line, opening.column, 1, std::string(1, opening.bracket) + " is never closed");
     }
 
 private:
@@ -77,9 +80,11 @@ private:
         return static_cast<int>(end - m_pos);
     }
 
-    void report(int line, int column, int length, std::string text, MelSeverity severity = MelSeverity::error)
+    void report(int line, int column, int length, std::string text)
     {
-        m_findings.push_back({line, column, length < 1 ? 1 : length, severity, std::move(text)});
+        if (m_findings.size() >= kMaxMelFindings)
+            return;
+        m_findings.push_back({line, column, length < 1 ? 1 : length, MelSeverity::error, std::move(text)});
     }
 
     // To the end of the line; a backslash before the line end carries it to the next line.
@@ -142,22 +147,41 @@ private:
         report(line, col, length, "unterminated string");
     }
 
+    void open(char opener)
+    {
+        m_open.push_back({opener, m_line, column()});
+        if (opener == '{')
+            m_blocks.push_back({});
+        else
+            ++m_blocks.back()[opener == '(' ? 0 : 1];
+    }
+
+    void popOpen()
+    {
+        if (m_open.back().bracket == '{')
+            m_blocks.pop_back();
+        else
+            --m_blocks.back()[m_open.back().bracket == '(' ? 0 : 1];
+        m_open.pop_back();
+    }
+
+    // A ) or ] never reaches out of a block: only an opener inside the innermost open { is
+    // its match. The counts tell at once whether there is one, so a run of stray closers
+    // costs no search of the stack.
     void close(char closer)
     {
-        // A ) or ] never reaches out of a block: an open { stops the search for its opener.
-        std::size_t match = m_open.size();
-        while (match > 0 && closerOf(m_open[match - 1].bracket) != closer &&
-               (closer == '}' || m_open[match - 1].bracket != '{'))
-            --match;
-        if (match == 0 || closerOf(m_open[match - 1].bracket) != closer) {
+        const bool hasMatch = closer == '}' ? m_blocks.size() > 1 : m_blocks.back()[closer == ')' ? 0 : 1] > 0;
+        if (!hasMatch) {
             report(m_line, column(), 1, std::string(1, closer) + " without a matching " + openerText(closer));
             return;
         }
-        for (std::size_t i = m_open.size(); i-- > match;)
+        while (closerOf(m_open.back().bracket) != closer) {
             report(m_line, column(), 1,
-                   std::string(1, m_open[i].bracket) + " of line " + std::to_string(m_open[i].line) +
+                   std::string(1, m_open.back().bracket) + " of line " + std::to_string(m_open.back().line) +
                        " is not closed before this " + closer);
-        m_open.resize(match - 1);
+            popOpen();
+        }
+        popOpen();
     }
 
     static std::string openerText(char closer)
@@ -176,6 +200,8 @@ private:
     int m_line = 1;
     bool m_codeOnLine = false;
     std::vector<Opening> m_open;
+    // For the script's top level and each open {: the ( and the [ open inside it.
+    std::vector<std::array<int, 2>> m_blocks{{0, 0}};
 };
 
 } // namespace

@@ -80,6 +80,22 @@ TEST_F(MelChecks, EachFaultIsFoundWhereItIs)
         {"{ f(1 }", "1:7+1: error: ( of line 1 is not closed before this }\n"},
         {"\n\n  [", "3:3+1: error: [ is never closed\n"},
         {"(((", "1:1+1: error: ( is never closed\n1:2+1: error: ( is never closed\n1:3+1: error: ( is never closed\n"},
+        {"string $s = `button -l x;", "1:13+1: error: unterminated backquote\n"},
+        {"button -lable \"OK\";", "1:8+6: warning: unknown flag -lable of button: did you mean -label?\n"},
+        {"\r\nbutton -l \"OK\" -Width 3;", "2:16+6: warning: unknown flag -Width of button: did you mean -width?\n"},
+        {"button -xyzzy 1;", "1:8+6: warning: unknown flag -xyzzy of button\n"},
+        {"button -lab 1;", "1:8+4: warning: unknown flag -lab of button: did you mean -label?\n"},
+        {"button -x 1;", "1:8+2: warning: unknown flag -x of button\n"},  // one edit from several
+        {"button -back 1;", "1:8+5: warning: unknown flag -back of button: did you mean -backgroundColor?\n"},
+        {"window -min 1;", "1:8+4: warning: unknown flag -min of window\n"},  // begins two long names
+        {"button -l;", "1:8+2: warning: flag -l of button takes 1 value (String), none given\n"},
+        {"window -wh 300 -t \"x\";", "1:8+3: warning: flag -wh of window takes 2 values (Int Int), 1 given\n"},
+        {"window -edit -wh 300 -t \"x\" w;", "1:14+3: warning: flag -wh of window takes 2 values (Int Int), 1 given\n"},
+        {"string $s = `button -lable x`;", "1:21+6: warning: unknown flag -lable of button: did you mean -label?\n"},
+        {"button -q -lable b;", "1:11+6: warning: unknown flag -lable of button: did you mean -label?\n"},
+        {"buton -l \"x\";", "1:1+5: warning: unknown command buton: did you mean button?\n"},
+        {"lss;", "1:1+3: warning: unknown command lss: did you mean ls?\n"},
+        {"if (`windw -q -exists w`) print 1;", "1:6+5: warning: unknown command windw: did you mean window?\n"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(written(CheckMelScript(c.script)), c.findings) << c.script;
@@ -101,9 +117,52 @@ TEST_F(MelChecks, NoFalseAlarms)
         "print 'it'; ( )",
         "int $a[] = {1, 2}; $a[0] = ($a[1] + 2) * 3;",
         "x */",
+        "button -q -l b; button -query -bgc b;",
+        "button -bgc $c; button -bgc $c[0] $c[1] $c[2]; button -w ($w + 1) -h `height`;",
+        "button -l \"OK\" okButton; button -e -l \"x\" okButton; button -ex okButton;",
+        "floatSlider -min -5 -max -0.5 -v -.5; intField -v -1;",
+        "print \"-lable\"; print -1; size($a); myProc(\"-lable\"); eval(\"buton -lable\");",
+        "showWindow; someCommandTheDatabaseLacks -lable 1; ls -sl pCube1;",
+        "global proc buton() {} buton;",
+        "proc button2(string $l) {} button2 -lable;",
+        "global proc window(string $t) {} window -tilte \"x\";",
+        "$x = $y -w; int $i = -1; string $s[] = {\"-lable\"};",
+        "windw($a); Ls; l1;",
     };
     for (const char* script : clean)
         EXPECT_EQ(written(CheckMelScript(script)), "") << script;
+}
+
+TEST_F(MelChecks, HostileTextsGetBoundedFindings)
+{
+    const auto strays = CheckMelScript(std::string(2 * kMaxMelFindings, ')'));
+    ASSERT_EQ(strays.size(), kMaxMelFindings);
+    EXPECT_EQ(strays.back().column, static_cast<int>(kMaxMelFindings));
+
+    // Past the limit the statements are not read: only the text is checked, and a warning says so.
+    std::string large = "button -lable x; print \"open\n";
+    large.resize(kMaxStatementCheckedBytes + 1, ' ');
+    EXPECT_EQ(written(CheckMelScript(large)),
+              "1:1+1: warning: script larger than 32 MB: flags and commands are not checked\n"
+              "1:24+5: error: unterminated string\n");
+    large.resize(kMaxStatementCheckedBytes);
+    EXPECT_EQ(written(CheckMelScript(large)),
+              "1:8+6: warning: unknown flag -lable of button: did you mean -label?\n"
+              "1:24+5: error: unterminated string\n");
+}
+
+TEST_F(MelChecks, WithoutTheDatabaseOnlyTheTextIsChecked)
+{
+    const std::string script = "button -lable \"OK\" -w; buton; print \"x";
+    FreeMelCommandWords();
+    ASSERT_EQ(ParseMelCommandDatabase(std::string("\0\0", 2)), LoadResult::ok);
+    EXPECT_EQ(written(CheckMelScript(script)), "1:37+2: error: unterminated string\n");
+    SetUpTestSuite();
+    EXPECT_EQ(written(CheckMelScript(script)),
+              "1:8+6: warning: unknown flag -lable of button: did you mean -label?\n"
+              "1:20+2: warning: flag -w of button takes 1 value (Int), none given\n"
+              "1:24+5: warning: unknown command buton: did you mean button?\n"
+              "1:37+2: error: unterminated string\n");
 }
 
 } // namespace

@@ -1,0 +1,99 @@
+// The MEL checks over the 100,000-line test script: the time of one whole check, and the
+// heap it needs at its peak beyond the script's own text (counted by this program's
+// operator new), with the number of findings (the test script checks clean); and the
+// growth of the time with a run of stray closing brackets.
+#include "mel/CommandDatabase.h"
+#include "melparse/MelChecks.h"
+
+#include "BenchScripts.h"
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <string>
+
+namespace {
+
+std::atomic<long long> g_heapBytes{0};
+std::atomic<long long> g_heapPeak{0};
+
+void* counted(std::size_t size)
+{
+    void* block = std::malloc(size == 0 ? 1 : size);
+    if (block == nullptr)
+        throw std::bad_alloc();
+    const long long now = g_heapBytes += static_cast<long long>(malloc_usable_size(block));
+    long long peak = g_heapPeak.load();
+    while (now > peak && !g_heapPeak.compare_exchange_weak(peak, now)) {
+    }
+    return block;
+}
+
+void uncounted(void* block) noexcept
+{
+    if (block == nullptr)
+        return;
+    g_heapBytes -= static_cast<long long>(malloc_usable_size(block));
+    std::free(block);
+}
+
+} // namespace
+
+void* operator new(std::size_t size) { return counted(size); }
+void* operator new[](std::size_t size) { return counted(size); }
+void operator delete(void* block) noexcept { uncounted(block); }
+void operator delete[](void* block) noexcept { uncounted(block); }
+void operator delete(void* block, std::size_t) noexcept { uncounted(block); }
+void operator delete[](void* block, std::size_t) noexcept { uncounted(block); }
+
+namespace {
+
+constexpr int kLines = 100000;
+
+void BM_LintTestScript(benchmark::State& state)
+{
+    static const bool loaded = orv::LoadMelDatabases(std::string(ORVANTE_DATABASE_DIR) + "/..").records ==
+                               orv::LoadResult::ok;
+    if (!loaded) {
+        state.SkipWithError("no command database");
+        return;
+    }
+    const std::string script = orv::bench::melTestScript(kLines);
+    std::size_t findings = 0;
+    long long peakBeyondScript = 0;
+    for (auto _ : state) {
+        const long long before = g_heapBytes.load();
+        g_heapPeak = before;
+        const auto result = orv::CheckMelScript(script);
+        peakBeyondScript = std::max(peakBeyondScript, g_heapPeak.load() - before);
+        findings = result.size();
+        benchmark::DoNotOptimize(result.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(script.size()));
+    state.counters["lines"] = kLines;
+    state.counters["findings"] = static_cast<double>(findings);
+    state.counters["script_MB"] = static_cast<double>(script.size()) / 1e6;
+    state.counters["peak_heap_MB"] = static_cast<double>(peakBeyondScript) / 1e6;
+}
+BENCHMARK(BM_LintTestScript)->Unit(benchmark::kMillisecond);
+
+// A hostile text: n open parentheses in a block, then n closing brackets that match none of
+// them. Each stray closer must cost the same whatever is open.
+void BM_LintStrayClosers(benchmark::State& state)
+{
+    const auto n = static_cast<std::size_t>(state.range(0));
+    std::string script(2 * n + 1, '(');
+    script.front() = '{';
+    std::fill(script.begin() + static_cast<std::ptrdiff_t>(n) + 1, script.end(), ']');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orv::CheckMelScript(script).size());
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_LintStrayClosers)->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity()->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,179 @@
+// Each command statement is held against its command's flag record. A statement that
+// names a procedure of the script, a command the database lacks, or a value that only the
+// running script knows is left alone: a false alarm costs more than a missed fault.
+#include "melparse/MelStatementChecks.h"
+
+#include "mel/CommandDatabase.h"
+#include "mel/MelVocabulary.h"
+#include "melparse/CheckedFlags.h"
+#include "melparse/MelChecks.h"
+#include "melparse/MelBuiltinProcs.h"
+#include "melparse/NearestName.h"
+
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace orv {
+namespace {
+
+// Shorter words in command position are too close to too many commands to call typos.
+constexpr std::size_t kShortestTypo = 3;
+// A shorter beginning of a flag's long name says too little to suggest that flag.
+constexpr std::size_t kShortestAbbreviation = 3;
+
+bool isLiteral(const MelArgument& argument)
+{
+    return argument.kind == MelArgumentKind::string || argument.kind == MelArgumentKind::number ||
+           argument.kind == MelArgumentKind::word;
+}
+
+bool isIdentifier(std::string_view word)
+{
+    return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    });
+}
+
+std::string plural(int count, const char* one)
+{
+    return std::to_string(count) + ' ' + one + (count == 1 ? "" : "s");
+}
+
+class StatementChecks {
+public:
+    StatementChecks(const MelScript& script, std::vector<MelDiagnostic>& findings) : m_findings(findings)
+    {
+        for (const MelProc& proc : script.procs)
+            m_procs.insert(proc.name);
+    }
+
+    void check(const MelStatement& statement)
+    {
+        if (statement.kind != MelStatementKind::command || m_procs.contains(statement.word))
+            return;
+        const std::vector<CheckedFlag>& flags = flagsOf(statement.word);
+        if (flags.empty()) {
+            checkCommandWord(statement);
+            return;
+        }
+        const bool query = HasMelFlag(statement, "query", "q");
+        const auto& arguments = statement.arguments;
+        for (std::size_t i = 0; i < arguments.size(); ++i) {
+            if (arguments[i].kind != MelArgumentKind::flag)
+                continue;
+            const std::string_view name = std::string_view(arguments[i].text).substr(1);
+            const CheckedFlag* flag = findCheckedFlag(flags, name);
+            if (flag == nullptr)
+                unknownFlag(statement, arguments[i], flags);
+            else if (!query && flag->valueCount > 0)
+                checkValueCount(statement, i, *flag);
+        }
+    }
+
+private:
+    const std::vector<CheckedFlag>& flagsOf(const std::string& command)
+    {
+        auto found = m_flags.find(command);
+        if (found == m_flags.end())
+            found = m_flags.emplace(command, checkedFlagsOf(command)).first;
+        return found->second;
+    }
+
+    void report(const MelSourceSpan& span, std::string text)
+    {
+        if (m_findings.size() >= kMaxMelFindings)
+            return;
+        m_findings.push_back({span.line, span.column, std::max(1, static_cast<int>(span.length)),
+                              MelSeverity::warning, std::move(text)});
+    }
+
+    void unknownFlag(const MelStatement& statement, const MelArgument& flagWord, const std::vector<CheckedFlag>& flags)
+    {
+        const std::string_view name = std::string_view(flagWord.text).substr(1);
+        NearestName nearest(name, nearEnoughDistance(name));
+        for (std::size_t f = 0; f < flags.size(); ++f) {
+            nearest.consider(flags[f].shortName, static_cast<int>(f));
+            if (!flags[f].longName.empty())
+                nearest.consider(flags[f].longName, static_cast<int>(f));
+        }
+        std::string_view suggestion = nearest.name();
+        if (!nearest.found() && name.size() >= kShortestAbbreviation)
+            suggestion = onlyLongNameStartingWith(name, flags);
+        std::string text = "unknown flag " + flagWord.text + " of " + statement.word;
+        if (!suggestion.empty())
+            text += ": did you mean -" + std::string(suggestion) + "?";
+        report(flagWord.span, std::move(text));
+    }
+
+    // "-lab" for -label: the long name the word begins, when it begins only one.
+    static std::string_view onlyLongNameStartingWith(std::string_view word, const std::vector<CheckedFlag>& flags)
+    {
+        std::string_view found;
+        for (const CheckedFlag& flag : flags) {
+            if (!flag.longName.starts_with(word) || flag.longName == found)
+                continue;
+            if (!found.empty())
+                return {};
+            found = flag.longName;
+        }
+        return found;
+    }
+
+    // The values of a flag run to the next flag or the statement's end; a value only the
+    // running script knows (a variable may hold an array) leaves the count open.
+    void checkValueCount(const MelStatement& statement, std::size_t flagAt, const CheckedFlag& flag)
+    {
+        const auto& arguments = statement.arguments;
+        int given = 0;
+        for (std::size_t j = flagAt + 1; j < arguments.size() && arguments[j].kind != MelArgumentKind::flag; ++j) {
+            if (!isLiteral(arguments[j]))
+                return;
+            ++given;
+        }
+        if (given >= flag.valueCount)
+            return;
+        report(arguments[flagAt].span, "flag " + arguments[flagAt].text + " of " + statement.word + " takes " +
+                                           plural(flag.valueCount, "value") + " (" + kMelFlagTypes[flag.typeIndex] +
+                                           "), " + (given == 0 ? "none" : std::to_string(given)) + " given");
+    }
+
+    void checkCommandWord(const MelStatement& statement)
+    {
+        const std::string& word = statement.word;
+        if (word.size() < kShortestTypo || !isIdentifier(word) || FindMelCommand(word.c_str()) >= 0 ||
+            IsMelCommandWord(word.data(), static_cast<int>(word.size())) ||
+            IsMelKeyword(word.data(), static_cast<int>(word.size())) || IsMelBuiltinProc(word))
+            return;
+        const std::vector<std::string>& commands = MelCommandWords();
+        NearestName nearest(word, 1);
+        for (std::size_t c = 0; c < commands.size(); ++c)
+            nearest.consider(commands[c], static_cast<int>(c));
+        if (!nearest.found())
+            return;
+        std::string text = "unknown command " + word;
+        text += nearest.owner() >= 0 ? ": did you mean " + std::string(nearest.name()) + "?"
+                                     : ": one edit from more than one command";
+        report(statement.wordSpan, std::move(text));
+    }
+
+    std::vector<MelDiagnostic>& m_findings;
+    std::unordered_set<std::string> m_procs;
+    std::unordered_map<std::string, std::vector<CheckedFlag>> m_flags;
+};
+
+} // namespace
+
+void checkMelStatements(const MelScript& script, std::vector<MelDiagnostic>& findings)
+{
+    // Strings, comments and brackets are the text checks' own; a backquote only the reader sees.
+    for (const MelLexicalProblem& problem : script.problems)
+        if (problem.kind == MelLexicalProblemKind::unterminatedBackquote && findings.size() < kMaxMelFindings)
+            findings.push_back({problem.span.line, problem.span.column, 1, MelSeverity::error, problem.text});
+    StatementChecks checks(script, findings);
+    for (const MelStatement& statement : script.statements)
+        checks.check(statement);
+}
+
+} // namespace orv
