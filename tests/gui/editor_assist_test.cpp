@@ -234,29 +234,49 @@ private slots:
 
     void aWarningIsUnderlinedWithItsTooltipAndStatusText()
     {
-        Editor e("window;\r\nbutton -lable \"OK\";\r\nshowWindow;", findLable);
+        const QString said = QStringLiteral("unknown flag -lable of button: did you mean -label?");
+        Editor e("window;\r\nbutton -lable \"OK\";\r\nshowWindow;", defaultMelChecker());
         QTRY_VERIFY(!e.text()->diagnosticMarks().marks().empty());
+        QCOMPARE(e.text()->diagnosticMarks().marks().size(), std::size_t{1});
+        const DiagnosticMark& mark = e.text()->diagnosticMarks().marks().front();
+        QCOMPARE(mark.start, (TextPos{7, 1}));
+        QCOMPARE(mark.end, (TextPos{13, 1}));
+        QCOMPARE(QString::fromLatin1(mark.text), said);
         QVERIFY(e.underlined(1, 7, 13, kWarningColour));
         QVERIFY(!e.underlined(1, 0, 6, kWarningColour));
+        QVERIFY(!e.underlined(1, 14, 19, kWarningColour));
         QVERIFY(!e.underlined(0, 0, 7, kWarningColour));
 
         const QPoint over = e.text()->pointOf({9, 1}) + QPoint(2, e.text()->lineHeight() / 2);
         QHelpEvent help(QEvent::ToolTip, over, e.text()->viewport()->mapToGlobal(over));
         QApplication::sendEvent(e.text()->viewport(), &help);
         QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), QStringLiteral("button has no flag -lable: did you mean -label?"));
+        QCOMPARE(QToolTip::text(), said);
+        // Away from the word the tooltip goes.
+        const QPoint away = e.text()->pointOf({2, 1}) + QPoint(2, e.text()->lineHeight() / 2);
+        QHelpEvent elsewhere(QEvent::ToolTip, away, e.text()->viewport()->mapToGlobal(away));
+        QApplication::sendEvent(e.text()->viewport(), &elsewhere);
+        QTRY_VERIFY(!QToolTip::isVisible());
 
         QSignalSpy hints(e.view.get(), &CMELEditorView::statusHintChanged);
         QTest::mouseClick(e.text()->viewport(), Qt::LeftButton, {}, over);
-        QCOMPARE(e.view->statusHint(), QStringLiteral("button has no flag -lable: did you mean -label?"));
+        QCOMPARE(e.view->statusHint(), said);
         e.key(Qt::Key_Down);
         QCOMPARE(e.view->statusHint(), QString());
         QCOMPARE(hints.count(), 2);
 
-        // Mending the word takes its underline away at once, before the next check.
-        e.key(Qt::Key_Up);
-        e.type("X");
+        // Mending the word takes its underline away at once, and the next check finds nothing.
+        e.text()->model().setCursor({13, 1});
+        e.key(Qt::Key_Backspace);
+        e.key(Qt::Key_Backspace);
+        e.key(Qt::Key_Backspace);
+        e.type("bel");
+        QCOMPARE(e.line(1), std::string("button -label \"OK\";"));
         QVERIFY(e.text()->diagnosticMarks().marks().empty());
+        QSignalSpy checked(&e.text()->checks(), &MelCheckRunner::checked);
+        QTRY_COMPARE(checked.count(), 1);
+        QVERIFY(e.text()->diagnosticMarks().marks().empty());
+        QVERIFY(!e.underlined(1, 7, 13, kWarningColour));
     }
 
     void theShippedChecksUnderlineAnUnterminatedStringInTheErrorColour()
