@@ -28,10 +28,15 @@ std::optional<std::size_t> statementStart(std::string_view text)
         const char next = i + 1 < text.size() ? text[i + 1] : '\0';
         switch (state) {
         case State::string:
-            if (c == '\\')
+            if (c == '\\') {
                 ++i;
-            else if (c == '"' || c == '\n')  // a string never spans lines
+            } else if (c == '"') {
                 state = State::code;
+            } else if (c == '\n') {
+                // A string never spans lines: the statement it broke ends with its line.
+                state = State::code;
+                start = i + 1;
+            }
             break;
         case State::lineComment:
             if (c == '\n')

@@ -24,6 +24,7 @@
 #include "app/DesignerWiring.h"
 #include "app/DocumentIcons.h"
 #include "app/NewIcon.h"
+#include "app/Panes.h"
 #include "app/PlaceholderDocument.h"
 #include "app/PlaceholderView.h"
 #include "designer/CInterfaceEditorView.h"
@@ -170,6 +171,10 @@ void COrvanteApp::registerTemplates()
                 // The finding under the cursor is told where the menus' prompts are.
                 connect(view, &CMELEditorView::statusHintChanged, m_mainFrame.get(),
                         [this](const QString& hint) { m_mainFrame->statusBar()->showMessage(hint); });
+                connect(view, &CMELEditorView::outputWritten, m_mainFrame.get(), [this] {
+                    if (m_mainFrame->outputPane()->isHidden())
+                        m_mainFrame->togglePane(PaneId::output);
+                });
                 return view;
             };
         }

@@ -157,8 +157,10 @@ void CMELEditorView::updateStatusHint()
 
 void CMELEditorView::say(const QString& line)
 {
-    if (m_log)
-        m_log->AppendText(textToBytes(line) + "\n");
+    if (!m_log)
+        return;
+    m_log->AppendText(textToBytes(line) + "\n");
+    emit outputWritten();
 }
 
 void CMELEditorView::sendToMaya()

@@ -49,6 +49,8 @@ public:
 signals:
     // The finding under the cursor changed: the status bar shows its text (or its own again).
     void statusHintChanged(const QString& hint);
+    // A line about Send to Maya went to the log: whoever shows the log brings it into view.
+    void outputWritten();
 
 private:
     void runPrintCommand(int id);

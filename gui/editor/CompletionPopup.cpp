@@ -8,7 +8,7 @@
 namespace orv {
 
 namespace {
-constexpr int kPopupWidth = 360;
+constexpr int kPopupWidth = 420;
 constexpr int kNameColumnWidth = 240;
 } // namespace
 

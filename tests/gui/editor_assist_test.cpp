@@ -6,6 +6,7 @@
 #include "GuiTestMain.h"
 
 #include "app/AppIds.h"
+#include "app/Panes.h"
 #include "editor/CMELEditorView.h"
 #include "editor/CScriptDoc.h"
 #include "editor/CompletionPopup.h"
@@ -396,8 +397,13 @@ private slots:
         view->textView()->afterCursorMove();
         QCOMPARE(run.frame()->statusBar()->currentMessage(), QString::fromLatin1(mark.text));
 
+        // The answer is shown: a hidden Output pane opens.
+        if (!run.frame()->outputPane()->isHidden())
+            run.frame()->togglePane(PaneId::output);
+        QVERIFY(run.frame()->outputPane()->isHidden());
         run.frame()->action(CommandId::sendToMaya)->trigger();
         QTRY_VERIFY(logHas(run.app().outputLog(), "abc"));
+        QVERIFY(!run.frame()->outputPane()->isHidden());
         QCOMPARE(port.received, QByteArray("print \"abc;\n"));
     }
 

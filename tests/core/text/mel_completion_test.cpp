@@ -54,6 +54,8 @@ TEST_F(Completion, TheContextTellsCommandsFromFlagsAndRefusesStringsCommentsAndV
         {"$b = button -", "", CompletionKind::flag, "button", "", 1, 0},
         {"window; button -", "", CompletionKind::flag, "button", "", 1, 0},
         {"button -w (3 + 4) -", "", CompletionKind::flag, "button", "", 1, 0},
+        // A string left open ends its statement with its line.
+        {"print \"open;\nbutton -", "", CompletionKind::flag, "button", "", 1, 0},
         // Nothing where the answer is unknown or no command is meant.
         {"print \"button -", "", CompletionKind::none, "", "", 0, 0},
         {"// button -", "", CompletionKind::none, "", "", 0, 0},
