@@ -301,6 +301,7 @@ void COrvanteApp::onFileNew()
 void COrvanteApp::onSettings()
 {
     CSettingsDialog dialog(m_settingsService, m_prompts, font(AppFont::title), m_mainFrame.get());
+    dialog.addCommandPort(m_profile);
     dialog.exec();
 }
 
