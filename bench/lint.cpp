@@ -1,7 +1,7 @@
 // The MEL checks over the 100,000-line test script: the time of one whole check, and the
 // heap it needs at its peak beyond the script's own text (counted by this program's
-// operator new), with the number of findings (the test script checks clean); and the
-// growth of the time with a run of stray closing brackets.
+// operator new), with the number of findings (the test script checks clean); a script of
+// calls of other scripts' procedures; and the growth of the time with stray closing brackets.
 #include "mel/CommandDatabase.h"
 #include "melparse/MelChecks.h"
 
@@ -55,14 +55,19 @@ namespace {
 
 constexpr int kLines = 100000;
 
-void BM_LintTestScript(benchmark::State& state)
+bool databaseLoaded(benchmark::State& state)
 {
     static const bool loaded = orv::LoadMelDatabases(std::string(ORVANTE_DATABASE_DIR) + "/..").records ==
                                orv::LoadResult::ok;
-    if (!loaded) {
+    if (!loaded)
         state.SkipWithError("no command database");
+    return loaded;
+}
+
+void BM_LintTestScript(benchmark::State& state)
+{
+    if (!databaseLoaded(state))
         return;
-    }
     const std::string script = orv::bench::melTestScript(kLines);
     std::size_t findings = 0;
     long long peakBeyondScript = 0;
@@ -81,6 +86,21 @@ void BM_LintTestScript(benchmark::State& state)
     state.counters["peak_heap_MB"] = static_cast<double>(peakBeyondScript) / 1e6;
 }
 BENCHMARK(BM_LintTestScript)->Unit(benchmark::kMillisecond);
+
+// 100,000 calls of procedures of other scripts, each a name of its own: every one is held
+// against the command words of its length.
+void BM_LintCallsOfOtherScriptsProcs(benchmark::State& state)
+{
+    if (!databaseLoaded(state))
+        return;
+    const char* const body[] = {"helperProc%d \"x\" -flag 1;", "setupTool%d;", "bake_%d_keys 1 2;"};
+    const std::string script = orv::bench::repeatScriptBody(body, kLines);
+    std::size_t findings = 0;
+    for (auto _ : state)
+        findings = orv::CheckMelScript(script).size();
+    state.counters["findings"] = static_cast<double>(findings);
+}
+BENCHMARK(BM_LintCallsOfOtherScriptsProcs)->Unit(benchmark::kMillisecond);
 
 // A hostile text: n open parentheses in a block, then n closing brackets that match none of
 // them. Each stray closer must cost the same whatever is open.

@@ -11,6 +11,7 @@
 #include "melparse/NearestName.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -75,10 +76,14 @@ public:
 private:
     const std::vector<CheckedFlag>& flagsOf(const std::string& command)
     {
-        auto found = m_flags.find(command);
-        if (found == m_flags.end())
-            found = m_flags.emplace(command, checkedFlagsOf(command)).first;
-        return found->second;
+        static const std::vector<CheckedFlag> kNone;
+        const int index = FindMelCommand(command.c_str());
+        if (index < 0)
+            return kNone;
+        auto& flags = m_flags[static_cast<std::size_t>(index)];
+        if (!flags)
+            flags = checkedFlagsOf(command);
+        return *flags;
     }
 
     void report(const MelSourceSpan& span, std::string text)
@@ -141,26 +146,56 @@ private:
 
     void checkCommandWord(const MelStatement& statement)
     {
-        const std::string& word = statement.word;
+        auto verdict = m_commandWords.find(statement.word);
+        if (verdict == m_commandWords.end())
+            verdict = m_commandWords.emplace(statement.word, commandWordFinding(statement.word)).first;
+        if (!verdict->second.empty())
+            report(statement.wordSpan, verdict->second);
+    }
+
+    // What to say of a word in command position that is no command: empty unless it is one
+    // edit from a command and nothing else it could be (a procedure of MEL itself).
+    std::string commandWordFinding(const std::string& word)
+    {
         if (word.size() < kShortestTypo || !isIdentifier(word) || FindMelCommand(word.c_str()) >= 0 ||
             IsMelCommandWord(word.data(), static_cast<int>(word.size())) ||
             IsMelKeyword(word.data(), static_cast<int>(word.size())) || IsMelBuiltinProc(word))
-            return;
-        const std::vector<std::string>& commands = MelCommandWords();
+            return {};
         NearestName nearest(word, 1);
-        for (std::size_t c = 0; c < commands.size(); ++c)
-            nearest.consider(commands[c], static_cast<int>(c));
+        const std::vector<std::vector<std::size_t>>& byLength = commandsByLength();
+        const std::vector<std::string>& commands = MelCommandWords();
+        for (std::size_t length = word.size() - 1; length <= word.size() + 1 && length < byLength.size(); ++length)
+            for (const std::size_t c : byLength[length])
+                if (commands[c].front() == word.front() || commands[c].back() == word.back())
+                    nearest.consider(commands[c], static_cast<int>(c));
         if (!nearest.found())
-            return;
-        std::string text = "unknown command " + word;
-        text += nearest.owner() >= 0 ? ": did you mean " + std::string(nearest.name()) + "?"
-                                     : ": one edit from more than one command";
-        report(statement.wordSpan, std::move(text));
+            return {};
+        return "unknown command " + word +
+               (nearest.owner() >= 0 ? ": did you mean " + std::string(nearest.name()) + "?"
+                                     : std::string(": one edit from more than one command"));
+    }
+
+    // The command words by their length: one edit changes a length by one at most, and leaves
+    // the first or the last character of a word of three or more as it was.
+    const std::vector<std::vector<std::size_t>>& commandsByLength()
+    {
+        if (m_commandsByLength.empty()) {
+            const std::vector<std::string>& commands = MelCommandWords();
+            for (std::size_t c = 0; c < commands.size(); ++c) {
+                if (m_commandsByLength.size() <= commands[c].size())
+                    m_commandsByLength.resize(commands[c].size() + 1);
+                m_commandsByLength[commands[c].size()].push_back(c);
+            }
+        }
+        return m_commandsByLength;
     }
 
     std::vector<MelDiagnostic>& m_findings;
     std::unordered_set<std::string> m_procs;
-    std::unordered_map<std::string, std::vector<CheckedFlag>> m_flags;
+    std::vector<std::optional<std::vector<CheckedFlag>>> m_flags{kMelCommandCount};
+    // Words of other scripts' procedures come back on every call: each is judged once.
+    std::unordered_map<std::string, std::string> m_commandWords;
+    std::vector<std::vector<std::size_t>> m_commandsByLength;
 };
 
 } // namespace

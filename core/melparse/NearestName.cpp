@@ -2,9 +2,30 @@
 #include "melparse/NearestName.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace orv {
+
+namespace {
+
+// Whether one insert, delete, replace or swap of neighbours turns a into b (a != b): the
+// common case of the command word check, in one pass and without a table.
+bool oneEditApart(std::string_view a, std::string_view b)
+{
+    if (a.size() < b.size())
+        std::swap(a, b);
+    std::size_t i = 0;
+    while (i < b.size() && a[i] == b[i])
+        ++i;
+    if (a.size() > b.size())
+        return a.substr(i + 1) == b.substr(i);
+    if (a.substr(i + 1) == b.substr(i + 1))
+        return true;
+    return i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i] && a.substr(i + 2) == b.substr(i + 2);
+}
+
+} // namespace
 
 int editDistance(std::string_view a, std::string_view b, int bound)
 {
@@ -12,6 +33,10 @@ int editDistance(std::string_view a, std::string_view b, int bound)
     const int m = static_cast<int>(b.size());
     if (n - m > bound || m - n > bound)
         return bound + 1;
+    if (a == b)
+        return 0;
+    if (bound <= 1)
+        return bound == 1 && oneEditApart(a, b) ? 1 : bound + 1;
     // Three rows of the optimal string alignment table: the swap looks two rows back.
     std::vector<int> before(static_cast<std::size_t>(m) + 1);
     std::vector<int> previous(static_cast<std::size_t>(m) + 1);

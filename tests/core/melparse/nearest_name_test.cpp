@@ -23,6 +23,12 @@ TEST(EditDistance, CountsInsertsDeletesReplacesAndSwapsUpToTheBound)
         {"lbael", "label", 2, 1},   {"albel", "label", 2, 1},  {"lbl", "label", 2, 2},
         {"xyz", "label", 2, 3},     {"", "ab", 5, 2},          {"abc", "", 1, 2},
         {"width", "height", 1, 2},  {"width", "height", 9, 4}, {"ca", "abc", 3, 3},
+        // bound 1: the one-pass test
+        {"buton", "button", 1, 1},  {"butto", "button", 1, 1}, {"xbutton", "button", 1, 1},
+        {"buttno", "button", 1, 1}, {"ubtton", "button", 1, 1}, {"bvtton", "button", 1, 1},
+        {"buttox", "button", 1, 1}, {"butotn", "button", 1, 1}, {"nuttob", "button", 1, 2},
+        {"btuton", "button", 1, 1}, {"bottun", "button", 1, 2}, {"button", "button", 1, 0}, {"a", "b", 0, 1},
+        {"", "a", 1, 1},            {"ab", "ba", 1, 1},        {"abc", "bca", 1, 2},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(editDistance(c.a, c.b, c.bound), c.distance) << c.a << " " << c.b;
