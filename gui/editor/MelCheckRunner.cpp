@@ -47,12 +47,6 @@ MelCheckRunner::MelCheckRunner(CTextView& view, MelChecker checker) : QObject(&v
     connect(&view, &CTextView::textChanged, this, &MelCheckRunner::textChanged);
 }
 
-MelCheckRunner::~MelCheckRunner()
-{
-    // A check under way finishes on its own copy of the text; its result is not wanted.
-    disconnect(&m_watcher, nullptr, this, nullptr);
-}
-
 void MelCheckRunner::setChecker(MelChecker checker)
 {
     m_checker = std::move(checker);

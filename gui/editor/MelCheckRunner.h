@@ -31,8 +31,9 @@ public:
     // The pause in typing after which the text is checked again.
     static constexpr int kPauseMs = 300;
 
+    // A check still under way when the runner goes finishes on its own copy of the text,
+    // unheard.
     MelCheckRunner(CTextView& view, MelChecker checker);
-    ~MelCheckRunner() override;
 
     // Another checker (none: no checks, no marks); the text is checked again at once.
     void setChecker(MelChecker checker);
