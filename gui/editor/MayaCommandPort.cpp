@@ -14,8 +14,13 @@ MayaCommandPort::MayaCommandPort(QObject* parent) : QObject(parent)
 {
     m_timeout.setSingleShot(true);
     connect(&m_timeout, &QTimer::timeout, this, [this] {
-        end(QStringLiteral("Send to Maya: no answer from %1 within %2 s.").arg(where()).arg(m_waitMs / 1000.0));
+        end(m_reply.isEmpty()
+                ? QStringLiteral("Send to Maya: no answer from %1 within %2 s.").arg(where()).arg(m_waitMs / 1000.0)
+                : QString::fromLatin1(m_reply));
     });
+    m_quiet.setSingleShot(true);
+    m_quiet.setInterval(kReplyQuietMs);
+    connect(&m_quiet, &QTimer::timeout, this, [this] { end(QString::fromLatin1(m_reply)); });
 }
 
 MayaCommandPort::~MayaCommandPort()
@@ -41,6 +46,8 @@ bool MayaCommandPort::send(const CommandPortAddress& address, const QByteArray& 
         m_reply += m_socket->readAll();
         if (const qsizetype endAt = m_reply.indexOf(kReplyEnd); endAt >= 0)
             end(QString::fromLatin1(m_reply.left(endAt)));
+        else
+            m_quiet.start();
     });
     connect(m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         switch (error) {
@@ -70,6 +77,7 @@ void MayaCommandPort::end(const QString& report)
     if (!m_socket)
         return;
     m_timeout.stop();
+    m_quiet.stop();
     QTcpSocket* socket = m_socket;
     m_socket = nullptr;
     socket->disconnect(this);

@@ -19,6 +19,8 @@ class MayaCommandPort : public QObject {
 public:
     // The time a command port is given to accept the script and answer it.
     static constexpr int kReplyWaitMs = 5000;
+    // A reply without its closing NUL byte is complete once nothing more came for this long.
+    static constexpr int kReplyQuietMs = 250;
 
     explicit MayaCommandPort(QObject* parent = nullptr);
     ~MayaCommandPort() override;
@@ -44,6 +46,7 @@ private:
     QTcpSocket* m_socket = nullptr;  // a child, while an exchange is under way
     QByteArray m_reply;
     QTimer m_timeout;
+    QTimer m_quiet;
 };
 
 } // namespace orv

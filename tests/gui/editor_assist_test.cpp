@@ -330,6 +330,17 @@ private slots:
         QTRY_COMPARE(e.log.text(), std::string("window1\r\nwindow1\r\n"));
     }
 
+    void anAnswerWithoutItsClosingByteIsShownOnceNothingMoreComes()
+    {
+        CommandPortStandIn port(CommandPortStandIn::Behaviour::answer, QByteArray("result\n"));
+        Editor e("print 1;");
+        e.view->commandPort().setReplyWait(60000);
+        QVERIFY(writeCommandPortAddress(e.profile, port.address()));
+        e.key(Qt::Key_Return, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(e.log.text(), std::string("result\r\n"), 10 * MayaCommandPort::kReplyQuietMs);
+        QVERIFY(!e.view->commandPort().busy());
+    }
+
     void aRefusedAClosingAndASilentPortAreEachOneLineWithinTheWait()
     {
         constexpr int kWaitMs = 400;
