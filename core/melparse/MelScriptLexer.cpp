@@ -54,6 +54,15 @@ public:
                 tokens.push_back(token());
                 tokens.back().blankBefore = blank;
                 blank = false;
+                if (m_openStringEnded) {
+                    // The line end after a string left open ends its statement too, so that
+                    // the next line's statement is read as its own.
+                    MelToken end;
+                    end.kind = MelTokenKind::semicolon;
+                    end.span = here();
+                    tokens.push_back(std::move(end));
+                    m_openStringEnded = false;
+                }
             }
         }
         return tokens;
@@ -230,6 +239,7 @@ private:
         MelSourceSpan start = token.span;
         start.length = 1;
         problem(MelLexicalProblemKind::unterminatedString, start, "unterminated string");
+        m_openStringEnded = true;
     }
 
     std::string_view m_text;
@@ -237,6 +247,7 @@ private:
     std::size_t m_pos = 0;
     std::size_t m_lineStart = 0;
     int m_line = 1;
+    bool m_openStringEnded = false;
 };
 
 } // namespace

@@ -154,10 +154,13 @@ private:
     }
 
     // What to say of a word in command position that is no command: empty unless it is one
-    // edit from a command and nothing else it could be (a procedure of MEL itself).
+    // edit from a command and nothing else it could be: a procedure of MEL itself, or one of
+    // the runtime commands (Undo, Duplicate, MoveTool) that begin with a capital and that no
+    // word list holds.
     std::string commandWordFinding(const std::string& word)
     {
-        if (word.size() < kShortestTypo || !isIdentifier(word) || FindMelCommand(word.c_str()) >= 0 ||
+        if (word.size() < kShortestTypo || !isIdentifier(word) || (word.front() >= 'A' && word.front() <= 'Z') ||
+            FindMelCommand(word.c_str()) >= 0 ||
             IsMelCommandWord(word.data(), static_cast<int>(word.size())) ||
             IsMelKeyword(word.data(), static_cast<int>(word.size())) || IsMelBuiltinProc(word))
             return {};

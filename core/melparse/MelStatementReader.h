@@ -83,7 +83,7 @@ struct MelProc {
 };
 
 enum class MelLexicalProblemKind {
-    unterminatedString,     // a '"' with no closing '"' on its line
+    unterminatedString,     // a '"' with no closing '"' on its line: its statement ends there
     unterminatedComment,    // a "/*" with no "*/"
     unterminatedBackquote,  // a '`' with no closing '`' before the statement ends
     unclosedBracket,        // a '{', '(' or '[' never closed: the span is the opening one

@@ -128,6 +128,7 @@ TEST_F(MelChecks, NoFalseAlarms)
         "global proc window(string $t) {} window -tilte \"x\";",
         "$x = $y -w; int $i = -1; string $s[] = {\"-lable\"};",
         "windw($a); Ls; l1;",
+        "Undo; Redo; Duplicate; Group; Parent; MoveTool; Button;",  // runtime commands
     };
     for (const char* script : clean)
         EXPECT_EQ(written(CheckMelScript(script)), "") << script;

@@ -238,10 +238,14 @@ TEST(MelStatementReader, LexicalProblemsNameTheOpeningPlace)
         EXPECT_EQ(p.span.column, c.column) << c.text;
         EXPECT_EQ(p.text, c.message) << c.text;
     }
-    // Reading goes on after a problem: the statement after it is still read.
-    const MelScript broken = ReadMelStatements("button -c (\"a\" + ($b);\ntext -l \"x\";");
-    ASSERT_EQ(broken.statements.size(), 2u);
-    EXPECT_EQ(broken.statements[1].word, "text");
+    // Reading goes on after a problem: the statement after it is still read, also after a
+    // string left open, which ends its statement at the line end.
+    for (const char* text : {"button -c (\"a\" + ($b);\ntext -l \"x\";", "button -l \"open;\ntext -l \"x\";"}) {
+        const MelScript broken = ReadMelStatements(text);
+        ASSERT_EQ(broken.statements.size(), 2u) << text;
+        EXPECT_EQ(broken.statements[1].word, "text") << text;
+        EXPECT_EQ(broken.statements[1].arguments.size(), 2u) << text;
+    }
 }
 
 TEST(MelStatementReader, HostileNestingAndLengthsAreReadWithoutDeepStacks)

@@ -1,0 +1,649 @@
+// The MEL window import: statements to an element tree, written as a window file and read back.
+#include "uimodel/MelWindowImport.h"
+
+#include "mel/CommandDatabase.h"
+#include "mel/MelVocabulary.h"
+#include "melparse/MelStatementReader.h"
+#include "uimodel/ElementFactory.h"
+#include "uimodel/FlagText.h"
+#include "uimodel/OutputLog.h"
+#include "uimodel/WindowFile.h"
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <set>
+#include <unordered_map>
+
+namespace orv {
+namespace {
+
+// One flag of a command's record: where the window file keeps its value and how many
+// items it takes (0: a flag without value; kAnyItems: all up to the next flag, at least one).
+constexpr int kAnyItems = -1;
+
+struct FlagEntry {
+    std::string shortName;
+    std::string longName;
+    int position = -1;
+    int typeIndex = mel_type::kNone;
+    int items = 0;
+    bool multiUse = false;
+};
+
+int itemCount(std::string_view typeText, bool& multiUse)
+{
+    int count = 0;
+    multiUse = false;
+    std::size_t at = 0;
+    while (at < typeText.size()) {
+        const std::size_t end = std::min(typeText.find(' ', at), typeText.size());
+        const std::string_view word = typeText.substr(at, end - at);
+        if (word == "(multi-use)")
+            multiUse = true;
+        else if (word.ends_with("[...]"))
+            return kAnyItems;
+        else if (!word.empty())
+            ++count;
+        at = end + 1;
+    }
+    // A type of no item words ("(multi-use)") is written as texts, as many as given.
+    return count == 0 ? kAnyItems : count;
+}
+
+// The flags of each command met, typed ones numbered as the window file numbers them.
+class FlagRecords {
+public:
+    const FlagEntry* find(const std::string& command, std::string_view name)
+    {
+        auto it = m_commands.find(command);
+        if (it == m_commands.end())
+            it = m_commands.emplace(command, load(command)).first;
+        for (const FlagEntry& entry : it->second)
+            if (entry.longName == name || entry.shortName == name)
+                return &entry;
+        return nullptr;
+    }
+
+private:
+    static std::vector<FlagEntry> load(const std::string& command)
+    {
+        std::vector<FlagEntry> entries;
+        const int index = FindMelCommand(command.c_str());
+        if (index < 0)
+            return entries;
+        const CommandFlagRecord& record = GetCommandFlagRecord(index);
+        int position = 0;
+        for (int j = 0; j < record.pairCount; ++j) {
+            const FlagPair& pair = record.pairs[static_cast<std::size_t>(j)];
+            if (pair.flagIndex < 0 || pair.flagIndex >= kMelFlagCount)
+                continue;
+            FlagEntry entry;
+            SplitMelFlag(kMelFlags[pair.flagIndex], &entry.shortName, &entry.longName);
+            if (pair.typeIndex != mel_type::kNone && pair.typeIndex >= 0 && pair.typeIndex < kMelFlagTypeCount) {
+                entry.position = position++;
+                entry.typeIndex = pair.typeIndex;
+                entry.items = itemCount(kMelFlagTypes[pair.typeIndex], entry.multiUse);
+            }
+            entries.push_back(std::move(entry));
+        }
+        return entries;
+    }
+
+    std::map<std::string, std::vector<FlagEntry>, std::less<>> m_commands;
+};
+
+// One element to be: kept ones have a probe in a scratch tree (the model's word on whether
+// the parent takes it, and its default name); skipped containers keep only their place, so
+// that what the script puts in them is skipped too.
+struct Node {
+    std::string command;
+    std::string name;
+    bool kept = false;
+    bool container = false;
+    Node* parent = nullptr;
+    int depth = 0;
+    CUIElement* probe = nullptr;
+    std::unique_ptr<CUIElement> probeRoot;
+    std::vector<std::string> items;
+    std::map<int, std::string> flags;
+    // Where each stored value's flag is written, to say so when the model drops it.
+    std::map<int, std::pair<MelSourceSpan, std::string>> flagPlaces;
+    bool state = true;
+    std::vector<Node*> children;
+};
+
+// Arranging is off while the scratch tree grows, and back as it was after.
+class ArrangementPause {
+public:
+    explicit ArrangementPause(UIModelContext& context)
+        : m_context(context), m_was(context.arrangementDeferred())
+    {
+        m_context.setArrangementDeferred(true);
+    }
+    ~ArrangementPause() { m_context.setArrangementDeferred(m_was); }
+    ArrangementPause(const ArrangementPause&) = delete;
+    ArrangementPause& operator=(const ArrangementPause&) = delete;
+
+private:
+    UIModelContext& m_context;
+    bool m_was;
+};
+
+// Every MEL layout command's name ends so; the model's layouts are among them.
+bool isLayoutCommand(std::string_view command) { return command.ends_with("Layout"); }
+
+bool isQuery(const MelStatement& st)
+{
+    return HasMelFlag(st, "query", "q") || HasMelFlag(st, "exists", "ex");
+}
+bool isEdit(const MelStatement& st) { return HasMelFlag(st, "edit", "e"); }
+
+// The element's name argument: a last word or string that no flag takes. Found by the
+// argument reading below; this only tells whether a statement names its window so.
+std::string lastName(const MelStatement& st)
+{
+    if (st.arguments.empty())
+        return {};
+    const MelArgument& last = st.arguments.back();
+    if (last.kind != MelArgumentKind::word && last.kind != MelArgumentKind::string)
+        return {};
+    if (st.arguments.size() >= 2 && st.arguments[st.arguments.size() - 2].kind == MelArgumentKind::flag)
+        return {};  // more likely the flag's value; the full reading decides
+    return last.text;
+}
+
+// A path's last part: setParent "win|column1" goes to column1.
+std::string leafName(const std::string& path)
+{
+    const std::size_t bar = path.rfind('|');
+    return bar == std::string::npos ? path : path.substr(bar + 1);
+}
+
+// Cut at a UTF-8 character's start, at most limit bytes.
+std::string cutText(const std::string& text, std::size_t limit)
+{
+    if (text.size() <= limit)
+        return text;
+    std::size_t end = limit;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return text.substr(0, end);
+}
+
+const char* describeValue(MelArgumentKind kind)
+{
+    switch (kind) {
+    case MelArgumentKind::variable: return "a variable";
+    case MelArgumentKind::expression: return "an expression";
+    case MelArgumentKind::backquote: return "a command's result";
+    default: return "not a plain value";
+    }
+}
+
+bool isPlainValue(MelArgumentKind kind)
+{
+    return kind == MelArgumentKind::string || kind == MelArgumentKind::number || kind == MelArgumentKind::word;
+}
+
+class Importer {
+public:
+    Importer(std::string_view script, CUIWindow& window) : m_script(script), m_window(window) {}
+
+    MelWindowImport run(std::string_view windowName, PreviewFactory* previews)
+    {
+        const MelScript read = ReadMelStatements(m_script);
+        for (const MelLexicalProblem& problem : read.problems)
+            warn(problem.span, problem.text);
+        const int start = findWindow(read, windowName);
+        if (start < 0) {
+            m_result.problem = windowName.empty() ? "the script makes no window"
+                                                  : "the script makes no window named \"" + std::string(windowName) + "\"";
+            sortWarnings();
+            return std::move(m_result);
+        }
+        buildTree(read, start);
+        const std::string file = windowFile();
+        OutputLog log;
+        const WindowFileRead loaded = ReadWindowFile(file, m_window, log, previews);
+        if (!loaded.problem.empty())
+            warn(read.statements[static_cast<std::size_t>(start)].wordSpan, "the window file left out a part: " + loaded.problem);
+        m_result.built = loaded.windowFile;
+        if (m_result.built)
+            reportDroppedValues(m_nodes.front(), m_window);
+        if (!m_result.built)
+            m_result.problem = "the window could not be built";
+        sortWarnings();
+        return std::move(m_result);
+    }
+
+private:
+    void warn(const MelSourceSpan& span, std::string text)
+    {
+        MelDiagnostic d;
+        d.line = span.line;
+        d.column = span.column;
+        d.length = static_cast<int>(std::max<std::size_t>(1, std::min<std::size_t>(span.length, 1u << 20)));
+        d.severity = MelSeverity::warning;
+        d.text = std::move(text);
+        m_result.warnings.push_back(std::move(d));
+    }
+    void sortWarnings()
+    {
+        std::stable_sort(m_result.warnings.begin(), m_result.warnings.end(),
+                         [](const MelDiagnostic& a, const MelDiagnostic& b) {
+                             return a.line != b.line ? a.line < b.line : a.column < b.column;
+                         });
+    }
+
+    static bool inCondition(const MelScript& read, const MelStatement& st)
+    {
+        return st.enclosing >= 0
+               && read.statements[static_cast<std::size_t>(st.enclosing)].kind == MelStatementKind::control;
+    }
+    static bool makesWindow(const MelScript& read, const MelStatement& st)
+    {
+        return st.kind == MelStatementKind::command && st.word == "window" && !isQuery(st) && !isEdit(st)
+               && !inCondition(read, st);
+    }
+
+    int findWindow(const MelScript& read, std::string_view windowName)
+    {
+        for (std::size_t i = 0; i < read.statements.size(); ++i) {
+            const MelStatement& st = read.statements[i];
+            if (makesWindow(read, st) && (windowName.empty() || leafName(lastName(st)) == windowName))
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+
+    void buildTree(const MelScript& read, int start)
+    {
+        const MelStatement& windowStatement = read.statements[static_cast<std::size_t>(start)];
+        Node& root = m_nodes.emplace_back();
+        root.command = "window";
+        root.kept = true;
+        root.container = true;
+        root.name = m_window.name();
+        root.state = m_window.stateFlag();
+        readArguments(windowStatement, root);
+        writeWindowSizeAsTheModelReadsIt(root);
+        if (!root.name.empty())
+            m_containers[root.name] = &root;
+        m_current = &root;
+
+        ArrangementPause pause(m_window.context());
+        m_probeWindow = std::make_unique<CUIWindow>(m_window.context());
+        root.probe = m_probeWindow.get();
+        for (std::size_t i = static_cast<std::size_t>(start) + 1; i < read.statements.size(); ++i) {
+            const MelStatement& st = read.statements[i];
+            if (st.proc != windowStatement.proc || makesWindow(read, st))
+                break;
+            if (st.kind == MelStatementKind::command && st.word == "showWindow")
+                break;
+            statement(read, st, windowStatement.conditional);
+        }
+    }
+
+    void statement(const MelScript& read, const MelStatement& st, bool windowConditional)
+    {
+        if (st.kind == MelStatementKind::call) {
+            warn(st.wordSpan, "call of \"" + st.word + "\" skipped: it makes no element here");
+            return;
+        }
+        if (st.kind != MelStatementKind::command || inCondition(read, st) || isQuery(st))
+            return;
+        if (st.word == "setParent") {
+            setParent(st);
+            return;
+        }
+        if (isEdit(st)) {
+            warn(st.wordSpan, "edit of an existing element skipped");
+            return;
+        }
+        const bool element = isElementCommand(st.word);
+        const bool container = isLayoutCommand(st.word);
+        if (!m_current->kept) {
+            // Inside a skipped container: skipped with it, already reported.
+            if (container)
+                enter(st.word, false);
+            return;
+        }
+        if (!element) {
+            warn(st.wordSpan, container ? st.word + " makes no element of the window model: skipped with what it holds"
+                                        : st.word + " makes no element of the window model: skipped");
+            if (container)
+                enter(st.word, false);
+            return;
+        }
+        if (st.conditional && !windowConditional) {
+            warn(st.wordSpan, st.word + " runs only under a condition or in a loop: skipped"
+                                  + (container ? " with what it holds" : ""));
+            if (container)
+                enter(st.word, false);
+            return;
+        }
+        addElement(st);
+    }
+
+    // A skipped container: what the script puts in it until it leaves it is skipped too.
+    void enter(const std::string& command, bool kept)
+    {
+        Node& node = m_nodes.emplace_back();
+        node.command = command;
+        node.kept = kept;
+        node.container = true;
+        node.parent = m_current;
+        node.depth = m_current->depth + 1;
+        m_current = &node;
+    }
+
+    void addElement(const MelStatement& st)
+    {
+        const bool container = isLayoutCommand(st.word);
+        const std::string where = m_current->command + " \"" + m_current->name + "\"";
+        if (m_current->depth + 1 > kMaxImportDepth) {
+            warn(st.wordSpan, st.word + " nested deeper than " + std::to_string(kMaxImportDepth)
+                                  + " levels: skipped" + (container ? " with what it holds" : ""));
+        } else if (m_keptCount >= kMaxElementsPerFile) {
+            if (!m_reportedTooMany)
+                warn(st.wordSpan, "more than " + std::to_string(kMaxElementsPerFile)
+                                      + " elements: this one and the rest are skipped");
+            m_reportedTooMany = true;
+        } else {
+            std::unique_ptr<CUIElement> probe = createElement(st.word, *m_current->probe);
+            CUIElement* raw = probe.get();
+            if (m_current->probe->AddChild(std::move(probe))) {
+                Node& node = m_nodes.emplace_back();
+                node.command = st.word;
+                node.kept = true;
+                node.container = raw->IsContainer();
+                node.parent = m_current;
+                node.depth = m_current->depth + 1;
+                node.probe = raw;
+                node.name = raw->name();
+                node.state = raw->stateFlag();
+                readArguments(st, node);
+                keepDefaultSize(node, *raw);
+                m_current->children.push_back(&node);
+                ++m_keptCount;
+                if (node.container) {
+                    m_containers[node.name] = &node;
+                    m_current = &node;
+                }
+                return;
+            }
+            warn(st.wordSpan, where + " does not take this " + st.word + ": skipped"
+                                  + (container ? " with what it holds" : ""));
+        }
+        if (container)
+            enter(st.word, false);
+    }
+
+    void setParent(const MelStatement& st)
+    {
+        if (HasMelFlag(st, "menu", "m"))
+            return;
+        if (HasMelFlag(st, "upLevel", "u")) {
+            up(st);
+            return;
+        }
+        if (HasMelFlag(st, "topLevel", "top")) {
+            m_current = &m_nodes.front();
+            return;
+        }
+        const MelArgument* target = nullptr;
+        for (const MelArgument& a : st.arguments)
+            if (a.kind != MelArgumentKind::flag)
+                target = &a;
+        if (!target)
+            return;
+        if (!isPlainValue(target->kind)) {
+            warn(target->span, std::string("setParent to ") + describeValue(target->kind) + ": the parent stays");
+            return;
+        }
+        if (target->text == "..") {
+            up(st);
+            return;
+        }
+        const auto it = m_containers.find(leafName(target->text));
+        if (it == m_containers.end()) {
+            warn(target->span, "no layout named \"" + target->text + "\" was made: the parent stays");
+            return;
+        }
+        m_current = it->second;
+    }
+    void up(const MelStatement& st)
+    {
+        if (m_current->parent)
+            m_current = m_current->parent;
+        else
+            warn(st.wordSpan, "setParent .. above the window: the parent stays");
+    }
+
+    // Flags, their values, list items and the name from a statement's arguments.
+    void readArguments(const MelStatement& st, Node& node)
+    {
+        const auto& args = st.arguments;
+        std::set<int> seen;  // the places given so far
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const MelArgument& a = args[i];
+            if (a.kind != MelArgumentKind::flag) {
+                if (i + 1 == args.size() && isPlainValue(a.kind) && a.kind != MelArgumentKind::number) {
+                    setName(node, a);
+                } else if (i + 1 == args.size() && !isPlainValue(a.kind)) {
+                    warn(a.span, std::string("the name is ") + describeValue(a.kind)
+                                     + ": the element keeps a name of its own");
+                } else {
+                    warn(a.span, "extra argument skipped");
+                }
+                continue;
+            }
+            const std::string flagName = a.text.substr(1);
+            if (node.command == "textScrollList" && (flagName == "append" || flagName == "a")) {
+                if (i + 1 < args.size() && args[i + 1].kind != MelArgumentKind::flag) {
+                    const MelArgument& item = args[++i];
+                    if (isPlainValue(item.kind))
+                        node.items.push_back(fitted(item.text, node.depth, 6, item.span, "a list item"));
+                    else
+                        warn(item.span, std::string("the list item is ") + describeValue(item.kind) + ": skipped");
+                } else {
+                    warn(a.span, a.text + " lacks its item: skipped");
+                }
+                continue;
+            }
+            const FlagEntry* entry = m_flags.find(node.command, flagName);
+            if (!entry) {
+                warn(a.span, a.text + " is not a flag of " + node.command + ": skipped");
+                continue;
+            }
+            if (entry->items == 0 || entry->position < 0 || entry->position >= kFlagTableSize) {
+                warn(a.span, a.text + " is not kept by the window model: skipped");
+                i += static_cast<std::size_t>(std::max(0, entry->items));
+                continue;
+            }
+            const std::size_t first = i + 1;
+            const std::size_t wanted = entry->items == kAnyItems ? args.size() : static_cast<std::size_t>(entry->items);
+            std::size_t count = 0;
+            while (count < wanted && first + count < args.size() && args[first + count].kind != MelArgumentKind::flag)
+                ++count;
+            i += count;
+            if (count == 0 || (entry->items != kAnyItems && count < wanted)) {
+                warn(a.span, a.text + " lacks its value: skipped");
+                continue;
+            }
+            const MelArgument* computed = nullptr;
+            for (std::size_t k = first; k < first + count && !computed; ++k)
+                if (!isPlainValue(args[k].kind))
+                    computed = &args[k];
+            if (computed) {
+                warn(computed->span, "the value of " + a.text + " is " + describeValue(computed->kind) + ": flag skipped");
+                continue;
+            }
+            if (!seen.insert(entry->position).second && entry->multiUse)
+                warn(a.span, "only the last " + a.text + " is kept");
+            const std::string value = valueText(args, first, count, entry->typeIndex);
+            node.flags[entry->position] = fitted(value, node.depth, formatFlagInt(entry->position).size() + 1,
+                                                 args[first].span, "the value of " + a.text);
+            node.flagPlaces[entry->position] = {a.span, a.text};
+        }
+    }
+
+    int position(const std::string& command, std::string_view longName)
+    {
+        const FlagEntry* entry = m_flags.find(command, longName);
+        return entry && entry->position >= 0 && entry->position < kFlagTableSize ? entry->position : -1;
+    }
+
+    // The model reads a size it is not given as 0: an element the script does not size keeps
+    // the size a new element of its kind has.
+    void keepDefaultSize(Node& node, const CUIElement& probe)
+    {
+        FlagValueTable defaults;
+        probe.StoreFlags(defaults);
+        for (const char* flag : {"width", "height"}) {
+            const int at = position(node.command, flag);
+            if (at >= 0 && !node.flags.contains(at) && !defaults[at].empty())
+                node.flags[at] = defaults[at];
+        }
+    }
+
+    // A window's size is kept either as -widthHeight or as -width and -height, as the
+    // settings say, and the other form is dropped: a script's other form is moved to the one
+    // kept (MEL gives both the same meaning). The place flags are kept in both forms.
+    void writeWindowSizeAsTheModelReadsIt(Node& root)
+    {
+        const bool pairs = m_window.context().settings().useWidthHeight();
+        moveWindowPair(root, "widthHeight", "width", "height", pairs);
+    }
+    void moveWindowPair(Node& root, const char* pairFlag, const char* firstFlag, const char* secondFlag, bool toPair)
+    {
+        const int pair = position("window", pairFlag);
+        const int first = position("window", firstFlag);
+        const int second = position("window", secondFlag);
+        if (pair < 0 || first < 0 || second < 0)
+            return;
+        if (toPair && (root.flags.contains(first) || root.flags.contains(second)) && !root.flags.contains(pair)) {
+            root.flags[pair] = (root.flags.contains(first) ? root.flags[first] : "0") + " "
+                               + (root.flags.contains(second) ? root.flags[second] : "0");
+            root.flagPlaces[pair] = root.flagPlaces.contains(first) ? root.flagPlaces[first] : root.flagPlaces[second];
+        } else if (!toPair && root.flags.contains(pair) && !root.flags.contains(first) && !root.flags.contains(second)) {
+            const auto [firstText, secondText] = splitAtFirstBlank(root.flags[pair]);
+            root.flags[first] = firstText;
+            root.flags[second] = secondText;
+            root.flagPlaces[first] = root.flagPlaces[second] = root.flagPlaces[pair];
+        } else {
+            return;
+        }
+        root.flags.erase(toPair ? first : pair);
+        if (toPair)
+            root.flags.erase(second);
+    }
+
+    // A value the model did not keep (a flag it rewrites from other ones) is reported.
+    void reportDroppedValues(const Node& node, const CUIElement& element)
+    {
+        FlagValueTable kept;
+        element.StoreFlags(kept);
+        for (const auto& [at, place] : node.flagPlaces)
+            if (node.flags.contains(at) && !node.flags.at(at).empty() && kept[at].empty())
+                warn(place.first, place.second + " is not kept by the window model: skipped");
+        const auto& children = element.children();
+        for (std::size_t i = 0; i < node.children.size() && i < children.size(); ++i)
+            reportDroppedValues(*node.children[i], *children[i]);
+    }
+
+    void setName(Node& node, const MelArgument& a)
+    {
+        node.name = fitted(a.text, node.depth, 0, a.span, "the name");
+        if (node.container && !node.name.empty())
+            m_containers[node.name] = &node;
+    }
+
+    // A "String" value is its text; any other is the items as written, with the blanks
+    // between them when those are plain spaces.
+    std::string valueText(const std::vector<MelArgument>& args, std::size_t first, std::size_t count, int typeIndex) const
+    {
+        if (count == 1 && typeIndex == mel_type::kString)
+            return args[first].text;
+        std::string value;
+        for (std::size_t k = first; k < first + count; ++k) {
+            const MelSourceSpan& span = args[k].span;
+            if (k > first) {
+                const MelSourceSpan& previous = args[k - 1].span;
+                const std::size_t gapStart = previous.offset + previous.length;
+                const std::string_view gap = m_script.substr(gapStart, span.offset - gapStart);
+                value += gap.find_first_not_of(' ') == std::string_view::npos && !gap.empty() ? std::string(gap) : " ";
+            }
+            value += m_script.substr(span.offset, span.length);
+        }
+        return value;
+    }
+
+    // A text on one window file line: line breaks and TABs become blanks, and the line
+    // holds at most 256 bytes with depth TABs and a prefix of prefixLength bytes before it.
+    std::string fitted(std::string text, int depth, std::size_t prefixLength, const MelSourceSpan& span,
+                       const std::string& what)
+    {
+        bool blanked = false;
+        for (char& c : text) {
+            if (c == '\r' || c == '\n' || c == '\t') {
+                c = ' ';
+                blanked = true;
+            }
+        }
+        if (blanked)
+            warn(span, what + " holds line breaks or TABs: written as blanks");
+        const std::size_t limit = wnd_file::kReadBufferLength - static_cast<std::size_t>(depth) - prefixLength;
+        if (text.size() > limit) {
+            text = cutText(text, limit);
+            warn(span, what + " is longer than a window file line holds: cut to " + std::to_string(text.size()) + " bytes");
+        }
+        return text;
+    }
+
+    std::string windowFile() const
+    {
+        const std::string end = wnd_file::kLineEnd;
+        std::string out = std::string(wnd_file::kHeader) + end + wnd_file::kWindowSection + end;
+        writeNode(m_nodes.front(), out);
+        out += std::string(wnd_file::kEnd) + end;
+        return out;
+    }
+    static void writeNode(const Node& node, std::string& out)
+    {
+        const std::string end = wnd_file::kLineEnd;
+        const std::string prefix(static_cast<std::size_t>(node.depth), '\t');
+        out += prefix + "[" + node.command + "]" + end;
+        out += prefix + node.name + end;
+        for (const std::string& item : node.items)
+            out += prefix + wnd_file::kItemPrefix + item + end;
+        out += prefix + (node.state ? "1" : "0") + end;
+        for (const auto& [position, value] : node.flags)
+            if (!value.empty())
+                out += prefix + formatFlagInt(position) + "\t" + value + end;
+        for (const Node* child : node.children)
+            writeNode(*child, out);
+    }
+
+    std::string_view m_script;
+    CUIWindow& m_window;
+    MelWindowImport m_result;
+    FlagRecords m_flags;
+    std::deque<Node> m_nodes;
+    std::unordered_map<std::string, Node*> m_containers;
+    Node* m_current = nullptr;
+    std::unique_ptr<CUIWindow> m_probeWindow;
+    std::size_t m_keptCount = 0;
+    bool m_reportedTooMany = false;
+};
+
+} // namespace
+
+MelWindowImport ImportMelWindow(std::string_view script, CUIWindow& window, std::string_view windowName,
+                                PreviewFactory* previews)
+{
+    return Importer(script, window).run(windowName, previews);
+}
+
+} // namespace orv

@@ -1,0 +1,38 @@
+// Builds a designed window from a hand-written MEL script: its window command and the layouts
+// and controls made after it, as the script would make them; what it cannot take is reported.
+#pragma once
+
+#include "melparse/MelDiagnostic.h"
+#include "uimodel/CUIWindow.h"
+#include "uimodel/PreviewPort.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+// Deepest nesting under the window that an import keeps: each level costs a TAB on every line
+// of the window file, whose lines hold at most 256 bytes.
+inline constexpr int kMaxImportDepth = 100;
+
+struct MelWindowImport {
+    bool built = false;    // a window command was found and the window built from it
+    std::string problem;   // when none was: one sentence saying why
+    // Everything skipped or changed on the way, in the order of the script: a command that
+    // makes no element (with what it holds), an unknown flag, a value the script computes,
+    // an element its parent refuses, the script's own lexical problems.
+    std::vector<MelDiagnostic> warnings;
+};
+
+// Reads script into window (a new window element without children). windowName empty: the
+// first window command; else the one that names its window so. The tree goes into the window
+// through the window file reader, so it is arranged as a file read from disk; previews, when
+// given, makes the elements' previews. Flags are matched by long or short name and stored at
+// the places the window file keeps them; a textScrollList's -append items become its items.
+// The import ends at showWindow, at another window command or at the end of the proc that
+// holds the window command.
+MelWindowImport ImportMelWindow(std::string_view script, CUIWindow& window, std::string_view windowName = {},
+                                PreviewFactory* previews = nullptr);
+
+} // namespace orv
