@@ -1,10 +1,12 @@
 // The script editor on real widgets (offscreen): opening a 100,000-line script to its first
 // painted screen, paging through it with a repaint per page, its memory against its file
-// size, and one keystroke with its repaint at the top, middle and end of a 100-line and of a
-// 1,000,000-line script (the figures must not grow with the script).
+// size, one keystroke with its repaint at the top, middle and end of a 100-line and of a
+// 1,000,000-line script (the figures must not grow with the script), and keystrokes into a
+// 100,000-line script while the checks run in their worker thread against none running.
 #include "app/QtPrompts.h"
 #include "editor/CMELEditorView.h"
 #include "editor/CScriptDoc.h"
+#include "melparse/MelChecks.h"
 #include "mel/CommandDatabase.h"
 #include "settings/Profile.h"
 #include "settings/SettingsRecord.h"
@@ -20,6 +22,7 @@
 
 #include <malloc.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -190,6 +193,78 @@ BENCHMARK(BM_KeystrokeWithRepaint)
     ->ArgNames({"lines", "where", "key"})
     ->ArgsProduct({{100, 1000000}, {0, 1, 2}, {0, 1, 2}})
     ->Unit(benchmark::kMicrosecond);
+
+// range(0): 0 no checks, 1 a check of the whole script running in its worker thread during
+// every keystroke (a character or a Backspace) (one is started again, untimed, whenever the last has ended). Each
+// keystroke is timed with its repaint and the events it leaves, a finished check's result
+// taken in among them.
+void BM_KeystrokeWhileChecking100k(benchmark::State& state)
+{
+    OpenScript script(scriptFile(100000));
+    auto& view = *script.view->textView();
+    const bool checking = state.range(0) != 0;
+    view.checks().setChecker({});
+    view.model().setCursor({0, 50001});
+    view.ensureCursorVisible();
+    script.paint();
+    int overlapped = 0;
+    bool typed = false;
+    for (auto _ : state) {
+        if (checking && !view.checks().checking()) {
+            state.PauseTiming();
+            view.checks().setChecker(orv::defaultMelChecker());
+            state.ResumeTiming();
+        }
+        overlapped += view.checks().checking() ? 1 : 0;
+        // A character and its Backspace in turn: the line stays as long as it was.
+        if (typed)
+            script.key(Qt::Key_Backspace);
+        else
+            script.key(Qt::Key_X, QStringLiteral("x"));
+        typed = !typed;
+        script.paint();
+        QCoreApplication::processEvents();
+    }
+    state.counters["keys_during_a_check"] = benchmark::Counter(overlapped, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_KeystrokeWhileChecking100k)->ArgName("checks")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// What the window's thread spends when typing pauses in a 100,000-line script: the copy of
+// the text handed to the worker, and taking the findings in as marks.
+void BM_CheckCopyAndMarks100k(benchmark::State& state)
+{
+    OpenScript script(scriptFile(100000));
+    auto& view = *script.view->textView();
+    view.checks().setChecker({});
+    std::string text;
+    for (int line = 0; line < script.doc.buffer().LineCount(); ++line)
+        (text += script.doc.buffer().LineText(line)) += '\n';
+    // One finding every tenth line, more than a real script would hold.
+    std::vector<orv::MelDiagnostic> found;
+    for (int line = 1; line <= script.doc.buffer().LineCount(); line += 10)
+        found.push_back({line, 1, 3, orv::MelSeverity::warning, "a finding"});
+    const bool copy = state.range(0) == 0;
+    for (auto _ : state) {
+        if (copy) {
+            view.checks().setChecker([](std::string_view) { return std::vector<orv::MelDiagnostic>{}; });
+            state.PauseTiming();
+            while (view.checks().checking())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            QCoreApplication::processEvents();
+            state.ResumeTiming();
+        } else {
+            view.setDiagnostics(found);
+        }
+    }
+    state.counters["findings"] = static_cast<double>(copy ? 0 : found.size());
+    state.counters["check_ms"] = 0;
+    if (!copy) {
+        const auto start = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(orv::CheckMelScript(text));
+        state.counters["check_ms"] = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    }
+}
+BENCHMARK(BM_CheckCopyAndMarks100k)->ArgName("marks")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

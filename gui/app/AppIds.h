@@ -20,6 +20,7 @@ enum class CommandId : int {
     editReplace = 57641,
     editUndo = 57643,
     editRedo = 57644,
+    sendToMaya = 37007,
     windowNew = 57648,
     windowCascade = 57650,
     windowTile = 57651,

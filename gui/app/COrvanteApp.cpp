@@ -24,6 +24,7 @@
 #include "app/DesignerWiring.h"
 #include "app/DocumentIcons.h"
 #include "app/NewIcon.h"
+#include "app/Panes.h"
 #include "app/PlaceholderDocument.h"
 #include "app/PlaceholderView.h"
 #include "designer/CInterfaceEditorView.h"
@@ -165,8 +166,16 @@ void COrvanteApp::registerTemplates()
         if (type.templateId == kScriptDocumentType.templateId) {
             factories.document = [](QObject* parent) -> CDocument* { return new CScriptDoc(parent); };
             factories.view = [this](CDocument* doc) -> CView* {
-                return new CMELEditorView(static_cast<CScriptDoc*>(doc), m_settingsService.record(), m_profile,
-                                          m_prompts);
+                auto* view = new CMELEditorView(static_cast<CScriptDoc*>(doc), m_settingsService.record(), m_profile,
+                                                m_prompts, &m_outputLog);
+                // The finding under the cursor is told where the menus' prompts are.
+                connect(view, &CMELEditorView::statusHintChanged, m_mainFrame.get(),
+                        [this](const QString& hint) { m_mainFrame->statusBar()->showMessage(hint); });
+                connect(view, &CMELEditorView::outputWritten, m_mainFrame.get(), [this] {
+                    if (m_mainFrame->outputPane()->isHidden())
+                        m_mainFrame->togglePane(PaneId::output);
+                });
+                return view;
             };
         }
         // The icon module's own document, view and New.
@@ -292,6 +301,7 @@ void COrvanteApp::onFileNew()
 void COrvanteApp::onSettings()
 {
     CSettingsDialog dialog(m_settingsService, m_prompts, font(AppFont::title), m_mainFrame.get());
+    dialog.addCommandPort(m_profile);
     dialog.exec();
 }
 

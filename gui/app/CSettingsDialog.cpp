@@ -7,6 +7,7 @@
 #include "framework/CColorSwatch.h"
 #include "framework/Prompts.h"
 #include "framework/SettingsService.h"
+#include "settings/CommandPortAddress.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QIntValidator>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QValidator>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -323,8 +326,39 @@ void CSettingsDialog::chooseColour(CColorSwatch* swatch)
         swatch->setColor(toColorRef(*chosen));
 }
 
+void CSettingsDialog::addCommandPort(Profile& profile)
+{
+    m_portProfile = &profile;
+    const CommandPortAddress address = readCommandPortAddress(profile);
+    QWidget* page = m_pages->widget(melEditor);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Maya command port"), page));
+    m_portHost = new QLineEdit(QString::fromStdString(address.host), page);
+    m_portHost->setObjectName(QStringLiteral("commandPortHost"));
+    m_portHost->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z0-9._:-]{1,253}")), m_portHost));
+    row->addWidget(m_portHost, 1);
+    row->addWidget(new QLabel(QStringLiteral("Port"), page));
+    m_portNumber = new QLineEdit(QString::number(address.port), page);
+    m_portNumber->setObjectName(QStringLiteral("commandPortPort"));
+    m_portNumber->setValidator(new QIntValidator(1, 65535, m_portNumber));
+    m_portNumber->setMaximumWidth(60);
+    row->addWidget(m_portNumber);
+    // Above the page's closing stretch.
+    auto* layout = qobject_cast<QVBoxLayout*>(page->layout());
+    layout->insertLayout(layout->count() - 1, row);
+}
+
 void CSettingsDialog::accept()
 {
+    if (m_portProfile) {
+        // A box left empty or unusable keeps the stored value.
+        CommandPortAddress address = readCommandPortAddress(*m_portProfile);
+        if (m_portHost->hasAcceptableInput())
+            address.host = m_portHost->text().toStdString();
+        if (m_portNumber->hasAcceptableInput())
+            address.port = m_portNumber->text().toInt();
+        writeCommandPortAddress(*m_portProfile, address);
+    }
     SettingsRecord next = m_settings.record();
     applySettingsForm(read(), next);
     // Every view hears the change: the text views take the tab size, all repaint in the colours.

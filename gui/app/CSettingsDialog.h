@@ -18,6 +18,7 @@ class QStackedWidget;
 namespace orv {
 
 class CColorSwatch;
+class Profile;
 class Prompts;
 class SettingsService;
 
@@ -33,6 +34,10 @@ public:
     QListWidget* pageList() const { return m_list; }
     // The page shown now.
     int currentPage() const;
+
+    // Adds the Maya command port's host and port to the MEL Editor page, loaded from the
+    // profile and written back to it on OK (they are not part of the settings record).
+    void addCommandPort(Profile& profile);
 
     // Reads every control back and hands the new record to the settings service.
     void accept() override;
@@ -59,6 +64,9 @@ private:
     std::map<SettingsFlag, QCheckBox*> m_checks;
     std::array<CColorSwatch*, kMelColourCount> m_swatches{};
     QComboBox* m_booleanStyle = nullptr;
+    Profile* m_portProfile = nullptr;
+    QLineEdit* m_portHost = nullptr;
+    QLineEdit* m_portNumber = nullptr;
 };
 
 } // namespace orv

@@ -158,6 +158,8 @@ QMenu* CMainFrame::createEditMenu(MenuId id)
         if (id == MenuId::script) {
             menu->addSeparator();
             addMenuCommands(menu, {CommandId::editFind, CommandId::editReplace});
+            menu->addSeparator();
+            addMenuCommands(menu, {CommandId::sendToMaya});
         }
         menu->addSeparator();
     }

@@ -3,10 +3,14 @@
 
 #include "editor/CScriptDoc.h"
 #include "editor/EditorCommands.h"
+#include "editor/MayaCommandPort.h"
 #include "editor/SearchDialogs.h"
 #include "editor/TextPrinting.h"
+#include "framework/ByteText.h"
 #include "framework/Prompts.h"
+#include "settings/CommandPortAddress.h"
 #include "settings/SettingsRecord.h"
+#include "uimodel/OutputLog.h"
 
 #include <QFileInfo>
 #include <QPageSetupDialog>
@@ -18,14 +22,10 @@
 
 namespace orv {
 
-std::uint32_t MelTextView::ScanLineColors(std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks)
-{
-    return ParseMelLine(state, line, blocks, settings().syntaxColoring());
-}
-
 CMELEditorView::CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, Prompts& prompts,
-                               QWidget* parent)
-    : CView(document, parent), m_text(new MelTextView(settings, this)), m_profile(profile), m_prompts(prompts)
+                               OutputLog* log, QWidget* parent)
+    : CView(document, parent), m_text(new MelTextView(settings, this)), m_profile(profile), m_prompts(prompts),
+      m_log(log), m_port(new MayaCommandPort(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -35,7 +35,10 @@ CMELEditorView::CMELEditorView(CScriptDoc* document, const SettingsRecord& setti
     connect(m_text, &CTextView::stateChanged, this, [this] {
         emit indicatorsChanged();
         requestCommandUpdate();
+        updateStatusHint();
     });
+    connect(m_text, &MelTextView::sendRequested, this, &CMELEditorView::sendToMaya);
+    connect(m_port, &MayaCommandPort::finished, this, &CMELEditorView::say);
     connect(m_text, &CTextEditView::findRequested, this, [this] {
         CFindDialog dialog(*m_text, m_profile, m_prompts, this);
         dialog.exec();
@@ -140,6 +143,44 @@ void CMELEditorView::runPrintCommand(int id)
             return;
     }
     printOn(printer);
+}
+
+void CMELEditorView::updateStatusHint()
+{
+    const DiagnosticMark* mark = m_text->buffer() ? m_text->diagnosticMarks().atCursor(m_text->model().cursor()) : nullptr;
+    const QString hint = mark ? QString::fromLatin1(mark->text) : QString();
+    if (hint == m_hint)
+        return;
+    m_hint = hint;
+    emit statusHintChanged(m_hint);
+}
+
+void CMELEditorView::say(const QString& line)
+{
+    if (!m_log)
+        return;
+    m_log->AppendText(textToBytes(line) + "\n");
+    emit outputWritten();
+}
+
+void CMELEditorView::sendToMaya()
+{
+    const CTextBuffer* buffer = m_text->buffer();
+    if (!buffer)
+        return;
+    const TextViewModel& model = m_text->model();
+    const TextRange range = model.hasSelection()
+                                ? model.selection()
+                                : TextRange{{0, 0}, {buffer->LineLength(buffer->LineCount() - 1), buffer->LineCount() - 1}};
+    std::string script = buffer->CopyRange(range.start, range.end, "\n");
+    if (script.find_first_not_of(" \t\r\n") == std::string::npos) {
+        say(QStringLiteral("Send to Maya: there is nothing to send."));
+        return;
+    }
+    if (script.back() != '\n')
+        script += '\n';
+    if (!m_port->send(readCommandPortAddress(m_profile), QByteArray::fromStdString(script)))
+        say(QStringLiteral("Send to Maya: still waiting for the answer to the script sent before."));
 }
 
 QString CMELEditorView::indicatorText(int id) const

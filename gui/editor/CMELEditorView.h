@@ -1,8 +1,9 @@
-// The view of a MEL script: an edit view with MEL colouring over its document's buffer,
-// in the document's font, filling its document window.
+// The view of a MEL script: a MEL edit view over its document's buffer, in the document's
+// font, filling its document window; it sends the script to Maya and tells the finding under
+// the cursor.
 #pragma once
 
-#include "editor/CTextEditView.h"
+#include "editor/MelTextView.h"
 #include "framework/CView.h"
 
 class QPrinter;
@@ -10,26 +11,20 @@ class QPrinter;
 namespace orv {
 
 class CScriptDoc;
+class MayaCommandPort;
+class OutputLog;
 class Profile;
 class Prompts;
-
-// The edit view that colours MEL, by the colouring switch of the settings.
-class MelTextView final : public CTextEditView {
-    Q_OBJECT
-
-public:
-    using CTextEditView::CTextEditView;
-    std::uint32_t ScanLineColors(std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks) override;
-};
 
 class CMELEditorView : public CView {
     Q_OBJECT
 
 public:
-    // The profile keeps the values of the Find and Replace dialogs and the page margins;
-    // prompts tell of a search that found nothing.
+    // The profile keeps the values of the Find and Replace dialogs, the page margins and the
+    // command port's address; prompts tell of a search that found nothing; the log (if any)
+    // shows what Maya answers.
     CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, Prompts& prompts,
-                   QWidget* parent = nullptr);
+                   OutputLog* log = nullptr, QWidget* parent = nullptr);
 
     CScriptDoc* scriptDoc() const;
     MelTextView* textView() const { return m_text; }
@@ -45,12 +40,30 @@ public:
     // Prints the script on a printer (or PDF file) set up by the caller; the page count.
     int printOn(QPrinter& printer);
 
+    // The selection, or the whole script without one, to the command port of the profile.
+    void sendToMaya();
+    MayaCommandPort& commandPort() const { return *m_port; }
+    // The text of the finding the cursor stands on; empty when it stands on none.
+    const QString& statusHint() const { return m_hint; }
+
+signals:
+    // The finding under the cursor changed: the status bar shows its text (or its own again).
+    void statusHintChanged(const QString& hint);
+    // A line about Send to Maya went to the log: whoever shows the log brings it into view.
+    void outputWritten();
+
 private:
     void runPrintCommand(int id);
+    void updateStatusHint();
+    // One line in the Output pane.
+    void say(const QString& line);
 
     MelTextView* m_text;
     Profile& m_profile;
     Prompts& m_prompts;
+    OutputLog* m_log;
+    MayaCommandPort* m_port;
+    QString m_hint;
 };
 
 } // namespace orv

@@ -12,9 +12,11 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyleHints>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -24,6 +26,11 @@ namespace {
 
 constexpr int kCaretWidth = 2;
 constexpr int kAutoScrollMs = 100;
+// The wavy underline of a finding: its height and the length of one wave, in pixels.
+constexpr int kWaveHeight = 3;
+constexpr int kWaveLength = 4;
+constexpr QRgb kErrorUnderline = 0xE02020;
+constexpr QRgb kWarningUnderline = 0xE09000;
 
 struct MoveCommand {
     int id;
@@ -131,6 +138,7 @@ std::uint32_t CTextView::ScanLineColors(std::uint32_t, std::string_view, std::ve
 
 void CTextView::onViewReset()
 {
+    m_marks.clear();
     m_model->setTabSize(m_settings.tabSize());
     if (m_widths)
         m_widths->setTabSize(m_model->tabSize());
@@ -140,15 +148,29 @@ void CTextView::onViewReset()
     restartCaret();
     viewport()->update();
     emit stateChanged();
+    emit textChanged();
 }
 
-void CTextView::onBufferChanged(const TextChange*, unsigned updateFlags, int)
+void CTextView::onBufferChanged(const TextChange* change, unsigned updateFlags, int)
 {
     if (updateFlags & update_flag::kReset) {
         onViewReset();
         return;
     }
+    if (change)
+        m_marks.follow(*change);
     updateScrollBars();
+    viewport()->update();
+    emit stateChanged();
+    if (change)
+        emit textChanged();
+}
+
+void CTextView::setDiagnostics(const std::vector<MelDiagnostic>& found)
+{
+    if (!buffer())
+        return;
+    m_marks.set(found, *buffer());
     viewport()->update();
     emit stateChanged();
 }
@@ -318,12 +340,59 @@ void CTextView::paintLine(QPainter& painter, int line, int y, std::vector<Colour
                 drawRun(end, span.colourClass, ch >= selFrom && ch < selTo);
         }
     }
+    paintMarks(painter, line, y);
     if (selTo > length && column + 1 > firstColumn) {
         const int from = std::max(column, firstColumn);
         painter.fillRect(QRect(kMarginWidth + (from - firstColumn) * m_charWidth, y, m_charWidth, m_lineHeight),
                          colourOf(colour_class::kSelectionBackground));
     }
     painter.setClipping(false);
+}
+
+void CTextView::paintMarks(QPainter& painter, int line, int y)
+{
+    const std::vector<const DiagnosticMark*> marks = m_marks.onLine(line);
+    if (marks.empty())
+        return;
+    const std::string_view text = buffer()->LineText(line);
+    const int tabSize = m_model->tabSize();
+    const int bottom = y + m_lineHeight - 1;
+    // A mark past the line's end (an unterminated string at it) stands in the cells after it.
+    const auto columnOf = [&](int ch) {
+        const int inside = std::min(ch, static_cast<int>(text.size()));
+        return displayColumn(text, inside, tabSize) + (ch - inside);
+    };
+    painter.save();
+    for (const DiagnosticMark* mark : marks) {
+        const int from = columnOf(mark->start.ch);
+        const int to = std::max(from + 1, columnOf(mark->end.ch));
+        const int left = kMarginWidth + (from - leftColumn()) * m_charWidth;
+        const int right = kMarginWidth + (to - leftColumn()) * m_charWidth;
+        QPainterPath wave;
+        wave.moveTo(left, bottom);
+        for (int x = left; x < right; x += kWaveLength) {
+            wave.lineTo(std::min(x + kWaveLength / 2, right), bottom - kWaveHeight + 1);
+            wave.lineTo(std::min(x + kWaveLength, right), bottom);
+        }
+        painter.setPen(QPen(QColor(mark->severity == MelSeverity::error ? kErrorUnderline : kWarningUnderline), 1));
+        painter.drawPath(wave);
+    }
+    painter.restore();
+}
+
+TextPos CTextView::charAt(QPoint point) const
+{
+    if (!buffer() || point.x() < kMarginWidth || point.y() < 0)
+        return {-1, -1};
+    const int line = topLine() + point.y() / m_lineHeight;
+    if (line >= buffer()->LineCount())
+        return {-1, -1};
+    const int column = leftColumn() + (point.x() - kMarginWidth) / m_charWidth;
+    const std::string_view text = buffer()->LineText(line);
+    const int ch = charAtColumn(text, column, m_model->tabSize());
+    if (ch < static_cast<int>(text.size()))
+        return {ch, line};
+    return {ch + column - displayLength(text, m_model->tabSize()), line};
 }
 
 TextPos CTextView::posAt(QPoint point) const
@@ -413,6 +482,19 @@ void CTextView::focusOutEvent(QFocusEvent* event)
     m_caretTimer.stop();
     m_caretOn = false;
     viewport()->update();
+}
+
+bool CTextView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (const DiagnosticMark* mark = m_marks.under(charAt(help->pos())))
+            QToolTip::showText(help->globalPos(), QString::fromLatin1(mark->text), viewport());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 bool CTextView::focusNextPrevChild(bool)

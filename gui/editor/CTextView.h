@@ -3,6 +3,8 @@
 // maps keys and the mouse onto the view model of core, which decides what they do.
 #pragma once
 
+#include "melparse/MelDiagnostic.h"
+#include "text/DiagnosticMarks.h"
 #include "text/DisplayLengthCache.h"
 #include "text/LineStateCache.h"
 #include "text/MelColouring.h"
@@ -71,9 +73,18 @@ public:
     // After every command and mouse action: the caret shown, scrolled into view, the state told.
     void afterCursorMove(bool scrollToCursor = true);
 
+    // Underlines the findings of a check of the text as it is now; they follow later edits
+    // until the next check.
+    void setDiagnostics(const std::vector<MelDiagnostic>& found);
+    const DiagnosticMarks& diagnosticMarks() const { return m_marks; }
+    // The character under a point of the viewport (not the nearest gap, as posAt).
+    TextPos charAt(QPoint point) const;
+
 signals:
     // The cursor, the selection, the modes or the text changed: indicators follow.
     void stateChanged();
+    // The text changed, or the view shows another text.
+    void textChanged();
     // Find Next found nothing; message says so (8606, with the text looked for).
     void searchFailed(const QString& message);
 
@@ -85,6 +96,7 @@ protected:
     virtual void onBufferChanged(const TextChange* change, unsigned updateFlags, int line);
 
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -116,6 +128,7 @@ private:
     void updateScrollBars();
     void restartCaret();
     void paintLine(QPainter& painter, int line, int y, std::vector<ColourBlock>& blocks);
+    void paintMarks(QPainter& painter, int line, int y);
     QColor colourOf(int colourClass) const;
     bool runViewCommand(int id, bool execute);
     void dragSelectTo(QPoint point);
@@ -125,6 +138,7 @@ private:
     std::unique_ptr<Watcher> m_watcher;
     std::unique_ptr<LineStateCache> m_states;
     std::unique_ptr<DisplayLengthCache> m_widths;
+    DiagnosticMarks m_marks;
     bool m_colouringOfStates = true;  // the colouring switch the cached states were found with
     QFont m_font;
     std::array<QFont, 4> m_fonts;  // normal, bold, italic, bold italic

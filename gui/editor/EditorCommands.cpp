@@ -18,7 +18,7 @@ constexpr int kCtrl = Qt::ControlModifier;
 constexpr int kShift = Qt::ShiftModifier;
 constexpr int kAlt = Qt::AltModifier;
 
-constexpr std::size_t kFixedKeys = 51;
+constexpr std::size_t kFixedKeys = 54;
 
 constexpr auto kTable = [] {
     std::array<Accelerator, kFixedKeys + 20> table{{
@@ -46,6 +46,7 @@ constexpr auto kTable = [] {
         {kCtrl | Qt::Key_V, kPaste}, {kShift | Qt::Key_Insert, kPaste},
         {kCtrl | Qt::Key_Z, kUndo}, {kAlt | Qt::Key_Backspace, kUndo}, {kCtrl | Qt::Key_Y, kRedo},
         {kCtrl | Qt::Key_H, kReplace},
+        {kCtrl | Qt::Key_Space, kComplete}, {kCtrl | Qt::Key_Return, kSendToMaya}, {kCtrl | Qt::Key_Enter, kSendToMaya},
     }};
     // Ctrl+digit toggles, Alt+digit goes to the numbered bookmarks.
     for (int n = 0; n < 10; ++n) {

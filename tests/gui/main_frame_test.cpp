@@ -775,7 +775,8 @@ void MainFrameTest::menusFollowTheActiveDocumentType()
                                    fileDoc.mid(5);
     const QStringList editNone{"&Settings\tCtrl+P"};
     const QStringList editScript{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
-                                 "&Find\tCtrl+F", "&Replace\tCtrl+H", "&Settings\tCtrl+P"};
+                                 "&Find\tCtrl+F", "&Replace\tCtrl+H", "Send to &Maya\tCtrl+Return",
+                                 "&Settings\tCtrl+P"};
     const QStringList editOther{"&Undo\tCtrl+Z", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
                                 "&Settings\tCtrl+P"};
     const QStringList view{"&Toolbar", "&Status Bar"};

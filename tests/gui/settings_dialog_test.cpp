@@ -9,6 +9,7 @@
 #include "framework/CColorSwatch.h"
 #include "framework/CDocManager.h"
 #include "framework/SettingsService.h"
+#include "settings/CommandPortAddress.h"
 #include "settings/Profile.h"
 
 #include <QCheckBox>
@@ -94,6 +95,7 @@ private slots:
     void disabledBoxesKeepTheirBits();
     void settingsCommandIsEnabledAndReachesEveryListener();
     void aNewRecentFileCountTakesEffectAtTheNextStart();
+    void theCommandPortIsEditedOnTheMelEditorPageAndStoredInTheProfile();
 };
 
 void SettingsDialogTest::okStoresEveryEditWithItsConversion()
@@ -288,4 +290,40 @@ void SettingsDialogTest::aNewRecentFileCountTakesEffectAtTheNextStart()
 }
 
 ORVANTE_GUI_TEST_MAIN(SettingsDialogTest)
+void SettingsDialogTest::theCommandPortIsEditedOnTheMelEditorPageAndStoredInTheProfile()
+{
+    // A stored value that cannot be used shows as the default.
+    MemoryProfile profile;
+    profile.writeString(kCommandPortSection, kCommandPortHostKey, "no such\thost");
+    profile.writeInt(kCommandPortSection, kCommandPortPortKey, 99999);
+    {
+        Fixture f;
+        f.dialog->addCommandPort(profile);
+        f.clickPage(CSettingsDialog::melEditor);
+        QCOMPARE(f.child<QLineEdit>("commandPortHost")->text(), QStringLiteral("localhost"));
+        QCOMPARE(f.child<QLineEdit>("commandPortPort")->text(), QStringLiteral("7001"));
+        QVERIFY(f.child<QLineEdit>("commandPortHost")->isVisible());
+        f.typeInto("commandPortHost", QStringLiteral("render 07.studio"));  // the blank is refused
+        f.typeInto("commandPortPort", QStringLiteral("7005"));
+        f.press(QDialogButtonBox::Ok);
+    }
+    QCOMPARE(readCommandPortAddress(profile), (CommandPortAddress{"render07.studio", 7005}));
+    // Emptied boxes keep what is stored; Cancel writes nothing.
+    {
+        Fixture f;
+        f.dialog->addCommandPort(profile);
+        f.typeInto("commandPortHost", QString());
+        f.typeInto("commandPortPort", QStringLiteral("0"));
+        f.press(QDialogButtonBox::Ok);
+    }
+    QCOMPARE(readCommandPortAddress(profile), (CommandPortAddress{"render07.studio", 7005}));
+    {
+        Fixture f;
+        f.dialog->addCommandPort(profile);
+        f.typeInto("commandPortPort", QStringLiteral("8000"));
+        f.press(QDialogButtonBox::Cancel);
+    }
+    QCOMPARE(readCommandPortAddress(profile).port, 7005);
+}
+
 #include "settings_dialog_test.moc"

@@ -1,0 +1,146 @@
+// Completion at the cursor: which words and flags are offered where, how the list narrows,
+// what an item replaces, and that the insertion undoes as one group.
+#include "text/MelCompletion.h"
+
+#include "mel/CommandDatabase.h"
+#include "text/TextEditModel.h"
+
+#include "TextTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+class Completion : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_EQ(LoadMelDatabases(ORVANTE_DATABASE_DIR "/..").words, LoadResult::ok);
+    }
+};
+
+std::vector<std::string> texts(const std::vector<CompletionItem>& items)
+{
+    std::vector<std::string> all;
+    for (const CompletionItem& item : items)
+        all.push_back(item.text);
+    return all;
+}
+
+TEST_F(Completion, TheContextTellsCommandsFromFlagsAndRefusesStringsCommentsAndVariables)
+{
+    struct Case {
+        const char* before;
+        const char* after;
+        CompletionKind kind;
+        const char* command;
+        const char* prefix;
+        int replaceBefore;
+        int replaceAfter;
+    };
+    const Case cases[] = {
+        {"butt", "", CompletionKind::command, "", "butt", 4, 0},
+        {"  butt", "on -l \"x\";", CompletionKind::command, "", "butt", 4, 2},
+        {"button -", "", CompletionKind::flag, "button", "", 1, 0},
+        {"button -la", "", CompletionKind::flag, "button", "la", 3, 0},
+        {"button -la", "bel \"x\"", CompletionKind::flag, "button", "la", 3, 3},
+        {"button -label \"a\" -w 80 -", "", CompletionKind::flag, "button", "", 1, 0},
+        // A command that spans lines, and one assigned to a variable or inside back-quotes.
+        {"button -label \"a\"\n\t-c", "", CompletionKind::flag, "button", "c", 2, 0},
+        {"string $b = `button -", "`;", CompletionKind::flag, "button", "", 1, 0},
+        {"$b = button -", "", CompletionKind::flag, "button", "", 1, 0},
+        {"window; button -", "", CompletionKind::flag, "button", "", 1, 0},
+        {"button -w (3 + 4) -", "", CompletionKind::flag, "button", "", 1, 0},
+        // A string left open ends its statement with its line.
+        {"print \"open;\nbutton -", "", CompletionKind::flag, "button", "", 1, 0},
+        // Nothing where the answer is unknown or no command is meant.
+        {"print \"button -", "", CompletionKind::none, "", "", 0, 0},
+        {"// button -", "", CompletionKind::none, "", "", 0, 0},
+        {"/* button -", "", CompletionKind::none, "", "", 0, 0},
+        {"$butt", "", CompletionKind::none, "", "", 0, 0},
+        {"12", "", CompletionKind::none, "", "", 0, 0},
+        {"", "", CompletionKind::none, "", "", 0, 0},
+        {"noSuchCommand -", "", CompletionKind::none, "", "", 0, 0},
+        {"$a = $b -", "", CompletionKind::none, "", "", 0, 0},
+        {"$a = 3-", "", CompletionKind::none, "", "", 0, 0},
+        {"button-", "", CompletionKind::none, "", "", 0, 0},
+        {"if ($a == 1) button -", "", CompletionKind::none, "", "", 0, 0},
+    };
+    for (const Case& c : cases) {
+        const CompletionContext context = melCompletionContext(c.before, c.after);
+        EXPECT_EQ(context.kind, c.kind) << c.before;
+        if (c.kind == CompletionKind::none)
+            continue;
+        EXPECT_EQ(context.command, c.command) << c.before;
+        EXPECT_EQ(context.prefix, c.prefix) << c.before;
+        EXPECT_EQ(context.before, c.replaceBefore) << c.before;
+        EXPECT_EQ(context.after, c.replaceAfter) << c.before;
+    }
+}
+
+TEST_F(Completion, FlagsOfTheCommandNarrowByLongOrShortNameWithTheirTypes)
+{
+    const std::vector<CompletionItem> all = melCompletionItems(melCompletionContext("button -", ""));
+    ASSERT_EQ(all.size(), CommandTypedFlags("button").size());
+    EXPECT_EQ(all.front().text, "-align");
+    EXPECT_EQ(all.front().label, "-align (-al)");
+    EXPECT_EQ(all.front().detail, "String");
+    EXPECT_TRUE(std::is_sorted(all.begin(), all.end(),
+                               [](const CompletionItem& a, const CompletionItem& b) { return a.text < b.text; }));
+
+    EXPECT_EQ(texts(melCompletionItems(melCompletionContext("button -la", ""))), std::vector<std::string>{"-label"});
+    // "l" is the short name of -label and the start of nothing else.
+    EXPECT_EQ(texts(melCompletionItems(melCompletionContext("button -l", ""))), std::vector<std::string>{"-label"});
+    EXPECT_EQ(texts(melCompletionItems(melCompletionContext("button -d", ""))),
+              (std::vector<std::string>{"-defineTemplate", "-docTag", "-dragCallback", "-dropCallback"}));
+    EXPECT_TRUE(melCompletionItems(melCompletionContext("button -zz", "")).empty());
+}
+
+TEST_F(Completion, CommandsOfTheWordListStartWithTheWordInListOrder)
+{
+    const std::vector<std::string> found = texts(melCompletionItems(melCompletionContext("butto", "")));
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ(found.front(), "button");
+    for (const std::string& word : found)
+        EXPECT_EQ(word.rfind("butto", 0), 0u) << word;
+    EXPECT_TRUE(std::is_sorted(found.begin(), found.end()));
+    EXPECT_TRUE(melCompletionItems(melCompletionContext("zzzq", "")).empty());
+}
+
+TEST_F(Completion, TheChosenFlagReplacesTheWholeWordAsOneUndoGroup)
+{
+    CTextBuffer buffer;
+    TextEditModel edit(&buffer);
+    fill(buffer, "window;\r\nbutton -lab \"x\";");
+    edit.reset();
+    edit.setCursor({10, 1});  // after "-la", "b" right of it
+    const CompletionContext context = melCompletionAt(buffer, edit.cursor());
+    ASSERT_EQ(context.kind, CompletionKind::flag);
+    const std::vector<CompletionItem> items = melCompletionItems(context);
+    ASSERT_EQ(texts(items), std::vector<std::string>{"-label"});
+
+    ASSERT_TRUE(applyCompletion(edit, context, items.front()));
+    EXPECT_EQ(linesOf(buffer), (std::vector<std::string>{"window;", "button -label \"x\";"}));
+    EXPECT_EQ(edit.cursor(), (TextPos{13, 1}));
+    ASSERT_TRUE(edit.undo());
+    EXPECT_EQ(linesOf(buffer), (std::vector<std::string>{"window;", "button -lab \"x\";"}));
+}
+
+TEST_F(Completion, NothingIsAppliedToAReadOnlyBufferOrWithoutAContext)
+{
+    CTextBuffer buffer;
+    TextEditModel edit(&buffer);
+    fill(buffer, "butt");
+    edit.reset();
+    edit.setCursor({4, 0});
+    const CompletionContext context = melCompletionAt(buffer, edit.cursor());
+    EXPECT_FALSE(applyCompletion(edit, CompletionContext{}, {"button", "button", ""}));
+    buffer.SetReadOnly(true);
+    EXPECT_FALSE(applyCompletion(edit, context, {"button", "button", ""}));
+    EXPECT_EQ(linesOf(buffer), std::vector<std::string>{"butt"});
+}
+
+} // namespace
