@@ -204,6 +204,8 @@ public:
         }
         buildTree(read, start);
         const std::string file = windowFile();
+        // The scratch tree has said what it had to; the window's own tree replaces it.
+        m_probeWindow.reset();
         OutputLog log;
         const WindowFileRead loaded = ReadWindowFile(file, m_window, log, previews);
         if (!loaded.problem.empty())
