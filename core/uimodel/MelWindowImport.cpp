@@ -277,9 +277,18 @@ private:
         ArrangementPause pause(m_window.context());
         m_probeWindow = std::make_unique<CUIWindow>(m_window.context());
         root.probe = m_probeWindow.get();
-        for (std::size_t i = static_cast<std::size_t>(start) + 1; i < read.statements.size(); ++i) {
+        // A window made in a proc ends with the proc's body; one made outside any proc goes on
+        // past the procs defined after it, whose bodies do not run there.
+        std::size_t end = read.statements.size();
+        if (windowStatement.proc >= 0) {
+            const MelProc& proc = read.procs[static_cast<std::size_t>(windowStatement.proc)];
+            end = static_cast<std::size_t>(proc.firstStatement + proc.statementCount);
+        }
+        for (std::size_t i = static_cast<std::size_t>(start) + 1; i < end; ++i) {
             const MelStatement& st = read.statements[i];
-            if (st.proc != windowStatement.proc || makesWindow(read, st))
+            if (st.proc != windowStatement.proc)
+                continue;
+            if (makesWindow(read, st))
                 break;
             if (st.kind == MelStatementKind::command && st.word == "showWindow")
                 break;
