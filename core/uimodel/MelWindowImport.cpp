@@ -9,6 +9,7 @@
 #include "uimodel/OutputLog.h"
 #include "uimodel/WindowFile.h"
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <memory>
@@ -104,7 +105,6 @@ struct Node {
     Node* parent = nullptr;
     int depth = 0;
     CUIElement* probe = nullptr;
-    std::unique_ptr<CUIElement> probeRoot;
     std::vector<std::string> items;
     std::map<int, std::string> flags;
     // Where each stored value's flag is written, to say so when the model drops it.
@@ -213,7 +213,7 @@ public:
         m_result.built = loaded.windowFile;
         if (m_result.built)
             reportDroppedValues(m_nodes.front(), m_window);
-        if (!m_result.built)
+        else
             m_result.problem = "the window could not be built";
         sortWarnings();
         return std::move(m_result);
