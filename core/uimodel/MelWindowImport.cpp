@@ -9,6 +9,7 @@
 #include "uimodel/OutputLog.h"
 #include "uimodel/WindowFile.h"
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <memory>
@@ -104,7 +105,6 @@ struct Node {
     Node* parent = nullptr;
     int depth = 0;
     CUIElement* probe = nullptr;
-    std::unique_ptr<CUIElement> probeRoot;
     std::vector<std::string> items;
     std::map<int, std::string> flags;
     // Where each stored value's flag is written, to say so when the model drops it.
@@ -204,6 +204,8 @@ public:
         }
         buildTree(read, start);
         const std::string file = windowFile();
+        // The scratch tree has said what it had to; the window's own tree replaces it.
+        m_probeWindow.reset();
         OutputLog log;
         const WindowFileRead loaded = ReadWindowFile(file, m_window, log, previews);
         if (!loaded.problem.empty())
@@ -211,7 +213,7 @@ public:
         m_result.built = loaded.windowFile;
         if (m_result.built)
             reportDroppedValues(m_nodes.front(), m_window);
-        if (!m_result.built)
+        else
             m_result.problem = "the window could not be built";
         sortWarnings();
         return std::move(m_result);
@@ -275,9 +277,18 @@ private:
         ArrangementPause pause(m_window.context());
         m_probeWindow = std::make_unique<CUIWindow>(m_window.context());
         root.probe = m_probeWindow.get();
-        for (std::size_t i = static_cast<std::size_t>(start) + 1; i < read.statements.size(); ++i) {
+        // A window made in a proc ends with the proc's body; one made outside any proc goes on
+        // past the procs defined after it, whose bodies do not run there.
+        std::size_t end = read.statements.size();
+        if (windowStatement.proc >= 0) {
+            const MelProc& proc = read.procs[static_cast<std::size_t>(windowStatement.proc)];
+            end = static_cast<std::size_t>(proc.firstStatement + proc.statementCount);
+        }
+        for (std::size_t i = static_cast<std::size_t>(start) + 1; i < end; ++i) {
             const MelStatement& st = read.statements[i];
-            if (st.proc != windowStatement.proc || makesWindow(read, st))
+            if (st.proc != windowStatement.proc)
+                continue;
+            if (makesWindow(read, st))
                 break;
             if (st.kind == MelStatementKind::command && st.word == "showWindow")
                 break;

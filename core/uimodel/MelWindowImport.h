@@ -31,7 +31,7 @@ struct MelWindowImport {
 // given, makes the elements' previews. Flags are matched by long or short name and stored at
 // the places the window file keeps them; a textScrollList's -append items become its items.
 // The import ends at showWindow, at another window command or at the end of the proc that
-// holds the window command.
+// holds the window command; the bodies of other procs are passed over.
 MelWindowImport ImportMelWindow(std::string_view script, CUIWindow& window, std::string_view windowName = {},
                                 PreviewFactory* previews = nullptr);
 

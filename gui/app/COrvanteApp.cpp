@@ -29,12 +29,14 @@
 #include "app/PlaceholderView.h"
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CWindowDoc.h"
+#include "files/FileReader.h"
 #include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/Prompts.h"
 #include "project/CProjectDoc.h"
 #include "project/CProjectView.h"
+#include "uimodel/WindowFile.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -249,6 +251,7 @@ void COrvanteApp::installCommands()
     handle(CommandId::fileNew, [this] { onFileNew(); });
     handle(CommandId::settings, [this] { onSettings(); });
     handle(CommandId::fileOpen, [this] { onFileOpen(); });
+    handle(CommandId::fileImportMelWindow, [this] { onImportMelWindow(); });
     handle(CommandId::helpContents, [this] { onHelpContents(); });
     for (const auto& [id, address] : {std::pair{CommandId::technicalSupport, shell::kSupportAddress},
                                       std::pair{CommandId::visitWebsite, shell::kWebsiteAddress},
@@ -310,6 +313,51 @@ void COrvanteApp::onFileOpen()
     const QString path = m_prompts.chooseFileToOpen(m_docs->lastFolder(), QString::fromLatin1(shell::kOpenFilter));
     if (!path.isEmpty())
         openDocumentFile(path);
+}
+
+// The window of a script becomes a new untitled window document; what the import skipped
+// goes to the Output pane, one compiler-style line each.
+void COrvanteApp::onImportMelWindow()
+{
+    const QString path = m_prompts.chooseFileToOpen(m_docs->lastFolder(), QString::fromLatin1(shell::kImportFilter));
+    if (path.isEmpty())
+        return;
+    const std::string file = pathToBytes(path);
+    std::string error;
+    const std::optional<std::string> script = readWholeFile(file, kMaxWindowFileBytes, error);
+    if (!script) {
+        m_prompts.showError(pathFromBytes(error));
+        return;
+    }
+    CDocTemplate* windows = nullptr;
+    for (CDocTemplate* docTemplate : m_docs->templates())
+        if (docTemplate->resourceId() == kWindowDocumentType.templateId)
+            windows = docTemplate;
+    if (!windows)
+        return;
+    // The log holds bytes: the path and the texts go in as they are, all in one arg() so
+    // that a "%1" in a name or a path stays as it is.
+    const auto logged = [this](const char* format, const auto&... values) {
+        m_outputLog.AppendText(textToBytes(QString::fromLatin1(format).arg(textFromBytes(values)...)));
+    };
+    MelWindowImport import;
+    windows->newDocument([&import, &script](CDocument& doc) {
+        import = static_cast<CWindowDoc&>(doc).importMelWindow(*script);
+        if (import.built)
+            doc.setModifiedFlag(true);
+        return import.built;
+    });
+    logged(shell::kImporting, file);
+    if (!import.built) {
+        logged(shell::kImportFailed, file, import.problem + "\n");
+        m_designerHost.showOutput();
+        m_prompts.showError(QString::fromLatin1(shell::kImportFailed).arg(path, textFromBytes(import.problem)));
+        return;
+    }
+    for (const MelDiagnostic& d : import.warnings)
+        logged(shell::kImportWarning, file, std::to_string(d.line), std::to_string(d.column), d.text);
+    logged(shell::kImported, std::to_string(import.warnings.size()));
+    m_designerHost.showOutput();
 }
 
 void COrvanteApp::onHelpContents()

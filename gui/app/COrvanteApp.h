@@ -78,6 +78,7 @@ private:
     void onFileNew();
     void onSettings();
     void onFileOpen();
+    void onImportMelWindow();
 
     Profile& m_profile;
     Prompts& m_prompts;

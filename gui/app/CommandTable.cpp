@@ -12,6 +12,8 @@ namespace {
 constexpr std::array kCommands{
     CommandInfo{CommandId::fileNew, "&New\tCtrl+N", "Create a new document\nNew", {"Ctrl+N", nullptr}},
     CommandInfo{CommandId::fileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", {"Ctrl+O", nullptr}},
+    CommandInfo{CommandId::fileImportMelWindow, "&Import MEL Window...",
+                "Build a new window from the window a MEL script makes\nImport MEL Window", {nullptr, nullptr}},
     CommandInfo{CommandId::fileClose, "&Close\tCtrl+W", "Close the active document\nClose", {"Ctrl+W", nullptr}},
     CommandInfo{CommandId::fileSave, "&Save\tCtrl+S", "Save the active document\nSave", {"Ctrl+S", nullptr}},
     CommandInfo{CommandId::fileSaveAs, "Save &As...", "Save the active document with a new name\nSave As",

@@ -129,7 +129,7 @@ void CMainFrame::addMenuCommands(QMenu* menu, std::initializer_list<CommandId> i
 QMenu* CMainFrame::createFileMenu(MenuId id)
 {
     auto* menu = new QMenu(QStringLiteral("&File"), this);
-    addMenuCommands(menu, {CommandId::fileNew, CommandId::fileOpen});
+    addMenuCommands(menu, {CommandId::fileNew, CommandId::fileOpen, CommandId::fileImportMelWindow});
     if (id != MenuId::noDocument)
         addMenuCommands(menu, {CommandId::fileClose, CommandId::fileSave, CommandId::fileSaveAs});
     if (id == MenuId::window)

@@ -63,6 +63,15 @@ FileError CWindowDoc::onOpenDocument(const QString& path)
     return fileErrorOf(QFileDevice::OpenError, path, true);
 }
 
+MelWindowImport CWindowDoc::importMelWindow(std::string_view script, std::string_view windowName)
+{
+    auto model = std::make_unique<WindowDocument>(*m_host.context);
+    MelWindowImport import = ImportMelWindow(script, model->window(), windowName);
+    if (import.built)
+        m_model = std::move(model);
+    return import;
+}
+
 FileError CWindowDoc::onSaveDocument(const QString& path)
 {
     std::string error;

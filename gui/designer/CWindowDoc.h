@@ -6,6 +6,7 @@
 #include "designer/DesignerHost.h"
 
 #include "framework/CDocument.h"
+#include "uimodel/MelWindowImport.h"
 #include "uimodel/WindowDocument.h"
 
 #include <QWidget>
@@ -30,6 +31,9 @@ public:
     QWidget* previewPark() const { return m_park.get(); }
 
     FileError onOpenDocument(const QString& path) override;
+    // Builds the window of a MEL script into a fresh model, which replaces the document's
+    // when a window was built; windowName as ImportMelWindow takes it.
+    MelWindowImport importMelWindow(std::string_view script, std::string_view windowName = {});
     FileError onSaveDocument(const QString& path) override;
 
 private:

@@ -71,6 +71,21 @@ CDocument* CDocTemplate::openDocumentFile(const QString& path)
     return doc;
 }
 
+CDocument* CDocTemplate::newDocument(const std::function<bool(CDocument&)>& prepare)
+{
+    CDocument* doc = m_factories.document(this);
+    doc->m_template = this;
+    m_documents.append(doc);
+    doc->setTitle(docString(DocString::fileNewName) + QString::number(++m_untitledCount));
+    if (!doc->onNewDocument() || !prepare(*doc)) {
+        removeDocument(doc);
+        doc->deleteLater();
+        return nullptr;
+    }
+    createAndShowFrame(doc);
+    return doc;
+}
+
 CDocument* CDocTemplate::onFileNew()
 {
     if (m_factories.newWithoutDocument) {

@@ -45,6 +45,9 @@ public:
     // An empty path makes a new untitled document. Null when the document could not be made
     // or read; the failure has been reported to the user.
     CDocument* openDocumentFile(const QString& path);
+    // A new untitled document that prepare fills before its frame and view are made (an
+    // import); null, with the document dropped, when prepare returns false.
+    CDocument* newDocument(const std::function<bool(CDocument&)>& prepare);
     // What New does for this type: a new untitled document, or the type's own action when it
     // makes none (null then).
     CDocument* onFileNew();

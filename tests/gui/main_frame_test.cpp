@@ -765,14 +765,14 @@ void MainFrameTest::menusFollowTheActiveDocumentType()
     AppRun run(*m_profile);
     CMainFrame* frame = run.frame();
 
-    const QStringList fileNone{"&New\tCtrl+N", "&Open...\tCtrl+O", "Recent Files", "E&xit"};
-    const QStringList fileDoc{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close\tCtrl+W", "&Save\tCtrl+S",
-                              "Save &As...", "Recent Files", "E&xit"};
+    const QStringList fileNone{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Import MEL Window...", "Recent Files", "E&xit"};
+    const QStringList fileDoc{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Import MEL Window...", "&Close\tCtrl+W",
+                              "&Save\tCtrl+S", "Save &As...", "Recent Files", "E&xit"};
     QStringList fileWindow = fileDoc;
-    fileWindow.insert(5, "Export script\tCtrl+G");
-    fileWindow.insert(6, "Export Python script\tCtrl+Shift+G");
-    const QStringList fileScript = fileDoc.mid(0, 5) + QStringList{"&Print...", "Print Pre&view", "Page Set&up..."} +
-                                   fileDoc.mid(5);
+    fileWindow.insert(6, "Export script\tCtrl+G");
+    fileWindow.insert(7, "Export Python script\tCtrl+Shift+G");
+    const QStringList fileScript = fileDoc.mid(0, 6) + QStringList{"&Print...", "Print Pre&view", "Page Set&up..."} +
+                                   fileDoc.mid(6);
     const QStringList editNone{"&Settings\tCtrl+P"};
     const QStringList editScript{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
                                  "&Find\tCtrl+F", "&Replace\tCtrl+H", "Send to &Maya\tCtrl+Return",

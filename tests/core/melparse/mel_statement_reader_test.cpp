@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orv {
@@ -261,6 +263,63 @@ TEST(MelStatementReader, HostileNestingAndLengthsAreReadWithoutDeepStacks)
     ASSERT_EQ(braces.statements.size(), 1u);
     EXPECT_EQ(braces.statements[0].depth, static_cast<int>(depth));
     EXPECT_TRUE(braces.problems.empty());
+}
+
+// Scripts cut together at random from pieces of real and broken MEL: every place lies inside
+// the text and points at what it names, and every index points where it says.
+TEST(MelStatementReader, RandomScriptsGiveConsistentPlacesAndIndexes)
+{
+    const std::vector<std::string> pieces = {"button", " -l ", "\"a\\\"b\"", "\"open", "`", "(", ")", "[", "]", "{", "}",
+                                             ";", "\n", "\\\n", "$x", "[2]", " = ", "if ", "else ", "for ", "proc p() ",
+                                             "global proc string q(string $s) ", "// c\n", "/* c */", "/*", ",", "case 1:",
+                                             "default:", "window -exists w", "12", "-0.5", "..", "|", "setParent"};
+    for (unsigned seed = 1; seed <= 500; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        std::string text;
+        for (int n = std::uniform_int_distribution<int>(0, 60)(random); n > 0; --n)
+            text += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
+        const MelScript script = ReadMelStatements(text);
+        // Line and column of an offset, counted independently of the reader.
+        const auto where = [&](std::size_t offset) {
+            int line = 1;
+            std::size_t lineStart = 0;
+            for (std::size_t i = 0; i < offset; ++i)
+                if (text[i] == '\n') {
+                    ++line;
+                    lineStart = i + 1;
+                }
+            return std::pair{line, static_cast<int>(offset - lineStart) + 1};
+        };
+        const auto check = [&](const MelSourceSpan& span) {
+            ASSERT_LE(span.offset + span.length, text.size()) << text;
+            EXPECT_EQ(where(span.offset), std::pair(span.line, span.column)) << text;
+        };
+        const int count = static_cast<int>(script.statements.size());
+        for (int i = 0; i < count; ++i) {
+            const MelStatement& st = script.statements[static_cast<std::size_t>(i)];
+            check(st.span);
+            if (!st.word.empty() && st.word != "default") {
+                check(st.wordSpan);
+                EXPECT_EQ(text.substr(st.wordSpan.offset, st.wordSpan.length), st.word) << text;
+            }
+            EXPECT_TRUE(st.enclosing == -1 || (st.enclosing > i && st.enclosing < count)) << text;
+            EXPECT_TRUE(st.proc >= -1 && st.proc < static_cast<int>(script.procs.size())) << text;
+            for (const MelArgument& a : st.arguments) {
+                check(a.span);
+                if (a.kind == Kind::backquote && a.statement >= 0) {
+                    EXPECT_LT(a.statement, i) << text;
+                    EXPECT_EQ(script.statements[static_cast<std::size_t>(a.statement)].enclosing, i) << text;
+                }
+            }
+        }
+        for (const MelProc& proc : script.procs) {
+            EXPECT_GE(proc.firstStatement, 0);
+            EXPECT_LE(proc.firstStatement + proc.statementCount, count) << text;
+        }
+        for (const MelLexicalProblem& p : script.problems)
+            check(p.span);
+    }
 }
 
 TEST(MelStatementReader, HasMelFlagMatchesEitherName)

@@ -329,6 +329,12 @@ TEST_F(MelImportTest, SmallScriptsGiveTheirTreeValuesAndWarnings)
         {"window -menuBar true; columnLayout -parent; button -l \"b\" -numberOfPopupMenus;",
          "columnLayout ColumnLayout0\n\tbutton Button0", {{10, "b"}},
          {"1:36: -parent lacks its value: skipped", "1:59: -numberOfPopupMenus is not kept by the window model: skipped"}},
+        // A proc defined between the window's statements does not run there; the end of the
+        // window's own proc ends the window.
+        {"window; columnLayout;\nproc helper() { button; }\ntext -l t;", "columnLayout ColumnLayout0\n\ttext Text0",
+         {{10, "t"}}, {}},
+        {"proc make() { window; columnLayout; text -l a; }\nbutton -l b;", "columnLayout ColumnLayout0\n\ttext Text0",
+         {{10, "a"}}, {}},
         // A string left open spoils its line only.
         {"window; columnLayout; button -l \"open;\ntext -l t;", "columnLayout ColumnLayout0\n\tbutton Button0\n\ttext Text0",
          {{10, "t"}}, {"1:33: unterminated string"}},
