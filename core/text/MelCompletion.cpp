@@ -2,6 +2,8 @@
 #include "text/MelCompletion.h"
 
 #include "mel/CommandDatabase.h"
+#include "mel/MelVocabulary.h"
+#include "melparse/CheckedFlags.h"
 #include "text/CTextBuffer.h"
 #include "text/CharClass.h"
 #include "text/TextEditModel.h"
@@ -131,7 +133,7 @@ CompletionContext melCompletionContext(std::string_view before, std::string_view
     const bool dashBefore = wordStart > *start && before[wordStart - 1] == '-';
     if (dashBefore && wordStart - 1 > *start && isBlankChar(before[wordStart - 2])) {
         context.command = commandOf(before.substr(*start, wordStart - 1 - *start));
-        if (context.command.empty() || CommandTypedFlags(context.command.c_str()).empty())
+        if (context.command.empty() || checkedFlagsOf(context.command).empty())
             return {};
         context.kind = CompletionKind::flag;
         context.before = static_cast<int>(context.prefix.size()) + 1;
@@ -169,10 +171,13 @@ std::vector<CompletionItem> melCompletionItems(const CompletionContext& context)
              it != words.end() && startsWith(*it, context.prefix); ++it)
             items.push_back({*it, *it, {}});
     } else if (context.kind == CompletionKind::flag) {
-        for (const TypedFlag& flag : CommandTypedFlags(context.command.c_str())) {
+        // Every flag of the record, those that take no value (-edit, -query, -exists) too.
+        for (const CheckedFlag& flag : checkedFlagsOf(context.command)) {
             if (!startsWith(flag.longName, context.prefix) && !startsWith(flag.shortName, context.prefix))
                 continue;
-            items.push_back({"-" + flag.longName, "-" + flag.longName + " (-" + flag.shortName + ")", flag.typeText});
+            const std::string longName(flag.longName);
+            items.push_back({"-" + longName, "-" + longName + " (-" + std::string(flag.shortName) + ")",
+                             flag.typeIndex >= 0 && flag.typeIndex < kMelFlagTypeCount ? kMelFlagTypes[flag.typeIndex] : ""});
         }
         std::sort(items.begin(), items.end(), [](const CompletionItem& a, const CompletionItem& b) { return a.text < b.text; });
     }

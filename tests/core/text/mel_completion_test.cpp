@@ -84,7 +84,8 @@ TEST_F(Completion, TheContextTellsCommandsFromFlagsAndRefusesStringsCommentsAndV
 TEST_F(Completion, FlagsOfTheCommandNarrowByLongOrShortNameWithTheirTypes)
 {
     const std::vector<CompletionItem> all = melCompletionItems(melCompletionContext("button -", ""));
-    ASSERT_EQ(all.size(), CommandTypedFlags("button").size());
+    // The 17 flags with a value and the 5 without one (-edit, -query, -exists, ...).
+    ASSERT_EQ(all.size(), 22u);
     EXPECT_EQ(all.front().text, "-align");
     EXPECT_EQ(all.front().label, "-align (-al)");
     EXPECT_EQ(all.front().detail, "String");
@@ -97,6 +98,13 @@ TEST_F(Completion, FlagsOfTheCommandNarrowByLongOrShortNameWithTheirTypes)
     EXPECT_EQ(texts(melCompletionItems(melCompletionContext("button -d", ""))),
               (std::vector<std::string>{"-defineTemplate", "-docTag", "-dragCallback", "-dropCallback"}));
     EXPECT_TRUE(melCompletionItems(melCompletionContext("button -zz", "")).empty());
+
+    const std::vector<CompletionItem> e = melCompletionItems(melCompletionContext("button -e", ""));
+    EXPECT_EQ(texts(e), (std::vector<std::string>{"-edit", "-enable", "-exists"}));
+    EXPECT_EQ(e[0].detail, "");
+    EXPECT_EQ(e[1].detail, "on|off");
+    EXPECT_EQ(e[2].label, "-exists (-ex)");
+    EXPECT_EQ(texts(melCompletionItems(melCompletionContext("window -ret", ""))), std::vector<std::string>{"-retain"});
 }
 
 TEST_F(Completion, CommandsOfTheWordListStartWithTheWordInListOrder)
