@@ -186,6 +186,23 @@ bool isPlainValue(MelArgumentKind kind)
     return kind == MelArgumentKind::string || kind == MelArgumentKind::number || kind == MelArgumentKind::word;
 }
 
+// A name Maya gives an element: letters, digits and underscores, not starting with a digit.
+bool isElementName(std::string_view text)
+{
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+    return !text.empty() && letter(text.front())
+           && std::all_of(text.begin(), text.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
+}
+
+// How many of the arguments from first on, at most wanted, come before the next flag.
+std::size_t valuesBeforeFlag(const std::vector<MelArgument>& args, std::size_t first, std::size_t wanted)
+{
+    std::size_t count = 0;
+    while (count < wanted && first + count < args.size() && args[first + count].kind != MelArgumentKind::flag)
+        ++count;
+    return count;
+}
+
 class Importer {
 public:
     Importer(std::string_view script, CUIWindow& window) : m_script(script), m_window(window) {}
@@ -465,20 +482,22 @@ private:
             }
             const FlagEntry* entry = m_flags.find(node.command, flagName);
             if (!entry) {
-                warn(a.span, a.text + " is not a flag of " + node.command + ": skipped");
-                continue;
-            }
-            if (entry->items == 0 || entry->position < 0 || entry->position >= kFlagTableSize) {
-                warn(a.span, a.text + " is not kept by the window model: skipped");
-                i += static_cast<std::size_t>(std::max(0, entry->items));
+                // How many values it takes is unknown: all up to the next flag go with it, so
+                // that none of them is taken for the name.
+                const std::size_t values = valuesBeforeFlag(args, i + 1, args.size());
+                i += values;
+                warn(a.span, a.text + " is not a flag of " + node.command + ": skipped"
+                                 + (values == 0 ? "" : values == 1 ? " with its value" : " with its values"));
                 continue;
             }
             const std::size_t first = i + 1;
             const std::size_t wanted = entry->items == kAnyItems ? args.size() : static_cast<std::size_t>(entry->items);
-            std::size_t count = 0;
-            while (count < wanted && first + count < args.size() && args[first + count].kind != MelArgumentKind::flag)
-                ++count;
+            const std::size_t count = valuesBeforeFlag(args, first, wanted);
             i += count;
+            if (entry->items == 0 || entry->position < 0 || entry->position >= kFlagTableSize) {
+                warn(a.span, a.text + " is not kept by the window model: skipped");
+                continue;
+            }
             if (count == 0 || (entry->items != kAnyItems && count < wanted)) {
                 warn(a.span, a.text + " lacks its value: skipped");
                 continue;
@@ -566,6 +585,11 @@ private:
 
     void setName(Node& node, const MelArgument& a)
     {
+        if (!isElementName(a.text)) {
+            warn(a.span, "the name is not an element name (letters, digits and underscores, not starting with a "
+                         "digit): the element keeps a name of its own");
+            return;
+        }
         node.name = fitted(a.text, node.depth, 0, a.span, "the name");
         if (node.container && !node.name.empty())
             m_containers[node.name] = &node;

@@ -30,6 +30,8 @@ struct MelWindowImport {
 // through the window file reader, so it is arranged as a file read from disk; previews, when
 // given, makes the elements' previews. Flags are matched by long or short name and stored at
 // the places the window file keeps them; a textScrollList's -append items become its items.
+// An unknown flag is skipped with the arguments up to the next flag, whose number it does not
+// tell; a name no element can have is not taken, and the element keeps a name of its own.
 // The import ends at showWindow, at another window command or at the end of the proc that
 // holds the window command; the bodies of other procs are passed over.
 MelWindowImport ImportMelWindow(std::string_view script, CUIWindow& window, std::string_view windowName = {},

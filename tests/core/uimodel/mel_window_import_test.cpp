@@ -232,13 +232,12 @@ TEST_F(MelImportTest, StudioToolScriptImportsWithItsTreeAndWarnings)
                     "\t\t\tbutton buildBtn\n"
                     "\t\t\tbutton cancelBtn\n"
                     "\t\ttextScrollList jointList {hip} {knee}\n"
-                    "\t\tbutton mirrorBtn\n");
+                    "\t\tbutton Button2\n");
     EXPECT_EQ(placed(import), (std::vector<std::string>{
                                   "17:9: frameLayout makes no element of the window model: skipped with what it holds",
                                   "23:35: the value of -c is an expression: flag skipped",
                                   "26:45: the list item is a variable: skipped",
-                                  "28:11: -bogusFlag is not a flag of button: skipped",
-                                  "28:22: extra argument skipped",
+                                  "28:11: -bogusFlag is not a flag of button: skipped with its values",
                                   "29:9: edit of an existing element skipped",
                                   "31:13: button runs only under a condition or in a loop: skipped",
                               }));
@@ -308,6 +307,8 @@ TEST_F(MelImportTest, SmallScriptsGiveTheirTreeValuesAndWarnings)
         std::vector<std::pair<int, std::string>> values;  // of the last element's stored flags
         std::vector<std::string> warnings;
     };
+    const std::string kBadName = "the name is not an element name (letters, digits and underscores, not starting "
+                                 "with a digit): the element keeps a name of its own";
     const std::vector<Case> cases = {
         // Long and short names reach the same places; booleans as written; a multi-item value.
         {"window; columnLayout -adj yes -cat both 5 -rs 3;", "columnLayout ColumnLayout0", {{0, "yes"}, {4, "both 5"}, {15, "3"}}, {}},
@@ -335,6 +336,18 @@ TEST_F(MelImportTest, SmallScriptsGiveTheirTreeValuesAndWarnings)
          {{10, "t"}}, {}},
         {"proc make() { window; columnLayout; text -l a; }\nbutton -l b;", "columnLayout ColumnLayout0\n\ttext Text0",
          {{10, "a"}}, {}},
+        // An unknown flag takes all up to the next flag with it: its values never name the
+        // element nor count as extra arguments; the flags after it are read.
+        {"window; columnLayout; text -lable \"Object name:\";", "columnLayout ColumnLayout0\n\ttext Text0", {},
+         {"1:28: -lable is not a flag of text: skipped with its value"}},
+        {"window; columnLayout; button -bogus 1 \"two\" -l b -bogusToo;", "columnLayout ColumnLayout0\n\tbutton Button0",
+         {{10, "b"}}, {"1:30: -bogus is not a flag of button: skipped with its values",
+                       "1:50: -bogusToo is not a flag of button: skipped"}},
+        // A name that no element can have is left out where it stands; a valid one is taken.
+        {"window \"my window\"; columnLayout \"a b\"; button 2nd; button a.b; button \"x|y\"; text \"\"; text _ok9;",
+         "columnLayout ColumnLayout0\n\tbutton Button0\n\tbutton Button1\n\tbutton Button2\n\ttext Text0\n\ttext _ok9", {},
+         {"1:8: " + kBadName, "1:34: " + kBadName, "1:48: " + kBadName, "1:60: " + kBadName, "1:72: " + kBadName,
+          "1:84: " + kBadName}},
         // A string left open spoils its line only.
         {"window; columnLayout; button -l \"open;\ntext -l t;", "columnLayout ColumnLayout0\n\tbutton Button0\n\ttext Text0",
          {{10, "t"}}, {"1:33: unterminated string"}},
