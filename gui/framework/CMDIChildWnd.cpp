@@ -54,6 +54,12 @@ void CMDIChildWnd::activateFrame(ShowCommand requested)
         showNormal();
     if (QMdiArea* area = mdiArea())
         area->setActiveSubWindow(this);
+    // The keyboard goes with the activation, also while a dialog has it: the main window hands
+    // it back to its last focus, and the frame holding that focus would become active again.
+    if (!isAncestorOf(QWidget::window()->focusWidget())) {
+        QWidget* view = widget();
+        (view && view->focusPolicy() != Qt::NoFocus ? view : this)->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void CMDIChildWnd::updateTitle(int windowNumber)

@@ -30,6 +30,7 @@
 #include "uimodel/WindowFile.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -168,6 +169,8 @@ private slots:
     void designerFrameCannotShrinkBelowItsMinimum();
     void documentWindowsOpenCascadedAtAUsableSize();
     void cascadeKeepsWindowsAtAUsableSize();
+    void newWindowOverAMaximizedOneComesUpMaximized_data();
+    void newWindowOverAMaximizedOneComesUpMaximized();
     void openAndSaveAsStartInTheFolderLastUsed();
 
     void openingPicksTheTemplateByExtension_data();
@@ -650,6 +653,69 @@ void MainFrameTest::cascadeKeepsWindowsAtAUsableSize()
         QVERIFY(window->x() > previous.x() && window->y() > previous.y());  // still cascaded
         previous = window->pos();
     }
+}
+
+void MainFrameTest::newWindowOverAMaximizedOneComesUpMaximized_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("untitled");
+    QTest::newRow("open window") << "dialog.wnd" << false;
+    QTest::newRow("new window") << "dialog.wnd" << true;
+    QTest::newRow("open script") << "other.mel" << false;
+    QTest::newRow("new script") << "other.mel" << true;
+}
+
+void MainFrameTest::newWindowOverAMaximizedOneComesUpMaximized()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, untitled);
+    SettingsRecord record;
+    record.setFlag(SettingsFlag::mainMaximized, false);
+    writeRecord(*m_profile, record);
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    frame->resize(1200, 900);  // room for a designer window beside its panes
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    CDocManager& docs = run.app().docManager();
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("first.mel"))));
+    CMDIChildWnd* first = docs.activeFrame();
+    QVERIFY(first->isMaximized());
+
+    // The document opens while a dialog has the keyboard: when the main window has it back,
+    // it goes to the new window, which stays the active one.
+    const QString path = makeFile(name);
+    auto dialog = std::make_unique<QDialog>(frame);
+    dialog->show();
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    CDocument* doc = nullptr;
+    if (untitled) {
+        for (CDocTemplate* docTemplate : docs.templates())
+            if (docTemplate->matchesExtension(path))
+                doc = docTemplate->openDocumentFile(QString());
+    } else {
+        doc = docs.openDocumentFile(path);
+    }
+    QVERIFY(doc);
+    // Left in the old window, the keyboard would bring it back to the front with the main window.
+    QVERIFY(doc->views().first()->parentFrame()->isAncestorOf(frame->focusWidget()));
+    dialog.reset();
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    CMDIChildWnd* second = docs.activeFrame();
+    QVERIFY(second != first);
+    QCOMPARE(second->activeDocument(), doc);
+    QVERIFY(second->isMaximized());
+    QCOMPARE(second->geometry(), frame->mdiArea()->viewport()->rect());
+    QCOMPARE(frame->mdiArea()->subWindowList(QMdiArea::StackingOrder).constLast(), second);
+    QVERIFY(frame->mdiArea()->subWindowList().contains(first));
+    QVERIFY(run.app().record().childMaximized());
+
+    // Back to the first: it comes up maximized in its turn.
+    frame->mdiArea()->setActiveSubWindow(first);
+    QCOMPARE(docs.activeFrame(), first);
+    QVERIFY(first->isMaximized());
 }
 
 void MainFrameTest::openAndSaveAsStartInTheFolderLastUsed()
