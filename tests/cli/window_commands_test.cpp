@@ -1,26 +1,17 @@
 // "orvante-cli export" and "orvante-cli tree" run as a user runs them.
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using orv::cli_test::CliRun;
 
-std::string slurp(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string slurp(const std::filesystem::path& path) { return orv::cli_test::readFile(path); }
 
 class WindowCommands : public ::testing::Test {
 protected:
@@ -32,15 +23,7 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(m_folder); }
 
-    CliRun run(const std::string& arguments)
-    {
-        const auto out = m_folder / "stdout";
-        const auto err = m_folder / "stderr";
-        const std::string command = std::string("\"") + ORVANTE_CLI + "\" " + arguments + " >\"" + out.string() +
-                                    "\" 2>\"" + err.string() + "\"";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
-    }
+    static CliRun run(const std::string& arguments) { return orv::cli_test::runCliLine(arguments); }
 
     static std::string fixture(const char* name) { return std::string(ORVANTE_FIXTURES_DIR) + "/uimodel/" + name; }
     std::filesystem::path m_folder;
