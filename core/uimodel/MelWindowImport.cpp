@@ -205,7 +205,10 @@ std::size_t valuesBeforeFlag(const std::vector<MelArgument>& args, std::size_t f
 
 class Importer {
 public:
-    Importer(std::string_view script, CUIWindow& window) : m_script(script), m_window(window) {}
+    Importer(std::string_view script, CUIWindow& window)
+        : m_script(script), m_window(window), m_probeContext(window.context().settings())
+    {
+    }
 
     MelWindowImport run(std::string_view windowName, PreviewFactory* previews)
     {
@@ -291,8 +294,8 @@ private:
             m_containers[root.name] = &root;
         m_current = &root;
 
-        ArrangementPause pause(m_window.context());
-        m_probeWindow = std::make_unique<CUIWindow>(m_window.context());
+        ArrangementPause pause(m_probeContext);
+        m_probeWindow = std::make_unique<CUIWindow>(m_probeContext);
         root.probe = m_probeWindow.get();
         // A window made in a proc ends with the proc's body; one made outside any proc goes on
         // past the procs defined after it, whose bodies do not run there.
@@ -668,6 +671,9 @@ private:
     std::deque<Node> m_nodes;
     std::unordered_map<std::string, Node*> m_containers;
     Node* m_current = nullptr;
+    // The probes take their default names from counters of their own: the document's counters
+    // are for the elements read back, whose default labels come from them.
+    UIModelContext m_probeContext;
     std::unique_ptr<CUIWindow> m_probeWindow;
     std::size_t m_keptCount = 0;
     bool m_reportedTooMany = false;

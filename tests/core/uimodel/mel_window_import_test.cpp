@@ -370,6 +370,24 @@ TEST_F(MelImportTest, SmallScriptsGiveTheirTreeValuesAndWarnings)
     }
 }
 
+// The model's scratch elements that decide parents and default names count on their own: the
+// document's counters name the elements read back and give their default labels, so an
+// element without a label shows its own name, and the next element the user inserts goes on
+// from the imported ones.
+TEST_F(MelImportTest, DefaultLabelsAreTheElementsNamesAndInsertsGoOnFromThem)
+{
+    ModelFixture f;
+    const MelWindowImport import = ImportMelWindow("window; columnLayout; text; button -l b; button; checkBox;", f.window);
+    ASSERT_TRUE(import.built) << import.problem;
+    CUIElement& layout = *f.window.children().front();
+    std::vector<std::pair<std::string, std::string>> namesAndLabels;
+    for (const auto& child : layout.children())
+        namesAndLabels.emplace_back(child->name(), child->previewText());
+    EXPECT_EQ(namesAndLabels, (std::vector<std::pair<std::string, std::string>>{
+                                  {"Text0", "Text0"}, {"Button0", "b"}, {"Button1", "Button1"}, {"CheckBox0", "CheckBox0"}}));
+    EXPECT_EQ(addChild<CUIButton>(layout).name(), "Button2");
+}
+
 TEST_F(MelImportTest, NoWindowLongValuesAndDeepNesting)
 {
     ModelFixture f;
