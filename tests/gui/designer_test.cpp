@@ -3,6 +3,7 @@
 #include "AppTestSupport.h"
 #include "DesignerRun.h"
 #include "GuiTestMain.h"
+#include "TestFiles.h"
 
 #include "app/CToolsDialog.h"
 #include "app/COutputEdit.h"
@@ -504,10 +505,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("bad.wnd"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("just some text\r\n");
-        file.close();
+        QVERIFY(test::writeFile(path, "just some text\r\n"));
         MemoryProfile profile;
         test::AppRun run(profile);
         run.prompts().expectError();
@@ -524,10 +522,7 @@ private slots:
         QByteArray bytes = fixture("render_options.wnd");
         QVERIFY(bytes.endsWith("[EUI]\r\n"));
         bytes.chop(7);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        QVERIFY(test::writeFile(path, bytes));
         // No prompt: the document opens with every element the file holds.
         Designer d(path);
         QVERIFY(d.view());

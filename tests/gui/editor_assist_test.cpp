@@ -4,6 +4,7 @@
 // "Send to Maya" against a command port of the test's own.
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
+#include "TestFiles.h"
 
 #include "app/AppIds.h"
 #include "app/Panes.h"
@@ -389,11 +390,7 @@ private slots:
         CommandPortStandIn port(CommandPortStandIn::Behaviour::answer, QByteArray("abc\n", 4) + '\0');
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("s.mel"));
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("print \"abc;\r\n");
-        }
+        QVERIFY(test::writeFile(path, "print \"abc;\r\n"));
         MemoryProfile profile;
         QVERIFY(writeCommandPortAddress(profile, port.address()));
         test::AppRun run(profile);

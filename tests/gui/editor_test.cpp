@@ -3,6 +3,7 @@
 // shapes, colouring, saving (line ends kept, failures reported) and a hostile file.
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
+#include "TestFiles.h"
 
 #include "app/ViewIndicators.h"
 #include "editor/CMELEditorView.h"
@@ -49,13 +50,6 @@ QByteArray readAll(const QString& path)
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     return file.readAll();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // A script document with one view, shown and focused, as a document window holds it.
@@ -173,7 +167,7 @@ void setEdit(QDialog* dialog, const char* name, const QString& text)
 struct AppScript {
     explicit AppScript(const QByteArray& bytes)
     {
-        writeAll(path, bytes);
+        QVERIFY(test::writeFile(path, bytes));
         doc = qobject_cast<CScriptDoc*>(run.app().docManager().openDocumentFile(path));
     }
 
@@ -700,7 +694,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("unix.mel");
-        writeAll(path, "print 1;\nprint 2;\n");
+        QVERIFY(test::writeFile(path, "print 1;\nprint 2;\n"));
         Editor e({}, path);
         QCOMPARE(e.indicator(editor_command::kIndicatorLineEnd), QStringLiteral("MAC"));  // LF alone is "MAC"
         QTest::keyClick(e.text(), Qt::Key_End);
@@ -716,7 +710,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("kept.mel");
-        writeAll(path, "old text");
+        QVERIFY(test::writeFile(path, "old text"));
         MemoryProfile profile;
         test::AppRun run(profile);
         CDocTemplate* script = run.app().docManager().templates().front();
@@ -824,7 +818,7 @@ private slots:
         bytes += "\r\n";
         bytes += QByteArray(3 * 1024 * 1024, 'w');
         bytes += "\rcr only\r\n\r\nend";
-        writeAll(path, bytes);
+        QVERIFY(test::writeFile(path, bytes));
         Editor e({}, path);
         QCOMPARE(e.doc.buffer().LineCount(), 5);
         QTest::keyClick(e.text(), Qt::Key_Down);

@@ -2,6 +2,7 @@
 // choice, Save As and the standard messages of failed saves, command states, settings changes.
 #include "GuiTestMain.h"
 #include "ScriptedPrompts.h"
+#include "TestFiles.h"
 
 #include "app/PlaceholderDocument.h"
 #include "framework/CDocManager.h"
@@ -243,10 +244,7 @@ void FrameworkTest::failedSaveKeepsTheOldFileAndTheModifiedFlag()
     // A folder the user may not write to: the old file stays as it was.
     QDir(m_dir->path()).mkdir(QStringLiteral("locked"));
     const QString locked = m_dir->filePath(QStringLiteral("locked/old.mel"));
-    QFile old(locked);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old text");
-    old.close();
+    QVERIFY(test::writeFile(locked, "old text"));
     QFile::setPermissions(m_dir->filePath(QStringLiteral("locked")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     QFile::setPermissions(locked, QFileDevice::ReadOwner);
     if (QFileInfo(locked).isWritable())
@@ -257,6 +255,7 @@ void FrameworkTest::failedSaveKeepsTheOldFileAndTheModifiedFlag()
         QVERIFY(m_prompts->verifyAllCame());
         QCOMPARE(m_prompts->lastText(), QStringLiteral("Access to %1 was denied.").arg(locked));
     }
+    QFile old(locked);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old text"));
     QVERIFY(doc->isModified());

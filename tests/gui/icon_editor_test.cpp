@@ -4,6 +4,7 @@
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
 #include "ScriptedPrompts.h"
+#include "TestFiles.h"
 
 #include "app/CNewFileDialog.h"
 #include "framework/CDocManager.h"
@@ -335,10 +336,7 @@ void IconEditorTest::importCopiesTheFrameUnderTheClick()
 void IconEditorTest::importOfAFileThatIsNotABmpShowsNoPicture()
 {
     const QString path = m_dir.filePath(QStringLiteral("fake.bmp"));
-    QFile fake(path);
-    QVERIFY(fake.open(QIODevice::WriteOnly));
-    fake.write("MB this is no picture at all");
-    fake.close();
+    QVERIFY(test::writeFile(path, "MB this is no picture at all"));
 
     auto editor = openEditor();
     QVERIFY(editor);
@@ -354,10 +352,7 @@ void IconEditorTest::importOfAFileThatIsNotABmpShowsNoPicture()
 void IconEditorTest::iconDocumentsSaveEmptyAndOpenAnyContent()
 {
     const QString path = m_dir.filePath(QStringLiteral("shelf.icm"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("whatever was here before");
-    file.close();
+    QVERIFY(test::writeFile(path, "whatever was here before"));
 
     AppRun run(*m_profile);
     QVERIFY(run.started());

@@ -3,6 +3,7 @@
 // without a window says so and opens nothing.
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
+#include "TestFiles.h"
 
 #include "app/AppIds.h"
 #include "app/Panes.h"
@@ -44,10 +45,7 @@ void chooseImportByKeyboard(CMainFrame* frame)
 QString writeScript(const QTemporaryDir& dir, const char* name, const QByteArray& text)
 {
     const QString path = dir.filePath(QString::fromLatin1(name));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(text);
-    return path;
+    return test::writeFile(path, text) ? path : QString();
 }
 
 void dumpTree(const CUIElement& element, int depth, QString& out)

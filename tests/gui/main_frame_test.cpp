@@ -2,6 +2,7 @@
 // placements kept across runs, document windows, menus and accelerators, files opened, help.
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
+#include "TestFiles.h"
 
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
@@ -234,10 +235,7 @@ QString MainFrameTest::makeFile(const QString& name, const QByteArray& content)
                     ? "[ORVANTE 0.4]\r\n[UI_Window]\r\n[window]\r\nWindow\r\n1\r\n\t[columnLayout]\r\n\tColumnLayout0\r\n"
                       "\t1\r\n[EUI]\r\n"
                     : "proc hello() {}\r\n";
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return path;
+    return test::writeFile(path, bytes) ? path : QString();
 }
 
 QString MainFrameTest::installGuide()

@@ -2,6 +2,7 @@
 // window, refuses a project and asks again, and a file of any other extension opens as a script.
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
+#include "TestFiles.h"
 
 #include "app/AppIds.h"
 #include "app/CNewFileDialog.h"
@@ -79,10 +80,7 @@ void NewAndOpenTest::anyOtherExtensionOpensAsAScript()
 {
     QTemporaryDir dir;
     const QString notes = dir.filePath(QStringLiteral("notes.txt"));
-    QFile file(notes);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("print \"hi\";\n");
-    file.close();
+    QVERIFY(test::writeFile(notes, "print \"hi\";\n"));
 
     MemoryProfile profile;
     test::AppRun run(profile);

@@ -2,6 +2,7 @@
 // order, folder pictures and renaming, and the two-page project wizard.
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
+#include "TestFiles.h"
 
 #include "app/AppIds.h"
 #include "app/Panes.h"
@@ -86,10 +87,7 @@ void ProjectsTest::anyMpFileOpensInTheProjectView()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("game.mp"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("\x00\xff not a project at all", 24));
-    file.close();
+    QVERIFY(test::writeFile(path, QByteArray("\x00\xff not a project at all", 24)));
 
     MemoryProfile profile;
     test::AppRun run(profile);
@@ -108,10 +106,7 @@ void ProjectsTest::aSavedProjectIsZeroBytes()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.mp"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("left over");
-    old.close();
+    QVERIFY(test::writeFile(path, "left over"));
 
     MemoryProfile profile;
     test::AppRun run(profile);

@@ -3,6 +3,7 @@
 // closes a dialog the answer missed, so a wrong dialog fails instead of hanging.
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
+#include "TestFiles.h"
 
 #include "app/AppIds.h"
 #include "app/CFolderSelectDialog.h"
@@ -200,10 +201,7 @@ void QtPromptsTest::openShowsTheFilterTextsAndOpensThroughAllFiles()
 {
     QTemporaryDir dir;
     const QString notes = dir.filePath(QStringLiteral("notes.txt"));
-    QFile file(notes);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("print \"hi\";\n");
-    file.close();
+    QVERIFY(test::writeFile(notes, "print \"hi\";\n"));
 
     QObject context;
     QStringList filters;
