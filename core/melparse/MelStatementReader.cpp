@@ -395,6 +395,9 @@ private:
                 st.arguments.push_back(simpleArgument(token, Form::expression));
             ++m_at;
             if (last) {
+                // A lone ":" ("default :", "case :") leaves the label without a value.
+                if (st.arguments.empty())
+                    return;
                 MelArgument& label = st.arguments.back();
                 if (label.kind != MelArgumentKind::string && label.text.size() > 1) {
                     label.text.pop_back();

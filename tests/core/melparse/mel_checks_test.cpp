@@ -2,6 +2,7 @@
 // of single faults, and a table of scripts that must give no finding at all.
 #include "mel/CommandDatabase.h"
 #include "melparse/MelChecks.h"
+#include "melparse/MelStatementReader.h"
 
 #include <gtest/gtest.h>
 
@@ -150,6 +151,55 @@ TEST_F(MelChecks, HostileTextsGetBoundedFindings)
     EXPECT_EQ(written(CheckMelScript(large)),
               "1:8+6: warning: unknown flag -lable of button: did you mean -label?\n"
               "1:24+5: error: unterminated string\n");
+}
+
+// Labels, subscripts and brackets with nothing where the reader expects something: each is
+// read and checked without touching an empty list (a lone ':' after default once ended the
+// program while the user typed).
+TEST_F(MelChecks, ScriptsWithNothingWhereSomethingIsExpectedAreChecked)
+{
+    using namespace std::string_literals;
+    const std::string scripts[] = {
+        "default :",
+        "default :;",
+        "case :",
+        "case 1 :",
+        "case :\n",
+        "switch ($x) { default : print 1; }",
+        "switch ($x) { case : break; default :: }",
+        "`default :`",
+        "`case :`;",
+        "if (1) default :",
+        "{ case",
+        "case",
+        "default",
+        ":",
+        "::::",
+        "$a[",
+        "$a[]",
+        "[]",
+        "`",
+        "``",
+        "`default`",
+        "proc",
+        "global proc",
+        "global",
+        "global int",
+        "int",
+        "proc (",
+        "-",
+        "default\0:\0`case`\0"s,
+        "\0\0`\0default :\0`\0case `:`"s,
+    };
+    for (const std::string& script : scripts) {
+        const MelScript read = ReadMelStatements(script);
+        for (const MelStatement& st : read.statements)
+            EXPECT_LE(st.span.offset + st.span.length, script.size()) << script;
+        for (const MelDiagnostic& d : CheckMelScript(script))
+            EXPECT_GE(d.line, 1) << script;
+    }
+    // The label with its value still reads as before.
+    EXPECT_EQ(ReadMelStatements("case 1 :").statements.at(0).word, "case");
 }
 
 TEST_F(MelChecks, WithoutTheDatabaseOnlyTheTextIsChecked)
