@@ -2,6 +2,7 @@
 #include "uimodel/PythonText.h"
 
 #include "mel/MelVocabulary.h"
+#include "text/TextEncoding.h"
 #include "uimodel/MelText.h"
 
 #include <algorithm>
@@ -17,43 +18,6 @@ void appendHex(std::string& out, unsigned value, int digits)
 {
     for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
         out += kHex[(value >> shift) & 0xF];
-}
-
-bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
-// The length of the well-formed UTF-8 sequence at pos (with its code point in code), or 0.
-// Overlong forms, surrogates and code points beyond U+10FFFF are not well formed.
-std::size_t utf8Sequence(std::string_view text, std::size_t pos, unsigned& code)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (pos + length > text.size() || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if (!isContinuation(byte(i)))
-            return 0;
-        code = (code << 6) | (byte(i) & 0x3F);
-    }
-    return length;
 }
 
 // A number as a Python literal: no plus sign, and no leading zeros in an integer (Python
@@ -132,19 +96,19 @@ std::string pythonStringLiteral(std::string_view text)
             }
             continue;
         }
-        unsigned code = 0;
-        const std::size_t length = utf8Sequence(text, pos, code);
+        char32_t code = 0;
+        const std::size_t length = DecodeUtf8At(text, pos, code);
         if (length == 0) {
             out += "\\udc";
             appendHex(out, byte, 2);
             ++pos;
         } else if (code <= 0xFFFF) {
             out += "\\u";
-            appendHex(out, code, 4);
+            appendHex(out, static_cast<unsigned>(code), 4);
             pos += length;
         } else {
             out += "\\U";
-            appendHex(out, code, 8);
+            appendHex(out, static_cast<unsigned>(code), 8);
             pos += length;
         }
     }
