@@ -4,6 +4,7 @@
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
 #include "melparse/MelStatementReader.h"
+#include "text/TextEncoding.h"
 #include "uimodel/ElementFactory.h"
 #include "uimodel/FlagText.h"
 #include "uimodel/OutputLog.h"
@@ -160,17 +161,6 @@ std::string leafName(const std::string& path)
     return bar == std::string::npos ? path : path.substr(bar + 1);
 }
 
-// Cut at a UTF-8 character's start, at most limit bytes.
-std::string cutText(const std::string& text, std::size_t limit)
-{
-    if (text.size() <= limit)
-        return text;
-    std::size_t end = limit;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return text.substr(0, end);
-}
-
 const char* describeValue(MelArgumentKind kind)
 {
     switch (kind) {
@@ -206,7 +196,8 @@ std::size_t valuesBeforeFlag(const std::vector<MelArgument>& args, std::size_t f
 class Importer {
 public:
     Importer(std::string_view script, CUIWindow& window)
-        : m_script(script), m_window(window), m_probeContext(window.context().settings())
+        : m_script(script), m_encoding(DetectTextEncoding(script)), m_window(window),
+          m_probeContext(window.context().settings())
     {
     }
 
@@ -475,7 +466,7 @@ private:
                 if (i + 1 < args.size() && args[i + 1].kind != MelArgumentKind::flag) {
                     const MelArgument& item = args[++i];
                     if (isPlainValue(item.kind))
-                        node.items.push_back(fitted(item.text, node.depth, 6, item.span, "a list item"));
+                        node.items.push_back(fitted(item.text, item.span, "a list item"));
                     else
                         warn(item.span, std::string("the list item is ") + describeValue(item.kind) + ": skipped");
                 } else {
@@ -516,8 +507,7 @@ private:
             if (!seen.insert(entry->position).second && entry->multiUse)
                 warn(a.span, "only the last " + a.text + " is kept");
             const std::string value = valueText(args, first, count, entry->typeIndex);
-            node.flags[entry->position] = fitted(value, node.depth, formatFlagInt(entry->position).size() + 1,
-                                                 args[first].span, "the value of " + a.text);
+            node.flags[entry->position] = fitted(value, args[first].span, "the value of " + a.text);
             node.flagPlaces[entry->position] = {a.span, a.text};
         }
     }
@@ -593,7 +583,7 @@ private:
                          "digit): the element keeps a name of its own");
             return;
         }
-        node.name = fitted(a.text, node.depth, 0, a.span, "the name");
+        node.name = fitted(a.text, a.span, "the name");
         if (node.container && !node.name.empty())
             m_containers[node.name] = &node;
     }
@@ -618,11 +608,12 @@ private:
         return value;
     }
 
-    // A text on one window file line: line breaks and TABs become blanks, and the line
-    // holds at most 256 bytes with depth TABs and a prefix of prefixLength bytes before it.
-    std::string fitted(std::string text, int depth, std::size_t prefixLength, const MelSourceSpan& span,
-                       const std::string& what)
+    // A text on one window file line, in UTF-8 as the model keeps it: line breaks and TABs
+    // become blanks, and it holds at most wnd_file::kMaxValueBytes.
+    std::string fitted(std::string text, const MelSourceSpan& span, const std::string& what)
     {
+        if (m_encoding == TextEncoding::windows1252)
+            text = Windows1252ToUtf8(text);
         bool blanked = false;
         for (char& c : text) {
             if (c == '\r' || c == '\n' || c == '\t') {
@@ -632,9 +623,8 @@ private:
         }
         if (blanked)
             warn(span, what + " holds line breaks or TABs: written as blanks");
-        const std::size_t limit = wnd_file::kReadBufferLength - static_cast<std::size_t>(depth) - prefixLength;
-        if (text.size() > limit) {
-            text = cutText(text, limit);
+        if (text.size() > wnd_file::kMaxValueBytes) {
+            text.resize(Utf8CutLength(text, wnd_file::kMaxValueBytes));
             warn(span, what + " is longer than a window file line holds: cut to " + std::to_string(text.size()) + " bytes");
         }
         return text;
@@ -665,6 +655,9 @@ private:
     }
 
     std::string_view m_script;
+    // A script that is not UTF-8 was written in Windows-1252: its texts are converted as
+    // they are taken, so that every place in the report is a place in the script's bytes.
+    TextEncoding m_encoding;
     CUIWindow& m_window;
     MelWindowImport m_result;
     FlagRecords m_flags;

@@ -44,7 +44,12 @@ inline constexpr const char* kWindowTag = "[window]";
 inline constexpr const char* kRadioButtonTag = "[radioButton]";
 inline constexpr const char* kItemPrefix = "{item}";
 inline constexpr const char* kLineEnd = "\r\n";
-inline constexpr std::size_t kReadBufferLength = 256;
+// The most bytes of a line, after its leading TABs, that the reader takes: a longer line is
+// cut there. Far above any value typed by hand, and a bound on what one line can cost.
+inline constexpr std::size_t kMaxLineBytes = 65536;
+// The most bytes of a name, a list item or a flag value, so that its line, with the flag's
+// position or the item mark before it, stays within kMaxLineBytes.
+inline constexpr std::size_t kMaxValueBytes = kMaxLineBytes - 16;
 inline constexpr const char* kLoadError = "Error while loading the window hierarchy file\n";
 // A load that left part of the file out says why after this, on the same line.
 inline constexpr const char* kLoadErrorBecause = "Error while loading the window hierarchy file: ";
@@ -53,6 +58,7 @@ inline constexpr const char* kTooManyElements = "more than %zu elements, the res
 inline constexpr const char* kCutLine = "the file is cut off inside its last line";
 inline constexpr const char* kCutBlock = "the file ends inside an element";
 inline constexpr const char* kNoEnd = "the element list does not end with \"[EUI]\"";
+inline constexpr const char* kLongLine = "a line longer than %zu bytes was cut";
 } // namespace wnd_file
 
 // Texts of the MEL export.

@@ -395,17 +395,26 @@ TEST_F(MelImportTest, NoWindowLongValuesAndDeepNesting)
     EXPECT_FALSE(none.built);
     EXPECT_EQ(none.problem, "the script makes no window");
 
-    // A label longer than a window file line holds is cut, at a character's start.
-    std::string label;
-    for (int i = 0; i < 200; ++i)
-        label += "\xc3\xa9";
-    ModelFixture g;
-    const MelWindowImport cut = ImportMelWindow("window; columnLayout; button -l \"" + label + "\";", g.window);
-    ASSERT_TRUE(cut.built);
-    const std::string& kept = g.window.children().front()->children().front()->flags()[10];
-    EXPECT_EQ(kept, label.substr(0, 250));
-    ASSERT_EQ(cut.warnings.size(), 1u);
-    EXPECT_EQ(cut.warnings[0].text, "the value of -l is longer than a window file line holds: cut to 250 bytes");
+    // A long label is kept whole; one longer than a window file line holds is cut, at a
+    // character's start.
+    for (const std::size_t count : {std::size_t{200}, wnd_file::kMaxValueBytes / 2 + 1}) {
+        std::string label;
+        for (std::size_t i = 0; i < count; ++i)
+            label += "\xc3\xa9";
+        ModelFixture g;
+        const MelWindowImport cut = ImportMelWindow("window; columnLayout; button -l \"" + label + "\";", g.window);
+        ASSERT_TRUE(cut.built);
+        const std::string& kept = g.window.children().front()->children().front()->flags()[10];
+        if (count == 200) {
+            EXPECT_EQ(kept, label);
+            EXPECT_TRUE(cut.warnings.empty());
+            continue;
+        }
+        EXPECT_EQ(kept, label.substr(0, wnd_file::kMaxValueBytes));
+        ASSERT_EQ(cut.warnings.size(), 1u);
+        EXPECT_EQ(cut.warnings[0].text, "the value of -l is longer than a window file line holds: cut to " +
+                                            std::to_string(wnd_file::kMaxValueBytes) + " bytes");
+    }
 
     // Layouts nested deeper than the file keeps are skipped with what they hold; the file
     // written from the result reads back the same.
