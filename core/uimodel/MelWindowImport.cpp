@@ -303,11 +303,11 @@ private:
                 break;
             if (st.kind == MelStatementKind::command && st.word == "showWindow")
                 break;
-            statement(read, st, windowStatement.conditional);
+            statement(read, st, windowStatement.conditions);
         }
     }
 
-    void statement(const MelScript& read, const MelStatement& st, bool windowConditional)
+    void statement(const MelScript& read, const MelStatement& st, int windowConditions)
     {
         if (st.kind == MelStatementKind::call) {
             warn(st.wordSpan, "call of \"" + st.word + "\" skipped: it makes no element here");
@@ -338,7 +338,9 @@ private:
                 enter(st.word, false);
             return;
         }
-        if (st.conditional && !windowConditional) {
+        // A window made under a condition (if the window does not exist yet) builds what that
+        // body makes; a loop or condition inside it makes its elements any number of times.
+        if (st.conditions > windowConditions) {
             warn(st.wordSpan, st.word + " runs only under a condition or in a loop: skipped"
                                   + (container ? " with what it holds" : ""));
             if (container)

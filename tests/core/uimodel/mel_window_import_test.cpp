@@ -348,6 +348,14 @@ TEST_F(MelImportTest, SmallScriptsGiveTheirTreeValuesAndWarnings)
          "columnLayout ColumnLayout0\n\tbutton Button0\n\tbutton Button1\n\tbutton Button2\n\ttext Text0\n\ttext _ok9", {},
          {"1:8: " + kBadName, "1:34: " + kBadName, "1:48: " + kBadName, "1:60: " + kBadName, "1:72: " + kBadName,
           "1:84: " + kBadName}},
+        // A window made under a condition (the usual "if it does not exist yet"): what that body
+        // makes is kept, what a loop or a condition inside it makes is reported at its line.
+        {"if (!`window -exists w`) {\n window w; columnLayout;\n for ($i = 0; $i < 3; $i++)\n  button;\n"
+         " while ($k) { text; }\n if ($a) checkBox;\n button -l last;\n}",
+         "columnLayout ColumnLayout0\n\tbutton Button0", {{10, "last"}},
+         {"4:3: button runs only under a condition or in a loop: skipped",
+          "5:15: text runs only under a condition or in a loop: skipped",
+          "6:10: checkBox runs only under a condition or in a loop: skipped"}},
         // A string left open spoils its line only.
         {"window; columnLayout; button -l \"open;\ntext -l t;", "columnLayout ColumnLayout0\n\tbutton Button0\n\ttext Text0",
          {{10, "t"}}, {"1:33: unterminated string"}},
