@@ -238,7 +238,8 @@ private:
         d.column = span.column;
         d.length = static_cast<int>(std::max<std::size_t>(1, std::min<std::size_t>(span.length, 1u << 20)));
         d.severity = MelSeverity::warning;
-        d.text = std::move(text);
+        // The texts quote the script: in UTF-8 like everything the import gives.
+        d.text = m_encoding == TextEncoding::windows1252 ? Windows1252ToUtf8(text) : std::move(text);
         m_result.warnings.push_back(std::move(d));
     }
     void sortWarnings()

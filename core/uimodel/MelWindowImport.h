@@ -34,8 +34,8 @@ struct MelWindowImport {
 // tell; a name no element can have is not taken, and the element keeps a name of its own.
 // The import ends at showWindow, at another window command or at the end of the proc that
 // holds the window command; the bodies of other procs are passed over. A script that is not
-// UTF-8 is read as Windows-1252: the values it gives are kept in UTF-8, while the places of
-// the warnings stay places in the script's own bytes.
+// UTF-8 is read as Windows-1252: the values it gives and the warnings' texts are in UTF-8,
+// while the places of the warnings stay places in the script's own bytes.
 MelWindowImport ImportMelWindow(std::string_view script, CUIWindow& window, std::string_view windowName = {},
                                 PreviewFactory* previews = nullptr);
 

@@ -102,13 +102,13 @@ std::string pythonStringLiteral(std::string_view text)
             out += "\\udc";
             appendHex(out, byte, 2);
             ++pos;
-        } else if (code <= 0xFFFF) {
-            out += "\\u";
-            appendHex(out, static_cast<unsigned>(code), 4);
+        } else if (code < 0xA0) {
+            // The C1 controls would be invisible in the script.
+            out += "\\x";
+            appendHex(out, static_cast<unsigned>(code), 2);
             pos += length;
         } else {
-            out += "\\U";
-            appendHex(out, static_cast<unsigned>(code), 8);
+            out.append(text.substr(pos, length));
             pos += length;
         }
     }

@@ -1,5 +1,5 @@
-// How flag values are written in Python: literals of the flag's type, texts as ASCII-only
-// string literals that keep every byte.
+// How flag values are written in Python: literals of the flag's type, texts as UTF-8 string
+// literals that keep every byte.
 #pragma once
 
 #include "mel/CommandDatabase.h"
@@ -9,11 +9,10 @@
 
 namespace orv {
 
-// A single-quoted Python string literal of ASCII characters that stands for text: UTF-8
-// sequences as the characters they encode, every other byte from 0x80 up as the surrogate
-// escape \udcXX (Python's own way of carrying undecodable bytes in a text:
-// encode('utf-8', 'surrogateescape') gives the bytes back), quote, backslash and control
-// characters escaped.
+// A single-quoted Python string literal in UTF-8 that stands for text: its UTF-8 characters
+// as they are, every byte that is no UTF-8 as the surrogate escape \udcXX (Python's own way of
+// carrying undecodable bytes in a text: encode('utf-8', 'surrogateescape') gives the bytes
+// back), quote, backslash and the control characters (C1 included) escaped.
 std::string pythonStringLiteral(std::string_view text);
 
 // The Python value of a flag whose value the MEL export writes (a "String" value, or one

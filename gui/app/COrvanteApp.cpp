@@ -225,7 +225,7 @@ void COrvanteApp::reportMissingDatabase(const std::vector<std::string>& searched
     for (const std::string& folder : searched)
         folders << pathFromBytes(folder);
     const QString notice = QString::fromLatin1(shell::kDatabaseMissing).arg(folders.join(QStringLiteral(" or ")));
-    m_outputLog.AppendText(textToBytes(notice) + "\n");
+    m_outputLog.AppendText(textToUtf8(notice) + "\n");
     m_mainFrame->statusBar()->showMessage(notice);
     std::fprintf(stderr, "orvante: %s\n", QFile::encodeName(notice).constData());
 }
@@ -335,10 +335,10 @@ void COrvanteApp::onImportMelWindow()
             windows = docTemplate;
     if (!windows)
         return;
-    // The log holds bytes: the path and the texts go in as they are, all in one arg() so
-    // that a "%1" in a name or a path stays as it is.
+    // The log and the import's texts are UTF-8, as is the path on Linux; all go in one arg()
+    // so that a "%1" in a name or a path stays as it is.
     const auto logged = [this](const char* format, const auto&... values) {
-        m_outputLog.AppendText(textToBytes(QString::fromLatin1(format).arg(textFromBytes(values)...)));
+        m_outputLog.AppendText(textToUtf8(QString::fromLatin1(format).arg(textFromUtf8(values)...)));
     };
     MelWindowImport import;
     windows->newDocument([&import, &script](CDocument& doc) {
@@ -351,7 +351,7 @@ void COrvanteApp::onImportMelWindow()
     if (!import.built) {
         logged(shell::kImportFailed, file, import.problem + "\n");
         m_designerHost.showOutput();
-        m_prompts.showError(QString::fromLatin1(shell::kImportFailed).arg(path, textFromBytes(import.problem)));
+        m_prompts.showError(QString::fromLatin1(shell::kImportFailed).arg(path, textFromUtf8(import.problem)));
         return;
     }
     for (const MelDiagnostic& d : import.warnings)

@@ -2,6 +2,7 @@
 #include "designer/CControlsFlagsDialog.h"
 
 #include "designer/CEditListItemsDialog.h"
+#include "framework/ByteText.h"
 #include "mel/MelVocabulary.h"
 #include "propgrid/MultiValueItems.h"
 #include "uimodel/CUITextScrollList.h"
@@ -101,7 +102,7 @@ void CControlsFlagsDialog::showHint(int row)
 {
     const std::string hint = m_set.FlagTypeHint(row);
     if (row >= 0 && !hint.empty() && m_hintSink)
-        m_hintSink(QString::fromLatin1(hint.c_str()));
+        m_hintSink(textFromUtf8(hint));
 }
 
 void CControlsFlagsDialog::commitRow()

@@ -145,6 +145,23 @@ private slots:
         QCOMPARE(m_modified, std::vector<CUIElement*>{m_window->button});
     }
 
+    // What is typed comes back as typed, in the preview, the file and the script: no '?'.
+    void typedCharactersBeyondLatin1AreKept()
+    {
+        const QString typed = QStringLiteral("Gr\u00F6\u00DFe \u2013 \u5BF8\u6CD5 \u2713");
+        const std::string utf8 = typed.toUtf8().toStdString();
+        m_dialog->ShowElementFlags(m_window->button);
+        typeIntoRow(*m_dialog->list(), kLabelRow, typed, Qt::Key_Return);
+        QCOMPARE(m_window->button->flags()[kLabel], utf8);
+        QCOMPARE(DesignedWindow::record(*m_window->button).text, utf8);
+        QVERIFY(WriteWindowFile(m_window->window).find("\t10\t" + utf8 + "\r\n") != std::string::npos);
+        QVERIFY(GenerateWindowScript(m_window->window, false).find("-label \"" + utf8 + "\"") != std::string::npos);
+        m_dialog->ShowElementFlags(m_window->second);
+        m_dialog->ShowElementFlags(m_window->button);
+        clickRow(*m_dialog->list(), kLabelRow);
+        QCOMPARE(m_dialog->list()->textEditor()->text(), typed);
+    }
+
     void typedSizeResizesAndRelayouts()
     {
         m_dialog->ShowElementFlags(m_window->button);

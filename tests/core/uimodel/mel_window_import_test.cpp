@@ -356,6 +356,10 @@ TEST_F(MelImportTest, SmallScriptsGiveTheirTreeValuesAndWarnings)
          {"4:3: button runs only under a condition or in a loop: skipped",
           "5:15: text runs only under a condition or in a loop: skipped",
           "6:10: checkBox runs only under a condition or in a loop: skipped"}},
+        // A script in Windows-1252 gives its texts in UTF-8; places stay in the script's bytes.
+        {"window; columnLayout; button -l \"Gr\xf6\xdf" "e\" -bog\xe9 1 -w 9;", "columnLayout ColumnLayout0\n\tbutton Button0",
+         {{10, "Gr\xc3\xb6\xc3\x9f" "e"}, {16, "9"}},
+         {"1:41: -bog\xc3\xa9 is not a flag of button: skipped with its value"}},
         // A string left open spoils its line only.
         {"window; columnLayout; button -l \"open;\ntext -l t;", "columnLayout ColumnLayout0\n\tbutton Button0\n\ttext Text0",
          {{10, "t"}}, {"1:33: unterminated string"}},

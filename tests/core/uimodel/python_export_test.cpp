@@ -293,7 +293,9 @@ TEST_F(PythonTest, ValuesBecomeLiteralsOfTheirType)
         {"columnLayout", "columnAttach", "\"\\x01\\x41\\x7\" 0", "('\\x01Ax7', 0)"},
         {"button", "label", "He said \"hi\" \\ bye", "'He said \"hi\" \\\\ bye'"},
         {"button", "label", "it's\n\r\t\x01\x7f", "'it\\'s\\n\\r\\t\\x01\\x7f'"},
-        {"button", "label", "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "'caf\\u00e9 \\u20ac \\U0001f600'"},
+        // UTF-8 as it is, but the C1 controls escaped
+        {"button", "label", "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "'caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80'"},
+        {"button", "label", "\xc2\x85\xc2\x9f\xc2\xa0", "'\\x85\\x9f\xc2\xa0'"},
         // no UTF-8: a Latin-1 byte, a cut sequence, an overlong form, an encoded surrogate
         {"button", "label", "\xe9t\xe9 \xc3 \xc0\xaf \xed\xa0\x80", "'\\udce9t\\udce9 \\udcc3 \\udcc0\\udcaf \\udced\\udca0\\udc80'"},
     };
