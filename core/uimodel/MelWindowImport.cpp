@@ -507,9 +507,11 @@ private:
                 warn(computed->span, "the value of " + a.text + " is " + describeValue(computed->kind) + ": flag skipped");
                 continue;
             }
+            // A multi-use flag given again adds its value to the ones before, as the export
+            // writes them back one use each; any other flag given again replaces its value.
+            std::string value = valueText(args, first, count, entry->typeIndex);
             if (!seen.insert(entry->position).second && entry->multiUse)
-                warn(a.span, "only the last " + a.text + " is kept");
-            const std::string value = valueText(args, first, count, entry->typeIndex);
+                value = node.flags[entry->position] + " " + value;
             node.flags[entry->position] = fitted(value, args[first].span, "the value of " + a.text);
             node.flagPlaces[entry->position] = {a.span, a.text};
         }

@@ -1,6 +1,7 @@
 // Writing the element tree as Python.
 #include "uimodel/PythonGenerator.h"
 
+#include "uimodel/MelText.h"
 #include "uimodel/PythonText.h"
 #include "uimodel/ScriptWalk.h"
 
@@ -27,7 +28,10 @@ public:
     }
     void addFlag(const TypedFlag& flag, const std::string& name, const std::string& value) override
     {
-        argument(name).values.push_back(pythonFlagValue(flag, value));
+        Argument& a = argument(name);
+        // A multi-use flag is a list of its uses, also when it is given once.
+        a.list = a.list || isMultiUseType(flag.typeText);
+        a.values.push_back(pythonFlagValue(flag, value));
     }
     void addRepeatedText(const std::string& name, const std::vector<std::string>& items) override
     {

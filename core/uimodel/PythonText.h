@@ -15,9 +15,10 @@ namespace orv {
 // back), quote, backslash and the control characters (C1 included) escaped.
 std::string pythonStringLiteral(std::string_view text);
 
-// The Python value of a flag whose value the MEL export writes (a "String" value, or one
-// that isBareFlagValue accepts): integers, floats, True or False and texts by the type's
-// words, a tuple when the type takes several items.
+// The Python value of one use of a flag whose value the MEL export writes (a "String" value,
+// or one use (flagUses) of a value that isBareFlagValue accepts): integers, floats, True or
+// False and texts by the type's words, a MEL variable as the Python variable of its name, a
+// tuple when one use takes several items.
 std::string pythonFlagValue(const TypedFlag& flag, const std::string& value);
 
 // Whether name can stand as a keyword argument: an identifier that is no reserved word.

@@ -55,12 +55,16 @@ void walk(CUIElement& element, int depth, Walk& run)
         const std::string& value = table[flag.position];
         if (value.empty())
             continue;
-        if (flag.typeIndex != mel_type::kString && !isBareFlagValue(value, flag.typeText)) {
-            if (run.leftOut)
-                run.leftOut->push_back(leftOutNotice(element, flag));
+        const std::string& name = run.shortFlags ? flag.shortName : flag.longName;
+        if (flag.typeIndex == mel_type::kString) {
+            run.writer.addFlag(flag, name, value);
             continue;
         }
-        run.writer.addFlag(flag, run.shortFlags ? flag.shortName : flag.longName, value);
+        const std::vector<std::string_view> uses = flagUses(value, flag.typeText);
+        if (uses.empty() && run.leftOut)
+            run.leftOut->push_back(leftOutNotice(element, flag));
+        for (const std::string_view use : uses)
+            run.writer.addFlag(flag, name, std::string(use));
     }
     element.AppendExtraFlags(run.writer, run.shortFlags);
     run.writer.endCall();

@@ -18,7 +18,8 @@ public:
     // The call of an element at depth (the window at 0) begins.
     virtual void beginCall(const std::string& command, int depth) = 0;
     // A flag of the command's record whose value is a literal of the flag's type: any text
-    // for "String", else a value that isBareFlagValue accepts. name is short or long as chosen.
+    // for "String", else a value that isBareFlagValue accepts; a multi-use flag comes once for
+    // each use (flagUses). name is short or long as chosen.
     virtual void addFlag(const TypedFlag& flag, const std::string& name, const std::string& value) = 0;
     // A text flag given once for each item, in order (a list's items).
     virtual void addRepeatedText(const std::string& name, const std::vector<std::string>& items) = 0;

@@ -168,6 +168,45 @@ TEST_F(MelTest, NestedLayoutsListItemsAndEscapedStrings)
     EXPECT_EQ(row.flags()[CUIRowLayout::kNumberOfColumns], "1");
 }
 
+// A multi-use flag holding several values is given once per value (MEL takes one value, or one
+// group of its type's items, per flag); one value stays as it stands.
+TEST_F(MelTest, MultiUseFlagsAreGivenOncePerValue)
+{
+    struct Case {
+        int position;
+        std::string value;
+        std::string written;  // empty: left out
+    };
+    const Case cases[] = {
+        {24, "\"a\" \"b c\"", "-selectItem \"a\" -selectItem \"b c\" "},
+        {24, "\"a\"", "-selectItem \"a\" "},
+        {24, "plain \"quoted\"  $variable", "-selectItem plain -selectItem \"quoted\" -selectItem $variable "},
+        {9, " 1  2 3", "-deselectIndexedItem 1 -deselectIndexedItem 2 -deselectIndexedItem 3 "},
+        {9, " 4 ", "-deselectIndexedItem  4 "},
+        {4, "1 \"x\" 2 y", "-appendPosition 1 \"x\" -appendPosition 2 y "},
+        {4, "1 \"x\" 2", ""},
+        {9, "1 a", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        ModelFixture f;
+        auto& column = addChild<CUIColumnLayout>(f.window);
+        auto& list = addChild<CUITextScrollList>(column);
+        list.ApplyFlags(withValues(list, {{c.position, c.value}}));
+        std::vector<std::string> leftOut;
+        std::string out;
+        GenerateElementMel(list, out, 0, false, &leftOut);
+        const std::string flag = "-" + CommandTypedFlags("textScrollList").at(static_cast<std::size_t>(c.position)).longName;
+        if (c.written.empty()) {
+            EXPECT_EQ(out.find(flag), std::string::npos) << out;
+            EXPECT_EQ(leftOut.size(), 1u);
+        } else {
+            EXPECT_NE(out.find(c.written), std::string::npos) << out;
+            EXPECT_TRUE(leftOut.empty());
+        }
+    }
+}
+
 // A value that is not a literal of its flag's type never reaches the script bare: it is left
 // out and the log names the element and the flag; valid values stay byte for byte.
 TEST_F(MelTest, ValuesThatAreNotLiteralsOfTheirTypeAreLeftOutAndLogged)
@@ -188,13 +227,26 @@ TEST_F(MelTest, ValuesThatAreNotLiteralsOfTheirTypeAreLeftOutAndLogged)
         {"button", 2, "nan 0 0", false},
         {"button", 2, "0x10 0 0", false},
         {"button", 2, injection, false},
-        // on|off: any of the six boolean words
+        // on|off: any of the eight boolean words MEL takes, in lower case
         {"button", 8, "off", true},
         {"button", 8, "true", true},
         {"button", 8, "0", true},
-        {"button", 8, "yes", false},
+        {"button", 8, "yes", true},
+        {"button", 8, "no", true},
+        {"button", 8, "Yes", false},
         {"button", 8, "on\n", false},
         {"button", 8, injection, false},
+        // a MEL variable stands for any item but a "String" value, written bare
+        {"button", 8, "$on", true},
+        {"floatSlider", 12, "$width", true},
+        {"button", 2, "$r 0.5 $_b9", true},
+        {"columnLayout", 4, "$side $offset", true},
+        {"floatSlider", 12, "$", false},
+        {"floatSlider", 12, "$9", false},
+        {"floatSlider", 12, "$w[0]", false},
+        {"floatSlider", 12, "$w;", false},
+        {"floatSlider", 12, "$w+1", false},
+        {"floatSlider", 12, "${w}", false},
         // Float
         {"floatSlider", 12, "10.5", true},
         {"floatSlider", 12, "-2", true},

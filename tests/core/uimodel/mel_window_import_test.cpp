@@ -151,18 +151,21 @@ private:
     {
         if (flag.typeIndex == mel_type::kString)
             return text();
+        // A multi-use flag given up to three times.
         std::string out;
-        std::string_view type = flag.typeText;
-        while (!type.empty()) {
-            const std::size_t blank = type.find(' ');
-            const std::string_view word = type.substr(0, blank);
-            type = blank == std::string_view::npos ? std::string_view() : type.substr(blank + 1);
-            if (word == "(multi-use)" || word.empty())
-                continue;
-            for (int n = word.ends_with("[...]") ? pick(1, 3) : 1; n > 0; --n) {
-                if (!out.empty())
-                    out += ' ';
-                out += item(word);
+        for (int uses = isMultiUseType(flag.typeText) ? pick(1, 3) : 1; uses > 0; --uses) {
+            std::string_view type = flag.typeText;
+            while (!type.empty()) {
+                const std::size_t blank = type.find(' ');
+                const std::string_view word = type.substr(0, blank);
+                type = blank == std::string_view::npos ? std::string_view() : type.substr(blank + 1);
+                if (word == "(multi-use)" || word.empty())
+                    continue;
+                for (int n = word.ends_with("[...]") ? pick(1, 3) : 1; n > 0; --n) {
+                    if (!out.empty())
+                        out += ' ';
+                    out += item(word);
+                }
             }
         }
         return out.empty() ? item("String") : out;
@@ -360,6 +363,9 @@ TEST_F(MelImportTest, SmallScriptsGiveTheirTreeValuesAndWarnings)
         {"window; columnLayout; button -l \"Gr\xf6\xdf" "e\" -bog\xe9 1 -w 9;", "columnLayout ColumnLayout0\n\tbutton Button0",
          {{10, "Gr\xc3\xb6\xc3\x9f" "e"}, {16, "9"}},
          {"1:41: -bog\xc3\xa9 is not a flag of button: skipped with its value"}},
+        // A multi-use flag given several times keeps every value, as the export writes them.
+        {"window; columnLayout; textScrollList -si \"a\" -selectItem \"b c\" -dii 1 -dii 2 -w 50 -w 60;",
+         "columnLayout ColumnLayout0\n\ttextScrollList TextScrollList0", {{24, "\"a\" \"b c\""}, {9, "1 2"}, {28, "60"}}, {}},
         // A string left open spoils its line only.
         {"window; columnLayout; button -l \"open;\ntext -l t;", "columnLayout ColumnLayout0\n\tbutton Button0\n\ttext Text0",
          {{10, "t"}}, {"1:33: unterminated string"}},

@@ -116,7 +116,7 @@ std::string canonicalArgument(const MelArgument& token, const std::string& typeW
     if (token.kind == MelArgumentKind::string)
         return canonicalText(token.text);
     if (typeWord == "on|off")
-        return token.text == "on" || token.text == "true" || token.text == "1" ? "True" : "False";
+        return token.text == "on" || token.text == "true" || token.text == "yes" || token.text == "1" ? "True" : "False";
     if (typeWord == "Int" || typeWord == "UnsignedInt")
         return std::string("i").append(std::to_string(std::stoll(token.text)));
     if (typeWord == "Float" || typeWord == "Angle" || typeWord == "Length" || typeWord == "Time") {
@@ -285,6 +285,12 @@ TEST_F(PythonTest, ValuesBecomeLiteralsOfTheirType)
         {"button", "enable", "false", "False"},
         {"button", "enable", "1", "True"},
         {"button", "enable", "0", "False"},
+        {"button", "enable", "yes", "True"},
+        {"button", "enable", "no", "False"},
+        // a MEL variable is the Python variable of its name; a name Python reserves gains '_'
+        {"floatSlider", "value", "$v", "v"},
+        {"floatSlider", "value", "$in", "in_"},
+        {"button", "backgroundColor", "$r 0.5 $_b", "(r, 0.5, _b)"},
         {"button", "backgroundColor", "1 0.5 0", "(1.0, 0.5, 0.0)"},
         {"rowLayout", "columnWidth2", " 1  +2 ", "(1, 2)"},
         {"columnLayout", "columnAttach", "\"both\" 5", "('both', 5)"},
@@ -341,6 +347,31 @@ TEST_F(PythonTest, ListItemsAreOneListArgument)
     script = GenerateWindowPython(f.window, true);
     EXPECT_NE(script.find("cmds.textScrollList(a=['own', 'a', 'b'], h=100, w=150)\n"), std::string::npos) << script;
     EXPECT_EQ(runScript(script), melCalls(GenerateWindowScript(f.window, true)));
+}
+
+// A multi-use flag is a list of its uses, one value or a tuple each, as MEL gives the flag once
+// per use; Python variables stand for MEL ones.
+TEST_F(PythonTest, MultiUseFlagsAreListsOfTheirUses)
+{
+    ModelFixture f;
+    auto& column = addChild<CUIColumnLayout>(f.window);
+    auto& list = addChild<CUITextScrollList>(column);
+    list.ApplyFlags(withValues(list, {{24, "\"a\" \"b c\""}, {9, "1 2"}, {4, "1 \"x\" 2 y"}, {8, "\"one\""}}));
+    const std::string script = GenerateWindowPython(f.window, true);
+    EXPECT_NE(script.find("cmds.textScrollList(ap=[(1, 'x'), (2, 'y')], di=['one'], dii=[1, 2], h=100, si=['a', 'b c'], w=150)\n"),
+              std::string::npos)
+        << script;
+    EXPECT_EQ(runScript(script), melCalls(GenerateWindowScript(f.window, true)));
+
+    // Variables: the script runs where they are defined, as the MEL one does.
+    auto& slider = addChild<CUIFloatSlider>(column);
+    slider.ApplyFlags(withValues(slider, {{12, "$top"}, {8, "$on"}}));
+    const std::string withVariables = GenerateWindowPython(f.window, false);
+    EXPECT_NE(withVariables.find("cmds.floatSlider(enable=on, height=17, maxValue=top, width=100)\n"), std::string::npos)
+        << withVariables;
+    const std::vector<std::string> calls = runScript("top = 2.5\non = False\n" + withVariables);
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_EQ(calls[3], "floatSlider -enable False -height i17 -maxValue f2.5 -width i100");
 }
 
 // Nested layouts go back to their parent where the MEL has "setParent ..;"; no line is
