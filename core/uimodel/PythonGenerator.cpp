@@ -1,8 +1,10 @@
 // Writing the element tree as Python.
 #include "uimodel/PythonGenerator.h"
 
+#include "mel/MelVocabulary.h"
 #include "uimodel/MelText.h"
 #include "uimodel/PythonText.h"
+#include "uimodel/ScriptFlags.h"
 #include "uimodel/ScriptWalk.h"
 
 #include <algorithm>
@@ -31,6 +33,13 @@ public:
         Argument& a = argument(name);
         // A multi-use flag is a list of its uses, also when it is given once.
         a.list = a.list || isMultiUseType(flag.typeText);
+        // maya.cmds runs a text callback as Python; the MEL it holds goes to MEL.
+        if (flag.typeIndex == mel_type::kString && isScriptFlag(m_command, flag.longName)) {
+            a.values.push_back(python_export::kMelCallbackStart + pythonStringLiteral(value) +
+                               python_export::kMelCallbackEnd);
+            m_usesMel = true;
+            return;
+        }
         a.values.push_back(pythonFlagValue(flag, value));
     }
     void addRepeatedText(const std::string& name, const std::vector<std::string>& items) override
@@ -61,6 +70,7 @@ public:
         m_out += ")\n";
     }
     void closeContainer(int) override { m_out += python_export::kSetParent; }
+    bool usesMel() const { return m_usesMel; }
 
 private:
     // A flag met twice in one call (a list's own -append value beside its items) is one
@@ -92,17 +102,21 @@ private:
     std::string& m_out;
     std::string m_command;
     std::vector<Argument> m_arguments;
+    bool m_usesMel = false;
 };
 
 } // namespace
 
 std::string GenerateWindowPython(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut)
 {
+    std::string calls;
+    PythonWriter writer(calls);
+    WalkElementScript(window, 0, shortFlags, writer, leftOut);
     std::string script = std::string(python_export::kBannerRule) + python_export::kBannerTitle +
                          python_export::kBannerRule + python_export::kImport;
-    PythonWriter writer(script);
-    WalkElementScript(window, 0, shortFlags, writer, leftOut);
-    script += python_export::kShowWindow;
+    if (writer.usesMel())
+        script += python_export::kImportMel;
+    script += "\n" + calls + python_export::kShowWindow;
     return script;
 }
 

@@ -9,7 +9,9 @@
 
 namespace orv {
 
-// Banner, "import maya.cmds as cmds", one "cmds.<command>(<flag>=<value>, ...)" line per
+// Banner, "import maya.cmds as cmds" (and "import maya.mel as mel" when a script flag is
+// given: its MEL is a callback "lambda *args: mel.eval('<the MEL>')", as maya.cmds would run
+// a text as Python), one "cmds.<command>(<flag>=<value>, ...)" line per
 // element (not indented: Python reads indentation as blocks), "cmds.setParent('..')" where
 // the MEL has "setParent ..;", then "cmds.showWindow()". Lines end with LF. leftOut gets
 // the same lines as the MEL export's.

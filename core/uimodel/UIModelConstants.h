@@ -91,7 +91,12 @@ namespace python_export {
 inline constexpr const char* kBannerRule =
     "################################################################################\n";
 inline constexpr const char* kBannerTitle = "# Generated with ORVANTE v0.4\n";
-inline constexpr const char* kImport = "import maya.cmds as cmds\n\n";
+inline constexpr const char* kImport = "import maya.cmds as cmds\n";
+// Only a script with a script flag (a callback) needs MEL.
+inline constexpr const char* kImportMel = "import maya.mel as mel\n";
+// A script flag's MEL, run by Maya's MEL when the control calls back with its arguments.
+inline constexpr const char* kMelCallbackStart = "lambda *args: mel.eval(";
+inline constexpr const char* kMelCallbackEnd = ")";
 inline constexpr const char* kShowWindow = "\ncmds.showWindow()\n";
 inline constexpr const char* kSetParent = "cmds.setParent('..')\n";
 } // namespace python_export

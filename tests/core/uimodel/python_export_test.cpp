@@ -11,6 +11,7 @@
 #include "uimodel/MelGenerator.h"
 #include "uimodel/PythonGenerator.h"
 #include "uimodel/PythonText.h"
+#include "uimodel/ScriptFlags.h"
 #include "uimodel/WindowFile.h"
 
 #include <gtest/gtest.h>
@@ -161,9 +162,14 @@ std::vector<std::string> melCalls(const std::string& script)
                                            [&](const TypedFlag& f) { return f.shortName == name || f.longName == name; });
             EXPECT_NE(flag, flags.end()) << statement.word << " -" << name;
             const std::vector<std::string> words = flag == flags.end() ? std::vector<std::string>{} : typeWords(flag->typeText);
+            // A script flag's MEL reaches mel.eval through the Python script's callback.
+            const bool callback = flag != flags.end() && flag->typeIndex == mel_type::kString &&
+                                  isScriptFlag(statement.word, flag->longName);
             call.append(" -").append(name);
-            for (std::size_t i = 0; i < arguments.size(); ++i)
-                call.append(" ").append(canonicalArgument(arguments[i], i < words.size() ? words[i] : "String"));
+            for (std::size_t i = 0; i < arguments.size(); ++i) {
+                const std::string argument = canonicalArgument(arguments[i], i < words.size() ? words[i] : "String");
+                call.append(" ").append(callback ? "mel(" + argument + ")" : argument);
+            }
         }
         calls.push_back(call);
     }
@@ -372,6 +378,42 @@ TEST_F(PythonTest, MultiUseFlagsAreListsOfTheirUses)
     const std::vector<std::string> calls = runScript("top = 2.5\non = False\n" + withVariables);
     ASSERT_EQ(calls.size(), 5u);
     EXPECT_EQ(calls[3], "floatSlider -enable False -height i17 -maxValue f2.5 -width i100");
+}
+
+// A flag that holds MEL code is a callback that hands the MEL to maya.mel: maya.cmds would run a
+// text as Python and raise a SyntaxError on the first click. The stand-in calls each callback.
+TEST_F(PythonTest, ScriptFlagsAreCallbacksRunningTheirMel)
+{
+    EXPECT_TRUE(isScriptFlag("button", "command"));
+    EXPECT_TRUE(isScriptFlag("checkBox", "offCommand"));
+    EXPECT_TRUE(isScriptFlag("window", "closeCommand"));
+    EXPECT_FALSE(isScriptFlag("button", "label"));
+    EXPECT_FALSE(isScriptFlag("button", "commandd"));
+    EXPECT_FALSE(isScriptFlag("", ""));
+    // Every table entry is found, in the order the lookup needs.
+    for (std::size_t i = 0; i < kScriptFlagCount; ++i)
+        EXPECT_TRUE(isScriptFlag(kScriptFlags[i].command, kScriptFlags[i].longName)) << kScriptFlags[i].command;
+
+    ModelFixture f;
+    auto& column = addChild<CUIColumnLayout>(f.window);
+    auto& button = addChild<CUIButton>(column);
+    const std::string mel = "print(\"it's \\\"done\\\"\\n\"); deleteUI -window `window -q -title win`; // caf\xc3\xa9";
+    button.ApplyFlags(withValues(button, {{3, mel}}));
+    auto& box = addChild<CUICheckBox>(column);
+    box.ApplyFlags(withValues(box, {{3, "onOff #1"}}));
+    const std::string script = GenerateWindowPython(f.window, false);
+    EXPECT_NE(script.find("import maya.cmds as cmds\nimport maya.mel as mel\n\n"), std::string::npos) << script;
+    EXPECT_NE(script.find("cmds.button(command=lambda *args: mel.eval(" + pythonStringLiteral(mel) + "), height=28"),
+              std::string::npos)
+        << script;
+    EXPECT_NE(script.find("cmds.checkBox(changeCommand=lambda *args: mel.eval('onOff #1'), "), std::string::npos) << script;
+    const std::vector<std::string> calls = runScript(script);
+    EXPECT_EQ(calls, melCalls(GenerateWindowScript(f.window, false)));
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_EQ(calls[2].substr(0, 24), "button -command mel(\"pri");
+    // Without a script flag, no MEL import: the script stays as it was.
+    ModelFixture plain;
+    EXPECT_EQ(GenerateWindowPython(plain.window, false).find("maya.mel"), std::string::npos);
 }
 
 // Nested layouts go back to their parent where the MEL has "setParent ..;"; no line is
