@@ -1,6 +1,7 @@
 // Escaping of MEL string literals and the literals that may stand bare.
 #include "uimodel/MelText.h"
 
+#include "uimodel/ElementNames.h"
 #include "uimodel/FlagText.h"
 
 #include <algorithm>
@@ -198,9 +199,7 @@ constexpr std::string_view kMultiUse = "(multi-use)";
 
 bool isMelVariable(std::string_view item)
 {
-    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
-    return item.size() >= 2 && item.front() == '$' && letter(item[1])
-           && std::all_of(item.begin() + 2, item.end(), [&](char c) { return letter(c) || isDigit(c); });
+    return item.starts_with('$') && isMelName(item.substr(1));
 }
 
 bool isMultiUseType(std::string_view typeText)

@@ -6,6 +6,7 @@
 #include "melparse/MelStatementReader.h"
 #include "text/TextEncoding.h"
 #include "uimodel/ElementFactory.h"
+#include "uimodel/ElementNames.h"
 #include "uimodel/FlagText.h"
 #include "uimodel/OutputLog.h"
 #include "uimodel/WindowFile.h"
@@ -176,13 +177,6 @@ bool isPlainValue(MelArgumentKind kind)
     return kind == MelArgumentKind::string || kind == MelArgumentKind::number || kind == MelArgumentKind::word;
 }
 
-// A name Maya gives an element: letters, digits and underscores, not starting with a digit.
-bool isElementName(std::string_view text)
-{
-    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
-    return !text.empty() && letter(text.front())
-           && std::all_of(text.begin(), text.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
-}
 
 // How many of the arguments from first on, at most wanted, come before the next flag.
 std::size_t valuesBeforeFlag(const std::vector<MelArgument>& args, std::size_t first, std::size_t wanted)
@@ -583,7 +577,7 @@ private:
 
     void setName(Node& node, const MelArgument& a)
     {
-        if (!isElementName(a.text)) {
+        if (!isMelName(a.text)) {
             warn(a.span, "the name is not an element name (letters, digits and underscores, not starting with a "
                          "digit): the element keeps a name of its own");
             return;

@@ -2,6 +2,7 @@
 #include "uimodel/PythonGenerator.h"
 
 #include "mel/MelVocabulary.h"
+#include "uimodel/ElementNames.h"
 #include "uimodel/MelText.h"
 #include "uimodel/PythonText.h"
 #include "uimodel/ScriptFlags.h"
@@ -49,12 +50,14 @@ public:
         for (const std::string& item : items)
             a.values.push_back(pythonStringLiteral(item));
     }
-    void endCall() override
+    void endCall(const std::string& name) override
     {
         m_out += "cmds.";
         m_out += m_command;
         m_out += '(';
-        bool first = true;
+        bool first = name.empty();
+        if (!first)
+            m_out += pythonStringLiteral(name);
         for (const Argument& a : m_arguments) {
             if (!first)
                 m_out += ", ";
@@ -107,16 +110,22 @@ private:
 
 } // namespace
 
-std::string GenerateWindowPython(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut)
+std::string GenerateWindowPython(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut, bool writeNames)
 {
     std::string calls;
     PythonWriter writer(calls);
-    WalkElementScript(window, 0, shortFlags, writer, leftOut);
+    WalkElementScript(window, 0, {shortFlags, writeNames}, writer, leftOut);
     std::string script = std::string(python_export::kBannerRule) + python_export::kBannerTitle +
                          python_export::kBannerRule + python_export::kImport;
     if (writer.usesMel())
         script += python_export::kImportMel;
-    script += "\n" + calls + python_export::kShowWindow;
+    script += "\n";
+    const bool named = writeNames && isMelName(window.name());
+    const std::string name = pythonStringLiteral(window.name());
+    if (named)
+        script += withName(python_export::kDeleteOpenWindow, name);
+    script += calls;
+    script += named ? withName(python_export::kShowNamedWindow, name) : python_export::kShowWindow;
     return script;
 }
 

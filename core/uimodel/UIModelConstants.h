@@ -79,6 +79,12 @@ inline constexpr const char* kLeftOutFlag = "Left out -";
 inline constexpr const char* kLeftOutOf = " of ";
 inline constexpr const char* kLeftOutType = "\": the value is not of type \"";
 inline constexpr const char* kLeftOutEnd = "\".\n";
+// A name left out of the script: Left out the name of button "my button": it is not a MEL name.
+inline constexpr const char* kLeftOutName = "Left out the name of ";
+inline constexpr const char* kLeftOutNameEnd = "\": it is not a MEL name.\n";
+// With element names: the window made again when it is open already, and shown by its name.
+inline constexpr const char* kDeleteOpenWindow = "if (`window -exists %s`) deleteUI %s;\n";
+inline constexpr const char* kShowNamedWindow = "\nshowWindow %s;\n";
 // After the reason of the writer ("cannot write \"x.mel\": No space left on device").
 inline constexpr const char* kNotSaved = "The script was not saved: %s.\n";
 // The flag of a list's items, without its dash.
@@ -99,6 +105,8 @@ inline constexpr const char* kMelCallbackStart = "lambda *args: mel.eval(";
 inline constexpr const char* kMelCallbackEnd = ")";
 inline constexpr const char* kShowWindow = "\ncmds.showWindow()\n";
 inline constexpr const char* kSetParent = "cmds.setParent('..')\n";
+inline constexpr const char* kDeleteOpenWindow = "if cmds.window(%s, exists=True): cmds.deleteUI(%s)\n";
+inline constexpr const char* kShowNamedWindow = "\ncmds.showWindow(%s)\n";
 } // namespace python_export
 
 } // namespace orv

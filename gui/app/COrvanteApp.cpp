@@ -132,6 +132,7 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
     m_designerHost.record = &m_settingsService.record();
     m_designerHost.context = &m_uiContext;
     m_designerHost.log = &m_outputLog;
+    m_designerHost.profile = &m_profile;
     connectDesignerToFrame(m_designerHost, *m_mainFrame, *m_docs);
 
     LoadSettings();
@@ -305,6 +306,7 @@ void COrvanteApp::onSettings()
 {
     CSettingsDialog dialog(m_settingsService, m_prompts, font(AppFont::title), m_mainFrame.get());
     dialog.addCommandPort(m_profile);
+    dialog.addElementNamesOption(m_profile);
     dialog.exec();
 }
 

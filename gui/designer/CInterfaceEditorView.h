@@ -50,6 +50,7 @@ public:
                       const QPoint& menuAt);
     void moveSelection(WindowDesigner::MoveDirection direction);
     void dropElement(CUIElement& dragged, CUIElement& target);
+    // A name the designer refuses keeps the old one and says why (through the prompts).
     void renameElement(CUIElement& element, const std::string& name);
     // The Controls flags grid changed element, which is in this view's window: the document
     // is modified and the surface follows.

@@ -8,6 +8,7 @@
 #include "uimodel/ElementFactory.h"
 #include "uimodel/MelExport.h"
 #include "uimodel/MelGenerator.h"
+#include "uimodel/MelWindowImport.h"
 #include "uimodel/WindowDocument.h"
 #include "uimodel/WindowFile.h"
 
@@ -120,6 +121,41 @@ TEST_F(MelTest, WorkedExampleScriptByteForByte)
     EXPECT_EQ(GenerateWindowScript(f.window, true),
               kBanner + "window -h 240 -w 320;\n\tcolumnLayout -cw 312 -h 221 -w 312;\n"
                         "\t\tbutton -h 28 -l \"Button0\" -w 80;\n\nshowWindow;\n");
+}
+
+// "Write element names": each command names its element, the window is deleted first when it
+// is open already and shown by its name; a name MEL cannot take is left out and said so. The
+// named script imports back with its names.
+TEST_F(MelTest, ElementNamesOnRequest)
+{
+    ModelFixture f;
+    OutputLog log;
+    ASSERT_TRUE(ReadWindowFile(fixture("worked_example.wnd"), f.window, log));
+    f.window.setName("toolWin");
+    const std::string named = GenerateWindowScript(f.window, true, nullptr, true);
+    EXPECT_EQ(named, kBanner + "if (`window -exists toolWin`) deleteUI toolWin;\n"
+                               "window -h 240 -w 320 toolWin;\n\tcolumnLayout -cw 312 -h 221 -w 312 ColumnLayout0;\n"
+                               "\t\tbutton -h 28 -l \"Button0\" -w 80 Button0;\n\nshowWindow toolWin;\n");
+    ModelFixture back;
+    const MelWindowImport import = ImportMelWindow(named, back.window);
+    ASSERT_TRUE(import.built);
+    EXPECT_TRUE(import.warnings.empty());
+    EXPECT_EQ(back.window.name(), "toolWin");
+    EXPECT_EQ(back.window.children().front()->children().front()->name(), "Button0");
+
+    // Names from an old file that MEL cannot take: left out, the rest as usual.
+    f.window.setName("tool window");
+    f.window.children().front()->children().front()->setName("9lives");
+    std::vector<std::string> leftOut;
+    const std::string unnamed = GenerateWindowScript(f.window, false, &leftOut, true);
+    EXPECT_EQ(unnamed.find("deleteUI"), std::string::npos);
+    EXPECT_NE(unnamed.find("window -height 240 -width 320;\n"), std::string::npos) << unnamed;
+    EXPECT_NE(unnamed.find("-width 80;\n\nshowWindow;\n"), std::string::npos) << unnamed;
+    EXPECT_NE(unnamed.find("-width 312 ColumnLayout0;\n"), std::string::npos) << unnamed;
+    EXPECT_EQ(leftOut, (std::vector<std::string>{"Left out the name of window \"tool window\": it is not a MEL name.\n",
+                                                 "Left out the name of button \"9lives\": it is not a MEL name.\n"}));
+    // Without the option, the script the spec describes.
+    EXPECT_EQ(GenerateWindowScript(f.window, false), fixture("worked_example.mel"));
 }
 
 // A window without a sizing frame or without a title bar still gives its layout the width

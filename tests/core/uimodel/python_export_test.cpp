@@ -416,6 +416,26 @@ TEST_F(PythonTest, ScriptFlagsAreCallbacksRunningTheirMel)
     EXPECT_EQ(GenerateWindowPython(plain.window, false).find("maya.mel"), std::string::npos);
 }
 
+// "Write element names" in Python: the name is each call's first argument, the open window is
+// deleted first (one line: no indented block) and shown by its name.
+TEST_F(PythonTest, ElementNamesOnRequest)
+{
+    ModelFixture f;
+    OutputLog log;
+    ASSERT_TRUE(ReadWindowFile(fixture("worked_example.wnd"), f.window, log));
+    const std::string script = GenerateWindowPython(f.window, true, nullptr, true);
+    EXPECT_NE(script.find("import maya.cmds as cmds\n\nif cmds.window('Window', exists=True): cmds.deleteUI('Window')\n"
+                          "cmds.window('Window', h=240, w=320)\ncmds.columnLayout('ColumnLayout0', cw=312, h=221, w=312)\n"
+                          "cmds.button('Button0', h=28, l='Button0', w=80)\n\ncmds.showWindow('Window')\n"),
+              std::string::npos)
+        << script;
+    EXPECT_EQ(runScript(script), (std::vector<std::string>{"window \"Window\" -exists True", "window \"Window\" -h i240 -w i320",
+                                                           "columnLayout \"ColumnLayout0\" -cw i312 -h i221 -w i312",
+                                                           "button \"Button0\" -h i28 -l \"Button0\" -w i80",
+                                                           "showWindow \"Window\""}));
+    EXPECT_EQ(GenerateWindowPython(f.window, false), fixture("worked_example.py")) << "without the option";
+}
+
 // Nested layouts go back to their parent where the MEL has "setParent ..;"; no line is
 // indented, as Python would read it as a block.
 TEST_F(PythonTest, NestedLayoutsSetTheirParentBack)
