@@ -74,6 +74,7 @@ bool CControlsFlagsDialog::ApplyGridToElement(CUIElement& element)
     element.StoreFlags(current);
     m_values = current;
     m_set.GetValues(m_values);
+    m_set.ValuesTaken();
     if (m_values == current)
         return false;
     element.ApplyFlags(m_values);

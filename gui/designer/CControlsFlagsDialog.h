@@ -33,7 +33,8 @@ public:
     void ShowElementFlags(CUIElement* element);
     // element -> grid.
     void LoadElementToGrid(CUIElement& element);
-    // grid -> element: ApplyFlags with the grid's values; false when they change nothing.
+    // grid -> element: ApplyFlags with the values of the rows the user edited (the others
+    // keep the element's); false when they change nothing.
     bool ApplyGridToElement(CUIElement& element);
     // Empties the grid and forgets the element, dropping an edit in progress (the last
     // designer view closed).

@@ -386,6 +386,7 @@ void CPropertyListBox::commit()
     } else {
         return;  // the "edit data" button takes no value: its dialog writes the data
     }
+    item->setEdited(true);
     emit committed(m_currentRow);
 }
 

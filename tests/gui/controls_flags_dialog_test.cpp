@@ -112,18 +112,36 @@ private slots:
         QCOMPARE(m_modified.size(), 3u);
     }
 
-    void otherCaseBooleanShowsDefaultAndCommitsEmpty()
+    // A boolean word of another style shows as this style's word of the same meaning; one
+    // the grid does not know shows as "default". Either stays as it is while other rows are
+    // edited: only the row the user changes writes back.
+    void booleanWordsShowTheirMeaningAndStayUntilChanged()
     {
-        FlagValueTable table = m_window->button->flags();
-        table[kEnable] = "On";
-        m_window->button->ApplyFlags(table);
-        m_dialog->ShowElementFlags(m_window->button);
+        const struct {
+            const char* value;
+            int choice;
+        } cases[] = {{"0", 2}, {"off", 2}, {"no", 2}, {"yes", 1}, {"On", 0}, {"1", 1}};
+        for (const auto& c : cases) {
+            FlagValueTable table = m_window->button->flags();
+            table[kEnable] = c.value;
+            m_window->button->ApplyFlags(table);
+            m_dialog->ShowElementFlags(m_window->button);
+            CPropertyListBox& list = *m_dialog->list();
+            clickRow(list, kEnableRow);
+            QCOMPARE(list.choiceEditor()->currentIndex(), c.choice);
+            QCOMPARE(list.choiceEditor()->edit()->text(), list.choiceEditor()->dropList()->item(c.choice)->text());
+            typeIntoRow(list, kLabelRow, QStringLiteral("x"), Qt::Key_Return);
+            QCOMPARE(m_window->button->flags()[kLabel], std::string("x"));
+            QCOMPARE(m_window->button->flags()[kEnable], std::string(c.value));
+            QVERIFY(GenerateWindowScript(m_window->window, false).find(std::string("-enable ") + c.value + " ") !=
+                        std::string::npos ||
+                    c.choice == 0);
+        }
+        // Choosing a word writes the style's word.
         CPropertyListBox& list = *m_dialog->list();
         clickRow(list, kEnableRow);
-        QCOMPARE(list.choiceEditor()->currentIndex(), 0);
-        QCOMPARE(list.choiceEditor()->edit()->text(), QStringLiteral("default"));
-        typeIntoRow(list, kLabelRow, QStringLiteral("x"), Qt::Key_Return);
-        QCOMPARE(m_window->button->flags()[kEnable], std::string());
+        QTest::keyClick(list.choiceEditor()->edit(), Qt::Key_Down);
+        QCOMPARE(m_window->button->flags()[kEnable], std::string("false"));
     }
 
     void hintOfTheSelectedRow()

@@ -119,36 +119,55 @@ TEST_F(PropertySetTest, ValuesTravelByTheTransferRules)
               LoadResult::ok);
     CPropertySet set;
     ASSERT_TRUE(set.Build(0, 1));
+    // Every boolean word MEL takes shows as the style's word of the same meaning.
     const struct {
         const char* value;
         int choice;
-        const char* back;
-    } booleans[] = {{"true", 1, "true"}, {"false", 2, "false"}, {"", 0, ""},
-                    {"On", 0, ""},       {"TRUE", 0, ""},       {"on", 0, ""}};
+    } booleans[] = {{"true", 1}, {"false", 2}, {"", 0},  {"On", 0},  {"TRUE", 0}, {"on", 1},   {"off", 2},
+                    {"yes", 1},  {"no", 2},    {"1", 1}, {"0", 2},   {"maybe", 0}, {"$flag", 0}};
     for (const auto& b : booleans) {
         FlagValueTable table;
         table[0] = b.value;
         table[1] = "\"x\" \"y\"";
         table[2] = " typed as is ";
-        table[3] = "false";
+        table[3] = "0";
         table[4] = "true";
         set.SetValues(table);
         const auto& items = set.categories()[0]->items();
         EXPECT_EQ(static_cast<const CPropertyItemBool&>(*items[0]).value(), b.choice) << b.value;
         EXPECT_EQ(static_cast<const CPropertyItemMulti&>(*items[1]).value(), "") << "multi takes nothing";
         EXPECT_EQ(items[2]->valueText(), " typed as is ");
-        EXPECT_EQ(items[0]->valueText(), b.choice == 0 ? "" : b.value) << "default shows nothing";
+        EXPECT_EQ(items[0]->valueText(), b.choice == 0 ? "" : b.choice == 1 ? "true" : "false") << "default shows nothing";
+        EXPECT_EQ(items[3]->valueText(), "false");
 
-        FlagValueTable out;
-        out[1] = "kept";
+        // Nothing edited: every value stays as it was given, spelt so.
+        FlagValueTable out = table;
         out[5] = "beyond";
         set.GetValues(out);
-        EXPECT_EQ(out[0], b.back);
-        EXPECT_EQ(out[1], "kept");
-        EXPECT_EQ(out[2], " typed as is ");
-        EXPECT_EQ(out[3], "false");
-        EXPECT_EQ(out[4], "true");
+        FlagValueTable expected = table;
+        expected[5] = "beyond";
+        EXPECT_EQ(out, expected) << b.value;
+
+        // Edited rows write the style's word or the text; the others keep theirs.
+        static_cast<CPropertyItemBool&>(*items[0]).setValue(CPropertyItemBool::kTrue);
+        items[0]->setEdited(true);
+        static_cast<CPropertyItemString&>(*items[2]).setValue("new");
+        items[2]->setEdited(true);
+        set.GetValues(out);
+        EXPECT_EQ(out[0], "true");
+        EXPECT_EQ(out[1], "\"x\" \"y\"");
+        EXPECT_EQ(out[2], "new");
+        EXPECT_EQ(out[3], "0");
         EXPECT_EQ(out[5], "beyond");
+        // An edited "default" clears the flag; after the values were taken, nothing writes.
+        static_cast<CPropertyItemBool&>(*items[0]).setValue(CPropertyItemBool::kDefault);
+        set.GetValues(out);
+        EXPECT_EQ(out[0], "");
+        set.ValuesTaken();
+        out[0] = "kept";
+        set.GetValues(out);
+        EXPECT_EQ(out[0], "kept");
+        EXPECT_FALSE(items[2]->edited());
     }
 }
 
