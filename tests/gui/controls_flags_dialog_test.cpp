@@ -193,6 +193,62 @@ private slots:
         QCOMPARE(DesignedWindow::record(*m_window->second).geometry, m_window->second->rect());
     }
 
+    // A number row refuses what is no number of its type, and a size below 0: the element and
+    // the row keep the old value and the status bar says why, also when the commit came from a
+    // click on another row (whose own hint comes first).
+    void numberRowsRefuseWithTheReasonAndKeepTheOldValue()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        CPropertyListBox& list = *m_dialog->list();
+        const std::string width = m_window->button->flags()[CUIButton::kPositions.width];
+        const struct {
+            QString typed;
+            QString reason;
+        } cases[] = {
+            {QStringLiteral("abc"), QStringLiteral("\"abc\" is not a whole number")},
+            {QStringLiteral("-50"), QStringLiteral("\"-50\" is below 0, and a size cannot be")},
+            {QStringLiteral("99999999999"), QStringLiteral("\"99999999999\" is out of the range of whole numbers")},
+        };
+        for (const auto& c : cases) {
+            typeIntoRow(list, kWidthRow, c.typed, Qt::Key_Return);
+            QTRY_VERIFY(!m_hints.isEmpty() && m_hints.last().contains(c.reason));
+            QCOMPARE(m_hints.last(), QString::fromStdString("'width' keeps \"" + width + "\": ") + c.reason + QStringLiteral("."));
+            QCOMPARE(m_window->button->flags()[CUIButton::kPositions.width], width);
+            QCOMPARE(m_window->button->rect().width(), std::stoi(width));
+            QCOMPARE(list.textEditor()->text(), QString::fromStdString(width));
+            QCOMPARE(list.rows().item(kWidthRow)->valueText(), width);
+        }
+        QVERIFY(m_modified.empty());
+
+        clickRow(list, kWidthRow);
+        QTest::keyClick(&list, Qt::Key_Return);
+        QTest::keyClick(list.currentEditor(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(list.currentEditor(), QStringLiteral("wide"));
+        clickRow(list, kHeightRow);
+        QTRY_VERIFY(m_hints.last().contains(QStringLiteral("\"wide\" is not a whole number")));
+        QCOMPARE(list.currentRow(), kHeightRow);
+        QCOMPARE(list.rows().item(kWidthRow)->valueText(), width);
+
+        typeIntoRow(list, kWidthRow, QStringLiteral("150"), Qt::Key_Return);
+        QCOMPARE(m_window->button->rect().width(), 150);
+    }
+
+    // A value longer than a window file line holds is refused rather than saved into a file
+    // that could not be read back.
+    void aValueLongerThanALineIsRefused()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        CPropertyListBox& list = *m_dialog->list();
+        const std::string label = m_window->button->flags()[kLabel];
+        clickRow(list, kLabelRow);
+        QTest::keyClick(&list, Qt::Key_Return);
+        list.textEditor()->setText(QString(static_cast<qsizetype>(wnd_file::kMaxValueBytes / 3 + 1), QChar(0x5BF8)));
+        QTest::keyClick(list.textEditor(), Qt::Key_Return);
+        QTRY_VERIFY(!m_hints.isEmpty() && m_hints.last().contains(QStringLiteral("the most a window file line holds")));
+        QCOMPARE(m_window->button->flags()[kLabel], label);
+        QVERIFY(m_modified.empty());
+    }
+
     void clickingAnotherRowCommitsTheTypedText()
     {
         m_dialog->ShowElementFlags(m_window->button);
