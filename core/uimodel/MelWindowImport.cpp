@@ -8,14 +8,19 @@
 #include "uimodel/ElementFactory.h"
 #include "uimodel/ElementNames.h"
 #include "uimodel/FlagText.h"
+#include "uimodel/MelText.h"
 #include "uimodel/OutputLog.h"
+#include "uimodel/WindowDocument.h"
 #include "uimodel/WindowFile.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
+#include <sstream>
 #include <unordered_map>
 
 namespace orv {
@@ -112,6 +117,7 @@ struct Node {
     // Where each stored value's flag is written, to say so when the model drops it.
     std::map<int, std::pair<MelSourceSpan, std::string>> flagPlaces;
     bool state = true;
+    bool named = false;  // the script gave the name
     std::vector<Node*> children;
 };
 
@@ -177,6 +183,31 @@ bool isPlainValue(MelArgumentKind kind)
     return kind == MelArgumentKind::string || kind == MelArgumentKind::number || kind == MelArgumentKind::word;
 }
 
+// Whether the model keeps a value as given, spelt otherwise or not: item by item, the same
+// text, the same number (2 and 2.0000) or the same boolean (0 and off).
+bool sameValue(const std::string& given, const std::string& kept)
+{
+    std::istringstream a(given);
+    std::istringstream b(kept);
+    std::string x;
+    std::string y;
+    while (true) {
+        const bool moreA = static_cast<bool>(a >> x);
+        const bool moreB = static_cast<bool>(b >> y);
+        if (!moreA || !moreB)
+            return moreA == moreB;
+        if (x == y)
+            continue;
+        char* endX = nullptr;
+        char* endY = nullptr;
+        const double numberX = std::strtod(x.c_str(), &endX);
+        const double numberY = std::strtod(y.c_str(), &endY);
+        const bool numbers = *endX == '\0' && *endY == '\0';
+        const std::optional<bool> booleanX = readBooleanWord(x);
+        if (!(numbers && numberX == numberY) && !(booleanX && booleanX == readBooleanWord(y)))
+            return false;
+    }
+}
 
 // How many of the arguments from first on, at most wanted, come before the next flag.
 std::size_t valuesBeforeFlag(const std::vector<MelArgument>& args, std::size_t first, std::size_t wanted)
@@ -208,6 +239,7 @@ public:
             return std::move(m_result);
         }
         buildTree(read, start);
+        takeColumnWidths(m_nodes.front());
         const std::string file = windowFile();
         // The scratch tree has said what it had to; the window's own tree replaces it.
         m_probeWindow.reset();
@@ -216,8 +248,11 @@ public:
         if (!loaded.problem.empty())
             warn(read.statements[static_cast<std::size_t>(start)].wordSpan, "the window file left out a part: " + loaded.problem);
         m_result.built = loaded.windowFile;
-        if (m_result.built)
-            reportDroppedValues(m_nodes.front(), m_window);
+        // Compared as the designer shows the window: its sizes as they will be seen.
+        if (m_result.built) {
+            arrangeWindowForDisplay(m_window);
+            reportChangedValues(m_nodes.front(), m_window);
+        }
         else
             m_result.problem = "the window could not be built";
         sortWarnings();
@@ -275,6 +310,7 @@ private:
         root.name = m_window.name();
         root.state = m_window.stateFlag();
         readArguments(windowStatement, root);
+        labelFromName(root);
         writeWindowSizeAsTheModelReadsIt(root);
         if (!root.name.empty())
             m_containers[root.name] = &root;
@@ -384,6 +420,7 @@ private:
                 node.state = raw->stateFlag();
                 readArguments(st, node);
                 keepDefaultSize(node, *raw);
+                labelFromName(node);
                 m_current->children.push_back(&node);
                 ++m_keptCount;
                 if (node.container) {
@@ -562,17 +599,76 @@ private:
             root.flags.erase(second);
     }
 
-    // A value the model did not keep (a flag it rewrites from other ones) is reported.
-    void reportDroppedValues(const Node& node, const CUIElement& element)
+    // Maya labels a button, check box or text made without -label with its name, and titles
+    // a window made without -title so.
+    void labelFromName(Node& node)
+    {
+        const char* flag = node.command == "window" ? "title"
+                           : node.command == "button" || node.command == "checkBox" || node.command == "text" ? "label"
+                                                                                                                : nullptr;
+        const int at = flag ? position(node.command, flag) : -1;
+        if (node.named && at >= 0 && !node.flags.contains(at))
+            node.flags[at] = node.name;
+    }
+
+    // The columns of a layout size the children that the script does not size itself: a
+    // row layout's column widths (-columnWidth2 100 200, -columnWidth 1 100) and a column
+    // layout's -columnWidth, which is what the model keeps of them.
+    void takeColumnWidths(Node& node)
+    {
+        std::map<std::size_t, std::string> widths;  // by column, from 1
+        if (node.command == "rowLayout") {
+            for (int columns = 1; columns <= static_cast<int>(kRowLayoutMaxChildren); ++columns) {
+                const int at = position("rowLayout", "columnWidth" + std::to_string(columns));
+                if (at >= 0 && node.flags.contains(at)) {
+                    const std::vector<std::string_view> items = flagUses(node.flags[at], "Int (multi-use)");
+                    for (std::size_t i = 0; i < items.size(); ++i)
+                        widths[i + 1] = std::string(items[i]);
+                }
+            }
+            const int pairs = position("rowLayout", "columnWidth");
+            if (pairs >= 0 && node.flags.contains(pairs))
+                for (const std::string_view use : flagUses(node.flags[pairs], "Int Int (multi-use)")) {
+                    const auto [column, width] = splitAtFirstBlank(std::string(use));
+                    widths[static_cast<std::size_t>(std::max(readFlagInt(column), 0))] = width;
+                }
+        } else if (node.command == "columnLayout") {
+            const int at = position("columnLayout", "columnWidth");
+            const int adjustable = position("columnLayout", "adjustableColumn");
+            const bool stretched = adjustable >= 0 && node.flags.contains(adjustable) &&
+                                   readBooleanWord(node.flags[adjustable]).value_or(false);
+            if (at >= 0 && node.flags.contains(at) && !stretched)
+                for (std::size_t column = 1; column <= node.children.size(); ++column)
+                    widths[column] = node.flags[at];
+        }
+        for (std::size_t i = 0; i < node.children.size(); ++i) {
+            Node& child = *node.children[i];
+            const int width = position(child.command, "width");
+            if (width >= 0 && !child.flagPlaces.contains(width) && widths.contains(i + 1) && !widths[i + 1].empty())
+                child.flags[width] = widths[i + 1];
+            takeColumnWidths(child);
+        }
+    }
+
+    // A value the model did not keep (a flag it rewrites from other ones), or one it keeps
+    // otherwise (a size the layout arranges), is reported at its flag.
+    void reportChangedValues(const Node& node, const CUIElement& element)
     {
         FlagValueTable kept;
         element.StoreFlags(kept);
-        for (const auto& [at, place] : node.flagPlaces)
-            if (node.flags.contains(at) && !node.flags.at(at).empty() && kept[at].empty())
+        for (const auto& [at, place] : node.flagPlaces) {
+            const auto given = node.flags.find(at);
+            if (given == node.flags.end() || given->second.empty())
+                continue;
+            if (kept[at].empty())
                 warn(place.first, place.second + " is not kept by the window model: skipped");
+            else if (!sameValue(given->second, kept[at]))
+                warn(place.first, place.second + " " + given->second + " became " +
+                                      kept[at].substr(0, kept[at].find_last_not_of(' ') + 1) + " in the window model");
+        }
         const auto& children = element.children();
         for (std::size_t i = 0; i < node.children.size() && i < children.size(); ++i)
-            reportDroppedValues(*node.children[i], *children[i]);
+            reportChangedValues(*node.children[i], *children[i]);
     }
 
     void setName(Node& node, const MelArgument& a)
@@ -583,6 +679,7 @@ private:
             return;
         }
         node.name = fitted(a.text, a.span, "the name");
+        node.named = true;
         if (node.container && !node.name.empty())
             m_containers[node.name] = &node;
     }

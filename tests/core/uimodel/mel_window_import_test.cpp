@@ -287,6 +287,7 @@ TEST_F(MelImportTest, ParentsNamedWindowsAndRefusals)
                                   "12:13: the value of -l is a variable: flag skipped",
                                   "13:15: no layout named \"nowhere\" was made: the parent stays",
                                   "14:15: setParent to a variable: the parent stays",
+                                  "15:18: -cw 90 became 480 in the window model",
                               }));
 
     // Without a name, the first window; a name no window has, none.
@@ -386,6 +387,57 @@ TEST_F(MelImportTest, SmallScriptsGiveTheirTreeValuesAndWarnings)
         for (const auto& [at, value] : c.values)
             EXPECT_EQ(last->flags()[at], value) << "position " << at;
     }
+}
+
+// What Maya shows is what the import builds where the model can: a button, check box or text
+// made without -label is labelled with its name, a window without -title titled so; a layout's
+// column widths size the children the script leaves unsized. Every value the model keeps
+// otherwise (a size its layouts arrange) is reported at its flag.
+TEST_F(MelImportTest, LabelsAndSizesAsMayaShowsThem)
+{
+    ModelFixture f;
+    const MelWindowImport import = ImportMelWindow("window -w 300 toolWin;\n"
+                                                   "columnLayout -w 50 top;\n"
+                                                   "  button -w 40 -h 50 okBtn;\n"
+                                                   "  text -l \"Given\" caption;\n"
+                                                   "  checkBox box;\n"
+                                                   "  button;\n"
+                                                   "  rowLayout -nc 3 -cw3 100 200 60 row;\n"
+                                                   "    text first;\n"
+                                                   "    button -w 30 second;\n"
+                                                   "    separator;\n"
+                                                   "  setParent ..;\n"
+                                                   "  rowLayout -nc 2 -cw 2 70 pairs;\n"
+                                                   "    button a; button b;\n"
+                                                   "  setParent ..;\n"
+                                                   "  columnLayout -cw 150 inner;\n"
+                                                   "    intField field;\n"
+                                                   "showWindow toolWin;",
+                                                   f.window);
+    ASSERT_TRUE(import.built) << import.problem;
+    EXPECT_EQ(f.window.flags()[16], "toolWin") << "the title";
+    const CUIElement& top = *f.window.children().front();
+    const auto labelOf = [](const CUIElement& e) { return e.previewText(); };
+    EXPECT_EQ(labelOf(*top.children()[0]), "okBtn");
+    EXPECT_EQ(labelOf(*top.children()[1]), "Given");
+    EXPECT_EQ(labelOf(*top.children()[2]), "box");
+    EXPECT_EQ(labelOf(*top.children()[3]), top.children()[3]->name()) << "no name given: its own";
+    EXPECT_EQ(top.children()[0]->rect().width(), 40);
+    EXPECT_EQ(top.children()[0]->rect().height(), 50);
+    const CUIElement& row = *top.children()[4];
+    EXPECT_EQ(row.children()[0]->rect().width(), 100);
+    EXPECT_EQ(row.children()[1]->rect().width(), 30) << "its own -w first";
+    EXPECT_EQ(row.children()[2]->rect().width(), 60);
+    const CUIElement& pairs = *top.children()[5];
+    EXPECT_EQ(pairs.children()[0]->rect().width(), 80) << "no column width given: the default";
+    EXPECT_EQ(pairs.children()[1]->rect().width(), 70);
+    const CUIElement& inner = *top.children()[6];
+    EXPECT_EQ(inner.children()[0]->rect().width(), 150);
+    EXPECT_EQ(placed(import), (std::vector<std::string>{
+                                  "2:14: -w 50 became 292 in the window model",
+                                  "7:19: -cw3 100 200 60 became 100 30 60 in the window model",
+                                  "15:16: -cw 150 became " + std::to_string(inner.rect().width()) + " in the window model",
+                              }));
 }
 
 // The model's scratch elements that decide parents and default names count on their own: the
