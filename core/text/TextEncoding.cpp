@@ -161,6 +161,16 @@ std::string ToUtf8(std::string_view bytes)
     return IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
 }
 
+std::string EncodingToUtf8(std::string_view bytes, TextEncoding encoding)
+{
+    return encoding == TextEncoding::utf8 ? std::string(bytes) : Windows1252ToUtf8(bytes);
+}
+
+std::string Utf8ToEncoding(std::string_view utf8, TextEncoding encoding)
+{
+    return encoding == TextEncoding::utf8 ? std::string(utf8) : Utf8ToWindows1252(utf8);
+}
+
 std::size_t Utf8CharacterCount(std::string_view bytes)
 {
     std::size_t count = 0;
