@@ -12,6 +12,7 @@
 #include "settings/SettingsRecord.h"
 #include "uimodel/OutputLog.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -135,14 +136,23 @@ void CMELEditorView::runPrintCommand(int id)
     if (id == kPrint || noPrinter) {
         if (noPrinter) {
             printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QFileInfo(document() ? document()->pathName() : QString()).completeBaseName() +
-                                      QStringLiteral(".pdf"));
+            printer.setOutputFileName(pdfFileName());
         }
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
     printOn(printer);
+}
+
+QString CMELEditorView::pdfFileName() const
+{
+    // Beside the script, under its name; a script never saved goes to the home folder.
+    const QString path = document() ? document()->pathName() : QString();
+    const QString title = document() ? document()->title() : QString();
+    const QFileInfo script(path);
+    const QDir folder = path.isEmpty() ? QDir::home() : script.absoluteDir();
+    return folder.filePath((path.isEmpty() ? title : script.completeBaseName()) + QStringLiteral(".pdf"));
 }
 
 void CMELEditorView::updateStatusHint()

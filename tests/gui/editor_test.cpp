@@ -2,6 +2,7 @@
 // and undo, auto indent, Tab over lines, bookmarks, status texts, mouse selection and pointer
 // shapes, colouring, saving (line ends kept, failures reported) and a hostile file.
 #include "AppTestSupport.h"
+#include "ModalAnswer.h"
 #include "ScriptEditor.h"
 #include "GuiTestMain.h"
 #include "TestFiles.h"
@@ -31,7 +32,9 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -802,6 +805,28 @@ private slots:
         for (const char* side : {"TopMargin", "BottomMargin"})
             e.profile.writeInt("Editor\\PageSetup", side, 10000);  // 10 cm
         QVERIFY(pagesPrinted(QStringLiteral("narrow.pdf")) > standard);
+    }
+
+    void withoutAPrinterThePdfGoesBesideTheScriptUnderItsName()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("this desktop has a printer: printing asks for no PDF file");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tools.v2.mel"));
+        QVERIFY(test::writeFile(path, "print 1;"));
+        Editor e({}, path);
+        e.doc.setPathName(path);
+        QString proposed;
+        test::answerModal<QPrintDialog>(this, [&proposed](QPrintDialog* dialog) {
+            proposed = dialog->printer()->outputFileName();
+            dialog->reject();
+        });
+        e.view->onCommand(editor_command::kPrint);
+        QCOMPARE(proposed, dir.filePath(QStringLiteral("tools.v2.pdf")));
+        // A script never saved proposes its title in the home folder.
+        Editor fresh;
+        fresh.doc.setTitle(QStringLiteral("Script1"));
+        QCOMPARE(fresh.view->pdfFileName(), QDir::home().filePath(QStringLiteral("Script1.pdf")));
     }
 
     void aHostileFileOpensScrollsAndSavesBackByteForByte()

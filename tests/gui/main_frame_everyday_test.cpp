@@ -1,25 +1,31 @@
 // The main window as a user meets it in the first hour: its keys work wherever the keyboard is
 // (the Output log never takes it by itself), files dropped on any part of it open and are never
-// taken from the file manager, and a document with changes shows a "*" in every title.
+// taken from the file manager, a document with changes shows a "*" in every title, and the
+// user guide names every key.
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
 #include "TestFiles.h"
 
 #include "app/COutputEdit.h"
+#include "app/CommandTable.h"
 #include "app/CSettingsDialog.h"
 #include "app/Panes.h"
 #include "designer/CInterfaceEditorView.h"
 #include "editor/CMELEditorView.h"
+#include "editor/EditorCommands.h"
 #include "editor/CScriptDoc.h"
 #include "framework/CDocManager.h"
 #include "framework/CMDIChildWnd.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -167,6 +173,55 @@ private slots:
         QCOMPARE(designWindow->windowTitle(), QStringLiteral("form.wnd*"));
         script->setModifiedFlag(false);
         design->setModifiedFlag(false);
+    }
+
+    void theGuideNamesEveryCommandKeyAndSendToMaya()
+    {
+        QFile file(QStringLiteral(ORVANTE_DATABASE_DIR "/../Help/index.html"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString guide = QString::fromUtf8(file.readAll());
+        QVERIFY(!guide.contains(QStringLiteral("never talks to Maya")));
+        QVERIFY(guide.contains(QStringLiteral("Send to Maya")));
+        // The keys named in the first column of the guide's key table.
+        const qsizetype from = guide.indexOf(QStringLiteral("<section id=\"keys\">"));
+        const QString table = guide.mid(from, guide.indexOf(QStringLiteral("</section>"), from) - from);
+        QSet<QString> named;
+        static const QRegularExpression firstCell(QStringLiteral("<tr><td>([^<]*)</td>"));
+        for (const QRegularExpressionMatch& row : firstCell.globalMatch(table)) {
+            for (QString keys : row.captured(1).split(QStringLiteral(", "))) {
+                // "Ctrl+0 &hellip; Ctrl+9" stands for the ten keys.
+                const QStringList range = keys.split(QStringLiteral(" &hellip; "));
+                if (range.size() == 2 && range[0].endsWith(QLatin1Char('0')) && range[1].endsWith(QLatin1Char('9'))) {
+                    for (int digit = 0; digit <= 9; ++digit)
+                        named << range[0].chopped(1) + QString::number(digit);
+                } else {
+                    named << keys;
+                }
+            }
+        }
+        // Keys as the guide spells them.
+        const auto spelt = [](const QKeySequence& key) {
+            return key.toString(QKeySequence::PortableText)
+                .replace(QStringLiteral("Del"), QStringLiteral("Delete"))
+                .replace(QStringLiteral("Ins"), QStringLiteral("Insert"))
+                .replace(QStringLiteral("Backtab"), QStringLiteral("Tab"));
+        };
+        QStringList missing;
+        for (const CommandInfo& info : commandTable())
+            for (const QKeySequence& key : commandShortcuts(info))
+                if (!named.contains(spelt(key)))
+                    missing << spelt(key);
+        // Every key of the editor's own table but the plain cursor moves, Delete and Backspace.
+        const auto isPlainEditing = [](int id) {
+            using namespace editor_command;
+            return (id >= kCharLeft && id <= kTextEnd + 1) || id == kDelete || id == kBackspace || id == kWordBackspace;
+        };
+        for (const int first : {37000, 37100, 37200, 57600})
+            for (int id = first; id < first + 100; ++id)
+                if (const QKeySequence key = editor_command::keyOfCommand(id); !key.isEmpty() && !isPlainEditing(id))
+                    if (!named.contains(spelt(key)))
+                        missing << spelt(key);
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not in the guide's key table: ") + missing.join(QStringLiteral(", "))));
     }
 
 private:
