@@ -5,8 +5,10 @@
 
 #include "editor/CMELEditorView.h"
 #include "editor/CScriptDoc.h"
+#include "editor/MelCheckRunner.h"
 #include "settings/Profile.h"
 #include "settings/SettingsRecord.h"
+#include "uimodel/OutputLog.h"
 
 #include <QtTest>
 
@@ -15,26 +17,14 @@
 
 namespace orv::test {
 
-// A script document with one view, shown and focused, as a document window holds it.
+// A script document with one view, shown and focused, as a document window holds it; what the
+// view sends to Maya is answered into its log.
 class Editor {
 public:
-    explicit Editor(const QByteArray& initial = {}, const QString& path = {})
-    {
-        if (path.isEmpty()) {
-            doc.onNewDocument();
-            if (!initial.isEmpty())
-                doc.buffer().LoadBytes(std::string_view(initial.constData(), static_cast<std::size_t>(initial.size())));
-        } else {
-            doc.onOpenDocument(path);
-        }
-        view = std::make_unique<CMELEditorView>(&doc, settings, profile, prompts);
-        view->onInitialUpdate();
-        view->resize(640, 400);
-        view->show();
-        view->activateWindow();
-        text()->setFocus();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-    }
+    explicit Editor(const QByteArray& initial = {}, const QString& path = {}) { open(initial, path, nullptr); }
+    // With a checker of its own instead of the view's, set before the text arrives, as the
+    // view's own is.
+    Editor(const QByteArray& initial, MelChecker checker) { open(initial, {}, &checker); }
 
     MelTextView* text() const { return view->textView(); }
     QWidget* port() const { return text()->viewport(); }
@@ -50,8 +40,29 @@ public:
     SettingsRecord settings;
     MemoryProfile profile;
     ScriptedPrompts prompts;
+    OutputLog log;
     CScriptDoc doc;
     std::unique_ptr<CMELEditorView> view;
+
+private:
+    void open(const QByteArray& initial, const QString& path, MelChecker* checker)
+    {
+        if (path.isEmpty())
+            doc.onNewDocument();
+        else
+            doc.onOpenDocument(path);
+        view = std::make_unique<CMELEditorView>(&doc, settings, profile, prompts, &log);
+        if (checker)
+            text()->checks().setChecker(std::move(*checker));
+        view->onInitialUpdate();
+        if (!initial.isEmpty())
+            doc.buffer().LoadBytes(std::string_view(initial.constData(), static_cast<std::size_t>(initial.size())));
+        view->resize(640, 400);
+        view->show();
+        view->activateWindow();
+        text()->setFocus();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+    }
 };
 
 } // namespace orv::test
