@@ -171,8 +171,9 @@ bool TextEditModel::typePrintable(std::string_view character)
 {
     CTextBuffer& text = *buffer();
     text.OpenUndoGroup(character != std::string_view(&kBlank, 1));
-    if (!deleteSelection(UndoAction::deleteSelection) && m_overwrite && cursor().ch < text.LineLength(cursor().line))
-        text.EraseRange(this, cursor(), {nextCharStart(text.LineText(cursor().line), cursor().ch, text.Encoding()), cursor().line},
+    const TextPos at = cursor();
+    if (!deleteSelection(UndoAction::deleteSelection) && m_overwrite && at.ch < text.LineLength(at.line))
+        text.EraseRange(this, at, {nextCharStart(text.LineText(at.line), at.ch, text.Encoding()), at.line},
                         UndoAction::typing);
     TextPos end;
     text.InsertTextAt(this, cursor(), character, end, UndoAction::typing);

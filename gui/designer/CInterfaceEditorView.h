@@ -1,6 +1,7 @@
 // The designer view of a window document: shows the window's preview pinned at its top-left
-// corner, scrolled when it is larger than the view, keeps the selection with its tracker in edit mode, and carries out the designer's
-// edits (insert, delete, move, rename, resize), each marking the document modified. A
+// corner, scrolled when it is larger than the view, keeps the selection with its tracker in
+// edit mode, and carries out the designer's edits (insert, delete, move, rename, resize), each
+// marking the document modified. A
 // window has one live preview, shown by the active view of its document; its other views
 // show a picture of it that follows every change, until they are activated in turn.
 #pragma once

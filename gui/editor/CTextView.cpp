@@ -396,7 +396,8 @@ TextPos CTextView::posAt(QPoint point) const
     if (ch >= static_cast<int>(text.size()))
         return {ch, line};
     const int next = nextCharStart(text, ch, encoding);
-    const qreal middle = (displayColumn(text, ch, tabSize, encoding) + displayColumn(text, next, tabSize, encoding)) / 2.0;
+    const qreal middle =
+        (displayColumn(text, ch, tabSize, encoding) + displayColumn(text, next, tabSize, encoding)) / 2.0;
     return {column >= middle ? next : ch, line};
 }
 

@@ -68,12 +68,14 @@ void CellText::walk(QPainter* painter, const Run& run, int end, int& ch, int& co
             // The common case, without a string made for one character.
             if (batch.isEmpty())
                 batchColumn = column;
-            batch += isControl(character.codePoint) ? QChar(kMiddleDot) : QChar(static_cast<char16_t>(character.codePoint));
+            const auto code = static_cast<char16_t>(character.codePoint);
+            batch += isControl(character.codePoint) ? QChar(kMiddleDot) : QChar(code);
             column = next;
             continue;
         }
         const QString shown = shownCharacter(character.codePoint);
-        if (column >= run.firstColumn && character.codePoint >= m_asciiFits.size() && fitsItsCell(character.codePoint, shown)) {
+        const bool beyondAscii = character.codePoint >= m_asciiFits.size();
+        if (column >= run.firstColumn && beyondAscii && fitsItsCell(character.codePoint, shown)) {
             if (batch.isEmpty())
                 batchColumn = column;
             batch += shown;

@@ -39,7 +39,10 @@ public:
     };
     // Draws the characters up to `end` with the painter's pen and font; `ch` and `column` move
     // past them (the column stops counting once the characters leave the view on the right).
-    void draw(QPainter& painter, const Run& run, int end, int& ch, int& column) const { walk(&painter, run, end, ch, column); }
+    void draw(QPainter& painter, const Run& run, int end, int& ch, int& column) const
+    {
+        walk(&painter, run, end, ch, column);
+    }
     // Moves `ch` and `column` past the characters up to `end` as draw does, drawing nothing.
     void skip(const Run& run, int end, int& ch, int& column) const { walk(nullptr, run, end, ch, column); }
 
