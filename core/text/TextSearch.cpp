@@ -12,17 +12,19 @@ namespace orv {
 namespace {
 
 // Upper case of a Windows-1252 byte: a-z and the accented lower-case letters of Latin-1, but
-// not the division sign or the letters without a capital there.
-constexpr std::array<unsigned char, 256> makeUpperTable()
+// not the division sign or the letters without a capital there. Without the accented letters,
+// the upper case of a byte that begins a UTF-8 character (ASCII or a lead byte).
+constexpr std::array<unsigned char, 256> makeUpperTable(bool accented)
 {
     std::array<unsigned char, 256> table{};
     for (int c = 0; c < 256; ++c) {
-        const bool lower = (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
+        const bool lower = (c >= 'a' && c <= 'z') || (accented && c >= 0xE0 && c <= 0xFE && c != 0xF7);
         table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(lower ? c - 0x20 : c);
     }
     return table;
 }
-constexpr auto kUpper = makeUpperTable();
+constexpr auto kUpper = makeUpperTable(true);
+constexpr auto kUpperAscii = makeUpperTable(false);
 
 // The byte at i of a text, upper-cased. In UTF-8 only a-z and the accented letters of Latin-1
 // fold: their second byte after the lead 0xC3 (which is never a continuation byte) moves down
@@ -83,9 +85,20 @@ private:
             const auto at = piece.find(m_what, static_cast<std::size_t>(from));
             return at == std::string_view::npos ? -1 : static_cast<int>(at);
         }
+        // A match begins a character, whose first byte folds on its own: it is looked for first,
+        // the rest compared only where it stands.
+        const auto& foldFirst = m_encoding == TextEncoding::windows1252 ? kUpper : kUpperAscii;
         const std::size_t length = m_upperWhat.size();
-        for (std::size_t at = static_cast<std::size_t>(from); at + length <= piece.size(); ++at) {
-            std::size_t i = 0;
+        if (piece.size() < length)
+            return -1;
+        const auto first = static_cast<unsigned char>(m_upperWhat[0]);
+        const auto last = piece.end() - static_cast<std::ptrdiff_t>(length - 1);
+        for (auto it = piece.begin() + from; it < last; ++it) {
+            it = std::find_if(it, last, [&](char c) { return foldFirst[static_cast<unsigned char>(c)] == first; });
+            if (it == last)
+                break;
+            const auto at = static_cast<std::size_t>(it - piece.begin());
+            std::size_t i = 1;
             while (i < length && upperAt(piece, at + i, m_encoding) == static_cast<unsigned char>(m_upperWhat[i]))
                 ++i;
             if (i == length)

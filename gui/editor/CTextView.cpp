@@ -309,6 +309,7 @@ void CTextView::paintLine(QPainter& painter, int line, int y, std::vector<Colour
     };
     int column = 0;
     int ch = 0;
+    int penClass = -1;
     for (const ColourSpan& span : colourSpans(blocks, length)) {
         // A span split where the selection starts and ends.
         for (const int cut : {selFrom, selTo, span.end}) {
@@ -323,7 +324,11 @@ void CTextView::paintLine(QPainter& painter, int line, int y, std::vector<Colour
                 m_cells->skip(run, end, afterCh, afterColumn);
                 fillColumns(column, afterColumn, colour_class::kSelectionBackground);
             }
-            painter.setPen(colourOf(selected ? colour_class::kSelectedText : span.colourClass));
+            const int colourClass = selected ? colour_class::kSelectedText : span.colourClass;
+            if (colourClass != penClass && column < run.lastColumn) {
+                painter.setPen(colourOf(colourClass));
+                penClass = colourClass;
+            }
             m_cells->draw(painter, run, end, ch, column);
         }
     }

@@ -54,9 +54,11 @@ void CellText::walk(QPainter* painter, const Run& run, int end, int& ch, int& co
         batch.clear();
     };
     while (ch < end && column < run.lastColumn) {
-        const LineCharacter character = characterAt(run.line, ch, run.encoding);
+        const auto byte = static_cast<unsigned char>(run.line[static_cast<std::size_t>(ch)]);
+        const LineCharacter character = byte < 0x80 ? LineCharacter{byte, 1} : characterAt(run.line, ch, run.encoding);
         const bool tab = character.codePoint == '\t';
-        const int next = tab ? (column / tabSize + 1) * tabSize : column + characterColumns(character.codePoint);
+        const int next = tab ? (column / tabSize + 1) * tabSize
+                             : column + (byte < 0x80 ? 1 : characterColumns(character.codePoint));
         ch += character.length;
         if (!painter || next <= run.firstColumn || tab) {
             // Not drawn, left of the view, or blank cells.
