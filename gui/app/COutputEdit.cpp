@@ -1,4 +1,4 @@
-// Showing the log: CR LF pairs are line breaks on screen and again on the clipboard.
+// Showing the log: CR LF pairs are line breaks on screen, and LF ones on the clipboard.
 #include "app/COutputEdit.h"
 
 #include "app/CommandTable.h"
@@ -109,10 +109,9 @@ void COutputEdit::showLog()
 
 void COutputEdit::copySelection() const
 {
-    QString text = textCursor().selection().toPlainText();
+    const QString text = textCursor().selection().toPlainText();
     if (text.isEmpty())
         return;
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     CopyTextToClipboard(textToBytes(text));
 }
 
@@ -129,7 +128,7 @@ bool COutputEdit::event(QEvent* event)
 
 void COutputEdit::contextMenuEvent(QContextMenuEvent* event)
 {
-    // The menu's Copy gives the same CR LF text as Ctrl+C.
+    // The menu's Copy gives the same text as Ctrl+C.
     std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
     if (QAction* copy = menu->findChild<QAction*>(QStringLiteral("edit-copy"))) {
         disconnect(copy, &QAction::triggered, nullptr, nullptr);
