@@ -182,7 +182,8 @@ void CMELEditorView::sendToMaya()
     const TextRange range = model.hasSelection()
                                 ? model.selection()
                                 : TextRange{{0, 0}, {buffer->LineLength(buffer->LineCount() - 1), buffer->LineCount() - 1}};
-    std::string script = buffer->CopyRange(range.start, range.end, "\n");
+    // Maya reads the script as UTF-8, whatever the encoding of its file.
+    std::string script = EncodingToUtf8(buffer->CopyRange(range.start, range.end, "\n"), buffer->Encoding());
     if (script.find_first_not_of(" \t\r\n") == std::string::npos) {
         say(QStringLiteral("Send to Maya: there is nothing to send."));
         return;

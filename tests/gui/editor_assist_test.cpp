@@ -307,6 +307,17 @@ private slots:
         e.key(Qt::Key_Return, Qt::ControlModifier);
         QTRY_COMPARE(port.received, QByteArray("button -label \"OK\";\n"));
         QTRY_COMPARE(e.log.text(), std::string("window1\r\nwindow1\r\n"));
+
+        // Maya reads UTF-8: a Windows-1252 script goes as UTF-8, a UTF-8 one as it is.
+        for (const auto& [script, sent] : {std::pair{QByteArray("print \"caf\xE9\";"), QByteArray("print \"caf\xC3\xA9\";\n")},
+                                           std::pair{QByteArray("print \"\xE6\x97\xA5\";"), QByteArray("print \"\xE6\x97\xA5\";\n")}}) {
+            e.doc.buffer().LoadBytes(std::string_view(script.constData(), static_cast<std::size_t>(script.size())));
+            port.received.clear();
+            const std::size_t logged = e.log.text().size();
+            e.key(Qt::Key_Return, Qt::ControlModifier);
+            QTRY_COMPARE(port.received, sent);
+            QTRY_VERIFY(e.log.text().size() > logged);  // answered: the port takes the next script
+        }
     }
 
     void anAnswerWithoutItsClosingByteIsShownOnceNothingMoreComes()
