@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDrag>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
@@ -38,6 +39,23 @@ CTextEditView::CTextEditView(const SettingsRecord& settings, QWidget* parent)
 {
     edit().setClipboard(&m_clipboard);
     viewport()->setAcceptDrops(true);
+    // Input methods (for Japanese, Chinese, Korean...) hand over what was composed as text.
+    setAttribute(Qt::WA_InputMethodEnabled, true);
+}
+
+void CTextEditView::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (!event->commitString().isEmpty())
+        typeText(event->commitString());
+    event->accept();
+}
+
+QVariant CTextEditView::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    // The input method places its window at the caret.
+    if (query == Qt::ImCursorRectangle && buffer())
+        return QRect(pointOf(model().cursor()), QSize(1, lineHeight()));
+    return CTextView::inputMethodQuery(query);
 }
 
 void CTextEditView::onViewReset()

@@ -26,6 +26,8 @@ public:
     // "&Undo Typing<TAB>Ctrl+Z" and the like, for the Edit menu.
     QString undoMenuText() const;
     QString redoMenuText() const;
+    // Where an input method shows its window: at the caret.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     // Types text as the keyboard does, in the text's encoding (in Windows-1252 a character the
     // code page lacks becomes "?").
     void typeText(const QString& text);
@@ -38,6 +40,7 @@ signals:
 protected:
     void onViewReset() override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool startDragCandidate(QMouseEvent* event) override;
     void dragCandidateMoved(QMouseEvent* event) override;

@@ -264,6 +264,13 @@ private slots:
         QTest::keyClick(fresh.text(), Qt::Key_Backspace);
         QTest::keyClick(fresh.text(), Qt::Key_Backspace);
         QCOMPARE(fresh.line(0), std::string("\xC3\xA9\xE2\x82\xAC"));
+        // What an input method composed comes as one text.
+        QInputMethodEvent composed;
+        composed.setCommitString(QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC"));
+        QApplication::sendEvent(fresh.text(), &composed);
+        QCOMPARE(fresh.line(0), std::string("\xC3\xA9\xE2\x82\xAC\xE6\x97\xA5\xE6\x9C\xAC"));
+        QCOMPARE(fresh.text()->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft(),
+                 fresh.text()->pointOf(fresh.text()->model().cursor()));
         // A Windows-1252 script keeps its 8 bits: a character the code page lacks becomes "?".
         Editor latin("caf\xE9 ");
         QTest::keyClick(latin.text(), Qt::Key_End);
