@@ -257,12 +257,16 @@ void CMainFrame::onActiveFrameChanged(CMDIChildWnd* frame)
     const CDocument* doc = frame ? frame->activeDocument() : nullptr;
     const CDocTemplate* docTemplate = doc ? doc->docTemplate() : nullptr;
     switchMenu(docTemplate ? static_cast<MenuId>(docTemplate->resourceId()) : MenuId::noDocument);
-    // A script has nothing to design: the designer's tools go and its two panes are disabled.
-    const bool script = docTemplate && docTemplate->resourceId() == static_cast<int>(MenuId::script);
-    if (script)
-        m_tools->hide();
-    m_windowHierarchy->setEnabled(!script);
-    m_controlsFlags->setEnabled(!script);
+    // Only a window document has something to design: another document window hides the
+    // designer's tools and disables its two panes, which stay where they are and keep what they
+    // showed until a window document is active again or its last view goes.
+    if (frame) {
+        const bool designs = docTemplate && docTemplate->resourceId() == static_cast<int>(MenuId::window);
+        if (!designs)
+            m_tools->hide();
+        m_windowHierarchy->setEnabled(designs);
+        m_controlsFlags->setEnabled(designs);
+    }
     UpdatePaneButtons();
     if (m_titleDocument)
         disconnect(m_titleDocument, nullptr, this, nullptr);

@@ -54,9 +54,11 @@ CInterfaceEditorView::~CInterfaceEditorView()
     // The document, and the window with it, may go after this view: the grid lets go now.
     if (m_host.controlsFlags)
         m_host.controlsFlags->ElementRemoving(window());
-    // The shell hides the designer's panes when no designer view is active any more.
     if (m_host.hierarchy && m_host.hierarchy->view() == this)
         m_host.hierarchy->clearHierarchy();
+    // The shell hides the designer's panes when no designer view is active any more.
+    if (m_host.designerViewDestroyed)
+        m_host.designerViewDestroyed(this);
 }
 
 CWindowDoc* CInterfaceEditorView::windowDoc() const

@@ -15,6 +15,7 @@
 #include "app/CToolsDialog.h"
 #include "app/CommandTable.h"
 #include "app/Panes.h"
+#include "designer/CControlsFlagsDialog.h"
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CNavigatorTreeCtrl.h"
 #include "designer/CWindowDoc.h"
@@ -190,8 +191,10 @@ private slots:
     void namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList_data();
     void namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList();
     void syntaxColoringToggleFlipsTheFlag();
-    void aScriptDisablesTheDesignerPanes();
+    void otherDocumentWindowsDisableTheDesignerPanes_data();
+    void otherDocumentWindowsDisableTheDesignerPanes();
     void aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools();
+    void closingTheLastDesignerViewHidesAndEmptiesItsPanes();
 
     void toolbarHoldsItsButtonsInOrder();
     void commandsCarryThePromptsAndTooltipsOfTheirTable();
@@ -739,23 +742,40 @@ void MainFrameTest::openAndSaveAsStartInTheFolderLastUsed()
     QCOMPARE(run.prompts().lastFolder(), folder);
 }
 
-void MainFrameTest::aScriptDisablesTheDesignerPanes()
+// Any other document window disables the designer's two panes without hiding them; back in a
+// window document they work again.
+void MainFrameTest::otherDocumentWindowsDisableTheDesignerPanes_data()
 {
+    QTest::addColumn<QString>("other");
+    QTest::newRow("script") << "code.mel";
+    QTest::newRow("icon") << "picture.icm";
+    QTest::newRow("project") << "work.mp";
+}
+
+void MainFrameTest::otherDocumentWindowsDisableTheDesignerPanes()
+{
+    QFETCH(QString, other);
     AppRun run(*m_profile);
     CMainFrame* frame = run.frame();
     CDocManager& docs = run.app().docManager();
     QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("ui.wnd"))));
-    frame->toolsPalette()->show();
+    QVERIFY(frame->toolsPalette()->isVisible());
     QVERIFY(frame->windowHierarchyPane()->isEnabled());
-    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("code.mel"))));
+    QVERIFY(docs.openDocumentFile(makeFile(other)));
     QVERIFY(!frame->windowHierarchyPane()->isEnabled());
     QVERIFY(!frame->controlsFlagsPane()->isEnabled());
+    QVERIFY(frame->windowHierarchyPane()->isVisible());
+    QVERIFY(frame->controlsFlagsPane()->isVisible());
+    QVERIFY(frame->action(CommandId::toggleWindowHierarchy)->isChecked());
+    QVERIFY(frame->action(CommandId::toggleControlsFlags)->isChecked());
     QVERIFY(frame->toolsPalette()->isHidden());
     QVERIFY(frame->projectExplorerPane()->isEnabled());
     // Back in the window, its panes work again.
     docs.activeFrame()->close();
     QTRY_VERIFY(frame->windowHierarchyPane()->isEnabled());
     QVERIFY(frame->controlsFlagsPane()->isEnabled());
+    QVERIFY(frame->windowHierarchyPane()->isVisible());
+    QVERIFY(frame->toolsPalette()->isVisible());
 }
 
 void MainFrameTest::aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools()
@@ -781,14 +801,68 @@ void MainFrameTest::aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools()
         QVERIFY(frame->controlsFlagsPane()->isEnabled());
         QCOMPARE(tree->topLevelItemCount(), 1);
 
+        // The script's window disables the panes; they keep showing the window's tree.
         frame->mdiArea()->setActiveSubWindow(script);
         QTRY_VERIFY(qobject_cast<CMELEditorView*>(docs.activeView()));
         QVERIFY(frame->toolsPalette()->isHidden());
+        QVERIFY(frame->windowHierarchyPane()->isVisible());
         QVERIFY(!frame->windowHierarchyPane()->isEnabled());
+        QVERIFY(frame->controlsFlagsPane()->isVisible());
         QVERIFY(!frame->controlsFlagsPane()->isEnabled());
-        QCOMPARE(tree->topLevelItemCount(), 0);
+        QCOMPARE(tree->topLevelItemCount(), 1);
         QVERIFY(frame->projectExplorerPane()->isEnabled());
     }
+}
+
+// The designer's panes are hidden and emptied only when a window document's view goes and no
+// other one is active; they come back with the next window document.
+void MainFrameTest::closingTheLastDesignerViewHidesAndEmptiesItsPanes()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    CDocManager& docs = run.app().docManager();
+    auto* tree = qobject_cast<CNavigatorTreeCtrl*>(frame->windowHierarchyPane()->tree());
+    QVERIFY(tree);
+    const auto panesShown = [frame] {
+        return frame->windowHierarchyPane()->isVisible() && frame->controlsFlagsPane()->isVisible() &&
+               frame->toolsPalette()->isVisible();
+    };
+    // Two window documents: closing the active one leaves the other's panes.
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("first.wnd"))));
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("second.wnd"))));
+    docs.activeFrame()->close();
+    QTRY_COMPARE(docs.activeDocument()->title(), QStringLiteral("first.wnd"));
+    QVERIFY(panesShown());
+    QCOMPARE(tree->topLevelItemCount(), 1);
+    QVERIFY(frame->controlsFlagsPane()->dialog()->shownElement());
+
+    // A script in front: closing the window document behind it hides the disabled panes.
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("code.mel"))));
+    QVERIFY(frame->windowHierarchyPane()->isVisible());
+    for (CDocument* doc : docs.documents())
+        if (doc->title() == QStringLiteral("first.wnd"))
+            doc->views().first()->parentFrame()->close();
+    QTRY_COMPARE(docs.documents().size(), 1);
+    QVERIFY(frame->windowHierarchyPane()->isHidden());
+    QVERIFY(!frame->windowHierarchyPane()->isEnabled());
+    QVERIFY(frame->controlsFlagsPane()->isHidden());
+    QVERIFY(frame->toolsPalette()->isHidden());
+    QVERIFY(!frame->action(CommandId::toggleWindowHierarchy)->isChecked());
+    QVERIFY(!frame->action(CommandId::toggleControlsFlags)->isChecked());
+    QCOMPARE(tree->topLevelItemCount(), 0);
+    QVERIFY(!frame->controlsFlagsPane()->dialog()->shownElement());
+
+    // The last window document closed while active hides them too, and a new one brings them back.
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("third.wnd"))));
+    QVERIFY(panesShown());
+    docs.activeFrame()->close();
+    QTRY_VERIFY(frame->windowHierarchyPane()->isHidden());
+    QVERIFY(frame->controlsFlagsPane()->isHidden());
+    QVERIFY(frame->toolsPalette()->isHidden());
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("fourth.wnd"))));
+    QVERIFY(panesShown());
+    QVERIFY(frame->windowHierarchyPane()->isEnabled());
+    QCOMPARE(tree->topLevelItemCount(), 1);
 }
 
 void MainFrameTest::openingPicksTheTemplateByExtension_data()
