@@ -220,7 +220,9 @@ void CMainFrame::saveFrameState()
     if (!m_settings.record().mainMaximized()) {
         storePlacement(m_profile, profile_names::kMainPlacement, geometry());
     }
-    storePlacement(m_profile, profile_names::kToolsPlacement, m_tools->geometry());
+    // A palette never shown has only the place it was created at: the one stored stays.
+    if (m_tools->wasShown())
+        storePlacement(m_profile, profile_names::kToolsPlacement, m_tools->geometry());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -163,6 +163,7 @@ private slots:
     void dockingLayoutPersistsAcrossRuns();
     void paneSizesBelowTheMinimumLoadAsTheMinimum();
     void toolsPaletteStartsHiddenAtItsPlace();
+    void toolsPaletteNeverShownKeepsItsStoredPlace();
     void paletteGridButtonFollowsTheGridOption();
 
     void maximizedMainWindowKeepsTheLastNormalPlacement();
@@ -465,11 +466,33 @@ void MainFrameTest::toolsPaletteStartsHiddenAtItsPlace()
         QVERIFY(tools->isHidden());
         QCOMPARE(tools->windowTitle(), QStringLiteral("Tools"));
         QCOMPARE(tools->geometry(), QRect(40, 60, 90, 300));
+        tools->show();
         tools->setGeometry(50, 70, 90, 310);
     }
     const auto saved = storedPlacement(*m_profile, "tools");
     QVERIFY(saved);
     QCOMPARE(saved->normalPosition, (PlacementRect{50, 70, 140, 380}));
+}
+
+// A run that never showed the palette stores no place for it: the one stored stays, and with
+// none stored none is made up (it would put the palette over the menus at the screen's corner).
+void MainFrameTest::toolsPaletteNeverShownKeepsItsStoredPlace()
+{
+    {
+        AppRun run(*m_profile);
+        QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("code.mel"))));
+    }
+    QVERIFY(!m_profile->readBinary("Settings", "tools"));
+
+    const auto placement = WindowPlacement::fromGeometry({40, 60, 90, 300, false, false}).serialize();
+    m_profile->writeBinary("Settings", "tools", Bytes(placement.begin(), placement.end()));
+    {
+        AppRun run(*m_profile);
+        run.frame()->toolsPalette()->setGeometry(0, 0, 100, 30);
+    }
+    const auto kept = storedPlacement(*m_profile, "tools");
+    QVERIFY(kept);
+    QCOMPARE(kept->normalPosition, (PlacementRect{40, 60, 130, 360}));
 }
 
 void MainFrameTest::paletteGridButtonFollowsTheGridOption()
