@@ -94,7 +94,9 @@ void CMELEditorView::onCommand(int id)
 
 void CMELEditorView::onSettingsChanged(SettingsChanges what)
 {
-    if (what & SettingsChange::tabSize)
+    // Only the active view takes a new tab size at once; the others keep theirs until they
+    // are reset (their script opened again).
+    if ((what & SettingsChange::tabSize) && isActiveView())
         m_text->setTabSize(m_text->settings().tabSize());
     if (what & (SettingsChange::colours | SettingsChange::syntaxColoring))
         m_text->viewport()->repaint();

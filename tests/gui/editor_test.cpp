@@ -538,18 +538,27 @@ private slots:
         QVERIFY(painted > 0);
         QVERIFY(!commentShown(0) && !commentShown(1));
         QTRY_VERIFY(!toggle->isChecked());
-        // A new tab size measures both views again.
-        texts[0]->setFocus();
-        QTest::keyClick(texts[0], Qt::Key_Home, Qt::ControlModifier);
-        QTest::keyClick(texts[0], Qt::Key_Right);
-        const int before = texts[1]->model().tabSize();
-        QCOMPARE(texts[0]->model().cursorColumn(), before);
+        // A new tab size measures the active view again; the other keeps its own until it is
+        // reset, and a view made afterwards takes the new one.
+        const qsizetype active = doc->views().indexOf(run.app().docManager().activeView());
+        QVERIFY(active >= 0);
+        MelTextView* shown = texts[active];
+        MelTextView* behind = texts[1 - active];
+        shown->setFocus();
+        QTest::keyClick(shown, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(shown, Qt::Key_Right);
+        const int before = behind->model().tabSize();
+        QCOMPARE(shown->model().cursorColumn(), before);
         run.app().settingsService().change([before](SettingsRecord& record) { record.indentSize = before * 2; });
-        for (MelTextView* text : texts)
-            QCOMPARE(text->model().tabSize(), before * 2);
-        QCOMPARE(texts[0]->model().cursorColumn(), before * 2);
-        // Both views show one buffer: typing in one shows in the other.
-        QTest::keyClicks(texts[0], QStringLiteral("zz"));
+        QCOMPARE(shown->model().tabSize(), before * 2);
+        QCOMPARE(shown->model().cursorColumn(), before * 2);
+        QCOMPARE(behind->model().tabSize(), before);
+        run.frame()->action(CommandId::windowNew)->trigger();
+        QCOMPARE(doc->views().size(), 3);
+        QCOMPARE(qobject_cast<CMELEditorView*>(doc->views().last())->textView()->model().tabSize(), before * 2);
+        QCOMPARE(behind->model().tabSize(), before);
+        // The views show one buffer: typing in one shows in the other.
+        QTest::keyClicks(shown, QStringLiteral("zz"));
         QCOMPARE(texts[1]->buffer(), &doc->buffer());
         QCOMPARE(std::string(texts[1]->buffer()->LineText(0)).substr(0, 3), std::string("\tzz"));
         doc->setModifiedFlag(false);
