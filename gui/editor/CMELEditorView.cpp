@@ -22,6 +22,19 @@
 
 namespace orv {
 
+namespace {
+
+// Printing uses the printer's own paper and orientation: the page setup edits the margins
+// only, so the paper and orientation boxes are shown disabled.
+void offerMarginsOnly(QPageSetupDialog& dialog)
+{
+    for (const char* name : {"pageSizeCombo", "portrait"})
+        if (auto* box = dialog.findChild<QWidget*>(QString::fromLatin1(name)); box && box->parentWidget())
+            box->parentWidget()->setEnabled(false);
+}
+
+} // namespace
+
 CMELEditorView::CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, Prompts& prompts,
                                OutputLog* log, QWidget* parent)
     : CView(document, parent), m_text(new MelTextView(settings, this)), m_profile(profile), m_prompts(prompts),
@@ -121,6 +134,7 @@ void CMELEditorView::runPrintCommand(int id)
                                          margins.bottom / 100.0),
                                QPageLayout::Millimeter);
         QPageSetupDialog dialog(&printer, this);
+        offerMarginsOnly(dialog);
         if (dialog.exec() != QDialog::Accepted)
             return;
         const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);

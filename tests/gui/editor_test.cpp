@@ -3,6 +3,7 @@
 // shapes, colouring, saving (line ends kept, failures reported) and a hostile file.
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
+#include "ModalAnswer.h"
 #include "TestFiles.h"
 
 #include "app/ViewIndicators.h"
@@ -21,6 +22,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -815,6 +817,37 @@ private slots:
         for (const char* side : {"TopMargin", "BottomMargin"})
             e.profile.writeInt("Editor\\PageSetup", side, 10000);  // 10 cm
         QVERIFY(pagesPrinted(QStringLiteral("narrow.pdf")) > standard);
+    }
+
+    void pageSetupEditsTheMarginsWithPaperAndOrientationDisabled()
+    {
+        Editor e;
+        e.profile.writeInt("Editor\\PageSetup", "LeftMargin", 1500);
+        QObject context;
+        bool checked = false;
+        test::answerModal<QDialog>(&context, [&checked](QDialog* dialog) {
+            const auto named = [dialog](const char* name) {
+                return dialog->findChild<QWidget*>(QString::fromLatin1(name));
+            };
+            for (const char* name : {"pageSizeCombo", "pageWidth", "pageHeight", "portrait", "landscape"}) {
+                QVERIFY2(named(name), name);
+                QVERIFY2(!named(name)->isEnabled(), name);
+            }
+            auto* left = qobject_cast<QDoubleSpinBox*>(named("leftMargin"));
+            auto* top = qobject_cast<QDoubleSpinBox*>(named("topMargin"));
+            QVERIFY(left && top && top->isEnabled());
+            QCOMPARE(left->value(), 15.0);
+            top->setFocus();
+            top->selectAll();
+            QTest::keyClicks(top, QStringLiteral("25"));
+            QTest::keyClick(top, Qt::Key_Tab);
+            checked = true;
+            dialog->accept();
+        });
+        e.view->onCommand(editor_command::kPageSetup);
+        QVERIFY(checked);
+        QCOMPARE(e.profile.readInt("Editor\\PageSetup", "TopMargin", 0), 2500);
+        QCOMPARE(e.profile.readInt("Editor\\PageSetup", "LeftMargin", 0), 1500);
     }
 
     void aHostileFileOpensScrollsAndSavesBackByteForByte()
