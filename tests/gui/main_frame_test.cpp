@@ -926,18 +926,19 @@ void MainFrameTest::menusFollowTheActiveDocumentType()
     AppRun run(*m_profile);
     CMainFrame* frame = run.frame();
 
-    const QStringList fileNone{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Import MEL Window...", "Recent Files", "E&xit"};
-    const QStringList fileDoc{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Import MEL Window...", "&Close\tCtrl+W",
-                              "&Save\tCtrl+S", "Save &As...", "Recent Files", "E&xit"};
+    // The commands beyond each menu's own come after all of them.
+    const QStringList fileNone{"&New\tCtrl+N", "&Open...\tCtrl+O", "Recent Files", "E&xit", "&Import MEL Window..."};
+    const QStringList fileDoc{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close\tCtrl+W", "&Save\tCtrl+S", "Save &As...",
+                              "Recent Files", "E&xit", "&Import MEL Window..."};
     QStringList fileWindow = fileDoc;
-    fileWindow.insert(6, "Export script\tCtrl+G");
-    fileWindow.insert(7, "Export Python script\tCtrl+Shift+G");
-    const QStringList fileScript = fileDoc.mid(0, 6) + QStringList{"&Print...", "Print Pre&view", "Page Set&up..."} +
-                                   fileDoc.mid(6);
+    fileWindow.insert(5, "Export script\tCtrl+G");
+    fileWindow.append("Export Python script\tCtrl+Shift+G");
+    const QStringList fileScript = fileDoc.mid(0, 5) + QStringList{"&Print...", "Print Pre&view", "Page Set&up..."} +
+                                   fileDoc.mid(5);
     const QStringList editNone{"&Settings\tCtrl+P"};
-    const QStringList editScript{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
-                                 "&Find\tCtrl+F", "&Replace\tCtrl+H", "Send to &Maya\tCtrl+Return",
-                                 "&Settings\tCtrl+P"};
+    const QStringList editScript{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "Cu&t\tCtrl+X",   "&Copy\tCtrl+C",
+                                 "&Paste\tCtrl+V", "&Find\tCtrl+F", "&Replace\tCtrl+H", "&Settings\tCtrl+P",
+                                 "Send to &Maya\tCtrl+Return"};
     const QStringList editOther{"&Undo\tCtrl+Z", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
                                 "&Settings\tCtrl+P"};
     const QStringList view{"&Toolbar", "&Status Bar"};
@@ -1306,7 +1307,7 @@ void MainFrameTest::toolbarHoldsItsButtonsInOrder()
     constexpr int kSeparator = 0;
     const int expected[] = {
         57600, 57601, 57603, kSeparator, 57635, 57634, 57637, kSeparator, 32786, 32826, kSeparator,
-        32804, 32805, 32806, 32813, kSeparator, 32801, 32850, kSeparator, 57664,
+        32804, 32805, 32806, 32813, kSeparator, 32801, kSeparator, 57664, kSeparator, 32850,
     };
     const QList<QAction*> buttons = frame->toolBar()->actions();
     QCOMPARE(buttons.size(), qsizetype(std::size(expected)));
