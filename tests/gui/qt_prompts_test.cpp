@@ -232,9 +232,14 @@ void QtPromptsTest::folderDialogReturnsTheInitialFolderWhenOpenedAtOnce()
     QObject context;
     QString title;
     QString label;
+    QStringList types;
     answerModal<CFolderSelectDialog>(&context, [&](CFolderSelectDialog* dialog) {
         title = dialog->windowTitle();
         label = dialog->labelText(QFileDialog::FileName);
+        auto* typeBox = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(typeBox);
+        for (int i = 0; i < typeBox->count(); ++i)
+            types << typeBox->itemText(i);
         QPushButton* open = dialogButton(dialog, QDialogButtonBox::Open);
         QCOMPARE(open->text(), QStringLiteral("Open"));
         QTest::mouseClick(open, Qt::LeftButton);
@@ -242,6 +247,7 @@ void QtPromptsTest::folderDialogReturnsTheInitialFolderWhenOpenedAtOnce()
     QCOMPARE(QtPrompts().chooseFolder(dir.path()), dir.path());
     QCOMPARE(title, QStringLiteral("Select Folder"));
     QCOMPARE(label, QStringLiteral("Folder:"));
+    QCOMPARE(types, QStringList{QStringLiteral("Show Folders Only")});
 }
 
 void QtPromptsTest::folderDialogReturnsOneTrailingSlashAfterMoving()
