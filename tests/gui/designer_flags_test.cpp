@@ -162,6 +162,30 @@ private slots:
         QCOMPARE(wnd->width(), size.width() + 30);
     }
 
+    // A horizontal slider never taller than wide: a width typed below its height turns the two
+    // round, and the grid shows the values the slider now holds at once.
+    void aSliderThatTurnsItsSizeRoundShowsItInTheGrid()
+    {
+        DesignerWithGrid d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kSlidersButton);
+        CUIElement& slider = *column.children().back();
+        d.activate();
+        d.clickInTree(slider);
+        QCOMPARE(d.category(), std::string("intSlider"));
+        const std::string height = d.value("height");
+        QVERIFY(std::stoi(height) > 5);
+        typeIntoRow(d.list(), rowOf(d.list(), "width"), QStringLiteral("5"), Qt::Key_Tab);
+        QCOMPARE(d.value("width"), height);
+        QCOMPARE(d.value("height"), std::string("5"));
+        QCOMPARE(slider.rect().width(), std::stoi(height));
+        QCOMPARE(slider.rect().height(), 5);
+        // The next edit starts from the shown values and keeps them.
+        typeIntoRow(d.list(), rowOf(d.list(), "minValue"), QStringLiteral("-5"), Qt::Key_Tab);
+        QCOMPARE(slider.rect().width(), std::stoi(height));
+        QCOMPARE(d.value("height"), std::string("5"));
+    }
+
     void deletingTheShownElementLeavesTheGridWithTheNext()
     {
         DesignerWithGrid d;
@@ -205,7 +229,8 @@ private slots:
         d.run.app().docManager().activeFrame()->close();
         QVERIFY(d.run.prompts().verifyAllCame());
         QTRY_VERIFY(!d.run.app().docManager().activeView());
-        QCOMPARE(d.list().rows().count(), 0);
+        // The grid is emptied when the view itself is destroyed, once its window has closed.
+        QTRY_COMPARE(d.list().rows().count(), 0);
         QVERIFY(!d.grid()->shownElement());
     }
 
