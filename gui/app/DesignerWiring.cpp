@@ -65,7 +65,7 @@ void connectDesignerToFrame(DesignerHost& host, CMainFrame& frame, CDocManager& 
     // designer view to become active shows them again with its own selection.
     // A frame that is closed already is going away with its panes: nothing to hide.
     QWidget* frameWindow = &frame;
-    host.designerViewDestroyed = [&host, activeView, tree, grid, frameWindow](const CInterfaceEditorView* going) {
+    host.designerViewClosing = [&host, activeView, tree, grid, frameWindow](const CInterfaceEditorView* going) {
         const CInterfaceEditorView* active = activeView();
         if ((active && active != going) || !frameWindow->isVisible())
             return;

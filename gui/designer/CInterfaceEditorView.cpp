@@ -14,6 +14,7 @@
 #include "framework/CMDIChildWnd.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -56,9 +57,14 @@ CInterfaceEditorView::~CInterfaceEditorView()
         m_host.controlsFlags->ElementRemoving(window());
     if (m_host.hierarchy && m_host.hierarchy->view() == this)
         m_host.hierarchy->clearHierarchy();
+}
+
+void CInterfaceEditorView::closeEvent(QCloseEvent* event)
+{
+    CView::closeEvent(event);
     // The shell hides the designer's panes when no designer view is active any more.
-    if (m_host.designerViewDestroyed)
-        m_host.designerViewDestroyed(this);
+    if (event->isAccepted() && m_host.designerViewClosing)
+        m_host.designerViewClosing(this);
 }
 
 CWindowDoc* CInterfaceEditorView::windowDoc() const

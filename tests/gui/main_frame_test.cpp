@@ -196,6 +196,7 @@ private slots:
     void otherDocumentWindowsDisableTheDesignerPanes();
     void aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools();
     void closingTheLastDesignerViewHidesAndEmptiesItsPanes();
+    void designerPanesShownAtExitStartHidden();
 
     void toolbarHoldsItsButtonsInOrder();
     void commandsCarryThePromptsAndTooltipsOfTheirTable();
@@ -886,6 +887,20 @@ void MainFrameTest::closingTheLastDesignerViewHidesAndEmptiesItsPanes()
     QVERIFY(panesShown());
     QVERIFY(frame->windowHierarchyPane()->isEnabled());
     QCOMPARE(tree->topLevelItemCount(), 1);
+}
+
+// The panes a window document showed at exit go with it: the next run starts without them.
+void MainFrameTest::designerPanesShownAtExitStartHidden()
+{
+    {
+        AppRun run(*m_profile);
+        QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("ui.wnd"))));
+        QVERIFY(run.frame()->windowHierarchyPane()->isVisible());
+        QVERIFY(run.frame()->controlsFlagsPane()->isVisible());
+    }
+    AppRun run(*m_profile);
+    QVERIFY(run.frame()->windowHierarchyPane()->isHidden());
+    QVERIFY(run.frame()->controlsFlagsPane()->isHidden());
 }
 
 void MainFrameTest::openingPicksTheTemplateByExtension_data()
