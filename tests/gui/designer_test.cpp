@@ -481,6 +481,56 @@ private slots:
         QCOMPARE(etched.pixelColor(3, middle + 1), QColor(0xFF, 0xFF, 0xFF));
     }
 
+    // The box and its label sit together at the centre of the check box, or at the side its
+    // alignment names; a click anywhere on it toggles it.
+    void checkBoxFollowsItsAlignment()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kCheckBoxesButton);
+        CUIElement& check = *column.children().back();
+        QCOMPARE(check.command(), std::string("checkBox"));
+        auto& box = dynamic_cast<COrvanteCheckBox&>(*check.preview());
+        const auto applyFlag = [&check](int position, const char* value) {
+            FlagValueTable flags = check.flags();
+            flags[position] = value;
+            check.ApplyFlags(flags);
+        };
+        applyFlag(CUICheckBox::kPositions.width, "240");
+        QCOMPARE(box.width(), 240);
+        // The inked columns of the painted box and label: (first, last).
+        const auto inked = [&box] {
+            const QImage image = box.grab().toImage();
+            const QColor background = image.pixelColor(0, 0);
+            int first = image.width();
+            int last = -1;
+            for (int x = 0; x < image.width(); ++x)
+                for (int y = 0; y < image.height(); ++y)
+                    if (image.pixelColor(x, y) != background) {
+                        first = std::min(first, x);
+                        last = x;
+                        break;
+                    }
+            return std::pair{first, last};
+        };
+        const auto [left, right] = inked();
+        QVERIFY2(right - left < 180, "the box and its label fill less than the control");
+        QVERIFY2(std::abs(left - (box.width() - 1 - right)) <= 3, "centred");
+        applyFlag(CUICheckBox::kPositions.alignment, "left");
+        QVERIFY(inked().first <= 3);
+        applyFlag(CUICheckBox::kPositions.alignment, "right");
+        QVERIFY(inked().second >= box.width() - 4);
+        QVERIFY(inked().first > 60);
+        applyFlag(CUICheckBox::kPositions.alignment, "center");
+        QVERIFY(std::abs(inked().first - left) <= 1);
+
+        // In test mode a click beside the label, away from the box, still toggles it.
+        d.setEditMode(false);
+        QVERIFY(!box.isChecked());
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(3, box.height() / 2));
+        QVERIFY(box.isChecked());
+    }
+
     void cancelledExportPrintsNothing()
     {
         Designer d;
