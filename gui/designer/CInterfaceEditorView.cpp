@@ -282,9 +282,9 @@ void CInterfaceEditorView::moveSelection(WindowDesigner::MoveDirection direction
     SelectPreview(nullptr);
 }
 
-void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement& target)
+void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement* target)
 {
-    const bool moved = m_designer.drop(dragged, target);
+    const bool moved = target ? m_designer.drop(dragged, *target) : m_designer.dropAtEnd(dragged);
     if (moved) {
         if (auto* preview = dynamic_cast<PreviewWidget*>(dragged.preview())) {
             auto* host = dynamic_cast<PreviewWidget*>(dragged.parent()->preview());

@@ -23,6 +23,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
@@ -399,6 +400,75 @@ private slots:
         d.drag(viewport, rowAt, d.tree()->visualItemRect(d.tree()->itemOf(loose)).center());
         QCOMPARE(column.children().front().get(), row);
         QVERIFY(d.doc()->isModified());
+    }
+
+    // Dropped on the tree's empty space, the dragged element goes to the end of its own
+    // container.
+    void dropOntoEmptySpaceMovesToTheEndOfTheContainer()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        d.click(kButtonsButton);
+        CUIElement* first = column.children().front().get();
+        d.doc()->setModifiedFlag(false);
+        QWidget* viewport = d.tree()->viewport();
+        const QPoint empty(10, viewport->height() - 4);
+        QVERIFY(!d.tree()->itemAt(empty));
+        d.drag(viewport, d.tree()->visualItemRect(d.tree()->itemOf(first)).center(), empty);
+        QCOMPARE(column.children().back().get(), first);
+        QCOMPARE(d.tree()->itemOf(&column)->child(2), d.tree()->itemOf(first));
+        QCOMPARE(d.tree()->selectedElement(), first);
+        QCOMPARE(d.view()->selected(), first);
+        QVERIFY(d.doc()->isModified());
+        // The window's layout keeps its place.
+        d.drag(viewport, d.tree()->visualItemRect(d.tree()->itemOf(&column)).center(), empty);
+        QCOMPARE(d.window().children().front().get(), &column);
+        QCOMPARE(d.tree()->selectedElement(), &column);
+    }
+
+    // A drag given up, by releasing the button outside the tree or by Escape, moves nothing
+    // and leaves the dragged element selected, not the last item passed over.
+    void anAbortedDragLeavesTheDraggedItemSelected()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        d.click(kButtonsButton);
+        CUIElement* first = column.children().front().get();
+        const CUIElement* last = column.children().back().get();
+        d.doc()->setModifiedFlag(false);
+        QWidget* viewport = d.tree()->viewport();
+        auto* dragImage = viewport->findChild<QLabel*>();
+        QVERIFY(dragImage);
+        const QPoint from = d.tree()->visualItemRect(d.tree()->itemOf(first)).center();
+        const QPoint over = d.tree()->visualItemRect(d.tree()->itemOf(last)).center();
+        const auto dragOver = [&] {
+            QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+            QTest::mouseMove(viewport, (from + over) / 2);
+            QTest::mouseMove(viewport, over);
+            QVERIFY(dragImage->isVisible());
+            QCOMPARE(d.tree()->selectedElement(), last);
+        };
+        const auto nothingMoved = [&] {
+            QVERIFY(!dragImage->isVisible());
+            QCOMPARE(d.tree()->selectedElement(), first);
+            QCOMPARE(d.view()->selected(), first);
+            QCOMPARE(column.children().front().get(), first);
+            QVERIFY(!d.doc()->isModified());
+            QCOMPARE(d.tree()->cursor().shape(), Qt::ArrowCursor);
+        };
+        dragOver();
+        const QPoint outside(-20, over.y());
+        QTest::mouseMove(viewport, outside);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, outside);
+        nothingMoved();
+
+        dragOver();
+        QTest::keyClick(d.tree(), Qt::Key_Escape);
+        nothingMoved();
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, over);
+        nothingMoved();
     }
 
     void collapsedBranchIsSavedAndReopenedCollapsed()
