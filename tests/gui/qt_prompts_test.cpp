@@ -304,6 +304,17 @@ void QtPromptsTest::colourDialogStartsFromTheGivenColour()
         QCOMPARE(prompts.chooseColour(swatch), std::optional<QColor>(swatch));
         QCOMPARE(shown, swatch);
     }
+    {
+        // With no initial colour the dialog starts from its own first colour, black.
+        QObject context;
+        QColor shown;
+        answerModal<QColorDialog>(&context, [&shown](QColorDialog* dialog) {
+            shown = dialog->currentColor();
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QCOMPARE(prompts.chooseColour(QColor()), std::optional<QColor>(QColor(Qt::black)));
+        QCOMPARE(shown, QColor(Qt::black));
+    }
     QObject context;
     answerModal<QColorDialog>(&context, [](QColorDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     QCOMPARE(prompts.chooseColour(swatch), std::nullopt);
