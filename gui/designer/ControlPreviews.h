@@ -60,14 +60,15 @@ public:
     COrvanteCheckBox(const CUIElement& element, QWidget* parent);
     void setText(const std::string& text) override { QCheckBox::setText(fromLatin1(text)); }
     void setStyles(std::uint32_t styles) override;
-    // Where the box and its label are drawn.
-    QRect contentRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
 
 private:
+    // Where the box and its label are drawn.
+    QRect contentRect() const;
+
     Qt::Alignment m_alignment = Qt::AlignHCenter;
 };
 
