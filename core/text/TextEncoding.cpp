@@ -2,6 +2,8 @@
 #include "text/TextEncoding.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace orv {
 
@@ -65,6 +67,15 @@ std::size_t DecodeUtf8At(std::string_view bytes, std::size_t at, char32_t& codeP
 bool IsValidUtf8(std::string_view bytes)
 {
     for (std::size_t at = 0; at < bytes.size();) {
+        // Scripts are mostly ASCII: eight bytes without a high bit are passed over at once.
+        std::uint64_t eight = 0;
+        if (bytes.size() - at >= sizeof eight) {
+            std::memcpy(&eight, bytes.data() + at, sizeof eight);
+            if ((eight & 0x8080808080808080ULL) == 0) {
+                at += sizeof eight;
+                continue;
+            }
+        }
         if (static_cast<unsigned char>(bytes[at]) < 0x80) {
             ++at;
             continue;
@@ -159,6 +170,16 @@ std::string Utf8ToWindows1252(std::string_view utf8, bool* lossy)
 std::string ToUtf8(std::string_view bytes)
 {
     return IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
+}
+
+std::string EncodingToUtf8(std::string_view bytes, TextEncoding encoding)
+{
+    return encoding == TextEncoding::utf8 ? std::string(bytes) : Windows1252ToUtf8(bytes);
+}
+
+std::string Utf8ToEncoding(std::string_view utf8, TextEncoding encoding)
+{
+    return encoding == TextEncoding::utf8 ? std::string(utf8) : Utf8ToWindows1252(utf8);
 }
 
 std::size_t Utf8CharacterCount(std::string_view bytes)

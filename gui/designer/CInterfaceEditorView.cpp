@@ -18,6 +18,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace orv {
 
@@ -30,6 +32,25 @@ constexpr int kExportPython = 32850;
 bool picturing = false;
 } // namespace
 
+// What the view's scroll area shows: the designed window at its top-left corner (or the
+// picture of it), as large as the window or the view, whichever is larger, so that the scroll
+// bars and the wheel reach all of a window larger than the view, and a smaller one can grow
+// (or be maximized) to fill the view.
+class CInterfaceEditorView::Surface final : public QWidget {
+public:
+    explicit Surface(CInterfaceEditorView& view) : m_view(view)
+    {
+        setBackgroundRole(QPalette::Dark);
+        setAutoFillBackground(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override { m_view.paintPicture(*this, event->rect()); }
+
+private:
+    CInterfaceEditorView& m_view;
+};
+
 CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent)
     : CView(document, parent), m_host(document->host()), m_designer(document->window(), &document->previews())
 {
@@ -37,6 +58,15 @@ CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent
     m_designer.setChangedHandler([document] { document->setModifiedFlag(true); });
     setBackgroundRole(QPalette::Dark);
     setAutoFillBackground(true);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("DesignScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_surface = new Surface(*this);
+    m_scroll->setWidget(m_surface);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll);
     const UISize form = designerFormSize();
     resize(form.width, form.height);
     qApp->installEventFilter(this);
@@ -50,7 +80,7 @@ CInterfaceEditorView::~CInterfaceEditorView()
     qApp->removeEventFilter(this);
     COrvanteWnd* wnd = windowPreview();
     CWindowDoc* doc = windowDoc();
-    if (wnd && doc && wnd->parentWidget() == this)
+    if (wnd && doc && wnd->parentWidget() == m_surface)
         wnd->setParent(doc->previewPark());
     // The document, and the window with it, may go after this view: the grid lets go now.
     if (m_host.controlsFlags)
@@ -87,11 +117,12 @@ void CInterfaceEditorView::takePreview()
     if (!window().preview())
         attachPreviewTree(window(), windowDoc()->previews());
     COrvanteWnd* wnd = windowPreview();
-    if (!wnd || wnd->parentWidget() == this)
+    if (!wnd || wnd->parentWidget() == m_surface)
         return;
-    wnd->setParent(this);
+    wnd->setParent(m_surface);
     wnd->move(0, 0);
     wnd->show();
+    fitSurface();
     connect(wnd->tracker(), &CDesignTracker::rightPressed, this, &CInterfaceEditorView::onTrackerRightPressed,
             Qt::UniqueConnection);
     connect(wnd->tracker(), &CDesignTracker::tracked, this, &CInterfaceEditorView::onTracked, Qt::UniqueConnection);
@@ -388,23 +419,34 @@ void CInterfaceEditorView::onWindowResized(const QSize& client)
 bool CInterfaceEditorView::showsPicture() const
 {
     const COrvanteWnd* wnd = windowPreview();
-    return wnd && wnd->parentWidget() != this;
+    return wnd && wnd->parentWidget() != m_surface;
 }
 
-void CInterfaceEditorView::paintEvent(QPaintEvent* event)
+QScrollArea* CInterfaceEditorView::scrollArea() const
 {
-    CView::paintEvent(event);
+    return m_scroll;
+}
+
+void CInterfaceEditorView::fitSurface()
+{
+    const COrvanteWnd* wnd = windowPreview();
+    const QSize window = wnd ? wnd->size() : QSize();
+    m_surface->resize(window.expandedTo(m_scroll->viewport()->size()));
+}
+
+void CInterfaceEditorView::paintPicture(QWidget& surface, const QRect& rect)
+{
     if (!showsPicture() || picturing)
         return;
     // The picture stands where the live window would: only the part asked for is drawn,
     // through a pixmap, as a widget of this window cannot be rendered into its paint.
-    const QRect part = event->rect() & windowPreview()->rect();
+    const QRect part = rect & windowPreview()->rect();
     if (part.isEmpty())
         return;
     picturing = true;
     const QPixmap picture = windowPreview()->grab(part);
     picturing = false;
-    QPainter(this).drawPixmap(part.topLeft(), picture);
+    QPainter(&surface).drawPixmap(part.topLeft(), picture);
 }
 
 bool CInterfaceEditorView::eventFilter(QObject* watched, QEvent* event)
@@ -414,7 +456,11 @@ bool CInterfaceEditorView::eventFilter(QObject* watched, QEvent* event)
     // Whatever repaints the live preview elsewhere changes that part of this view's picture.
     if (event->type() == QEvent::Paint && !picturing && widget && showsPicture() &&
         (widget == wnd || wnd->isAncestorOf(widget)))
-        update(static_cast<QPaintEvent*>(event)->rect().translated(widget->mapTo(wnd, QPoint(0, 0))));
+        m_surface->update(static_cast<QPaintEvent*>(event)->rect().translated(widget->mapTo(wnd, QPoint(0, 0))));
+    // The surface, and with it the scroll range, follows the window's size, here or elsewhere,
+    // and the view's.
+    if (event->type() == QEvent::Resize && widget && (widget == wnd || widget == m_scroll->viewport()))
+        fitSurface();
     if (!widget || !wnd || !isAncestorOf(widget))
         return false;
     if (event->type() == QEvent::KeyPress && DesignMode::editMode() &&

@@ -12,6 +12,7 @@
 #include "settings/SettingsRecord.h"
 #include "uimodel/OutputLog.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -151,14 +152,23 @@ void CMELEditorView::runPrintCommand(int id)
     if (id == kPrint || noPrinter) {
         if (noPrinter) {
             printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QFileInfo(document() ? document()->pathName() : QString()).completeBaseName() +
-                                      QStringLiteral(".pdf"));
+            printer.setOutputFileName(pdfFileName());
         }
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
     printOn(printer);
+}
+
+QString CMELEditorView::pdfFileName() const
+{
+    // Beside the script, under its name; a script never saved goes to the home folder.
+    const QString path = document() ? document()->pathName() : QString();
+    const QString title = document() ? document()->title() : QString();
+    const QFileInfo script(path);
+    const QDir folder = path.isEmpty() ? QDir::home() : script.absoluteDir();
+    return folder.filePath((path.isEmpty() ? title : script.completeBaseName()) + QStringLiteral(".pdf"));
 }
 
 void CMELEditorView::updateStatusHint()
@@ -188,7 +198,8 @@ void CMELEditorView::sendToMaya()
     const TextRange range = model.hasSelection()
                                 ? model.selection()
                                 : TextRange{{0, 0}, {buffer->LineLength(buffer->LineCount() - 1), buffer->LineCount() - 1}};
-    std::string script = buffer->CopyRange(range.start, range.end, "\n");
+    // Maya reads the script as UTF-8, whatever the encoding of its file.
+    std::string script = EncodingToUtf8(buffer->CopyRange(range.start, range.end, "\n"), buffer->Encoding());
     if (script.find_first_not_of(" \t\r\n") == std::string::npos) {
         say(QStringLiteral("Send to Maya: there is nothing to send."));
         return;

@@ -40,6 +40,8 @@ public:
 
     // Prints the script on a printer (or PDF file) set up by the caller; the page count.
     int printOn(QPrinter& printer);
+    // The PDF file a desktop without printers prints to: the script's name in its folder.
+    QString pdfFileName() const;
 
     // The selection, or the whole script without one, to the command port of the profile.
     void sendToMaya();

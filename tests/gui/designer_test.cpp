@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -239,7 +240,7 @@ private slots:
     {
         Designer d;
         COrvanteWnd* wnd = d.view()->windowPreview();
-        QCOMPARE(wnd->parentWidget(), d.view());
+        QCOMPARE(wnd->parentWidget(), d.view()->scrollArea()->widget());
         wnd->move(40, 30);
         QCOMPARE(wnd->pos(), QPoint(0, 0));
         // Its frame resizes it.
