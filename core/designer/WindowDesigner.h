@@ -44,6 +44,9 @@ public:
     // before it. Refused, with the element kept where it was, when the container has no room,
     // when the target is the window, the dragged element itself or inside it.
     bool drop(CUIElement& dragged, CUIElement& target);
+    // A drop onto no element: the dragged one goes to the end of its own container. The window
+    // and its layout keep their places (false).
+    bool dropAtEnd(CUIElement& element);
 
     // The flags grid's values for element: it takes them and its container arranges.
     void applyFlags(CUIElement& element, const FlagValueTable& table);
@@ -64,6 +67,9 @@ public:
 
 private:
     void changed();
+    // Puts element before `before` among its siblings (last when null) and arranges; a change
+    // only when its place differs.
+    void placeBefore(CUIElement& element, const CUIElement* before);
 
     CUIWindow& m_window;
     PreviewFactory* m_previews;

@@ -83,6 +83,8 @@ bool CControlsFlagsDialog::ApplyGridToElement(CUIElement& element)
     if (m_values == current)
         return false;
     element.ApplyFlags(m_values);
+    if (element.flagsRewritten())
+        LoadElementToGrid(element);
     if (m_modified)
         m_modified(element);
     return true;

@@ -17,6 +17,7 @@
 #include "settings/ElementNamesOption.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -87,9 +88,16 @@ CInterfaceEditorView::~CInterfaceEditorView()
     // The document, and the window with it, may go after this view: the grid lets go now.
     if (m_host.controlsFlags)
         m_host.controlsFlags->ElementRemoving(window());
-    // The shell hides the designer's panes when no designer view is active any more.
     if (m_host.hierarchy && m_host.hierarchy->view() == this)
         m_host.hierarchy->clearHierarchy();
+}
+
+void CInterfaceEditorView::closeEvent(QCloseEvent* event)
+{
+    CView::closeEvent(event);
+    // The shell hides the designer's panes when no designer view is active any more.
+    if (event->isAccepted() && m_host.designerViewClosing)
+        m_host.designerViewClosing(this);
 }
 
 CWindowDoc* CInterfaceEditorView::windowDoc() const
@@ -308,9 +316,9 @@ void CInterfaceEditorView::moveSelection(WindowDesigner::MoveDirection direction
     SelectPreview(nullptr);
 }
 
-void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement& target)
+void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement* target)
 {
-    const bool moved = m_designer.drop(dragged, target);
+    const bool moved = target ? m_designer.drop(dragged, *target) : m_designer.dropAtEnd(dragged);
     if (moved) {
         if (auto* preview = dynamic_cast<PreviewWidget*>(dragged.preview())) {
             auto* host = dynamic_cast<PreviewWidget*>(dragged.parent()->preview());

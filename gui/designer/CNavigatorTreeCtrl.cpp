@@ -68,6 +68,9 @@ CUIElement* CNavigatorTreeCtrl::elementOf(const QTreeWidgetItem* item)
 
 void CNavigatorTreeCtrl::FillHierarchy(CUIWindow& window, CInterfaceEditorView* view)
 {
+    // A drag over the items going is given up.
+    if (m_dragging)
+        endDrag();
     m_view = view;
     m_kind = TreeKind::windowHierarchy;
     setEnabled(true);
@@ -107,6 +110,8 @@ const QIcon& CNavigatorTreeCtrl::pictureOf(ElementTypeCode code)
 
 void CNavigatorTreeCtrl::clearHierarchy()
 {
+    if (m_dragging)
+        endDrag();
     m_filling = true;
     clear();
     m_filling = false;
@@ -159,6 +164,10 @@ void CNavigatorTreeCtrl::onItemChanged(QTreeWidgetItem* item)
 
 void CNavigatorTreeCtrl::keyPressEvent(QKeyEvent* event)
 {
+    if (m_dragging && event->key() == Qt::Key_Escape) {
+        endDrag();
+        return;
+    }
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     if (m_view && event->key() == Qt::Key_Delete && state() != QAbstractItemView::EditingState) {
         m_view->DeleteSelection();
@@ -237,20 +246,38 @@ void CNavigatorTreeCtrl::mouseMoveEvent(QMouseEvent* event)
 
 void CNavigatorTreeCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool wasDragging = m_dragging;
     m_pressed = false;
-    m_dragging = false;
-    if (!wasDragging) {
+    if (!m_dragging) {
         QTreeWidget::mouseReleaseEvent(event);
         return;
     }
+    // Released outside the tree, the drag is given up; on the tree's empty space it drops onto
+    // no element, which sends the dragged one to the end of its container.
+    const QPoint pos = event->position().toPoint();
+    CUIElement* dragged = elementOf(m_dragSource);
+    if (!viewport()->rect().contains(pos) || !dragged || !m_view) {
+        endDrag();
+        return;
+    }
+    CUIElement* target = elementOf(itemAt(pos));
+    m_dragging = false;
+    m_dragSource = nullptr;
     unsetCursor();
     m_dragImage->hide();
-    CUIElement* dragged = elementOf(m_dragSource);
-    CUIElement* target = elementOf(itemAt(event->position().toPoint()));
+    m_view->dropElement(*dragged, target);
+}
+
+void CNavigatorTreeCtrl::endDrag()
+{
+    unsetCursor();
+    m_dragImage->hide();
+    // The items passed over were highlighted in turn: the surface's selection, the dragged
+    // element, is the tree's again.
+    if (m_view)
+        selectElement(m_view->selected());
+    m_dragging = false;
+    m_pressed = false;
     m_dragSource = nullptr;
-    if (dragged && target && m_view)
-        m_view->dropElement(*dragged, *target);
 }
 
 } // namespace orv

@@ -51,12 +51,25 @@ public:
     void setBackColor(ColorRef color) override { COwnerDrawButton::setBackColor(toQColor(color)); }
 };
 
+// A check box whose box and label sit together at the left, the centre (at first) or the right
+// of the control, as its alignment says; a click anywhere on it toggles it.
 class COrvanteCheckBox final : public QCheckBox, public PreviewWidget {
     Q_OBJECT
 
 public:
     COrvanteCheckBox(const CUIElement& element, QWidget* parent);
     void setText(const std::string& text) override { QCheckBox::setText(textFromUtf8(text)); }
+    void setStyles(std::uint32_t styles) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+
+private:
+    // Where the box and its label are drawn.
+    QRect contentRect() const;
+
+    Qt::Alignment m_alignment = Qt::AlignHCenter;
 };
 
 // A bordered list with a vertical scroll bar and extended selection.

@@ -18,6 +18,7 @@
 
 namespace orv {
 
+class CInterfaceEditorView;
 class Profile;
 
 struct DesignerHost {
@@ -37,6 +38,10 @@ struct DesignerHost {
     QFont multiLineFont;
     // A designer view became active: the palette and the designer's panes are shown.
     std::function<void(bool active)> showDesignerPanes;
+    // A designer view goes with its closing window: unless another designer view is the
+    // active one, the palette and the designer's panes go (a designer view activated next
+    // brings them back).
+    std::function<void(const CInterfaceEditorView* going)> designerViewClosing;
     // The insertion menu at a screen point; the chosen command id, 0 when dismissed.
     std::function<int(std::uint32_t categories, std::uint32_t disabled, const QPoint& at)> insertMenu;
     std::function<void(const std::string& text)> copyToClipboard;

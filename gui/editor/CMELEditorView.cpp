@@ -23,6 +23,19 @@
 
 namespace orv {
 
+namespace {
+
+// Printing uses the printer's own paper and orientation: the page setup edits the margins
+// only, so the paper and orientation boxes are shown disabled.
+void offerMarginsOnly(QPageSetupDialog& dialog)
+{
+    for (const char* name : {"pageSizeCombo", "portrait"})
+        if (auto* box = dialog.findChild<QWidget*>(QString::fromLatin1(name)); box && box->parentWidget())
+            box->parentWidget()->setEnabled(false);
+}
+
+} // namespace
+
 CMELEditorView::CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, Prompts& prompts,
                                OutputLog* log, QWidget* parent)
     : CView(document, parent), m_text(new MelTextView(settings, this)), m_profile(profile), m_prompts(prompts),
@@ -95,7 +108,9 @@ void CMELEditorView::onCommand(int id)
 
 void CMELEditorView::onSettingsChanged(SettingsChanges what)
 {
-    if (what & SettingsChange::tabSize)
+    // Only the active view takes a new tab size at once; the others keep theirs until they
+    // are reset (their script opened again).
+    if ((what & SettingsChange::tabSize) && isActiveView())
         m_text->setTabSize(m_text->settings().tabSize());
     if (what & (SettingsChange::colours | SettingsChange::syntaxColoring))
         m_text->viewport()->repaint();
@@ -120,6 +135,7 @@ void CMELEditorView::runPrintCommand(int id)
                                          margins.bottom / 100.0),
                                QPageLayout::Millimeter);
         QPageSetupDialog dialog(&printer, this);
+        offerMarginsOnly(dialog);
         if (dialog.exec() != QDialog::Accepted)
             return;
         const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);

@@ -32,7 +32,8 @@ public:
     void onInitialUpdate() override;
     bool onUpdateCommand(int id, CommandState& state) const override;
     void onCommand(int id) override;
-    // A new tab size measures the text again; new colours or colouring switch redraw it now.
+    // A new tab size measures the text of the active view again; new colours or colouring
+    // switch redraw it now.
     void onSettingsChanged(SettingsChanges what) override;
     QString indicatorText(int id) const override;
     QString menuText(int id) const override;

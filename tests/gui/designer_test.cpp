@@ -24,6 +24,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollArea>
@@ -435,6 +436,75 @@ private slots:
         QVERIFY(d.doc()->isModified());
     }
 
+    // Dropped on the tree's empty space, the dragged element goes to the end of its own
+    // container.
+    void dropOntoEmptySpaceMovesToTheEndOfTheContainer()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        d.click(kButtonsButton);
+        CUIElement* first = column.children().front().get();
+        d.doc()->setModifiedFlag(false);
+        QWidget* viewport = d.tree()->viewport();
+        const QPoint empty(10, viewport->height() - 4);
+        QVERIFY(!d.tree()->itemAt(empty));
+        d.drag(viewport, d.tree()->visualItemRect(d.tree()->itemOf(first)).center(), empty);
+        QCOMPARE(column.children().back().get(), first);
+        QCOMPARE(d.tree()->itemOf(&column)->child(2), d.tree()->itemOf(first));
+        QCOMPARE(d.tree()->selectedElement(), first);
+        QCOMPARE(d.view()->selected(), first);
+        QVERIFY(d.doc()->isModified());
+        // The window's layout keeps its place.
+        d.drag(viewport, d.tree()->visualItemRect(d.tree()->itemOf(&column)).center(), empty);
+        QCOMPARE(d.window().children().front().get(), &column);
+        QCOMPARE(d.tree()->selectedElement(), &column);
+    }
+
+    // A drag given up, by releasing the button outside the tree or by Escape, moves nothing
+    // and leaves the dragged element selected, not the last item passed over.
+    void anAbortedDragLeavesTheDraggedItemSelected()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        d.click(kButtonsButton);
+        CUIElement* first = column.children().front().get();
+        const CUIElement* last = column.children().back().get();
+        d.doc()->setModifiedFlag(false);
+        QWidget* viewport = d.tree()->viewport();
+        auto* dragImage = viewport->findChild<QLabel*>();
+        QVERIFY(dragImage);
+        const QPoint from = d.tree()->visualItemRect(d.tree()->itemOf(first)).center();
+        const QPoint over = d.tree()->visualItemRect(d.tree()->itemOf(last)).center();
+        const auto dragOver = [&] {
+            QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+            QTest::mouseMove(viewport, (from + over) / 2);
+            QTest::mouseMove(viewport, over);
+            QVERIFY(dragImage->isVisible());
+            QCOMPARE(d.tree()->selectedElement(), last);
+        };
+        const auto nothingMoved = [&] {
+            QVERIFY(!dragImage->isVisible());
+            QCOMPARE(d.tree()->selectedElement(), first);
+            QCOMPARE(d.view()->selected(), first);
+            QCOMPARE(column.children().front().get(), first);
+            QVERIFY(!d.doc()->isModified());
+            QCOMPARE(d.tree()->cursor().shape(), Qt::ArrowCursor);
+        };
+        dragOver();
+        const QPoint outside(-20, over.y());
+        QTest::mouseMove(viewport, outside);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, outside);
+        nothingMoved();
+
+        dragOver();
+        QTest::keyClick(d.tree(), Qt::Key_Escape);
+        nothingMoved();
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, over);
+        nothingMoved();
+    }
+
     void collapsedBranchIsSavedAndReopenedCollapsed()
     {
         QTemporaryDir dir;
@@ -513,6 +583,56 @@ private slots:
         const int middle = line.height() / 2;
         QCOMPARE(etched.pixelColor(3, middle), QColor(0x80, 0x80, 0x80));
         QCOMPARE(etched.pixelColor(3, middle + 1), QColor(0xFF, 0xFF, 0xFF));
+    }
+
+    // The box and its label sit together at the centre of the check box, or at the side its
+    // alignment names; a click anywhere on it toggles it.
+    void checkBoxFollowsItsAlignment()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kCheckBoxesButton);
+        CUIElement& check = *column.children().back();
+        QCOMPARE(check.command(), std::string("checkBox"));
+        auto& box = dynamic_cast<COrvanteCheckBox&>(*check.preview());
+        const auto applyFlag = [&check](int position, const char* value) {
+            FlagValueTable flags = check.flags();
+            flags[position] = value;
+            check.ApplyFlags(flags);
+        };
+        applyFlag(CUICheckBox::kPositions.width, "240");
+        QCOMPARE(box.width(), 240);
+        // The inked columns of the painted box and label: (first, last).
+        const auto inked = [&box] {
+            const QImage image = box.grab().toImage();
+            const QColor background = image.pixelColor(0, 0);
+            int first = image.width();
+            int last = -1;
+            for (int x = 0; x < image.width(); ++x)
+                for (int y = 0; y < image.height(); ++y)
+                    if (image.pixelColor(x, y) != background) {
+                        first = std::min(first, x);
+                        last = x;
+                        break;
+                    }
+            return std::pair{first, last};
+        };
+        const auto [left, right] = inked();
+        QVERIFY2(right - left < 180, "the box and its label fill less than the control");
+        QVERIFY2(std::abs(left - (box.width() - 1 - right)) <= 3, "centred");
+        applyFlag(CUICheckBox::kPositions.alignment, "left");
+        QVERIFY(inked().first <= 3);
+        applyFlag(CUICheckBox::kPositions.alignment, "right");
+        QVERIFY(inked().second >= box.width() - 4);
+        QVERIFY(inked().first > 60);
+        applyFlag(CUICheckBox::kPositions.alignment, "center");
+        QVERIFY(std::abs(inked().first - left) <= 1);
+
+        // In test mode a click beside the label, away from the box, still toggles it.
+        d.setEditMode(false);
+        QVERIFY(!box.isChecked());
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(3, box.height() / 2));
+        QVERIFY(box.isChecked());
     }
 
     void cancelledExportPrintsNothing()

@@ -164,6 +164,22 @@ TEST(Drop, OntoAContainerAppendsAndOntoALeafGoesBefore)
     EXPECT_EQ(childNames(*t.column), t.names({t.b, t.row, t.a}));
 }
 
+TEST(Drop, OntoNothingGoesToTheEndOfItsOwnContainer)
+{
+    Tree t;
+    EXPECT_TRUE(t.f.designer.dropAtEnd(*t.a));
+    EXPECT_EQ(childNames(*t.column), t.names({t.b, t.c, t.row, t.a}));
+    EXPECT_EQ(t.f.changes, 1);
+    const int topOfB = t.b->rect().top;
+    EXPECT_GT(t.a->rect().top, topOfB) << "placed again";
+    EXPECT_TRUE(t.f.designer.dropAtEnd(*t.a)) << "the last one stays last";
+    EXPECT_EQ(childNames(*t.column), t.names({t.b, t.c, t.row, t.a}));
+    EXPECT_EQ(t.f.changes, 1);
+    EXPECT_FALSE(t.f.designer.dropAtEnd(*t.column)) << "the top layout stays";
+    EXPECT_FALSE(t.f.designer.dropAtEnd(t.f.window));
+    EXPECT_EQ(t.f.changes, 1);
+}
+
 TEST(Drop, AFullRowKeepsTheElementWhereItWas)
 {
     Tree t;
