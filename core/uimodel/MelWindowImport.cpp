@@ -248,12 +248,15 @@ public:
         if (!loaded.problem.empty())
             warn(read.statements[static_cast<std::size_t>(start)].wordSpan, "the window file left out a part: " + loaded.problem);
         m_result.built = loaded.windowFile;
-        // Compared as the designer shows the window: its sizes as they will be seen.
+        // Compared as the designer shows the window, its sizes as they will be seen, on a copy:
+        // the window itself stays what its file reads as.
         if (m_result.built) {
-            arrangeWindowForDisplay(m_window);
-            reportChangedValues(m_nodes.front(), m_window);
-        }
-        else
+            CUIWindow arranged(m_probeContext);
+            OutputLog scratch;
+            ReadWindowFile(file, arranged, scratch);
+            arrangeWindowForDisplay(arranged);
+            reportChangedValues(m_nodes.front(), arranged);
+        } else
             m_result.problem = "the window could not be built";
         sortWarnings();
         return std::move(m_result);

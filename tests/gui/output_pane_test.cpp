@@ -166,7 +166,7 @@ void OutputPaneTest::showsAndCopiesTheLogsCharacters()
     QCOMPARE(m_edit->toPlainText(), shown);
     m_edit->selectAll();
     QTest::keyClick(m_edit.get(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text(), QString(shown).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
+    QCOMPARE(QApplication::clipboard()->text(), shown);  // LF ends, as Linux programs take them
 }
 
 ORVANTE_GUI_TEST_MAIN(OutputPaneTest)
