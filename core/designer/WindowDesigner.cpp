@@ -3,6 +3,7 @@
 
 #include "designer/InsertCommands.h"
 #include "uimodel/ElementFactory.h"
+#include "uimodel/ElementNames.h"
 
 #include <algorithm>
 
@@ -147,10 +148,16 @@ void WindowDesigner::applyFlags(CUIElement& element, const FlagValueTable& table
     changed();
 }
 
-bool WindowDesigner::rename(CUIElement& element, const std::string& name)
+bool WindowDesigner::rename(CUIElement& element, const std::string& name, std::string* refusal)
 {
     if (name.empty() || name == element.name())
         return false;
+    std::string reason = elementNameRefusal(element, name);
+    if (!reason.empty()) {
+        if (refusal)
+            *refusal = std::move(reason);
+        return false;
+    }
     element.setName(name);
     changed();
     return true;

@@ -50,8 +50,9 @@ public:
 
     // The flags grid's values for element: it takes them and its container arranges.
     void applyFlags(CUIElement& element, const FlagValueTable& table);
-    // An empty name is ignored.
-    bool rename(CUIElement& element, const std::string& name);
+    // An empty name is ignored. A name that is not a MEL name or that another element of the
+    // window has is refused, the old name kept and the reason given in refusal (when given).
+    bool rename(CUIElement& element, const std::string& name, std::string* refusal = nullptr);
     // The element's preview was given a new client size: the element takes the outer size
     // and its container arranges again (twice, as the second pass settles the first).
     void resize(CUIElement& element, UISize client);

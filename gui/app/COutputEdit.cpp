@@ -53,7 +53,7 @@ bool leavesTheLog(const QKeyEvent* key)
 // The log as lines for the screen: a CR LF (with any CRs before it) breaks the line.
 QString displayText(const std::string& log)
 {
-    QString shown = textFromBytes(log);
+    QString shown = textFromUtf8(log);
     shown.remove(QLatin1Char('\r'));
     return shown;
 }
@@ -112,7 +112,7 @@ void COutputEdit::copySelection() const
     const QString text = textCursor().selection().toPlainText();
     if (text.isEmpty())
         return;
-    CopyTextToClipboard(textToBytes(text));
+    CopyTextToClipboard(textToUtf8(text));
 }
 
 bool COutputEdit::event(QEvent* event)

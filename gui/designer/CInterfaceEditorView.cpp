@@ -9,9 +9,12 @@
 #include "designer/FormFit.h"
 #include "designer/InsertCommands.h"
 #include "designer/ScriptExport.h"
+#include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CMDIChildWnd.h"
+#include "framework/Prompts.h"
+#include "settings/ElementNamesOption.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -332,7 +335,18 @@ void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement* target)
 
 void CInterfaceEditorView::renameElement(CUIElement& element, const std::string& name)
 {
-    m_designer.rename(element, name);
+    std::string refusal;
+    if (m_designer.rename(element, name, &refusal) || refusal.empty())
+        return;
+    // Said once the tree's editor has closed, so that the message does not interrupt it.
+    const QString message = textFromUtf8(refusal + "; the name stays \"" + element.name() + "\".");
+    QMetaObject::invokeMethod(
+        this,
+        [this, message] {
+            if (const CDocTemplate* docTemplate = document() ? document()->docTemplate() : nullptr)
+                docTemplate->manager()->prompts().showError(message);
+        },
+        Qt::QueuedConnection);
 }
 
 void CInterfaceEditorView::gridEdited(CUIElement& element)
@@ -491,8 +505,9 @@ void CInterfaceEditorView::exportScript(ScriptLanguage language)
         return;
     ScriptExport target(docTemplate->manager()->prompts(), m_host.copyToClipboard, language);
     OutputLog scratch;
+    const bool writeNames = m_host.profile && readElementNamesOption(*m_host.profile);
     const ExportResult result =
-        ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target, language);
+        ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target, language, writeNames);
     if (!result.cancelled && m_host.showOutput)
         m_host.showOutput();
 }

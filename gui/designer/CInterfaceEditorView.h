@@ -54,6 +54,7 @@ public:
     void moveSelection(WindowDesigner::MoveDirection direction);
     // A drop of dragged onto target, or onto no element (null): to the end of its container.
     void dropElement(CUIElement& dragged, CUIElement* target);
+    // A name the designer refuses keeps the old one and says why (through the prompts).
     void renameElement(CUIElement& element, const std::string& name);
     // The Controls flags grid changed element, which is in this view's window: the document
     // is modified and the surface follows.

@@ -86,7 +86,7 @@ void CNavigatorTreeCtrl::FillHierarchy(CUIWindow& window, CInterfaceEditorView* 
 void CNavigatorTreeCtrl::insertItems(CUIElement& element, QTreeWidgetItem* parent)
 {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
-    item->setText(0, fromLatin1(element.name()));
+    item->setText(0, textFromUtf8(element.name()));
     item->setIcon(0, pictureOf(element.typeCode()));
     item->setData(0, kElementRole, QVariant::fromValue(reinterpret_cast<quintptr>(&element)));
     item->setFlags(item->flags() | Qt::ItemIsEditable);
@@ -152,12 +152,12 @@ void CNavigatorTreeCtrl::onItemChanged(QTreeWidgetItem* item)
     CUIElement* element = elementOf(item);
     if (m_filling || !element || !m_view)
         return;
-    const std::string typed = item->text(0).toLatin1().toStdString();
+    const std::string typed = textToUtf8(item->text(0));
     if (!typed.empty())
         m_view->renameElement(*element, typed);
     if (element->name() != typed) {
         m_filling = true;
-        item->setText(0, fromLatin1(element->name()));
+        item->setText(0, textFromUtf8(element->name()));
         m_filling = false;
     }
 }

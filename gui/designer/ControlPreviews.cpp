@@ -127,7 +127,7 @@ void COrvanteList::setListItems(const std::vector<std::string>& items)
 {
     clear();
     for (const std::string& item : items)
-        addItem(fromLatin1(item));
+        addItem(textFromUtf8(item));
 }
 
 COrvanteSlider::COrvanteSlider(const CUIElement& element, QWidget* parent)

@@ -46,7 +46,7 @@ class COrvanteButton final : public COwnerDrawButton, public PreviewWidget {
 
 public:
     COrvanteButton(const CUIElement& element, QWidget* parent);
-    void setText(const std::string& text) override { QAbstractButton::setText(fromLatin1(text)); }
+    void setText(const std::string& text) override { QAbstractButton::setText(textFromUtf8(text)); }
     void setStyles(std::uint32_t styles) override;
     void setBackColor(ColorRef color) override { COwnerDrawButton::setBackColor(toQColor(color)); }
 };
@@ -58,7 +58,7 @@ class COrvanteCheckBox final : public QCheckBox, public PreviewWidget {
 
 public:
     COrvanteCheckBox(const CUIElement& element, QWidget* parent);
-    void setText(const std::string& text) override { QCheckBox::setText(fromLatin1(text)); }
+    void setText(const std::string& text) override { QCheckBox::setText(textFromUtf8(text)); }
     void setStyles(std::uint32_t styles) override;
 
 protected:
@@ -96,7 +96,7 @@ class COrvanteTextField final : public QLineEdit, public PreviewWidget {
 
 public:
     COrvanteTextField(const CUIElement& element, QWidget* parent);
-    void setText(const std::string& text) override { QLineEdit::setText(fromLatin1(text)); }
+    void setText(const std::string& text) override { QLineEdit::setText(textFromUtf8(text)); }
     void setStyles(std::uint32_t styles) override { setReadOnly(hasStyle(styles, PreviewStyle::readOnly)); }
 };
 
@@ -106,7 +106,7 @@ class COrvanteScrollField final : public QPlainTextEdit, public PreviewWidget {
 
 public:
     COrvanteScrollField(const CUIElement& element, QWidget* parent);
-    void setText(const std::string& text) override { setPlainText(fromLatin1(text)); }
+    void setText(const std::string& text) override { setPlainText(textFromUtf8(text)); }
     void setStyles(std::uint32_t styles) override { setReadOnly(hasStyle(styles, PreviewStyle::readOnly)); }
 };
 
@@ -115,7 +115,7 @@ class COrvanteText final : public QLabel, public PreviewWidget {
 
 public:
     COrvanteText(const CUIElement& element, QWidget* parent);
-    void setText(const std::string& text) override { QLabel::setText(fromLatin1(text)); }
+    void setText(const std::string& text) override { QLabel::setText(textFromUtf8(text)); }
     void setStyles(std::uint32_t styles) override;
 };
 

@@ -19,10 +19,13 @@
 namespace orv {
 
 class CInterfaceEditorView;
+class Profile;
 
 struct DesignerHost {
     // Read only: the settings change through the shell's settings service.
     const SettingsRecord* record = nullptr;
+    // The settings kept beside the record (the export's "Write element names"); may be null.
+    const Profile* profile = nullptr;
     // One for the application: the name counters never go back, whatever document.
     UIModelContext* context = nullptr;
     OutputLog* log = nullptr;

@@ -185,7 +185,7 @@ void CMELEditorView::say(const QString& line)
 {
     if (!m_log)
         return;
-    m_log->AppendText(textToBytes(line) + "\n");
+    m_log->AppendText(textToUtf8(line) + "\n");
     emit outputWritten();
 }
 

@@ -17,6 +17,7 @@
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CMDIChildWnd.h"
+#include "settings/ElementNamesOption.h"
 #include "settings/Profile.h"
 #include "uimodel/CUILabelledControls.h"
 
@@ -337,6 +338,38 @@ private slots:
         QTRY_VERIFY(!d.tree()->findChild<QLineEdit*>() || !d.tree()->findChild<QLineEdit*>()->isVisible());
         QCOMPARE(button.name(), std::string("okButton"));
         QCOMPARE(d.tree()->itemOf(&button)->text(0), QStringLiteral("okButton"));
+    }
+
+    // A name MEL cannot take, or one of another element of the window, is refused: the tree
+    // shows the old name again and the prompt says why.
+    void renameRefusedSaysWhyAndKeepsTheOldName()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        CUIElement& button = *column.children().front();
+        const std::string before = button.name();
+        const struct {
+            QString typed;
+            QString reason;
+        } cases[] = {
+            {QStringLiteral("ok button"), QStringLiteral("is not a MEL name")},
+            {QString::fromStdString(column.name()), QStringLiteral("is the name of another element of this window")},
+        };
+        for (const auto& c : cases) {
+            d.tree()->editItem(d.tree()->itemOf(&button));
+            auto* editor = d.tree()->findChild<QLineEdit*>();
+            QVERIFY(editor);
+            editor->selectAll();
+            QTest::keyClicks(editor, c.typed);
+            const qsizetype said = d.run.prompts().texts().size();
+            d.run.prompts().expectError();
+            QTest::keyClick(editor, Qt::Key_Return);
+            QTRY_COMPARE(d.run.prompts().texts().size(), said + 1);
+            QVERIFY2(d.run.prompts().lastText().contains(c.reason), qPrintable(d.run.prompts().lastText()));
+            QVERIFY(d.run.prompts().lastText().contains(QString::fromStdString("the name stays \"" + before + "\"")));
+            QCOMPARE(button.name(), before);
+            QCOMPARE(d.tree()->itemOf(&button)->text(0), QString::fromStdString(before));
+        }
     }
 
     void ctrlUpOnAFirstChildMovesItToTheEnd()
@@ -808,6 +841,24 @@ private slots:
         QVERIFY(log.contains("\t\tbutton -height 28 -label \"Button0\" -width 80;"));
         QVERIFY(log.contains("Generation successful."));
         QVERIFY(d.run.frame()->outputPane()->isVisible());
+    }
+
+    // "Write element names" stored in the profile names every element in the exported script.
+    void exportWritesElementNamesWhenTheProfileSaysSo()
+    {
+        Designer d;
+        d.columnWithButton();
+        writeElementNamesOption(d.profile, true);
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, false);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::exportScript));
+        const std::string log = d.run.app().outputLog().text();
+        QVERIFY2(log.find("if (`window -exists Window`) deleteUI Window;\r\nwindow -height 240 -width 320 Window;") !=
+                     std::string::npos,
+                 log.c_str());
+        QVERIFY(log.find("-width 80 Button0;\r\n\r\nshowWindow Window;") != std::string::npos);
+        writeElementNamesOption(d.profile, false);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::exportScript));
+        QVERIFY(d.run.app().outputLog().text().find("\r\nshowWindow;\r\n") != std::string::npos);
     }
 
     // Ctrl+Shift+G takes the MEL export's steps with the Python script: the save dialog for

@@ -225,6 +225,40 @@ TEST(Rename, TakesTheTypedTextAndIgnoresAnEmptyOne)
     EXPECT_EQ(t.f.changes, 1);
 }
 
+// A name is what MEL names a control by, unique in its window: any other is refused with the
+// reason, and the old name stays.
+TEST(Rename, RefusesWhatIsNoMelNameOrTakenInTheWindow)
+{
+    Tree t;
+    const std::string other = t.b->name();
+    const std::string notMel = "\" is not a MEL name: a name starts with a letter or _, followed by letters, digits and _";
+    const struct {
+        std::string name;
+        std::string refusal;
+    } cases[] = {
+        {"1st", "\"1st" + notMel},
+        {"ok button", "\"ok button" + notMel},
+        {"a-b", "\"a-b" + notMel},
+        {"caf\xc3\xa9", "\"caf\xc3\xa9" + notMel},
+        {"win|b", "\"win|b" + notMel},
+        {other, "\"" + other + "\" is the name of another element of this window"},
+        {t.f.window.name(), "\"" + t.f.window.name() + "\" is the name of another element of this window"},
+        {"_ok9", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string before = t.a->name();
+        std::string refusal;
+        EXPECT_EQ(t.f.designer.rename(*t.a, c.name, &refusal), c.refusal.empty());
+        EXPECT_EQ(refusal, c.refusal);
+        EXPECT_EQ(t.a->name(), c.refusal.empty() ? c.name : before);
+    }
+    EXPECT_EQ(t.f.changes, 1);
+    std::string refusal;
+    EXPECT_FALSE(t.f.designer.rename(*t.a, "_ok9", &refusal)) << "its own name: nothing to do";
+    EXPECT_EQ(refusal, "");
+}
+
 TEST(ApplyFlags, GridEditsResizeAndCountAsChanges)
 {
     Tree t;
