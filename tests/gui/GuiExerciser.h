@@ -146,17 +146,30 @@ private:
         beat();
     }
 
+    bool isOfKind(const CDocument* doc) const
+    {
+        return m_kind == DocumentKind::script   ? qobject_cast<const CScriptDoc*>(doc) != nullptr
+               : m_kind == DocumentKind::window ? qobject_cast<const CWindowDoc*>(doc) != nullptr
+               : m_kind == DocumentKind::icon   ? qobject_cast<const CIconDoc*>(doc) != nullptr
+                                                : qobject_cast<const CProjectDoc*>(doc) != nullptr;
+    }
+
     bool hasDocumentOfKind() const
     {
-        for (CDocument* doc : m_app->docManager().documents()) {
-            const bool ofKind = m_kind == DocumentKind::script   ? qobject_cast<CScriptDoc*>(doc) != nullptr
-                                : m_kind == DocumentKind::window ? qobject_cast<CWindowDoc*>(doc) != nullptr
-                                : m_kind == DocumentKind::icon   ? qobject_cast<CIconDoc*>(doc) != nullptr
-                                                                 : qobject_cast<CProjectDoc*>(doc) != nullptr;
-            if (ofKind)
-                return true;
-        }
-        return false;
+        const QList<CDocument*> docs = m_app->docManager().documents();
+        return std::any_of(docs.begin(), docs.end(), [this](const CDocument* doc) { return isOfKind(doc); });
+    }
+
+    // The frame a step uses most: the active one when it shows the run's kind, else one that does.
+    CMDIChildWnd* frameOfKind() const
+    {
+        CMDIChildWnd* active = m_app->docManager().activeFrame();
+        if (active && isOfKind(active->activeDocument()))
+            return active;
+        for (CMDIChildWnd* frame : m_app->mainFrame()->findChildren<CMDIChildWnd*>())
+            if (frame->isVisible() && isOfKind(frame->activeDocument()))
+                return frame;
+        return active;
     }
 
     // The main window closed by the user starts again; a run keeps a document of its kind open
@@ -307,18 +320,18 @@ private:
                 into << child;
     }
 
-    // A widget to use: inside top when a dialog or menu is up, else mostly in the active
-    // document's window, otherwise anywhere in the main window or a window of its own beside it.
+    // A widget to use: inside top when a dialog or menu is up, else mostly in a document
+    // window of the run's kind, otherwise anywhere in the main window or a window of its own beside it.
     QWidget* target(QWidget* top)
     {
         QList<QWidget*> widgets;
         if (top) {
             addVisible(top, widgets);
         } else {
-            CMDIChildWnd* active = m_app->docManager().activeFrame();
-            if (active && m_dice.chance(60)) {
-                addVisible(active, widgets);
-                widgets.removeAll(active->window());
+            CMDIChildWnd* frame = frameOfKind();
+            if (frame && m_dice.chance(60)) {
+                addVisible(frame, widgets);
+                widgets.removeAll(frame->window());
             }
             if (widgets.isEmpty())
                 for (QWidget* window : QApplication::topLevelWidgets())
