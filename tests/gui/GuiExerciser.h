@@ -395,6 +395,8 @@ private:
     {
         if (QWindow* window = keyWindow())
             QTest::sendKeyEvent(QTest::Click, window, key, text, modifiers);
+        // The watchdog times each event, not a step of many (a typed line is dozens of keys).
+        beat();
     }
 
     // One character as the keyboard gives it.
@@ -575,8 +577,11 @@ private:
         m_dragButton = button;
         m_dragPoint = to;
         QTest::mousePress(window, button, modifiers, from);
-        for (int move = 1; move <= moves && m_dragWindow; ++move)
+        beat();
+        for (int move = 1; move <= moves && m_dragWindow; ++move) {
             QTest::mouseMove(window, from + (to - from) * move / moves);
+            beat();
+        }
         // A drag that runs its own loop was ended inside it.
         if (m_dragWindow && window)
             QTest::mouseRelease(window, button, modifiers, to);

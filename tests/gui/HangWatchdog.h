@@ -58,6 +58,7 @@ private:
 
     [[noreturn]] void fail(long long seconds) const
     {
+        const Clock::rep lastBeat = m_lastBeat.load();
         std::fprintf(stderr, "HANG: no event came back in %lld s; the newest events:\n%s", seconds,
                      m_log.newest().c_str());
         // Every thread's stack shows where the window thread waits, when a debugger is at hand.
@@ -65,6 +66,8 @@ private:
                                    " -batch -ex 'thread apply all bt 40' 1>&2 2>/dev/null";
         if (std::system("command -v gdb >/dev/null 2>&1") == 0 && std::system(stacks.c_str()) != 0)
             std::fprintf(stderr, "(the stacks could not be read)\n");
+        if (m_lastBeat.load() != lastBeat)
+            std::fprintf(stderr, "The window thread came back while the stacks were read: a slow event, not a dead one.\n");
         std::fflush(stderr);
         _exit(kExitStatus);
     }
