@@ -102,32 +102,33 @@ CTextView::~CTextView()
     ShowBuffer(nullptr);
 }
 
-void CTextView::ShowBuffer(CTextBuffer* buffer)
+void CTextView::ShowBuffer(CTextBuffer* buffer, LineStateCache* sharedStates)
 {
     if (CTextBuffer* old = m_model->buffer())
         old->DetachView(m_watcher.get());
-    m_states.reset();
-    m_widths.reset();
     m_model->ShowBuffer(buffer);
-    if (buffer) {
-        resetCaches();
+    // The caches first: the view is told of a change after they have taken it.
+    resetCaches(sharedStates);
+    if (buffer)
         buffer->AttachView(m_watcher.get());
-    }
     onViewReset();
 }
 
-void CTextView::resetCaches()
+void CTextView::resetCaches(LineStateCache* sharedStates)
 {
     CTextBuffer* buffer = m_model->buffer();
-    m_states.reset();
+    m_states = nullptr;
+    m_ownStates.reset();
     m_widths.reset();
     if (!buffer)
         return;
-    m_states = std::make_unique<LineStateCache>(
-        *buffer, [this](std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks) {
-            return ScanLineColors(state, line, blocks);
-        });
-    m_colouringOfStates = m_settings.syntaxColoring();
+    if (!sharedStates) {
+        m_ownStates = std::make_unique<LineStateCache>(
+            *buffer, [this](std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks) {
+                return ScanLineColors(state, line, blocks);
+            });
+    }
+    m_states = sharedStates ? sharedStates : m_ownStates.get();
     m_widths = std::make_unique<DisplayLengthCache>(*buffer, m_model->tabSize());
 }
 
@@ -249,11 +250,8 @@ void CTextView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     const QRect area = viewport()->rect();
-    if (m_states && m_colouringOfStates != m_settings.syntaxColoring()) {
-        // The colouring switch changed since the states were found: they are all stale.
-        m_states->forgetFrom(0);
-        m_colouringOfStates = m_settings.syntaxColoring();
-    }
+    if (m_states)
+        m_states->useVariant(m_settings.syntaxColoring());
     painter.setFont(m_fonts[0]);
     const int lineCount = buffer() ? buffer()->LineCount() : 0;
     std::vector<ColourBlock> blocks;
