@@ -20,8 +20,8 @@ void CUIOrientedControl::ApplyFlags(const FlagValueTable& table)
 {
     m_flags = table;
     const bool horizontal = flagOn(m_positions.horizontal);
-    const int width = readFlagLength(m_flags[m_positions.width]);
-    const int height = readFlagLength(m_flags[m_positions.height]);
+    const int width = readFlagLength(flags()[m_positions.width]);
+    const int height = readFlagLength(flags()[m_positions.height]);
     if ((horizontal && width < height) || (!horizontal && width > height))
         std::swap(m_flags[m_positions.width], m_flags[m_positions.height]);
     applySize(m_positions.width, m_positions.height);
