@@ -49,6 +49,9 @@ void CTextBuffer::resetContents(std::vector<TextLine> lines, LineEnd style)
     if (lines.empty())
         lines.emplace_back();
     // Room for the lines that later edits insert.
+    m_encoding = std::all_of(lines.begin(), lines.end(), [](const TextLine& line) { return IsValidUtf8(line.text()); })
+                     ? TextEncoding::utf8
+                     : TextEncoding::windows1252;
     m_lines = GapArray<TextLine>(std::move(lines), text_limits::kLoadedLineArrayStep);
     m_style = style;
     m_loaded = true;
