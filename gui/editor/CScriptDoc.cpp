@@ -3,15 +3,14 @@
 #include "editor/CScriptDoc.h"
 
 #include "framework/ByteText.h"
+#include "framework/CourierFont.h"
 
 #include <QFileInfo>
 
 namespace orv {
 
-CScriptDoc::CScriptDoc(QObject* parent) : CDocument(parent)
+CScriptDoc::CScriptDoc(QObject* parent) : CDocument(parent), m_font(courierFont())
 {
-    m_font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-    m_font.setStyleHint(QFont::TypeWriter);
 }
 
 LineStateCache& CScriptDoc::lineStates(const SettingsRecord& settings)

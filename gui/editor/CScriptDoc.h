@@ -24,7 +24,7 @@ public:
     // text. Made by the first view that asks, under its settings (each view has the
     // application's).
     LineStateCache& lineStates(const SettingsRecord& settings);
-    // "Courier": Liberation Mono, else DejaVu Sans Mono, at the desktop's size.
+    // "Courier" (courierFont) at the desktop's size.
     const QFont& font() const { return m_font; }
 
     bool onNewDocument() override;
