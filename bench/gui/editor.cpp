@@ -2,8 +2,9 @@
 // painted screen, paging through it with a repaint per page, its memory against its file
 // size, one keystroke with its repaint at the top, middle and end of a 100-line and of a
 // 1,000,000-line script (the figures must not grow with the script), typing at the top
-// while a second view shows the end, and keystrokes into a 100,000-line script while the
-// checks run in their worker thread against none running.
+// while a second view shows the end, keystrokes into a 100,000-line script while the
+// checks run in their worker thread against none running, and a screen repainted and
+// scrolled by the wheel against a bare QPlainTextEdit showing the same text.
 #include "app/QtPrompts.h"
 #include "editor/CMELEditorView.h"
 #include "editor/CScriptDoc.h"
@@ -13,9 +14,13 @@
 #include "settings/SettingsRecord.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include "../BenchScripts.h"
 
@@ -27,6 +32,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -303,6 +309,59 @@ void BM_CheckCopyAndMarks100k(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CheckCopyAndMarks100k)->ArgName("marks")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The anchor of the painting figures: a bare QPlainTextEdit showing the same script in the
+// editor's font and size, without wrapping, tabs four cells wide.
+struct PlainScript {
+    explicit PlainScript(const std::string& path, const QFont& font)
+    {
+        std::ifstream file(path, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        edit.setFont(font);
+        edit.setLineWrapMode(QPlainTextEdit::NoWrap);
+        edit.setTabStopDistance(4 * QFontMetricsF(font).horizontalAdvance(QLatin1Char('X')));
+        edit.setPlainText(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        edit.resize(900, 700);
+        edit.show();
+    }
+    QApplication& application = app();
+    QPlainTextEdit edit;
+};
+
+// A screen of a 1,000-line script: range(0) 0 the editor's view, 1 a bare QPlainTextEdit.
+// range(1) 0: the screen repainted as it is; 1: one wheel notch (three lines) and the
+// repaint, twenty notches down then twenty back up, over and over.
+void BM_PaintScreen(benchmark::State& state)
+{
+    const std::string path = scriptFile(1000);
+    OpenScript script(path);
+    std::unique_ptr<PlainScript> plain;
+    QAbstractScrollArea* area = script.view->textView();
+    if (state.range(0) == 1) {
+        plain = std::make_unique<PlainScript>(path, script.view->textView()->viewFont());
+        area = &plain->edit;
+    }
+    QWidget* port = area->viewport();
+    QImage image(port->size(), QImage::Format_RGB32);
+    port->render(&image);
+    const bool wheel = state.range(1) == 1;
+    int notch = 0;
+    for (auto _ : state) {
+        if (wheel) {
+            const int delta = notch++ % 40 < 20 ? -120 : 120;
+            const QPointF at(port->width() / 2.0, port->height() / 2.0);
+            QWheelEvent event(at, port->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(port, &event);
+        }
+        port->render(&image);
+    }
+    state.counters["top_line"] = area->verticalScrollBar()->value();
+}
+BENCHMARK(BM_PaintScreen)
+    ->ArgNames({"plain", "wheel"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

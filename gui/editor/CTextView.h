@@ -3,6 +3,7 @@
 // maps keys and the mouse onto the view model of core, which decides what they do.
 #pragma once
 
+#include "editor/ShapedLines.h"
 #include "melparse/MelDiagnostic.h"
 #include "text/DiagnosticMarks.h"
 #include "text/DisplayLengthCache.h"
@@ -137,6 +138,8 @@ private:
     void updateScrollBars();
     void restartCaret();
     void paintLine(QPainter& painter, int line, int y, std::vector<ColourBlock>& blocks);
+    // Fills in the steps of a line's drawing from its source.
+    void shapeLine(ShapedLines::Line& made) const;
     void paintMarks(QPainter& painter, int line, int y);
     QColor colourOf(int colourClass) const;
     bool runViewCommand(int id, bool execute);
@@ -153,6 +156,7 @@ private:
     std::array<QFont, 4> m_fonts;  // normal, bold, italic, bold italic
     int m_lineHeight = 16;
     std::unique_ptr<CellText> m_cells;
+    ShapedLines m_shaped;
     int m_ascent = 12;
     QBasicTimer m_caretTimer;
     bool m_caretOn = false;
