@@ -206,7 +206,7 @@ void CUIElement::finishConstruction()
 {
     if (m_parent)
         m_rect.offset(m_parent->GetChildOrigin(*this));
-    StoreFlags(m_flags);
+    refreshFlags();
 }
 
 bool CUIElement::flagOn(int position) const
@@ -229,8 +229,8 @@ CUIElement& CUIElement::root()
 
 void CUIElement::applySize(int widthPosition, int heightPosition)
 {
-    m_rect.right = m_rect.left + readFlagLength(m_flags[widthPosition]);
-    m_rect.bottom = m_rect.top + readFlagLength(m_flags[heightPosition]);
+    m_rect.right = m_rect.left + readFlagLength(flags()[widthPosition]);
+    m_rect.bottom = m_rect.top + readFlagLength(flags()[heightPosition]);
 }
 
 void CUIElement::applyEnabled(int enablePosition)
@@ -245,12 +245,12 @@ void CUIElement::applyVisible(int visiblePosition)
 
 void CUIElement::applyBackColor(int position)
 {
-    m_backColor = readFlagColor(m_flags[position]);
+    m_backColor = readFlagColor(flags()[position]);
 }
 
 void CUIElement::applyAlignment(int position)
 {
-    const std::string& value = m_flags[position];
+    const std::string& value = flags()[position];
     setStyle(PreviewStyle::alignLeft, value == "left");
     setStyle(PreviewStyle::alignRight, value == "right");
 }

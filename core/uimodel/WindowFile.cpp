@@ -147,9 +147,9 @@ void writeElement(const CUIElement& element, std::size_t depth, std::string& out
     out += prefix + (element.stateFlag() ? "1" : "0") + wnd_file::kLineEnd;
     FlagValueTable scratch;
     element.StoreFlags(scratch);
-    for (int p = 0; p < kFlagTableSize; ++p)
-        if (!scratch[p].empty())
-            out += prefix + formatFlagInt(p) + "\t" + oneLine(scratch[p]) + wnd_file::kLineEnd;
+    for (const auto& [p, value] : scratch)
+        if (p >= 0 && p < kFlagTableSize && !value.empty())
+            out += prefix + formatFlagInt(p) + "\t" + oneLine(value) + wnd_file::kLineEnd;
     for (const auto& child : element.children())
         writeElement(*child, depth + 1, out);
 }

@@ -31,9 +31,7 @@ CInterfaceEditorView* designerViewShowing(const CDocManager& docs, const CUIElem
 
 void connectDesignerToFrame(DesignerHost& host, CMainFrame& frame, CDocManager& docs)
 {
-    auto* tree = new CNavigatorTreeCtrl;
-    tree->setFont(paneFont());
-    frame.windowHierarchyPane()->setTree(tree);
+    CNavigatorTreeCtrl* tree = frame.hierarchyTree();
     host.hierarchy = tree;
     CControlsFlagsDialog* grid = frame.controlsFlagsPane()->dialog();
     host.controlsFlags = grid;
