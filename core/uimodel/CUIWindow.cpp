@@ -3,6 +3,9 @@
 
 #include "mel/MelVocabulary.h"
 #include "uimodel/FlagText.h"
+#include "uimodel/WindowObserver.h"
+
+#include <algorithm>
 
 namespace orv {
 
@@ -21,6 +24,25 @@ CUIWindow::CUIWindow(UIModelContext& context) : CUIElement(context, nullptr, "wi
     m_childrenMustBeLayouts = true;
     m_styles = kDefaultStyles;
     finishConstruction();
+}
+
+CUIWindow::~CUIWindow()
+{
+    // Taken first: an observer may stop observing as it hears it.
+    const std::vector<WindowObserver*> observers = std::move(m_observers);
+    m_observers.clear();
+    for (WindowObserver* observer : observers)
+        observer->elementRemoving(*this);
+}
+
+void CUIWindow::addObserver(WindowObserver& observer)
+{
+    m_observers.push_back(&observer);
+}
+
+void CUIWindow::removeObserver(const WindowObserver& observer)
+{
+    std::erase(m_observers, &observer);
 }
 
 // The same frame and caption are taken off for every window, whatever its styles.
@@ -99,8 +121,7 @@ void CUIWindow::ApplyFlags(const FlagValueTable& table)
         children().front()->Relayout(this);
     }
     applyVisible(kVisible);
-    pushPreviewState();
-    syncPreviewGeometry();
+    announceShownState();
 }
 
 void CUIWindow::StoreFlags(FlagValueTable& table) const

@@ -226,7 +226,7 @@ public:
     {
     }
 
-    MelWindowImport run(std::string_view windowName, PreviewFactory* previews)
+    MelWindowImport run(std::string_view windowName)
     {
         const std::optional<MelSourceSpan> windowWord = readWindowTree(windowName);
         if (!windowWord) {
@@ -240,7 +240,7 @@ public:
         // The scratch tree has said what it had to; the window's own tree replaces it.
         m_probeWindow.reset();
         OutputLog log;
-        const WindowFileRead loaded = ReadWindowFile(file, m_window, log, previews);
+        const WindowFileRead loaded = ReadWindowFile(file, m_window, log);
         if (!loaded.problem.empty())
             warn(*windowWord, "the window file left out a part: " + loaded.problem);
         m_result.built = loaded.windowFile;
@@ -784,10 +784,9 @@ private:
 
 } // namespace
 
-MelWindowImport ImportMelWindow(std::string_view script, CUIWindow& window, std::string_view windowName,
-                                PreviewFactory* previews)
+MelWindowImport ImportMelWindow(std::string_view script, CUIWindow& window, std::string_view windowName)
 {
-    return Importer(script, window).run(windowName, previews);
+    return Importer(script, window).run(windowName);
 }
 
 } // namespace orv

@@ -37,7 +37,7 @@ void connectDesignerToFrame(DesignerHost& host, CMainFrame& frame, CDocManager& 
     host.controlsFlags = grid;
     grid->setModifiedCallback([&docs](CUIElement& element) {
         if (CInterfaceEditorView* view = designerViewShowing(docs, element))
-            view->gridEdited(element);
+            view->gridEdited();
     });
     host.insertMenu = [](std::uint32_t categories, std::uint32_t disabled, const QPoint& at) {
         return BuildInsertMenu(categories, disabled, at);
@@ -80,7 +80,7 @@ void connectDesignerToFrame(DesignerHost& host, CMainFrame& frame, CDocManager& 
         DesignMode::setEditMode(on);
         if (CInterfaceEditorView* view = activeView()) {
             view->RefreshEditMode();
-            view->window().EnableSubtree(!on);
+            view->enablePreviews(!on);
         }
     });
 }
