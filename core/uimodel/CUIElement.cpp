@@ -192,7 +192,10 @@ void CUIElement::finishConstruction()
 {
     if (m_parent)
         m_rect.offset(m_parent->GetChildOrigin(*this));
-    refreshFlags();
+    // A fresh table: only the flags the element gives are kept.
+    FlagValueTable table;
+    StoreFlags(table);
+    m_flags = std::move(table);
 }
 
 bool CUIElement::flagOn(int position) const
