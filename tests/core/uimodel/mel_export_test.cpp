@@ -154,7 +154,7 @@ TEST_F(MelTest, ElementNamesOnRequest)
     EXPECT_NE(unnamed.find("-width 312 ColumnLayout0;\n"), std::string::npos) << unnamed;
     EXPECT_EQ(leftOut, (std::vector<std::string>{"Left out the name of window \"tool window\": it is not a MEL name.\n",
                                                  "Left out the name of button \"9lives\": it is not a MEL name.\n"}));
-    // Without the option, the script the spec describes.
+    // Without the option, the script as it always was.
     EXPECT_EQ(GenerateWindowScript(f.window, false), fixture("worked_example.mel"));
 }
 
