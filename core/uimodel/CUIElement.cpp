@@ -87,6 +87,12 @@ UIPoint CUIElement::GetChildOrigin(const CUIElement&)
 // the climb finds nothing left to change. Only the halves run before the climb remain.
 void CUIElement::Relayout(const CUIElement* caller)
 {
+    arrange(caller);
+    announceTreeGeometry();
+}
+
+void CUIElement::arrange(const CUIElement* caller)
+{
     if (!isArranging() || context().arrangementDeferred())
         return;
     const bool insideLayout = m_parent && m_parent->isArranging();
@@ -100,7 +106,6 @@ void CUIElement::Relayout(const CUIElement* caller)
     } else {
         singlePass(*this);
     }
-    announceTreeGeometry();
 }
 
 bool CUIElement::canTake(const CUIElement& child) const
@@ -127,7 +132,7 @@ bool CUIElement::RemoveChild(const CUIElement* child)
         if (it->get() == child) {
             tellObservers([child](WindowObserver& observer) { observer.elementRemoving(*child); });
             m_children.erase(it);
-            Relayout(nullptr);
+            arrange(nullptr);
             announceTreeGeometry();
             return true;
         }
@@ -144,8 +149,7 @@ std::unique_ptr<CUIElement> CUIElement::unlink(const CUIElement* child)
             std::unique_ptr<CUIElement> taken = std::move(*it);
             m_children.erase(it);
             taken->m_parent = nullptr;
-            Relayout(nullptr);
-            announceTreeGeometry();
+            arrange(nullptr);
             return taken;
         }
     }
@@ -160,7 +164,7 @@ void CUIElement::link(std::unique_ptr<CUIElement> child, const CUIElement* befor
         ++at;
     m_children.insert(at, std::move(child));
     for (CUIElement* element = this; element; element = element->m_parent)
-        element->Relayout(nullptr);
+        element->arrange(nullptr);
 }
 
 void CUIElement::moveTo(CUIElement& container, const CUIElement* before)
@@ -266,7 +270,7 @@ void CUIElement::finishApply()
 {
     announceShownState();
     if (m_parent)
-        m_parent->Relayout(nullptr);
+        m_parent->arrange(nullptr);
     announceTreeGeometry();
 }
 

@@ -37,9 +37,10 @@ public:
     virtual void StoreFlags(FlagValueTable& table) const = 0;
     // Where a new child goes; containers also grow for it. Leaves and the window: (0, 0).
     virtual UIPoint GetChildOrigin(const CUIElement& child);
-    // Layouts arrange their children and grow; nothing in leaves and the window.
+    // Layouts arrange their children and grow; nothing in leaves and the window. The
+    // observers are told once that the tree may have moved.
     // caller: the element that asks (null for none).
-    virtual void Relayout(const CUIElement* caller);
+    void Relayout(const CUIElement* caller);
 
     // The two halves of one arrangement pass of a layout, before and after its parent is
     // asked to arrange; Relayout schedules them (nothing in other elements).
@@ -119,6 +120,9 @@ protected:
     void storeSize(FlagValueTable& table, int widthPosition, int heightPosition) const;
     // Tells of the new shown state, then lets the parent arrange.
     void finishApply();
+    // Relayout without telling the observers: for the steps of an edit that tells them once
+    // at its end.
+    void arrange(const CUIElement* caller);
     // Tells the observers that what this element shows changed, and where it is.
     void announceShownState() const;
     // Tells the observers that the whole tree may have moved, unless arranging is deferred.

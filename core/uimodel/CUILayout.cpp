@@ -28,7 +28,8 @@ void CUILayout::ApplyFlags(const FlagValueTable& table)
     applyVisible(m_positions.visible);
     announceShownState();
     for (int pass = 0; pass < 3; ++pass)
-        Relayout(nullptr);
+        arrange(nullptr);
+    announceTreeGeometry();
 }
 
 CUIWindow* CUILayout::parentWindow() const

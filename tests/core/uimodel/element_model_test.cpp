@@ -357,3 +357,36 @@ TEST(ElementPreview, ListItemsReplacedWholeReachThePreview)
     list.setItems({});
     EXPECT_TRUE(record.items.empty());
 }
+
+// An edit tells the views once that the tree may have moved, however deep it happens: each
+// notice makes every view walk the whole tree.
+TEST(ElementTree, AnEditTellsTheTreesGeometryOnce)
+{
+    struct Counter final : WindowObserver {
+        int treeNotices = 0;
+        const CUIElement* window = nullptr;
+        void elementInserted(const CUIElement&) override {}
+        void elementRemoving(const CUIElement&) override {}
+        void elementMoved(const CUIElement&) override {}
+        void flagsChanged(const CUIElement&) override {}
+        void geometryChanged(const CUIElement& subtree) override { treeNotices += &subtree == window ? 1 : 0; }
+    };
+    ModelFixture f;
+    CUIElement* deepest = &addChild<CUIColumnLayout>(f.window);
+    for (int depth = 0; depth < 6; ++depth)
+        deepest = &addChild<CUIColumnLayout>(*deepest);
+    CUIElement& first = *f.window.children().front();
+    Counter counter;
+    counter.window = &f.window;
+    f.window.addObserver(counter);
+
+    CUIElement& button = addChild<CUIButton>(*deepest);
+    EXPECT_EQ(counter.treeNotices, 1);
+    counter.treeNotices = 0;
+    button.moveTo(first, nullptr);
+    EXPECT_EQ(counter.treeNotices, 1);
+    counter.treeNotices = 0;
+    EXPECT_TRUE(f.window.RemoveChild(&button));
+    EXPECT_EQ(counter.treeNotices, 1);
+    f.window.removeObserver(counter);
+}
