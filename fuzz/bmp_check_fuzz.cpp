@@ -1,6 +1,6 @@
 // BMP files before decoding: any bytes are refused or give a picture whose size, colour count
 // and palette are within the limits and lie inside the bytes given.
-#include "icon/BmpCheck.h"
+#include "iconmodel/BmpCheck.h"
 
 #include <cstdint>
 #include <cstdlib>

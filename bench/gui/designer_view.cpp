@@ -6,7 +6,7 @@
 #include "designer/CNavigatorTreeCtrl.h"
 #include "designer/CWindowDoc.h"
 #include "designer/DesignMode.h"
-#include "designer/InsertCommands.h"
+#include "designmodel/InsertCommands.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 #include "app/CFolderSelectDialog.h"
 
 #include "framework/ByteText.h"
-#include "project/FolderPath.h"
+#include "projectmodel/FolderPath.h"
 
 #include <QLabel>
 #include <QLayout>

@@ -3,7 +3,7 @@
 #include "app/CToolsDialog.h"
 
 #include "designer/DesignerPictures.h"
-#include "designer/InsertCommands.h"
+#include "designmodel/InsertCommands.h"
 #include "framework/SettingsService.h"
 
 #include <QApplication>

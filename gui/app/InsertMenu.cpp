@@ -3,7 +3,7 @@
 
 #include "app/CIconPopupMenu.h"
 #include "designer/DesignerPictures.h"
-#include "designer/InsertCommands.h"
+#include "designmodel/InsertCommands.h"
 
 namespace orv {
 

@@ -3,7 +3,7 @@
 // handle (its place stays, the grid rounds its size) and reports right clicks.
 #pragma once
 
-#include "designer/TrackerRule.h"
+#include "designmodel/TrackerRule.h"
 
 #include <QWidget>
 

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "designer/CPreviewFactory.h"
-#include "designer/PreviewTree.h"
-#include "designer/WindowDesigner.h"
+#include "designmodel/PreviewTree.h"
+#include "designmodel/WindowDesigner.h"
 
 #include "framework/CView.h"
 #include "uimodel/MelExport.h"

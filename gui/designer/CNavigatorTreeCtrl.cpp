@@ -3,7 +3,7 @@
 
 #include "designer/CInterfaceEditorView.h"
 #include "designer/DesignerPictures.h"
-#include "designer/InsertCommands.h"
+#include "designmodel/InsertCommands.h"
 #include "designer/PreviewWidget.h"
 
 #include <QApplication>

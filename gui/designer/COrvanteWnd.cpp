@@ -2,7 +2,7 @@
 // client area is the one the model computes.
 #include "designer/COrvanteWnd.h"
 
-#include "designer/PreviewFrame.h"
+#include "designmodel/PreviewFrame.h"
 #include "uimodel/CUIWindow.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 
 #include "designer/CDesignTracker.h"
 #include "designer/PreviewWidget.h"
-#include "designer/WindowSizing.h"
+#include "designmodel/WindowSizing.h"
 
 #include <QWidget>
 

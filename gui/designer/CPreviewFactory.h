@@ -3,9 +3,9 @@
 #pragma once
 
 #include "designer/DesignerHost.h"
-#include "designer/TrackerRule.h"
+#include "designmodel/TrackerRule.h"
 
-#include "designer/PreviewPort.h"
+#include "designmodel/PreviewPort.h"
 
 class QObject;
 class QWidget;

@@ -1,7 +1,7 @@
 // Each preview sets up its widget to look like the control and mirrors what it is told.
 #include "designer/ControlPreviews.h"
 
-#include "designer/PreviewFrame.h"
+#include "designmodel/PreviewFrame.h"
 
 #include <QPainter>
 #include <QRegularExpressionValidator>

@@ -2,7 +2,7 @@
 // own widget. A preview mirrors its element and keeps no state of its own.
 #pragma once
 
-#include "designer/PreviewPort.h"
+#include "designmodel/PreviewPort.h"
 #include "framework/ByteText.h"
 #include "framework/ColorRefs.h"
 #include "uimodel/CUIElement.h"

@@ -1,7 +1,7 @@
 // Painting and the mouse on the canvas.
 #include "icon/CIconCanvas.h"
 
-#include "icon/CanvasGeometry.h"
+#include "iconmodel/CanvasGeometry.h"
 #include "framework/CColorSwatch.h"
 #include "icon/IconEditorTexts.h"
 #include "icon/ToolPictures.h"

@@ -2,8 +2,8 @@
 // and drags paint, fill or pick through the image's tools at the pixel under the tool's tip.
 #pragma once
 
-#include "icon/IconImage.h"
-#include "icon/IconTool.h"
+#include "iconmodel/IconImage.h"
+#include "iconmodel/IconTool.h"
 #include "settings/IconEditorParams.h"
 
 #include <QWidget>

@@ -3,8 +3,8 @@
 // live in the application's IconEditorParams and its two window placements in the profile.
 #pragma once
 
-#include "icon/IconImage.h"
-#include "icon/IconTool.h"
+#include "iconmodel/IconImage.h"
+#include "iconmodel/IconTool.h"
 #include "settings/IconEditorParams.h"
 
 #include <QDialog>

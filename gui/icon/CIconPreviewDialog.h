@@ -2,7 +2,7 @@
 // size, centred in a 64 x 64 area. Escape and F4 do nothing here.
 #pragma once
 
-#include "icon/IconImage.h"
+#include "iconmodel/IconImage.h"
 
 #include <QDialog>
 

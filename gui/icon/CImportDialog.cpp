@@ -2,7 +2,7 @@
 #include "icon/CImportDialog.h"
 
 #include "framework/ByteText.h"
-#include "icon/BmpCheck.h"
+#include "iconmodel/BmpCheck.h"
 #include "framework/CColorSwatch.h"
 #include "icon/IconEditorTexts.h"
 

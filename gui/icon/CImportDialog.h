@@ -3,8 +3,8 @@
 // cannot decode, gives a window without a picture whose clicks copy nothing.
 #pragma once
 
-#include "icon/IconImage.h"
-#include "icon/ImportFrame.h"
+#include "iconmodel/IconImage.h"
+#include "iconmodel/ImportFrame.h"
 
 #include <QDialog>
 #include <QImage>

@@ -2,7 +2,7 @@
 // extension, through the safe writer (the old file stays whole until the new one is).
 #pragma once
 
-#include "icon/IconImage.h"
+#include "iconmodel/IconImage.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // The tool pictures double as cursors whose tips lie where the tool acts.
 #pragma once
 
-#include "icon/IconTool.h"
+#include "iconmodel/IconTool.h"
 
 #include <QCursor>
 #include <QPixmap>

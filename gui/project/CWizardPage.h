@@ -2,7 +2,7 @@
 // first page keeps the folder chosen with its "..." button.
 #pragma once
 
-#include "project/WizardPage.h"
+#include "projectmodel/WizardPage.h"
 
 #include <QWizard>
 #include <QWizardPage>

@@ -2,7 +2,7 @@
 // menu on the root, a folder or an empty tree, sorted folders first, renamed in place.
 #pragma once
 
-#include "project/ProjectExplorer.h"
+#include "projectmodel/ProjectExplorer.h"
 
 #include <QTreeWidget>
 

@@ -19,7 +19,7 @@
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CNavigatorTreeCtrl.h"
 #include "designer/CWindowDoc.h"
-#include "designer/FormFit.h"
+#include "designmodel/FormFit.h"
 #include "editor/CMELEditorView.h"
 #include "editor/CScriptDoc.h"
 #include "framework/CDocManager.h"

@@ -8,7 +8,7 @@
 
 #include "app/AppIds.h"
 #include "designer/COrvanteWnd.h"
-#include "designer/FormFit.h"
+#include "designmodel/FormFit.h"
 #include "designer/PreviewWidget.h"
 #include "framework/CMDIChildWnd.h"
 #include "uimodel/CUILabelledControls.h"

@@ -5,7 +5,7 @@
 #include "../uimodel/ModelFixture.h"
 #include "../uimodel/RecordingPreview.h"
 
-#include "designer/WindowDesigner.h"
+#include "designmodel/WindowDesigner.h"
 
 namespace orv::test {
 

@@ -1,7 +1,7 @@
 // The outer size each preview kind stores for a client size.
 #include "DesignerFixture.h"
 
-#include "designer/PreviewFrame.h"
+#include "designmodel/PreviewFrame.h"
 
 using namespace orv;
 using namespace orv::test;

@@ -1,5 +1,5 @@
 // The tracker keeps the element's place and snaps sizes to the grid.
-#include "designer/TrackerRule.h"
+#include "designmodel/TrackerRule.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // document counting as changed after every edit that changes the tree.
 #include "DesignerFixture.h"
 
-#include "designer/InsertCommands.h"
+#include "designmodel/InsertCommands.h"
 
 using namespace orv;
 using namespace orv::test;

@@ -1,6 +1,6 @@
 // The window preview's sizing frame, its caption boxes and the view's fit to its form.
-#include "designer/FormFit.h"
-#include "designer/WindowSizing.h"
+#include "designmodel/FormFit.h"
+#include "designmodel/WindowSizing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The BMP check before decoding: sound files pass with their palette, and each hostile header
 // is refused for its own reason, with no read outside the bytes given.
-#include "icon/BmpCheck.h"
+#include "iconmodel/BmpCheck.h"
 
 #include <gtest/gtest.h>
 

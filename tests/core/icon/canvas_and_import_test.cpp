@@ -1,6 +1,6 @@
 // The canvas addressing with each tool's tip, and the import frame's placement and copy.
-#include "icon/CanvasGeometry.h"
-#include "icon/ImportFrame.h"
+#include "iconmodel/CanvasGeometry.h"
+#include "iconmodel/ImportFrame.h"
 
 #include <gtest/gtest.h>
 

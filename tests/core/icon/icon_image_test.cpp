@@ -1,5 +1,5 @@
 // The icon image's tools and its one-level undo, pixel by pixel.
-#include "icon/IconImage.h"
+#include "iconmodel/IconImage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The project explorer's rules, the wizard's buttons and the folder dialog's result.
-#include "project/FolderPath.h"
-#include "project/ProjectExplorer.h"
-#include "project/WizardPage.h"
+#include "projectmodel/FolderPath.h"
+#include "projectmodel/ProjectExplorer.h"
+#include "projectmodel/WizardPage.h"
 
 #include <gtest/gtest.h>
 

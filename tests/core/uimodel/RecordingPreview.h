@@ -3,8 +3,8 @@
 #pragma once
 
 #include "uimodel/CUIElement.h"
-#include "designer/PreviewPort.h"
-#include "designer/PreviewTree.h"
+#include "designmodel/PreviewPort.h"
+#include "designmodel/PreviewTree.h"
 
 #include <map>
 #include <memory>

@@ -3,7 +3,7 @@
 // part of the designed window.
 #pragma once
 
-#include "designer/PreviewFrame.h"
+#include "designmodel/PreviewFrame.h"
 
 namespace orv {
 

@@ -4,7 +4,7 @@
 // as the tracker's position lock does for the controls.
 #pragma once
 
-#include "designer/PreviewFrame.h"
+#include "designmodel/PreviewFrame.h"
 #include "uimodel/UIGeometry.h"
 
 namespace orv {

@@ -1,5 +1,5 @@
 // One row per page kind.
-#include "project/WizardPage.h"
+#include "projectmodel/WizardPage.h"
 
 namespace orv {
 

@@ -1,5 +1,5 @@
 // Building, mirroring and dropping the ports of one view.
-#include "designer/PreviewTree.h"
+#include "designmodel/PreviewTree.h"
 
 #include <algorithm>
 

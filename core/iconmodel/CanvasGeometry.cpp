@@ -1,5 +1,5 @@
 // The canvas addressing.
-#include "icon/CanvasGeometry.h"
+#include "iconmodel/CanvasGeometry.h"
 
 #include <algorithm>
 

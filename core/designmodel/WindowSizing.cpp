@@ -1,5 +1,5 @@
 // The window preview's frame and caption boxes.
-#include "designer/WindowSizing.h"
+#include "designmodel/WindowSizing.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The BMP check: every size field is compared with what the file holds before it is used.
-#include "icon/BmpCheck.h"
+#include "iconmodel/BmpCheck.h"
 
 #include "files/FileReader.h"
 

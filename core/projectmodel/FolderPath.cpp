@@ -1,5 +1,5 @@
 // The root "/" already ends with its separator.
-#include "project/FolderPath.h"
+#include "projectmodel/FolderPath.h"
 
 namespace orv {
 

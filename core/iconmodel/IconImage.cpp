@@ -1,5 +1,5 @@
 // The icon editor's image and its tools.
-#include "icon/IconImage.h"
+#include "iconmodel/IconImage.h"
 
 #include <algorithm>
 #include <utility>

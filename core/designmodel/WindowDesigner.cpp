@@ -1,7 +1,7 @@
 // The designer's tree edits and their refusals.
-#include "designer/WindowDesigner.h"
+#include "designmodel/WindowDesigner.h"
 
-#include "designer/InsertCommands.h"
+#include "designmodel/InsertCommands.h"
 #include "uimodel/ElementFactory.h"
 #include "uimodel/ElementNames.h"
 

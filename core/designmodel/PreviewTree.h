@@ -2,7 +2,7 @@
 // inside its parent's port, kept in step with the model by observing the window.
 #pragma once
 
-#include "designer/PreviewPort.h"
+#include "designmodel/PreviewPort.h"
 #include "uimodel/CUIWindow.h"
 #include "uimodel/WindowObserver.h"
 

@@ -1,5 +1,5 @@
 // The tracker's position lock and grid.
-#include "designer/TrackerRule.h"
+#include "designmodel/TrackerRule.h"
 
 namespace orv {
 

@@ -1,5 +1,5 @@
 // The command table of the insertion menu.
-#include "designer/InsertCommands.h"
+#include "designmodel/InsertCommands.h"
 
 namespace orv {
 namespace {

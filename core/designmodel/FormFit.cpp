@@ -1,5 +1,5 @@
 // The form's pixel size and the shrink-only fit.
-#include "designer/FormFit.h"
+#include "designmodel/FormFit.h"
 
 #include <algorithm>
 

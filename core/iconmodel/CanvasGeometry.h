@@ -2,8 +2,8 @@
 // where each pixel's cell and the grid lines lie.
 #pragma once
 
-#include "icon/IconImage.h"
-#include "icon/IconTool.h"
+#include "iconmodel/IconImage.h"
+#include "iconmodel/IconTool.h"
 
 #include <optional>
 

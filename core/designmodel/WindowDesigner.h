@@ -4,7 +4,7 @@
 // modified; the views hear the changes from the window itself.
 #pragma once
 
-#include "designer/PreviewFrame.h"
+#include "designmodel/PreviewFrame.h"
 #include "uimodel/CUIWindow.h"
 
 #include <functional>

@@ -1,5 +1,5 @@
 // Importing from a picture.
-#include "icon/ImportFrame.h"
+#include "iconmodel/ImportFrame.h"
 
 #include <algorithm>
 

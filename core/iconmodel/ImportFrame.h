@@ -2,7 +2,7 @@
 // the pixels inside it into the icon.
 #pragma once
 
-#include "icon/IconImage.h"
+#include "iconmodel/IconImage.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 // Folders first, then windows, then scripts; a name decides within a kind.
-#include "project/ProjectExplorer.h"
+#include "projectmodel/ProjectExplorer.h"
 
 namespace orv {
 

@@ -1,5 +1,5 @@
 // The frame sizes of the preview kinds.
-#include "designer/PreviewFrame.h"
+#include "designmodel/PreviewFrame.h"
 
 #include "uimodel/CUIWindow.h"
 
