@@ -1,6 +1,6 @@
 // The message log: an export writes a whole script into it at once, and the log only grows
 // during a session, so appending must stay linear in the text added.
-#include "uimodel/OutputLog.h"
+#include "log/OutputLog.h"
 
 #include <benchmark/benchmark.h>
 

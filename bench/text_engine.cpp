@@ -8,7 +8,7 @@
 #include "text/CTextBuffer.h"
 #include "text/DisplayLengthCache.h"
 #include "text/LineStateCache.h"
-#include "text/MelColouring.h"
+#include "meltext/MelColouring.h"
 #include "text/ReplaceSession.h"
 #include "text/TextEditModel.h"
 #include "text/TextSearch.h"

@@ -49,8 +49,9 @@ int runFlags(const Args& args)
     case LoadResult::ok:
         break;
     }
-    for (const TypedFlag& flag : CommandTypedFlags(command.c_str()))
-        std::printf("%d\t-%s\t-%s\t%s\n", flag.position, flag.shortName.c_str(), flag.longName.c_str(), flag.typeText);
+    for (const CommandFlag& flag : CommandTypedFlags(command.c_str()))
+        std::printf("%d\t-%s\t-%s\t%s\n", flag.position, std::string(flag.shortName).c_str(),
+                    std::string(flag.longName).c_str(), flag.typeText);
     return 0;
 }
 

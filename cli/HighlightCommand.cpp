@@ -5,7 +5,7 @@
 
 #include "mel/CommandDatabase.h"
 #include "settings/SettingsRecord.h"
-#include "text/MelColouring.h"
+#include "meltext/MelColouring.h"
 #include "text/TextFile.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 // What the export and tree commands share: a window file loaded as the designer shows it.
 #pragma once
 
-#include "uimodel/OutputLog.h"
+#include "log/OutputLog.h"
 #include "uimodel/WindowDocument.h"
 
 #include <memory>

@@ -3,6 +3,7 @@
 
 #include "settings/AppSettings.h"
 #include "settings/InstallFolder.h"
+#include "version/Version.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -63,7 +64,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (name == "--version") {
-        std::printf("orvante-cli 0.4\n");
+        std::printf("orvante-cli " ORVANTE_VERSION "\n");
         return 0;
     }
     for (const auto& c : orv::cli::commands()) {

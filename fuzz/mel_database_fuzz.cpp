@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     for (const char* command : {"about", "addAttr", "button", "window", "xform"}) {
-        for (const orv::TypedFlag& flag : orv::CommandTypedFlags(command)) {
+        for (const orv::CommandFlag& flag : orv::CommandTypedFlags(command)) {
             if (flag.typeText == nullptr || flag.shortName.empty())
                 std::abort();
         }

@@ -6,7 +6,7 @@
 #include "settings/Profile.h"
 #include "settings/RecentFileList.h"
 #include "text/FindSettings.h"
-#include "text/PageMargins.h"
+#include "settings/PageMargins.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // state with and without blocks; inserted into a buffer, searched, undone and redone; and
 // edited by the editing commands the bytes spell, which undo and redo exactly.
 #include "text/CTextBuffer.h"
-#include "text/MelColouring.h"
+#include "meltext/MelColouring.h"
 #include "text/TextEditModel.h"
 #include "text/TextFile.h"
 #include "text/TextSearch.h"

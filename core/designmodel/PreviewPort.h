@@ -2,7 +2,7 @@
 // model keeps every state (text, styles, list items); a port only mirrors what it is told.
 #pragma once
 
-#include "settings/Color.h"
+#include "colour/Color.h"
 #include "uimodel/PreviewStyle.h"
 #include "uimodel/UIGeometry.h"
 

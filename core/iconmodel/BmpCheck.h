@@ -3,7 +3,7 @@
 // colour table fit the file and the limits. It decides only whether the bytes may be decoded.
 #pragma once
 
-#include "settings/Color.h"
+#include "colour/Color.h"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 // with the one-level undo snapshot taken by the operations that may be undone.
 #pragma once
 
-#include "settings/Color.h"
+#include "colour/Color.h"
 
 #include <optional>
 #include <vector>

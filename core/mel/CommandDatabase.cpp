@@ -231,22 +231,39 @@ const CommandFlagRecord& GetCommandFlagRecord(int commandIndex)
     return records[static_cast<std::size_t>(commandIndex)];
 }
 
-std::vector<TypedFlag> CommandTypedFlags(const char* commandName)
+std::vector<CommandFlag> CommandFlags(const char* commandName)
 {
-    std::vector<TypedFlag> flags;
+    std::vector<CommandFlag> flags;
     const int index = FindMelCommand(commandName);
     if (index < 0)
         return flags;
     const CommandFlagRecord& record = GetCommandFlagRecord(index);
+    flags.reserve(static_cast<std::size_t>(record.pairCount));
+    int typed = 0;
     for (int j = 0; j < record.pairCount; ++j) {
         const FlagPair& pair = record.pairs[static_cast<std::size_t>(j)];
-        if (pair.typeIndex == mel_type::kNone)
-            continue;
         const mel_detail::FlagNames names = mel_detail::splitFlag(kMelFlags[pair.flagIndex]);
-        flags.push_back({static_cast<int>(flags.size()), std::string(names.shortName),
-                         std::string(names.longName), pair.typeIndex, kMelFlagTypes[pair.typeIndex]});
+        if (pair.typeIndex == mel_type::kNone)
+            flags.push_back({names.shortName, names.longName, mel_type::kNone, "", -1});
+        else
+            flags.push_back({names.shortName, names.longName, pair.typeIndex, kMelFlagTypes[pair.typeIndex], typed++});
     }
     return flags;
+}
+
+std::vector<CommandFlag> CommandTypedFlags(const char* commandName)
+{
+    std::vector<CommandFlag> flags = CommandFlags(commandName);
+    std::erase_if(flags, [](const CommandFlag& flag) { return flag.position < 0; });
+    return flags;
+}
+
+const CommandFlag* findCommandFlag(const std::vector<CommandFlag>& flags, std::string_view name)
+{
+    for (const CommandFlag& flag : flags)
+        if (flag.shortName == name || flag.longName == name)
+            return &flag;
+    return nullptr;
 }
 
 MelDatabaseLoad LoadMelDatabases(const std::string& installDir)

@@ -43,18 +43,26 @@ LoadResult ParseMelCommandDatabase(std::string_view bytes);
 // The record of a command index 0..764; any other index gives an empty record.
 const CommandFlagRecord& GetCommandFlagRecord(int commandIndex);
 
-// One typed flag of a command, as the property grid shows it and the export writes it.
-struct TypedFlag {
-    int position = 0;        // counts the typed flags of the record, from 0
-    std::string shortName;
-    std::string longName;
-    int typeIndex = 0;
+// One flag of a command's record, as the checks, completion, the property grid and the export
+// see it: its two names, its type and, for a flag with a type, its place among the typed flags.
+struct CommandFlag {
+    std::string_view shortName;
+    std::string_view longName;  // empty for a flag with one name ("-add-")
+    int typeIndex = -1;         // -1: the flag takes no value
     const char* typeText = "";
+    int position = -1;          // counts the typed flags of the record, from 0; -1 without a type
+
+    // The name a row or a message shows: the long one, or the short one where there is none.
+    std::string_view shownName() const { return longName.empty() ? shortName : longName; }
 };
 
-// The typed flags of a command in record order (pairs of type -1 skipped); empty for a
-// name the command table does not know.
-std::vector<TypedFlag> CommandTypedFlags(const char* commandName);
+// Every flag of a command in record order, those without a type too; empty for a name the
+// command table does not know or a command whose record holds no flag.
+std::vector<CommandFlag> CommandFlags(const char* commandName);
+// The typed flags of a command in record order (pairs of type -1 skipped).
+std::vector<CommandFlag> CommandTypedFlags(const char* commandName);
+// The flag that a word (without its dash) names, by short or long name; null when none does.
+const CommandFlag* findCommandFlag(const std::vector<CommandFlag>& flags, std::string_view name);
 
 // The two files below an installation folder (joined by plain concatenation).
 inline constexpr const char* kMelCommandWordsFile = "/Database/MEL Commands.txt";

@@ -1,11 +1,9 @@
-// A command's flags and value counts from its flag record and the flag type texts.
+// A flag's value count from the words of its type text.
 #include "melparse/CheckedFlags.h"
 
-#include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
-#include "mel/MelWordCompare.h"
 
-#include <string>
+#include <string_view>
 
 namespace orv {
 
@@ -30,30 +28,6 @@ int flagValueCount(int typeIndex)
         pos = end + 1;
     }
     return count == 0 ? -1 : count;
-}
-
-std::vector<CheckedFlag> checkedFlagsOf(std::string_view command)
-{
-    std::vector<CheckedFlag> flags;
-    const int index = FindMelCommand(std::string(command).c_str());
-    if (index < 0)
-        return flags;
-    const CommandFlagRecord& record = GetCommandFlagRecord(index);
-    flags.reserve(static_cast<std::size_t>(record.pairCount));
-    for (int j = 0; j < record.pairCount; ++j) {
-        const FlagPair& pair = record.pairs[static_cast<std::size_t>(j)];
-        const mel_detail::FlagNames names = mel_detail::splitFlag(kMelFlags[pair.flagIndex]);
-        flags.push_back({names.shortName, names.longName, pair.typeIndex, flagValueCount(pair.typeIndex)});
-    }
-    return flags;
-}
-
-const CheckedFlag* findCheckedFlag(const std::vector<CheckedFlag>& flags, std::string_view name)
-{
-    for (const CheckedFlag& flag : flags)
-        if (flag.shortName == name || flag.longName == name)
-            return &flag;
-    return nullptr;
 }
 
 } // namespace orv

@@ -54,7 +54,7 @@ public:
     {
         if (statement.kind != MelStatementKind::command || m_procs.contains(statement.word))
             return;
-        const std::vector<CheckedFlag>& flags = flagsOf(statement.word);
+        const std::vector<CommandFlag>& flags = flagsOf(statement.word);
         if (flags.empty()) {
             checkCommandWord(statement);
             return;
@@ -65,24 +65,24 @@ public:
             if (arguments[i].kind != MelArgumentKind::flag)
                 continue;
             const std::string_view name = std::string_view(arguments[i].text).substr(1);
-            const CheckedFlag* flag = findCheckedFlag(flags, name);
+            const CommandFlag* flag = findCommandFlag(flags, name);
             if (flag == nullptr)
                 unknownFlag(statement, arguments[i], flags);
-            else if (!query && flag->valueCount > 0)
+            else if (!query && flagValueCount(flag->typeIndex) > 0)
                 checkValueCount(statement, i, *flag);
         }
     }
 
 private:
-    const std::vector<CheckedFlag>& flagsOf(const std::string& command)
+    const std::vector<CommandFlag>& flagsOf(const std::string& command)
     {
-        static const std::vector<CheckedFlag> kNone;
+        static const std::vector<CommandFlag> kNone;
         const int index = FindMelCommand(command.c_str());
         if (index < 0)
             return kNone;
         auto& flags = m_flags[static_cast<std::size_t>(index)];
         if (!flags)
-            flags = checkedFlagsOf(command);
+            flags = CommandFlags(command.c_str());
         return *flags;
     }
 
@@ -94,7 +94,7 @@ private:
                               MelSeverity::warning, std::move(text)});
     }
 
-    void unknownFlag(const MelStatement& statement, const MelArgument& flagWord, const std::vector<CheckedFlag>& flags)
+    void unknownFlag(const MelStatement& statement, const MelArgument& flagWord, const std::vector<CommandFlag>& flags)
     {
         const std::string_view name = std::string_view(flagWord.text).substr(1);
         NearestName nearest(name, nearEnoughDistance(name));
@@ -113,10 +113,10 @@ private:
     }
 
     // "-lab" for -label: the long name the word begins, when it begins only one.
-    static std::string_view onlyLongNameStartingWith(std::string_view word, const std::vector<CheckedFlag>& flags)
+    static std::string_view onlyLongNameStartingWith(std::string_view word, const std::vector<CommandFlag>& flags)
     {
         std::string_view found;
-        for (const CheckedFlag& flag : flags) {
+        for (const CommandFlag& flag : flags) {
             if (!flag.longName.starts_with(word) || flag.longName == found)
                 continue;
             if (!found.empty())
@@ -128,7 +128,7 @@ private:
 
     // The values of a flag run to the next flag or the statement's end; a value only the
     // running script knows (a variable may hold an array) leaves the count open.
-    void checkValueCount(const MelStatement& statement, std::size_t flagAt, const CheckedFlag& flag)
+    void checkValueCount(const MelStatement& statement, std::size_t flagAt, const CommandFlag& flag)
     {
         const auto& arguments = statement.arguments;
         int given = 0;
@@ -137,10 +137,11 @@ private:
                 return;
             ++given;
         }
-        if (given >= flag.valueCount)
+        const int wanted = flagValueCount(flag.typeIndex);
+        if (given >= wanted)
             return;
         report(arguments[flagAt].span, "flag " + arguments[flagAt].text + " of " + statement.word + " takes " +
-                                           plural(flag.valueCount, "value") + " (" + kMelFlagTypes[flag.typeIndex] +
+                                           plural(wanted, "value") + " (" + flag.typeText +
                                            "), " + (given == 0 ? "none" : std::to_string(given)) + " given");
     }
 
@@ -195,7 +196,7 @@ private:
 
     std::vector<MelDiagnostic>& m_findings;
     std::unordered_set<std::string> m_procs;
-    std::vector<std::optional<std::vector<CheckedFlag>>> m_flags{kMelCommandCount};
+    std::vector<std::optional<std::vector<CommandFlag>>> m_flags{kMelCommandCount};
     // Words of other scripts' procedures come back on every call: each is judged once.
     std::unordered_map<std::string, std::string> m_commandWords;
     std::vector<std::vector<std::size_t>> m_commandsByLength;

@@ -10,10 +10,10 @@
 namespace orv {
 namespace {
 
-std::unique_ptr<CPropertyItem> itemFor(const TypedFlag& flag, const std::array<std::string, 3>& booleanChoices)
+std::unique_ptr<CPropertyItem> itemFor(const CommandFlag& flag, const std::array<std::string, 3>& booleanChoices)
 {
     // A flag entry without a long name would give a blank row: its short name stands in.
-    std::string name = flag.longName.empty() ? flag.shortName : flag.longName;
+    std::string name(flag.shownName());
     switch (flag.typeIndex) {
     case mel_type::kOnOff:
         return std::make_unique<CPropertyItemBool>(std::move(name), booleanChoices);
@@ -35,7 +35,7 @@ bool CPropertySet::Build(int commandIndex, int booleanStyle)
     m_booleanChoices[CPropertyItemBool::kTrue] = MelTrueWord(booleanStyle);
     m_booleanChoices[CPropertyItemBool::kFalse] = MelFalseWord(booleanStyle);
     auto category = std::make_unique<CPropertyItemCategory>(kMelCommands[commandIndex]);
-    for (const TypedFlag& flag : CommandTypedFlags(kMelCommands[commandIndex]))
+    for (const CommandFlag& flag : CommandTypedFlags(kMelCommands[commandIndex]))
         category->add(itemFor(flag, m_booleanChoices));
     m_categories.push_back(std::move(category));
     m_itemCount = GetCommandFlagRecord(commandIndex).pairCount;
@@ -95,12 +95,12 @@ std::string CPropertySet::FlagTypeHint(int row) const
 {
     if (m_commandIndex < 0)
         return {};
-    const std::vector<TypedFlag> flags = CommandTypedFlags(kMelCommands[m_commandIndex]);
+    const std::vector<CommandFlag> flags = CommandTypedFlags(kMelCommands[m_commandIndex]);
     const int index = row <= 1 ? 0 : row - 1;
     if (index >= static_cast<int>(flags.size()))
         return {};
-    const TypedFlag& flag = flags[static_cast<std::size_t>(index)];
-    const std::string& name = flag.longName.empty() ? flag.shortName : flag.longName;
+    const CommandFlag& flag = flags[static_cast<std::size_t>(index)];
+    const std::string name(flag.shownName());
     char text[512];
     std::snprintf(text, sizeof text, kFlagTypeHint, name.c_str(), flag.typeText);
     return text;

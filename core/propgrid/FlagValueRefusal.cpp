@@ -74,7 +74,7 @@ std::string wholeNumberRefusal(std::string_view item, std::string_view word, boo
 }
 
 // Why a number row cannot take value; empty when it can.
-std::string numberRefusal(const TypedFlag& flag, std::string_view value, const std::vector<std::string_view>& words)
+std::string numberRefusal(const CommandFlag& flag, std::string_view value, const std::vector<std::string_view>& words)
 {
     const std::optional<BareFlagValue> bare = bareFlagItems(value, flag.typeText);
     const bool numbers = bare && std::none_of(bare->items.begin(), bare->items.end(),
@@ -106,7 +106,7 @@ bool isNumberType(std::string_view typeText)
     return !words.empty() && std::all_of(words.begin(), words.end(), isNumberWord);
 }
 
-std::string FlagValueRefusal(const TypedFlag& flag, std::string_view value, std::string_view kept)
+std::string FlagValueRefusal(const CommandFlag& flag, std::string_view value, std::string_view kept)
 {
     if (value.empty())
         return {};
@@ -118,7 +118,7 @@ std::string FlagValueRefusal(const TypedFlag& flag, std::string_view value, std:
         reason = numberRefusal(flag, value, typeWords(flag.typeText));
     if (reason.empty())
         return {};
-    const std::string& name = flag.longName.empty() ? flag.shortName : flag.longName;
+    const std::string name(flag.shownName());
     return "'" + name + "' keeps " + (kept.empty() ? std::string("no value") : quoted(kept)) + ": " + reason + ".";
 }
 

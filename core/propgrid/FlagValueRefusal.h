@@ -16,6 +16,6 @@ bool isNumberType(std::string_view typeText);
 
 // The status bar text that refuses value for the flag, naming the value kept; empty when the
 // grid takes it. An empty value (the flag not given) is always taken.
-std::string FlagValueRefusal(const TypedFlag& flag, std::string_view value, std::string_view kept);
+std::string FlagValueRefusal(const CommandFlag& flag, std::string_view value, std::string_view kept);
 
 } // namespace orv

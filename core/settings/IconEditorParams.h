@@ -1,7 +1,7 @@
 // The 12-byte icon editor options "icmprm": grid and preview shown, the two paint colours.
 #pragma once
 
-#include "settings/Color.h"
+#include "colour/Color.h"
 
 #include <array>
 #include <cstdint>

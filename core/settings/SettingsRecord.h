@@ -2,7 +2,7 @@
 #pragma once
 
 #include "settings/Bytes.h"
-#include "settings/Color.h"
+#include "colour/Color.h"
 
 #include <array>
 #include <cstdint>

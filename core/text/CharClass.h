@@ -10,12 +10,6 @@ constexpr bool isWordChar(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-// A MEL word for the colouring also holds dots ("a.b", "3.5").
-constexpr bool isMelWordChar(char c)
-{
-    return isWordChar(c) || c == '.';
-}
-
 // Blank, tab, and the line-feed, vertical-tab, form-feed and carriage-return characters.
 constexpr bool isBlankChar(char c)
 {

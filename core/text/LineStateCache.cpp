@@ -155,11 +155,4 @@ void LineStateCache::onTextUpdate(const TextBufferWatcher*, const TextChange* ch
         followErase(change->start.line, change->end.line);
 }
 
-LineStateCache::LineColourer melLineColourer(const SettingsRecord& settings)
-{
-    return [&settings](std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks) {
-        return ParseMelLine(state, line, blocks, settings.syntaxColoring());
-    };
-}
-
 } // namespace orv

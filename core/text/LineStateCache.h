@@ -6,7 +6,7 @@
 
 #include "text/CTextBuffer.h"
 #include "text/GapArray.h"
-#include "text/MelColouring.h"
+#include "text/ColourBlocks.h"
 #include "text/TextBufferWatcher.h"
 
 #include <cstdint>
@@ -80,8 +80,5 @@ private:
     std::deque<StaleRun> m_stale;      // in line order, apart, each starting inside m_states
     std::optional<std::uint32_t> m_variant;
 };
-
-// The MEL colouring with the colouring switch of the settings, read at every line.
-LineStateCache::LineColourer melLineColourer(const SettingsRecord& settings);
 
 } // namespace orv

@@ -3,7 +3,7 @@
 // no previews: each change is told to the window's observers.
 #pragma once
 
-#include "settings/Color.h"
+#include "colour/Color.h"
 #include "uimodel/FlagValueTable.h"
 #include "uimodel/PreviewStyle.h"
 #include "uimodel/UIGeometry.h"

@@ -1,7 +1,7 @@
 // How flag value texts read as numbers, colours and booleans, and how numbers are written.
 #pragma once
 
-#include "settings/Color.h"
+#include "colour/Color.h"
 #include "settings/SettingsRecord.h"
 
 #include <optional>

@@ -4,7 +4,7 @@
 
 #include "settings/SettingsRecord.h"
 #include "uimodel/CUIWindow.h"
-#include "uimodel/OutputLog.h"
+#include "log/OutputLog.h"
 
 #include <optional>
 #include <string>

@@ -26,7 +26,7 @@ public:
         m_out += command;
         m_out += ' ';
     }
-    void addFlag(const TypedFlag& flag, const std::string& name, const std::string& value) override
+    void addFlag(const CommandFlag& flag, const std::string& name, const std::string& value) override
     {
         if (flag.typeIndex == mel_type::kString) {
             addQuoted(name, value);

@@ -9,7 +9,7 @@
 #include "uimodel/ElementNames.h"
 #include "uimodel/FlagText.h"
 #include "uimodel/MelText.h"
-#include "uimodel/OutputLog.h"
+#include "log/OutputLog.h"
 #include "uimodel/WindowDocument.h"
 #include "uimodel/WindowFile.h"
 

@@ -29,7 +29,7 @@ public:
         m_command = command;
         m_arguments.clear();
     }
-    void addFlag(const TypedFlag& flag, const std::string& name, const std::string& value) override
+    void addFlag(const CommandFlag& flag, const std::string& name, const std::string& value) override
     {
         Argument& a = argument(name);
         // A multi-use flag is a list of its uses, also when it is given once.

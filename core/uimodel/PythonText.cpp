@@ -122,7 +122,7 @@ std::string pythonStringLiteral(std::string_view text)
     return out;
 }
 
-std::string pythonFlagValue(const TypedFlag& flag, const std::string& value)
+std::string pythonFlagValue(const CommandFlag& flag, const std::string& value)
 {
     if (flag.typeIndex == mel_type::kString)
         return pythonStringLiteral(value);

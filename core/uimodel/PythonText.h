@@ -19,7 +19,7 @@ std::string pythonStringLiteral(std::string_view text);
 // or one use (flagUses) of a value that isBareFlagValue accepts): integers, floats, True or
 // False and texts by the type's words, a MEL variable as the Python variable of its name, a
 // tuple when one use takes several items.
-std::string pythonFlagValue(const TypedFlag& flag, const std::string& value);
+std::string pythonFlagValue(const CommandFlag& flag, const std::string& value);
 
 // Whether name can stand as a keyword argument: an identifier that is no reserved word.
 bool isPythonKeywordArgument(std::string_view name);

@@ -12,9 +12,9 @@ namespace orv {
 namespace {
 
 // The typed flags of each command met in one script, looked up once.
-using FlagCache = std::map<std::string, std::vector<TypedFlag>, std::less<>>;
+using FlagCache = std::map<std::string, std::vector<CommandFlag>, std::less<>>;
 
-const std::vector<TypedFlag>& typedFlags(const std::string& command, FlagCache& cache)
+const std::vector<CommandFlag>& typedFlags(const std::string& command, FlagCache& cache)
 {
     auto it = cache.find(command);
     if (it == cache.end())
@@ -24,10 +24,10 @@ const std::vector<TypedFlag>& typedFlags(const std::string& command, FlagCache& 
 
 // "Left out -<flag> of <command> "<name>": ..." with the name escaped, so that the log
 // line stays one line whatever the name holds.
-std::string leftOutNotice(const CUIElement& element, const TypedFlag& flag)
+std::string leftOutNotice(const CUIElement& element, const CommandFlag& flag)
 {
     std::string notice = mel_export::kLeftOutFlag;
-    notice += flag.longName.empty() ? flag.shortName : flag.longName;
+    notice += flag.shownName();
     notice += mel_export::kLeftOutOf;
     notice += element.command();
     notice += " \"";
@@ -62,13 +62,13 @@ void walk(const CUIElement& element, int depth, Walk& run)
     FlagValueTable table;
     element.StoreFlags(table);
     run.writer.beginCall(element.command(), depth);
-    for (const TypedFlag& flag : typedFlags(element.command(), run.cache)) {
+    for (const CommandFlag& flag : typedFlags(element.command(), run.cache)) {
         if (flag.position >= kFlagTableSize)
             break;
         const std::string& value = table[flag.position];
         if (value.empty())
             continue;
-        const std::string& name = run.options.shortFlags ? flag.shortName : flag.longName;
+        const std::string name(run.options.shortFlags ? flag.shortName : flag.longName);
         if (flag.typeIndex == mel_type::kString) {
             run.writer.addFlag(flag, name, value);
             continue;

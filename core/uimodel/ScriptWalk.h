@@ -20,7 +20,7 @@ public:
     // A flag of the command's record whose value is a literal of the flag's type: any text
     // for "String", else a value that isBareFlagValue accepts; a multi-use flag comes once for
     // each use (flagUses). name is short or long as chosen.
-    virtual void addFlag(const TypedFlag& flag, const std::string& name, const std::string& value) = 0;
+    virtual void addFlag(const CommandFlag& flag, const std::string& name, const std::string& value) = 0;
     // A text flag given once for each item, in order (a list's items).
     virtual void addRepeatedText(const std::string& name, const std::vector<std::string>& items) = 0;
     // The call is complete; name, when not empty, is the element's name as the call's argument.

@@ -1,6 +1,8 @@
 // Names, codes, sizes and messages of the UI window model, named once.
 #pragma once
 
+#include "version/Version.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -37,6 +39,7 @@ inline constexpr int kFlagTableSize = 256;
 
 // Texts of the window file.
 namespace wnd_file {
+// The mark of the file format, which files of every version carry: not the program's version.
 inline constexpr const char* kHeader = "[ORVANTE 0.4]";
 inline constexpr const char* kWindowSection = "[UI_Window]";
 inline constexpr const char* kEnd = "[EUI]";
@@ -65,7 +68,7 @@ inline constexpr const char* kLongLine = "a line longer than %zu bytes was cut";
 namespace mel_export {
 inline constexpr const char* kBannerRule =
     "////////////////////////////////////////////////////////////////////////////////\n";
-inline constexpr const char* kBannerTitle = "// Generated with ORVANTE v0.4\n";
+inline constexpr const char* kBannerTitle = "// Generated with ORVANTE v" ORVANTE_VERSION "\n";
 inline constexpr const char* kShowWindow = "\nshowWindow;\n";
 inline constexpr const char* kSetParent = "\tsetParent ..;\n";
 inline constexpr const char* kGenerating = "Generating script of the current window ...\n";
@@ -96,7 +99,7 @@ inline constexpr const char* kListItemShort = "a";
 namespace python_export {
 inline constexpr const char* kBannerRule =
     "################################################################################\n";
-inline constexpr const char* kBannerTitle = "# Generated with ORVANTE v0.4\n";
+inline constexpr const char* kBannerTitle = "# Generated with ORVANTE v" ORVANTE_VERSION "\n";
 inline constexpr const char* kImport = "import maya.cmds as cmds\n";
 // Only a script with a script flag (a callback) needs MEL.
 inline constexpr const char* kImportMel = "import maya.mel as mel\n";

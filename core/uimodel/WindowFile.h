@@ -2,7 +2,7 @@
 #pragma once
 
 #include "uimodel/CUIWindow.h"
-#include "uimodel/OutputLog.h"
+#include "log/OutputLog.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,8 @@
 // The shell's command ids, pane ids, menu ids, sizes and texts, named once.
 #pragma once
 
+#include "version/Version.h"
+
 namespace orv {
 
 // Command ids shared by menus, toolbar, accelerators and handlers.
@@ -55,7 +57,7 @@ namespace shell {
 
 inline constexpr const char* kCompanyName = "Tessaly Studios";
 inline constexpr const char* kAppName = "ORVANTE";
-inline constexpr const char* kVersionText = "Version 0.4";
+inline constexpr const char* kVersionText = "Version " ORVANTE_VERSION;
 inline constexpr const char* kReadyText = "Ready";
 inline constexpr const char* kBarsProfileName = "Bars\\ORVANTE";
 // The docking layout (sides, floating, visibility) is kept beside the panes' own sizes.

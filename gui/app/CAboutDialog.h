@@ -1,4 +1,4 @@
-// The About box: the picture, "Version 0.4", the credits and links to the maker's pages.
+// The About box: the picture, the version, the credits and links to the maker's pages.
 #pragma once
 
 #include <QDialog>

@@ -6,7 +6,7 @@
 #include "settings/AppSettings.h"
 #include "settings/RecentFileList.h"
 #include "designer/DesignerHost.h"
-#include "uimodel/OutputLog.h"
+#include "log/OutputLog.h"
 #include "uimodel/UIModelContext.h"
 
 #include <QFont>

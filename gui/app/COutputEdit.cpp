@@ -6,8 +6,8 @@
 #include "app/CopyTextToClipboard.h"
 #include "app/Panes.h"
 #include "framework/ByteText.h"
-#include "uimodel/LogPlace.h"
-#include "uimodel/OutputLog.h"
+#include "log/LogPlace.h"
+#include "log/OutputLog.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,4 +1,4 @@
-// The splash window: the picture, "Version 0.4" and a notice line, shown for 2000 ms or until the
+// The splash window: the picture, the version and a notice line, shown for 2000 ms or until the
 // first key or mouse press anywhere in the application.
 #pragma once
 

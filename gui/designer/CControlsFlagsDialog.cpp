@@ -135,7 +135,7 @@ std::string CControlsFlagsDialog::refusalOf(int row) const
     const int position = positionOf(m_set, item);
     if (!item || position < 0 || !item->edited())
         return {};
-    const std::vector<TypedFlag> flags = CommandTypedFlags(kMelCommands[m_set.commandIndex()]);
+    const std::vector<CommandFlag> flags = CommandTypedFlags(kMelCommands[m_set.commandIndex()]);
     if (static_cast<std::size_t>(position) >= flags.size())
         return {};
     FlagValueTable current;
@@ -174,7 +174,7 @@ void CControlsFlagsDialog::editData(int row)
     const std::string value = joinMultiValue(items);
     if (value == table[position])
         return;
-    const std::vector<TypedFlag> flags = CommandTypedFlags(kMelCommands[m_set.commandIndex()]);
+    const std::vector<CommandFlag> flags = CommandTypedFlags(kMelCommands[m_set.commandIndex()]);
     if (static_cast<std::size_t>(position) < flags.size()) {
         if (const std::string refusal = FlagValueRefusal(flags[static_cast<std::size_t>(position)], value, table[position]);
             !refusal.empty()) {

@@ -5,7 +5,7 @@
 #include "designer/CControlsFlagsDialog.h"
 #include "designer/CNavigatorTreeCtrl.h"
 #include "settings/SettingsRecord.h"
-#include "uimodel/OutputLog.h"
+#include "log/OutputLog.h"
 #include "uimodel/UIModelContext.h"
 
 #include <QFont>

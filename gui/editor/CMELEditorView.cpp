@@ -11,7 +11,7 @@
 #include "settings/CommandPortAddress.h"
 #include "settings/SettingsRecord.h"
 #include "text/LineCharacters.h"
-#include "uimodel/OutputLog.h"
+#include "log/OutputLog.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,6 +4,7 @@
 
 #include "framework/ByteText.h"
 #include "framework/CourierFont.h"
+#include "meltext/MelColouring.h"
 
 #include <QFileInfo>
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/CDocument.h"
+#include "settings/SettingsRecord.h"
 #include "text/CTextBuffer.h"
 #include "text/LineStateCache.h"
 

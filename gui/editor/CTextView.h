@@ -5,10 +5,10 @@
 
 #include "editor/ShapedLines.h"
 #include "melparse/MelDiagnostic.h"
-#include "text/DiagnosticMarks.h"
+#include "meltext/DiagnosticMarks.h"
 #include "text/DisplayLengthCache.h"
 #include "text/LineStateCache.h"
-#include "text/MelColouring.h"
+#include "meltext/MelColouring.h"
 #include "text/TextBufferWatcher.h"
 #include "text/TextViewModel.h"
 

@@ -5,7 +5,7 @@
 // Qt first: moc cannot parse the standard headers this one brings when they come before Qt's.
 #include <QTreeWidget>
 
-#include "text/MelCompletion.h"
+#include "meltext/MelCompletion.h"
 
 #include <vector>
 

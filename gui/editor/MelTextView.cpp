@@ -3,7 +3,7 @@
 
 #include "editor/CompletionPopup.h"
 #include "editor/EditorCommands.h"
-#include "text/MelColouring.h"
+#include "meltext/MelColouring.h"
 
 #include <QKeyEvent>
 
@@ -42,7 +42,7 @@ MelTextView::MelTextView(const SettingsRecord& settings, QWidget* parent, MelChe
 
 std::uint32_t MelTextView::ScanLineColors(std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks)
 {
-    return ParseMelLine(state, line, blocks, settings().syntaxColoring());
+    return colourMelLine(state, line, blocks, settings());
 }
 
 bool MelTextView::onCommand(int id, bool execute)

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "editor/CellText.h"
-#include "text/MelColouring.h"
+#include "meltext/MelColouring.h"
 #include "text/TextEncoding.h"
 
 #include <string>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "text/CTextBuffer.h"
-#include "text/PageMargins.h"
+#include "settings/PageMargins.h"
 
 #include <QFont>
 

@@ -1,7 +1,7 @@
 // A stored colour (0x00BBGGRR) as Qt paints it, and back.
 #pragma once
 
-#include "settings/Color.h"
+#include "colour/Color.h"
 
 #include <QColor>
 

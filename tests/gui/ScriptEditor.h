@@ -8,7 +8,7 @@
 #include "editor/MelCheckRunner.h"
 #include "settings/Profile.h"
 #include "settings/SettingsRecord.h"
-#include "uimodel/OutputLog.h"
+#include "log/OutputLog.h"
 
 #include <QtTest>
 

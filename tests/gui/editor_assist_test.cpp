@@ -18,7 +18,7 @@
 #include "settings/CommandPortAddress.h"
 #include "settings/Profile.h"
 #include "settings/SettingsRecord.h"
-#include "uimodel/OutputLog.h"
+#include "log/OutputLog.h"
 
 #include <QFile>
 #include <QStatusBar>

@@ -18,7 +18,7 @@
 #include "framework/CDocTemplate.h"
 #include "settings/Profile.h"
 #include "settings/SettingsRecord.h"
-#include "text/MelColouring.h"
+#include "meltext/MelColouring.h"
 #include "text/PrintLayout.h"
 
 #include <QClipboard>

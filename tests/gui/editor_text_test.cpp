@@ -9,7 +9,7 @@
 
 #include "editor/EditorCommands.h"
 #include "editor/SearchDialogs.h"
-#include "text/MelColouring.h"
+#include "meltext/MelColouring.h"
 
 #include <QClipboard>
 #include <QFile>

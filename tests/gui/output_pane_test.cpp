@@ -3,7 +3,7 @@
 
 #include "app/COutputEdit.h"
 #include "app/CopyTextToClipboard.h"
-#include "uimodel/OutputLog.h"
+#include "log/OutputLog.h"
 
 #include <QClipboard>
 #include <QMenu>

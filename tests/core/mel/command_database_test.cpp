@@ -184,7 +184,7 @@ TEST_F(CommandDatabaseTest, ShippedFilesLoad)
 TEST_F(CommandDatabaseTest, ShippedButtonFlags)
 {
     ASSERT_EQ(LoadMelCommandDatabase(std::string(ORVANTE_DATABASE_DIR) + "/melcmd.dat"), LoadResult::ok);
-    const std::vector<TypedFlag> flags = CommandTypedFlags("button");
+    const std::vector<CommandFlag> flags = CommandTypedFlags("button");
     ASSERT_EQ(flags.size(), 17u);
     const struct { int position; const char* shortName; const char* longName; const char* type; } expected[] = {
         {0, "al", "align", "String"}, {2, "bgc", "backgroundColor", "Float Float Float"},
@@ -192,7 +192,7 @@ TEST_F(CommandDatabaseTest, ShippedButtonFlags)
         {15, "vis", "visible", "on|off"}, {16, "w", "width", "Int"},
     };
     for (const auto& e : expected) {
-        const TypedFlag& flag = flags[static_cast<std::size_t>(e.position)];
+        const CommandFlag& flag = flags[static_cast<std::size_t>(e.position)];
         EXPECT_EQ(flag.position, e.position);
         EXPECT_EQ(flag.shortName, e.shortName);
         EXPECT_EQ(flag.longName, e.longName);
@@ -231,7 +231,7 @@ TEST_F(CommandDatabaseTest, ShippedDesignerFlagsStandWhereTheElementsReadThem)
                     {22, "visible"}, {23, "width"}, {24, "widthHeight"}}},
     };
     for (const auto& c : cases) {
-        const std::vector<TypedFlag> flags = CommandTypedFlags(c.command);
+        const std::vector<CommandFlag> flags = CommandTypedFlags(c.command);
         for (const auto& [position, longName] : c.positions) {
             ASSERT_LT(static_cast<std::size_t>(position), flags.size()) << c.command;
             EXPECT_EQ(flags[static_cast<std::size_t>(position)].longName, longName) << c.command << " " << position;
@@ -251,7 +251,7 @@ TEST_F(CommandDatabaseTest, RecordsFollowTheFile)
     EXPECT_EQ(about.field0, 7);
     ASSERT_EQ(about.pairCount, 4);
     EXPECT_EQ(about.pairs[1].flagIndex, 10);
-    const std::vector<TypedFlag> flags = CommandTypedFlags("about");
+    const std::vector<CommandFlag> flags = CommandTypedFlags("about");
     ASSERT_EQ(flags.size(), 2u);
     EXPECT_EQ(flags[0].position, 0);
     EXPECT_EQ(flags[0].typeIndex, 46);

@@ -31,24 +31,37 @@ TEST(CheckedFlags, ValueCountsFollowTheTypeWords)
 TEST(CheckedFlags, EveryFlagOfTheRecordByEitherName)
 {
     ASSERT_EQ(LoadMelCommandDatabase(std::string(ORVANTE_DATABASE_DIR) + "/melcmd.dat"), LoadResult::ok);
-    const auto button = checkedFlagsOf("button");
-    const CheckedFlag* label = findCheckedFlag(button, "label");
+    const auto button = CommandFlags("button");
+    const CommandFlag* label = findCommandFlag(button, "label");
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(findCheckedFlag(button, "l"), label);
-    EXPECT_EQ(label->valueCount, 1);
-    const CheckedFlag* query = findCheckedFlag(button, "q");
+    EXPECT_EQ(findCommandFlag(button, "l"), label);
+    EXPECT_EQ(flagValueCount(label->typeIndex), 1);
+    const CommandFlag* query = findCommandFlag(button, "q");
     ASSERT_NE(query, nullptr);  // not a typed flag, still a flag of button
     EXPECT_EQ(query->longName, "query");
-    EXPECT_EQ(query->valueCount, 0);
-    EXPECT_EQ(findCheckedFlag(button, "backgroundColor")->valueCount, 3);
-    EXPECT_EQ(findCheckedFlag(button, "lable"), nullptr);
-    EXPECT_EQ(findCheckedFlag(button, ""), nullptr);
-    EXPECT_EQ(findCheckedFlag(checkedFlagsOf("select"), "add")->longName, "");  // "-add-"
+    EXPECT_EQ(flagValueCount(query->typeIndex), 0);
+    EXPECT_EQ(query->position, -1);
+    EXPECT_EQ(flagValueCount(findCommandFlag(button, "backgroundColor")->typeIndex), 3);
+    // The typed flags are the flags with a type, in the same order, numbered by position.
+    const auto typed = CommandTypedFlags("button");
+    std::size_t typedSeen = 0;
+    for (const CommandFlag& flag : button) {
+        if (flag.position < 0)
+            continue;
+        ASSERT_LT(typedSeen, typed.size());
+        EXPECT_EQ(flag.position, static_cast<int>(typedSeen));
+        EXPECT_EQ(typed[typedSeen].longName, flag.longName);
+        ++typedSeen;
+    }
+    EXPECT_EQ(typedSeen, typed.size());
+    EXPECT_EQ(findCommandFlag(button, "lable"), nullptr);
+    EXPECT_EQ(findCommandFlag(button, ""), nullptr);
+    EXPECT_EQ(findCommandFlag(CommandFlags("select"), "add")->longName, "");  // "-add-"
 
-    EXPECT_TRUE(checkedFlagsOf("Button").empty());
-    EXPECT_TRUE(checkedFlagsOf("showWindow").empty());
+    EXPECT_TRUE(CommandFlags("Button").empty());
+    EXPECT_TRUE(CommandFlags("showWindow").empty());
     ASSERT_EQ(ParseMelCommandDatabase(std::string("\0\0", 2)), LoadResult::ok);
-    EXPECT_TRUE(checkedFlagsOf("button").empty());  // no record: the database does not know it
+    EXPECT_TRUE(CommandFlags("button").empty());  // no record: the database does not know it
     ASSERT_EQ(LoadMelCommandDatabase(std::string(ORVANTE_DATABASE_DIR) + "/melcmd.dat"), LoadResult::ok);
 }
 

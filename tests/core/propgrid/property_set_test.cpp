@@ -245,21 +245,21 @@ TEST_F(PropertySetTest, LetterJumpGoesOnFromTheSelectionAndWraps)
 TEST_F(PropertySetTest, NumberRowsRefuseWhatIsNoNumberOfTheirType)
 {
     const auto flag = [](const char* command, const char* name) {
-        for (const TypedFlag& f : CommandTypedFlags(command))
+        for (const CommandFlag& f : CommandTypedFlags(command))
             if (f.longName == name)
                 return f;
         ADD_FAILURE() << command << " -" << name;
-        return TypedFlag{};
+        return CommandFlag{};
     };
-    const TypedFlag width = flag("button", "width");
-    const TypedFlag maxValue = flag("floatSlider", "maxValue");
-    const TypedFlag minValue = flag("intSlider", "minValue");
-    const TypedFlag colour = flag("button", "backgroundColor");
-    const TypedFlag label = flag("button", "label");
-    const TypedFlag attach = flag("columnLayout", "columnAttach");
-    const TypedFlag indexes = flag("textScrollList", "selectIndexedItem");
+    const CommandFlag width = flag("button", "width");
+    const CommandFlag maxValue = flag("floatSlider", "maxValue");
+    const CommandFlag minValue = flag("intSlider", "minValue");
+    const CommandFlag colour = flag("button", "backgroundColor");
+    const CommandFlag label = flag("button", "label");
+    const CommandFlag attach = flag("columnLayout", "columnAttach");
+    const CommandFlag indexes = flag("textScrollList", "selectIndexedItem");
     const struct {
-        const TypedFlag& flag;
+        const CommandFlag& flag;
         std::string value;
         std::string refusal;  // empty: taken
     } cases[] = {
@@ -290,7 +290,7 @@ TEST_F(PropertySetTest, NumberRowsRefuseWhatIsNoNumberOfTheirType)
          "'label' keeps \"80\": the value is longer than 65520 bytes, the most a window file line holds."},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.flag.longName + " " + c.value.substr(0, 20));
+        SCOPED_TRACE(std::string(c.flag.longName) + " " + c.value.substr(0, 20));
         EXPECT_EQ(FlagValueRefusal(c.flag, c.value, "80"), c.refusal);
     }
     EXPECT_EQ(FlagValueRefusal(width, "x", ""), "'width' keeps no value: \"x\" is not a whole number.");

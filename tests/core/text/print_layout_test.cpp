@@ -1,6 +1,6 @@
 // Print pagination: word wrapping by columns or a measure, whole lines per page, footers,
 // and the stored page margins.
-#include "text/PageMargins.h"
+#include "settings/PageMargins.h"
 #include "text/PrintLayout.h"
 #include "text/TextConstants.h"
 

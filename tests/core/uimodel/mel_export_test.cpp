@@ -234,7 +234,8 @@ TEST_F(MelTest, MultiUseFlagsAreGivenOncePerValue)
         std::vector<std::string> leftOut;
         std::string out;
         GenerateElementMel(list, out, 0, false, &leftOut);
-        const std::string flag = "-" + CommandTypedFlags("textScrollList").at(static_cast<std::size_t>(c.position)).longName;
+        std::string flag = "-";
+        flag += CommandTypedFlags("textScrollList").at(static_cast<std::size_t>(c.position)).longName;
         if (c.written.empty()) {
             EXPECT_EQ(out.find(flag), std::string::npos) << out;
             EXPECT_EQ(leftOut.size(), 1u);
@@ -320,15 +321,16 @@ TEST_F(MelTest, ValuesThatAreNotLiteralsOfTheirTypeAreLeftOutAndLogged)
         }
         element->ApplyFlags(withValues(*element, {{c.position, c.value}}));
         ASSERT_EQ(element->flags()[c.position], c.value);
-        const TypedFlag flag = CommandTypedFlags(c.command).at(static_cast<std::size_t>(c.position));
+        const CommandFlag flag = CommandTypedFlags(c.command).at(static_cast<std::size_t>(c.position));
+        const std::string longName(flag.longName);
         OutputLog log;
         RecordingTarget target;
         const std::string script = ExportWindowScript(f.window, f.settings, log, target).script;
-        const std::string written = "-" + flag.longName + " " + c.value;
-        const std::string notice = "Left out -" + flag.longName + " of " + c.command + " \"" + element->name() +
+        const std::string written = "-" + longName + " " + c.value;
+        const std::string notice = "Left out -" + longName + " of " + c.command + " \"" + element->name() +
                                    "\": the value is not of type \"" + flag.typeText + "\".\r\n";
         EXPECT_EQ(script.find(written) != std::string::npos, c.kept);
-        EXPECT_EQ(script.find("-" + flag.longName + " ") != std::string::npos, c.kept);
+        EXPECT_EQ(script.find("-" + longName + " ") != std::string::npos, c.kept);
         EXPECT_EQ(script.find("system"), std::string::npos);
         EXPECT_EQ(log.text().find(notice) != std::string::npos, !c.kept) << log.text();
     }

@@ -147,7 +147,7 @@ private:
         quoted.append(escapeMelString(word)).push_back('"');
         return quoted;
     }
-    std::string value(const TypedFlag& flag)
+    std::string value(const CommandFlag& flag)
     {
         if (flag.typeIndex == mel_type::kString)
             return text();
@@ -175,7 +175,7 @@ private:
     void setFlags(CUIElement& element)
     {
         FlagValueTable table = element.flags();
-        for (const TypedFlag& flag : CommandTypedFlags(element.command().c_str()))
+        for (const CommandFlag& flag : CommandTypedFlags(element.command().c_str()))
             if (flag.position < kFlagTableSize && pick(0, 3) == 0
                 && !(element.command() == "textScrollList" && flag.longName == "append"))
                 table[flag.position] = value(flag);

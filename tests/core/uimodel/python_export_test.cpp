@@ -145,7 +145,7 @@ std::vector<std::string> melCalls(const std::string& script)
     std::vector<std::string> calls;
     for (const MelStatement& statement : read.statements) {
         EXPECT_EQ(statement.kind, MelStatementKind::command) << statement.word;
-        const std::vector<TypedFlag> flags = CommandTypedFlags(statement.word.c_str());
+        const std::vector<CommandFlag> flags = CommandTypedFlags(statement.word.c_str());
         std::string call = statement.word;
         std::vector<std::pair<std::string, std::vector<MelArgument>>> uses;
         for (const MelArgument& argument : statement.arguments) {
@@ -159,7 +159,7 @@ std::vector<std::string> melCalls(const std::string& script)
         std::stable_sort(uses.begin(), uses.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
         for (const auto& [name, arguments] : uses) {
             const auto flag = std::find_if(flags.begin(), flags.end(),
-                                           [&](const TypedFlag& f) { return f.shortName == name || f.longName == name; });
+                                           [&](const CommandFlag& f) { return f.shortName == name || f.longName == name; });
             EXPECT_NE(flag, flags.end()) << statement.word << " -" << name;
             const std::vector<std::string> words = flag == flags.end() ? std::vector<std::string>{} : typeWords(flag->typeText);
             // A script flag's MEL reaches mel.eval through the Python script's callback.
@@ -205,7 +205,7 @@ const std::vector<std::string> kStringValues = {
 void fillEveryFlag(CUIElement& element, unsigned seed)
 {
     FlagValueTable table = element.flags();
-    for (const TypedFlag& flag : CommandTypedFlags(element.command().c_str())) {
+    for (const CommandFlag& flag : CommandTypedFlags(element.command().c_str())) {
         const unsigned pick = seed * 7 + static_cast<unsigned>(flag.position) * 3;
         if (flag.typeIndex == mel_type::kString) {
             table[flag.position] = kStringValues[pick % kStringValues.size()];
@@ -314,7 +314,7 @@ TEST_F(PythonTest, ValuesBecomeLiteralsOfTheirType)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.command) + " -" + c.flag + " " + c.value);
         const auto flags = CommandTypedFlags(c.command);
-        const auto flag = std::find_if(flags.begin(), flags.end(), [&](const TypedFlag& t) { return t.longName == c.flag; });
+        const auto flag = std::find_if(flags.begin(), flags.end(), [&](const CommandFlag& t) { return t.longName == c.flag; });
         ASSERT_NE(flag, flags.end());
         EXPECT_EQ(pythonFlagValue(*flag, c.value), c.python);
     }

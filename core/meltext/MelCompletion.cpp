@@ -1,9 +1,8 @@
 // Completion of MEL commands and flags: where the cursor stands, what matches, and the edit.
-#include "text/MelCompletion.h"
+#include "meltext/MelCompletion.h"
 
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
-#include "melparse/CheckedFlags.h"
 #include "text/CTextBuffer.h"
 #include "text/CharClass.h"
 #include "text/TextEditModel.h"
@@ -133,7 +132,7 @@ CompletionContext melCompletionContext(std::string_view before, std::string_view
     const bool dashBefore = wordStart > *start && before[wordStart - 1] == '-';
     if (dashBefore && wordStart - 1 > *start && isBlankChar(before[wordStart - 2])) {
         context.command = commandOf(before.substr(*start, wordStart - 1 - *start));
-        if (context.command.empty() || checkedFlagsOf(context.command).empty())
+        if (context.command.empty() || CommandFlags(context.command.c_str()).empty())
             return {};
         context.kind = CompletionKind::flag;
         context.before = static_cast<int>(context.prefix.size()) + 1;
@@ -172,7 +171,7 @@ std::vector<CompletionItem> melCompletionItems(const CompletionContext& context)
             items.push_back({*it, *it, {}});
     } else if (context.kind == CompletionKind::flag) {
         // Every flag of the record, those that take no value (-edit, -query, -exists) too.
-        for (const CheckedFlag& flag : checkedFlagsOf(context.command)) {
+        for (const CommandFlag& flag : CommandFlags(context.command.c_str())) {
             if (!startsWith(flag.longName, context.prefix) && !startsWith(flag.shortName, context.prefix))
                 continue;
             const std::string longName(flag.longName);

@@ -1,11 +1,11 @@
 // MEL colouring: golden files (each fixture .mel beside its expected blocks), the runs and
 // colours the view draws, and the line-state cache that follows the text's changes.
 #include "text/LineStateCache.h"
-#include "text/MelColouring.h"
+#include "meltext/MelColouring.h"
 
 #include "mel/CommandDatabase.h"
 
-#include "TextTestSupport.h"
+#include "../text/TextTestSupport.h"
 
 #include <gtest/gtest.h>
 

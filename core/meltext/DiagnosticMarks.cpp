@@ -1,5 +1,5 @@
 // Marks of check findings that follow the text's edits.
-#include "text/DiagnosticMarks.h"
+#include "meltext/DiagnosticMarks.h"
 
 #include "text/CTextBuffer.h"
 

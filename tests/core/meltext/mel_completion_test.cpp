@@ -1,11 +1,11 @@
 // Completion at the cursor: which words and flags are offered where, how the list narrows,
 // what an item replaces, and that the insertion undoes as one group.
-#include "text/MelCompletion.h"
+#include "meltext/MelCompletion.h"
 
 #include "mel/CommandDatabase.h"
 #include "text/TextEditModel.h"
 
-#include "TextTestSupport.h"
+#include "../text/TextTestSupport.h"
 
 #include <gtest/gtest.h>
 

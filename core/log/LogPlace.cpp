@@ -1,5 +1,5 @@
 // Reading "file:line:column: " at the start of a log line.
-#include "uimodel/LogPlace.h"
+#include "log/LogPlace.h"
 
 namespace orv {
 

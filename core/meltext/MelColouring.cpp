@@ -1,6 +1,6 @@
 // The MEL line colouring, step by step: comments, strings and "#" lines first, then words
 // classified as keywords, command words and flags.
-#include "text/MelColouring.h"
+#include "meltext/MelColouring.h"
 
 #include "text/CharClass.h"
 
@@ -14,6 +14,12 @@ namespace orv {
 namespace {
 
 using namespace line_state;
+
+// A MEL word for the colouring also holds dots ("a.b", "3.5").
+constexpr bool isMelWordChar(char c)
+{
+    return isWordChar(c) || c == '.';
+}
 
 int classOfState(std::uint32_t state)
 {
@@ -163,38 +169,6 @@ std::uint32_t ParseMelLine(std::uint32_t state, std::string_view line, std::vect
     return state;
 }
 
-std::vector<ColourSpan> colourSpans(const std::vector<ColourBlock>& blocks, int length)
-{
-    std::vector<ColourSpan> spans;
-    int begin = 0;
-    int colourClass = colour_class::kNormalText;
-    const auto close = [&](int end) {
-        end = std::min(end, length);
-        if (end > begin)
-            spans.push_back({begin, end, colourClass});
-    };
-    for (const ColourBlock& block : blocks) {
-        close(block.pos);
-        begin = std::max(begin, std::min(block.pos, length));
-        colourClass = block.colourClass;
-    }
-    close(length);
-    return spans;
-}
-
-std::string blocksLine(int line, const std::vector<ColourBlock>& blocks)
-{
-    std::string out = std::to_string(line);
-    out += ':';
-    for (const ColourBlock& b : blocks) {
-        out += ' ';
-        out += std::to_string(b.pos);
-        out += ':';
-        out += std::to_string(b.colourClass);
-    }
-    return out;
-}
-
 ColorRef ColorOf(int colourClass, const SettingsRecord& settings, ColorRef windowColor)
 {
     using namespace colour_class;
@@ -214,6 +188,19 @@ ColorRef ColorOf(int colourClass, const SettingsRecord& settings, ColorRef windo
     case kFlag: return settings.colorFlags;
     default: return settings.colorStrings;
     }
+}
+
+std::uint32_t colourMelLine(std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks,
+                            const SettingsRecord& settings)
+{
+    return ParseMelLine(state, line, blocks, settings.syntaxColoring());
+}
+
+LineStateCache::LineColourer melLineColourer(const SettingsRecord& settings)
+{
+    return [&settings](std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks) {
+        return colourMelLine(state, line, blocks, settings);
+    };
 }
 
 } // namespace orv

@@ -1,5 +1,5 @@
 // Reading and writing the print margins.
-#include "text/PageMargins.h"
+#include "settings/PageMargins.h"
 
 namespace orv {
 

@@ -1,10 +1,10 @@
 // Marks of check findings: placed from lines and columns counted from 1, cut to the text,
 // following edits until the next check, dropped when their own bytes are edited.
-#include "text/DiagnosticMarks.h"
+#include "meltext/DiagnosticMarks.h"
 
 #include "text/TextEditModel.h"
 
-#include "TextTestSupport.h"
+#include "../text/TextTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The message log's text rules.
-#include "uimodel/LogPlace.h"
-#include "uimodel/OutputLog.h"
+#include "log/LogPlace.h"
+#include "log/OutputLog.h"
 
 #include <gtest/gtest.h>
 

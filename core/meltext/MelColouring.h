@@ -3,22 +3,16 @@
 // line comments and "#" lines); and the colour of each class.
 #pragma once
 
-#include "settings/Color.h"
+#include "colour/Color.h"
 #include "settings/SettingsRecord.h"
+#include "text/ColourBlocks.h"
+#include "text/LineStateCache.h"
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
 namespace orv {
-
-// A block runs from its position to the next block's (the last one to the line's end).
-struct ColourBlock {
-    int pos = 0;
-    int colourClass = 0;
-    friend bool operator==(const ColourBlock&, const ColourBlock&) = default;
-};
 
 // The bits of the state carried from the end of one line to the start of the next.
 namespace line_state {
@@ -29,13 +23,8 @@ inline constexpr std::uint32_t kDoubleQuoted = 8;
 inline constexpr std::uint32_t kSingleQuoted = 16;
 } // namespace line_state
 
+// The classes of MEL's words and runs, beside the view's own (text/ColourBlocks.h).
 namespace colour_class {
-inline constexpr int kWhiteSpace = 0;      // the area right of the text
-inline constexpr int kBackground = 1;
-inline constexpr int kNormalText = 2;      // also the text before the first block
-inline constexpr int kSelectionMargin = 3;
-inline constexpr int kSelectionBackground = 4;
-inline constexpr int kSelectedText = 5;
 inline constexpr int kKeyword = 6;
 inline constexpr int kComment = 7;
 inline constexpr int kUnusedDefault = 8;   // never produced by the MEL colouring
@@ -54,24 +43,15 @@ inline constexpr ColorRef kHashLineColor = 0xC08000;
 std::uint32_t ParseMelLine(std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks,
                            bool colouring = true);
 
-// A visible run of one colour class: from `begin` to `end` (excluded).
-struct ColourSpan {
-    int begin = 0;
-    int end = 0;
-    int colourClass = 0;
-    friend bool operator==(const ColourSpan&, const ColourSpan&) = default;
-};
-
-// The runs a line of `length` characters is drawn in: the text before the first block in
-// class 2, each block to the next one's position; hidden (empty) blocks give no run.
-std::vector<ColourSpan> colourSpans(const std::vector<ColourBlock>& blocks, int length);
-
-// "<line>: <pos>:<class> <pos>:<class> ..." (a line without blocks: "<line>:"), the
-// colouring's output for tools and golden files.
-std::string blocksLine(int line, const std::vector<ColourBlock>& blocks);
-
 // The colour a class is drawn in; the settings colours are read at each call, so a
 // changed setting shows at the next redraw. `windowColor` is the system window colour.
 ColorRef ColorOf(int colourClass, const SettingsRecord& settings, ColorRef windowColor);
+
+// The MEL colouring of one line as the editor draws it: with the colouring switch of the
+// settings, read at every line. Every view and the shared line states colour through it.
+std::uint32_t colourMelLine(std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks,
+                            const SettingsRecord& settings);
+// colourMelLine for a line-state cache.
+LineStateCache::LineColourer melLineColourer(const SettingsRecord& settings);
 
 } // namespace orv

@@ -1,5 +1,5 @@
 // Line-end rule of the message log.
-#include "uimodel/OutputLog.h"
+#include "log/OutputLog.h"
 
 #include "text/TextEncoding.h"
 
