@@ -13,7 +13,12 @@ WindowOpenResult WindowDocument::open(const std::string& path, OutputLog& log, P
     const std::optional<std::string> bytes = readWholeFile(path, kMaxWindowFileBytes, m_openProblem);
     if (!bytes)
         return WindowOpenResult::cannotRead;
-    const WindowFileRead read = ReadWindowFile(*bytes, m_window, log, previews);
+    return read(*bytes, log, previews);
+}
+
+WindowOpenResult WindowDocument::read(std::string_view bytes, OutputLog& log, PreviewFactory* previews)
+{
+    const WindowFileRead read = ReadWindowFile(bytes, m_window, log, previews);
     m_openProblem = read.problem;
     if (!read)
         return WindowOpenResult::notWindowFile;
