@@ -11,6 +11,18 @@ CScriptDoc::CScriptDoc(QObject* parent) : CDocument(parent)
 {
     m_font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     m_font.setStyleHint(QFont::TypeWriter);
+    m_buffer.AttachView(&m_changes);
+}
+
+CScriptDoc::~CScriptDoc()
+{
+    m_buffer.DetachView(&m_changes);
+}
+
+void CScriptDoc::ChangeWatcher::onTextUpdate(const TextBufferWatcher*, const TextChange* change, unsigned, int)
+{
+    if (change)
+        emit m_doc.contentChanged();
 }
 
 void CScriptDoc::Buffer::MarkModified(bool modified)
@@ -44,6 +56,19 @@ FileError CScriptDoc::onSaveDocument(const QString& path)
     if (!m_buffer.StoreText(pathToBytes(path), -1, true))
         return FileError::failed;
     return CDocument::onSaveDocument(path);
+}
+
+std::optional<RecoveryText> CScriptDoc::recoveryText() const
+{
+    const LineEnd style = m_buffer.LineEndStyle();
+    return RecoveryText{m_buffer.CopyRange({0, 0}, m_buffer.EndPos(), lineEndSeparator(style)), m_buffer.Encoding(),
+                        style};
+}
+
+bool CScriptDoc::restoreRecoveryText(const RecoveryText& text)
+{
+    m_buffer.LoadUnsavedBytes(text.text, text.lineEnd, text.encoding);
+    return true;
 }
 
 QString CScriptDoc::fileErrorDetail() const
