@@ -117,7 +117,7 @@ public:
                 ++m_at;
                 continue;
             case MelTokenKind::semicolon:
-                m_pendingBody = false;
+                m_pendingBodies = 0;
                 ++m_at;
                 continue;
             default:
@@ -139,7 +139,7 @@ public:
 private:
     struct Block {
         std::size_t openToken = 0;
-        bool conditional = false;
+        int conditions = 0;
         int proc = -1;
     };
     struct Group {
@@ -154,10 +154,9 @@ private:
     {
         return currentIs(MelTokenKind::run) && current().text == text;
     }
-    bool insideConditional() const
-    {
-        return m_pendingBody || (!m_blocks.empty() && m_blocks.back().conditional);
-    }
+    // The bodies of control statements around the next statement: those of the blocks open,
+    // and those of the statements just read whose body has not started yet.
+    int conditionsHere() const { return (m_blocks.empty() ? 0 : m_blocks.back().conditions) + m_pendingBodies; }
     int currentProc() const { return m_blocks.empty() ? -1 : m_blocks.back().proc; }
 
     void problem(MelLexicalProblemKind kind, const MelSourceSpan& span, std::string text)
@@ -176,14 +175,14 @@ private:
 
     void openBlock()
     {
-        Block block{m_at, insideConditional(), currentProc()};
+        Block block{m_at, conditionsHere(), currentProc()};
         if (m_pendingProc >= 0) {
             block.proc = m_pendingProc;
             m_script.procs[static_cast<std::size_t>(m_pendingProc)].firstStatement =
                 static_cast<int>(m_script.statements.size());
         }
         m_pendingProc = -1;
-        m_pendingBody = false;
+        m_pendingBodies = 0;
         m_blocks.push_back(block);
         ++m_at;
     }
@@ -194,7 +193,7 @@ private:
             return;
         }
         endBlock();
-        m_pendingBody = false;
+        m_pendingBodies = 0;
     }
     void endBlock()
     {
@@ -256,7 +255,7 @@ private:
         }
         m_script.procs.push_back(proc);
         m_pendingProc = static_cast<int>(m_script.procs.size()) - 1;
-        m_pendingBody = false;
+        m_pendingBodies = 0;
     }
 
     // Reads one statement from the current token and lists it (and before it, the statements of
@@ -266,7 +265,7 @@ private:
         MelStatement st;
         st.proc = currentProc();
         st.depth = static_cast<int>(m_blocks.size());
-        st.conditional = insideConditional();
+        st.conditions = conditionsHere();
         const MelToken& first = current();
         st.span = first.span;
         if (first.kind == MelTokenKind::run && first.text == "default:") {
@@ -361,8 +360,10 @@ private:
         const int index = static_cast<int>(m_script.statements.size()) - 1;
         for (const int i : inner)
             m_script.statements[static_cast<std::size_t>(i)].enclosing = index;
+        // A control statement in a body that has not started (for (...) if (...) text;) adds its
+        // own body to that one.
         if (!inBackquote)
-            m_pendingBody = bodyFollows;
+            m_pendingBodies = bodyFollows ? m_pendingBodies + 1 : 0;
         return index;
     }
 
@@ -634,7 +635,7 @@ private:
     std::vector<Block> m_blocks;
     // For each opening backquote token, the statement read inside it.
     std::vector<int> m_backquoteStatement;
-    bool m_pendingBody = false;
+    int m_pendingBodies = 0;
     int m_pendingProc = -1;
 };
 

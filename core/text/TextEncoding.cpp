@@ -193,4 +193,17 @@ std::size_t Utf8CharacterCount(std::string_view bytes)
     return count;
 }
 
+std::size_t Utf8CutLength(std::string_view bytes, std::size_t limit)
+{
+    if (bytes.size() <= limit)
+        return bytes.size();
+    // A sequence has at most three continuation bytes; past them the bytes are no UTF-8.
+    for (std::size_t end = limit;; --end) {
+        if (!isContinuation(static_cast<unsigned char>(bytes[end])))
+            return end;
+        if (end == 0 || end + 3 == limit)
+            return limit;
+    }
+}
+
 } // namespace orv

@@ -54,4 +54,8 @@ std::size_t DecodeUtf8At(std::string_view bytes, std::size_t at, char32_t& codeP
 // The number of characters in valid UTF-8 (each byte of an invalid sequence counts as one).
 std::size_t Utf8CharacterCount(std::string_view bytes);
 
+// The longest start of the bytes, at most limit long, that ends between two characters: a
+// text cut there keeps no half of a UTF-8 sequence.
+std::size_t Utf8CutLength(std::string_view bytes, std::size_t limit);
+
 } // namespace orv

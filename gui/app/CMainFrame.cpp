@@ -215,7 +215,9 @@ void CMainFrame::saveFrameState()
     if (!m_settings.record().mainMaximized()) {
         storePlacement(m_profile, profile_names::kMainPlacement, geometry());
     }
-    storePlacement(m_profile, profile_names::kToolsPlacement, m_tools->geometry());
+    // A palette never shown has only the place it was created at: the one stored stays.
+    if (m_tools->wasShown())
+        storePlacement(m_profile, profile_names::kToolsPlacement, m_tools->geometry());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
@@ -273,12 +275,16 @@ void CMainFrame::onActiveFrameChanged(CMDIChildWnd* frame)
     const CDocument* doc = frame ? frame->activeDocument() : nullptr;
     const CDocTemplate* docTemplate = doc ? doc->docTemplate() : nullptr;
     switchMenu(docTemplate ? static_cast<MenuId>(docTemplate->resourceId()) : MenuId::noDocument);
-    // A script has nothing to design: the designer's tools go and its two panes are disabled.
-    const bool script = docTemplate && docTemplate->resourceId() == static_cast<int>(MenuId::script);
-    if (script)
-        m_tools->hide();
-    m_windowHierarchy->setEnabled(!script);
-    m_controlsFlags->setEnabled(!script);
+    // Only a window document has something to design: another document window hides the
+    // designer's tools and disables its two panes, which stay where they are and keep what they
+    // showed until a window document is active again or its last view goes.
+    if (frame) {
+        const bool designs = docTemplate && docTemplate->resourceId() == static_cast<int>(MenuId::window);
+        if (!designs)
+            m_tools->hide();
+        m_windowHierarchy->setEnabled(designs);
+        m_controlsFlags->setEnabled(designs);
+    }
     UpdatePaneButtons();
     if (m_titleDocument)
         disconnect(m_titleDocument, nullptr, this, nullptr);

@@ -1,23 +1,28 @@
-// Showing the log: CR LF pairs are line breaks on screen, and LF ones on the clipboard.
+// Showing the log: CR LF pairs are line breaks on screen, and LF ones on the clipboard; a
+// double click on a line naming a place in a file goes there.
 #include "app/COutputEdit.h"
 
 #include "app/CommandTable.h"
 #include "app/CopyTextToClipboard.h"
 #include "app/Panes.h"
 #include "framework/ByteText.h"
+#include "uimodel/LogPlace.h"
 #include "uimodel/OutputLog.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <optional>
 
 namespace orv {
 
@@ -53,7 +58,7 @@ bool leavesTheLog(const QKeyEvent* key)
 // The log as lines for the screen: a CR LF (with any CRs before it) breaks the line.
 QString displayText(const std::string& log)
 {
-    QString shown = textFromBytes(log);
+    QString shown = textFromUtf8(log);
     shown.remove(QLatin1Char('\r'));
     return shown;
 }
@@ -107,12 +112,23 @@ void COutputEdit::showLog()
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
+void COutputEdit::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QString line = cursorForPosition(event->position().toPoint()).block().text();
+    if (const std::optional<LogPlace> place = FindLogPlace(textToUtf8(line))) {
+        event->accept();
+        emit placeChosen(pathFromBytes(place->file), place->line, place->column);
+        return;
+    }
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+}
+
 void COutputEdit::copySelection() const
 {
     const QString text = textCursor().selection().toPlainText();
     if (text.isEmpty())
         return;
-    CopyTextToClipboard(textToBytes(text));
+    CopyTextToClipboard(textToUtf8(text));
 }
 
 bool COutputEdit::event(QEvent* event)

@@ -9,11 +9,15 @@
 #include "designer/FormFit.h"
 #include "designer/InsertCommands.h"
 #include "designer/ScriptExport.h"
+#include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CMDIChildWnd.h"
+#include "framework/Prompts.h"
+#include "settings/ElementNamesOption.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -84,9 +88,16 @@ CInterfaceEditorView::~CInterfaceEditorView()
     // The document, and the window with it, may go after this view: the grid lets go now.
     if (m_host.controlsFlags)
         m_host.controlsFlags->ElementRemoving(window());
-    // The shell hides the designer's panes when no designer view is active any more.
     if (m_host.hierarchy && m_host.hierarchy->view() == this)
         m_host.hierarchy->clearHierarchy();
+}
+
+void CInterfaceEditorView::closeEvent(QCloseEvent* event)
+{
+    CView::closeEvent(event);
+    // The shell hides the designer's panes when no designer view is active any more.
+    if (event->isAccepted() && m_host.designerViewClosing)
+        m_host.designerViewClosing(this);
 }
 
 CWindowDoc* CInterfaceEditorView::windowDoc() const
@@ -305,9 +316,9 @@ void CInterfaceEditorView::moveSelection(WindowDesigner::MoveDirection direction
     SelectPreview(nullptr);
 }
 
-void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement& target)
+void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement* target)
 {
-    const bool moved = m_designer.drop(dragged, target);
+    const bool moved = target ? m_designer.drop(dragged, *target) : m_designer.dropAtEnd(dragged);
     if (moved) {
         if (auto* preview = dynamic_cast<PreviewWidget*>(dragged.preview())) {
             auto* host = dynamic_cast<PreviewWidget*>(dragged.parent()->preview());
@@ -324,7 +335,18 @@ void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement& target)
 
 void CInterfaceEditorView::renameElement(CUIElement& element, const std::string& name)
 {
-    m_designer.rename(element, name);
+    std::string refusal;
+    if (m_designer.rename(element, name, &refusal) || refusal.empty())
+        return;
+    // Said once the tree's editor has closed, so that the message does not interrupt it.
+    const QString message = textFromUtf8(refusal + "; the name stays \"" + element.name() + "\".");
+    QMetaObject::invokeMethod(
+        this,
+        [this, message] {
+            if (const CDocTemplate* docTemplate = document() ? document()->docTemplate() : nullptr)
+                docTemplate->manager()->prompts().showError(message);
+        },
+        Qt::QueuedConnection);
 }
 
 void CInterfaceEditorView::gridEdited(CUIElement& element)
@@ -483,8 +505,9 @@ void CInterfaceEditorView::exportScript(ScriptLanguage language)
         return;
     ScriptExport target(docTemplate->manager()->prompts(), m_host.copyToClipboard, language);
     OutputLog scratch;
+    const bool writeNames = m_host.profile && readElementNamesOption(*m_host.profile);
     const ExportResult result =
-        ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target, language);
+        ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target, language, writeNames);
     if (!result.cancelled && m_host.showOutput)
         m_host.showOutput();
 }

@@ -52,7 +52,9 @@ public:
     int InsertElement(std::uint32_t categories, std::uint32_t disabled, int defaultCommand, bool menuRequested,
                       const QPoint& menuAt);
     void moveSelection(WindowDesigner::MoveDirection direction);
-    void dropElement(CUIElement& dragged, CUIElement& target);
+    // A drop of dragged onto target, or onto no element (null): to the end of its container.
+    void dropElement(CUIElement& dragged, CUIElement* target);
+    // A name the designer refuses keeps the old one and says why (through the prompts).
     void renameElement(CUIElement& element, const std::string& name);
     // The Controls flags grid changed element, which is in this view's window: the document
     // is modified and the surface follows.
@@ -74,6 +76,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The view's window is closing and the view goes with it.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     class Surface;

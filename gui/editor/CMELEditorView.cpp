@@ -10,6 +10,7 @@
 #include "framework/Prompts.h"
 #include "settings/CommandPortAddress.h"
 #include "settings/SettingsRecord.h"
+#include "text/LineCharacters.h"
 #include "uimodel/OutputLog.h"
 
 #include <QDir>
@@ -21,7 +22,22 @@
 #include <QPrinterInfo>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace orv {
+
+namespace {
+
+// Printing uses the printer's own paper and orientation: the page setup edits the margins
+// only, so the paper and orientation boxes are shown disabled.
+void offerMarginsOnly(QPageSetupDialog& dialog)
+{
+    for (const char* name : {"pageSizeCombo", "portrait"})
+        if (auto* box = dialog.findChild<QWidget*>(QString::fromLatin1(name)); box && box->parentWidget())
+            box->parentWidget()->setEnabled(false);
+}
+
+} // namespace
 
 CMELEditorView::CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, Prompts& prompts,
                                OutputLog* log, QWidget* parent)
@@ -95,7 +111,9 @@ void CMELEditorView::onCommand(int id)
 
 void CMELEditorView::onSettingsChanged(SettingsChanges what)
 {
-    if (what & SettingsChange::tabSize)
+    // Only the active view takes a new tab size at once; the others keep theirs until they
+    // are reset (their script opened again).
+    if ((what & SettingsChange::tabSize) && isActiveView())
         m_text->setTabSize(m_text->settings().tabSize());
     if (what & (SettingsChange::colours | SettingsChange::syntaxColoring))
         m_text->viewport()->repaint();
@@ -120,6 +138,7 @@ void CMELEditorView::runPrintCommand(int id)
                                          margins.bottom / 100.0),
                                QPageLayout::Millimeter);
         QPageSetupDialog dialog(&printer, this);
+        offerMarginsOnly(dialog);
         if (dialog.exec() != QDialog::Accepted)
             return;
         const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
@@ -169,8 +188,22 @@ void CMELEditorView::say(const QString& line)
 {
     if (!m_log)
         return;
-    m_log->AppendText(textToBytes(line) + "\n");
+    m_log->AppendText(textToUtf8(line) + "\n");
     emit outputWritten();
+}
+
+void CMELEditorView::showPlace(int line, int column)
+{
+    const CTextBuffer* buffer = m_text->buffer();
+    if (!buffer)
+        return;
+    // A message about an older state of the file may name a place past its end now.
+    const int row = std::clamp(line - 1, 0, buffer->LineCount() - 1);
+    const std::string_view text = buffer->LineText(row);
+    const int ch = charStartAt(text, std::clamp(column - 1, 0, static_cast<int>(text.size())), buffer->Encoding());
+    m_text->model().setCursor(TextPos{ch, row});
+    m_text->afterCursorMove();
+    m_text->setFocus();
 }
 
 void CMELEditorView::sendToMaya()

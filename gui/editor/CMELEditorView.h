@@ -32,7 +32,8 @@ public:
     void onInitialUpdate() override;
     bool onUpdateCommand(int id, CommandState& state) const override;
     void onCommand(int id) override;
-    // A new tab size measures the text again; new colours or colouring switch redraw it now.
+    // A new tab size measures the text of the active view again; new colours or colouring
+    // switch redraw it now.
     void onSettingsChanged(SettingsChanges what) override;
     QString indicatorText(int id) const override;
     QString menuText(int id) const override;
@@ -41,6 +42,10 @@ public:
     int printOn(QPrinter& printer);
     // The PDF file a desktop without printers prints to: the script's name in its folder.
     QString pdfFileName() const;
+
+    // The caret to a place named by a message (line and column from 1, the column in bytes),
+    // kept inside the script, scrolled into view, the view given the keyboard.
+    void showPlace(int line, int column);
 
     // The selection, or the whole script without one, to the command port of the profile.
     void sendToMaya();

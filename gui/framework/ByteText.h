@@ -2,8 +2,9 @@
 // spells them (QFile::encodeName / decodeName: UTF-8 on any current Linux), so "скрипт.mel" opens,
 // saves and comes back from the recent file list. The editor's text from and for the outside
 // (typed keys, the clipboard, drops, search texts and their messages) is UTF-8; the core turns it
-// into a script's own encoding. The other byte strings of the core (the output log) are one byte
-// one character (Latin-1), so every byte round-trips.
+// into a script's own encoding. What the core keeps for display and export (the window model's
+// names and values, the output log, exported scripts) is UTF-8 too. The other byte strings are one
+// byte one character (Latin-1), so every byte round-trips.
 #pragma once
 
 #include <QFile>

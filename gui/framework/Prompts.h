@@ -47,7 +47,8 @@ public:
     virtual std::optional<int> chooseNewFileType() = 0;
     // A folder, starting from initial; it ends with "/" once the user moved; empty when cancelled.
     virtual QString chooseFolder(const QString& initial) = 0;
-    // A colour, starting from initial, or nothing when cancelled.
+    // A colour, starting from initial (from the dialog's own first colour when initial is not
+    // valid), or nothing when cancelled.
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
     // Which of the documents kept from a program that ended before they were saved to open
     // again; the others are discarded. A prompter that cannot ask leaves the choice for later.

@@ -84,7 +84,9 @@ public:
     QString chooseFolder(const QString& initial) override { return answer<QString>(Kind::folder, initial, QString()); }
     std::optional<QColor> chooseColour(const QColor& initial) override
     {
-        return answer<std::optional<QColor>>(Kind::colour, initial.name(), std::nullopt);
+        // No initial colour is told as an empty text.
+        return answer<std::optional<QColor>>(Kind::colour, initial.isValid() ? initial.name() : QString(),
+                                             std::nullopt);
     }
     RestoreChoice chooseDocumentsToRestore(const QStringList& documents) override
     {

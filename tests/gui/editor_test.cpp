@@ -2,9 +2,9 @@
 // and undo, auto indent, Tab over lines, bookmarks, status texts, mouse selection and pointer
 // shapes, colouring, saving (line ends kept, failures reported) and a hostile file.
 #include "AppTestSupport.h"
+#include "GuiTestMain.h"
 #include "ModalAnswer.h"
 #include "ScriptEditor.h"
-#include "GuiTestMain.h"
 #include "TestFiles.h"
 
 #include "app/ViewIndicators.h"
@@ -23,6 +23,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -544,18 +545,27 @@ private slots:
         QVERIFY(painted > 0);
         QVERIFY(!commentShown(0) && !commentShown(1));
         QTRY_VERIFY(!toggle->isChecked());
-        // A new tab size measures both views again.
-        texts[0]->setFocus();
-        QTest::keyClick(texts[0], Qt::Key_Home, Qt::ControlModifier);
-        QTest::keyClick(texts[0], Qt::Key_Right);
-        const int before = texts[1]->model().tabSize();
-        QCOMPARE(texts[0]->model().cursorColumn(), before);
+        // A new tab size measures the active view again; the other keeps its own until it is
+        // reset, and a view made afterwards takes the new one.
+        const qsizetype active = doc->views().indexOf(run.app().docManager().activeView());
+        QVERIFY(active >= 0);
+        MelTextView* shown = texts[active];
+        MelTextView* behind = texts[1 - active];
+        shown->setFocus();
+        QTest::keyClick(shown, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(shown, Qt::Key_Right);
+        const int before = behind->model().tabSize();
+        QCOMPARE(shown->model().cursorColumn(), before);
         run.app().settingsService().change([before](SettingsRecord& record) { record.indentSize = before * 2; });
-        for (MelTextView* text : texts)
-            QCOMPARE(text->model().tabSize(), before * 2);
-        QCOMPARE(texts[0]->model().cursorColumn(), before * 2);
-        // Both views show one buffer: typing in one shows in the other.
-        QTest::keyClicks(texts[0], QStringLiteral("zz"));
+        QCOMPARE(shown->model().tabSize(), before * 2);
+        QCOMPARE(shown->model().cursorColumn(), before * 2);
+        QCOMPARE(behind->model().tabSize(), before);
+        run.frame()->action(CommandId::windowNew)->trigger();
+        QCOMPARE(doc->views().size(), 3);
+        QCOMPARE(qobject_cast<CMELEditorView*>(doc->views().last())->textView()->model().tabSize(), before * 2);
+        QCOMPARE(behind->model().tabSize(), before);
+        // The views show one buffer: typing in one shows in the other.
+        QTest::keyClicks(shown, QStringLiteral("zz"));
         QCOMPARE(texts[1]->buffer(), &doc->buffer());
         QCOMPARE(std::string(texts[1]->buffer()->LineText(0)).substr(0, 3), std::string("\tzz"));
         doc->setModifiedFlag(false);
@@ -812,6 +822,37 @@ private slots:
         for (const char* side : {"TopMargin", "BottomMargin"})
             e.profile.writeInt("Editor\\PageSetup", side, 10000);  // 10 cm
         QVERIFY(pagesPrinted(QStringLiteral("narrow.pdf")) > standard);
+    }
+
+    void pageSetupEditsTheMarginsWithPaperAndOrientationDisabled()
+    {
+        Editor e;
+        e.profile.writeInt("Editor\\PageSetup", "LeftMargin", 1500);
+        QObject context;
+        bool checked = false;
+        test::answerModal<QDialog>(&context, [&checked](QDialog* dialog) {
+            const auto named = [dialog](const char* name) {
+                return dialog->findChild<QWidget*>(QString::fromLatin1(name));
+            };
+            for (const char* name : {"pageSizeCombo", "pageWidth", "pageHeight", "portrait", "landscape"}) {
+                QVERIFY2(named(name), name);
+                QVERIFY2(!named(name)->isEnabled(), name);
+            }
+            auto* left = qobject_cast<QDoubleSpinBox*>(named("leftMargin"));
+            auto* top = qobject_cast<QDoubleSpinBox*>(named("topMargin"));
+            QVERIFY(left && top && top->isEnabled());
+            QCOMPARE(left->value(), 15.0);
+            top->setFocus();
+            top->selectAll();
+            QTest::keyClicks(top, QStringLiteral("25"));
+            QTest::keyClick(top, Qt::Key_Tab);
+            checked = true;
+            dialog->accept();
+        });
+        e.view->onCommand(editor_command::kPageSetup);
+        QVERIFY(checked);
+        QCOMPARE(e.profile.readInt("Editor\\PageSetup", "TopMargin", 0), 2500);
+        QCOMPARE(e.profile.readInt("Editor\\PageSetup", "LeftMargin", 0), 1500);
     }
 
     void withoutAPrinterThePdfGoesBesideTheScriptUnderItsName()
