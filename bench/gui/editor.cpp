@@ -246,7 +246,8 @@ void BM_CheckCopyAndMarks100k(benchmark::State& state)
     const bool copy = state.range(0) == 0;
     for (auto _ : state) {
         if (copy) {
-            view.checks().setChecker([](std::string_view) { return std::vector<orv::MelDiagnostic>{}; });
+            view.checks().setChecker(
+                [](std::string_view, const std::atomic<bool>&) { return std::vector<orv::MelDiagnostic>{}; });
             state.PauseTiming();
             while (view.checks().checking())
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -29,6 +29,7 @@
 
 #include <memory>
 #include <semaphore>
+#include <thread>
 
 using namespace orv;
 
@@ -295,7 +296,7 @@ private slots:
     void aResultForAnOlderTextIsDroppedAndTheNewestTextIsChecked()
     {
         std::counting_semaphore<8> gate(0);
-        Editor e({}, [&gate](std::string_view text) {
+        Editor e({}, [&gate](std::string_view text, const std::atomic<bool>&) {
             gate.acquire();
             return findLable(text);
         });
@@ -312,6 +313,30 @@ private slots:
         QCOMPARE(marks.size(), std::size_t{1});
         QCOMPARE(marks.front().start, (TextPos{9, 0}));
         QCOMPARE(marks.front().end, (TextPos{15, 0}));
+    }
+
+    // A check waits for nothing once its text changed or its view goes: it is told to stop,
+    // and a view that closes waits for it to let go of the text (closing the program would
+    // otherwise wait for the whole check of a large script).
+    void aCheckUnderWayIsStoppedWhenTheTextChangesAndWhenTheViewCloses()
+    {
+        std::atomic<int> entered{0};
+        std::atomic<int> stopped{0};
+        const MelChecker waitForStop = [&](std::string_view, const std::atomic<bool>& stop) {
+            ++entered;
+            // Gives up after a long while, which fails the test.
+            for (int i = 0; i < 2000 && !stop; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            stopped += stop ? 1 : 0;
+            return std::vector<MelDiagnostic>{};
+        };
+        auto e = std::make_unique<Editor>(QByteArray("button;"), waitForStop);
+        QTRY_COMPARE(entered.load(), 1);
+        e->type("x");
+        QTRY_COMPARE(stopped.load(), 1);
+        QTRY_COMPARE(entered.load(), 2);
+        e->view.reset();
+        QCOMPARE(stopped.load(), 2);
     }
 
     void sendToMayaSendsTheScriptOrTheSelectionAndShowsTheAnswer()
