@@ -159,7 +159,8 @@ void CMELEditorView::say(const QString& line)
 {
     if (!m_log)
         return;
-    m_log->AppendText(textToBytes(line) + "\n");
+    // The log holds UTF-8.
+    m_log->AppendText(textToUtf8(line) + "\n");
     emit outputWritten();
 }
 

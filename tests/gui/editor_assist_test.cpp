@@ -368,6 +368,30 @@ private slots:
         QVERIFY(!e.view->commandPort().busy());
     }
 
+    // A reply is read as UTF-8 and kept up to 1 MB: a port that answers with megabytes
+    // neither fills the memory nor the Output pane.
+    void aLongReplyIsCutAt1MBAndAReplyIsReadAsUtf8()
+    {
+        const QByteArray head("caf\xC3\xA9 ");
+        CommandPortStandIn port(CommandPortStandIn::Behaviour::answer, head + QByteArray(3 << 20, 'z') + '\0');
+        Editor e("print 1;");
+        QVERIFY(writeCommandPortAddress(e.profile, port.address()));
+        e.key(Qt::Key_Return, Qt::ControlModifier);
+        QTRY_VERIFY(!e.log.text().empty());
+        const std::string expected = head.toStdString() + std::string(CommandPortReply::kMaxBytes - head.size(), 'z') +
+                                     "\r\n" + CommandPortReply::kCutNote + "\r\n";
+        QCOMPARE(e.log.text().size(), expected.size());
+        QVERIFY(e.log.text() == expected);
+        QVERIFY(!e.view->commandPort().busy());
+
+        // A reply that is not UTF-8 comes from a Windows-1252 system: the log gets it as UTF-8.
+        CommandPortStandIn latin(CommandPortStandIn::Behaviour::answer, QByteArray("caf\xE9\n", 5) + '\0');
+        Editor other("print 1;");
+        QVERIFY(writeCommandPortAddress(other.profile, latin.address()));
+        other.key(Qt::Key_Return, Qt::ControlModifier);
+        QTRY_COMPARE(other.log.text(), std::string("caf\xC3\xA9\r\n"));
+    }
+
     void aRefusedAClosingAndASilentPortAreEachOneLineWithinTheWait()
     {
         constexpr int kWaitMs = 400;
