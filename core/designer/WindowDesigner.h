@@ -45,7 +45,8 @@ public:
     // when the target is the window, the dragged element itself or inside it.
     bool drop(CUIElement& dragged, CUIElement& target);
 
-    // The flags grid's values for element: it takes them and its container arranges.
+    // The flags grid's values for element: it takes them (line breaks and TABs as blanks, as
+    // a window file keeps them) and its container arranges.
     void applyFlags(CUIElement& element, const FlagValueTable& table);
     // An empty name is ignored.
     bool rename(CUIElement& element, const std::string& name);

@@ -623,14 +623,7 @@ private:
     std::string fitted(std::string text, int depth, std::size_t prefixLength, const MelSourceSpan& span,
                        const std::string& what)
     {
-        bool blanked = false;
-        for (char& c : text) {
-            if (c == '\r' || c == '\n' || c == '\t') {
-                c = ' ';
-                blanked = true;
-            }
-        }
-        if (blanked)
+        if (blankWindowFileSeparators(text))
             warn(span, what + " holds line breaks or TABs: written as blanks");
         const std::size_t limit = wnd_file::kReadBufferLength - static_cast<std::size_t>(depth) - prefixLength;
         if (text.size() > limit) {

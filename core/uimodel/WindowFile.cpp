@@ -356,6 +356,18 @@ constexpr std::size_t kWindowFlagsLine = 5;
 
 } // namespace
 
+bool blankWindowFileSeparators(std::string& text)
+{
+    bool blanked = false;
+    for (char& c : text) {
+        if (c == '\r' || c == '\n' || c == '\t') {
+            c = ' ';
+            blanked = true;
+        }
+    }
+    return blanked;
+}
+
 std::vector<std::string> splitWindowFileLines(std::string_view bytes)
 {
     WindowFileLines source(bytes);

@@ -3,6 +3,7 @@
 #include "DesignerFixture.h"
 
 #include "designer/InsertCommands.h"
+#include "uimodel/WindowFile.h"
 
 using namespace orv;
 using namespace orv::test;
@@ -216,6 +217,21 @@ TEST(ApplyFlags, GridEditsResizeAndCountAsChanges)
     EXPECT_EQ(t.a->rect().height(), 50);
     EXPECT_EQ(t.b->rect().top, t.a->rect().bottom) << "the column arranges again";
     EXPECT_EQ(t.f.changes, 1);
+}
+
+// A value pasted with a TAB or a line break keeps all of its text when the window is saved
+// and read again: the separators of the file's lines become blanks.
+TEST(ApplyFlags, TabsAndLineBreaksInAValueBecomeBlanks)
+{
+    Tree t;
+    t.f.designer.applyFlags(*t.a, withValues(*t.a, {{CUIButton::kPositions.label, "one\ttwo\r\nthree"}}));
+    EXPECT_EQ(t.a->flags()[CUIButton::kPositions.label], "one two  three");
+    EXPECT_EQ(t.a->previewText(), "one two  three");
+    CUIWindow loaded(t.f.context);
+    OutputLog log;
+    ASSERT_TRUE(ReadWindowFile(WriteWindowFile(t.f.window), loaded, log));
+    const CUIElement& button = *loaded.children().front()->children().front();
+    EXPECT_EQ(button.flags()[CUIButton::kPositions.label], "one two  three");
 }
 
 TEST(Resize, StoresTheSizeAndPlacesTheElementAgain)
