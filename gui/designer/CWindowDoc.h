@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 
 namespace orv {
 
@@ -35,6 +36,7 @@ public:
     // when a window was built; windowName as ImportMelWindow takes it.
     MelWindowImport importMelWindow(std::string_view script, std::string_view windowName = {});
     FileError onSaveDocument(const QString& path) override;
+    QString fileErrorDetail() const override;
 
 private:
     // The shell's message log, or one of the document's own when there is none.
@@ -47,6 +49,7 @@ private:
     std::unique_ptr<QWidget> m_park;
     CPreviewFactory m_previews;
     std::unique_ptr<WindowDocument> m_model;
+    std::string m_fileProblem;  // why the last open or save failed, as the reader or writer said
 };
 
 } // namespace orv
