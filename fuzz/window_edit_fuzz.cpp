@@ -11,7 +11,6 @@
 #include "uimodel/PythonGenerator.h"
 #include "uimodel/WindowFile.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -49,6 +48,7 @@ void checkTree(const orv::CUIElement& element)
     check(element.childCount() == 0 || element.IsContainer());
     const orv::UIRect& r = element.rect();
     check(r.right >= r.left && r.bottom >= r.top);
+    check(element.depth() <= orv::kMaxElementDepth);
     for (const auto& child : element.children()) {
         check(child->parent() == &element);
         check(!element.childrenMustBeLayouts() || child->IsLayout());
@@ -69,15 +69,13 @@ public:
     explicit Bytes(std::string_view bytes) : m_bytes(bytes) {}
     bool more() const { return m_at < m_bytes.size(); }
     unsigned next() { return more() ? static_cast<unsigned char>(m_bytes[m_at++]) : 0; }
-    // A text of up to 31 bytes, any but a line break: what the grid's and the tree's
-    // one-line editors can give (the MEL import turns line breaks into blanks).
+    // A text of up to 31 bytes, any bytes.
     std::string text()
     {
         const std::size_t wanted = next() % 32;
         const std::size_t length = std::min(wanted, m_bytes.size() - m_at);
         std::string out(m_bytes.substr(m_at, length));
         m_at += length;
-        std::replace_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
         return out;
     }
 
@@ -197,9 +195,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case 7: {
-            const std::string name = bytes.text();
+            const std::string typed = bytes.text();
+            std::string name = typed;
+            orv::blankWindowFileSeparators(name);
             const std::string old = selected->name();
-            check(designer.rename(*selected, name) == (!name.empty() && name != old));
+            check(designer.rename(*selected, typed) == (!name.empty() && name != old));
             check(selected->name() == (name.empty() ? old : name));
             break;
         }

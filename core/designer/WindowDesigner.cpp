@@ -140,9 +140,11 @@ void WindowDesigner::applyFlags(CUIElement& element, const FlagValueTable& table
 
 bool WindowDesigner::rename(CUIElement& element, const std::string& name)
 {
-    if (name.empty() || name == element.name())
+    std::string oneLine = name;
+    blankWindowFileSeparators(oneLine);
+    if (oneLine.empty() || oneLine == element.name())
         return false;
-    element.setName(name);
+    element.setName(std::move(oneLine));
     changed();
     return true;
 }

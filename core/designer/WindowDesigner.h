@@ -48,7 +48,7 @@ public:
     // The flags grid's values for element: it takes them (line breaks and TABs as blanks, as
     // a window file keeps them) and its container arranges.
     void applyFlags(CUIElement& element, const FlagValueTable& table);
-    // An empty name is ignored.
+    // An empty name is ignored; line breaks and TABs become blanks, as in values.
     bool rename(CUIElement& element, const std::string& name);
     // The element's preview was given a new client size: the element takes the outer size
     // and its container arranges again (twice, as the second pass settles the first).

@@ -34,6 +34,9 @@ inline constexpr int kSeparatorHeight = 17;
 inline constexpr std::uint32_t kUnlimitedChildren = 0xFFFFFFFFu;
 inline constexpr std::uint32_t kRowLayoutMaxChildren = 6;
 inline constexpr int kFlagTableSize = 256;
+// How deep an element may sit below the window (its layout is at depth 1): far past any real
+// window, a guard against hostile files that keeps every walk of the tree shallow.
+inline constexpr int kMaxElementDepth = 100;
 
 // Texts of the window file.
 namespace wnd_file {
@@ -50,6 +53,7 @@ inline constexpr const char* kLoadError = "Error while loading the window hierar
 inline constexpr const char* kLoadErrorBecause = "Error while loading the window hierarchy file: ";
 inline constexpr const char* kUnknownTag = "unknown tag ";
 inline constexpr const char* kTooManyElements = "more than %zu elements, the rest is left out";
+inline constexpr const char* kTooDeep = "elements nested deeper than %d levels are left out";
 inline constexpr const char* kCutLine = "the file is cut off inside its last line";
 inline constexpr const char* kCutBlock = "the file ends inside an element";
 inline constexpr const char* kNoEnd = "the element list does not end with \"[EUI]\"";

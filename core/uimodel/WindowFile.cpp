@@ -285,11 +285,14 @@ private:
         if (tag.size() > 2 && tag.front() == '[' && tag.back() == ']')
             command = tag.substr(1, tag.size() - 2);
         const bool known = tag == wnd_file::kRadioButtonTag || isElementCommand(command);
+        const bool deeper = depth > static_cast<std::size_t>(kMaxElementDepth);
         if (!known)
             leaveOut(std::string(wnd_file::kUnknownTag).append("\"").append(tag).append("\""), wnd_file::kUnknownTag);
+        else if (deeper)
+            leaveOut(tooDeep(), tooDeep());
         else if (m_count >= kMaxElementsPerFile && tag != wnd_file::kRadioButtonTag)
             leaveOut(tooManyElements(), tooManyElements());
-        if (!known || tag == wnd_file::kRadioButtonTag || m_count >= kMaxElementsPerFile) {
+        if (!known || deeper || tag == wnd_file::kRadioButtonTag || m_count >= kMaxElementsPerFile) {
             skipBlockLines(index, depth, siblingFollows);
             return known;
         }
@@ -335,10 +338,14 @@ private:
         return ok;
     }
 
-    static std::string tooManyElements()
+    static std::string tooManyElements() { return formatProblem(wnd_file::kTooManyElements, kMaxElementsPerFile); }
+    static std::string tooDeep() { return formatProblem(wnd_file::kTooDeep, kMaxElementDepth); }
+    // A reason of the texts with one number.
+    template <class Number>
+    static std::string formatProblem(const char* format, Number number)
     {
         char text[96];
-        std::snprintf(text, sizeof text, wnd_file::kTooManyElements, kMaxElementsPerFile);
+        std::snprintf(text, sizeof text, format, number);
         return text;
     }
 
