@@ -35,7 +35,7 @@ private:
 int usage()
 {
     std::fprintf(stderr, "usage: orvante-cli export WINDOW.wnd [-o OUT.mel] [--python] [--short-flags] "
-                         "[--boolean-style 0|1|2] [--use-width-height] [--unix]\n");
+                         "[--boolean-style 0|1|2] [--use-width-height] [--unix] [--names]\n");
     return 2;
 }
 
@@ -45,6 +45,7 @@ int runExport(const Args& args)
     std::string input;
     std::string output;
     ScriptLanguage language = ScriptLanguage::mel;
+    bool writeNames = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-o" && i + 1 < args.size()) {
@@ -55,6 +56,8 @@ int runExport(const Args& args)
             settings.setFlag(SettingsFlag::shortFlags, true);
         } else if (a == "--use-width-height") {
             settings.setFlag(SettingsFlag::useWidthHeight, true);
+        } else if (a == "--names") {
+            writeNames = true;
         } else if (a == "--unix") {
             settings.setFlag(SettingsFlag::unixFormat, true);
         } else if (a == "--boolean-style" && i + 1 < args.size()) {
@@ -83,7 +86,7 @@ int runExport(const Args& args)
     // The export clears the log: what loading reported is shown first.
     printLog(loaded->log);
     CliExportTarget target(output);
-    const ExportResult result = ExportWindowScript(loaded->document->window(), settings, loaded->log, target, language);
+    const ExportResult result = ExportWindowScript(loaded->document->window(), settings, loaded->log, target, language, writeNames);
     printLog(loaded->log);
     if (output.empty())
         std::fwrite(result.script.data(), 1, result.script.size(), stdout);
@@ -93,7 +96,8 @@ int runExport(const Args& args)
 }
 
 const bool registered = registerCommand(
-    {kName, "WINDOW.wnd [-o OUT.mel] [--python] [--short-flags] [--boolean-style 0|1|2] [--use-width-height] [--unix]",
+    {kName,
+     "WINDOW.wnd [-o OUT.mel] [--python] [--short-flags] [--boolean-style 0|1|2] [--use-width-height] [--unix] [--names]",
      runExport});
 
 } // namespace

@@ -1,8 +1,10 @@
 // The Python export of any window a file can hold, flag values of any bytes included: the
-// script is ASCII, every call line reads as a Python call of literals (strings with valid
-// escapes, numbers Python accepts, True and False, tuples and lists), and it makes one call
-// per element that the walk visits, whichever names the flags take.
+// script is UTF-8 without control characters, every call line reads as a Python call of
+// literals (strings with valid escapes, numbers Python accepts, True and False, variables,
+// MEL callbacks, tuples and lists), and it makes one call per element that the walk visits,
+// whichever names the flags take, with element names written or not.
 #include "mel/CommandDatabase.h"
+#include "text/TextEncoding.h"
 #include "uimodel/CUIWindow.h"
 #include "uimodel/PythonGenerator.h"
 #include "uimodel/ScriptWalk.h"
@@ -37,6 +39,11 @@ public:
     bool read()
     {
         if (!take("cmds.") || !name() || !take("("))
+            return false;
+        if (take(")"))
+            return m_at == m_line.size();
+        // The element's name, when names are written.
+        if (peek() == '\'' && (!string() || (!take(", ") && peek() != ')')))
             return false;
         if (take(")"))
             return m_at == m_line.size();
@@ -165,8 +172,10 @@ private:
         bool ok = false;
         if (peek() == '\'')
             ok = string();
-        else if (take("True") || take("False"))
-            ok = true;
+        else if (take("lambda *args: mel.eval("))
+            ok = string() && take(")");
+        else if (isNameChar(peek()) && !isDigit(peek()))
+            ok = name();
         else if (take("("))
             ok = sequence(')');
         else if (take("["))
@@ -187,7 +196,7 @@ struct CallCounter final : orv::ScriptWriter {
     void beginCall(const std::string&, int) override { ++calls; }
     void addFlag(const orv::TypedFlag&, const std::string&, const std::string&) override {}
     void addRepeatedText(const std::string&, const std::vector<std::string>&) override {}
-    void endCall() override {}
+    void endCall(const std::string&) override {}
     void closeContainer(int) override {}
     int calls = 0;
 };
@@ -198,20 +207,30 @@ void loadDatabase()
     check(loaded);
 }
 
-void checkScript(const std::string& script, int calls)
+void checkScript(const std::string& script, int calls, bool named)
 {
     using namespace orv::python_export;
-    const std::string head = std::string(kBannerRule) + kBannerTitle + kBannerRule + kImport;
-    check(script.starts_with(head) && script.ends_with(kShowWindow));
+    std::string head = std::string(kBannerRule) + kBannerTitle + kBannerRule + kImport;
+    check(script.starts_with(head));
+    if (script.compare(head.size(), std::string_view(kImportMel).size(), kImportMel) == 0)
+        head += kImportMel;
+    head += "\n";
+    check(script.starts_with(head));
+    if (!named)
+        check(script.ends_with(kShowWindow));
+    check(orv::IsValidUtf8(script));
     int made = 0;
     std::size_t start = head.size();
-    const std::size_t end = script.size() - std::string_view(kShowWindow).size();
+    if (named && script.compare(start, 15, "if cmds.window(") == 0)
+        start = script.find('\n', start) + 1;
+    const std::size_t end = script.rfind("\ncmds.showWindow(");
+    check(end != std::string::npos && end >= start);
     while (start < end) {
         const std::size_t stop = script.find('\n', start);
         check(stop != std::string::npos && stop < end + 1);
         const std::string_view line(script.data() + start, stop - start);
         for (const char c : line)
-            check(static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7F);
+            check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
         if (line != std::string_view(kSetParent).substr(0, std::string_view(kSetParent).size() - 1)) {
             if (!CallLine(line).read()) {
                 std::fprintf(stderr, "not a call: %.*s\n", static_cast<int>(line.size()), line.data());
@@ -238,9 +257,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     for (const bool shortFlags : {false, true}) {
         CallCounter counter;
-        orv::WalkElementScript(window, 0, shortFlags, counter);
+        const bool writeNames = shortFlags;
+        orv::WalkElementScript(window, 0, {shortFlags, writeNames}, counter);
         std::vector<std::string> leftOut;
-        checkScript(orv::GenerateWindowPython(window, shortFlags, &leftOut), counter.calls);
+        checkScript(orv::GenerateWindowPython(window, shortFlags, &leftOut, writeNames), counter.calls, writeNames);
     }
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "designer/WindowDesigner.h"
 #include "mel/CommandDatabase.h"
 #include "uimodel/CUIWindow.h"
+#include "uimodel/ElementNames.h"
 #include "uimodel/MelGenerator.h"
 #include "uimodel/PythonGenerator.h"
 #include "uimodel/WindowFile.h"
@@ -195,12 +196,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case 7: {
-            const std::string typed = bytes.text();
-            std::string name = typed;
-            orv::blankWindowFileSeparators(name);
+            const std::string name = bytes.text();
             const std::string old = selected->name();
-            check(designer.rename(*selected, typed) == (!name.empty() && name != old));
-            check(selected->name() == (name.empty() ? old : name));
+            const bool taken = !name.empty() && name != old && orv::elementNameRefusal(*selected, name).empty();
+            check(designer.rename(*selected, name) == taken);
+            check(selected->name() == (taken ? name : old));
             break;
         }
         case 8: {

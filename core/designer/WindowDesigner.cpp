@@ -3,6 +3,7 @@
 
 #include "designer/InsertCommands.h"
 #include "uimodel/ElementFactory.h"
+#include "uimodel/ElementNames.h"
 #include "uimodel/WindowFile.h"
 
 #include <algorithm>
@@ -92,19 +93,33 @@ bool WindowDesigner::move(CUIElement& element, MoveDirection direction)
 {
     if (!isMovable(element))
         return false;
-    CUIElement& parent = *element.parent();
     const std::size_t from = indexOf(element);
-    const auto& siblings = parent.children();
+    const auto& siblings = element.parent()->children();
     const CUIElement* before = nullptr;
     if (direction == MoveDirection::up && from > 0)
         before = siblings[from - 1].get();
     else if (direction == MoveDirection::down && from + 2 < siblings.size())
         before = siblings[from + 2].get();
+    placeBefore(element, before);
+    return true;
+}
+
+bool WindowDesigner::dropAtEnd(CUIElement& element)
+{
+    if (!isMovable(element))
+        return false;
+    placeBefore(element, nullptr);
+    return true;
+}
+
+void WindowDesigner::placeBefore(CUIElement& element, const CUIElement* before)
+{
+    CUIElement& parent = *element.parent();
+    const std::size_t from = indexOf(element);
     parent.insertChild(parent.takeChild(&element), before);
     arrangeTop();
     if (indexOf(element) != from)
         changed();
-    return true;
 }
 
 bool WindowDesigner::canDrop(const CUIElement& dragged, const CUIElement& target)
@@ -138,13 +153,17 @@ void WindowDesigner::applyFlags(CUIElement& element, const FlagValueTable& table
     changed();
 }
 
-bool WindowDesigner::rename(CUIElement& element, const std::string& name)
+bool WindowDesigner::rename(CUIElement& element, const std::string& name, std::string* refusal)
 {
-    std::string oneLine = name;
-    blankWindowFileSeparators(oneLine);
-    if (oneLine.empty() || oneLine == element.name())
+    if (name.empty() || name == element.name())
         return false;
-    element.setName(std::move(oneLine));
+    std::string reason = elementNameRefusal(element, name);
+    if (!reason.empty()) {
+        if (refusal)
+            *refusal = std::move(reason);
+        return false;
+    }
+    element.setName(name);
     changed();
     return true;
 }

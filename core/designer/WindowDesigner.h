@@ -44,12 +44,16 @@ public:
     // before it. Refused, with the element kept where it was, when the container has no room,
     // when the target is the window, the dragged element itself or inside it.
     bool drop(CUIElement& dragged, CUIElement& target);
+    // A drop onto no element: the dragged one goes to the end of its own container. The window
+    // and its layout keep their places (false).
+    bool dropAtEnd(CUIElement& element);
 
     // The flags grid's values for element: it takes them (line breaks and TABs as blanks, as
     // a window file keeps them) and its container arranges.
     void applyFlags(CUIElement& element, const FlagValueTable& table);
-    // An empty name is ignored; line breaks and TABs become blanks, as in values.
-    bool rename(CUIElement& element, const std::string& name);
+    // An empty name is ignored. A name that is not a MEL name or that another element of the
+    // window has is refused, the old name kept and the reason given in refusal (when given).
+    bool rename(CUIElement& element, const std::string& name, std::string* refusal = nullptr);
     // The element's preview was given a new client size: the element takes the outer size
     // and its container arranges again (twice, as the second pass settles the first).
     void resize(CUIElement& element, UISize client);
@@ -64,6 +68,9 @@ public:
 
 private:
     void changed();
+    // Puts element before `before` among its siblings (last when null) and arranges; a change
+    // only when its place differs.
+    void placeBefore(CUIElement& element, const CUIElement* before);
 
     CUIWindow& m_window;
     PreviewFactory* m_previews;

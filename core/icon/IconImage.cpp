@@ -52,9 +52,11 @@ bool IconImage::beginStroke(PixelPos p, ColorRef color)
 bool IconImage::fill(PixelPos start, ColorRef color)
 {
     const auto old = pixel(start);
-    if (!old || *old == color)
+    if (!old)
         return false;
     snapshot();
+    if (*old == color)
+        return false;
     // The order of visits is that of the recursive fill (left, right, up, down, each followed
     // to its end before the next): a stack holds the neighbours still to try, pushed in reverse.
     std::vector<PixelPos> pending{start};

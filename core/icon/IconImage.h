@@ -48,8 +48,9 @@ public:
     // The first pixel of a pen stroke: a snapshot, then the pixel. False outside the image
     // (no snapshot either, so Undo still restores the last real change).
     bool beginStroke(PixelPos p, ColorRef color);
-    // 4-connected flood fill after a snapshot; false (and nothing changed) outside the image
-    // or on a pixel already of that colour.
+    // A snapshot, then a 4-connected flood fill; the snapshot is taken even on a pixel already
+    // of that colour, where the fill changes nothing. False when no pixel changed; nothing at
+    // all happens outside the image.
     bool fill(PixelPos start, ColorRef color);
     void flipHorizontal();
     void flipVertical();

@@ -119,7 +119,7 @@ public:
                 advance();
                 continue;
             case MelTokenKind::semicolon:
-                m_pendingBody = false;
+                m_pendingBodies = 0;
                 advance();
                 continue;
             default:
@@ -140,7 +140,7 @@ public:
 private:
     struct Block {
         MelSourceSpan opening;
-        bool conditional = false;
+        int conditions = 0;
         int proc = -1;
     };
     struct Group {
@@ -191,10 +191,9 @@ private:
         m_lexerProblems.clear();
     }
 
-    bool insideConditional() const
-    {
-        return m_pendingBody || (!m_blocks.empty() && m_blocks.back().conditional);
-    }
+    // The bodies of control statements around the next statement: those of the blocks open,
+    // and those of the statements just read whose body has not started yet.
+    int conditionsHere() const { return (m_blocks.empty() ? 0 : m_blocks.back().conditions) + m_pendingBodies; }
     int currentProc() const { return m_blocks.empty() ? -1 : m_blocks.back().proc; }
 
     void problem(MelLexicalProblemKind kind, const MelSourceSpan& span, std::string text)
@@ -213,13 +212,13 @@ private:
 
     void openBlock()
     {
-        Block block{current().span, insideConditional(), currentProc()};
+        Block block{current().span, conditionsHere(), currentProc()};
         if (m_pendingProc >= 0) {
             block.proc = m_pendingProc;
             m_procs[static_cast<std::size_t>(m_pendingProc)].firstStatement = m_count;
         }
         m_pendingProc = -1;
-        m_pendingBody = false;
+        m_pendingBodies = 0;
         m_blocks.push_back(block);
         advance();
     }
@@ -230,7 +229,7 @@ private:
             return;
         }
         endBlock();
-        m_pendingBody = false;
+        m_pendingBodies = 0;
     }
     void endBlock()
     {
@@ -288,7 +287,7 @@ private:
         }
         m_procs.push_back(proc);
         m_pendingProc = static_cast<int>(m_procs.size()) - 1;
-        m_pendingBody = false;
+        m_pendingBodies = 0;
     }
 
     // Reads one statement from the current token and lists it (and before it, the statements of
@@ -298,7 +297,7 @@ private:
         MelStatement st;
         st.proc = currentProc();
         st.depth = static_cast<int>(m_blocks.size());
-        st.conditional = insideConditional();
+        st.conditions = conditionsHere();
         const MelToken first = current();
         st.span = first.span;
         if (first.kind == MelTokenKind::run && first.text == "default:") {
@@ -395,8 +394,10 @@ private:
         m_pending.push_back(std::move(st));
         for (const int i : inner)
             m_pending[static_cast<std::size_t>(i - m_pendingFirst)].enclosing = index;
+        // A control statement in a body that has not started (for (...) if (...) text;) adds its
+        // own body to that one.
         if (!inBackquote)
-            m_pendingBody = bodyFollows;
+            m_pendingBodies = bodyFollows ? m_pendingBodies + 1 : 0;
         return index;
     }
 
@@ -719,7 +720,7 @@ private:
     int m_pendingFirst = 0;
     int m_count = 0;
     std::vector<MelArgument> m_leftOut;
-    bool m_pendingBody = false;
+    int m_pendingBodies = 0;
     int m_pendingProc = -1;
 };
 

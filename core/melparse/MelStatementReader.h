@@ -65,8 +65,9 @@ struct MelStatement {
     std::string target;
     int proc = -1;       // index in MelScript::procs of the proc whose body holds it, -1 outside
     int depth = 0;       // braces open around it ({ } blocks, a proc's body included)
-    // Runs only when a condition holds or in a loop: the body of if/else/while/for/do/switch.
-    bool conditional = false;
+    // How many bodies of if, else, while, for, do and switch hold it: one that is not 0 runs
+    // only when a condition holds or in a loop.
+    int conditions = 0;
     // Written inside backquotes (or as a condition's command): the statement that holds it, by
     // index in MelScript::statements; -1 for a statement on its own. A statement is listed after
     // the statements inside its backquotes, in the order the script runs them.

@@ -3,6 +3,7 @@
 
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
+#include "uimodel/FlagText.h"
 
 #include <cstdio>
 
@@ -49,15 +50,14 @@ void CPropertySet::SetValues(const FlagValueTable& table)
             if (position >= kFlagTableSize)
                 break;
             const std::string& value = table[position++];
+            item->setEdited(false);
             if (auto* text = dynamic_cast<CPropertyItemString*>(item.get())) {
                 text->setValue(value);
             } else if (auto* boolean = dynamic_cast<CPropertyItemBool*>(item.get())) {
-                if (value == m_booleanChoices[CPropertyItemBool::kTrue])
-                    boolean->setValue(CPropertyItemBool::kTrue);
-                else if (value == m_booleanChoices[CPropertyItemBool::kFalse])
-                    boolean->setValue(CPropertyItemBool::kFalse);
-                else
-                    boolean->setValue(CPropertyItemBool::kDefault);
+                const std::optional<bool> meaning = readBooleanWord(value);
+                boolean->setValue(!meaning ? CPropertyItemBool::kDefault
+                                  : *meaning ? CPropertyItemBool::kTrue
+                                             : CPropertyItemBool::kFalse);
             }
         }
     }
@@ -71,6 +71,8 @@ void CPropertySet::GetValues(FlagValueTable& table) const
             if (position >= kFlagTableSize)
                 break;
             std::string& value = table[position++];
+            if (!item->edited())
+                continue;
             if (const auto* text = dynamic_cast<const CPropertyItemString*>(item.get())) {
                 value = text->value();
             } else if (const auto* boolean = dynamic_cast<const CPropertyItemBool*>(item.get())) {
@@ -80,6 +82,13 @@ void CPropertySet::GetValues(FlagValueTable& table) const
             }
         }
     }
+}
+
+void CPropertySet::ValuesTaken()
+{
+    for (const auto& category : m_categories)
+        for (const auto& item : category->items())
+            item->setEdited(false);
 }
 
 std::string CPropertySet::FlagTypeHint(int row) const

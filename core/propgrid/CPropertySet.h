@@ -22,12 +22,16 @@ public:
     // Rebuilds the set for a command index; false, with nothing changed, for an index that
     // names no command. booleanStyle chooses the words of the boolean rows.
     bool Build(int commandIndex, int booleanStyle);
-    // table -> items. A boolean row takes the true or the false word only when spelt
-    // exactly so; anything else reads as "default". Multi rows take nothing.
+    // table -> items, every row counting as not edited. A boolean row shows any boolean word
+    // MEL takes (on/off, true/false, yes/no, 1/0) as the choice of the style's word of the
+    // same meaning; anything else reads as "default". Multi rows take nothing.
     void SetValues(const FlagValueTable& table);
-    // items -> table. A boolean "default" leaves the value empty; multi rows give nothing,
-    // so their values keep what the table held.
+    // items -> table, for the rows the user edited only: the others leave their value as the
+    // table holds it (a boolean "0" the grid shows as "off" stays "0"). An edited boolean
+    // "default" leaves the value empty; multi rows give nothing.
     void GetValues(FlagValueTable& table) const;
+    // The element took the values: every row counts as not edited again.
+    void ValuesTaken();
     // The status bar text for a row of the grid: row 0 (the category) and row 1 both
     // describe the first flag. Empty when there is no such flag.
     std::string FlagTypeHint(int row) const;

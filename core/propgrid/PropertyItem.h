@@ -25,6 +25,10 @@ public:
     bool visible() const { return m_visible; }
     void setVisible(bool visible) { m_visible = visible; }
     PropertyKind kind() const { return m_kind; }
+    // Whether the user committed a value to this row since the set last loaded or took its
+    // values: only such rows write back (the others keep what they were given, spelt so).
+    bool edited() const { return m_edited; }
+    void setEdited(bool edited) { m_edited = edited; }
     virtual bool isCategory() const { return false; }
     // What the value cell shows when the row is not being edited.
     virtual std::string valueText() const { return {}; }
@@ -32,6 +36,7 @@ public:
 private:
     std::string m_name;
     bool m_visible = true;
+    bool m_edited = false;
     PropertyKind m_kind;
 };
 

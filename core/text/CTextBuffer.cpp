@@ -60,8 +60,14 @@ void CTextBuffer::resetContents(std::vector<TextLine> lines, LineEnd style)
 {
     if (lines.empty())
         lines.emplace_back();
+    // The encoding first: the lines are moved into the buffer below.
+    const TextEncoding encoding =
+        std::all_of(lines.begin(), lines.end(), [](const TextLine& line) { return IsValidUtf8(line.text()); })
+            ? TextEncoding::utf8
+            : TextEncoding::windows1252;
     {
         const std::lock_guard lock(m_linesLock);
+        m_encoding = encoding;
         // Room for the lines that later edits insert.
         m_lines = GapArray<TextLine>(std::move(lines), text_limits::kLoadedLineArrayStep);
         ++m_edits;

@@ -6,6 +6,7 @@
 #include "text/GapArray.h"
 #include "text/TextBufferWatcher.h"
 #include "text/TextConstants.h"
+#include "text/TextEncoding.h"
 #include "text/TextLine.h"
 #include "text/TextPos.h"
 #include "text/UndoHistory.h"
@@ -36,6 +37,9 @@ public:
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
     bool IsLoaded() const { return m_loaded; }
     bool IsModified() const { return m_modified; }
+    // How the bytes are read as characters, decided when the text is read: UTF-8 when every
+    // line is valid UTF-8 (a new text too), else Windows-1252. The bytes stay as they are.
+    TextEncoding Encoding() const { return m_encoding; }
     // The end of the text (after the last character of the last line).
     TextPos EndPos() const;
     // A position clamped into the text.
@@ -119,6 +123,7 @@ private:
     bool m_readOnly = false;
     bool m_modified = false;
     LineEnd m_style = LineEnd::crLf;
+    TextEncoding m_encoding = TextEncoding::utf8;
     GapArray<TextLine> m_lines;
     UndoHistory m_undo;
     std::vector<TextBufferWatcher*> m_views;

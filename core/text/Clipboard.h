@@ -1,4 +1,5 @@
-// The clipboard as the editing commands see it: plain 8-bit text, lines joined by CR LF.
+// The clipboard as the editing commands see it: UTF-8 text. What the editor puts there has LF
+// line ends, as other programs on the desktop write them; what it takes may have any.
 #pragma once
 
 #include <string>

@@ -42,7 +42,7 @@ void DisplayLengthCache::measureAll()
     std::vector<int> lengths(static_cast<std::size_t>(m_buffer.LineCount()));
     m_linesOfLength.clear();
     for (std::size_t line = 0; line < lengths.size(); ++line) {
-        lengths[line] = displayLength(m_buffer.LineText(static_cast<int>(line)), m_tabSize);
+        lengths[line] = displayLength(m_buffer.LineText(static_cast<int>(line)), m_tabSize, m_buffer.Encoding());
         ++m_linesOfLength[lengths[line]];
     }
     m_lengths = GapArray<int>(std::move(lengths), text_limits::kLoadedLineArrayStep);
@@ -60,7 +60,7 @@ void DisplayLengthCache::remeasure(int line)
 {
     int& length = m_lengths[static_cast<std::size_t>(line)];
     count(length, -1);
-    length = displayLength(m_buffer.LineText(line), m_tabSize);
+    length = displayLength(m_buffer.LineText(line), m_tabSize, m_buffer.Encoding());
     count(length, +1);
 }
 

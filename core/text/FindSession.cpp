@@ -17,7 +17,7 @@ FindSession::FindSession(TextViewModel& view, const Profile& profile)
     }
     const TextRange selection = view.selection();
     if (!selection.empty() && selection.start.line == selection.end.line)
-        values.findWhat = view.selectedText();
+        values.findWhat = view.selectionForOutside();
 }
 
 unsigned FindSession::flags() const

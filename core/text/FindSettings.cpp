@@ -2,6 +2,7 @@
 #include "text/FindSettings.h"
 
 #include "text/TextConstants.h"
+#include "text/TextEncoding.h"
 
 namespace orv {
 
@@ -17,7 +18,8 @@ FindValues readCommon(const Profile& profile, const char* section)
     FindValues values;
     values.matchCase = profile.readInt(section, kMatchCase, 0) != 0;
     values.wholeWord = profile.readInt(section, kWholeWord, 0) != 0;
-    values.findWhat = profile.readString(section, kFindWhat, "");
+    // The texts are UTF-8; one stored by an older version in 8-bit text reads as Windows-1252.
+    values.findWhat = ToUtf8(profile.readString(section, kFindWhat, ""));
     return values;
 }
 
@@ -43,7 +45,7 @@ void writeFindValues(Profile& profile, const FindValues& values)
 FindValues readReplaceValues(const Profile& profile)
 {
     FindValues values = readCommon(profile, find_profile::kReplaceSection);
-    values.replaceWith = profile.readString(find_profile::kReplaceSection, find_profile::kReplaceWith, "");
+    values.replaceWith = ToUtf8(profile.readString(find_profile::kReplaceSection, find_profile::kReplaceWith, ""));
     return values;
 }
 

@@ -16,6 +16,7 @@ inline constexpr const char* kFindWhat = "FindWhat";
 inline constexpr const char* kReplaceWith = "ReplaceWith";
 } // namespace find_profile
 
+// The texts are UTF-8, whatever the encoding of the text searched.
 struct FindValues {
     std::string findWhat;
     std::string replaceWith;  // the Replace dialog only

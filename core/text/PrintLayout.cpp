@@ -1,6 +1,7 @@
 // Word wrapping and page filling for printing.
 #include "text/PrintLayout.h"
 
+#include "text/LineCharacters.h"
 #include "text/TabColumns.h"
 
 #include <algorithm>
@@ -8,34 +9,35 @@
 namespace orv {
 
 namespace {
-int measured(std::string_view text, const TextMeasure& measure)
+
+// The bytes of the longest prefix of whole characters that fits in the width (at least one
+// character, so that printing ends).
+std::size_t fittingPrefix(std::string_view text, int width, TextEncoding encoding)
 {
-    return measure ? measure(text) : static_cast<int>(text.size());
+    std::size_t fits = 0;
+    int columns = 0;
+    while (fits < text.size()) {
+        const LineCharacter character = characterAt(text, static_cast<int>(fits), encoding);
+        columns += characterColumns(character.codePoint);
+        if (columns > width && fits > 0)
+            break;
+        fits += static_cast<std::size_t>(character.length);
+    }
+    return fits;
 }
+
 } // namespace
 
-std::vector<std::string> wrapLine(std::string_view line, int tabSize, int width, const TextMeasure& measure)
+std::vector<std::string> wrapLine(std::string_view line, int tabSize, int width, TextEncoding encoding)
 {
-    const std::string expanded = expandTabs(line, tabSize);
+    const std::string expanded = expandTabs(line, tabSize, encoding);
     std::string_view rest = expanded;
     std::vector<std::string> rows;
     while (rest.size() > 0) {
-        if (measured(rest, measure) <= width) {
+        const std::size_t fits = fittingPrefix(rest, width, encoding);
+        if (fits == rest.size()) {
             rows.emplace_back(rest);
             break;
-        }
-        // The longest prefix that fits (at least one character, so that printing ends).
-        std::size_t fits = 1;
-        std::size_t lo = 1;
-        std::size_t hi = rest.size();
-        while (lo <= hi) {
-            const std::size_t mid = (lo + hi) / 2;
-            if (measured(rest.substr(0, mid), measure) <= width) {
-                fits = mid;
-                lo = mid + 1;
-            } else {
-                hi = mid - 1;
-            }
         }
         // Break at the last blank that fits or directly follows the part that fits, when a
         // word stands before it (leading blanks are no break); the blanks at a break stay at
@@ -57,8 +59,7 @@ std::vector<std::string> wrapLine(std::string_view line, int tabSize, int width,
     return rows;
 }
 
-std::vector<PrintedPage> PaginateText(const CTextBuffer& buffer, int tabSize, const PageMetrics& metrics,
-                                      const TextMeasure& measure)
+std::vector<PrintedPage> PaginateText(const CTextBuffer& buffer, int tabSize, const PageMetrics& metrics)
 {
     const int lineHeight = std::max(metrics.lineHeight, 1);
     const int rowsPerPage = std::max(metrics.height / lineHeight, 1);
@@ -66,7 +67,7 @@ std::vector<PrintedPage> PaginateText(const CTextBuffer& buffer, int tabSize, co
     std::vector<PrintedPage> pages(1);
     int used = 0;
     for (int line = 0; line < buffer.LineCount(); ++line) {
-        const auto rows = wrapLine(buffer.LineText(line), tabSize, width, measure);
+        const auto rows = wrapLine(buffer.LineText(line), tabSize, width, buffer.Encoding());
         const int count = static_cast<int>(rows.size());
         if (used > 0 && used + count > rowsPerPage) {
             pages.emplace_back();

@@ -66,7 +66,8 @@ SearchOutcome ReplaceSession::replace()
     m_edit.setSelection(match.start, match.end);
     m_edit.deleteSelection(UndoAction::deleteSelection);
     TextPos end;
-    buffer.InsertTextAt(&m_edit, match.start, values.replaceWith, end, UndoAction::replace);
+    buffer.InsertTextAt(&m_edit, match.start, Utf8ToEncoding(values.replaceWith, buffer.Encoding()), end,
+                        UndoAction::replace);
     m_edit.setCursor(end);
     if (m_block) {
         // The block follows the text: its limits after the match move with the length change.

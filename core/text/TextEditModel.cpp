@@ -2,8 +2,10 @@
 #include "text/TextEditModel.h"
 
 #include "text/CharClass.h"
+#include "text/LineCharacters.h"
 #include "text/TabColumns.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace orv {
@@ -13,6 +15,7 @@ constexpr char kCarriageReturn = 13;
 constexpr char kBlank = ' ';
 constexpr char kDel = 127;
 constexpr std::string_view kLineBreak = "\r\n";
+constexpr char kLineFeed = 10;
 
 std::string menuText(const char* withAction, const char* plain, const std::string& action, const char* key)
 {
@@ -66,7 +69,7 @@ bool TextEditModel::dropText(TextPos at, const std::string& text)
         return false;
     }
     TextPos end;
-    buffer()->InsertTextAt(this, at, text, end, UndoAction::dragAndDrop);
+    buffer()->InsertTextAt(this, at, textFromOutside(text), end, UndoAction::dragAndDrop);
     setSelection(at, end);
     m_droppedHere = m_dragRange.has_value();
     return true;
@@ -101,6 +104,19 @@ bool TextEditModel::deleteSelection(UndoAction action)
     return true;
 }
 
+std::string TextEditModel::textFromOutside(std::string_view utf8) const
+{
+    // Every LF not after a CR becomes CR LF: the buffer breaks lines at CR and CR LF itself.
+    std::string text;
+    text.reserve(utf8.size() + utf8.size() / 32);
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == kLineFeed && (i == 0 || utf8[i - 1] != kCarriageReturn))
+            text += kCarriageReturn;
+        text += utf8[i];
+    }
+    return hasBuffer() ? Utf8ToEncoding(text, buffer()->Encoding()) : text;
+}
+
 bool TextEditModel::typeChar(char c)
 {
     if (!canEdit())
@@ -109,7 +125,29 @@ bool TextEditModel::typeChar(char c)
         return enter();
     if (static_cast<unsigned char>(c) < 32 || c == kDel)
         return false;
-    return typePrintable(c);
+    return typePrintable(std::string_view(&c, 1));
+}
+
+bool TextEditModel::typeText(std::string_view utf8)
+{
+    if (!canEdit())
+        return false;
+    bool typed = false;
+    for (std::size_t at = 0; at < utf8.size();) {
+        char32_t code = 0;
+        const std::size_t length = DecodeUtf8At(utf8, at, code);
+        const std::string_view character = utf8.substr(at, length);
+        // A byte that begins no character is no key anybody pressed.
+        at += std::max<std::size_t>(length, 1);
+        if (length == 0)
+            continue;
+        if (code < 0x80) {
+            typed = typeChar(static_cast<char>(code)) || typed;
+            continue;
+        }
+        typed = typePrintable(Utf8ToEncoding(character, buffer()->Encoding())) || typed;
+    }
+    return typed;
 }
 
 bool TextEditModel::enter()
@@ -129,14 +167,16 @@ bool TextEditModel::enter()
     return true;
 }
 
-bool TextEditModel::typePrintable(char c)
+bool TextEditModel::typePrintable(std::string_view character)
 {
     CTextBuffer& text = *buffer();
-    text.OpenUndoGroup(c != kBlank);
-    if (!deleteSelection(UndoAction::deleteSelection) && m_overwrite && cursor().ch < text.LineLength(cursor().line))
-        text.EraseRange(this, cursor(), {cursor().ch + 1, cursor().line}, UndoAction::typing);
+    text.OpenUndoGroup(character != std::string_view(&kBlank, 1));
+    const TextPos at = cursor();
+    if (!deleteSelection(UndoAction::deleteSelection) && m_overwrite && at.ch < text.LineLength(at.line))
+        text.EraseRange(this, at, {nextCharStart(text.LineText(at.line), at.ch, text.Encoding()), at.line},
+                        UndoAction::typing);
     TextPos end;
-    text.InsertTextAt(this, cursor(), std::string_view(&c, 1), end, UndoAction::typing);
+    text.InsertTextAt(this, cursor(), character, end, UndoAction::typing);
     setCursor(end);
     text.CloseUndoGroup(this);
     return true;
@@ -170,7 +210,7 @@ bool TextEditModel::deleteForward()
     CTextBuffer& text = *buffer();
     TextPos to;
     if (c.ch < text.LineLength(c.line))
-        to = {c.ch + 1, c.line};
+        to = {nextCharStart(text.LineText(c.line), c.ch, text.Encoding()), c.line};
     else if (c.line + 1 < text.LineCount())
         to = {0, c.line + 1};
     else
@@ -190,7 +230,7 @@ bool TextEditModel::backspace()
     CTextBuffer& text = *buffer();
     TextPos from;
     if (c.ch > 0)
-        from = {c.ch - 1, c.line};
+        from = {prevCharStart(text.LineText(c.line), c.ch, text.Encoding()), c.line};
     else if (c.line > 0)
         from = {text.LineLength(c.line - 1), c.line - 1};
     else
@@ -248,12 +288,13 @@ void TextEditModel::unindentLines(int first, int last)
 TextPos TextEditModel::nextTabStopRight() const
 {
     const std::string_view chars = buffer()->LineText(cursor().line);
+    const TextEncoding encoding = buffer()->Encoding();
     const int target = (cursorColumn() / tabSize() + 1) * tabSize();
     int ch = cursor().ch;
     while (ch < static_cast<int>(chars.size())) {
         const bool wasTab = chars[static_cast<std::size_t>(ch)] == '\t';
-        ++ch;
-        if (wasTab || displayColumn(chars, ch, tabSize()) >= target)
+        ch = nextCharStart(chars, ch, encoding);
+        if (wasTab || displayColumn(chars, ch, tabSize(), encoding) >= target)
             break;
     }
     return {ch, cursor().line};
@@ -263,7 +304,7 @@ TextPos TextEditModel::previousTabStopLeft() const
 {
     const int column = cursorColumn();
     const int target = column == 0 ? 0 : ((column - 1) / tabSize()) * tabSize();
-    return {charAtColumn(buffer()->LineText(cursor().line), target, tabSize()), cursor().line};
+    return {charAtColumn(buffer()->LineText(cursor().line), target, tabSize(), buffer()->Encoding()), cursor().line};
 }
 
 bool TextEditModel::reindentSelectedLines(bool indent)
@@ -330,7 +371,7 @@ bool TextEditModel::paste()
     if (!canEdit())
         return false;
     const std::string text = m_clipboard && m_clipboard->hasText() ? m_clipboard->text() : std::string();
-    return replaceSelection(text, UndoAction::paste);
+    return replaceSelection(textFromOutside(text), UndoAction::paste);
 }
 
 bool TextEditModel::undo()

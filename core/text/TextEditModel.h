@@ -20,8 +20,12 @@ public:
     // There is a buffer and it is not read-only; every command below does nothing otherwise.
     bool canEdit() const;
 
-    // A typed character: CR is Enter, other characters below 32 (and DEL) are ignored.
+    // A typed byte of the text's encoding: CR is Enter, other characters below 32 (and DEL)
+    // are ignored.
     bool typeChar(char c);
+    // Typed UTF-8 text, one character after the other, each in the text's encoding (in
+    // Windows-1252 a character the code page lacks becomes '?').
+    bool typeText(std::string_view utf8);
     bool deleteForward();
     bool backspace();
     bool tab();
@@ -36,7 +40,11 @@ public:
     bool canCopy() const { return hasSelection(); }
     bool canPaste() const { return canEdit() && m_clipboard && m_clipboard->hasText(); }
     bool cut();
+    // Inserts the clipboard's text as text from outside (see textFromOutside).
     bool paste();
+    // UTF-8 text from another program (the clipboard, a drop) as the buffer takes it: in its
+    // encoding, with every line end (CR LF, LF or a lone CR) a line break.
+    std::string textFromOutside(std::string_view utf8) const;
 
     bool undo();
     bool redo();
@@ -54,8 +62,8 @@ public:
     // follows later changes of the text until the drag ends.
     void beginDrag();
     bool isDragSource() const { return m_dragRange.has_value(); }
-    // A drop inserts the text at a position (action 7) and selects it; a drop into this
-    // view's own dragged selection only moves the cursor and cancels the drag.
+    // A drop inserts the text (UTF-8 from outside) at a position (action 7) and selects it; a
+    // drop into this view's own dragged selection only moves the cursor and cancels the drag.
     bool dropText(TextPos at, const std::string& text);
     // The end of a drag from this view: a move deletes the dragged range (action 7); a move
     // within this view undoes together with its drop.
@@ -70,7 +78,8 @@ protected:
 
 private:
     bool enter();
-    bool typePrintable(char c);
+    // One printable character, its bytes in the text's encoding.
+    bool typePrintable(std::string_view character);
     // The lines a selection over several lines covers for Tab and Shift+Tab.
     bool linesOfSelection(int& first, int& last) const;
     // The selection widened to whole lines: to the next line's start or the text's end.

@@ -2,6 +2,8 @@
 #include "text/TextEncoding.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace orv {
 
@@ -65,6 +67,15 @@ std::size_t DecodeUtf8At(std::string_view bytes, std::size_t at, char32_t& codeP
 bool IsValidUtf8(std::string_view bytes)
 {
     for (std::size_t at = 0; at < bytes.size();) {
+        // Scripts are mostly ASCII: eight bytes without a high bit are passed over at once.
+        std::uint64_t eight = 0;
+        if (bytes.size() - at >= sizeof eight) {
+            std::memcpy(&eight, bytes.data() + at, sizeof eight);
+            if ((eight & 0x8080808080808080ULL) == 0) {
+                at += sizeof eight;
+                continue;
+            }
+        }
         if (static_cast<unsigned char>(bytes[at]) < 0x80) {
             ++at;
             continue;
@@ -161,6 +172,16 @@ std::string ToUtf8(std::string_view bytes)
     return IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
 }
 
+std::string EncodingToUtf8(std::string_view bytes, TextEncoding encoding)
+{
+    return encoding == TextEncoding::utf8 ? std::string(bytes) : Windows1252ToUtf8(bytes);
+}
+
+std::string Utf8ToEncoding(std::string_view utf8, TextEncoding encoding)
+{
+    return encoding == TextEncoding::utf8 ? std::string(utf8) : Utf8ToWindows1252(utf8);
+}
+
 std::size_t Utf8CharacterCount(std::string_view bytes)
 {
     std::size_t count = 0;
@@ -170,6 +191,19 @@ std::size_t Utf8CharacterCount(std::string_view bytes)
         at += length == 0 ? 1 : length;
     }
     return count;
+}
+
+std::size_t Utf8CutLength(std::string_view bytes, std::size_t limit)
+{
+    if (bytes.size() <= limit)
+        return bytes.size();
+    // A sequence has at most three continuation bytes; past them the bytes are no UTF-8.
+    for (std::size_t end = limit;; --end) {
+        if (!isContinuation(static_cast<unsigned char>(bytes[end])))
+            return end;
+        if (end == 0 || end + 3 == limit)
+            return limit;
+    }
 }
 
 } // namespace orv

@@ -39,6 +39,11 @@ std::string Utf8ToWindows1252(std::string_view utf8, bool* lossy = nullptr);
 // The bytes as UTF-8 whatever they were: valid UTF-8 unchanged, anything else from Windows-1252.
 std::string ToUtf8(std::string_view bytes);
 
+// Bytes read in an encoding as UTF-8, and UTF-8 as bytes of an encoding (in Windows-1252 a
+// character the code page lacks becomes '?'). UTF-8 passes through both unchanged.
+std::string EncodingToUtf8(std::string_view bytes, TextEncoding encoding);
+std::string Utf8ToEncoding(std::string_view utf8, TextEncoding encoding);
+
 // Appends the UTF-8 form of a code point (U+FFFD for a surrogate or a value past U+10FFFF).
 void AppendUtf8(std::string& out, char32_t codePoint);
 
@@ -48,5 +53,9 @@ std::size_t DecodeUtf8At(std::string_view bytes, std::size_t at, char32_t& codeP
 
 // The number of characters in valid UTF-8 (each byte of an invalid sequence counts as one).
 std::size_t Utf8CharacterCount(std::string_view bytes);
+
+// The longest start of the bytes, at most limit long, that ends between two characters: a
+// text cut there keeps no half of a UTF-8 sequence.
+std::size_t Utf8CutLength(std::string_view bytes, std::size_t limit);
 
 } // namespace orv

@@ -10,6 +10,8 @@
 
 namespace orv {
 
+// The text looked for is UTF-8, searched for in the text's own encoding; without match case,
+// a-z and the accented letters of Latin-1 match either case.
 // Searches the whole text from `start` with the find flags (match case, whole word, up).
 std::optional<TextRange> FindInText(const CTextBuffer& buffer, std::string_view what, TextPos start,
                                     unsigned flags, bool wrap);

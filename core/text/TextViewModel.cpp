@@ -2,6 +2,7 @@
 #include "text/TextViewModel.h"
 
 #include "text/CharClass.h"
+#include "text/LineCharacters.h"
 #include "text/TabColumns.h"
 #include "text/TextSearch.h"
 
@@ -45,6 +46,9 @@ TextRange TextViewModel::selection() const
 void TextViewModel::setCursor(TextPos cursor, bool extend)
 {
     m_cursor = m_buffer ? m_buffer->Clamp(cursor) : TextPos{};
+    // Never inside a UTF-8 sequence: the cursor stands before a whole character.
+    if (m_buffer)
+        m_cursor.ch = charStartAt(m_buffer->LineText(m_cursor.line), m_cursor.ch, m_buffer->Encoding());
     if (!extend)
         m_anchor = m_cursor;
     m_wantedColumn = -1;
@@ -60,6 +64,13 @@ std::string TextViewModel::selectedText() const
 {
     const TextRange range = selection();
     return m_buffer ? m_buffer->CopyRange(range.start, range.end) : std::string();
+}
+
+std::string TextViewModel::selectionForOutside() const
+{
+    const TextRange range = selection();
+    return m_buffer ? EncodingToUtf8(m_buffer->CopyRange(range.start, range.end, "\n"), m_buffer->Encoding())
+                    : std::string();
 }
 
 void TextViewModel::move(CursorMove how, bool extend)
@@ -79,14 +90,15 @@ TextPos TextViewModel::movedPos(CursorMove how)
 {
     const TextPos c = m_cursor;
     const int lastLine = m_buffer->LineCount() - 1;
+    const std::string_view line = m_buffer->LineText(c.line);
     switch (how) {
     case CursorMove::charLeft:
         if (c.ch > 0)
-            return {c.ch - 1, c.line};
+            return {prevCharStart(line, c.ch, m_buffer->Encoding()), c.line};
         return c.line > 0 ? TextPos{m_buffer->LineLength(c.line - 1), c.line - 1} : c;
     case CursorMove::charRight:
         if (c.ch < m_buffer->LineLength(c.line))
-            return {c.ch + 1, c.line};
+            return {nextCharStart(line, c.ch, m_buffer->Encoding()), c.line};
         return c.line < lastLine ? TextPos{0, c.line + 1} : c;
     case CursorMove::wordLeft: return wordLeftOf(c);
     case CursorMove::wordRight: return wordRightOf(c);
@@ -105,7 +117,7 @@ TextPos TextViewModel::movedPos(CursorMove how)
 TextPos TextViewModel::verticalMove(int lines)
 {
     const int line = std::clamp(m_cursor.line + lines, 0, m_buffer->LineCount() - 1);
-    return {charAtColumn(m_buffer->LineText(line), m_wantedColumn, m_tabSize), line};
+    return {charAtColumn(m_buffer->LineText(line), m_wantedColumn, m_tabSize, m_buffer->Encoding()), line};
 }
 
 TextPos TextViewModel::wordRightOf(TextPos p) const
@@ -201,7 +213,7 @@ void TextViewModel::selectLine(int line)
 
 bool TextViewModel::copy(Clipboard& clipboard) const
 {
-    const std::string text = selectedText();
+    const std::string text = selectionForOutside();
     if (text.empty())
         return false;
     clipboard.setText(text);
@@ -274,7 +286,9 @@ bool TextViewModel::hasBookmarks() const
 
 std::string TextViewModel::positionText() const
 {
-    return positionIndicator(m_cursor.line, m_cursor.ch);
+    const int characters =
+        m_buffer ? charactersBefore(m_buffer->LineText(m_cursor.line), m_cursor.ch, m_buffer->Encoding()) : m_cursor.ch;
+    return positionIndicator(m_cursor.line, characters);
 }
 
 std::string TextViewModel::lineEndText() const
@@ -284,7 +298,8 @@ std::string TextViewModel::lineEndText() const
 
 int TextViewModel::cursorColumn() const
 {
-    return m_buffer ? displayColumn(m_buffer->LineText(m_cursor.line), m_cursor.ch, m_tabSize) : 0;
+    return m_buffer ? displayColumn(m_buffer->LineText(m_cursor.line), m_cursor.ch, m_tabSize, m_buffer->Encoding())
+                    : 0;
 }
 
 const std::string& TextViewModel::previousSearchText() const

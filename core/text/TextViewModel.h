@@ -51,7 +51,10 @@ public:
     // Moves the cursor; `extend` keeps the anchor, so the selection grows or shrinks.
     void setCursor(TextPos cursor, bool extend = false);
     void setSelection(TextPos anchor, TextPos cursor);
+    // The selection's bytes, lines joined by CR LF.
     std::string selectedText() const;
+    // The selection as other programs take it: UTF-8, lines ended by LF.
+    std::string selectionForOutside() const;
 
     void move(CursorMove how, bool extend);
     void selectAll();
@@ -63,7 +66,7 @@ public:
     void extendByWords(TextRange firstWord, TextPos pos);
     // From the line's start to the next line's start (or the end of the last line).
     void selectLine(int line);
-    // Copies the selection; an empty text is not put on the clipboard.
+    // Copies the selection for other programs; an empty text is not put on the clipboard.
     bool copy(Clipboard& clipboard) const;
 
     // Numbered bookmarks 0..9 (each on at most one line) and the plain bookmark.
@@ -77,13 +80,15 @@ public:
     // Enables F2, Shift+F2 and Ctrl+Shift+F2.
     bool hasBookmarks() const;
 
-    // "Ln 1, Col 3" (a tab counts as one character) and "DOS" / "UNIX" / "MAC".
+    // "Ln 1, Col 3" (a tab, like a UTF-8 sequence, counts as one character) and "DOS" /
+    // "UNIX" / "MAC".
     std::string positionText() const;
     std::string lineEndText() const;
     // The cursor's column with tabs expanded.
     int cursorColumn() const;
 
-    // The previous search, repeated by F3 (and by Shift+F3 in the other direction).
+    // The previous search, repeated by F3 (and by Shift+F3 in the other direction). Search
+    // texts and messages are UTF-8, whatever the encoding of the text searched.
     bool hasPreviousSearch() const { return m_previousSearch.has_value(); }
     const std::string& previousSearchText() const;
     unsigned previousSearchFlags() const;

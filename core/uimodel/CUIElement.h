@@ -81,6 +81,9 @@ public:
     const FlagValueTable& flags() const { return m_flags; }
     // StoreFlags into the own table, so that it shows the current geometry and preview.
     void refreshFlags();
+    // Whether the last ApplyFlags changed values of the table it was given (a slider turned its
+    // width and height round): whoever shows the values shows them again.
+    bool flagsRewritten() const { return m_flagsRewritten; }
     bool stateFlag() const { return m_stateFlag; }
     void setStateFlag(bool expanded) { m_stateFlag = expanded; }
     bool enabled() const { return m_enabled; }
@@ -146,6 +149,7 @@ protected:
     std::string m_previewText;
     std::uint32_t m_styles = 0;
     std::vector<std::string> m_listItems;
+    bool m_flagsRewritten = false;
 
 private:
     UIModelContext* m_context;

@@ -22,7 +22,8 @@ void CUIOrientedControl::ApplyFlags(const FlagValueTable& table)
     const bool horizontal = flagOn(m_positions.horizontal);
     const int width = readFlagLength(m_flags[m_positions.width]);
     const int height = readFlagLength(m_flags[m_positions.height]);
-    if ((horizontal && width < height) || (!horizontal && width > height))
+    m_flagsRewritten = (horizontal && width < height) || (!horizontal && width > height);
+    if (m_flagsRewritten)
         std::swap(m_flags[m_positions.width], m_flags[m_positions.height]);
     applySize(m_positions.width, m_positions.height);
     setStyle(PreviewStyle::vertical, !horizontal);

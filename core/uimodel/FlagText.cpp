@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 
 namespace orv {
@@ -125,6 +126,19 @@ bool isFlagOn(const std::string& text, int booleanStyle)
 bool isFlagExactlyTrue(const std::string& text, int booleanStyle)
 {
     return text == MelTrueWord(booleanStyle);
+}
+
+std::optional<bool> readBooleanWord(std::string_view text)
+{
+    // The style words come in pairs, the true word first; MEL also takes yes and no.
+    for (std::size_t i = 0; i < std::size(kMelBooleanWords); ++i)
+        if (text == kMelBooleanWords[i])
+            return i % 2 == 0;
+    if (text == "yes")
+        return true;
+    if (text == "no")
+        return false;
+    return std::nullopt;
 }
 
 std::pair<std::string, std::string> splitAtFirstBlank(const std::string& text)

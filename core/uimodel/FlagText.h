@@ -4,7 +4,9 @@
 #include "settings/Color.h"
 #include "settings/SettingsRecord.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace orv {
 
@@ -26,6 +28,9 @@ std::string formatFlagFloat(double value, int precision);
 // column, resize to fit and tool window are true only for the true word.
 bool isFlagOn(const std::string& text, int booleanStyle);
 bool isFlagExactlyTrue(const std::string& text, int booleanStyle);
+// What a boolean word means in MEL, whatever the style: on/off, true/false, yes/no and 1/0
+// (spelt so, in lower case); nothing for any other text.
+std::optional<bool> readBooleanWord(std::string_view text);
 
 // The text before the first blank and the text after it (empty when there is no blank).
 std::pair<std::string, std::string> splitAtFirstBlank(const std::string& text);

@@ -23,7 +23,7 @@ std::string scriptFileBytes(const std::string& script, bool unixFormat)
 }
 
 ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& settings, OutputLog& log,
-                                ExportTarget& target, ScriptLanguage language)
+                                ExportTarget& target, ScriptLanguage language, bool writeNames)
 {
     ExportResult result;
     std::optional<std::string> path;
@@ -38,8 +38,9 @@ ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& setting
     log.AppendText(mel_export::kGenerating);
     log.AppendText(mel_export::kDashLine);
     std::vector<std::string> leftOut;
-    result.script = language == ScriptLanguage::python ? GenerateWindowPython(window, settings.shortFlags(), &leftOut)
-                                                       : GenerateWindowScript(window, settings.shortFlags(), &leftOut);
+    result.script = language == ScriptLanguage::python
+                        ? GenerateWindowPython(window, settings.shortFlags(), &leftOut, writeNames)
+                        : GenerateWindowScript(window, settings.shortFlags(), &leftOut, writeNames);
     if (settings.exportToClipboard())
         target.copyToClipboard(result.script);
     log.AppendText(result.script);

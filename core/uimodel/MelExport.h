@@ -33,9 +33,11 @@ struct ExportResult {
 // The whole export as the settings' flags say (exportToFile, exportToClipboard,
 // shortFlags, unixFormat). The file gets LF line ends with unixFormat, else CR LF. The log
 // names each flag whose value was left out of the script, after the script. The Python
-// script takes the same steps and messages, and its file always has LF line ends.
+// script takes the same steps and messages, and its file always has LF line ends. writeNames
+// is the option "Write element names" (GenerateWindowScript).
 ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& settings, OutputLog& log,
-                                ExportTarget& target, ScriptLanguage language = ScriptLanguage::mel);
+                                ExportTarget& target, ScriptLanguage language = ScriptLanguage::mel,
+                                bool writeNames = false);
 
 // The script as a file stores it: CR LF line ends, or LF with unixFormat.
 std::string scriptFileBytes(const std::string& script, bool unixFormat);

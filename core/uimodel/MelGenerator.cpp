@@ -2,6 +2,7 @@
 #include "uimodel/MelGenerator.h"
 
 #include "mel/MelVocabulary.h"
+#include "uimodel/ElementNames.h"
 #include "uimodel/MelText.h"
 #include "uimodel/ScriptWalk.h"
 
@@ -42,9 +43,13 @@ public:
         for (const std::string& item : items)
             addQuoted(name, item);
     }
-    void endCall() override
+    void endCall(const std::string& name) override
     {
         trimTrailingWhiteSpace(m_out);
+        if (!name.empty()) {
+            m_out += ' ';
+            m_out += name;
+        }
         m_out += ";\n";
     }
     void closeContainer(int depth) override
@@ -69,17 +74,20 @@ private:
 } // namespace
 
 void GenerateElementMel(CUIElement& element, std::string& out, int depth, bool shortFlags,
-                        std::vector<std::string>* leftOut)
+                        std::vector<std::string>* leftOut, bool writeNames)
 {
     MelWriter writer(out);
-    WalkElementScript(element, depth, shortFlags, writer, leftOut);
+    WalkElementScript(element, depth, {shortFlags, writeNames}, writer, leftOut);
 }
 
-std::string GenerateWindowScript(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut)
+std::string GenerateWindowScript(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut, bool writeNames)
 {
     std::string script = std::string(mel_export::kBannerRule) + mel_export::kBannerTitle + mel_export::kBannerRule;
-    GenerateElementMel(window, script, 0, shortFlags, leftOut);
-    script += mel_export::kShowWindow;
+    const bool named = writeNames && isMelName(window.name());
+    if (named)
+        script += withName(mel_export::kDeleteOpenWindow, window.name());
+    GenerateElementMel(window, script, 0, shortFlags, leftOut, writeNames);
+    script += named ? withName(mel_export::kShowNamedWindow, window.name()) : mel_export::kShowWindow;
     return script;
 }
 

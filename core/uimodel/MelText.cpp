@@ -1,7 +1,8 @@
 // Escaping of MEL string literals and the literals that may stand bare.
 #include "uimodel/MelText.h"
 
-#include "mel/MelVocabulary.h"
+#include "uimodel/ElementNames.h"
+#include "uimodel/FlagText.h"
 
 #include <algorithm>
 #include <iterator>
@@ -110,12 +111,6 @@ bool isReal(std::string_view item)
     return pos == item.size();
 }
 
-bool isBooleanWord(std::string_view item)
-{
-    return std::any_of(std::begin(kMelBooleanWords), std::end(kMelBooleanWords),
-                       [&](const char* word) { return item == word; });
-}
-
 // A word MEL reads as a text by itself: letters, digits and the punctuation of names and
 // paths, nothing that could start a string, a comment, an expression or a new command. A
 // dash first only before a digit: "-left" would be read as a flag of its own.
@@ -154,9 +149,11 @@ bool isItemOfKind(std::string_view item, ItemKind kind)
     case ItemKind::real:
         return isReal(item);
     case ItemKind::boolean:
-        return isBooleanWord(item);
+        return readBooleanWord(item).has_value();
     case ItemKind::text:
         return isPlainWord(item) || isQuotedLiteral(item);
+    case ItemKind::variable:
+        return isMelVariable(item);
     }
     return false;
 }
@@ -186,7 +183,29 @@ bool splitItems(std::string_view value, std::vector<std::string_view>& items)
     }
 }
 
+// An item of the kind, or a variable standing in for one.
+std::optional<FlagItem> itemOf(std::string_view item, ItemKind kind)
+{
+    if (isItemOfKind(item, kind))
+        return FlagItem{item, kind};
+    if (isMelVariable(item))
+        return FlagItem{item, ItemKind::variable};
+    return std::nullopt;
+}
+
+constexpr std::string_view kMultiUse = "(multi-use)";
+
 } // namespace
+
+bool isMelVariable(std::string_view item)
+{
+    return item.starts_with('$') && isMelName(item.substr(1));
+}
+
+bool isMultiUseType(std::string_view typeText)
+{
+    return typeText.find(kMultiUse) != std::string_view::npos;
+}
 
 std::optional<BareFlagValue> bareFlagItems(std::string_view value, std::string_view typeText)
 {
@@ -200,7 +219,7 @@ std::optional<BareFlagValue> bareFlagItems(std::string_view value, std::string_v
         const std::string_view word = typeText.substr(pos, end - pos);
         if (word.ends_with("[...]"))
             anyCount = true;
-        else if (word != "(multi-use)" && !word.empty())
+        else if (word != kMultiUse && !word.empty())
             kinds.push_back(kindOfTypeWord(word));
         pos = end + 1;
     }
@@ -209,22 +228,46 @@ std::optional<BareFlagValue> bareFlagItems(std::string_view value, std::string_v
         return std::nullopt;
     BareFlagValue bare;
     bare.several = anyCount || kinds.size() > 1;
+    bare.itemsPerUse = items.size();
     if (anyCount || kinds.empty()) {
         for (const std::string_view item : items) {
-            if (!isItemOfKind(item, ItemKind::text))
+            const std::optional<FlagItem> read = itemOf(item, ItemKind::text);
+            if (!read)
                 return std::nullopt;
-            bare.items.push_back({item, ItemKind::text});
+            bare.items.push_back(*read);
         }
         return bare;
     }
-    if (items.size() != kinds.size())
+    // A multi-use flag given n times holds n times the items of one use.
+    const bool multiUse = isMultiUseType(typeText);
+    if (multiUse ? items.size() % kinds.size() != 0 : items.size() != kinds.size())
         return std::nullopt;
+    bare.itemsPerUse = kinds.size();
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (!isItemOfKind(items[i], kinds[i]))
+        const std::optional<FlagItem> read = itemOf(items[i], kinds[i % kinds.size()]);
+        if (!read)
             return std::nullopt;
-        bare.items.push_back({items[i], kinds[i]});
+        bare.items.push_back(*read);
     }
     return bare;
+}
+
+std::vector<std::string_view> flagUses(std::string_view value, std::string_view typeText)
+{
+    const std::optional<BareFlagValue> bare = bareFlagItems(value, typeText);
+    if (!bare)
+        return {};
+    // A value of one use is written as it stands, blanks and all.
+    if (bare->items.size() == bare->itemsPerUse)
+        return {value};
+    std::vector<std::string_view> uses;
+    for (std::size_t first = 0; first < bare->items.size(); first += bare->itemsPerUse) {
+        const std::string_view from = bare->items[first].text;
+        const std::string_view to = bare->items[first + bare->itemsPerUse - 1].text;
+        uses.push_back(value.substr(static_cast<std::size_t>(from.data() - value.data()),
+                                    static_cast<std::size_t>(to.data() + to.size() - from.data())));
+    }
+    return uses;
 }
 
 bool isBareFlagValue(std::string_view value, std::string_view typeText)

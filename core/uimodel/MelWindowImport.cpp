@@ -4,16 +4,23 @@
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
 #include "melparse/MelStatementReader.h"
+#include "text/TextEncoding.h"
 #include "uimodel/ElementFactory.h"
+#include "uimodel/ElementNames.h"
 #include "uimodel/FlagText.h"
+#include "uimodel/MelText.h"
 #include "uimodel/OutputLog.h"
+#include "uimodel/WindowDocument.h"
 #include "uimodel/WindowFile.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
+#include <sstream>
 #include <unordered_map>
 
 namespace orv {
@@ -110,6 +117,7 @@ struct Node {
     // Where each stored value's flag is written, to say so when the model drops it.
     std::map<int, std::pair<MelSourceSpan, std::string>> flagPlaces;
     bool state = true;
+    bool named = false;  // the script gave the name
     std::vector<Node*> children;
 };
 
@@ -160,17 +168,6 @@ std::string leafName(const std::string& path)
     return bar == std::string::npos ? path : path.substr(bar + 1);
 }
 
-// Cut at a UTF-8 character's start, at most limit bytes.
-std::string cutText(const std::string& text, std::size_t limit)
-{
-    if (text.size() <= limit)
-        return text;
-    std::size_t end = limit;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return text.substr(0, end);
-}
-
 const char* describeValue(MelArgumentKind kind)
 {
     switch (kind) {
@@ -186,12 +183,30 @@ bool isPlainValue(MelArgumentKind kind)
     return kind == MelArgumentKind::string || kind == MelArgumentKind::number || kind == MelArgumentKind::word;
 }
 
-// A name Maya gives an element: letters, digits and underscores, not starting with a digit.
-bool isElementName(std::string_view text)
+// Whether the model keeps a value as given, spelt otherwise or not: item by item, the same
+// text, the same number (2 and 2.0000) or the same boolean (0 and off).
+bool sameValue(const std::string& given, const std::string& kept)
 {
-    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
-    return !text.empty() && letter(text.front())
-           && std::all_of(text.begin(), text.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
+    std::istringstream a(given);
+    std::istringstream b(kept);
+    std::string x;
+    std::string y;
+    while (true) {
+        const bool moreA = static_cast<bool>(a >> x);
+        const bool moreB = static_cast<bool>(b >> y);
+        if (!moreA || !moreB)
+            return moreA == moreB;
+        if (x == y)
+            continue;
+        char* endX = nullptr;
+        char* endY = nullptr;
+        const double numberX = std::strtod(x.c_str(), &endX);
+        const double numberY = std::strtod(y.c_str(), &endY);
+        const bool numbers = *endX == '\0' && *endY == '\0';
+        const std::optional<bool> booleanX = readBooleanWord(x);
+        if (!(numbers && numberX == numberY) && !(booleanX && booleanX == readBooleanWord(y)))
+            return false;
+    }
 }
 
 // How many of the arguments from first on, at most wanted, come before the next flag.
@@ -206,7 +221,8 @@ std::size_t valuesBeforeFlag(const std::vector<MelArgument>& args, std::size_t f
 class Importer {
 public:
     Importer(std::string_view script, CUIWindow& window)
-        : m_script(script), m_window(window), m_probeContext(window.context().settings())
+        : m_script(script), m_encoding(DetectTextEncoding(script)), m_window(window),
+          m_probeContext(window.context().settings())
     {
     }
 
@@ -223,6 +239,7 @@ public:
             return std::move(m_result);
         }
         buildTree(read, start);
+        takeColumnWidths(m_nodes.front());
         const std::string file = windowFile();
         // The scratch tree has said what it had to; the window's own tree replaces it.
         m_probeWindow.reset();
@@ -231,9 +248,15 @@ public:
         if (!loaded.problem.empty())
             warn(read.statements[static_cast<std::size_t>(start)].wordSpan, "the window file left out a part: " + loaded.problem);
         m_result.built = loaded.windowFile;
-        if (m_result.built)
-            reportDroppedValues(m_nodes.front(), m_window);
-        else
+        // Compared as the designer shows the window, its sizes as they will be seen, on a copy:
+        // the window itself stays what its file reads as.
+        if (m_result.built) {
+            CUIWindow arranged(m_probeContext);
+            OutputLog scratch;
+            ReadWindowFile(file, arranged, scratch);
+            arrangeWindowForDisplay(arranged);
+            reportChangedValues(m_nodes.front(), arranged);
+        } else
             m_result.problem = "the window could not be built";
         sortWarnings();
         return std::move(m_result);
@@ -247,7 +270,8 @@ private:
         d.column = span.column;
         d.length = static_cast<int>(std::max<std::size_t>(1, std::min<std::size_t>(span.length, 1u << 20)));
         d.severity = MelSeverity::warning;
-        d.text = std::move(text);
+        // The texts quote the script: in UTF-8 like everything the import gives.
+        d.text = m_encoding == TextEncoding::windows1252 ? Windows1252ToUtf8(text) : std::move(text);
         m_result.warnings.push_back(std::move(d));
     }
     void sortWarnings()
@@ -289,6 +313,7 @@ private:
         root.name = m_window.name();
         root.state = m_window.stateFlag();
         readArguments(windowStatement, root);
+        labelFromName(root);
         writeWindowSizeAsTheModelReadsIt(root);
         if (!root.name.empty())
             m_containers[root.name] = &root;
@@ -312,11 +337,11 @@ private:
                 break;
             if (st.kind == MelStatementKind::command && st.word == "showWindow")
                 break;
-            statement(read, st, windowStatement.conditional);
+            statement(read, st, windowStatement.conditions);
         }
     }
 
-    void statement(const MelScript& read, const MelStatement& st, bool windowConditional)
+    void statement(const MelScript& read, const MelStatement& st, int windowConditions)
     {
         if (st.kind == MelStatementKind::call) {
             warn(st.wordSpan, "call of \"" + st.word + "\" skipped: it makes no element here");
@@ -347,7 +372,9 @@ private:
                 enter(st.word, false);
             return;
         }
-        if (st.conditional && !windowConditional) {
+        // A window made under a condition (if the window does not exist yet) builds what that
+        // body makes; a loop or condition inside it makes its elements any number of times.
+        if (st.conditions > windowConditions) {
             warn(st.wordSpan, st.word + " runs only under a condition or in a loop: skipped"
                                   + (container ? " with what it holds" : ""));
             if (container)
@@ -373,8 +400,8 @@ private:
     {
         const bool container = isLayoutCommand(st.word);
         const std::string where = m_current->command + " \"" + m_current->name + "\"";
-        if (m_current->depth + 1 > kMaxImportDepth) {
-            warn(st.wordSpan, st.word + " nested deeper than " + std::to_string(kMaxImportDepth)
+        if (m_current->depth + 1 > kMaxElementDepth) {
+            warn(st.wordSpan, st.word + " nested deeper than " + std::to_string(kMaxElementDepth)
                                   + " levels: skipped" + (container ? " with what it holds" : ""));
         } else if (m_keptCount >= kMaxElementsPerFile) {
             if (!m_reportedTooMany)
@@ -396,6 +423,7 @@ private:
                 node.state = raw->stateFlag();
                 readArguments(st, node);
                 keepDefaultSize(node, *raw);
+                labelFromName(node);
                 m_current->children.push_back(&node);
                 ++m_keptCount;
                 if (node.container) {
@@ -475,7 +503,7 @@ private:
                 if (i + 1 < args.size() && args[i + 1].kind != MelArgumentKind::flag) {
                     const MelArgument& item = args[++i];
                     if (isPlainValue(item.kind))
-                        node.items.push_back(fitted(item.text, node.depth, 6, item.span, "a list item"));
+                        node.items.push_back(fitted(item.text, item.span, "a list item"));
                     else
                         warn(item.span, std::string("the list item is ") + describeValue(item.kind) + ": skipped");
                 } else {
@@ -513,11 +541,12 @@ private:
                 warn(computed->span, "the value of " + a.text + " is " + describeValue(computed->kind) + ": flag skipped");
                 continue;
             }
+            // A multi-use flag given again adds its value to the ones before, as the export
+            // writes them back one use each; any other flag given again replaces its value.
+            std::string value = valueText(args, first, count, entry->typeIndex);
             if (!seen.insert(entry->position).second && entry->multiUse)
-                warn(a.span, "only the last " + a.text + " is kept");
-            const std::string value = valueText(args, first, count, entry->typeIndex);
-            node.flags[entry->position] = fitted(value, node.depth, formatFlagInt(entry->position).size() + 1,
-                                                 args[first].span, "the value of " + a.text);
+                value = node.flags[entry->position] + " " + value;
+            node.flags[entry->position] = fitted(value, args[first].span, "the value of " + a.text);
             node.flagPlaces[entry->position] = {a.span, a.text};
         }
     }
@@ -573,27 +602,87 @@ private:
             root.flags.erase(second);
     }
 
-    // A value the model did not keep (a flag it rewrites from other ones) is reported.
-    void reportDroppedValues(const Node& node, const CUIElement& element)
+    // Maya labels a button, check box or text made without -label with its name, and titles
+    // a window made without -title so.
+    void labelFromName(Node& node)
+    {
+        const char* flag = node.command == "window" ? "title"
+                           : node.command == "button" || node.command == "checkBox" || node.command == "text" ? "label"
+                                                                                                                : nullptr;
+        const int at = flag ? position(node.command, flag) : -1;
+        if (node.named && at >= 0 && !node.flags.contains(at))
+            node.flags[at] = node.name;
+    }
+
+    // The columns of a layout size the children that the script does not size itself: a
+    // row layout's column widths (-columnWidth2 100 200, -columnWidth 1 100) and a column
+    // layout's -columnWidth, which is what the model keeps of them.
+    void takeColumnWidths(Node& node)
+    {
+        std::map<std::size_t, std::string> widths;  // by column, from 1
+        if (node.command == "rowLayout") {
+            for (int columns = 1; columns <= static_cast<int>(kRowLayoutMaxChildren); ++columns) {
+                const int at = position("rowLayout", "columnWidth" + std::to_string(columns));
+                if (at >= 0 && node.flags.contains(at)) {
+                    const std::vector<std::string_view> items = flagUses(node.flags[at], "Int (multi-use)");
+                    for (std::size_t i = 0; i < items.size(); ++i)
+                        widths[i + 1] = std::string(items[i]);
+                }
+            }
+            const int pairs = position("rowLayout", "columnWidth");
+            if (pairs >= 0 && node.flags.contains(pairs))
+                for (const std::string_view use : flagUses(node.flags[pairs], "Int Int (multi-use)")) {
+                    const auto [column, width] = splitAtFirstBlank(std::string(use));
+                    widths[static_cast<std::size_t>(std::max(readFlagInt(column), 0))] = width;
+                }
+        } else if (node.command == "columnLayout") {
+            const int at = position("columnLayout", "columnWidth");
+            const int adjustable = position("columnLayout", "adjustableColumn");
+            const bool stretched = adjustable >= 0 && node.flags.contains(adjustable) &&
+                                   readBooleanWord(node.flags[adjustable]).value_or(false);
+            if (at >= 0 && node.flags.contains(at) && !stretched)
+                for (std::size_t column = 1; column <= node.children.size(); ++column)
+                    widths[column] = node.flags[at];
+        }
+        for (std::size_t i = 0; i < node.children.size(); ++i) {
+            Node& child = *node.children[i];
+            const int width = position(child.command, "width");
+            if (width >= 0 && !child.flagPlaces.contains(width) && widths.contains(i + 1) && !widths[i + 1].empty())
+                child.flags[width] = widths[i + 1];
+            takeColumnWidths(child);
+        }
+    }
+
+    // A value the model did not keep (a flag it rewrites from other ones), or one it keeps
+    // otherwise (a size the layout arranges), is reported at its flag.
+    void reportChangedValues(const Node& node, const CUIElement& element)
     {
         FlagValueTable kept;
         element.StoreFlags(kept);
-        for (const auto& [at, place] : node.flagPlaces)
-            if (node.flags.contains(at) && !node.flags.at(at).empty() && kept[at].empty())
+        for (const auto& [at, place] : node.flagPlaces) {
+            const auto given = node.flags.find(at);
+            if (given == node.flags.end() || given->second.empty())
+                continue;
+            if (kept[at].empty())
                 warn(place.first, place.second + " is not kept by the window model: skipped");
+            else if (!sameValue(given->second, kept[at]))
+                warn(place.first, place.second + " " + given->second + " became " +
+                                      kept[at].substr(0, kept[at].find_last_not_of(' ') + 1) + " in the window model");
+        }
         const auto& children = element.children();
         for (std::size_t i = 0; i < node.children.size() && i < children.size(); ++i)
-            reportDroppedValues(*node.children[i], *children[i]);
+            reportChangedValues(*node.children[i], *children[i]);
     }
 
     void setName(Node& node, const MelArgument& a)
     {
-        if (!isElementName(a.text)) {
+        if (!isMelName(a.text)) {
             warn(a.span, "the name is not an element name (letters, digits and underscores, not starting with a "
                          "digit): the element keeps a name of its own");
             return;
         }
-        node.name = fitted(a.text, node.depth, 0, a.span, "the name");
+        node.name = fitted(a.text, a.span, "the name");
+        node.named = true;
         if (node.container && !node.name.empty())
             m_containers[node.name] = &node;
     }
@@ -618,16 +707,16 @@ private:
         return value;
     }
 
-    // A text on one window file line: line breaks and TABs become blanks, and the line
-    // holds at most 256 bytes with depth TABs and a prefix of prefixLength bytes before it.
-    std::string fitted(std::string text, int depth, std::size_t prefixLength, const MelSourceSpan& span,
-                       const std::string& what)
+    // A text on one window file line, in UTF-8 as the model keeps it: line breaks and TABs
+    // become blanks, and it holds at most wnd_file::kMaxValueBytes.
+    std::string fitted(std::string text, const MelSourceSpan& span, const std::string& what)
     {
+        if (m_encoding == TextEncoding::windows1252)
+            text = Windows1252ToUtf8(text);
         if (blankWindowFileSeparators(text))
             warn(span, what + " holds line breaks or TABs: written as blanks");
-        const std::size_t limit = wnd_file::kReadBufferLength - static_cast<std::size_t>(depth) - prefixLength;
-        if (text.size() > limit) {
-            text = cutText(text, limit);
+        if (text.size() > wnd_file::kMaxValueBytes) {
+            text.resize(Utf8CutLength(text, wnd_file::kMaxValueBytes));
             warn(span, what + " is longer than a window file line holds: cut to " + std::to_string(text.size()) + " bytes");
         }
         return text;
@@ -658,6 +747,9 @@ private:
     }
 
     std::string_view m_script;
+    // A script that is not UTF-8 was written in Windows-1252: its texts are converted as
+    // they are taken, so that every place in the report is a place in the script's bytes.
+    TextEncoding m_encoding;
     CUIWindow& m_window;
     MelWindowImport m_result;
     FlagRecords m_flags;

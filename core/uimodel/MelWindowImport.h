@@ -12,10 +12,6 @@
 
 namespace orv {
 
-// Deepest nesting under the window that an import keeps: each level costs a TAB on every line
-// of the window file, whose lines hold at most 256 bytes.
-inline constexpr int kMaxImportDepth = 100;
-
 struct MelWindowImport {
     bool built = false;    // a window command was found and the window built from it
     std::string problem;   // when none was: one sentence saying why
@@ -33,7 +29,9 @@ struct MelWindowImport {
 // An unknown flag is skipped with the arguments up to the next flag, whose number it does not
 // tell; a name no element can have is not taken, and the element keeps a name of its own.
 // The import ends at showWindow, at another window command or at the end of the proc that
-// holds the window command; the bodies of other procs are passed over.
+// holds the window command; the bodies of other procs are passed over. A script that is not
+// UTF-8 is read as Windows-1252: the values it gives and the warnings' texts are in UTF-8,
+// while the places of the warnings stay places in the script's own bytes.
 MelWindowImport ImportMelWindow(std::string_view script, CUIWindow& window, std::string_view windowName = {},
                                 PreviewFactory* previews = nullptr);
 

@@ -1,7 +1,11 @@
 // Writing the element tree as Python.
 #include "uimodel/PythonGenerator.h"
 
+#include "mel/MelVocabulary.h"
+#include "uimodel/ElementNames.h"
+#include "uimodel/MelText.h"
 #include "uimodel/PythonText.h"
+#include "uimodel/ScriptFlags.h"
 #include "uimodel/ScriptWalk.h"
 
 #include <algorithm>
@@ -27,7 +31,17 @@ public:
     }
     void addFlag(const TypedFlag& flag, const std::string& name, const std::string& value) override
     {
-        argument(name).values.push_back(pythonFlagValue(flag, value));
+        Argument& a = argument(name);
+        // A multi-use flag is a list of its uses, also when it is given once.
+        a.list = a.list || isMultiUseType(flag.typeText);
+        // maya.cmds runs a text callback as Python; the MEL it holds goes to MEL.
+        if (flag.typeIndex == mel_type::kString && isScriptFlag(m_command, flag.longName)) {
+            a.values.push_back(python_export::kMelCallbackStart + pythonStringLiteral(value) +
+                               python_export::kMelCallbackEnd);
+            m_usesMel = true;
+            return;
+        }
+        a.values.push_back(pythonFlagValue(flag, value));
     }
     void addRepeatedText(const std::string& name, const std::vector<std::string>& items) override
     {
@@ -36,12 +50,14 @@ public:
         for (const std::string& item : items)
             a.values.push_back(pythonStringLiteral(item));
     }
-    void endCall() override
+    void endCall(const std::string& name) override
     {
         m_out += "cmds.";
         m_out += m_command;
         m_out += '(';
-        bool first = true;
+        bool first = name.empty();
+        if (!first)
+            m_out += pythonStringLiteral(name);
         for (const Argument& a : m_arguments) {
             if (!first)
                 m_out += ", ";
@@ -57,6 +73,7 @@ public:
         m_out += ")\n";
     }
     void closeContainer(int) override { m_out += python_export::kSetParent; }
+    bool usesMel() const { return m_usesMel; }
 
 private:
     // A flag met twice in one call (a list's own -append value beside its items) is one
@@ -88,17 +105,27 @@ private:
     std::string& m_out;
     std::string m_command;
     std::vector<Argument> m_arguments;
+    bool m_usesMel = false;
 };
 
 } // namespace
 
-std::string GenerateWindowPython(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut)
+std::string GenerateWindowPython(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut, bool writeNames)
 {
+    std::string calls;
+    PythonWriter writer(calls);
+    WalkElementScript(window, 0, {shortFlags, writeNames}, writer, leftOut);
     std::string script = std::string(python_export::kBannerRule) + python_export::kBannerTitle +
                          python_export::kBannerRule + python_export::kImport;
-    PythonWriter writer(script);
-    WalkElementScript(window, 0, shortFlags, writer, leftOut);
-    script += python_export::kShowWindow;
+    if (writer.usesMel())
+        script += python_export::kImportMel;
+    script += "\n";
+    const bool named = writeNames && isMelName(window.name());
+    const std::string name = pythonStringLiteral(window.name());
+    if (named)
+        script += withName(python_export::kDeleteOpenWindow, name);
+    script += calls;
+    script += named ? withName(python_export::kShowNamedWindow, name) : python_export::kShowWindow;
     return script;
 }
 

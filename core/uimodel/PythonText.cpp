@@ -3,6 +3,7 @@
 
 #include "mel/MelVocabulary.h"
 #include "text/TextEncoding.h"
+#include "uimodel/FlagText.h"
 #include "uimodel/MelText.h"
 
 #include <algorithm>
@@ -46,12 +47,15 @@ std::string pythonFloat(std::string_view item)
     return out;
 }
 
-std::string pythonBoolean(std::string_view item)
+// A MEL variable stands for a Python variable of the same name, which the code around the
+// script defines as the MEL code around the MEL script defines the MEL one; a name Python
+// reserves takes a trailing '_', as Python's own style has it.
+std::string pythonVariable(std::string_view item)
 {
-    const auto word = std::find_if(std::begin(kMelBooleanWords), std::end(kMelBooleanWords),
-                                   [&](const char* w) { return item == w; });
-    // The words come in pairs, the true word first.
-    return (word - std::begin(kMelBooleanWords)) % 2 == 0 ? "True" : "False";
+    std::string name(item.substr(1));
+    if (!isPythonKeywordArgument(name))
+        name += '_';
+    return name;
 }
 
 std::string pythonItem(const FlagItem& item)
@@ -62,7 +66,9 @@ std::string pythonItem(const FlagItem& item)
     case FlagItemKind::real:
         return pythonFloat(item.text);
     case FlagItemKind::boolean:
-        return pythonBoolean(item.text);
+        return readBooleanWord(item.text).value_or(false) ? "True" : "False";
+    case FlagItemKind::variable:
+        return pythonVariable(item.text);
     case FlagItemKind::text:
         break;
     }
@@ -102,13 +108,13 @@ std::string pythonStringLiteral(std::string_view text)
             out += "\\udc";
             appendHex(out, byte, 2);
             ++pos;
-        } else if (code <= 0xFFFF) {
-            out += "\\u";
-            appendHex(out, static_cast<unsigned>(code), 4);
+        } else if (code < 0xA0) {
+            // The C1 controls would be invisible in the script.
+            out += "\\x";
+            appendHex(out, static_cast<unsigned>(code), 2);
             pos += length;
         } else {
-            out += "\\U";
-            appendHex(out, static_cast<unsigned>(code), 8);
+            out.append(text.substr(pos, length));
             pos += length;
         }
     }

@@ -1,5 +1,5 @@
-// How flag values are written in Python: literals of the flag's type, texts as ASCII-only
-// string literals that keep every byte.
+// How flag values are written in Python: literals of the flag's type, texts as UTF-8 string
+// literals that keep every byte.
 #pragma once
 
 #include "mel/CommandDatabase.h"
@@ -9,16 +9,16 @@
 
 namespace orv {
 
-// A single-quoted Python string literal of ASCII characters that stands for text: UTF-8
-// sequences as the characters they encode, every other byte from 0x80 up as the surrogate
-// escape \udcXX (Python's own way of carrying undecodable bytes in a text:
-// encode('utf-8', 'surrogateescape') gives the bytes back), quote, backslash and control
-// characters escaped.
+// A single-quoted Python string literal in UTF-8 that stands for text: its UTF-8 characters
+// as they are, every byte that is no UTF-8 as the surrogate escape \udcXX (Python's own way of
+// carrying undecodable bytes in a text: encode('utf-8', 'surrogateescape') gives the bytes
+// back), quote, backslash and the control characters (C1 included) escaped.
 std::string pythonStringLiteral(std::string_view text);
 
-// The Python value of a flag whose value the MEL export writes (a "String" value, or one
-// that isBareFlagValue accepts): integers, floats, True or False and texts by the type's
-// words, a tuple when the type takes several items.
+// The Python value of one use of a flag whose value the MEL export writes (a "String" value,
+// or one use (flagUses) of a value that isBareFlagValue accepts): integers, floats, True or
+// False and texts by the type's words, a MEL variable as the Python variable of its name, a
+// tuple when one use takes several items.
 std::string pythonFlagValue(const TypedFlag& flag, const std::string& value);
 
 // Whether name can stand as a keyword argument: an identifier that is no reserved word.

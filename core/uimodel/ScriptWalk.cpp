@@ -3,6 +3,7 @@
 
 #include "mel/MelVocabulary.h"
 #include "uimodel/CUIElement.h"
+#include "uimodel/ElementNames.h"
 #include "uimodel/MelText.h"
 
 #include <map>
@@ -37,8 +38,19 @@ std::string leftOutNotice(const CUIElement& element, const TypedFlag& flag)
     return notice;
 }
 
+// "Left out the name of <command> "<name>": ..." with the name escaped.
+std::string leftOutNameNotice(const CUIElement& element)
+{
+    std::string notice = mel_export::kLeftOutName;
+    notice += element.command();
+    notice += " \"";
+    notice += escapeMelString(element.name());
+    notice += mel_export::kLeftOutNameEnd;
+    return notice;
+}
+
 struct Walk {
-    bool shortFlags = false;
+    ScriptOptions options;
     ScriptWriter& writer;
     std::vector<std::string>* leftOut = nullptr;
     FlagCache cache;
@@ -55,15 +67,22 @@ void walk(CUIElement& element, int depth, Walk& run)
         const std::string& value = table[flag.position];
         if (value.empty())
             continue;
-        if (flag.typeIndex != mel_type::kString && !isBareFlagValue(value, flag.typeText)) {
-            if (run.leftOut)
-                run.leftOut->push_back(leftOutNotice(element, flag));
+        const std::string& name = run.options.shortFlags ? flag.shortName : flag.longName;
+        if (flag.typeIndex == mel_type::kString) {
+            run.writer.addFlag(flag, name, value);
             continue;
         }
-        run.writer.addFlag(flag, run.shortFlags ? flag.shortName : flag.longName, value);
+        const std::vector<std::string_view> uses = flagUses(value, flag.typeText);
+        if (uses.empty() && run.leftOut)
+            run.leftOut->push_back(leftOutNotice(element, flag));
+        for (const std::string_view use : uses)
+            run.writer.addFlag(flag, name, std::string(use));
     }
-    element.AppendExtraFlags(run.writer, run.shortFlags);
-    run.writer.endCall();
+    element.AppendExtraFlags(run.writer, run.options.shortFlags);
+    const bool named = run.options.writeNames && isMelName(element.name());
+    if (run.options.writeNames && !named && run.leftOut)
+        run.leftOut->push_back(leftOutNameNotice(element));
+    run.writer.endCall(named ? element.name() : std::string());
     for (const auto& child : element.children())
         walk(*child, depth + 1, run);
     if (depth >= 2 && element.IsContainer())
@@ -72,10 +91,18 @@ void walk(CUIElement& element, int depth, Walk& run)
 
 } // namespace
 
-void WalkElementScript(CUIElement& element, int depth, bool shortFlags, ScriptWriter& writer,
+std::string withName(const char* pattern, const std::string& name)
+{
+    std::string out = pattern;
+    for (std::size_t at = out.find("%s"); at != std::string::npos; at = out.find("%s", at + name.size()))
+        out.replace(at, 2, name);
+    return out;
+}
+
+void WalkElementScript(CUIElement& element, int depth, const ScriptOptions& options, ScriptWriter& writer,
                        std::vector<std::string>* leftOut)
 {
-    Walk run{shortFlags, writer, leftOut, {}};
+    Walk run{options, writer, leftOut, {}};
     walk(element, depth, run);
 }
 

@@ -30,13 +30,18 @@ bool WindowDocument::save(const std::string& path, std::string& error) const
     return writeWholeFile(path, serialize(), error);
 }
 
+void arrangeWindowForDisplay(CUIWindow& window)
+{
+    if (window.children().empty())
+        return;
+    CUIElement& layout = *window.children().front();
+    layout.Relayout(nullptr);
+    layout.Relayout(nullptr);
+}
+
 void WindowDocument::arrangeForDisplay()
 {
-    if (m_window.children().empty())
-        return;
-    CUIElement& layout = *m_window.children().front();
-    layout.Relayout(nullptr);
-    layout.Relayout(nullptr);
+    arrangeWindowForDisplay(m_window);
 }
 
 } // namespace orv

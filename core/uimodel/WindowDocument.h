@@ -8,6 +8,10 @@
 
 namespace orv {
 
+// What the designer does when it first shows a window: its layout arranges twice. A second
+// time changes nothing.
+void arrangeWindowForDisplay(CUIWindow& window);
+
 // partial: a window file of which a part was left out (see openProblem()); the rest is loaded.
 enum class WindowOpenResult { ok, partial, cannotRead, notWindowFile };
 

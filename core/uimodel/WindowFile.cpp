@@ -1,6 +1,7 @@
 // Writing and reading window files.
 #include "uimodel/WindowFile.h"
 
+#include "text/TextEncoding.h"
 #include "uimodel/CUITextScrollList.h"
 #include "uimodel/ElementFactory.h"
 #include "uimodel/FlagText.h"
@@ -44,33 +45,44 @@ public:
     }
     // The index of the last line, once has() found the end of the file.
     std::size_t lastIndex() const { return m_first + m_lines.size() - 1; }
+    // Whether a line split so far was longer than the reader takes.
+    bool cutLongLine() const { return m_cutLongLine; }
 
 private:
-    // The next piece of at most 256 characters: a line longer than that arrives as several.
+    // The next line, whole up to kMaxLineBytes after its TABs and cut there, between two
+    // characters, beyond.
     bool splitNext()
     {
-        if (!m_inLine) {
-            if (m_rest.empty())
-                return false;
-            const std::size_t lf = m_rest.find('\n');
-            m_line = m_rest.substr(0, lf);
-            m_rest.remove_prefix(lf == std::string_view::npos ? m_rest.size() : lf + 1);
-            if (lf != std::string_view::npos && m_line.ends_with('\r'))
-                m_line.remove_suffix(1);
+        if (m_rest.empty())
+            return false;
+        const std::size_t lf = m_rest.find('\n');
+        std::string_view line = m_rest.substr(0, lf);
+        m_rest.remove_prefix(lf == std::string_view::npos ? m_rest.size() : lf + 1);
+        if (lf != std::string_view::npos && line.ends_with('\r'))
+            line.remove_suffix(1);
+        const std::size_t tabs = std::min(line.find_first_not_of('\t'), line.size());
+        const std::string_view text = line.substr(tabs);
+        if (text.size() > wnd_file::kMaxLineBytes) {
+            line = line.substr(0, tabs + Utf8CutLength(text, wnd_file::kMaxLineBytes));
+            m_cutLongLine = true;
         }
-        const std::size_t length = std::min(wnd_file::kReadBufferLength, m_line.size());
-        m_lines.emplace_back(m_line.substr(0, length));
-        m_line.remove_prefix(length);
-        m_inLine = !m_line.empty();
+        m_lines.emplace_back(line);
         return true;
     }
 
     std::string_view m_rest;
-    std::string_view m_line;
-    bool m_inLine = false;
     std::deque<std::string> m_lines;
     std::size_t m_first = 0;
+    bool m_cutLongLine = false;
 };
+
+// A problem's text with its one number.
+std::string formatProblem(const char* pattern, std::size_t number)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, pattern, number);
+    return text;
+}
 
 std::size_t leadingTabs(const std::string& line)
 {
@@ -339,15 +351,7 @@ private:
     }
 
     static std::string tooManyElements() { return formatProblem(wnd_file::kTooManyElements, kMaxElementsPerFile); }
-    static std::string tooDeep() { return formatProblem(wnd_file::kTooDeep, kMaxElementDepth); }
-    // A reason of the texts with one number.
-    template <class Number>
-    static std::string formatProblem(const char* format, Number number)
-    {
-        char text[96];
-        std::snprintf(text, sizeof text, format, number);
-        return text;
-    }
+    static std::string tooDeep() { return formatProblem(wnd_file::kTooDeep, static_cast<std::size_t>(kMaxElementDepth)); }
 
     WindowFileLines& m_lines;
     PreviewFactory* m_previews;
@@ -397,6 +401,12 @@ std::string WriteWindowFile(const CUIWindow& window)
 WindowFileRead ReadWindowFile(std::string_view bytes, CUIWindow& window, OutputLog& log, PreviewFactory* previews,
                               WindowReading reading)
 {
+    // The program writes UTF-8; a file that is not UTF-8 was written in Windows-1252.
+    std::string converted;
+    if (DetectTextEncoding(bytes) == TextEncoding::windows1252) {
+        converted = Windows1252ToUtf8(bytes);
+        bytes = converted;
+    }
     // Every line the program writes ends with CR LF: a last line without its line end was
     // cut off, and a cut value must not be taken for a whole one.
     std::string_view whole = bytes;
@@ -438,6 +448,8 @@ WindowFileRead ReadWindowFile(std::string_view bytes, CUIWindow& window, OutputL
                        (lines.has(index + 1) && lines.at(index + 1) == wnd_file::kEnd);
     if (problems.empty() && !ended)
         problems.emplace_back(wnd_file::kNoEnd);
+    if (lines.cutLongLine())
+        problems.push_back(formatProblem(wnd_file::kLongLine, wnd_file::kMaxLineBytes));
     WindowFileRead read{true, {}};
     for (const std::string& problem : problems) {
         if (!problem.starts_with(wnd_file::kUnknownTag))

@@ -24,15 +24,16 @@ inline constexpr std::int64_t kMaxWindowFileBytes = std::int64_t{64} << 20;
 // time in proportion to the square of the element count and serves as the reference.
 enum class WindowReading { arrangeOnce, arrangeEachElement };
 
-// The lines of a file as the reader sees them: CR LF or LF removed, and every line cut
-// into pieces of at most 256 characters.
+// The lines of a file as the reader sees them: CR LF or LF removed, each whole up to
+// wnd_file::kMaxLineBytes after its leading TABs and cut there, between two characters.
 std::vector<std::string> splitWindowFileLines(std::string_view bytes);
 
 // A name or value as a window file line can hold it: line breaks and TABs (which end the
 // line or the value there) become blanks. True when one did.
 bool blankWindowFileSeparators(std::string& text);
 
-// The whole file: header lines, the tree from the window, "[EUI]". Changes nothing.
+// The whole file: header lines, the tree from the window, "[EUI]"; the model's UTF-8 as it
+// is. Changes nothing.
 std::string WriteWindowFile(const CUIWindow& window);
 
 // What reading a window file came to.
@@ -42,14 +43,16 @@ struct WindowFileRead {
     explicit operator bool() const { return windowFile; }
 };
 
-// Loads a file into window (which should have no children yet). Not a window file, with
-// nothing changed, when the third line is not "[window]" or the file ends before the
-// window's state line; the header is checked before the rest is split into lines, and lines
+// Loads a file into window (which should have no children yet). The file is read as UTF-8
+// when it is valid UTF-8 and as Windows-1252 otherwise: the model holds UTF-8. Not a window
+// file, with nothing changed, when the third line is not "[window]" or the file ends before
+// the window's state line; the header is checked before the rest is split into lines, and lines
 // are split one at a time as the reader goes. A block with an unknown tag is skipped with its
 // children and reported once in log; "[radioButton]" blocks and elements the parent refuses
 // are skipped silently. A file cut off (a last line without its line end, a block cut short,
-// no "[EUI]") keeps what was read before the cut, and elements past kMaxElementsPerFile are
-// left out: both are loading errors in log, and the problem of the result says which.
+// no "[EUI]") keeps what was read before the cut, elements past kMaxElementsPerFile are left
+// out, and a line longer than wnd_file::kMaxLineBytes is cut: each is a loading error in log,
+// and the problem of the result says which.
 // previews, when given, makes each element's preview (the window's too, if it has none).
 WindowFileRead ReadWindowFile(std::string_view bytes, CUIWindow& window, OutputLog& log,
                               PreviewFactory* previews = nullptr, WindowReading reading = WindowReading::arrangeOnce);

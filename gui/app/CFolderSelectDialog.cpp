@@ -19,6 +19,9 @@ CFolderSelectDialog::CFolderSelectDialog(const QString& initialFolder, QWidget* 
     setOption(QFileDialog::ShowDirsOnly);
     setFileMode(QFileDialog::Directory);
     setAcceptMode(QFileDialog::AcceptOpen);
+    // One type, named for what the dialog lists, with no pattern: folders only.
+    setOption(QFileDialog::HideNameFilterDetails);
+    setNameFilter(QStringLiteral("Show Folders Only ()"));
     setLabelText(QFileDialog::FileName, QStringLiteral("Folder:"));
     setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
     // The folder box takes the place of the file-name box, which the dialog clears and reads.

@@ -9,12 +9,14 @@
 #include "framework/CDocTemplate.h"
 #include "framework/CDocument.h"
 #include "framework/CMDIChildWnd.h"
+#include "framework/DroppedFiles.h"
 #include "framework/SettingsService.h"
 #include "framework/StoredPlacement.h"
 #include "project/ProjectExplorerTree.h"
 #include "settings/AppSettings.h"
 #include "settings/RecentFileList.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -29,16 +31,6 @@ namespace {
 constexpr int kDefaultWidth = 1024;
 constexpr int kDefaultHeight = 720;
 
-QStringList localFiles(const QMimeData* mime)
-{
-    QStringList files;
-    if (mime && mime->hasUrls())
-        for (const QUrl& url : mime->urls())
-            if (url.isLocalFile())
-                files << url.toLocalFile();
-    return files;
-}
-
 } // namespace
 
 CMainFrame::CMainFrame(SettingsService& settings, Profile& profile, OutputLog& log, CDocManager& docs)
@@ -48,6 +40,8 @@ CMainFrame::CMainFrame(SettingsService& settings, Profile& profile, OutputLog& l
     setWindowTitle(QString::fromLatin1(shell::kAppName));
     resize(kDefaultWidth, kDefaultHeight);
     setAcceptDrops(true);
+    // Files dropped on any part of the window open, whatever widget is under the pointer.
+    qApp->installEventFilter(this);
     m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -75,6 +69,7 @@ CMainFrame::CMainFrame(SettingsService& settings, Profile& profile, OutputLog& l
 // not call it any more.
 CMainFrame::~CMainFrame()
 {
+    qApp->removeEventFilter(this);
     for (QMdiSubWindow* window : m_mdiArea->findChildren<QMdiSubWindow*>())
         disconnect(window, nullptr, this, nullptr);
 }
@@ -220,7 +215,9 @@ void CMainFrame::saveFrameState()
     if (!m_settings.record().mainMaximized()) {
         storePlacement(m_profile, profile_names::kMainPlacement, geometry());
     }
-    storePlacement(m_profile, profile_names::kToolsPlacement, m_tools->geometry());
+    // A palette never shown has only the place it was created at: the one stored stays.
+    if (m_tools->wasShown())
+        storePlacement(m_profile, profile_names::kToolsPlacement, m_tools->geometry());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
@@ -237,19 +234,40 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!localFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    takeFileDrag(event);
 }
 
 void CMainFrame::dropEvent(QDropEvent* event)
 {
-    const QStringList files = localFiles(event->mimeData());
+    takeFileDrag(event);
+}
+
+bool CMainFrame::takeFileDrag(QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto* drag = static_cast<QDropEvent*>(event);
+    const QStringList files = droppedFiles(drag->mimeData());
     if (files.isEmpty())
-        return;
-    event->acceptProposedAction();
-    activateWindow();
-    for (const QString& file : files)
-        m_docs.openDocumentFile(file);
+        return false;
+    // Opening reads the files: the file manager is told they were copied, never moved.
+    drag->setDropAction(Qt::CopyAction);
+    drag->accept();
+    if (type == QEvent::Drop) {
+        activateWindow();
+        for (const QString& file : files)
+            m_docs.openDocumentFile(file);
+    }
+    return true;
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && widget != this && widget->window() == this && takeFileDrag(event))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::onActiveFrameChanged(CMDIChildWnd* frame)
@@ -257,12 +275,16 @@ void CMainFrame::onActiveFrameChanged(CMDIChildWnd* frame)
     const CDocument* doc = frame ? frame->activeDocument() : nullptr;
     const CDocTemplate* docTemplate = doc ? doc->docTemplate() : nullptr;
     switchMenu(docTemplate ? static_cast<MenuId>(docTemplate->resourceId()) : MenuId::noDocument);
-    // A script has nothing to design: the designer's tools go and its two panes are disabled.
-    const bool script = docTemplate && docTemplate->resourceId() == static_cast<int>(MenuId::script);
-    if (script)
-        m_tools->hide();
-    m_windowHierarchy->setEnabled(!script);
-    m_controlsFlags->setEnabled(!script);
+    // Only a window document has something to design: another document window hides the
+    // designer's tools and disables its two panes, which stay where they are and keep what they
+    // showed until a window document is active again or its last view goes.
+    if (frame) {
+        const bool designs = docTemplate && docTemplate->resourceId() == static_cast<int>(MenuId::window);
+        if (!designs)
+            m_tools->hide();
+        m_windowHierarchy->setEnabled(designs);
+        m_controlsFlags->setEnabled(designs);
+    }
     UpdatePaneButtons();
     if (m_titleDocument)
         disconnect(m_titleDocument, nullptr, this, nullptr);
@@ -281,7 +303,7 @@ void CMainFrame::updateTitle()
     const QString app = QString::fromLatin1(shell::kAppName);
     const CMDIChildWnd* active = m_docs.activeFrame();
     const bool named = m_titleDocument && active && !active->isMaximized();
-    setWindowTitle(named ? app + QStringLiteral(" - ") + m_titleDocument->title() : app);
+    setWindowTitle(named ? app + QStringLiteral(" - ") + active->windowTitle() : app);
 }
 
 void CMainFrame::focusNextPane(int step)

@@ -75,8 +75,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A drag of files over the window is taken as a copy, and its drop opens them; false for
+    // any other event.
+    bool takeFileDrag(QEvent* event);
     void createActions();
     void createToolBar();
     void createStatusBar();

@@ -132,6 +132,7 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
     m_designerHost.record = &m_settingsService.record();
     m_designerHost.context = &m_uiContext;
     m_designerHost.log = &m_outputLog;
+    m_designerHost.profile = &m_profile;
     connectDesignerToFrame(m_designerHost, *m_mainFrame, *m_docs);
 
     LoadSettings();
@@ -225,7 +226,7 @@ void COrvanteApp::reportMissingDatabase(const std::vector<std::string>& searched
     for (const std::string& folder : searched)
         folders << pathFromBytes(folder);
     const QString notice = QString::fromLatin1(shell::kDatabaseMissing).arg(folders.join(QStringLiteral(" or ")));
-    m_outputLog.AppendText(textToBytes(notice) + "\n");
+    m_outputLog.AppendText(textToUtf8(notice) + "\n");
     m_mainFrame->statusBar()->showMessage(notice);
     std::fprintf(stderr, "orvante: %s\n", QFile::encodeName(notice).constData());
 }
@@ -305,6 +306,7 @@ void COrvanteApp::onSettings()
 {
     CSettingsDialog dialog(m_settingsService, m_prompts, font(AppFont::title), m_mainFrame.get());
     dialog.addCommandPort(m_profile);
+    dialog.addElementNamesOption(m_profile);
     dialog.exec();
 }
 
@@ -335,10 +337,10 @@ void COrvanteApp::onImportMelWindow()
             windows = docTemplate;
     if (!windows)
         return;
-    // The log holds bytes: the path and the texts go in as they are, all in one arg() so
-    // that a "%1" in a name or a path stays as it is.
+    // The log and the import's texts are UTF-8, as is the path on Linux; all go in one arg()
+    // so that a "%1" in a name or a path stays as it is.
     const auto logged = [this](const char* format, const auto&... values) {
-        m_outputLog.AppendText(textToBytes(QString::fromLatin1(format).arg(textFromBytes(values)...)));
+        m_outputLog.AppendText(textToUtf8(QString::fromLatin1(format).arg(textFromUtf8(values)...)));
     };
     MelWindowImport import;
     windows->newDocument([&import, &script](CDocument& doc) {
@@ -351,7 +353,7 @@ void COrvanteApp::onImportMelWindow()
     if (!import.built) {
         logged(shell::kImportFailed, file, import.problem + "\n");
         m_designerHost.showOutput();
-        m_prompts.showError(QString::fromLatin1(shell::kImportFailed).arg(path, textFromBytes(import.problem)));
+        m_prompts.showError(QString::fromLatin1(shell::kImportFailed).arg(path, textFromUtf8(import.problem)));
         return;
     }
     for (const MelDiagnostic& d : import.warnings)

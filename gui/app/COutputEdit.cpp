@@ -1,6 +1,7 @@
-// Showing the log: CR LF pairs are line breaks on screen and again on the clipboard.
+// Showing the log: CR LF pairs are line breaks on screen, and LF ones on the clipboard.
 #include "app/COutputEdit.h"
 
+#include "app/CommandTable.h"
 #include "app/CopyTextToClipboard.h"
 #include "app/Panes.h"
 #include "framework/ByteText.h"
@@ -14,6 +15,8 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace orv {
@@ -27,20 +30,30 @@ bool isCopyKey(const QKeyEvent* key)
     return key->key() == Qt::Key_C && mods == Qt::ControlModifier;
 }
 
+// The frame's commands that leave the active document alone work from the log as from anywhere
+// else; the document's own keys (Close, Save, Cut, Paste, Undo, Export...) stay in the log.
+constexpr CommandId kApplicationCommands[] = {
+    CommandId::fileNew, CommandId::fileOpen, CommandId::settings,
+    CommandId::helpContents, CommandId::nextPane, CommandId::prevPane,
+};
+
 // Keys that leave the log: Alt combinations open the menus (Alt+Backspace is an Undo and stays
-// with the log), F6 and Shift+F6 move on to the next pane.
+// with the log), and the keys of the application's commands.
 bool leavesTheLog(const QKeyEvent* key)
 {
     const auto mods = key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     if (mods == Qt::AltModifier)
         return key->key() != Qt::Key_Backspace;
-    return mods == Qt::NoModifier && key->key() == Qt::Key_F6;
+    const QKeySequence pressed(key->keyCombination());
+    return std::any_of(std::begin(kApplicationCommands), std::end(kApplicationCommands), [&](CommandId id) {
+        return commandShortcuts(commandInfo(id)).contains(pressed);
+    });
 }
 
 // The log as lines for the screen: a CR LF (with any CRs before it) breaks the line.
 QString displayText(const std::string& log)
 {
-    QString shown = textFromBytes(log);
+    QString shown = textFromUtf8(log);
     shown.remove(QLatin1Char('\r'));
     return shown;
 }
@@ -55,6 +68,9 @@ COutputEdit::COutputEdit(OutputLog& log, QWidget* parent) : QPlainTextEdit(paren
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    // The log is read, not typed into: it takes the keyboard only when clicked (or reached with
+    // F6), never at start-up nor when the last document window goes.
+    setFocusPolicy(Qt::ClickFocus);
 
     setFont(paneFont());
 
@@ -93,11 +109,10 @@ void COutputEdit::showLog()
 
 void COutputEdit::copySelection() const
 {
-    QString text = textCursor().selection().toPlainText();
+    const QString text = textCursor().selection().toPlainText();
     if (text.isEmpty())
         return;
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    CopyTextToClipboard(textToBytes(text));
+    CopyTextToClipboard(textToUtf8(text));
 }
 
 bool COutputEdit::event(QEvent* event)
@@ -113,7 +128,7 @@ bool COutputEdit::event(QEvent* event)
 
 void COutputEdit::contextMenuEvent(QContextMenuEvent* event)
 {
-    // The menu's Copy gives the same CR LF text as Ctrl+C.
+    // The menu's Copy gives the same text as Ctrl+C.
     std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
     if (QAction* copy = menu->findChild<QAction*>(QStringLiteral("edit-copy"))) {
         disconnect(copy, &QAction::triggered, nullptr, nullptr);

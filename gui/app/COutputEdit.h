@@ -17,7 +17,8 @@ public:
     explicit COutputEdit(OutputLog& log, QWidget* parent = nullptr);
     ~COutputEdit() override;
 
-    // Puts the selection on the clipboard with CR LF line ends.
+    // Puts the selection on the clipboard with LF line ends, as other programs on the desktop
+    // take text.
     void copySelection() const;
 
 protected:

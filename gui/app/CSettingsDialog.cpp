@@ -8,6 +8,7 @@
 #include "framework/Prompts.h"
 #include "framework/SettingsService.h"
 #include "settings/CommandPortAddress.h"
+#include "settings/ElementNamesOption.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -348,8 +349,22 @@ void CSettingsDialog::addCommandPort(Profile& profile)
     layout->insertLayout(layout->count() - 1, row);
 }
 
+void CSettingsDialog::addElementNamesOption(Profile& profile)
+{
+    m_namesProfile = &profile;
+    QWidget* page = m_pages->widget(melExport);
+    m_writeNames = new QCheckBox(QStringLiteral("Write element names"), page);
+    m_writeNames->setObjectName(QStringLiteral("writeElementNames"));
+    m_writeNames->setChecked(readElementNamesOption(profile));
+    // After the spec's boxes, above the page's closing stretch.
+    auto* layout = qobject_cast<QVBoxLayout*>(page->layout());
+    layout->insertWidget(layout->count() - 1, m_writeNames);
+}
+
 void CSettingsDialog::accept()
 {
+    if (m_namesProfile)
+        writeElementNamesOption(*m_namesProfile, m_writeNames->isChecked());
     if (m_portProfile) {
         // A box left empty or unusable keeps the stored value.
         CommandPortAddress address = readCommandPortAddress(*m_portProfile);

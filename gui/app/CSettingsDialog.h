@@ -38,6 +38,9 @@ public:
     // Adds the Maya command port's host and port to the MEL Editor page, loaded from the
     // profile and written back to it on OK (they are not part of the settings record).
     void addCommandPort(Profile& profile);
+    // Adds "Write element names" to the MEL Export page, loaded from the profile and written
+    // back to it on OK (it is not part of the settings record either).
+    void addElementNamesOption(Profile& profile);
 
     // Reads every control back and hands the new record to the settings service.
     void accept() override;
@@ -67,6 +70,8 @@ private:
     Profile* m_portProfile = nullptr;
     QLineEdit* m_portHost = nullptr;
     QLineEdit* m_portNumber = nullptr;
+    Profile* m_namesProfile = nullptr;
+    QCheckBox* m_writeNames = nullptr;
 };
 
 } // namespace orv

@@ -111,6 +111,12 @@ void CToolsDialog::request(QToolButton* button, bool menuRequested)
                          QCursor::pos());
 }
 
+void CToolsDialog::showEvent(QShowEvent* event)
+{
+    m_wasShown = true;
+    QDialog::showEvent(event);
+}
+
 bool CToolsDialog::eventFilter(QObject* watched, QEvent* event)
 {
     // A right click on a category button opens its menu.

@@ -27,6 +27,8 @@ public:
     QToolButton* button(int id) const;
     // Checks the grid button as the designer grid option says, without changing the option.
     void setGridChecked(bool checked);
+    // Whether the palette was on screen during this run: only then is its place worth keeping.
+    bool wasShown() const { return m_wasShown; }
 
 signals:
     // A category button or a layout button was used.
@@ -35,6 +37,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void addInsertButton(int id, const char* caption, const QIcon& icon, std::uint32_t categories,
@@ -45,6 +48,7 @@ private:
     QToolButton* m_grid;
     QToolButton* m_edit;
     QList<QToolButton*> m_insertButtons;
+    bool m_wasShown = false;
 };
 
 } // namespace orv

@@ -15,7 +15,7 @@ bool CopyTextToClipboard(const std::string& text)
         : nullptr;
     if (!clipboard)
         return false;
-    clipboard->setText(textFromBytes(text));
+    clipboard->setText(textFromUtf8(text));
     return true;
 }
 

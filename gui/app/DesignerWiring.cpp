@@ -60,19 +60,19 @@ void connectDesignerToFrame(DesignerHost& host, CMainFrame& frame, CDocManager& 
 
     CToolsDialog* tools = frame.toolsPalette();
     const auto activeView = [&docs] { return qobject_cast<CInterfaceEditorView*>(docs.activeView()); };
-    // When no designer view is active any more, the palette and the designer's panes go, and
-    // the grid lets go of the element it showed: the next designer view to become active
-    // shows its own selection.
+    // When a designer view goes and no other designer view is active, the palette and the
+    // designer's panes go, and the tree and the grid let go of what they showed: the next
+    // designer view to become active shows them again with its own selection.
     // A frame that is closed already is going away with its panes: nothing to hide.
     QWidget* frameWindow = &frame;
-    QObject::connect(&docs, &CDocManager::activeFrameChanged, tools,
-                     [&host, activeView, tree, grid, frameWindow] {
-                         if (activeView() || !frameWindow->isVisible())
-                             return;
-                         tree->clearHierarchy();
-                         host.showDesignerPanes(false);
-                         grid->ClearGrid();
-                     });
+    host.designerViewClosing = [&host, activeView, tree, grid, frameWindow](const CInterfaceEditorView* going) {
+        const CInterfaceEditorView* active = activeView();
+        if ((active && active != going) || !frameWindow->isVisible())
+            return;
+        tree->clearHierarchy();
+        grid->ClearGrid();
+        host.showDesignerPanes(false);
+    };
     QObject::connect(tools, &CToolsDialog::insertRequested, tools,
                      [activeView](std::uint32_t categories, int command, bool menu, const QPoint& at) {
                          if (CInterfaceEditorView* view = activeView())

@@ -92,8 +92,10 @@ void CMainFrame::createToolBar()
         {CommandId::settings, CommandId::toggleSyntaxColoring},
         {CommandId::toggleProjectExplorer, CommandId::toggleWindowHierarchy, CommandId::toggleControlsFlags,
          CommandId::toggleOutput},
-        {CommandId::exportScript, CommandId::exportPython},
+        {CommandId::exportScript},
         {CommandId::appAbout},
+        // Beyond the buttons above, which keep their places.
+        {CommandId::exportPython},
     };
     bool first = true;
     for (const auto& group : groups) {
@@ -129,11 +131,11 @@ void CMainFrame::addMenuCommands(QMenu* menu, std::initializer_list<CommandId> i
 QMenu* CMainFrame::createFileMenu(MenuId id)
 {
     auto* menu = new QMenu(QStringLiteral("&File"), this);
-    addMenuCommands(menu, {CommandId::fileNew, CommandId::fileOpen, CommandId::fileImportMelWindow});
+    addMenuCommands(menu, {CommandId::fileNew, CommandId::fileOpen});
     if (id != MenuId::noDocument)
         addMenuCommands(menu, {CommandId::fileClose, CommandId::fileSave, CommandId::fileSaveAs});
     if (id == MenuId::window)
-        addMenuCommands(menu, {CommandId::exportScript, CommandId::exportPython});
+        addMenuCommands(menu, {CommandId::exportScript});
     if (id == MenuId::script) {
         menu->addSeparator();
         addMenuCommands(menu, {CommandId::filePrint, CommandId::filePrintPreview, CommandId::filePageSetup});
@@ -142,6 +144,11 @@ QMenu* CMainFrame::createFileMenu(MenuId id)
     menu->addAction(m_recentPlaceholder);
     QAction* marker = menu->addSeparator();
     addMenuCommands(menu, {CommandId::appExit});
+    // The commands beyond the menu's own come after all of them.
+    menu->addSeparator();
+    addMenuCommands(menu, {CommandId::fileImportMelWindow});
+    if (id == MenuId::window)
+        addMenuCommands(menu, {CommandId::exportPython});
     m_fileMenus.append({menu, marker});
     return menu;
 }
@@ -158,12 +165,15 @@ QMenu* CMainFrame::createEditMenu(MenuId id)
         if (id == MenuId::script) {
             menu->addSeparator();
             addMenuCommands(menu, {CommandId::editFind, CommandId::editReplace});
-            menu->addSeparator();
-            addMenuCommands(menu, {CommandId::sendToMaya});
         }
         menu->addSeparator();
     }
     addMenuCommands(menu, {CommandId::settings});
+    // Beyond the menu's own commands, after all of them.
+    if (id == MenuId::script) {
+        menu->addSeparator();
+        addMenuCommands(menu, {CommandId::sendToMaya});
+    }
     return menu;
 }
 

@@ -2,17 +2,23 @@
 #include "designer/CControlsFlagsDialog.h"
 
 #include "designer/CEditListItemsDialog.h"
+#include "framework/ByteText.h"
 #include "mel/MelVocabulary.h"
+#include "propgrid/FlagValueRefusal.h"
 #include "propgrid/MultiValueItems.h"
 #include "uimodel/CUITextScrollList.h"
 
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orv {
 namespace {
 
 // The flag whose values a list control keeps as its items.
 constexpr const char* kListItemsFlag = "append";
+constexpr const char* kItemTooLong =
+    "The list keeps its items: one is longer than %1 bytes, the most a window file line holds.";
 
 // The position of an item in its category, which is its position in the flag table.
 int positionOf(const CPropertySet& set, const CPropertyItem* item)
@@ -73,9 +79,12 @@ bool CControlsFlagsDialog::ApplyGridToElement(CUIElement& element)
     element.StoreFlags(current);
     m_values = current;
     m_set.GetValues(m_values);
+    m_set.ValuesTaken();
     if (m_values == current)
         return false;
     element.ApplyFlags(m_values);
+    if (element.flagsRewritten())
+        LoadElementToGrid(element);
     if (m_modified)
         m_modified(element);
     return true;
@@ -101,13 +110,37 @@ void CControlsFlagsDialog::showHint(int row)
 {
     const std::string hint = m_set.FlagTypeHint(row);
     if (row >= 0 && !hint.empty() && m_hintSink)
-        m_hintSink(QString::fromLatin1(hint.c_str()));
+        m_hintSink(textFromUtf8(hint));
 }
 
-void CControlsFlagsDialog::commitRow()
+void CControlsFlagsDialog::commitRow(int row)
 {
-    if (m_element)
+    if (!m_element)
+        return;
+    const std::string refusal = refusalOf(row);
+    if (refusal.empty()) {
         ApplyGridToElement(*m_element);
+        return;
+    }
+    // The row shows the element's value again; the reason is said once the selection, which
+    // may be moving on with this commit, has shown its own hint.
+    LoadElementToGrid(*m_element);
+    QMetaObject::invokeMethod(
+        this, [this, text = textFromUtf8(refusal)] { if (m_hintSink) m_hintSink(text); }, Qt::QueuedConnection);
+}
+
+std::string CControlsFlagsDialog::refusalOf(int row) const
+{
+    const auto* item = dynamic_cast<const CPropertyItemString*>(m_list->rows().item(row));
+    const int position = positionOf(m_set, item);
+    if (!item || position < 0 || !item->edited())
+        return {};
+    const std::vector<TypedFlag> flags = CommandTypedFlags(kMelCommands[m_set.commandIndex()]);
+    if (static_cast<std::size_t>(position) >= flags.size())
+        return {};
+    FlagValueTable current;
+    m_element->StoreFlags(current);
+    return FlagValueRefusal(flags[static_cast<std::size_t>(position)], item->value(), current[position]);
 }
 
 // A list control's items are its "append" values; any other multi-use text flag is edited
@@ -123,6 +156,11 @@ void CControlsFlagsDialog::editData(int row)
         std::vector<std::string> items = list->listItems();
         if (!runListItemsDialog(list->name(), items) || items == list->listItems())
             return;
+        if (std::any_of(items.begin(), items.end(), [](const std::string& i) { return i.size() > wnd_file::kMaxValueBytes; })) {
+            if (m_hintSink)
+                m_hintSink(QString::fromLatin1(kItemTooLong).arg(wnd_file::kMaxValueBytes));
+            return;
+        }
         list->setItems(std::move(items));
         if (m_modified)
             m_modified(*list);
@@ -136,6 +174,15 @@ void CControlsFlagsDialog::editData(int row)
     const std::string value = joinMultiValue(items);
     if (value == table[position])
         return;
+    const std::vector<TypedFlag> flags = CommandTypedFlags(kMelCommands[m_set.commandIndex()]);
+    if (static_cast<std::size_t>(position) < flags.size()) {
+        if (const std::string refusal = FlagValueRefusal(flags[static_cast<std::size_t>(position)], value, table[position]);
+            !refusal.empty()) {
+            if (m_hintSink)
+                m_hintSink(textFromUtf8(refusal));
+            return;
+        }
+    }
     table[position] = value;
     m_element->ApplyFlags(table);
     m_values = table;

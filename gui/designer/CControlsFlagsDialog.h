@@ -33,7 +33,8 @@ public:
     void ShowElementFlags(CUIElement* element);
     // element -> grid.
     void LoadElementToGrid(CUIElement& element);
-    // grid -> element: ApplyFlags with the grid's values; false when they change nothing.
+    // grid -> element: ApplyFlags with the values of the rows the user edited (the others
+    // keep the element's); false when they change nothing.
     bool ApplyGridToElement(CUIElement& element);
     // Empties the grid and forgets the element, dropping an edit in progress (the last
     // designer view closed).
@@ -51,7 +52,11 @@ public:
 
 private:
     void showHint(int row);
-    void commitRow();
+    // A committed row goes to the element, unless the grid refuses its value: then the row
+    // shows the element's value again and the status bar says why.
+    void commitRow(int row);
+    // The refusal of the value the user committed to a text row; empty when it is taken.
+    std::string refusalOf(int row) const;
     void editData(int row);
     bool runListItemsDialog(const std::string& title, std::vector<std::string>& items);
 

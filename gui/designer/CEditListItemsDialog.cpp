@@ -36,14 +36,14 @@ CEditListItemsDialog::CEditListItemsDialog(const std::string& title, const std::
 {
     setWindowTitle(QString::fromLatin1(kEditListItemsTitle));
     m_list->setColumnCount(1);
-    m_list->setHeaderLabels({textFromBytes(title)});
+    m_list->setHeaderLabels({textFromUtf8(title)});
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     m_list->installEventFilter(this);
     for (const std::string& item : items)
-        newRow(m_list, textFromBytes(item));
+        newRow(m_list, textFromUtf8(item));
     connect(m_list->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
             [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
                 labelEditEnded(hint == QAbstractItemDelegate::RevertModelCache);
@@ -75,7 +75,7 @@ std::vector<std::string> CEditListItemsDialog::items() const
 {
     std::vector<std::string> out;
     for (int i = 0; i < m_list->topLevelItemCount(); ++i)
-        out.push_back(textToBytes(m_list->topLevelItem(i)->text(0)));
+        out.push_back(textToUtf8(m_list->topLevelItem(i)->text(0)));
     return out;
 }
 

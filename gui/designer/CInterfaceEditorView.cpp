@@ -9,14 +9,20 @@
 #include "designer/FormFit.h"
 #include "designer/InsertCommands.h"
 #include "designer/ScriptExport.h"
+#include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CMDIChildWnd.h"
+#include "framework/Prompts.h"
+#include "settings/ElementNamesOption.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace orv {
 
@@ -29,6 +35,25 @@ constexpr int kExportPython = 32850;
 bool picturing = false;
 } // namespace
 
+// What the view's scroll area shows: the designed window at its top-left corner (or the
+// picture of it), as large as the window or the view, whichever is larger, so that the scroll
+// bars and the wheel reach all of a window larger than the view, and a smaller one can grow
+// (or be maximized) to fill the view.
+class CInterfaceEditorView::Surface final : public QWidget {
+public:
+    explicit Surface(CInterfaceEditorView& view) : m_view(view)
+    {
+        setBackgroundRole(QPalette::Dark);
+        setAutoFillBackground(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override { m_view.paintPicture(*this, event->rect()); }
+
+private:
+    CInterfaceEditorView& m_view;
+};
+
 CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent)
     : CView(document, parent), m_host(document->host()), m_designer(document->window(), &document->previews())
 {
@@ -36,6 +61,15 @@ CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent
     m_designer.setChangedHandler([document] { document->setModifiedFlag(true); });
     setBackgroundRole(QPalette::Dark);
     setAutoFillBackground(true);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("DesignScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_surface = new Surface(*this);
+    m_scroll->setWidget(m_surface);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll);
     const UISize form = designerFormSize();
     resize(form.width, form.height);
     qApp->installEventFilter(this);
@@ -49,14 +83,21 @@ CInterfaceEditorView::~CInterfaceEditorView()
     qApp->removeEventFilter(this);
     COrvanteWnd* wnd = windowPreview();
     CWindowDoc* doc = windowDoc();
-    if (wnd && doc && wnd->parentWidget() == this)
+    if (wnd && doc && wnd->parentWidget() == m_surface)
         wnd->setParent(doc->previewPark());
     // The document, and the window with it, may go after this view: the grid lets go now.
     if (m_host.controlsFlags)
         m_host.controlsFlags->ElementRemoving(window());
-    // The shell hides the designer's panes when no designer view is active any more.
     if (m_host.hierarchy && m_host.hierarchy->view() == this)
         m_host.hierarchy->clearHierarchy();
+}
+
+void CInterfaceEditorView::closeEvent(QCloseEvent* event)
+{
+    CView::closeEvent(event);
+    // The shell hides the designer's panes when no designer view is active any more.
+    if (event->isAccepted() && m_host.designerViewClosing)
+        m_host.designerViewClosing(this);
 }
 
 CWindowDoc* CInterfaceEditorView::windowDoc() const
@@ -79,11 +120,12 @@ void CInterfaceEditorView::takePreview()
     if (!window().preview())
         attachPreviewTree(window(), windowDoc()->previews());
     COrvanteWnd* wnd = windowPreview();
-    if (!wnd || wnd->parentWidget() == this)
+    if (!wnd || wnd->parentWidget() == m_surface)
         return;
-    wnd->setParent(this);
+    wnd->setParent(m_surface);
     wnd->move(0, 0);
     wnd->show();
+    fitSurface();
     connect(wnd->tracker(), &CDesignTracker::rightPressed, this, &CInterfaceEditorView::onTrackerRightPressed,
             Qt::UniqueConnection);
     connect(wnd->tracker(), &CDesignTracker::tracked, this, &CInterfaceEditorView::onTracked, Qt::UniqueConnection);
@@ -274,9 +316,9 @@ void CInterfaceEditorView::moveSelection(WindowDesigner::MoveDirection direction
     SelectPreview(nullptr);
 }
 
-void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement& target)
+void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement* target)
 {
-    const bool moved = m_designer.drop(dragged, target);
+    const bool moved = target ? m_designer.drop(dragged, *target) : m_designer.dropAtEnd(dragged);
     if (moved) {
         if (auto* preview = dynamic_cast<PreviewWidget*>(dragged.preview())) {
             auto* host = dynamic_cast<PreviewWidget*>(dragged.parent()->preview());
@@ -293,7 +335,18 @@ void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement& target)
 
 void CInterfaceEditorView::renameElement(CUIElement& element, const std::string& name)
 {
-    m_designer.rename(element, name);
+    std::string refusal;
+    if (m_designer.rename(element, name, &refusal) || refusal.empty())
+        return;
+    // Said once the tree's editor has closed, so that the message does not interrupt it.
+    const QString message = textFromUtf8(refusal + "; the name stays \"" + element.name() + "\".");
+    QMetaObject::invokeMethod(
+        this,
+        [this, message] {
+            if (const CDocTemplate* docTemplate = document() ? document()->docTemplate() : nullptr)
+                docTemplate->manager()->prompts().showError(message);
+        },
+        Qt::QueuedConnection);
 }
 
 void CInterfaceEditorView::gridEdited(CUIElement& element)
@@ -380,23 +433,34 @@ void CInterfaceEditorView::onWindowResized(const QSize& client)
 bool CInterfaceEditorView::showsPicture() const
 {
     const COrvanteWnd* wnd = windowPreview();
-    return wnd && wnd->parentWidget() != this;
+    return wnd && wnd->parentWidget() != m_surface;
 }
 
-void CInterfaceEditorView::paintEvent(QPaintEvent* event)
+QScrollArea* CInterfaceEditorView::scrollArea() const
 {
-    CView::paintEvent(event);
+    return m_scroll;
+}
+
+void CInterfaceEditorView::fitSurface()
+{
+    const COrvanteWnd* wnd = windowPreview();
+    const QSize window = wnd ? wnd->size() : QSize();
+    m_surface->resize(window.expandedTo(m_scroll->viewport()->size()));
+}
+
+void CInterfaceEditorView::paintPicture(QWidget& surface, const QRect& rect)
+{
     if (!showsPicture() || picturing)
         return;
     // The picture stands where the live window would: only the part asked for is drawn,
     // through a pixmap, as a widget of this window cannot be rendered into its paint.
-    const QRect part = event->rect() & windowPreview()->rect();
+    const QRect part = rect & windowPreview()->rect();
     if (part.isEmpty())
         return;
     picturing = true;
     const QPixmap picture = windowPreview()->grab(part);
     picturing = false;
-    QPainter(this).drawPixmap(part.topLeft(), picture);
+    QPainter(&surface).drawPixmap(part.topLeft(), picture);
 }
 
 bool CInterfaceEditorView::eventFilter(QObject* watched, QEvent* event)
@@ -406,7 +470,11 @@ bool CInterfaceEditorView::eventFilter(QObject* watched, QEvent* event)
     // Whatever repaints the live preview elsewhere changes that part of this view's picture.
     if (event->type() == QEvent::Paint && !picturing && widget && showsPicture() &&
         (widget == wnd || wnd->isAncestorOf(widget)))
-        update(static_cast<QPaintEvent*>(event)->rect().translated(widget->mapTo(wnd, QPoint(0, 0))));
+        m_surface->update(static_cast<QPaintEvent*>(event)->rect().translated(widget->mapTo(wnd, QPoint(0, 0))));
+    // The surface, and with it the scroll range, follows the window's size, here or elsewhere,
+    // and the view's.
+    if (event->type() == QEvent::Resize && widget && (widget == wnd || widget == m_scroll->viewport()))
+        fitSurface();
     if (!widget || !wnd || !isAncestorOf(widget))
         return false;
     if (event->type() == QEvent::KeyPress && DesignMode::editMode() &&
@@ -437,8 +505,9 @@ void CInterfaceEditorView::exportScript(ScriptLanguage language)
         return;
     ScriptExport target(docTemplate->manager()->prompts(), m_host.copyToClipboard, language);
     OutputLog scratch;
+    const bool writeNames = m_host.profile && readElementNamesOption(*m_host.profile);
     const ExportResult result =
-        ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target, language);
+        ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target, language, writeNames);
     if (!result.cancelled && m_host.showOutput)
         m_host.showOutput();
 }

@@ -1,6 +1,7 @@
 // The designer view of a window document: shows the window's preview pinned at its top-left
-// corner, keeps the selection with its tracker in edit mode, and carries out the designer's
-// edits (insert, delete, move, rename, resize), each marking the document modified. A
+// corner, scrolled when it is larger than the view, keeps the selection with its tracker in
+// edit mode, and carries out the designer's edits (insert, delete, move, rename, resize), each
+// marking the document modified. A
 // window has one live preview, shown by the active view of its document; its other views
 // show a picture of it that follows every change, until they are activated in turn.
 #pragma once
@@ -11,6 +12,8 @@
 #include "uimodel/MelExport.h"
 
 #include <QPointer>
+
+class QScrollArea;
 
 namespace orv {
 
@@ -49,7 +52,9 @@ public:
     int InsertElement(std::uint32_t categories, std::uint32_t disabled, int defaultCommand, bool menuRequested,
                       const QPoint& menuAt);
     void moveSelection(WindowDesigner::MoveDirection direction);
-    void dropElement(CUIElement& dragged, CUIElement& target);
+    // A drop of dragged onto target, or onto no element (null): to the end of its container.
+    void dropElement(CUIElement& dragged, CUIElement* target);
+    // A name the designer refuses keeps the old one and says why (through the prompts).
     void renameElement(CUIElement& element, const std::string& name);
     // The Controls flags grid changed element, which is in this view's window: the document
     // is modified and the surface follows.
@@ -62,6 +67,8 @@ public:
     void exportScript(ScriptLanguage language);
     // The element's rectangle in the window's client area.
     static UIRect clientRectOf(const CUIElement& element);
+    // What scrolls the designed window when it is larger than the view.
+    QScrollArea* scrollArea() const;
 
 signals:
     // The selection the Controls flags pane shows.
@@ -69,9 +76,12 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    // The view's window is closing and the view goes with it.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    class Surface;
+
     void takePreview();
     void fillHierarchy();
     void selectInTree(CUIElement* element);
@@ -83,10 +93,16 @@ private:
     void fitFrameToForm();
     // Whether the live preview is in another view, and this one shows its picture.
     bool showsPicture() const;
+    // The surface as large as the window or the view, whichever is larger.
+    void fitSurface();
+    // Paints the part of the picture in rect on the surface, when this view shows one.
+    void paintPicture(QWidget& surface, const QRect& rect);
     // The surface changed the shown element's size: the grid takes its values again.
     void reloadShownFlags();
 
     const DesignerHost& m_host;
+    QScrollArea* m_scroll = nullptr;
+    Surface* m_surface = nullptr;
     WindowDesigner m_designer;
     CUIElement* m_selected = nullptr;
     bool m_firstActivation = true;

@@ -68,6 +68,9 @@ CUIElement* CNavigatorTreeCtrl::elementOf(const QTreeWidgetItem* item)
 
 void CNavigatorTreeCtrl::FillHierarchy(CUIWindow& window, CInterfaceEditorView* view)
 {
+    // A drag over the items going is given up.
+    if (m_dragging)
+        endDrag();
     m_view = view;
     m_kind = TreeKind::windowHierarchy;
     setEnabled(true);
@@ -83,7 +86,7 @@ void CNavigatorTreeCtrl::FillHierarchy(CUIWindow& window, CInterfaceEditorView* 
 void CNavigatorTreeCtrl::insertItems(CUIElement& element, QTreeWidgetItem* parent)
 {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
-    item->setText(0, fromLatin1(element.name()));
+    item->setText(0, textFromUtf8(element.name()));
     item->setIcon(0, pictureOf(element.typeCode()));
     item->setData(0, kElementRole, QVariant::fromValue(reinterpret_cast<quintptr>(&element)));
     item->setFlags(item->flags() | Qt::ItemIsEditable);
@@ -107,6 +110,8 @@ const QIcon& CNavigatorTreeCtrl::pictureOf(ElementTypeCode code)
 
 void CNavigatorTreeCtrl::clearHierarchy()
 {
+    if (m_dragging)
+        endDrag();
     m_filling = true;
     clear();
     m_filling = false;
@@ -147,18 +152,22 @@ void CNavigatorTreeCtrl::onItemChanged(QTreeWidgetItem* item)
     CUIElement* element = elementOf(item);
     if (m_filling || !element || !m_view)
         return;
-    const std::string typed = item->text(0).toLatin1().toStdString();
+    const std::string typed = textToUtf8(item->text(0));
     if (!typed.empty())
         m_view->renameElement(*element, typed);
     if (element->name() != typed) {
         m_filling = true;
-        item->setText(0, fromLatin1(element->name()));
+        item->setText(0, textFromUtf8(element->name()));
         m_filling = false;
     }
 }
 
 void CNavigatorTreeCtrl::keyPressEvent(QKeyEvent* event)
 {
+    if (m_dragging && event->key() == Qt::Key_Escape) {
+        endDrag();
+        return;
+    }
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     if (m_view && event->key() == Qt::Key_Delete && state() != QAbstractItemView::EditingState) {
         m_view->DeleteSelection();
@@ -237,20 +246,38 @@ void CNavigatorTreeCtrl::mouseMoveEvent(QMouseEvent* event)
 
 void CNavigatorTreeCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool wasDragging = m_dragging;
     m_pressed = false;
-    m_dragging = false;
-    if (!wasDragging) {
+    if (!m_dragging) {
         QTreeWidget::mouseReleaseEvent(event);
         return;
     }
+    // Released outside the tree, the drag is given up; on the tree's empty space it drops onto
+    // no element, which sends the dragged one to the end of its container.
+    const QPoint pos = event->position().toPoint();
+    CUIElement* dragged = elementOf(m_dragSource);
+    if (!viewport()->rect().contains(pos) || !dragged || !m_view) {
+        endDrag();
+        return;
+    }
+    CUIElement* target = elementOf(itemAt(pos));
+    m_dragging = false;
+    m_dragSource = nullptr;
     unsetCursor();
     m_dragImage->hide();
-    CUIElement* dragged = elementOf(m_dragSource);
-    CUIElement* target = elementOf(itemAt(event->position().toPoint()));
+    m_view->dropElement(*dragged, target);
+}
+
+void CNavigatorTreeCtrl::endDrag()
+{
+    unsetCursor();
+    m_dragImage->hide();
+    // The items passed over were highlighted in turn: the surface's selection, the dragged
+    // element, is the tree's again.
+    if (m_view)
+        selectElement(m_view->selected());
+    m_dragging = false;
+    m_pressed = false;
     m_dragSource = nullptr;
-    if (dragged && target && m_view)
-        m_view->dropElement(*dragged, *target);
 }
 
 } // namespace orv

@@ -53,6 +53,8 @@ private:
     void onCurrentItemChanged(QTreeWidgetItem* current);
     void onItemChanged(QTreeWidgetItem* item);
     void showContextMenu(const QPoint& pos, const QPoint& globalPos);
+    // Gives up a drag: nothing moves and the dragged item is selected again.
+    void endDrag();
     // The pictures are drawn once for the tree, not once per item and fill.
     const QIcon& pictureOf(ElementTypeCode code);
 

@@ -161,7 +161,7 @@ int COrvanteWnd::frameEdgesAt(const QPoint& pos) const
 
 void COrvanteWnd::setText(const std::string& text)
 {
-    m_caption = fromLatin1(text);
+    m_caption = textFromUtf8(text);
     update();
 }
 
@@ -200,7 +200,7 @@ void COrvanteWnd::pressBox(CaptionBox box)
     }
     if ((before == WindowShow::minimized) != (shown() == WindowShow::minimized))
         if (const std::string* caption = windowCaptionAfterSizing(element(), shown() == WindowShow::minimized))
-            m_caption = fromLatin1(*caption);
+            m_caption = textFromUtf8(*caption);
     resize(sizing.size.width, sizing.size.height);
     m_client->setVisible(shown() != WindowShow::minimized);
     update();

@@ -191,14 +191,14 @@ void CPropertyListBox::paintRow(QPainter& painter, int row)
     painter.setFont(font);
     painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter.drawText(nameCell.adjusted(kNameIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     textFromBytes(item->name()));
+                     textFromUtf8(item->name()));
     font.setBold(false);
     painter.setFont(font);
 
     if (!category && !selected) {
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(valueRect(row), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         textFromBytes(item->valueText()));
+                         textFromUtf8(item->valueText()));
     }
 }
 
@@ -309,7 +309,7 @@ void CPropertyListBox::placeEditor(bool refresh)
         if (refresh) {
             QStringList choices;
             for (int i = 0; auto text = list->choice(i); ++i)
-                choices << textFromBytes(*text);
+                choices << textFromUtf8(*text);
             m_choiceEditor->setGeometry(valueRect(m_currentRow).adjusted(0, 1, 0, -1));
             m_choiceEditor->setChoices(choices);
             m_choiceEditor->selectEntry(list->value());
@@ -326,7 +326,7 @@ void CPropertyListBox::placeEditor(bool refresh)
         }
         editor = m_textEditor;
         if (refresh) {
-            m_textEditor->setText(textFromBytes(item->valueText()));
+            m_textEditor->setText(textFromUtf8(item->valueText()));
             m_textEditor->selectAll();
         }
         break;
@@ -377,7 +377,7 @@ void CPropertyListBox::commit()
         auto* text = dynamic_cast<CPropertyItemString*>(item);
         if (!text)
             return;
-        text->setValue(textToBytes(m_textEditor->text()));
+        text->setValue(textToUtf8(m_textEditor->text()));
     } else if (m_currentEditor == m_choiceEditor) {
         auto* list = dynamic_cast<CPropertyItemList*>(item);
         if (!list || m_choiceEditor->currentIndex() < 0)
@@ -386,6 +386,7 @@ void CPropertyListBox::commit()
     } else {
         return;  // the "edit data" button takes no value: its dialog writes the data
     }
+    item->setEdited(true);
     emit committed(m_currentRow);
 }
 

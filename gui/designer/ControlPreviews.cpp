@@ -6,6 +6,10 @@
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include <algorithm>
 
 namespace orv {
 
@@ -74,6 +78,42 @@ COrvanteCheckBox::COrvanteCheckBox(const CUIElement& element, QWidget* parent)
     useWindowTextColours(*this);
 }
 
+void COrvanteCheckBox::setStyles(std::uint32_t styles)
+{
+    m_alignment = labelAlignment(styles) & Qt::AlignHorizontal_Mask;
+    update();
+}
+
+QRect COrvanteCheckBox::contentRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int drawn = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this) +
+                      style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this) +
+                      fontMetrics().horizontalAdvance(text());
+    const int width = std::min(drawn, this->width());
+    int left = (this->width() - width) / 2;
+    if (m_alignment & Qt::AlignLeft)
+        left = 0;
+    else if (m_alignment & Qt::AlignRight)
+        left = this->width() - width;
+    return QRect(left, 0, width, height());
+}
+
+void COrvanteCheckBox::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.rect = contentRect();
+    painter.drawControl(QStyle::CE_CheckBox, option);
+}
+
+bool COrvanteCheckBox::hitButton(const QPoint& pos) const
+{
+    return rect().contains(pos);
+}
+
 COrvanteList::COrvanteList(const CUIElement& element, QWidget* parent) : QListWidget(parent), PreviewWidget(*this, element)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -87,7 +127,7 @@ void COrvanteList::setListItems(const std::vector<std::string>& items)
 {
     clear();
     for (const std::string& item : items)
-        addItem(fromLatin1(item));
+        addItem(textFromUtf8(item));
 }
 
 COrvanteSlider::COrvanteSlider(const CUIElement& element, QWidget* parent)

@@ -46,17 +46,30 @@ class COrvanteButton final : public COwnerDrawButton, public PreviewWidget {
 
 public:
     COrvanteButton(const CUIElement& element, QWidget* parent);
-    void setText(const std::string& text) override { QAbstractButton::setText(fromLatin1(text)); }
+    void setText(const std::string& text) override { QAbstractButton::setText(textFromUtf8(text)); }
     void setStyles(std::uint32_t styles) override;
     void setBackColor(ColorRef color) override { COwnerDrawButton::setBackColor(toQColor(color)); }
 };
 
+// A check box whose box and label sit together at the left, the centre (at first) or the right
+// of the control, as its alignment says; a click anywhere on it toggles it.
 class COrvanteCheckBox final : public QCheckBox, public PreviewWidget {
     Q_OBJECT
 
 public:
     COrvanteCheckBox(const CUIElement& element, QWidget* parent);
-    void setText(const std::string& text) override { QCheckBox::setText(fromLatin1(text)); }
+    void setText(const std::string& text) override { QCheckBox::setText(textFromUtf8(text)); }
+    void setStyles(std::uint32_t styles) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+
+private:
+    // Where the box and its label are drawn.
+    QRect contentRect() const;
+
+    Qt::Alignment m_alignment = Qt::AlignHCenter;
 };
 
 // A bordered list with a vertical scroll bar and extended selection.
@@ -83,7 +96,7 @@ class COrvanteTextField final : public QLineEdit, public PreviewWidget {
 
 public:
     COrvanteTextField(const CUIElement& element, QWidget* parent);
-    void setText(const std::string& text) override { QLineEdit::setText(fromLatin1(text)); }
+    void setText(const std::string& text) override { QLineEdit::setText(textFromUtf8(text)); }
     void setStyles(std::uint32_t styles) override { setReadOnly(hasStyle(styles, PreviewStyle::readOnly)); }
 };
 
@@ -93,7 +106,7 @@ class COrvanteScrollField final : public QPlainTextEdit, public PreviewWidget {
 
 public:
     COrvanteScrollField(const CUIElement& element, QWidget* parent);
-    void setText(const std::string& text) override { setPlainText(fromLatin1(text)); }
+    void setText(const std::string& text) override { setPlainText(textFromUtf8(text)); }
     void setStyles(std::uint32_t styles) override { setReadOnly(hasStyle(styles, PreviewStyle::readOnly)); }
 };
 
@@ -102,7 +115,7 @@ class COrvanteText final : public QLabel, public PreviewWidget {
 
 public:
     COrvanteText(const CUIElement& element, QWidget* parent);
-    void setText(const std::string& text) override { QLabel::setText(fromLatin1(text)); }
+    void setText(const std::string& text) override { QLabel::setText(textFromUtf8(text)); }
     void setStyles(std::uint32_t styles) override;
 };
 

@@ -18,9 +18,14 @@
 
 namespace orv {
 
+class CInterfaceEditorView;
+class Profile;
+
 struct DesignerHost {
     // Read only: the settings change through the shell's settings service.
     const SettingsRecord* record = nullptr;
+    // The settings kept beside the record (the export's "Write element names"); may be null.
+    const Profile* profile = nullptr;
     // One for the application: the name counters never go back, whatever document.
     UIModelContext* context = nullptr;
     OutputLog* log = nullptr;
@@ -33,6 +38,10 @@ struct DesignerHost {
     QFont multiLineFont;
     // A designer view became active: the palette and the designer's panes are shown.
     std::function<void(bool active)> showDesignerPanes;
+    // A designer view goes with its closing window: unless another designer view is the
+    // active one, the palette and the designer's panes go (a designer view activated next
+    // brings them back).
+    std::function<void(const CInterfaceEditorView* going)> designerViewClosing;
     // The insertion menu at a screen point; the chosen command id, 0 when dismissed.
     std::function<int(std::uint32_t categories, std::uint32_t disabled, const QPoint& at)> insertMenu;
     std::function<void(const std::string& text)> copyToClipboard;

@@ -15,9 +15,4 @@ void PreviewWidget::setGeometry(const UIRect& rect)
     m_self.setGeometry(rect.left, rect.top, rect.width(), rect.height());
 }
 
-QString fromLatin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace orv

@@ -2,6 +2,7 @@
 // A preview mirrors its element and keeps no state of its own.
 #pragma once
 
+#include "framework/ByteText.h"
 #include "framework/ColorRefs.h"
 #include "uimodel/CUIElement.h"
 
@@ -32,7 +33,5 @@ private:
     QWidget& m_self;
     const CUIElement& m_element;
 };
-
-QString fromLatin1(const std::string& text);
 
 } // namespace orv

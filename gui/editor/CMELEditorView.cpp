@@ -12,6 +12,7 @@
 #include "settings/SettingsRecord.h"
 #include "uimodel/OutputLog.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -21,6 +22,19 @@
 #include <QVBoxLayout>
 
 namespace orv {
+
+namespace {
+
+// Printing uses the printer's own paper and orientation: the page setup edits the margins
+// only, so the paper and orientation boxes are shown disabled.
+void offerMarginsOnly(QPageSetupDialog& dialog)
+{
+    for (const char* name : {"pageSizeCombo", "portrait"})
+        if (auto* box = dialog.findChild<QWidget*>(QString::fromLatin1(name)); box && box->parentWidget())
+            box->parentWidget()->setEnabled(false);
+}
+
+} // namespace
 
 CMELEditorView::CMELEditorView(CScriptDoc* document, const SettingsRecord& settings, Profile& profile, Prompts& prompts,
                                OutputLog* log, QWidget* parent)
@@ -94,7 +108,9 @@ void CMELEditorView::onCommand(int id)
 
 void CMELEditorView::onSettingsChanged(SettingsChanges what)
 {
-    if (what & SettingsChange::tabSize)
+    // Only the active view takes a new tab size at once; the others keep theirs until they
+    // are reset (their script opened again).
+    if ((what & SettingsChange::tabSize) && isActiveView())
         m_text->setTabSize(m_text->settings().tabSize());
     if (what & (SettingsChange::colours | SettingsChange::syntaxColoring))
         m_text->viewport()->repaint();
@@ -119,6 +135,7 @@ void CMELEditorView::runPrintCommand(int id)
                                          margins.bottom / 100.0),
                                QPageLayout::Millimeter);
         QPageSetupDialog dialog(&printer, this);
+        offerMarginsOnly(dialog);
         if (dialog.exec() != QDialog::Accepted)
             return;
         const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
@@ -135,14 +152,23 @@ void CMELEditorView::runPrintCommand(int id)
     if (id == kPrint || noPrinter) {
         if (noPrinter) {
             printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QFileInfo(document() ? document()->pathName() : QString()).completeBaseName() +
-                                      QStringLiteral(".pdf"));
+            printer.setOutputFileName(pdfFileName());
         }
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
     printOn(printer);
+}
+
+QString CMELEditorView::pdfFileName() const
+{
+    // Beside the script, under its name; a script never saved goes to the home folder.
+    const QString path = document() ? document()->pathName() : QString();
+    const QString title = document() ? document()->title() : QString();
+    const QFileInfo script(path);
+    const QDir folder = path.isEmpty() ? QDir::home() : script.absoluteDir();
+    return folder.filePath((path.isEmpty() ? title : script.completeBaseName()) + QStringLiteral(".pdf"));
 }
 
 void CMELEditorView::updateStatusHint()
@@ -159,7 +185,6 @@ void CMELEditorView::say(const QString& line)
 {
     if (!m_log)
         return;
-    // The log holds UTF-8.
     m_log->AppendText(textToUtf8(line) + "\n");
     emit outputWritten();
 }
@@ -173,7 +198,8 @@ void CMELEditorView::sendToMaya()
     const TextRange range = model.hasSelection()
                                 ? model.selection()
                                 : TextRange{{0, 0}, {buffer->LineLength(buffer->LineCount() - 1), buffer->LineCount() - 1}};
-    std::string script = buffer->CopyRange(range.start, range.end, "\n");
+    // Maya reads the script as UTF-8, whatever the encoding of its file.
+    std::string script = EncodingToUtf8(buffer->CopyRange(range.start, range.end, "\n"), buffer->Encoding());
     if (script.find_first_not_of(" \t\r\n") == std::string::npos) {
         say(QStringLiteral("Send to Maya: there is nothing to send."));
         return;

@@ -32,13 +32,16 @@ public:
     void onInitialUpdate() override;
     bool onUpdateCommand(int id, CommandState& state) const override;
     void onCommand(int id) override;
-    // A new tab size measures the text again; new colours or colouring switch redraw it now.
+    // A new tab size measures the text of the active view again; new colours or colouring
+    // switch redraw it now.
     void onSettingsChanged(SettingsChanges what) override;
     QString indicatorText(int id) const override;
     QString menuText(int id) const override;
 
     // Prints the script on a printer (or PDF file) set up by the caller; the page count.
     int printOn(QPrinter& printer);
+    // The PDF file a desktop without printers prints to: the script's name in its folder.
+    QString pdfFileName() const;
 
     // The selection, or the whole script without one, to the command port of the profile.
     void sendToMaya();

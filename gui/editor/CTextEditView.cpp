@@ -3,9 +3,11 @@
 
 #include "editor/EditorCommands.h"
 #include "framework/ByteText.h"
+#include "framework/DroppedFiles.h"
 
 #include <QApplication>
 #include <QDrag>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
@@ -14,21 +16,22 @@ namespace orv {
 namespace {
 constexpr int kScrollZone = 5;  // pixels from an edge where a drag scrolls
 constexpr int kDragScrollMs = 100;
+// The mark of a drag this program started: its process id, so that another instance's drag
+// counts as another program's.
+const QString kOwnDragFormat = QStringLiteral("application/x-orvante-text-drag");
+
+QByteArray ownDragMark()
+{
+    return QByteArray::number(QCoreApplication::applicationPid());
+}
 } // namespace
 
-std::string textFromOutside(const QString& text)
+std::unique_ptr<QMimeData> ownTextDrag(const QString& text)
 {
-    std::string bytes = latin1Bytes(text);
-    if (bytes.find('\r') != std::string::npos)
-        return bytes;
-    std::string withCr;
-    withCr.reserve(bytes.size());
-    for (char c : bytes) {
-        if (c == '\n')
-            withCr += '\r';
-        withCr += c;
-    }
-    return withCr;
+    auto mime = std::make_unique<QMimeData>();
+    mime->setText(text);
+    mime->setData(kOwnDragFormat, ownDragMark());
+    return mime;
 }
 
 CTextEditView::CTextEditView(const SettingsRecord& settings, QWidget* parent)
@@ -36,6 +39,23 @@ CTextEditView::CTextEditView(const SettingsRecord& settings, QWidget* parent)
 {
     edit().setClipboard(&m_clipboard);
     viewport()->setAcceptDrops(true);
+    // Input methods (for Japanese, Chinese, Korean...) hand over what was composed as text.
+    setAttribute(Qt::WA_InputMethodEnabled, true);
+}
+
+void CTextEditView::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (!event->commitString().isEmpty())
+        typeText(event->commitString());
+    event->accept();
+}
+
+QVariant CTextEditView::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    // The input method places its window at the caret.
+    if (query == Qt::ImCursorRectangle && buffer())
+        return QRect(pointOf(model().cursor()), QSize(1, lineHeight()));
+    return CTextView::inputMethodQuery(query);
 }
 
 void CTextEditView::onViewReset()
@@ -142,11 +162,7 @@ QString CTextEditView::redoMenuText() const
 
 void CTextEditView::typeText(const QString& text)
 {
-    const std::string bytes = latin1Bytes(text);
-    bool typed = false;
-    for (char c : bytes)
-        typed = edit().typeChar(c) || typed;
-    if (typed)
+    if (edit().typeText(textToUtf8(text)))
         afterCursorMove();
 }
 
@@ -182,9 +198,7 @@ void CTextEditView::dragCandidateMoved(QMouseEvent* event)
         return;
     m_dragCandidate = false;
     auto* drag = new QDrag(this);
-    auto* mime = new QMimeData;
-    mime->setText(textFromBytes(edit().selectedText()));
-    drag->setMimeData(mime);
+    drag->setMimeData(ownTextDrag(textFromUtf8(edit().selectionForOutside())).release());
     edit().beginDrag();
     const Qt::DropAction result = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
     edit().endDrag(result == Qt::MoveAction);
@@ -202,15 +216,34 @@ void CTextEditView::mouseReleaseEvent(QMouseEvent* event)
     CTextView::mouseReleaseEvent(event);
 }
 
+bool CTextEditView::takesDrop(const QDropEvent* event) const
+{
+    // Files dropped from a file manager are opened by the main window, not written into the text.
+    const QMimeData* mime = event->mimeData();
+    return mime->hasText() && droppedFiles(mime).isEmpty() && edit().canEdit();
+}
+
+Qt::DropAction CTextEditView::dropActionFor(const QDropEvent* event)
+{
+    // Only a drag of this program's own text moves it (unless Ctrl copies); what another program
+    // offers is copied, so that it never deletes its own text.
+    const bool ours = event->mimeData()->data(kOwnDragFormat) == ownDragMark();
+    return ours && !(event->modifiers() & Qt::ControlModifier) ? Qt::MoveAction : Qt::CopyAction;
+}
+
 void CTextEditView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasText() && edit().canEdit())
-        event->acceptProposedAction();
+    if (!takesDrop(event)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(dropActionFor(event));
+    event->accept();
 }
 
 void CTextEditView::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!event->mimeData()->hasText() || !edit().canEdit()) {
+    if (!takesDrop(event)) {
         event->ignore();
         return;
     }
@@ -219,7 +252,7 @@ void CTextEditView::dragMoveEvent(QDragMoveEvent* event)
         m_dragScrollTimer.start(kDragScrollMs, this);
     else
         m_dragScrollTimer.stop();
-    event->setDropAction((event->modifiers() & Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction);
+    event->setDropAction(dropActionFor(event));
     event->accept();
 }
 
@@ -242,12 +275,12 @@ void CTextEditView::timerEvent(QTimerEvent* event)
 void CTextEditView::dropEvent(QDropEvent* event)
 {
     m_dragScrollTimer.stop();
-    if (!event->mimeData()->hasText() || !edit().canEdit()) {
+    if (!takesDrop(event)) {
         event->ignore();
         return;
     }
-    const Qt::DropAction action = (event->modifiers() & Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction;
-    const bool inserted = edit().dropText(posAt(event->position().toPoint()), textFromOutside(event->mimeData()->text()));
+    const Qt::DropAction action = dropActionFor(event);
+    const bool inserted = edit().dropText(posAt(event->position().toPoint()), textToUtf8(event->mimeData()->text()));
     // A drop into the dragged selection itself moves nothing: the drag ends as refused.
     if (inserted) {
         event->setDropAction(action);

@@ -6,6 +6,10 @@
 #include "editor/QtClipboard.h"
 #include "text/TextEditModel.h"
 
+#include <QMimeData>
+
+#include <memory>
+
 namespace orv {
 
 class CTextEditView : public CTextView {
@@ -22,7 +26,10 @@ public:
     // "&Undo Typing<TAB>Ctrl+Z" and the like, for the Edit menu.
     QString undoMenuText() const;
     QString redoMenuText() const;
-    // Types text as the keyboard does; a character outside Latin-1 becomes "?".
+    // Where an input method shows its window: at the caret.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    // Types text as the keyboard does, in the text's encoding (in Windows-1252 a character the
+    // code page lacks becomes "?").
     void typeText(const QString& text);
 
 signals:
@@ -33,6 +40,7 @@ signals:
 protected:
     void onViewReset() override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool startDragCandidate(QMouseEvent* event) override;
     void dragCandidateMoved(QMouseEvent* event) override;
@@ -44,6 +52,9 @@ protected:
 
 private:
     bool runEditCommand(int id, bool execute);
+    // Text is dropped here, but not files, and not into a text that cannot change.
+    bool takesDrop(const QDropEvent* event) const;
+    static Qt::DropAction dropActionFor(const QDropEvent* event);
 
     QtClipboard m_clipboard;
     bool m_dragCandidate = false;
@@ -53,8 +64,7 @@ private:
     QPoint m_dragPoint;
 };
 
-// Text from outside the editor: bytes as Latin-1, and lines ended by LF alone (as other
-// programs write them) ended by CR LF, the editor's line break.
-std::string textFromOutside(const QString& text);
+// The data of a drag of text that this program starts: a drop of it moves the text.
+std::unique_ptr<QMimeData> ownTextDrag(const QString& text);
 
 } // namespace orv

@@ -1,11 +1,13 @@
 // Painting, scrolling, keys and mouse of the text view.
 #include "editor/CTextView.h"
 
+#include "editor/CellText.h"
 #include "editor/EditorCommands.h"
 #include "editor/MarginMarks.h"
 #include "editor/QtClipboard.h"
 #include "framework/ByteText.h"
 #include "settings/SettingsRecord.h"
+#include "text/LineCharacters.h"
 #include "text/TabColumns.h"
 
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orv {
 
@@ -54,13 +57,6 @@ ColorRef colorRefOf(const QColor& colour)
 {
     return makeColorRef(static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
                         static_cast<std::uint8_t>(colour.blue()));
-}
-
-// A byte as painted: control characters show as a middle dot so every byte keeps its column.
-QChar shownChar(char c)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 || byte == 0x7F ? QChar(0xB7) : QChar(byte);
 }
 
 } // namespace
@@ -194,7 +190,7 @@ void CTextView::updateMetrics()
 {
     const QFontMetrics metrics(m_fonts[0]);
     m_lineHeight = std::max(1, metrics.height());
-    m_charWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('X')));
+    m_cells = std::make_unique<CellText>(m_fonts[0]);
     m_ascent = metrics.ascent();
     updateScrollBars();
     viewport()->update();
@@ -217,7 +213,7 @@ int CTextView::visibleLines() const
 void CTextView::updateScrollBars()
 {
     const int lines = visibleLines();
-    const int columns = std::max(1, (viewport()->width() - kMarginWidth) / m_charWidth);
+    const int columns = visibleColumns();
     const int lineCount = buffer() ? buffer()->LineCount() : 1;
     const int longest = m_widths ? m_widths->longestLine() : 0;
     verticalScrollBar()->setRange(0, std::max(0, lineCount - lines));
@@ -294,58 +290,51 @@ void CTextView::paintLine(QPainter& painter, int line, int y, std::vector<Colour
             selTo = line == sel.end.line ? sel.end.ch : length + 1;
         }
     }
-    const int tabSize = m_model->tabSize();
     const int firstColumn = leftColumn();
-    const int lastColumn = firstColumn + (width - kMarginWidth) / m_charWidth + 1;
+    CellText::Run run;
+    run.line = text;
+    run.encoding = buffer()->Encoding();
+    run.tabSize = m_model->tabSize();
+    run.firstColumn = firstColumn;
+    run.lastColumn = firstColumn + static_cast<int>((width - kMarginWidth) / m_cells->cellWidth()) + 1;
+    run.x0 = columnX(0);
+    run.y = y + m_ascent;
     painter.setClipRect(QRect(kMarginWidth, y, width - kMarginWidth, m_lineHeight));
+    // The cells from one column to another, in viewport pixels.
+    const auto fillColumns = [&](int from, int to, int colourClass) {
+        const int left = qRound(columnX(std::max(from, firstColumn)));
+        const int right = qRound(columnX(std::min(std::max(to, from), run.lastColumn)));
+        if (right > left)
+            painter.fillRect(QRect(left, y, right - left, m_lineHeight), colourOf(colourClass));
+    };
     int column = 0;
     int ch = 0;
-    // Draws the characters [ch, end) in one colour, keeping only the visible columns.
-    const auto drawRun = [&](int end, int colourClass, bool selected) {
-        QString shown;
-        int shownFrom = -1;
-        const int runStart = column;
-        for (; ch < end && column < lastColumn; ++ch) {
-            const char c = text[static_cast<std::size_t>(ch)];
-            const int next = c == '\t' ? (column / tabSize + 1) * tabSize : column + 1;
-            for (int col = column; col < next; ++col) {
-                if (col < firstColumn || col >= lastColumn)
-                    continue;
-                if (shownFrom < 0)
-                    shownFrom = col;
-                shown += c == '\t' ? QChar(QLatin1Char(' ')) : shownChar(c);
-            }
-            column = next;
-        }
-        if (ch < end) {  // the rest of the run is right of the view
-            column += end - ch;
-            ch = end;
-        }
-        if (selected) {
-            const int from = std::max(runStart, firstColumn);
-            const int to = std::min(std::max(column, from), lastColumn);
-            painter.fillRect(QRect(kMarginWidth + (from - firstColumn) * m_charWidth, y, (to - from) * m_charWidth, m_lineHeight),
-                             colourOf(colour_class::kSelectionBackground));
-        }
-        if (shownFrom >= 0) {
-            painter.setPen(colourOf(selected ? colour_class::kSelectedText : colourClass));
-            painter.drawText(kMarginWidth + (shownFrom - firstColumn) * m_charWidth, y + m_ascent, shown);
-        }
-    };
+    int penClass = -1;
     for (const ColourSpan& span : colourSpans(blocks, length)) {
         // A span split where the selection starts and ends.
         for (const int cut : {selFrom, selTo, span.end}) {
             const int end = std::clamp(cut, span.begin, span.end);
-            if (end > ch)
-                drawRun(end, span.colourClass, ch >= selFrom && ch < selTo);
+            if (end <= ch)
+                continue;
+            const bool selected = ch >= selFrom && ch < selTo;
+            if (selected) {
+                // The selection's cells are known only once the run's characters are counted.
+                int afterCh = ch;
+                int afterColumn = column;
+                m_cells->skip(run, end, afterCh, afterColumn);
+                fillColumns(column, afterColumn, colour_class::kSelectionBackground);
+            }
+            const int colourClass = selected ? colour_class::kSelectedText : span.colourClass;
+            if (colourClass != penClass && column < run.lastColumn) {
+                painter.setPen(colourOf(colourClass));
+                penClass = colourClass;
+            }
+            m_cells->draw(painter, run, end, ch, column);
         }
     }
     paintMarks(painter, line, y);
-    if (selTo > length && column + 1 > firstColumn) {
-        const int from = std::max(column, firstColumn);
-        painter.fillRect(QRect(kMarginWidth + (from - firstColumn) * m_charWidth, y, m_charWidth, m_lineHeight),
-                         colourOf(colour_class::kSelectionBackground));
-    }
+    if (selTo > length)
+        fillColumns(column, column + 1, colour_class::kSelectionBackground);
     painter.setClipping(false);
 }
 
@@ -356,18 +345,19 @@ void CTextView::paintMarks(QPainter& painter, int line, int y)
         return;
     const std::string_view text = buffer()->LineText(line);
     const int tabSize = m_model->tabSize();
+    const TextEncoding encoding = buffer()->Encoding();
     const int bottom = y + m_lineHeight - 1;
     // A mark past the line's end (an unterminated string at it) stands in the cells after it.
     const auto columnOf = [&](int ch) {
         const int inside = std::min(ch, static_cast<int>(text.size()));
-        return displayColumn(text, inside, tabSize) + (ch - inside);
+        return displayColumn(text, inside, tabSize, encoding) + (ch - inside);
     };
     painter.save();
     for (const DiagnosticMark* mark : marks) {
         const int from = columnOf(mark->start.ch);
         const int to = std::max(from + 1, columnOf(mark->end.ch));
-        const int left = kMarginWidth + (from - leftColumn()) * m_charWidth;
-        const int right = kMarginWidth + (to - leftColumn()) * m_charWidth;
+        const int left = qRound(columnX(from));
+        const int right = qRound(columnX(to));
         QPainterPath wave;
         wave.moveTo(left, bottom);
         for (int x = left; x < right; x += kWaveLength) {
@@ -387,12 +377,12 @@ TextPos CTextView::charAt(QPoint point) const
     const int line = topLine() + point.y() / m_lineHeight;
     if (line >= buffer()->LineCount())
         return {-1, -1};
-    const int column = leftColumn() + (point.x() - kMarginWidth) / m_charWidth;
+    const int column = static_cast<int>(std::floor(columnAt(point.x())));
     const std::string_view text = buffer()->LineText(line);
-    const int ch = charAtColumn(text, column, m_model->tabSize());
+    const int ch = charAtColumn(text, column, m_model->tabSize(), buffer()->Encoding());
     if (ch < static_cast<int>(text.size()))
         return {ch, line};
-    return {ch + column - displayLength(text, m_model->tabSize()), line};
+    return {ch + column - displayLength(text, m_model->tabSize(), buffer()->Encoding()), line};
 }
 
 TextPos CTextView::posAt(QPoint point) const
@@ -401,17 +391,47 @@ TextPos CTextView::posAt(QPoint point) const
         return {};
     const int line = std::clamp(topLine() + (point.y() < 0 ? -1 - (-point.y() - 1) / m_lineHeight : point.y() / m_lineHeight),
                                 0, buffer()->LineCount() - 1);
-    const int x = point.x() - kMarginWidth;
-    const int column = std::max(0, leftColumn() + (x + m_charWidth / 2) / m_charWidth - (x < -m_charWidth / 2 ? 1 : 0));
-    return {charAtColumn(buffer()->LineText(line), column, m_model->tabSize()), line};
+    // The gap nearest the point: after the character under it when the point is right of the
+    // character's middle (a tab's or a wide character's too).
+    const std::string_view text = buffer()->LineText(line);
+    const TextEncoding encoding = buffer()->Encoding();
+    const int tabSize = m_model->tabSize();
+    const qreal column = columnAt(point.x());
+    const int ch = charAtColumn(text, static_cast<int>(std::floor(column)), tabSize, encoding);
+    if (ch >= static_cast<int>(text.size()))
+        return {ch, line};
+    const int next = nextCharStart(text, ch, encoding);
+    const qreal middle =
+        (displayColumn(text, ch, tabSize, encoding) + displayColumn(text, next, tabSize, encoding)) / 2.0;
+    return {column >= middle ? next : ch, line};
 }
 
 QPoint CTextView::pointOf(TextPos pos) const
 {
     if (!buffer())
         return {kMarginWidth, 0};
-    const int column = displayColumn(buffer()->LineText(pos.line), pos.ch, m_model->tabSize());
-    return {kMarginWidth + (column - leftColumn()) * m_charWidth, (pos.line - topLine()) * m_lineHeight};
+    const int column = displayColumn(buffer()->LineText(pos.line), pos.ch, m_model->tabSize(), buffer()->Encoding());
+    return {qRound(columnX(column)), (pos.line - topLine()) * m_lineHeight};
+}
+
+qreal CTextView::cellWidth() const
+{
+    return m_cells->cellWidth();
+}
+
+qreal CTextView::columnX(int column) const
+{
+    return kMarginWidth + (column - leftColumn()) * m_cells->cellWidth();
+}
+
+qreal CTextView::columnAt(int x) const
+{
+    return leftColumn() + static_cast<qreal>(x - kMarginWidth) / m_cells->cellWidth();
+}
+
+int CTextView::visibleColumns() const
+{
+    return std::max(1, static_cast<int>((viewport()->width() - kMarginWidth) / m_cells->cellWidth()));
 }
 
 void CTextView::ensureCursorVisible()
@@ -424,7 +444,7 @@ void CTextView::ensureCursorVisible()
         verticalScrollBar()->setValue(cursor.line);
     else if (cursor.line >= topLine() + lines)
         verticalScrollBar()->setValue(cursor.line - lines + 1);
-    const int columns = std::max(1, (viewport()->width() - kMarginWidth) / m_charWidth);
+    const int columns = visibleColumns();
     const int column = m_model->cursorColumn();
     if (column < leftColumn())
         horizontalScrollBar()->setValue(column);
@@ -612,7 +632,7 @@ bool CTextView::runViewCommand(int id, bool execute)
             const SearchOutcome outcome = view.repeatSearch(id == kFindPrevious);
             afterCursorMove();
             if (!outcome.found)
-                emit searchFailed(textFromBytes(outcome.message));
+                emit searchFailed(textFromUtf8(outcome.message));
         }
         return true;
     default:

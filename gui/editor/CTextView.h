@@ -22,6 +22,7 @@
 
 namespace orv {
 
+class CellText;
 struct SettingsRecord;
 
 class CTextView : public QAbstractScrollArea {
@@ -60,8 +61,14 @@ public:
     int topLine() const { return verticalScrollBar()->value(); }
     int leftColumn() const { return horizontalScrollBar()->value(); }
     int lineHeight() const { return m_lineHeight; }
-    int charWidth() const { return m_charWidth; }
+    // The width of one column: the font's advance, fractional as it is.
+    qreal cellWidth() const;
     int visibleLines() const;
+    // The columns that fit wholly in the viewport.
+    int visibleColumns() const;
+    // The viewport x where a column starts, and the column (with its fraction) at an x.
+    qreal columnX(int column) const;
+    qreal columnAt(int x) const;
     // The text position under a point of the viewport.
     TextPos posAt(QPoint point) const;
     // The viewport point of the top-left corner of a position's character.
@@ -143,7 +150,7 @@ private:
     QFont m_font;
     std::array<QFont, 4> m_fonts;  // normal, bold, italic, bold italic
     int m_lineHeight = 16;
-    int m_charWidth = 8;
+    std::unique_ptr<CellText> m_cells;
     int m_ascent = 12;
     QBasicTimer m_caretTimer;
     bool m_caretOn = false;

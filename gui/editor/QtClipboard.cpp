@@ -1,4 +1,4 @@
-// The clipboard through QClipboard, and the Latin-1 conversions of the editor.
+// The clipboard through QClipboard.
 #include "editor/QtClipboard.h"
 
 #include "framework/ByteText.h"
@@ -9,20 +9,6 @@
 
 namespace orv {
 
-std::string latin1Bytes(const QString& text)
-{
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        // A pair of surrogates is one character, so one "?".
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        bytes += c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '?';
-    }
-    return bytes;
-}
-
 bool QtClipboard::hasText() const
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -31,12 +17,12 @@ bool QtClipboard::hasText() const
 
 std::string QtClipboard::text() const
 {
-    return latin1Bytes(QGuiApplication::clipboard()->text());
+    return textToUtf8(QGuiApplication::clipboard()->text());
 }
 
 void QtClipboard::setText(const std::string& text)
 {
-    QGuiApplication::clipboard()->setText(textFromBytes(text));
+    QGuiApplication::clipboard()->setText(textFromUtf8(text));
 }
 
 } // namespace orv

@@ -2,7 +2,6 @@
 #include "editor/SearchDialogs.h"
 
 #include "editor/CTextEditView.h"
-#include "editor/QtClipboard.h"
 #include "framework/ByteText.h"
 #include "framework/Prompts.h"
 
@@ -32,7 +31,7 @@ Control* named(Control* control, int id)
 
 QLineEdit* labelledEdit(QGridLayout* grid, int row, const char* label, int id, const std::string& text)
 {
-    auto* edit = named(new QLineEdit(textFromBytes(text)), id);
+    auto* edit = named(new QLineEdit(textFromUtf8(text)), id);
     auto* caption = new QLabel(QString::fromLatin1(label));
     caption->setBuddy(edit);
     grid->addWidget(caption, row, 0);
@@ -104,7 +103,7 @@ CFindDialog::~CFindDialog()
 
 void CFindDialog::takeValues()
 {
-    m_session.values.findWhat = latin1Bytes(m_findWhat->text());
+    m_session.values.findWhat = textToUtf8(m_findWhat->text());
     m_session.values.wholeWord = m_wholeWord->isChecked();
     m_session.values.matchCase = m_matchCase->isChecked();
     m_session.up = m_up->isChecked();
@@ -118,7 +117,7 @@ void CFindDialog::findNext()
     if (outcome.found)
         accept();
     else
-        m_prompts.showMessage(textFromBytes(outcome.message));
+        m_prompts.showMessage(textFromUtf8(outcome.message));
 }
 
 void CFindDialog::done(int result)
@@ -205,8 +204,8 @@ CReplaceDialog::~CReplaceDialog()
 
 void CReplaceDialog::takeValues()
 {
-    m_session.values.findWhat = latin1Bytes(m_findWhat->text());
-    m_session.values.replaceWith = latin1Bytes(m_replaceWith->text());
+    m_session.values.findWhat = textToUtf8(m_findWhat->text());
+    m_session.values.replaceWith = textToUtf8(m_replaceWith->text());
     m_session.values.wholeWord = m_wholeWord->isChecked();
     m_session.values.matchCase = m_matchCase->isChecked();
 }
@@ -215,7 +214,7 @@ void CReplaceDialog::report(const SearchOutcome& outcome)
 {
     m_view.afterCursorMove();
     if (!outcome.found && !outcome.message.empty())
-        m_prompts.showMessage(textFromBytes(outcome.message));
+        m_prompts.showMessage(textFromUtf8(outcome.message));
 }
 
 void CReplaceDialog::done(int result)

@@ -1,8 +1,7 @@
 // Painting the printed pages of a text.
 #include "editor/TextPrinting.h"
 
-#include "editor/QtClipboard.h"
-#include "framework/ByteText.h"
+#include "editor/CellText.h"
 #include "text/PrintLayout.h"
 #include "text/TextConstants.h"
 
@@ -23,22 +22,29 @@ int printText(const CTextBuffer& buffer, int tabSize, const QFont& font, const P
         return 0;
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
+    // The page is laid out in the cells of the view, measured in the printer's resolution.
+    const CellText cells(painter.font(), &device);
     const int lineHeight = std::max(1, metrics.height());
     const int width = device.width();
     PageMetrics page;
-    page.width = width;
+    page.width = static_cast<int>(width / cells.cellWidth());
     page.height = device.height() - footerBand(lineHeight);
     page.lineHeight = lineHeight;
-    const auto pages = PaginateText(buffer, tabSize, page, [&metrics](std::string_view piece) {
-        return metrics.horizontalAdvance(textFromBytes(piece));
-    });
+    const auto pages = PaginateText(buffer, tabSize, page);
     const int count = static_cast<int>(pages.size());
     for (int index = 0; index < count; ++index) {
         if (index > 0)
             device.newPage();
         int y = 0;
         for (const PrintedRow& row : pages[static_cast<std::size_t>(index)].rows) {
-            painter.drawText(0, y + metrics.ascent(), textFromBytes(row.text));
+            CellText::Run run;
+            run.line = row.text;
+            run.encoding = buffer.Encoding();
+            run.lastColumn = page.width;
+            run.y = y + metrics.ascent();
+            int ch = 0;
+            int column = 0;
+            cells.draw(painter, run, static_cast<int>(row.text.size()), ch, column);
             y += lineHeight;
         }
         painter.drawText(QRect(0, page.height, width, footerBand(lineHeight)), Qt::AlignCenter,

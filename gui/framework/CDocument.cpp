@@ -38,6 +38,18 @@ void CDocument::setModifiedFlag(bool modified)
     if (m_template)
         m_template->manager()->commands().requestUpdate();
     emit modifiedChanged(modified);
+    // The frames' titles carry the modified mark.
+    emit titleChanged();
+}
+
+QString CDocument::frameTitle(int windowNumber) const
+{
+    QString title = m_title;
+    if (windowNumber > 0)
+        title += QStringLiteral(":%1").arg(windowNumber);
+    if (m_modified)
+        title += QLatin1Char('*');
+    return title;
 }
 
 void CDocument::addView(CView* view)

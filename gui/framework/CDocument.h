@@ -29,6 +29,9 @@ public:
 
     bool isModified() const { return m_modified; }
     void setModifiedFlag(bool modified = true);
+    // The title of one of its frames: "Title", or "Title:2" when the document has several,
+    // and a "*" after it while the document has changes not saved.
+    QString frameTitle(int windowNumber) const;
 
     const QList<CView*>& views() const { return m_views; }
     void addView(CView* view);
@@ -59,6 +62,7 @@ public:
     void onCloseDocument();
 
 signals:
+    // The title changed, or the modified mark beside it.
     void titleChanged();
     void modifiedChanged(bool modified);
 

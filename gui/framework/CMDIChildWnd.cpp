@@ -67,10 +67,7 @@ void CMDIChildWnd::updateTitle(int windowNumber)
     const CDocument* doc = activeDocument();
     if (!doc)
         return;
-    QString title = doc->title();
-    if (windowNumber > 0)
-        title += QStringLiteral(":%1").arg(windowNumber);
-    setWindowTitle(title);
+    setWindowTitle(doc->frameTitle(windowNumber));
 }
 
 void CMDIChildWnd::closeEvent(QCloseEvent* event)

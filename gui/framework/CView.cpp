@@ -28,6 +28,12 @@ CMDIChildWnd* CView::parentFrame() const
     return nullptr;
 }
 
+bool CView::isActiveView() const
+{
+    const CDocTemplate* docTemplate = m_document ? m_document->docTemplate() : nullptr;
+    return docTemplate && docTemplate->manager()->activeView() == this;
+}
+
 void CView::onInitialUpdate()
 {
     onUpdate(nullptr, 0);

@@ -21,6 +21,8 @@ public:
 
     CDocument* document() const { return m_document; }
     CMDIChildWnd* parentFrame() const;
+    // Whether this is the active view of the active document window.
+    bool isActiveView() const;
 
     // Once, after the view is in its frame and before the frame is shown.
     virtual void onInitialUpdate();

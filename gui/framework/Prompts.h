@@ -38,7 +38,8 @@ public:
     virtual std::optional<int> chooseNewFileType() = 0;
     // A folder, starting from initial; it ends with "/" once the user moved; empty when cancelled.
     virtual QString chooseFolder(const QString& initial) = 0;
-    // A colour, starting from initial, or nothing when cancelled.
+    // A colour, starting from initial (from the dialog's own first colour when initial is not
+    // valid), or nothing when cancelled.
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
     // A notice the user acknowledges.
     virtual void showMessage(const QString& message) = 0;

@@ -75,12 +75,13 @@ CIconEditorDialog::CIconEditorDialog(int n, int m, IconEditorParams& params, Pro
     connect(m_canvas, &CIconCanvas::colorPicked, this, &CIconEditorDialog::updateSwatches);
     connect(m_canvas, &CIconCanvas::colorHovered, this, &CIconEditorDialog::showReadout);
     updateSwatches();
-    // A click on a swatch offers the colour dialog on its colour; no choice keeps it.
+    // A click on a swatch offers the colour dialog, which starts from no colour of the
+    // editor's; no choice keeps the swatch's colour.
     for (ColorRef* colour : {&m_params.primaryColor, &m_params.secondaryColor}) {
         CColorSwatch* swatch = colour == &m_params.primaryColor ? m_primary : m_secondary;
         swatch->setCursor(Qt::PointingHandCursor);
         connect(swatch, &CColorSwatch::clicked, this, [this, colour] {
-            if (const std::optional<QColor> chosen = m_prompts.chooseColour(toQColor(*colour))) {
+            if (const std::optional<QColor> chosen = m_prompts.chooseColour(QColor())) {
                 *colour = toColorRef(*chosen);
                 updateSwatches();
             }

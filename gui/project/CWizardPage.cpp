@@ -108,7 +108,6 @@ CWizardPage::CWizardPage(WizardPageKind kind, QString caption, QWidget* parent)
 ProjectWizard::ProjectWizard(Prompts& prompts, QWidget* parent) : QWizard(parent), m_prompts(prompts)
 {
     setWizardStyle(QWizard::ClassicStyle);
-    setOption(QWizard::NoBackButtonOnStartPage);
     addPage(makeNamePage());
     addPage(makeAuthorPage());
     connect(this, &QWizard::currentIdChanged, this, &ProjectWizard::showPageKind);
@@ -163,16 +162,12 @@ void ProjectWizard::showPageKind(int id)
     if (!shown)
         return;
     setWindowTitle(shown->caption());
+    // Back is always there, enabled only where the page may go back; Finish takes the place of
+    // Next.
     const WizardButtons buttons = wizardButtons(shown->kind());
-    QList<QWizard::WizardButton> layout{QWizard::Stretch};
-    if (buttons.back)
-        layout << QWizard::BackButton;
-    if (buttons.next)
-        layout << QWizard::NextButton;
-    if (buttons.finish)
-        layout << QWizard::FinishButton;
-    layout << QWizard::CancelButton;
-    setButtonLayout(layout);
+    setButtonLayout({QWizard::Stretch, QWizard::BackButton, buttons.finish ? QWizard::FinishButton : QWizard::NextButton,
+                     QWizard::CancelButton});
+    button(QWizard::BackButton)->setEnabled(buttons.back);
 }
 
 } // namespace orv

@@ -89,6 +89,21 @@ TEST_F(WindowCommands, ExportWritesPythonOnRequest)
         << r.err;
 }
 
+// --names writes the element names, in MEL and in Python.
+TEST_F(WindowCommands, ExportWritesElementNamesOnRequest)
+{
+    CliRun r = run("export --names \"" + fixture("worked_example.wnd") + "\"");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("\nif (`window -exists Window`) deleteUI Window;\nwindow -height 240 -width 320 Window;\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_TRUE(r.out.ends_with("-width 80 Button0;\n\nshowWindow Window;\n")) << r.out;
+    r = run("export --python --names \"" + fixture("worked_example.wnd") + "\"");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(r.out.ends_with("cmds.button('Button0', height=28, label='Button0', width=80)\n\ncmds.showWindow('Window')\n"))
+        << r.out;
+}
+
 TEST_F(WindowCommands, BooleanStyleDecidesWhatIsHidden)
 {
     // "false" hides the first button only in the true/false style; the inner layout then

@@ -28,6 +28,7 @@ namespace orv::test {
 constexpr int kColumnLayoutButton = 1038;
 constexpr int kRowLayoutButton = 1039;
 constexpr int kButtonsButton = 1029;
+constexpr int kCheckBoxesButton = 1031;
 constexpr int kListsButton = 1033;
 constexpr int kSlidersButton = 1034;
 constexpr int kMiscButton = 1037;

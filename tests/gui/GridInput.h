@@ -7,6 +7,7 @@
 #include "designer/InPlaceEditors.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QTimer>
@@ -31,6 +32,21 @@ inline void clickRow(CPropertyListBox& list, int row)
                       QPoint(prop_grid::kMarginWidth + 8, list.rowRect(row).center().y()));
 }
 
+// Types text as key presses; a character beyond ASCII comes as the keyboard gives it, a key
+// press carrying its text.
+inline void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClicks(widget, QString(c));
+        else
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(widget, &key);
+            }
+    }
+}
+
 // Selects a text row, types into its editor as a user would, and leaves it with a key.
 inline void typeIntoRow(CPropertyListBox& list, int row, const QString& text, Qt::Key leave)
 {
@@ -39,7 +55,7 @@ inline void typeIntoRow(CPropertyListBox& list, int row, const QString& text, Qt
     QWidget* editor = list.currentEditor();
     QVERIFY(editor && editor->hasFocus());
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(editor, text);
+    typeText(editor, text);
     QTest::keyClick(editor, leave);
 }
 

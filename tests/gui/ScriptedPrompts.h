@@ -83,7 +83,9 @@ public:
     QString chooseFolder(const QString& initial) override { return answer<QString>(Kind::folder, initial, QString()); }
     std::optional<QColor> chooseColour(const QColor& initial) override
     {
-        return answer<std::optional<QColor>>(Kind::colour, initial.name(), std::nullopt);
+        // No initial colour is told as an empty text.
+        return answer<std::optional<QColor>>(Kind::colour, initial.isValid() ? initial.name() : QString(),
+                                             std::nullopt);
     }
     void showMessage(const QString& message) override { answer<std::monostate>(Kind::message, message, {}); }
     void showError(const QString& message) override { answer<std::monostate>(Kind::error, message, {}); }

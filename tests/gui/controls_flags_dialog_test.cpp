@@ -112,18 +112,36 @@ private slots:
         QCOMPARE(m_modified.size(), 3u);
     }
 
-    void otherCaseBooleanShowsDefaultAndCommitsEmpty()
+    // A boolean word of another style shows as this style's word of the same meaning; one
+    // the grid does not know shows as "default". Either stays as it is while other rows are
+    // edited: only the row the user changes writes back.
+    void booleanWordsShowTheirMeaningAndStayUntilChanged()
     {
-        FlagValueTable table = m_window->button->flags();
-        table[kEnable] = "On";
-        m_window->button->ApplyFlags(table);
-        m_dialog->ShowElementFlags(m_window->button);
+        const struct {
+            const char* value;
+            int choice;
+        } cases[] = {{"0", 2}, {"off", 2}, {"no", 2}, {"yes", 1}, {"On", 0}, {"1", 1}};
+        for (const auto& c : cases) {
+            FlagValueTable table = m_window->button->flags();
+            table[kEnable] = c.value;
+            m_window->button->ApplyFlags(table);
+            m_dialog->ShowElementFlags(m_window->button);
+            CPropertyListBox& list = *m_dialog->list();
+            clickRow(list, kEnableRow);
+            QCOMPARE(list.choiceEditor()->currentIndex(), c.choice);
+            QCOMPARE(list.choiceEditor()->edit()->text(), list.choiceEditor()->dropList()->item(c.choice)->text());
+            typeIntoRow(list, kLabelRow, QStringLiteral("x"), Qt::Key_Return);
+            QCOMPARE(m_window->button->flags()[kLabel], std::string("x"));
+            QCOMPARE(m_window->button->flags()[kEnable], std::string(c.value));
+            QVERIFY(GenerateWindowScript(m_window->window, false).find(std::string("-enable ") + c.value + " ") !=
+                        std::string::npos ||
+                    c.choice == 0);
+        }
+        // Choosing a word writes the style's word.
         CPropertyListBox& list = *m_dialog->list();
         clickRow(list, kEnableRow);
-        QCOMPARE(list.choiceEditor()->currentIndex(), 0);
-        QCOMPARE(list.choiceEditor()->edit()->text(), QStringLiteral("default"));
-        typeIntoRow(list, kLabelRow, QStringLiteral("x"), Qt::Key_Return);
-        QCOMPARE(m_window->button->flags()[kEnable], std::string());
+        QTest::keyClick(list.choiceEditor()->edit(), Qt::Key_Down);
+        QCOMPARE(m_window->button->flags()[kEnable], std::string("false"));
     }
 
     void hintOfTheSelectedRow()
@@ -145,6 +163,23 @@ private slots:
         QCOMPARE(m_modified, std::vector<CUIElement*>{m_window->button});
     }
 
+    // What is typed comes back as typed, in the preview, the file and the script: no '?'.
+    void typedCharactersBeyondLatin1AreKept()
+    {
+        const QString typed = QStringLiteral("Gr\u00F6\u00DFe \u2013 \u5BF8\u6CD5 \u2713");
+        const std::string utf8 = typed.toUtf8().toStdString();
+        m_dialog->ShowElementFlags(m_window->button);
+        typeIntoRow(*m_dialog->list(), kLabelRow, typed, Qt::Key_Return);
+        QCOMPARE(m_window->button->flags()[kLabel], utf8);
+        QCOMPARE(DesignedWindow::record(*m_window->button).text, utf8);
+        QVERIFY(WriteWindowFile(m_window->window).find("\t10\t" + utf8 + "\r\n") != std::string::npos);
+        QVERIFY(GenerateWindowScript(m_window->window, false).find("-label \"" + utf8 + "\"") != std::string::npos);
+        m_dialog->ShowElementFlags(m_window->second);
+        m_dialog->ShowElementFlags(m_window->button);
+        clickRow(*m_dialog->list(), kLabelRow);
+        QCOMPARE(m_dialog->list()->textEditor()->text(), typed);
+    }
+
     void typedSizeResizesAndRelayouts()
     {
         m_dialog->ShowElementFlags(m_window->button);
@@ -156,6 +191,62 @@ private slots:
         QCOMPARE(m_window->button->rect().height(), 60);
         QCOMPARE(m_window->second->rect().top, secondTop + 60 - static_cast<int>(m_window->settings.buttonHeight));
         QCOMPARE(DesignedWindow::record(*m_window->second).geometry, m_window->second->rect());
+    }
+
+    // A number row refuses what is no number of its type, and a size below 0: the element and
+    // the row keep the old value and the status bar says why, also when the commit came from a
+    // click on another row (whose own hint comes first).
+    void numberRowsRefuseWithTheReasonAndKeepTheOldValue()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        CPropertyListBox& list = *m_dialog->list();
+        const std::string width = m_window->button->flags()[CUIButton::kPositions.width];
+        const struct {
+            QString typed;
+            QString reason;
+        } cases[] = {
+            {QStringLiteral("abc"), QStringLiteral("\"abc\" is not a whole number")},
+            {QStringLiteral("-50"), QStringLiteral("\"-50\" is below 0, and a size cannot be")},
+            {QStringLiteral("99999999999"), QStringLiteral("\"99999999999\" is out of the range of whole numbers")},
+        };
+        for (const auto& c : cases) {
+            typeIntoRow(list, kWidthRow, c.typed, Qt::Key_Return);
+            QTRY_VERIFY(!m_hints.isEmpty() && m_hints.last().contains(c.reason));
+            QCOMPARE(m_hints.last(), QString::fromStdString("'width' keeps \"" + width + "\": ") + c.reason + QStringLiteral("."));
+            QCOMPARE(m_window->button->flags()[CUIButton::kPositions.width], width);
+            QCOMPARE(m_window->button->rect().width(), std::stoi(width));
+            QCOMPARE(list.textEditor()->text(), QString::fromStdString(width));
+            QCOMPARE(list.rows().item(kWidthRow)->valueText(), width);
+        }
+        QVERIFY(m_modified.empty());
+
+        clickRow(list, kWidthRow);
+        QTest::keyClick(&list, Qt::Key_Return);
+        QTest::keyClick(list.currentEditor(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(list.currentEditor(), QStringLiteral("wide"));
+        clickRow(list, kHeightRow);
+        QTRY_VERIFY(m_hints.last().contains(QStringLiteral("\"wide\" is not a whole number")));
+        QCOMPARE(list.currentRow(), kHeightRow);
+        QCOMPARE(list.rows().item(kWidthRow)->valueText(), width);
+
+        typeIntoRow(list, kWidthRow, QStringLiteral("150"), Qt::Key_Return);
+        QCOMPARE(m_window->button->rect().width(), 150);
+    }
+
+    // A value longer than a window file line holds is refused rather than saved into a file
+    // that could not be read back.
+    void aValueLongerThanALineIsRefused()
+    {
+        m_dialog->ShowElementFlags(m_window->button);
+        CPropertyListBox& list = *m_dialog->list();
+        const std::string label = m_window->button->flags()[kLabel];
+        clickRow(list, kLabelRow);
+        QTest::keyClick(&list, Qt::Key_Return);
+        list.textEditor()->setText(QString(static_cast<qsizetype>(wnd_file::kMaxValueBytes / 3 + 1), QChar(0x5BF8)));
+        QTest::keyClick(list.textEditor(), Qt::Key_Return);
+        QTRY_VERIFY(!m_hints.isEmpty() && m_hints.last().contains(QStringLiteral("the most a window file line holds")));
+        QCOMPARE(m_window->button->flags()[kLabel], label);
+        QVERIFY(m_modified.empty());
     }
 
     void clickingAnotherRowCommitsTheTypedText()

@@ -162,6 +162,30 @@ private slots:
         QCOMPARE(wnd->width(), size.width() + 30);
     }
 
+    // A horizontal slider never taller than wide: a width typed below its height turns the two
+    // round, and the grid shows the values the slider now holds at once.
+    void aSliderThatTurnsItsSizeRoundShowsItInTheGrid()
+    {
+        DesignerWithGrid d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kSlidersButton);
+        CUIElement& slider = *column.children().back();
+        d.activate();
+        d.clickInTree(slider);
+        QCOMPARE(d.category(), std::string("intSlider"));
+        const std::string height = d.value("height");
+        QVERIFY(std::stoi(height) > 5);
+        typeIntoRow(d.list(), rowOf(d.list(), "width"), QStringLiteral("5"), Qt::Key_Tab);
+        QCOMPARE(d.value("width"), height);
+        QCOMPARE(d.value("height"), std::string("5"));
+        QCOMPARE(slider.rect().width(), std::stoi(height));
+        QCOMPARE(slider.rect().height(), 5);
+        // The next edit starts from the shown values and keeps them.
+        typeIntoRow(d.list(), rowOf(d.list(), "minValue"), QStringLiteral("-5"), Qt::Key_Tab);
+        QCOMPARE(slider.rect().width(), std::stoi(height));
+        QCOMPARE(d.value("height"), std::string("5"));
+    }
+
     void deletingTheShownElementLeavesTheGridWithTheNext()
     {
         DesignerWithGrid d;

@@ -17,14 +17,17 @@
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CMDIChildWnd.h"
+#include "settings/ElementNamesOption.h"
 #include "settings/Profile.h"
 #include "uimodel/CUILabelledControls.h"
 
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -238,7 +241,7 @@ private slots:
     {
         Designer d;
         COrvanteWnd* wnd = d.view()->windowPreview();
-        QCOMPARE(wnd->parentWidget(), d.view());
+        QCOMPARE(wnd->parentWidget(), d.view()->scrollArea()->widget());
         wnd->move(40, 30);
         QCOMPARE(wnd->pos(), QPoint(0, 0));
         // Its frame resizes it.
@@ -337,6 +340,38 @@ private slots:
         QCOMPARE(d.tree()->itemOf(&button)->text(0), QStringLiteral("okButton"));
     }
 
+    // A name MEL cannot take, or one of another element of the window, is refused: the tree
+    // shows the old name again and the prompt says why.
+    void renameRefusedSaysWhyAndKeepsTheOldName()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        CUIElement& button = *column.children().front();
+        const std::string before = button.name();
+        const struct {
+            QString typed;
+            QString reason;
+        } cases[] = {
+            {QStringLiteral("ok button"), QStringLiteral("is not a MEL name")},
+            {QString::fromStdString(column.name()), QStringLiteral("is the name of another element of this window")},
+        };
+        for (const auto& c : cases) {
+            d.tree()->editItem(d.tree()->itemOf(&button));
+            auto* editor = d.tree()->findChild<QLineEdit*>();
+            QVERIFY(editor);
+            editor->selectAll();
+            QTest::keyClicks(editor, c.typed);
+            const qsizetype said = d.run.prompts().texts().size();
+            d.run.prompts().expectError();
+            QTest::keyClick(editor, Qt::Key_Return);
+            QTRY_COMPARE(d.run.prompts().texts().size(), said + 1);
+            QVERIFY2(d.run.prompts().lastText().contains(c.reason), qPrintable(d.run.prompts().lastText()));
+            QVERIFY(d.run.prompts().lastText().contains(QString::fromStdString("the name stays \"" + before + "\"")));
+            QCOMPARE(button.name(), before);
+            QCOMPARE(d.tree()->itemOf(&button)->text(0), QString::fromStdString(before));
+        }
+    }
+
     void ctrlUpOnAFirstChildMovesItToTheEnd()
     {
         Designer d;
@@ -399,6 +434,75 @@ private slots:
         d.drag(viewport, rowAt, d.tree()->visualItemRect(d.tree()->itemOf(loose)).center());
         QCOMPARE(column.children().front().get(), row);
         QVERIFY(d.doc()->isModified());
+    }
+
+    // Dropped on the tree's empty space, the dragged element goes to the end of its own
+    // container.
+    void dropOntoEmptySpaceMovesToTheEndOfTheContainer()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        d.click(kButtonsButton);
+        CUIElement* first = column.children().front().get();
+        d.doc()->setModifiedFlag(false);
+        QWidget* viewport = d.tree()->viewport();
+        const QPoint empty(10, viewport->height() - 4);
+        QVERIFY(!d.tree()->itemAt(empty));
+        d.drag(viewport, d.tree()->visualItemRect(d.tree()->itemOf(first)).center(), empty);
+        QCOMPARE(column.children().back().get(), first);
+        QCOMPARE(d.tree()->itemOf(&column)->child(2), d.tree()->itemOf(first));
+        QCOMPARE(d.tree()->selectedElement(), first);
+        QCOMPARE(d.view()->selected(), first);
+        QVERIFY(d.doc()->isModified());
+        // The window's layout keeps its place.
+        d.drag(viewport, d.tree()->visualItemRect(d.tree()->itemOf(&column)).center(), empty);
+        QCOMPARE(d.window().children().front().get(), &column);
+        QCOMPARE(d.tree()->selectedElement(), &column);
+    }
+
+    // A drag given up, by releasing the button outside the tree or by Escape, moves nothing
+    // and leaves the dragged element selected, not the last item passed over.
+    void anAbortedDragLeavesTheDraggedItemSelected()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kButtonsButton);
+        d.click(kButtonsButton);
+        CUIElement* first = column.children().front().get();
+        const CUIElement* last = column.children().back().get();
+        d.doc()->setModifiedFlag(false);
+        QWidget* viewport = d.tree()->viewport();
+        auto* dragImage = viewport->findChild<QLabel*>();
+        QVERIFY(dragImage);
+        const QPoint from = d.tree()->visualItemRect(d.tree()->itemOf(first)).center();
+        const QPoint over = d.tree()->visualItemRect(d.tree()->itemOf(last)).center();
+        const auto dragOver = [&] {
+            QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+            QTest::mouseMove(viewport, (from + over) / 2);
+            QTest::mouseMove(viewport, over);
+            QVERIFY(dragImage->isVisible());
+            QCOMPARE(d.tree()->selectedElement(), last);
+        };
+        const auto nothingMoved = [&] {
+            QVERIFY(!dragImage->isVisible());
+            QCOMPARE(d.tree()->selectedElement(), first);
+            QCOMPARE(d.view()->selected(), first);
+            QCOMPARE(column.children().front().get(), first);
+            QVERIFY(!d.doc()->isModified());
+            QCOMPARE(d.tree()->cursor().shape(), Qt::ArrowCursor);
+        };
+        dragOver();
+        const QPoint outside(-20, over.y());
+        QTest::mouseMove(viewport, outside);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, outside);
+        nothingMoved();
+
+        dragOver();
+        QTest::keyClick(d.tree(), Qt::Key_Escape);
+        nothingMoved();
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, over);
+        nothingMoved();
     }
 
     void collapsedBranchIsSavedAndReopenedCollapsed()
@@ -479,6 +583,56 @@ private slots:
         const int middle = line.height() / 2;
         QCOMPARE(etched.pixelColor(3, middle), QColor(0x80, 0x80, 0x80));
         QCOMPARE(etched.pixelColor(3, middle + 1), QColor(0xFF, 0xFF, 0xFF));
+    }
+
+    // The box and its label sit together at the centre of the check box, or at the side its
+    // alignment names; a click anywhere on it toggles it.
+    void checkBoxFollowsItsAlignment()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.click(kCheckBoxesButton);
+        CUIElement& check = *column.children().back();
+        QCOMPARE(check.command(), std::string("checkBox"));
+        auto& box = dynamic_cast<COrvanteCheckBox&>(*check.preview());
+        const auto applyFlag = [&check](int position, const char* value) {
+            FlagValueTable flags = check.flags();
+            flags[position] = value;
+            check.ApplyFlags(flags);
+        };
+        applyFlag(CUICheckBox::kPositions.width, "240");
+        QCOMPARE(box.width(), 240);
+        // The inked columns of the painted box and label: (first, last).
+        const auto inked = [&box] {
+            const QImage image = box.grab().toImage();
+            const QColor background = image.pixelColor(0, 0);
+            int first = image.width();
+            int last = -1;
+            for (int x = 0; x < image.width(); ++x)
+                for (int y = 0; y < image.height(); ++y)
+                    if (image.pixelColor(x, y) != background) {
+                        first = std::min(first, x);
+                        last = x;
+                        break;
+                    }
+            return std::pair{first, last};
+        };
+        const auto [left, right] = inked();
+        QVERIFY2(right - left < 180, "the box and its label fill less than the control");
+        QVERIFY2(std::abs(left - (box.width() - 1 - right)) <= 3, "centred");
+        applyFlag(CUICheckBox::kPositions.alignment, "left");
+        QVERIFY(inked().first <= 3);
+        applyFlag(CUICheckBox::kPositions.alignment, "right");
+        QVERIFY(inked().second >= box.width() - 4);
+        QVERIFY(inked().first > 60);
+        applyFlag(CUICheckBox::kPositions.alignment, "center");
+        QVERIFY(std::abs(inked().first - left) <= 1);
+
+        // In test mode a click beside the label, away from the box, still toggles it.
+        d.setEditMode(false);
+        QVERIFY(!box.isChecked());
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(3, box.height() / 2));
+        QVERIFY(box.isChecked());
     }
 
     void cancelledExportPrintsNothing()
@@ -687,6 +841,24 @@ private slots:
         QVERIFY(log.contains("\t\tbutton -height 28 -label \"Button0\" -width 80;"));
         QVERIFY(log.contains("Generation successful."));
         QVERIFY(d.run.frame()->outputPane()->isVisible());
+    }
+
+    // "Write element names" stored in the profile names every element in the exported script.
+    void exportWritesElementNamesWhenTheProfileSaysSo()
+    {
+        Designer d;
+        d.columnWithButton();
+        writeElementNamesOption(d.profile, true);
+        d.run.app().settingsService().setFlag(SettingsFlag::exportToFile, false);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::exportScript));
+        const std::string log = d.run.app().outputLog().text();
+        QVERIFY2(log.find("if (`window -exists Window`) deleteUI Window;\r\nwindow -height 240 -width 320 Window;") !=
+                     std::string::npos,
+                 log.c_str());
+        QVERIFY(log.find("-width 80 Button0;\r\n\r\nshowWindow Window;") != std::string::npos);
+        writeElementNamesOption(d.profile, false);
+        d.run.app().docManager().commands().run(static_cast<int>(CommandId::exportScript));
+        QVERIFY(d.run.app().outputLog().text().find("\r\nshowWindow;\r\n") != std::string::npos);
     }
 
     // Ctrl+Shift+G takes the MEL export's steps with the Python script: the save dialog for

@@ -4,6 +4,7 @@
 // "Send to Maya" against a command port of the test's own.
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
+#include "ScriptEditor.h"
 #include "TestFiles.h"
 
 #include "app/AppIds.h"
@@ -38,28 +39,11 @@ namespace {
 constexpr QRgb kWarningColour = 0xE09000;
 constexpr QRgb kErrorColour = 0xE02020;
 
-// A script document with one view, shown and focused, its answers from Maya in a log.
-class Editor {
-public:
-    explicit Editor(const QByteArray& initial = {}, MelChecker checker = {})
-    {
-        doc.onNewDocument();
-        view = std::make_unique<CMELEditorView>(&doc, settings, profile, prompts, &log);
-        // The checker is set before the text arrives, as a view's own is.
-        text()->checks().setChecker(std::move(checker));
-        view->onInitialUpdate();
-        if (!initial.isEmpty())
-            doc.buffer().LoadBytes(std::string_view(initial.constData(), static_cast<std::size_t>(initial.size())));
-        view->resize(640, 400);
-        view->show();
-        view->activateWindow();
-        text()->setFocus();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-    }
+// The editor with no checks unless the test gives its own, and the completion list at hand.
+struct Editor : test::Editor {
+    explicit Editor(const QByteArray& initial = {}, MelChecker checker = {}) : test::Editor(initial, std::move(checker)) {}
 
-    MelTextView* text() const { return view->textView(); }
     CompletionPopup* popup() const { return text()->completionPopup(); }
-    std::string line(int n) { return std::string(doc.buffer().LineText(n)); }
     void type(const char* keys) const { QTest::keyClicks(text(), QString::fromLatin1(keys)); }
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
     {
@@ -86,13 +70,6 @@ public:
                     return true;
         return false;
     }
-
-    SettingsRecord settings;
-    MemoryProfile profile;
-    test::ScriptedPrompts prompts;
-    OutputLog log;
-    CScriptDoc doc;
-    std::unique_ptr<CMELEditorView> view;
 };
 
 // Every "-lable" of a script as a warning, the way the flag check words it.
@@ -355,6 +332,17 @@ private slots:
         e.key(Qt::Key_Return, Qt::ControlModifier);
         QTRY_COMPARE(port.received, QByteArray("button -label \"OK\";\n"));
         QTRY_COMPARE(e.log.text(), std::string("window1\r\nwindow1\r\n"));
+
+        // Maya reads UTF-8: a Windows-1252 script goes as UTF-8, a UTF-8 one as it is.
+        for (const auto& [script, sent] : {std::pair{QByteArray("print \"caf\xE9\";"), QByteArray("print \"caf\xC3\xA9\";\n")},
+                                           std::pair{QByteArray("print \"\xE6\x97\xA5\";"), QByteArray("print \"\xE6\x97\xA5\";\n")}}) {
+            e.doc.buffer().LoadBytes(std::string_view(script.constData(), static_cast<std::size_t>(script.size())));
+            port.received.clear();
+            const std::size_t logged = e.log.text().size();
+            e.key(Qt::Key_Return, Qt::ControlModifier);
+            QTRY_COMPARE(port.received, sent);
+            QTRY_VERIFY(e.log.text().size() > logged);  // answered: the port takes the next script
+        }
     }
 
     void anAnswerWithoutItsClosingByteIsShownOnceNothingMoreComes()

@@ -3,6 +3,8 @@
 // shapes, colouring, saving (line ends kept, failures reported) and a hostile file.
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
+#include "ModalAnswer.h"
+#include "ScriptEditor.h"
 #include "TestFiles.h"
 
 #include "app/ViewIndicators.h"
@@ -21,6 +23,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +33,9 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -42,6 +47,7 @@
 #include <unistd.h>
 
 using namespace orv;
+using test::Editor;
 
 namespace {
 
@@ -51,45 +57,6 @@ QByteArray readAll(const QString& path)
     file.open(QIODevice::ReadOnly);
     return file.readAll();
 }
-
-// A script document with one view, shown and focused, as a document window holds it.
-class Editor {
-public:
-    explicit Editor(const QByteArray& initial = {}, const QString& path = {})
-    {
-        if (path.isEmpty()) {
-            doc.onNewDocument();
-            if (!initial.isEmpty())
-                doc.buffer().LoadBytes(std::string_view(initial.constData(), static_cast<std::size_t>(initial.size())));
-        } else {
-            doc.onOpenDocument(path);
-        }
-        view = std::make_unique<CMELEditorView>(&doc, settings, profile, prompts);
-        view->onInitialUpdate();
-        view->resize(640, 400);
-        view->show();
-        view->activateWindow();
-        text()->setFocus();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-    }
-
-    MelTextView* text() const { return view->textView(); }
-    QWidget* port() const { return text()->viewport(); }
-    std::string line(int n) { return std::string(doc.buffer().LineText(n)); }
-    QString indicator(int id) const { return view->indicatorText(id); }
-    // The viewport point in the middle of a character cell.
-    QPoint at(TextPos pos) const
-    {
-        const QPoint p = text()->pointOf(pos);
-        return p + QPoint(text()->charWidth() / 4, text()->lineHeight() / 2);
-    }
-
-    SettingsRecord settings;
-    MemoryProfile profile;
-    test::ScriptedPrompts prompts;
-    CScriptDoc doc;
-    std::unique_ptr<CMELEditorView> view;
-};
 
 QColor classColour(const SettingsRecord& settings, int colourClass)
 {
@@ -266,7 +233,7 @@ private slots:
         QCOMPARE(e.indicator(editor_command::kIndicatorPosition), QStringLiteral("Ln 1, Col 3"));
         QCOMPARE(e.indicator(editor_command::kIndicatorLineEnd), QStringLiteral("DOS"));
         // The caret stands after the x, drawn at column 5 (the tab fills columns 0..3).
-        QCOMPARE(e.text()->pointOf(e.text()->model().cursor()).x(), CTextView::kMarginWidth + 5 * e.text()->charWidth());
+        QCOMPARE(e.text()->pointOf(e.text()->model().cursor()).x(), qRound(CTextView::kMarginWidth + 5 * e.text()->cellWidth()));
     }
 
     void theCaretBlinksWhileTheViewHasTheFocus()
@@ -285,13 +252,31 @@ private slots:
         QVERIFY(!e.text()->caretShown());
     }
 
-    void charactersOutsideLatin1BecomeQuestionMarks()
+    void typedCharactersTakeTheScriptsEncoding()
     {
-        Editor e;
         // What an input method or a foreign keyboard sends: e acute, the euro sign, a pair of surrogates.
-        QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80!"));
-        QApplication::sendEvent(e.text(), &typed);
-        QCOMPARE(e.line(0), std::string("\xE9?" "?!"));
+        const QString keys = QString::fromUtf8("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80!");
+        // A new script is UTF-8: every character is written whole, one undo takes them away.
+        Editor fresh;
+        QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, keys);
+        QApplication::sendEvent(fresh.text(), &typed);
+        QCOMPARE(fresh.line(0), keys.toStdString());
+        QCOMPARE(fresh.indicator(editor_command::kIndicatorPosition), QStringLiteral("Ln 1, Col 5"));
+        QTest::keyClick(fresh.text(), Qt::Key_Backspace);
+        QTest::keyClick(fresh.text(), Qt::Key_Backspace);
+        QCOMPARE(fresh.line(0), std::string("\xC3\xA9\xE2\x82\xAC"));
+        // What an input method composed comes as one text.
+        QInputMethodEvent composed;
+        composed.setCommitString(QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC"));
+        QApplication::sendEvent(fresh.text(), &composed);
+        QCOMPARE(fresh.line(0), std::string("\xC3\xA9\xE2\x82\xAC\xE6\x97\xA5\xE6\x9C\xAC"));
+        QCOMPARE(fresh.text()->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft(),
+                 fresh.text()->pointOf(fresh.text()->model().cursor()));
+        // A Windows-1252 script keeps its 8 bits: a character the code page lacks becomes "?".
+        Editor latin("caf\xE9 ");
+        QTest::keyClick(latin.text(), Qt::Key_End);
+        QApplication::sendEvent(latin.text(), &typed);
+        QCOMPARE(latin.line(0), std::string("caf\xE9 \xE9\x80?!"));
     }
 
     void keysOfTheInsertModeAndTheClipboard()
@@ -451,7 +436,8 @@ private slots:
         QCOMPARE(over.dropAction(), Qt::CopyAction);  // Ctrl copies
         QDropEvent drop(at, actions, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(e.port(), &drop);
-        QCOMPARE(drop.dropAction(), Qt::MoveAction);
+        // Another program's text is copied, Ctrl or not: the program keeps its own text.
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
         QCOMPARE(e.line(0), std::string("one X"));
         QCOMPARE(e.line(1), std::string("Ytwo"));
         QCOMPARE(e.text()->model().selectedText(), std::string("X\r\nY"));
@@ -470,6 +456,27 @@ private slots:
 
         QTest::keyClick(e.text(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(e.line(0), std::string("one two"));
+        // Only a drag this program started moves its text, and Ctrl copies it still.
+        const std::unique_ptr<QMimeData> own = ownTextDrag(QStringLiteral("Z"));
+        for (const auto& [modifiers, action] : {std::pair{Qt::NoModifier, Qt::MoveAction}, std::pair{Qt::ControlModifier, Qt::CopyAction}}) {
+            QDragEnterEvent ownEnter(at.toPoint(), actions, own.get(), Qt::LeftButton, modifiers);
+            QApplication::sendEvent(e.port(), &ownEnter);
+            QCOMPARE(ownEnter.dropAction(), action);
+            QDropEvent ownDrop(at, actions, own.get(), Qt::LeftButton, modifiers);
+            QApplication::sendEvent(e.port(), &ownDrop);
+            QCOMPARE(ownDrop.dropAction(), action);
+        }
+        QCOMPARE(e.line(0), std::string("one ZZtwo"));
+        // Files from a file manager (which offer their addresses as text too) are not text to insert.
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/dropped.mel"))});
+        QVERIFY(files.hasText());
+        QDragEnterEvent fileEnter(at.toPoint(), actions, &files, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(e.port(), &fileEnter);
+        QVERIFY(!fileEnter.isAccepted());
+        QDropEvent fileDrop(at, actions, &files, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(e.port(), &fileDrop);
+        QCOMPARE(e.line(0), std::string("one ZZtwo"));
         // A read-only script takes no drop.
         e.doc.buffer().SetReadOnly(true);
         QDragEnterEvent refused(at.toPoint(), actions, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -538,18 +545,27 @@ private slots:
         QVERIFY(painted > 0);
         QVERIFY(!commentShown(0) && !commentShown(1));
         QTRY_VERIFY(!toggle->isChecked());
-        // A new tab size measures both views again.
-        texts[0]->setFocus();
-        QTest::keyClick(texts[0], Qt::Key_Home, Qt::ControlModifier);
-        QTest::keyClick(texts[0], Qt::Key_Right);
-        const int before = texts[1]->model().tabSize();
-        QCOMPARE(texts[0]->model().cursorColumn(), before);
+        // A new tab size measures the active view again; the other keeps its own until it is
+        // reset, and a view made afterwards takes the new one.
+        const qsizetype active = doc->views().indexOf(run.app().docManager().activeView());
+        QVERIFY(active >= 0);
+        MelTextView* shown = texts[active];
+        MelTextView* behind = texts[1 - active];
+        shown->setFocus();
+        QTest::keyClick(shown, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(shown, Qt::Key_Right);
+        const int before = behind->model().tabSize();
+        QCOMPARE(shown->model().cursorColumn(), before);
         run.app().settingsService().change([before](SettingsRecord& record) { record.indentSize = before * 2; });
-        for (MelTextView* text : texts)
-            QCOMPARE(text->model().tabSize(), before * 2);
-        QCOMPARE(texts[0]->model().cursorColumn(), before * 2);
-        // Both views show one buffer: typing in one shows in the other.
-        QTest::keyClicks(texts[0], QStringLiteral("zz"));
+        QCOMPARE(shown->model().tabSize(), before * 2);
+        QCOMPARE(shown->model().cursorColumn(), before * 2);
+        QCOMPARE(behind->model().tabSize(), before);
+        run.frame()->action(CommandId::windowNew)->trigger();
+        QCOMPARE(doc->views().size(), 3);
+        QCOMPARE(qobject_cast<CMELEditorView*>(doc->views().last())->textView()->model().tabSize(), before * 2);
+        QCOMPARE(behind->model().tabSize(), before);
+        // The views show one buffer: typing in one shows in the other.
+        QTest::keyClicks(shown, QStringLiteral("zz"));
         QCOMPARE(texts[1]->buffer(), &doc->buffer());
         QCOMPARE(std::string(texts[1]->buffer()->LineText(0)).substr(0, 3), std::string("\tzz"));
         doc->setModifiedFlag(false);
@@ -620,7 +636,7 @@ private slots:
         Editor e("alpha beta\r\nbeta");
         QTest::mouseDClick(e.port(), Qt::LeftButton, {}, e.at({7, 0}));
         // The top row of the selected "b" is drawn in the selection's background.
-        const QPoint cell = e.text()->pointOf({6, 0}) + QPoint(e.text()->charWidth() / 2, 0);
+        const QPoint cell = e.text()->pointOf({6, 0}) + QPoint(qRound(e.text()->cellWidth() / 2), 0);
         const QRgb selected = classColour(e.settings, colour_class::kSelectionBackground).rgb();
         const auto selectionShownNow = [&] { return e.port()->grab().toImage().pixelColor(cell).rgb() == selected; };
         QVERIFY(selectionShownNow());
@@ -678,7 +694,7 @@ private slots:
         QCOMPARE(e.text()->model().cursorColumn(), 5);
         e.text()->setTabSize(8);
         QCOMPARE(e.text()->model().cursorColumn(), 9);
-        QCOMPARE(e.text()->pointOf(e.text()->model().cursor()).x(), CTextView::kMarginWidth + 9 * e.text()->charWidth());
+        QCOMPARE(e.text()->pointOf(e.text()->model().cursor()).x(), qRound(CTextView::kMarginWidth + 9 * e.text()->cellWidth()));
     }
 
     void aNewScriptIsOneEmptyLineSavedAsAnEmptyFile()
@@ -806,6 +822,59 @@ private slots:
         for (const char* side : {"TopMargin", "BottomMargin"})
             e.profile.writeInt("Editor\\PageSetup", side, 10000);  // 10 cm
         QVERIFY(pagesPrinted(QStringLiteral("narrow.pdf")) > standard);
+    }
+
+    void pageSetupEditsTheMarginsWithPaperAndOrientationDisabled()
+    {
+        Editor e;
+        e.profile.writeInt("Editor\\PageSetup", "LeftMargin", 1500);
+        QObject context;
+        bool checked = false;
+        test::answerModal<QDialog>(&context, [&checked](QDialog* dialog) {
+            const auto named = [dialog](const char* name) {
+                return dialog->findChild<QWidget*>(QString::fromLatin1(name));
+            };
+            for (const char* name : {"pageSizeCombo", "pageWidth", "pageHeight", "portrait", "landscape"}) {
+                QVERIFY2(named(name), name);
+                QVERIFY2(!named(name)->isEnabled(), name);
+            }
+            auto* left = qobject_cast<QDoubleSpinBox*>(named("leftMargin"));
+            auto* top = qobject_cast<QDoubleSpinBox*>(named("topMargin"));
+            QVERIFY(left && top && top->isEnabled());
+            QCOMPARE(left->value(), 15.0);
+            top->setFocus();
+            top->selectAll();
+            QTest::keyClicks(top, QStringLiteral("25"));
+            QTest::keyClick(top, Qt::Key_Tab);
+            checked = true;
+            dialog->accept();
+        });
+        e.view->onCommand(editor_command::kPageSetup);
+        QVERIFY(checked);
+        QCOMPARE(e.profile.readInt("Editor\\PageSetup", "TopMargin", 0), 2500);
+        QCOMPARE(e.profile.readInt("Editor\\PageSetup", "LeftMargin", 0), 1500);
+    }
+
+    void withoutAPrinterThePdfGoesBesideTheScriptUnderItsName()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("this desktop has a printer: printing asks for no PDF file");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tools.v2.mel"));
+        QVERIFY(test::writeFile(path, "print 1;"));
+        Editor e({}, path);
+        e.doc.setPathName(path);
+        QString proposed;
+        test::answerModal<QPrintDialog>(this, [&proposed](QPrintDialog* dialog) {
+            proposed = dialog->printer()->outputFileName();
+            dialog->reject();
+        });
+        e.view->onCommand(editor_command::kPrint);
+        QCOMPARE(proposed, dir.filePath(QStringLiteral("tools.v2.pdf")));
+        // A script never saved proposes its title in the home folder.
+        Editor fresh;
+        fresh.doc.setTitle(QStringLiteral("Script1"));
+        QCOMPARE(fresh.view->pdfFileName(), QDir::home().filePath(QStringLiteral("Script1.pdf")));
     }
 
     void aHostileFileOpensScrollsAndSavesBackByteForByte()

@@ -54,6 +54,7 @@ private slots:
 
     void penPaintsThePixelUnderItsTip();
     void fillAndUndoFromTheButtons();
+    void aFillThatChangesNothingStillTakesItsSnapshot();
     void altWithTheRightButtonPicksTheSecondaryColourWithoutPainting();
     void aClickOnASwatchChoosesItsColour();
     void readoutShowsThePixelUnderThePicker();
@@ -142,6 +143,22 @@ void IconEditorTest::fillAndUndoFromTheButtons()
         QVERIFY2(!editor->button(label)->isEnabled(), label);
 }
 
+// A fill on a pixel already of its colour changes nothing, yet takes its snapshot: Undo then
+// keeps the pen's pixel instead of going back to before it.
+void IconEditorTest::aFillThatChangesNothingStillTakesItsSnapshot()
+{
+    auto editor = openEditor();
+    QVERIFY(editor);
+    QTest::mouseClick(editor->canvas(), Qt::LeftButton, Qt::NoModifier, pointFor(3, 3, tipOffset(IconTool::pen)));
+    const auto painted = editor->image().pixels();
+    QCOMPARE(editor->image().pixel({3, 3}), std::optional<ColorRef>(m_params.primaryColor));
+    QTest::mouseClick(editor->button(icon_texts::kFill), Qt::LeftButton);
+    QTest::mouseClick(editor->canvas(), Qt::LeftButton, Qt::NoModifier, pointFor(3, 3, tipOffset(IconTool::fill)));
+    QCOMPARE(editor->image().pixels(), painted);
+    QTest::mouseClick(editor->button(icon_texts::kUndo), Qt::LeftButton);
+    QCOMPARE(editor->image().pixels(), painted);
+}
+
 void IconEditorTest::altWithTheRightButtonPicksTheSecondaryColourWithoutPainting()
 {
     m_params.primaryColor = kRed;
@@ -163,7 +180,8 @@ void IconEditorTest::altWithTheRightButtonPicksTheSecondaryColourWithoutPainting
     QCOMPARE(canvas->tool(), IconTool::pen);
 }
 
-// A click on a swatch offers its colour in the colour dialog; a cancelled dialog keeps it.
+// A click on a swatch opens the colour dialog with no initial colour (not the swatch's); the
+// colour chosen becomes the swatch's, and a cancelled dialog keeps it.
 void IconEditorTest::aClickOnASwatchChoosesItsColour()
 {
     m_params.primaryColor = kRed;
@@ -172,12 +190,14 @@ void IconEditorTest::aClickOnASwatchChoosesItsColour()
     m_prompts->expectColour(QColor(0, 0, 255));
     QTest::mouseClick(editor->swatch(true), Qt::LeftButton);
     QVERIFY(m_prompts->verifyAllCame());
+    QCOMPARE(m_prompts->lastText(), QString());
     QCOMPARE(m_params.primaryColor, makeColorRef(0, 0, 255));
     QCOMPARE(editor->swatch(true)->color(), makeColorRef(0, 0, 255));
 
     m_prompts->expectColour(std::nullopt);
     QTest::mouseClick(editor->swatch(false), Qt::LeftButton);
     QVERIFY(m_prompts->verifyAllCame());
+    QCOMPARE(m_prompts->lastText(), QString());
     QCOMPARE(m_params.secondaryColor, editor->swatch(false)->color());
     QCOMPARE(editor->swatch(true)->color(), makeColorRef(0, 0, 255));
 }

@@ -15,6 +15,7 @@
 #include "app/CToolsDialog.h"
 #include "app/CommandTable.h"
 #include "app/Panes.h"
+#include "designer/CControlsFlagsDialog.h"
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CNavigatorTreeCtrl.h"
 #include "designer/CWindowDoc.h"
@@ -162,6 +163,7 @@ private slots:
     void dockingLayoutPersistsAcrossRuns();
     void paneSizesBelowTheMinimumLoadAsTheMinimum();
     void toolsPaletteStartsHiddenAtItsPlace();
+    void toolsPaletteNeverShownKeepsItsStoredPlace();
     void paletteGridButtonFollowsTheGridOption();
 
     void maximizedMainWindowKeepsTheLastNormalPlacement();
@@ -190,8 +192,11 @@ private slots:
     void namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList_data();
     void namesBeyondLatin1OpenSaveAndComeBackFromTheRecentList();
     void syntaxColoringToggleFlipsTheFlag();
-    void aScriptDisablesTheDesignerPanes();
+    void otherDocumentWindowsDisableTheDesignerPanes_data();
+    void otherDocumentWindowsDisableTheDesignerPanes();
     void aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools();
+    void closingTheLastDesignerViewHidesAndEmptiesItsPanes();
+    void designerPanesShownAtExitStartHidden();
 
     void toolbarHoldsItsButtonsInOrder();
     void commandsCarryThePromptsAndTooltipsOfTheirTable();
@@ -462,11 +467,33 @@ void MainFrameTest::toolsPaletteStartsHiddenAtItsPlace()
         QVERIFY(tools->isHidden());
         QCOMPARE(tools->windowTitle(), QStringLiteral("Tools"));
         QCOMPARE(tools->geometry(), QRect(40, 60, 90, 300));
+        tools->show();
         tools->setGeometry(50, 70, 90, 310);
     }
     const auto saved = storedPlacement(*m_profile, "tools");
     QVERIFY(saved);
     QCOMPARE(saved->normalPosition, (PlacementRect{50, 70, 140, 380}));
+}
+
+// A run that never showed the palette stores no place for it: the one stored stays, and with
+// none stored none is made up (it would put the palette over the menus at the screen's corner).
+void MainFrameTest::toolsPaletteNeverShownKeepsItsStoredPlace()
+{
+    {
+        AppRun run(*m_profile);
+        QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("code.mel"))));
+    }
+    QVERIFY(!m_profile->readBinary("Settings", "tools"));
+
+    const auto placement = WindowPlacement::fromGeometry({40, 60, 90, 300, false, false}).serialize();
+    m_profile->writeBinary("Settings", "tools", Bytes(placement.begin(), placement.end()));
+    {
+        AppRun run(*m_profile);
+        run.frame()->toolsPalette()->setGeometry(0, 0, 100, 30);
+    }
+    const auto kept = storedPlacement(*m_profile, "tools");
+    QVERIFY(kept);
+    QCOMPARE(kept->normalPosition, (PlacementRect{40, 60, 130, 360}));
 }
 
 void MainFrameTest::paletteGridButtonFollowsTheGridOption()
@@ -739,23 +766,40 @@ void MainFrameTest::openAndSaveAsStartInTheFolderLastUsed()
     QCOMPARE(run.prompts().lastFolder(), folder);
 }
 
-void MainFrameTest::aScriptDisablesTheDesignerPanes()
+// Any other document window disables the designer's two panes without hiding them; back in a
+// window document they work again.
+void MainFrameTest::otherDocumentWindowsDisableTheDesignerPanes_data()
 {
+    QTest::addColumn<QString>("other");
+    QTest::newRow("script") << "code.mel";
+    QTest::newRow("icon") << "picture.icm";
+    QTest::newRow("project") << "work.mp";
+}
+
+void MainFrameTest::otherDocumentWindowsDisableTheDesignerPanes()
+{
+    QFETCH(QString, other);
     AppRun run(*m_profile);
     CMainFrame* frame = run.frame();
     CDocManager& docs = run.app().docManager();
     QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("ui.wnd"))));
-    frame->toolsPalette()->show();
+    QVERIFY(frame->toolsPalette()->isVisible());
     QVERIFY(frame->windowHierarchyPane()->isEnabled());
-    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("code.mel"))));
+    QVERIFY(docs.openDocumentFile(makeFile(other)));
     QVERIFY(!frame->windowHierarchyPane()->isEnabled());
     QVERIFY(!frame->controlsFlagsPane()->isEnabled());
+    QVERIFY(frame->windowHierarchyPane()->isVisible());
+    QVERIFY(frame->controlsFlagsPane()->isVisible());
+    QVERIFY(frame->action(CommandId::toggleWindowHierarchy)->isChecked());
+    QVERIFY(frame->action(CommandId::toggleControlsFlags)->isChecked());
     QVERIFY(frame->toolsPalette()->isHidden());
     QVERIFY(frame->projectExplorerPane()->isEnabled());
     // Back in the window, its panes work again.
     docs.activeFrame()->close();
     QTRY_VERIFY(frame->windowHierarchyPane()->isEnabled());
     QVERIFY(frame->controlsFlagsPane()->isEnabled());
+    QVERIFY(frame->windowHierarchyPane()->isVisible());
+    QVERIFY(frame->toolsPalette()->isVisible());
 }
 
 void MainFrameTest::aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools()
@@ -781,14 +825,82 @@ void MainFrameTest::aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools()
         QVERIFY(frame->controlsFlagsPane()->isEnabled());
         QCOMPARE(tree->topLevelItemCount(), 1);
 
+        // The script's window disables the panes; they keep showing the window's tree.
         frame->mdiArea()->setActiveSubWindow(script);
         QTRY_VERIFY(qobject_cast<CMELEditorView*>(docs.activeView()));
         QVERIFY(frame->toolsPalette()->isHidden());
+        QVERIFY(frame->windowHierarchyPane()->isVisible());
         QVERIFY(!frame->windowHierarchyPane()->isEnabled());
+        QVERIFY(frame->controlsFlagsPane()->isVisible());
         QVERIFY(!frame->controlsFlagsPane()->isEnabled());
-        QCOMPARE(tree->topLevelItemCount(), 0);
+        QCOMPARE(tree->topLevelItemCount(), 1);
         QVERIFY(frame->projectExplorerPane()->isEnabled());
     }
+}
+
+// The designer's panes are hidden and emptied only when a window document's view goes and no
+// other one is active; they come back with the next window document.
+void MainFrameTest::closingTheLastDesignerViewHidesAndEmptiesItsPanes()
+{
+    AppRun run(*m_profile);
+    CMainFrame* frame = run.frame();
+    CDocManager& docs = run.app().docManager();
+    auto* tree = qobject_cast<CNavigatorTreeCtrl*>(frame->windowHierarchyPane()->tree());
+    QVERIFY(tree);
+    const auto panesShown = [frame] {
+        return frame->windowHierarchyPane()->isVisible() && frame->controlsFlagsPane()->isVisible() &&
+               frame->toolsPalette()->isVisible();
+    };
+    // Two window documents: closing the active one leaves the other's panes.
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("first.wnd"))));
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("second.wnd"))));
+    docs.activeFrame()->close();
+    QTRY_COMPARE(docs.activeDocument()->title(), QStringLiteral("first.wnd"));
+    QVERIFY(panesShown());
+    QCOMPARE(tree->topLevelItemCount(), 1);
+    QVERIFY(frame->controlsFlagsPane()->dialog()->shownElement());
+
+    // A script in front: closing the window document behind it hides the disabled panes.
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("code.mel"))));
+    QVERIFY(frame->windowHierarchyPane()->isVisible());
+    for (CDocument* doc : docs.documents())
+        if (doc->title() == QStringLiteral("first.wnd"))
+            doc->views().first()->parentFrame()->close();
+    QTRY_COMPARE(docs.documents().size(), 1);
+    QVERIFY(frame->windowHierarchyPane()->isHidden());
+    QVERIFY(!frame->windowHierarchyPane()->isEnabled());
+    QVERIFY(frame->controlsFlagsPane()->isHidden());
+    QVERIFY(frame->toolsPalette()->isHidden());
+    QVERIFY(!frame->action(CommandId::toggleWindowHierarchy)->isChecked());
+    QVERIFY(!frame->action(CommandId::toggleControlsFlags)->isChecked());
+    QCOMPARE(tree->topLevelItemCount(), 0);
+    QVERIFY(!frame->controlsFlagsPane()->dialog()->shownElement());
+
+    // The last window document closed while active hides them too, and a new one brings them back.
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("third.wnd"))));
+    QVERIFY(panesShown());
+    docs.activeFrame()->close();
+    QTRY_VERIFY(frame->windowHierarchyPane()->isHidden());
+    QVERIFY(frame->controlsFlagsPane()->isHidden());
+    QVERIFY(frame->toolsPalette()->isHidden());
+    QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("fourth.wnd"))));
+    QVERIFY(panesShown());
+    QVERIFY(frame->windowHierarchyPane()->isEnabled());
+    QCOMPARE(tree->topLevelItemCount(), 1);
+}
+
+// The panes a window document showed at exit go with it: the next run starts without them.
+void MainFrameTest::designerPanesShownAtExitStartHidden()
+{
+    {
+        AppRun run(*m_profile);
+        QVERIFY(run.app().docManager().openDocumentFile(makeFile(QStringLiteral("ui.wnd"))));
+        QVERIFY(run.frame()->windowHierarchyPane()->isVisible());
+        QVERIFY(run.frame()->controlsFlagsPane()->isVisible());
+    }
+    AppRun run(*m_profile);
+    QVERIFY(run.frame()->windowHierarchyPane()->isHidden());
+    QVERIFY(run.frame()->controlsFlagsPane()->isHidden());
 }
 
 void MainFrameTest::openingPicksTheTemplateByExtension_data()
@@ -829,18 +941,19 @@ void MainFrameTest::menusFollowTheActiveDocumentType()
     AppRun run(*m_profile);
     CMainFrame* frame = run.frame();
 
-    const QStringList fileNone{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Import MEL Window...", "Recent Files", "E&xit"};
-    const QStringList fileDoc{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Import MEL Window...", "&Close\tCtrl+W",
-                              "&Save\tCtrl+S", "Save &As...", "Recent Files", "E&xit"};
+    // The commands beyond each menu's own come after all of them.
+    const QStringList fileNone{"&New\tCtrl+N", "&Open...\tCtrl+O", "Recent Files", "E&xit", "&Import MEL Window..."};
+    const QStringList fileDoc{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close\tCtrl+W", "&Save\tCtrl+S", "Save &As...",
+                              "Recent Files", "E&xit", "&Import MEL Window..."};
     QStringList fileWindow = fileDoc;
-    fileWindow.insert(6, "Export script\tCtrl+G");
-    fileWindow.insert(7, "Export Python script\tCtrl+Shift+G");
-    const QStringList fileScript = fileDoc.mid(0, 6) + QStringList{"&Print...", "Print Pre&view", "Page Set&up..."} +
-                                   fileDoc.mid(6);
+    fileWindow.insert(5, "Export script\tCtrl+G");
+    fileWindow.append("Export Python script\tCtrl+Shift+G");
+    const QStringList fileScript = fileDoc.mid(0, 5) + QStringList{"&Print...", "Print Pre&view", "Page Set&up..."} +
+                                   fileDoc.mid(5);
     const QStringList editNone{"&Settings\tCtrl+P"};
-    const QStringList editScript{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
-                                 "&Find\tCtrl+F", "&Replace\tCtrl+H", "Send to &Maya\tCtrl+Return",
-                                 "&Settings\tCtrl+P"};
+    const QStringList editScript{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "Cu&t\tCtrl+X",   "&Copy\tCtrl+C",
+                                 "&Paste\tCtrl+V", "&Find\tCtrl+F", "&Replace\tCtrl+H", "&Settings\tCtrl+P",
+                                 "Send to &Maya\tCtrl+Return"};
     const QStringList editOther{"&Undo\tCtrl+Z", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
                                 "&Settings\tCtrl+P"};
     const QStringList view{"&Toolbar", "&Status Bar"};
@@ -987,7 +1100,7 @@ void MainFrameTest::newWindowShowsTheDocumentTwice()
     doc->setModifiedFlag(true);
     run.app().docManager().activeFrame()->close();
     QTRY_COMPARE(doc->views().size(), 1);
-    QCOMPARE(run.frame()->mdiArea()->subWindowList().first()->windowTitle(), QStringLiteral("twice.mel"));
+    QCOMPARE(run.frame()->mdiArea()->subWindowList().first()->windowTitle(), QStringLiteral("twice.mel*"));
     doc->setModifiedFlag(false);
 }
 
@@ -1209,7 +1322,7 @@ void MainFrameTest::toolbarHoldsItsButtonsInOrder()
     constexpr int kSeparator = 0;
     const int expected[] = {
         57600, 57601, 57603, kSeparator, 57635, 57634, 57637, kSeparator, 32786, 32826, kSeparator,
-        32804, 32805, 32806, 32813, kSeparator, 32801, 32850, kSeparator, 57664,
+        32804, 32805, 32806, 32813, kSeparator, 32801, kSeparator, 57664, kSeparator, 32850,
     };
     const QList<QAction*> buttons = frame->toolBar()->actions();
     QCOMPARE(buttons.size(), qsizetype(std::size(expected)));

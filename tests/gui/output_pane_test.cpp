@@ -25,7 +25,8 @@ private slots:
     void ctrlCCopiesTheSelectionInEitherCase();
     void lastLineStaysInViewAfterManyAppends();
     void looksLikeALog();
-    void sharedClipboardHelperKeepsEveryByte();
+    void sharedClipboardHelperTakesUtf8();
+    void showsAndCopiesTheLogsCharacters();
 
 private:
     std::unique_ptr<OutputLog> m_log;
@@ -106,7 +107,8 @@ void OutputPaneTest::ctrlCCopiesTheSelectionInEitherCase()
     for (const Qt::KeyboardModifiers mods : cases) {
         QApplication::clipboard()->setText(QStringLiteral("old"));
         QTest::keyClick(m_edit.get(), Qt::Key_C, mods);
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("proc a;\r\nproc b;"));
+        // Lines leave with LF ends, as other programs on the desktop take text.
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("proc a;\nproc b;"));
     }
     // The context menu's Copy gives the same text.
     QApplication::clipboard()->setText(QStringLiteral("old"));
@@ -119,7 +121,7 @@ void OutputPaneTest::ctrlCCopiesTheSelectionInEitherCase()
     });
     QContextMenuEvent context(QContextMenuEvent::Mouse, to, m_edit->viewport()->mapToGlobal(to));
     QApplication::sendEvent(m_edit->viewport(), &context);
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("proc a;\r\nproc b;"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("proc a;\nproc b;"));
 
     // Alt+Ctrl+C is another key: the clipboard keeps what it had.
     QApplication::clipboard()->setText(QStringLiteral("kept"));
@@ -148,11 +150,23 @@ void OutputPaneTest::looksLikeALog()
     QCOMPARE(m_edit->font().pixelSize(), 14);
 }
 
-void OutputPaneTest::sharedClipboardHelperKeepsEveryByte()
+// The export's script and the log are UTF-8: the clipboard gets their characters.
+void OutputPaneTest::sharedClipboardHelperTakesUtf8()
 {
-    const std::string script = "window -title \"Fen\xEAtre\" w;\r\nshowWindow;\r\n";
+    const std::string script = "window -title \"Fen\xC3\xAAtre \xE5\xAF\xB8\xE6\xB3\x95\" w;\r\nshowWindow;\r\n";
     QVERIFY(CopyTextToClipboard(script));
-    QCOMPARE(QApplication::clipboard()->text().toLatin1().toStdString(), script);
+    QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8(script));
+}
+
+void OutputPaneTest::showsAndCopiesTheLogsCharacters()
+{
+    m_log->AppendText("button -label \"Gr\xC3\xB6\xC3\x9F" "e \xE2\x80\x93 \xE5\xAF\xB8\xE6\xB3\x95 \xE2\x9C\x93\";\n");
+    m_log->AppendText("caf\xE9\n");  // no UTF-8: Windows-1252
+    const QString shown = QStringLiteral("button -label \"Gr\u00F6\u00DFe \u2013 \u5BF8\u6CD5 \u2713\";\ncaf\u00E9\n");
+    QCOMPARE(m_edit->toPlainText(), shown);
+    m_edit->selectAll();
+    QTest::keyClick(m_edit.get(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), shown);  // LF ends, as Linux programs take them
 }
 
 ORVANTE_GUI_TEST_MAIN(OutputPaneTest)

@@ -218,9 +218,13 @@ void ProjectsTest::wizardPagesShowTheirCaptionsAndButtons()
     const auto shown = [&wizard](QWizard::WizardButton which) {
         return wizard.button(which)->isVisible();
     };
+    const auto enabled = [&wizard](QWizard::WizardButton which) {
+        return wizard.button(which)->isEnabled();
+    };
+    // The first page goes on only: Back is there, disabled.
     QCOMPARE(wizard.windowTitle(), QStringLiteral("ORVANTE Project Wizard - step 1/2"));
-    QVERIFY(shown(QWizard::NextButton));
-    QVERIFY(!shown(QWizard::BackButton));
+    QVERIFY(shown(QWizard::NextButton) && enabled(QWizard::NextButton));
+    QVERIFY(shown(QWizard::BackButton) && !enabled(QWizard::BackButton));
     QVERIFY(!shown(QWizard::FinishButton));
 
     // "..." asks for a folder from none and shows the one chosen.
@@ -238,11 +242,15 @@ void ProjectsTest::wizardPagesShowTheirCaptionsAndButtons()
 
     QTest::mouseClick(wizard.button(QWizard::NextButton), Qt::LeftButton);
     QCOMPARE(wizard.windowTitle(), QStringLiteral("ORVANTE Project Wizard - step 2/2"));
-    QVERIFY(shown(QWizard::BackButton));
+    QVERIFY(shown(QWizard::BackButton) && enabled(QWizard::BackButton));
     QVERIFY(shown(QWizard::FinishButton));
     QVERIFY(!shown(QWizard::NextButton));
     QTest::mouseClick(wizard.button(QWizard::BackButton), Qt::LeftButton);
     QCOMPARE(wizard.windowTitle(), QStringLiteral("ORVANTE Project Wizard - step 1/2"));
+    // Back on the first page, Back is disabled again.
+    QVERIFY(shown(QWizard::BackButton) && !enabled(QWizard::BackButton));
+    QVERIFY(shown(QWizard::NextButton));
+    QVERIFY(!shown(QWizard::FinishButton));
     QTest::mouseClick(wizard.button(QWizard::NextButton), Qt::LeftButton);
     QTest::mouseClick(wizard.button(QWizard::FinishButton), Qt::LeftButton);
     QCOMPARE(wizard.result(), int(QDialog::Accepted));

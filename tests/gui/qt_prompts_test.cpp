@@ -232,9 +232,14 @@ void QtPromptsTest::folderDialogReturnsTheInitialFolderWhenOpenedAtOnce()
     QObject context;
     QString title;
     QString label;
+    QStringList types;
     answerModal<CFolderSelectDialog>(&context, [&](CFolderSelectDialog* dialog) {
         title = dialog->windowTitle();
         label = dialog->labelText(QFileDialog::FileName);
+        auto* typeBox = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(typeBox);
+        for (int i = 0; i < typeBox->count(); ++i)
+            types << typeBox->itemText(i);
         QPushButton* open = dialogButton(dialog, QDialogButtonBox::Open);
         QCOMPARE(open->text(), QStringLiteral("Open"));
         QTest::mouseClick(open, Qt::LeftButton);
@@ -242,6 +247,7 @@ void QtPromptsTest::folderDialogReturnsTheInitialFolderWhenOpenedAtOnce()
     QCOMPARE(QtPrompts().chooseFolder(dir.path()), dir.path());
     QCOMPARE(title, QStringLiteral("Select Folder"));
     QCOMPARE(label, QStringLiteral("Folder:"));
+    QCOMPARE(types, QStringList{QStringLiteral("Show Folders Only")});
 }
 
 void QtPromptsTest::folderDialogReturnsOneTrailingSlashAfterMoving()
@@ -297,6 +303,17 @@ void QtPromptsTest::colourDialogStartsFromTheGivenColour()
         });
         QCOMPARE(prompts.chooseColour(swatch), std::optional<QColor>(swatch));
         QCOMPARE(shown, swatch);
+    }
+    {
+        // With no initial colour the dialog starts from its own first colour, black.
+        QObject context;
+        QColor shown;
+        answerModal<QColorDialog>(&context, [&shown](QColorDialog* dialog) {
+            shown = dialog->currentColor();
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QCOMPARE(prompts.chooseColour(QColor()), std::optional<QColor>(QColor(Qt::black)));
+        QCOMPARE(shown, QColor(Qt::black));
     }
     QObject context;
     answerModal<QColorDialog>(&context, [](QColorDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });

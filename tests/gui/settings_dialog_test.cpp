@@ -10,6 +10,7 @@
 #include "framework/CDocManager.h"
 #include "framework/SettingsService.h"
 #include "settings/CommandPortAddress.h"
+#include "settings/ElementNamesOption.h"
 #include "settings/Profile.h"
 
 #include <QCheckBox>
@@ -96,6 +97,7 @@ private slots:
     void settingsCommandIsEnabledAndReachesEveryListener();
     void aNewRecentFileCountTakesEffectAtTheNextStart();
     void theCommandPortIsEditedOnTheMelEditorPageAndStoredInTheProfile();
+    void writeElementNamesIsOnTheExportPageAndStoredInTheProfile();
 };
 
 void SettingsDialogTest::okStoresEveryEditWithItsConversion()
@@ -324,6 +326,42 @@ void SettingsDialogTest::theCommandPortIsEditedOnTheMelEditorPageAndStoredInTheP
         f.press(QDialogButtonBox::Cancel);
     }
     QCOMPARE(readCommandPortAddress(profile).port, 7005);
+}
+
+// Beside the record, off unless stored on: a stored value that is not 1 reads as off.
+void SettingsDialogTest::writeElementNamesIsOnTheExportPageAndStoredInTheProfile()
+{
+    MemoryProfile profile;
+    profile.writeString(kElementNamesSection, kElementNamesKey, "yes please");
+    {
+        Fixture f;
+        f.dialog->addElementNamesOption(profile);
+        f.clickPage(CSettingsDialog::melExport);
+        auto* box = f.child<QCheckBox>("writeElementNames");
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->text(), QStringLiteral("Write element names"));
+        QVERIFY(!box->isChecked());
+        clickBox(box);
+        f.press(QDialogButtonBox::Ok);
+    }
+    QVERIFY(readElementNamesOption(profile));
+    {
+        Fixture f;
+        f.dialog->addElementNamesOption(profile);
+        f.clickPage(CSettingsDialog::melExport);
+        QVERIFY(f.child<QCheckBox>("writeElementNames")->isChecked());
+        clickBox(f.child<QCheckBox>("writeElementNames"));
+        f.press(QDialogButtonBox::Cancel);
+    }
+    QVERIFY(readElementNamesOption(profile));
+    {
+        Fixture f;
+        f.dialog->addElementNamesOption(profile);
+        f.clickPage(CSettingsDialog::melExport);
+        clickBox(f.child<QCheckBox>("writeElementNames"));
+        f.press(QDialogButtonBox::Ok);
+    }
+    QVERIFY(!readElementNamesOption(profile));
 }
 
 #include "settings_dialog_test.moc"

@@ -4,6 +4,7 @@
 #include "AppTestSupport.h"
 #include "DesignerRun.h"
 #include "GuiTestMain.h"
+#include "TestFiles.h"
 
 #include "app/AppIds.h"
 #include "designer/COrvanteWnd.h"
@@ -13,6 +14,9 @@
 #include <QDockWidget>
 #include <QScreen>
 #include <QMdiArea>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
 
 using namespace orv;
 using namespace orv::test;
@@ -218,6 +222,56 @@ private slots:
         QCOMPARE(d.view()->size(), QSize(form.width, 400));
     }
 
+    void aWindowLargerThanItsViewScrollsByBarsAndWheel()
+    {
+        // Two hundred buttons in a column, in a window as tall as they are and wider than any view.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tall.wnd"));
+        QByteArray bytes = "[ORVANTE 0.4]\r\n[UI_Window]\r\n[window]\r\nWindow\r\n1\r\n3\t5629\r\n23\t2000\r\n"
+                           "\t[columnLayout]\r\n\tColumnLayout0\r\n\t1\r\n";
+        for (int i = 0; i < 200; ++i)
+            bytes += "\t\t[button]\r\n\t\tButton" + QByteArray::number(i) + "\r\n\t\t1\r\n\t\t9\t28\r\n\t\t16\t80\r\n";
+        bytes += "[EUI]\r\n";
+        QVERIFY(test::writeFile(path, bytes));
+        Designer d(path);
+        QApplication::processEvents();
+        COrvanteWnd* wnd = d.view()->windowPreview();
+        QVERIFY(wnd->height() > 5000);
+        QVERIFY(wnd->width() >= 2000);
+        QScrollArea* scroll = d.view()->scrollArea();
+        QWidget* port = scroll->viewport();
+        QVERIFY(port->height() < 1000);
+        QScrollBar* down = scroll->verticalScrollBar();
+        QScrollBar* across = scroll->horizontalScrollBar();
+        QVERIFY(down->isVisible() && across->isVisible());
+        QCOMPARE(down->maximum(), wnd->height() - port->height());
+        QCOMPARE(across->maximum(), wnd->width() - port->width());
+        // The last button is out of sight until the view scrolls to it.
+        const UIRect box = CInterfaceEditorView::clientRectOf(*d.window().children().front()->children().back());
+        const auto lastInSight = [&] {
+            const QRect last(wnd->childHost()->mapTo(port, QPoint(box.left, box.top)), QSize(box.width(), box.height()));
+            return !last.isEmpty() && port->rect().contains(last);
+        };
+        QVERIFY(!lastInSight());
+        // The wheel over the window scrolls it, as over any large picture: the window system's
+        // wheel goes to the widget under the pointer and on to those below it.
+        const QPoint middle = port->rect().center();
+        QWidget* under = port->childAt(middle);
+        QVERIFY(under);
+        const QPoint local = under->mapFrom(port, middle);
+        QWheelEvent wheel(local, under->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&wheel);
+        qApp->notify(under, &wheel);  // as the window system delivers it (sendEvent would not)
+        QVERIFY(down->value() > 0);
+        down->setValue(down->maximum());
+        QVERIFY(lastInSight());
+        across->setValue(across->maximum());
+        QCOMPARE(wnd->mapTo(port, QPoint(wnd->width(), 0)).x(), port->width());
+        // Scrolled away, the window stays pinned to the view's corner for its frame and tracker.
+        QCOMPARE(wnd->pos(), QPoint(0, 0));
+    }
+
     void inactiveViewShowsAPictureOfTheWindowThatFollowsEdits()
     {
         Designer d;
@@ -227,7 +281,7 @@ private slots:
         CInterfaceEditorView* second = d.view();
         QVERIFY(second != first);
         COrvanteWnd* wnd = second->windowPreview();
-        QCOMPARE(wnd->parentWidget(), second);
+        QCOMPARE(wnd->parentWidget(), second->scrollArea()->widget());
         // Side by side, both views show the window.
         makeRoom(d);
         d.run.app().docManager().commands().run(static_cast<int>(CommandId::windowTile));
@@ -238,7 +292,8 @@ private slots:
         // the picture asks for no picture again.
         d.select(d.window().children().front().get());
         QApplication::processEvents();
-        PaintCount firstPaints(first);
+        // The picture is painted on what the view's scroll area shows.
+        PaintCount firstPaints(first->scrollArea()->widget());
         QTest::qWait(50);
         firstPaints.paints = 0;
         QTest::qWait(50);
@@ -259,7 +314,7 @@ private slots:
         // Activated, the first view takes the live window back and the second shows it.
         QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(first->width() - 5, first->height() - 5));
         QCOMPARE(d.view(), first);
-        QCOMPARE(wnd->parentWidget(), first);
+        QCOMPARE(wnd->parentWidget(), first->scrollArea()->widget());
         makeRoom(d);   // the activation showed the panes again
         QTRY_COMPARE(shownWindow(second, wnd), liveWindow(wnd));
         QCOMPARE(shownWindow(first, wnd), liveWindow(wnd));

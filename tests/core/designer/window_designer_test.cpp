@@ -165,6 +165,22 @@ TEST(Drop, OntoAContainerAppendsAndOntoALeafGoesBefore)
     EXPECT_EQ(childNames(*t.column), t.names({t.b, t.row, t.a}));
 }
 
+TEST(Drop, OntoNothingGoesToTheEndOfItsOwnContainer)
+{
+    Tree t;
+    EXPECT_TRUE(t.f.designer.dropAtEnd(*t.a));
+    EXPECT_EQ(childNames(*t.column), t.names({t.b, t.c, t.row, t.a}));
+    EXPECT_EQ(t.f.changes, 1);
+    const int topOfB = t.b->rect().top;
+    EXPECT_GT(t.a->rect().top, topOfB) << "placed again";
+    EXPECT_TRUE(t.f.designer.dropAtEnd(*t.a)) << "the last one stays last";
+    EXPECT_EQ(childNames(*t.column), t.names({t.b, t.c, t.row, t.a}));
+    EXPECT_EQ(t.f.changes, 1);
+    EXPECT_FALSE(t.f.designer.dropAtEnd(*t.column)) << "the top layout stays";
+    EXPECT_FALSE(t.f.designer.dropAtEnd(t.f.window));
+    EXPECT_EQ(t.f.changes, 1);
+}
+
 TEST(Drop, AFullRowKeepsTheElementWhereItWas)
 {
     Tree t;
@@ -231,6 +247,40 @@ TEST(Rename, TakesTheTypedTextAndIgnoresAnEmptyOne)
     EXPECT_EQ(t.f.changes, 1);
 }
 
+// A name is what MEL names a control by, unique in its window: any other is refused with the
+// reason, and the old name stays.
+TEST(Rename, RefusesWhatIsNoMelNameOrTakenInTheWindow)
+{
+    Tree t;
+    const std::string other = t.b->name();
+    const std::string notMel = "\" is not a MEL name: a name starts with a letter or _, followed by letters, digits and _";
+    const struct {
+        std::string name;
+        std::string refusal;
+    } cases[] = {
+        {"1st", "\"1st" + notMel},
+        {"ok button", "\"ok button" + notMel},
+        {"a-b", "\"a-b" + notMel},
+        {"caf\xc3\xa9", "\"caf\xc3\xa9" + notMel},
+        {"win|b", "\"win|b" + notMel},
+        {other, "\"" + other + "\" is the name of another element of this window"},
+        {t.f.window.name(), "\"" + t.f.window.name() + "\" is the name of another element of this window"},
+        {"_ok9", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string before = t.a->name();
+        std::string refusal;
+        EXPECT_EQ(t.f.designer.rename(*t.a, c.name, &refusal), c.refusal.empty());
+        EXPECT_EQ(refusal, c.refusal);
+        EXPECT_EQ(t.a->name(), c.refusal.empty() ? c.name : before);
+    }
+    EXPECT_EQ(t.f.changes, 1);
+    std::string refusal;
+    EXPECT_FALSE(t.f.designer.rename(*t.a, "_ok9", &refusal)) << "its own name: nothing to do";
+    EXPECT_EQ(refusal, "");
+}
+
 TEST(ApplyFlags, GridEditsResizeAndCountAsChanges)
 {
     Tree t;
@@ -240,13 +290,11 @@ TEST(ApplyFlags, GridEditsResizeAndCountAsChanges)
     EXPECT_EQ(t.f.changes, 1);
 }
 
-// A value or a name pasted with a TAB or a line break keeps all of its text when the window
-// is saved and read again: the separators of the file's lines become blanks.
-TEST(ApplyFlags, TabsAndLineBreaksInAValueOrANameBecomeBlanks)
+// A value pasted with a TAB or a line break keeps all of its text when the window is saved
+// and read again: the separators of the file's lines become blanks.
+TEST(ApplyFlags, TabsAndLineBreaksInAValueBecomeBlanks)
 {
     Tree t;
-    EXPECT_TRUE(t.f.designer.rename(*t.a, "\tok\nButton"));
-    EXPECT_EQ(t.a->name(), " ok Button");
     t.f.designer.applyFlags(*t.a, withValues(*t.a, {{CUIButton::kPositions.label, "one\ttwo\r\nthree"}}));
     EXPECT_EQ(t.a->flags()[CUIButton::kPositions.label], "one two  three");
     EXPECT_EQ(t.a->previewText(), "one two  three");
@@ -255,7 +303,6 @@ TEST(ApplyFlags, TabsAndLineBreaksInAValueOrANameBecomeBlanks)
     ASSERT_TRUE(ReadWindowFile(WriteWindowFile(t.f.window), loaded, log));
     const CUIElement& button = *loaded.children().front()->children().front();
     EXPECT_EQ(button.flags()[CUIButton::kPositions.label], "one two  three");
-    EXPECT_EQ(button.name(), " ok Button");
 }
 
 TEST(Resize, StoresTheSizeAndPlacesTheElementAgain)

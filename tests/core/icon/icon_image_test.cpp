@@ -35,17 +35,24 @@ TEST(IconImageTest, StartsWhiteWithPowerOfTwoSides)
     EXPECT_EQ(IconImage(40, -2).width(), 1 << IconImage::kMaxExponent);
 }
 
-TEST(IconImageTest, FillOnAPixelOfTheFillColourChangesNothingNotEvenTheUndo)
+// The fill takes its snapshot first, whatever it then changes: Undo after a fill that changed
+// nothing gives the image as it is, no longer the one before the last change. Outside the
+// image nothing happens.
+TEST(IconImageTest, FillOnAPixelOfTheFillColourChangesNothingButTakesItsSnapshot)
 {
     IconImage image(5, 5);
     image.setPixel({3, 3}, kRed);
     image.snapshot();
     image.setPixel({4, 4}, kBlack);
     const auto before = image.pixels();
+    EXPECT_FALSE(image.fill({32, 0}, kRed));
+    image.undo(); // outside: still the snapshot before the black pixel
+    EXPECT_EQ(image.pixel({4, 4}), kWhite);
+    image.setPixel({4, 4}, kBlack);
     EXPECT_FALSE(image.fill({0, 0}, kWhite));
     EXPECT_EQ(image.pixels(), before);
-    image.undo(); // the snapshot is the one before the black pixel
-    EXPECT_EQ(image.pixel({4, 4}), kWhite);
+    image.undo();
+    EXPECT_EQ(image.pixels(), before);
 }
 
 TEST(IconImageTest, CheckerboardFillChangesOnlyTheStartPixel)

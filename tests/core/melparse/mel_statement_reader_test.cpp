@@ -158,9 +158,9 @@ showWindow $w;
     EXPECT_EQ(describe(s[0]), "flag:-exists variable:$name");
     EXPECT_EQ(s[1].kind, MelStatementKind::control);
     EXPECT_EQ(describe(s[1]), "expression:(`window -exists $name`)");
-    EXPECT_FALSE(s[1].conditional);
-    EXPECT_TRUE(s[2].conditional);
-    EXPECT_FALSE(s[3].conditional);
+    EXPECT_EQ(s[1].conditions, 0);
+    EXPECT_EQ(s[2].conditions, 1);
+    EXPECT_EQ(s[3].conditions, 0);
 
     // string $w = `window ...`;
     EXPECT_EQ(s[3].enclosing, 4);
@@ -175,19 +175,19 @@ showWindow $w;
     // The for's body is a block: conditional, one brace deeper.
     EXPECT_EQ(s[7].kind, MelStatementKind::control);
     EXPECT_EQ(describe(s[7]), "expression:($i = 0; $i < $n; $i++)");
-    EXPECT_TRUE(s[8].conditional);
+    EXPECT_EQ(s[8].conditions, 1);
     EXPECT_EQ(s[8].depth, 2);
     EXPECT_EQ(s[6].depth, 1);
-    EXPECT_FALSE(s[6].conditional);
+    EXPECT_EQ(s[6].conditions, 0);
 
     // Call form: the items without commas; a backquote in it lists its statement first.
     EXPECT_EQ(s[11].kind, MelStatementKind::call);
     EXPECT_EQ(describe(s[11]), "backquote:`about -v` number:2");
     EXPECT_EQ(s[11].arguments[0].statement, 10);
     EXPECT_EQ(s[10].enclosing, 11);
-    EXPECT_TRUE(s[11].conditional);
+    EXPECT_EQ(s[11].conditions, 1);
     EXPECT_EQ(s[12].kind, MelStatementKind::control);
-    EXPECT_FALSE(s[12].conditional);
+    EXPECT_EQ(s[12].conditions, 0);
 }
 
 TEST(MelStatementReader, SwitchLabelsDoWhileAndDeclarations)
@@ -199,9 +199,9 @@ TEST(MelStatementReader, SwitchLabelsDoWhileAndDeclarations)
                                                        "do", "text", "while", "button", "int", "$arr", "$i"}));
     const auto& s = script.statements;
     EXPECT_EQ(describe(s[1]), "number:1");
-    EXPECT_TRUE(s[5].conditional);
-    EXPECT_TRUE(s[7].conditional);
-    EXPECT_FALSE(s[9].conditional);
+    EXPECT_EQ(s[5].conditions, 1);
+    EXPECT_EQ(s[7].conditions, 1);
+    EXPECT_EQ(s[9].conditions, 0);
     EXPECT_EQ(s[10].kind, MelStatementKind::assignment);
     EXPECT_EQ(s[10].target, "$n");
     EXPECT_EQ(s[11].kind, MelStatementKind::assignment);
@@ -209,6 +209,22 @@ TEST(MelStatementReader, SwitchLabelsDoWhileAndDeclarations)
     EXPECT_EQ(s[12].kind, MelStatementKind::other);
     EXPECT_EQ(describe(s[12]), "other:++");
     EXPECT_TRUE(script.problems.empty());
+}
+
+// Each body of a control statement around a statement counts, braced or not: an element made
+// in a loop inside the condition that makes a window runs more often than the window.
+TEST(MelStatementReader, ConditionsCountTheBodiesAround)
+{
+    const MelScript script = ReadMelStatements("if ($a) { window; for ($i = 0; $i < 3; $i++) button; text; }\n"
+                                               "for ($x in $list) if ($x) while ($b) { checkBox; }\n"
+                                               "if ($c) text; else { button; }\nseparator;\n");
+    std::vector<std::pair<std::string, int>> counts;
+    for (const MelStatement& st : script.statements)
+        counts.emplace_back(st.word, st.conditions);
+    EXPECT_EQ(counts, (std::vector<std::pair<std::string, int>>{
+                          {"if", 0}, {"window", 1}, {"for", 1}, {"button", 2}, {"text", 1}, {"for", 0}, {"if", 1},
+                          {"while", 2}, {"checkBox", 3}, {"if", 0}, {"text", 1}, {"else", 0}, {"button", 1},
+                          {"separator", 0}}));
 }
 
 TEST(MelStatementReader, LexicalProblemsNameTheOpeningPlace)

@@ -3,6 +3,7 @@
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
 #include "propgrid/CPropertySet.h"
+#include "propgrid/FlagValueRefusal.h"
 #include "propgrid/MultiValueItems.h"
 #include "propgrid/PropertyRows.h"
 
@@ -119,36 +120,55 @@ TEST_F(PropertySetTest, ValuesTravelByTheTransferRules)
               LoadResult::ok);
     CPropertySet set;
     ASSERT_TRUE(set.Build(0, 1));
+    // Every boolean word MEL takes shows as the style's word of the same meaning.
     const struct {
         const char* value;
         int choice;
-        const char* back;
-    } booleans[] = {{"true", 1, "true"}, {"false", 2, "false"}, {"", 0, ""},
-                    {"On", 0, ""},       {"TRUE", 0, ""},       {"on", 0, ""}};
+    } booleans[] = {{"true", 1}, {"false", 2}, {"", 0},  {"On", 0},  {"TRUE", 0}, {"on", 1},   {"off", 2},
+                    {"yes", 1},  {"no", 2},    {"1", 1}, {"0", 2},   {"maybe", 0}, {"$flag", 0}};
     for (const auto& b : booleans) {
         FlagValueTable table;
         table[0] = b.value;
         table[1] = "\"x\" \"y\"";
         table[2] = " typed as is ";
-        table[3] = "false";
+        table[3] = "0";
         table[4] = "true";
         set.SetValues(table);
         const auto& items = set.categories()[0]->items();
         EXPECT_EQ(static_cast<const CPropertyItemBool&>(*items[0]).value(), b.choice) << b.value;
         EXPECT_EQ(static_cast<const CPropertyItemMulti&>(*items[1]).value(), "") << "multi takes nothing";
         EXPECT_EQ(items[2]->valueText(), " typed as is ");
-        EXPECT_EQ(items[0]->valueText(), b.choice == 0 ? "" : b.value) << "default shows nothing";
+        EXPECT_EQ(items[0]->valueText(), b.choice == 0 ? "" : b.choice == 1 ? "true" : "false") << "default shows nothing";
+        EXPECT_EQ(items[3]->valueText(), "false");
 
-        FlagValueTable out;
-        out[1] = "kept";
+        // Nothing edited: every value stays as it was given, spelt so.
+        FlagValueTable out = table;
         out[5] = "beyond";
         set.GetValues(out);
-        EXPECT_EQ(out[0], b.back);
-        EXPECT_EQ(out[1], "kept");
-        EXPECT_EQ(out[2], " typed as is ");
-        EXPECT_EQ(out[3], "false");
-        EXPECT_EQ(out[4], "true");
+        FlagValueTable expected = table;
+        expected[5] = "beyond";
+        EXPECT_EQ(out, expected) << b.value;
+
+        // Edited rows write the style's word or the text; the others keep theirs.
+        static_cast<CPropertyItemBool&>(*items[0]).setValue(CPropertyItemBool::kTrue);
+        items[0]->setEdited(true);
+        static_cast<CPropertyItemString&>(*items[2]).setValue("new");
+        items[2]->setEdited(true);
+        set.GetValues(out);
+        EXPECT_EQ(out[0], "true");
+        EXPECT_EQ(out[1], "\"x\" \"y\"");
+        EXPECT_EQ(out[2], "new");
+        EXPECT_EQ(out[3], "0");
         EXPECT_EQ(out[5], "beyond");
+        // An edited "default" clears the flag; after the values were taken, nothing writes.
+        static_cast<CPropertyItemBool&>(*items[0]).setValue(CPropertyItemBool::kDefault);
+        set.GetValues(out);
+        EXPECT_EQ(out[0], "");
+        set.ValuesTaken();
+        out[0] = "kept";
+        set.GetValues(out);
+        EXPECT_EQ(out[0], "kept");
+        EXPECT_FALSE(items[2]->edited());
     }
 }
 
@@ -218,6 +238,65 @@ TEST_F(PropertySetTest, LetterJumpGoesOnFromTheSelectionAndWraps)
         EXPECT_EQ(rows.letterJump(c.from, c.letter), c.row) << c.from << " " << c.letter;
     rows.clear();
     EXPECT_EQ(rows.letterJump(-1, 'a'), -1);
+}
+
+// A number row takes numbers of its type only, sizes from 0 to the largest control size; any
+// row refuses a value longer than a window file line holds. The refusal names the value kept.
+TEST_F(PropertySetTest, NumberRowsRefuseWhatIsNoNumberOfTheirType)
+{
+    const auto flag = [](const char* command, const char* name) {
+        for (const TypedFlag& f : CommandTypedFlags(command))
+            if (f.longName == name)
+                return f;
+        ADD_FAILURE() << command << " -" << name;
+        return TypedFlag{};
+    };
+    const TypedFlag width = flag("button", "width");
+    const TypedFlag maxValue = flag("floatSlider", "maxValue");
+    const TypedFlag minValue = flag("intSlider", "minValue");
+    const TypedFlag colour = flag("button", "backgroundColor");
+    const TypedFlag label = flag("button", "label");
+    const TypedFlag attach = flag("columnLayout", "columnAttach");
+    const TypedFlag indexes = flag("textScrollList", "selectIndexedItem");
+    const struct {
+        const TypedFlag& flag;
+        std::string value;
+        std::string refusal;  // empty: taken
+    } cases[] = {
+        {width, "", ""},
+        {width, "120", ""},
+        {width, "0", ""},
+        {width, "abc", "'width' keeps \"80\": \"abc\" is not a whole number."},
+        {width, "12px", "'width' keeps \"80\": \"12px\" is not a whole number."},
+        {width, "1.5", "'width' keeps \"80\": \"1.5\" is not a whole number."},
+        {width, "$w", "'width' keeps \"80\": \"$w\" is not a whole number."},
+        {width, "-50", "'width' keeps \"80\": \"-50\" is below 0, and a size cannot be."},
+        {width, "10001", "'width' keeps \"80\": \"10001\" is too large: a size is at most 10000."},
+        {width, "99999999999", "'width' keeps \"80\": \"99999999999\" is out of the range of whole numbers."},
+        {minValue, "-50", ""},
+        {minValue, "2147483648", "'minValue' keeps \"80\": \"2147483648\" is out of the range of whole numbers."},
+        {maxValue, "-2.5e3", ""},
+        {maxValue, "1e999", "'maxValue' keeps \"80\": \"1e999\" is out of the range of numbers."},
+        {maxValue, "ten", "'maxValue' keeps \"80\": \"ten\" is not a number."},
+        {colour, "1 0.5 0", ""},
+        {colour, "1 0.5", "'backgroundColor' keeps \"80\": \"1 0.5\" is not of type \"Float Float Float\"."},
+        {indexes, "1 2 3", ""},
+        {indexes, "1 b", "'selectIndexedItem' keeps \"80\": \"1 b\" is not of type \"Int (multi-use)\"."},
+        // not number rows: any text, up to the bound of a line
+        {attach, "left x", ""},
+        {label, "abc", ""},
+        {label, std::string(wnd_file::kMaxValueBytes, 'x'), ""},
+        {label, std::string(wnd_file::kMaxValueBytes + 1, 'x'),
+         "'label' keeps \"80\": the value is longer than 65520 bytes, the most a window file line holds."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.flag.longName + " " + c.value.substr(0, 20));
+        EXPECT_EQ(FlagValueRefusal(c.flag, c.value, "80"), c.refusal);
+    }
+    EXPECT_EQ(FlagValueRefusal(width, "x", ""), "'width' keeps no value: \"x\" is not a whole number.");
+    EXPECT_TRUE(isNumberType("Int Int (multi-use)"));
+    EXPECT_FALSE(isNumberType("String Int"));
+    EXPECT_FALSE(isNumberType("on|off"));
 }
 
 TEST(MultiValueItems, ItemsSurviveTheirValue)

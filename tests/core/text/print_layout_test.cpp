@@ -82,15 +82,37 @@ TEST(PrintLayout, WrappingExpandsTabsAndBreaksAfterBlanksOrInsideLongWords)
     };
     for (const Break& b : breaks)
         EXPECT_EQ(wrapLine(b.line, 4, b.width), b.rows) << b.line;
-    // A measure in pixels: "w" is three units wide, everything else one.
-    const TextMeasure pixels = [](std::string_view text) {
-        int width = 0;
-        for (const char c : text)
-            width += c == 'w' ? 3 : 1;
-        return width;
-    };
-    EXPECT_EQ(wrapLine("ww ab", 4, 7, pixels), (std::vector<std::string>{"ww ", "ab"}));
     EXPECT_EQ(footerBand(10), 15);
+}
+
+TEST(PrintLayout, UTF8RowsCountColumnsAndNeverCutACharacter)
+{
+    const auto utf8 = TextEncoding::utf8;
+    // Wide East Asian characters take two columns each; "é" one, though it is two bytes.
+    EXPECT_EQ(wrapLine("\xE6\x97\xA5\xE6\x9C\xAC ab", 4, 5, utf8),
+              (std::vector<std::string>{"\xE6\x97\xA5\xE6\x9C\xAC ", "ab"}));
+    EXPECT_EQ(wrapLine("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", 4, 3, utf8),
+              (std::vector<std::string>{"\xE6\x97\xA5", "\xE6\x9C\xAC", "\xE8\xAA\x9E"}));
+    EXPECT_EQ(wrapLine("caf\xC3\xA9 caf\xC3\xA9", 4, 4, utf8),
+              (std::vector<std::string>{"caf\xC3\xA9 ", "caf\xC3\xA9"}));
+    EXPECT_EQ(wrapLine("\xC3\xA9\t\xC3\xA9", 4, 10, utf8), (std::vector<std::string>{"\xC3\xA9   \xC3\xA9"}));
+    // The same bytes in Windows-1252 are one column each.
+    EXPECT_EQ(wrapLine("caf\xC3\xA9 caf\xC3\xA9", 4, 4), (std::vector<std::string>{"caf\xC3", "\xA9 ", "caf\xC3", "\xA9"}));
+    // A page of a UTF-8 script: each row whole characters, valid UTF-8 again.
+    const auto repeated = [](const std::string& piece, int count) {
+        std::string all;
+        for (int i = 0; i < count; ++i)
+            all += piece;
+        return all;
+    };
+    CTextBuffer buffer;
+    fill(buffer, std::string(30, 'x') + "\r\n" + repeated("\xC3\xA9", 25));
+    ASSERT_EQ(buffer.Encoding(), TextEncoding::utf8);
+    const auto pages = PaginateText(buffer, 4, {10, 60, 1});
+    ASSERT_EQ(pages.size(), 1u);
+    ASSERT_EQ(pages[0].rows.size(), 6u);
+    EXPECT_EQ(pages[0].rows[3].text, repeated("\xC3\xA9", 10));
+    EXPECT_EQ(pages[0].rows[5].text.size(), 10u);
 }
 
 } // namespace

@@ -200,7 +200,7 @@ TEST_F(Edit, AZeroTabSizeBehavesAsOne)
     EXPECT_EQ(edit.cursorColumn(), 3);
 }
 
-TEST_F(Edit, CutCopyAndPasteUseCrLfBetweenLines)
+TEST_F(Edit, CutAndCopyGiveLfLineEndsAndPasteTakesThemBack)
 {
     load("one\r\ntwo");
     EXPECT_FALSE(edit.canCut());
@@ -208,7 +208,8 @@ TEST_F(Edit, CutCopyAndPasteUseCrLfBetweenLines)
     EXPECT_FALSE(clipboard.hasText());  // an empty text is not put on the clipboard
     edit.setSelection({1, 0}, {2, 1});
     ASSERT_TRUE(edit.cut());
-    EXPECT_EQ(clipboard.text(), "ne\r\ntw");
+    // Other programs on the desktop end lines with LF.
+    EXPECT_EQ(clipboard.text(), "ne\ntw");
     EXPECT_EQ(lines(), std::vector<std::string>{"oo"});
     EXPECT_EQ(edit.cursor(), (TextPos{1, 0}));
     EXPECT_EQ(buffer.UndoCaption(), "Cut");
@@ -217,6 +218,41 @@ TEST_F(Edit, CutCopyAndPasteUseCrLfBetweenLines)
     EXPECT_EQ(lines(), (std::vector<std::string>{"one", "twne", "two"}));
     EXPECT_EQ(edit.cursor(), (TextPos{2, 2}));
     EXPECT_EQ(buffer.UndoCaption(), "Paste");
+}
+
+TEST_F(Edit, TextFromOtherProgramsBreaksLinesAtEveryLineEnd)
+{
+    struct Case {
+        std::string pasted;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"a\nb", {"a", "b"}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\rb", {"a", "b"}},
+        {"a\n\nb\n", {"a", "", "b", ""}},
+        {"a\r\n\nb\rc", {"a", "", "b", "c"}},
+        {"proc f() {\n\tprint 1;\n}", {"proc f() {", "\tprint 1;", "}"}},
+    };
+    for (const Case& c : cases) {
+        buffer.CreateEmpty();
+        clipboard.setText(c.pasted);
+        ASSERT_TRUE(edit.paste());
+        EXPECT_EQ(lines(), c.lines) << c.pasted;
+        EXPECT_EQ(edit.cursor(), buffer.EndPos()) << c.pasted;
+        // One undo takes the whole paste away.
+        edit.undo();
+        EXPECT_EQ(lines(), std::vector<std::string>{""}) << c.pasted;
+    }
+    // A drop from another program is split the same way.
+    load("xy");
+    ASSERT_TRUE(edit.dropText({1, 0}, "1\n2"));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"x1", "2y"}));
+    EXPECT_EQ(edit.selectedText(), "1\r\n2");
+    // The buffer's own rule stands: a lone LF inserted by the program itself is a character.
+    TextPos end;
+    buffer.InsertTextAt(nullptr, {0, 0}, "a\nb", end);
+    EXPECT_EQ(buffer.LineText(0), "a\nbx1");
 }
 
 TEST_F(Edit, NothingChangesAReadOnlyBuffer)

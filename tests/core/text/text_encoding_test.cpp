@@ -82,5 +82,21 @@ TEST(TextEncoding, DecodingAndCounting)
     EXPECT_EQ(Utf8CharacterCount("a\xE9z"), 3u);  // an invalid byte counts as one
 }
 
+// A cut never keeps half a character; bytes that are no UTF-8 are cut where asked.
+TEST(TextEncoding, CutsBetweenCharacters)
+{
+    const std::string text = "a\xC3\xA9\xF0\x9F\x98\x80z";  // a, e acute, a four-byte emoji, z
+    const struct {
+        std::string bytes;
+        std::size_t limit;
+        std::size_t length;
+    } cases[] = {
+        {text, 100, text.size()}, {text, 1, 1}, {text, 2, 1}, {text, 3, 3}, {text, 4, 3}, {text, 6, 3},
+        {text, 7, 7},             {text, 0, 0}, {"\xA9\xA9\xA9\xA9\xA9\xA9", 5, 5}, {"\xC3\xA9", 1, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Utf8CutLength(c.bytes, c.limit), c.length) << c.limit;
+}
+
 } // namespace
 } // namespace orv

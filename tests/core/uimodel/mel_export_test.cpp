@@ -8,6 +8,7 @@
 #include "uimodel/ElementFactory.h"
 #include "uimodel/MelExport.h"
 #include "uimodel/MelGenerator.h"
+#include "uimodel/MelWindowImport.h"
 #include "uimodel/WindowDocument.h"
 #include "uimodel/WindowFile.h"
 
@@ -122,6 +123,41 @@ TEST_F(MelTest, WorkedExampleScriptByteForByte)
                         "\t\tbutton -h 28 -l \"Button0\" -w 80;\n\nshowWindow;\n");
 }
 
+// "Write element names": each command names its element, the window is deleted first when it
+// is open already and shown by its name; a name MEL cannot take is left out and said so. The
+// named script imports back with its names.
+TEST_F(MelTest, ElementNamesOnRequest)
+{
+    ModelFixture f;
+    OutputLog log;
+    ASSERT_TRUE(ReadWindowFile(fixture("worked_example.wnd"), f.window, log));
+    f.window.setName("toolWin");
+    const std::string named = GenerateWindowScript(f.window, true, nullptr, true);
+    EXPECT_EQ(named, kBanner + "if (`window -exists toolWin`) deleteUI toolWin;\n"
+                               "window -h 240 -w 320 toolWin;\n\tcolumnLayout -cw 312 -h 221 -w 312 ColumnLayout0;\n"
+                               "\t\tbutton -h 28 -l \"Button0\" -w 80 Button0;\n\nshowWindow toolWin;\n");
+    ModelFixture back;
+    const MelWindowImport import = ImportMelWindow(named, back.window);
+    ASSERT_TRUE(import.built);
+    EXPECT_TRUE(import.warnings.empty());
+    EXPECT_EQ(back.window.name(), "toolWin");
+    EXPECT_EQ(back.window.children().front()->children().front()->name(), "Button0");
+
+    // Names from an old file that MEL cannot take: left out, the rest as usual.
+    f.window.setName("tool window");
+    f.window.children().front()->children().front()->setName("9lives");
+    std::vector<std::string> leftOut;
+    const std::string unnamed = GenerateWindowScript(f.window, false, &leftOut, true);
+    EXPECT_EQ(unnamed.find("deleteUI"), std::string::npos);
+    EXPECT_NE(unnamed.find("window -height 240 -width 320;\n"), std::string::npos) << unnamed;
+    EXPECT_NE(unnamed.find("-width 80;\n\nshowWindow;\n"), std::string::npos) << unnamed;
+    EXPECT_NE(unnamed.find("-width 312 ColumnLayout0;\n"), std::string::npos) << unnamed;
+    EXPECT_EQ(leftOut, (std::vector<std::string>{"Left out the name of window \"tool window\": it is not a MEL name.\n",
+                                                 "Left out the name of button \"9lives\": it is not a MEL name.\n"}));
+    // Without the option, the script the spec describes.
+    EXPECT_EQ(GenerateWindowScript(f.window, false), fixture("worked_example.mel"));
+}
+
 // A window without a sizing frame or without a title bar still gives its layout the width
 // less both frames and the height less the caption, and the export says so.
 TEST_F(MelTest, WindowsWithoutFrameOrTitleBarExportTheirClientArea)
@@ -168,6 +204,45 @@ TEST_F(MelTest, NestedLayoutsListItemsAndEscapedStrings)
     EXPECT_EQ(row.flags()[CUIRowLayout::kNumberOfColumns], "1");
 }
 
+// A multi-use flag holding several values is given once per value (MEL takes one value, or one
+// group of its type's items, per flag); one value stays as it stands.
+TEST_F(MelTest, MultiUseFlagsAreGivenOncePerValue)
+{
+    struct Case {
+        int position;
+        std::string value;
+        std::string written;  // empty: left out
+    };
+    const Case cases[] = {
+        {24, "\"a\" \"b c\"", "-selectItem \"a\" -selectItem \"b c\" "},
+        {24, "\"a\"", "-selectItem \"a\" "},
+        {24, "plain \"quoted\"  $variable", "-selectItem plain -selectItem \"quoted\" -selectItem $variable "},
+        {9, " 1  2 3", "-deselectIndexedItem 1 -deselectIndexedItem 2 -deselectIndexedItem 3 "},
+        {9, " 4 ", "-deselectIndexedItem  4 "},
+        {4, "1 \"x\" 2 y", "-appendPosition 1 \"x\" -appendPosition 2 y "},
+        {4, "1 \"x\" 2", ""},
+        {9, "1 a", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        ModelFixture f;
+        auto& column = addChild<CUIColumnLayout>(f.window);
+        auto& list = addChild<CUITextScrollList>(column);
+        list.ApplyFlags(withValues(list, {{c.position, c.value}}));
+        std::vector<std::string> leftOut;
+        std::string out;
+        GenerateElementMel(list, out, 0, false, &leftOut);
+        const std::string flag = "-" + CommandTypedFlags("textScrollList").at(static_cast<std::size_t>(c.position)).longName;
+        if (c.written.empty()) {
+            EXPECT_EQ(out.find(flag), std::string::npos) << out;
+            EXPECT_EQ(leftOut.size(), 1u);
+        } else {
+            EXPECT_NE(out.find(c.written), std::string::npos) << out;
+            EXPECT_TRUE(leftOut.empty());
+        }
+    }
+}
+
 // A value that is not a literal of its flag's type never reaches the script bare: it is left
 // out and the log names the element and the flag; valid values stay byte for byte.
 TEST_F(MelTest, ValuesThatAreNotLiteralsOfTheirTypeAreLeftOutAndLogged)
@@ -188,13 +263,26 @@ TEST_F(MelTest, ValuesThatAreNotLiteralsOfTheirTypeAreLeftOutAndLogged)
         {"button", 2, "nan 0 0", false},
         {"button", 2, "0x10 0 0", false},
         {"button", 2, injection, false},
-        // on|off: any of the six boolean words
+        // on|off: any of the eight boolean words MEL takes, in lower case
         {"button", 8, "off", true},
         {"button", 8, "true", true},
         {"button", 8, "0", true},
-        {"button", 8, "yes", false},
+        {"button", 8, "yes", true},
+        {"button", 8, "no", true},
+        {"button", 8, "Yes", false},
         {"button", 8, "on\n", false},
         {"button", 8, injection, false},
+        // a MEL variable stands for any item but a "String" value, written bare
+        {"button", 8, "$on", true},
+        {"floatSlider", 12, "$width", true},
+        {"button", 2, "$r 0.5 $_b9", true},
+        {"columnLayout", 4, "$side $offset", true},
+        {"floatSlider", 12, "$", false},
+        {"floatSlider", 12, "$9", false},
+        {"floatSlider", 12, "$w[0]", false},
+        {"floatSlider", 12, "$w;", false},
+        {"floatSlider", 12, "$w+1", false},
+        {"floatSlider", 12, "${w}", false},
         // Float
         {"floatSlider", 12, "10.5", true},
         {"floatSlider", 12, "-2", true},

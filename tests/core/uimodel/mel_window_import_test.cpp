@@ -151,18 +151,21 @@ private:
     {
         if (flag.typeIndex == mel_type::kString)
             return text();
+        // A multi-use flag given up to three times.
         std::string out;
-        std::string_view type = flag.typeText;
-        while (!type.empty()) {
-            const std::size_t blank = type.find(' ');
-            const std::string_view word = type.substr(0, blank);
-            type = blank == std::string_view::npos ? std::string_view() : type.substr(blank + 1);
-            if (word == "(multi-use)" || word.empty())
-                continue;
-            for (int n = word.ends_with("[...]") ? pick(1, 3) : 1; n > 0; --n) {
-                if (!out.empty())
-                    out += ' ';
-                out += item(word);
+        for (int uses = isMultiUseType(flag.typeText) ? pick(1, 3) : 1; uses > 0; --uses) {
+            std::string_view type = flag.typeText;
+            while (!type.empty()) {
+                const std::size_t blank = type.find(' ');
+                const std::string_view word = type.substr(0, blank);
+                type = blank == std::string_view::npos ? std::string_view() : type.substr(blank + 1);
+                if (word == "(multi-use)" || word.empty())
+                    continue;
+                for (int n = word.ends_with("[...]") ? pick(1, 3) : 1; n > 0; --n) {
+                    if (!out.empty())
+                        out += ' ';
+                    out += item(word);
+                }
             }
         }
         return out.empty() ? item("String") : out;
@@ -284,6 +287,7 @@ TEST_F(MelImportTest, ParentsNamedWindowsAndRefusals)
                                   "12:13: the value of -l is a variable: flag skipped",
                                   "13:15: no layout named \"nowhere\" was made: the parent stays",
                                   "14:15: setParent to a variable: the parent stays",
+                                  "15:18: -cw 90 became 480 in the window model",
                               }));
 
     // Without a name, the first window; a name no window has, none.
@@ -348,6 +352,21 @@ TEST_F(MelImportTest, SmallScriptsGiveTheirTreeValuesAndWarnings)
          "columnLayout ColumnLayout0\n\tbutton Button0\n\tbutton Button1\n\tbutton Button2\n\ttext Text0\n\ttext _ok9", {},
          {"1:8: " + kBadName, "1:34: " + kBadName, "1:48: " + kBadName, "1:60: " + kBadName, "1:72: " + kBadName,
           "1:84: " + kBadName}},
+        // A window made under a condition (the usual "if it does not exist yet"): what that body
+        // makes is kept, what a loop or a condition inside it makes is reported at its line.
+        {"if (!`window -exists w`) {\n window w; columnLayout;\n for ($i = 0; $i < 3; $i++)\n  button;\n"
+         " while ($k) { text; }\n if ($a) checkBox;\n button -l last;\n}",
+         "columnLayout ColumnLayout0\n\tbutton Button0", {{10, "last"}},
+         {"4:3: button runs only under a condition or in a loop: skipped",
+          "5:15: text runs only under a condition or in a loop: skipped",
+          "6:10: checkBox runs only under a condition or in a loop: skipped"}},
+        // A script in Windows-1252 gives its texts in UTF-8; places stay in the script's bytes.
+        {"window; columnLayout; button -l \"Gr\xf6\xdf" "e\" -bog\xe9 1 -w 9;", "columnLayout ColumnLayout0\n\tbutton Button0",
+         {{10, "Gr\xc3\xb6\xc3\x9f" "e"}, {16, "9"}},
+         {"1:41: -bog\xc3\xa9 is not a flag of button: skipped with its value"}},
+        // A multi-use flag given several times keeps every value, as the export writes them.
+        {"window; columnLayout; textScrollList -si \"a\" -selectItem \"b c\" -dii 1 -dii 2 -w 50 -w 60;",
+         "columnLayout ColumnLayout0\n\ttextScrollList TextScrollList0", {{24, "\"a\" \"b c\""}, {9, "1 2"}, {28, "60"}}, {}},
         // A string left open spoils its line only.
         {"window; columnLayout; button -l \"open;\ntext -l t;", "columnLayout ColumnLayout0\n\tbutton Button0\n\ttext Text0",
          {{10, "t"}}, {"1:33: unterminated string"}},
@@ -368,6 +387,57 @@ TEST_F(MelImportTest, SmallScriptsGiveTheirTreeValuesAndWarnings)
         for (const auto& [at, value] : c.values)
             EXPECT_EQ(last->flags()[at], value) << "position " << at;
     }
+}
+
+// What Maya shows is what the import builds where the model can: a button, check box or text
+// made without -label is labelled with its name, a window without -title titled so; a layout's
+// column widths size the children the script leaves unsized. Every value the model keeps
+// otherwise (a size its layouts arrange) is reported at its flag.
+TEST_F(MelImportTest, LabelsAndSizesAsMayaShowsThem)
+{
+    ModelFixture f;
+    const MelWindowImport import = ImportMelWindow("window -w 300 toolWin;\n"
+                                                   "columnLayout -w 50 top;\n"
+                                                   "  button -w 40 -h 50 okBtn;\n"
+                                                   "  text -l \"Given\" caption;\n"
+                                                   "  checkBox box;\n"
+                                                   "  button;\n"
+                                                   "  rowLayout -nc 3 -cw3 100 200 60 row;\n"
+                                                   "    text first;\n"
+                                                   "    button -w 30 second;\n"
+                                                   "    separator;\n"
+                                                   "  setParent ..;\n"
+                                                   "  rowLayout -nc 2 -cw 2 70 pairs;\n"
+                                                   "    button a; button b;\n"
+                                                   "  setParent ..;\n"
+                                                   "  columnLayout -cw 150 inner;\n"
+                                                   "    intField field;\n"
+                                                   "showWindow toolWin;",
+                                                   f.window);
+    ASSERT_TRUE(import.built) << import.problem;
+    EXPECT_EQ(f.window.flags()[16], "toolWin") << "the title";
+    const CUIElement& top = *f.window.children().front();
+    const auto labelOf = [](const CUIElement& e) { return e.previewText(); };
+    EXPECT_EQ(labelOf(*top.children()[0]), "okBtn");
+    EXPECT_EQ(labelOf(*top.children()[1]), "Given");
+    EXPECT_EQ(labelOf(*top.children()[2]), "box");
+    EXPECT_EQ(labelOf(*top.children()[3]), top.children()[3]->name()) << "no name given: its own";
+    EXPECT_EQ(top.children()[0]->rect().width(), 40);
+    EXPECT_EQ(top.children()[0]->rect().height(), 50);
+    const CUIElement& row = *top.children()[4];
+    EXPECT_EQ(row.children()[0]->rect().width(), 100);
+    EXPECT_EQ(row.children()[1]->rect().width(), 30) << "its own -w first";
+    EXPECT_EQ(row.children()[2]->rect().width(), 60);
+    const CUIElement& pairs = *top.children()[5];
+    EXPECT_EQ(pairs.children()[0]->rect().width(), 80) << "no column width given: the default";
+    EXPECT_EQ(pairs.children()[1]->rect().width(), 70);
+    const CUIElement& inner = *top.children()[6];
+    EXPECT_EQ(inner.children()[0]->rect().width(), 150);
+    EXPECT_EQ(placed(import), (std::vector<std::string>{
+                                  "2:14: -w 50 became 292 in the window model",
+                                  "7:19: -cw3 100 200 60 became 100 30 60 in the window model",
+                                  "15:16: -cw 150 became " + std::to_string(inner.rect().width()) + " in the window model",
+                              }));
 }
 
 // The model's scratch elements that decide parents and default names count on their own: the
@@ -395,34 +465,43 @@ TEST_F(MelImportTest, NoWindowLongValuesAndDeepNesting)
     EXPECT_FALSE(none.built);
     EXPECT_EQ(none.problem, "the script makes no window");
 
-    // A label longer than a window file line holds is cut, at a character's start.
-    std::string label;
-    for (int i = 0; i < 200; ++i)
-        label += "\xc3\xa9";
-    ModelFixture g;
-    const MelWindowImport cut = ImportMelWindow("window; columnLayout; button -l \"" + label + "\";", g.window);
-    ASSERT_TRUE(cut.built);
-    const std::string& kept = g.window.children().front()->children().front()->flags()[10];
-    EXPECT_EQ(kept, label.substr(0, 250));
-    ASSERT_EQ(cut.warnings.size(), 1u);
-    EXPECT_EQ(cut.warnings[0].text, "the value of -l is longer than a window file line holds: cut to 250 bytes");
+    // A long label is kept whole; one longer than a window file line holds is cut, at a
+    // character's start.
+    for (const std::size_t count : {std::size_t{200}, wnd_file::kMaxValueBytes / 2 + 1}) {
+        std::string label;
+        for (std::size_t i = 0; i < count; ++i)
+            label += "\xc3\xa9";
+        ModelFixture g;
+        const MelWindowImport cut = ImportMelWindow("window; columnLayout; button -l \"" + label + "\";", g.window);
+        ASSERT_TRUE(cut.built);
+        const std::string& kept = g.window.children().front()->children().front()->flags()[10];
+        if (count == 200) {
+            EXPECT_EQ(kept, label);
+            EXPECT_TRUE(cut.warnings.empty());
+            continue;
+        }
+        EXPECT_EQ(kept, label.substr(0, wnd_file::kMaxValueBytes));
+        ASSERT_EQ(cut.warnings.size(), 1u);
+        EXPECT_EQ(cut.warnings[0].text, "the value of -l is longer than a window file line holds: cut to " +
+                                            std::to_string(wnd_file::kMaxValueBytes) + " bytes");
+    }
 
     // Layouts nested deeper than the file keeps are skipped with what they hold; the file
     // written from the result reads back the same.
     std::string deep = "window;\n";
-    for (int i = 0; i < kMaxImportDepth + 5; ++i)
+    for (int i = 0; i < kMaxElementDepth + 5; ++i)
         deep += "columnLayout;\n";
     deep += "button;\n";
     ModelFixture h;
     const MelWindowImport nested = ImportMelWindow(deep, h.window);
     ASSERT_TRUE(nested.built);
     ASSERT_EQ(nested.warnings.size(), 1u);
-    EXPECT_EQ(nested.warnings[0].line, kMaxImportDepth + 2);
+    EXPECT_EQ(nested.warnings[0].line, kMaxElementDepth + 2);
     EXPECT_EQ(nested.warnings[0].text, "columnLayout nested deeper than 100 levels: skipped with what it holds");
     int depth = 0;
     for (const CUIElement* e = &h.window; !e->children().empty(); e = e->children().front().get())
         ++depth;
-    EXPECT_EQ(depth, kMaxImportDepth);
+    EXPECT_EQ(depth, kMaxElementDepth);
     ModelFixture again;
     OutputLog log;
     ASSERT_TRUE(ReadWindowFile(WriteWindowFile(h.window), again.window, log));

@@ -20,3 +20,12 @@ TEST(OutputLog, NewlinesBecomeCrLfAndKeepFalseReplaces)
     EXPECT_EQ(log.text(), "");
     EXPECT_EQ(changes, 4);
 }
+
+// The log is UTF-8 whatever it is given: UTF-8 stays as it is, other bytes are Windows-1252.
+TEST(OutputLog, KeepsUtf8)
+{
+    OutputLog log;
+    log.AppendText("Gr\xc3\xb6\xc3\x9f" "e \xe5\xaf\xb8\n");
+    log.AppendText("caf\xe9 \x80\n");
+    EXPECT_EQ(log.text(), "Gr\xc3\xb6\xc3\x9f" "e \xe5\xaf\xb8\r\ncaf\xc3\xa9 \xe2\x82\xac\r\n");
+}

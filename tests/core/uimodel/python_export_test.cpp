@@ -11,6 +11,7 @@
 #include "uimodel/MelGenerator.h"
 #include "uimodel/PythonGenerator.h"
 #include "uimodel/PythonText.h"
+#include "uimodel/ScriptFlags.h"
 #include "uimodel/WindowFile.h"
 
 #include <gtest/gtest.h>
@@ -116,7 +117,7 @@ std::string canonicalArgument(const MelArgument& token, const std::string& typeW
     if (token.kind == MelArgumentKind::string)
         return canonicalText(token.text);
     if (typeWord == "on|off")
-        return token.text == "on" || token.text == "true" || token.text == "1" ? "True" : "False";
+        return token.text == "on" || token.text == "true" || token.text == "yes" || token.text == "1" ? "True" : "False";
     if (typeWord == "Int" || typeWord == "UnsignedInt")
         return std::string("i").append(std::to_string(std::stoll(token.text)));
     if (typeWord == "Float" || typeWord == "Angle" || typeWord == "Length" || typeWord == "Time") {
@@ -161,9 +162,14 @@ std::vector<std::string> melCalls(const std::string& script)
                                            [&](const TypedFlag& f) { return f.shortName == name || f.longName == name; });
             EXPECT_NE(flag, flags.end()) << statement.word << " -" << name;
             const std::vector<std::string> words = flag == flags.end() ? std::vector<std::string>{} : typeWords(flag->typeText);
+            // A script flag's MEL reaches mel.eval through the Python script's callback.
+            const bool callback = flag != flags.end() && flag->typeIndex == mel_type::kString &&
+                                  isScriptFlag(statement.word, flag->longName);
             call.append(" -").append(name);
-            for (std::size_t i = 0; i < arguments.size(); ++i)
-                call.append(" ").append(canonicalArgument(arguments[i], i < words.size() ? words[i] : "String"));
+            for (std::size_t i = 0; i < arguments.size(); ++i) {
+                const std::string argument = canonicalArgument(arguments[i], i < words.size() ? words[i] : "String");
+                call.append(" ").append(callback ? "mel(" + argument + ")" : argument);
+            }
         }
         calls.push_back(call);
     }
@@ -285,6 +291,12 @@ TEST_F(PythonTest, ValuesBecomeLiteralsOfTheirType)
         {"button", "enable", "false", "False"},
         {"button", "enable", "1", "True"},
         {"button", "enable", "0", "False"},
+        {"button", "enable", "yes", "True"},
+        {"button", "enable", "no", "False"},
+        // a MEL variable is the Python variable of its name; a name Python reserves gains '_'
+        {"floatSlider", "value", "$v", "v"},
+        {"floatSlider", "value", "$in", "in_"},
+        {"button", "backgroundColor", "$r 0.5 $_b", "(r, 0.5, _b)"},
         {"button", "backgroundColor", "1 0.5 0", "(1.0, 0.5, 0.0)"},
         {"rowLayout", "columnWidth2", " 1  +2 ", "(1, 2)"},
         {"columnLayout", "columnAttach", "\"both\" 5", "('both', 5)"},
@@ -293,7 +305,9 @@ TEST_F(PythonTest, ValuesBecomeLiteralsOfTheirType)
         {"columnLayout", "columnAttach", "\"\\x01\\x41\\x7\" 0", "('\\x01Ax7', 0)"},
         {"button", "label", "He said \"hi\" \\ bye", "'He said \"hi\" \\\\ bye'"},
         {"button", "label", "it's\n\r\t\x01\x7f", "'it\\'s\\n\\r\\t\\x01\\x7f'"},
-        {"button", "label", "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "'caf\\u00e9 \\u20ac \\U0001f600'"},
+        // UTF-8 as it is, but the C1 controls escaped
+        {"button", "label", "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "'caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80'"},
+        {"button", "label", "\xc2\x85\xc2\x9f\xc2\xa0", "'\\x85\\x9f\xc2\xa0'"},
         // no UTF-8: a Latin-1 byte, a cut sequence, an overlong form, an encoded surrogate
         {"button", "label", "\xe9t\xe9 \xc3 \xc0\xaf \xed\xa0\x80", "'\\udce9t\\udce9 \\udcc3 \\udcc0\\udcaf \\udced\\udca0\\udc80'"},
     };
@@ -339,6 +353,87 @@ TEST_F(PythonTest, ListItemsAreOneListArgument)
     script = GenerateWindowPython(f.window, true);
     EXPECT_NE(script.find("cmds.textScrollList(a=['own', 'a', 'b'], h=100, w=150)\n"), std::string::npos) << script;
     EXPECT_EQ(runScript(script), melCalls(GenerateWindowScript(f.window, true)));
+}
+
+// A multi-use flag is a list of its uses, one value or a tuple each, as MEL gives the flag once
+// per use; Python variables stand for MEL ones.
+TEST_F(PythonTest, MultiUseFlagsAreListsOfTheirUses)
+{
+    ModelFixture f;
+    auto& column = addChild<CUIColumnLayout>(f.window);
+    auto& list = addChild<CUITextScrollList>(column);
+    list.ApplyFlags(withValues(list, {{24, "\"a\" \"b c\""}, {9, "1 2"}, {4, "1 \"x\" 2 y"}, {8, "\"one\""}}));
+    const std::string script = GenerateWindowPython(f.window, true);
+    EXPECT_NE(script.find("cmds.textScrollList(ap=[(1, 'x'), (2, 'y')], di=['one'], dii=[1, 2], h=100, si=['a', 'b c'], w=150)\n"),
+              std::string::npos)
+        << script;
+    EXPECT_EQ(runScript(script), melCalls(GenerateWindowScript(f.window, true)));
+
+    // Variables: the script runs where they are defined, as the MEL one does.
+    auto& slider = addChild<CUIFloatSlider>(column);
+    slider.ApplyFlags(withValues(slider, {{12, "$top"}, {8, "$on"}}));
+    const std::string withVariables = GenerateWindowPython(f.window, false);
+    EXPECT_NE(withVariables.find("cmds.floatSlider(enable=on, height=17, maxValue=top, width=100)\n"), std::string::npos)
+        << withVariables;
+    const std::vector<std::string> calls = runScript("top = 2.5\non = False\n" + withVariables);
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_EQ(calls[3], "floatSlider -enable False -height i17 -maxValue f2.5 -width i100");
+}
+
+// A flag that holds MEL code is a callback that hands the MEL to maya.mel: maya.cmds would run a
+// text as Python and raise a SyntaxError on the first click. The stand-in calls each callback.
+TEST_F(PythonTest, ScriptFlagsAreCallbacksRunningTheirMel)
+{
+    EXPECT_TRUE(isScriptFlag("button", "command"));
+    EXPECT_TRUE(isScriptFlag("checkBox", "offCommand"));
+    EXPECT_TRUE(isScriptFlag("window", "closeCommand"));
+    EXPECT_FALSE(isScriptFlag("button", "label"));
+    EXPECT_FALSE(isScriptFlag("button", "commandd"));
+    EXPECT_FALSE(isScriptFlag("", ""));
+    // Every table entry is found, in the order the lookup needs.
+    for (std::size_t i = 0; i < kScriptFlagCount; ++i)
+        EXPECT_TRUE(isScriptFlag(kScriptFlags[i].command, kScriptFlags[i].longName)) << kScriptFlags[i].command;
+
+    ModelFixture f;
+    auto& column = addChild<CUIColumnLayout>(f.window);
+    auto& button = addChild<CUIButton>(column);
+    const std::string mel = "print(\"it's \\\"done\\\"\\n\"); deleteUI -window `window -q -title win`; // caf\xc3\xa9";
+    button.ApplyFlags(withValues(button, {{3, mel}}));
+    auto& box = addChild<CUICheckBox>(column);
+    box.ApplyFlags(withValues(box, {{3, "onOff #1"}}));
+    const std::string script = GenerateWindowPython(f.window, false);
+    EXPECT_NE(script.find("import maya.cmds as cmds\nimport maya.mel as mel\n\n"), std::string::npos) << script;
+    EXPECT_NE(script.find("cmds.button(command=lambda *args: mel.eval(" + pythonStringLiteral(mel) + "), height=28"),
+              std::string::npos)
+        << script;
+    EXPECT_NE(script.find("cmds.checkBox(changeCommand=lambda *args: mel.eval('onOff #1'), "), std::string::npos) << script;
+    const std::vector<std::string> calls = runScript(script);
+    EXPECT_EQ(calls, melCalls(GenerateWindowScript(f.window, false)));
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_EQ(calls[2].substr(0, 24), "button -command mel(\"pri");
+    // Without a script flag, no MEL import: the script stays as it was.
+    ModelFixture plain;
+    EXPECT_EQ(GenerateWindowPython(plain.window, false).find("maya.mel"), std::string::npos);
+}
+
+// "Write element names" in Python: the name is each call's first argument, the open window is
+// deleted first (one line: no indented block) and shown by its name.
+TEST_F(PythonTest, ElementNamesOnRequest)
+{
+    ModelFixture f;
+    OutputLog log;
+    ASSERT_TRUE(ReadWindowFile(fixture("worked_example.wnd"), f.window, log));
+    const std::string script = GenerateWindowPython(f.window, true, nullptr, true);
+    EXPECT_NE(script.find("import maya.cmds as cmds\n\nif cmds.window('Window', exists=True): cmds.deleteUI('Window')\n"
+                          "cmds.window('Window', h=240, w=320)\ncmds.columnLayout('ColumnLayout0', cw=312, h=221, w=312)\n"
+                          "cmds.button('Button0', h=28, l='Button0', w=80)\n\ncmds.showWindow('Window')\n"),
+              std::string::npos)
+        << script;
+    EXPECT_EQ(runScript(script), (std::vector<std::string>{"window \"Window\" -exists True", "window \"Window\" -h i240 -w i320",
+                                                           "columnLayout \"ColumnLayout0\" -cw i312 -h i221 -w i312",
+                                                           "button \"Button0\" -h i28 -l \"Button0\" -w i80",
+                                                           "showWindow \"Window\""}));
+    EXPECT_EQ(GenerateWindowPython(f.window, false), fixture("worked_example.py")) << "without the option";
 }
 
 // Nested layouts go back to their parent where the MEL has "setParent ..;"; no line is

@@ -164,34 +164,96 @@ TEST(WindowFile, DocumentNewSaveAndOpen)
     std::filesystem::remove_all(folder);
 }
 
-TEST(WindowFileLines, CrLfRemovedAndLongLinesCut)
+TEST(WindowFileLines, CrLfRemovedAndLinesWholeUpToTheirBound)
 {
     const std::string longLine(300, 'x');
-    const auto lines = splitWindowFileLines("a\r\nb\n\r\n" + longLine + "\r\nlast\rone");
-    ASSERT_EQ(lines.size(), 6u);
+    const std::string tabs = "\t\t\t";
+    const std::string limit(wnd_file::kMaxLineBytes, 'y');
+    // the cut would fall inside the last e acute: the line is cut before it
+    const std::string accented = std::string(wnd_file::kMaxLineBytes - 1, 'z') + "\xc3\xa9";
+    const auto lines = splitWindowFileLines("a\r\nb\n\r\n" + longLine + "\r\n" + tabs + limit + "\r\n" + tabs + limit +
+                                            "y\r\n" + accented + "\r\nlast\rone");
+    ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[0], "a");
     EXPECT_EQ(lines[1], "b");
     EXPECT_EQ(lines[2], "");
-    EXPECT_EQ(lines[3], std::string(256, 'x'));
-    EXPECT_EQ(lines[4], std::string(44, 'x'));
-    EXPECT_EQ(lines[5], "last\rone");
-    EXPECT_EQ(splitWindowFileLines(std::string(256, 'y') + "\r\n").size(), 1u);
+    EXPECT_EQ(lines[3], longLine);
+    EXPECT_EQ(lines[4], tabs + limit) << "the TABs do not count";
+    EXPECT_EQ(lines[5], tabs + limit) << "the byte past the bound is cut";
+    EXPECT_EQ(lines[6], accented.substr(0, wnd_file::kMaxLineBytes - 1));
+    EXPECT_EQ(lines[7], "last\rone");
     EXPECT_TRUE(splitWindowFileLines("").empty());
 }
 
-TEST(WindowFileReading, ValueCutAtTabAndAtTheLineLimit)
+// Every line the writer writes reads back whole: a 300-character label (256 bytes were
+// read before, and the rest broke the file) and a command of tens of kilobytes.
+TEST(WindowFileReading, LongValuesReadBackWhole)
 {
-    // The label line is "\t\t10\t" + 300 letters: 256 characters reach the element, the
-    // remaining 48 come as a line of their own, a flag line for position 0 (alignment).
+    ModelFixture f;
+    auto& column = addChild<CUIColumnLayout>(f.window);
+    auto& button = addChild<CUIButton>(column);
     const std::string label(300, 'L');
-    Loaded loaded(file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "\t[columnLayout]", "\tC", "\t1",
-                        "\t\t[button]", "\t\tB", "\t\t1", "\t\t9\tfirst\tsecond", "\t\t10\t" + label, "[EUI]"}));
+    std::string command;
+    while (command.size() < wnd_file::kMaxValueBytes - 40)
+        command += "print(\"caf\xc3\xa9 \xe5\xaf\xb8\\n\"); ";
+    button.ApplyFlags(withValues(button, {{3, command}, {10, label}}));
+    ASSERT_LE(command.size(), wnd_file::kMaxValueBytes);
+    const std::string written = WriteWindowFile(f.window);
+    Loaded loaded(written);
     ASSERT_TRUE(loaded.ok);
-    const CUIElement& button = *loaded.window().children()[0]->children()[0];
+    EXPECT_EQ(loaded.problem, "");
+    EXPECT_EQ(loaded.log.text(), "");
+    const CUIElement& read = *loaded.window().children()[0]->children()[0];
+    EXPECT_EQ(read.flags()[10], label);
+    EXPECT_EQ(read.flags()[3], command);
+    EXPECT_EQ(WriteWindowFile(loaded.window()), written);
+}
+
+// A value is cut at a TAB; a line beyond the bound is cut at it, the rest of the line
+// dropped and the rest of the file read, and the load says so.
+TEST(WindowFileReading, ValueCutAtTabAndAtTheLineBound)
+{
+    const std::string huge(wnd_file::kMaxLineBytes + 1000, 'L');
+    Loaded loaded(file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "\t[columnLayout]", "\tC", "\t1",
+                        "\t\t[button]", "\t\tB", "\t\t1", "\t\t9\tfirst\tsecond", "\t\t10\t" + huge, "\t\t[button]",
+                        "\t\tAfter", "\t\t1", "\t\t10\tnext", "[EUI]"}));
+    ASSERT_TRUE(loaded.ok);
+    const CUIElement& column = *loaded.window().children()[0];
+    ASSERT_EQ(column.childCount(), 2u);
+    const CUIElement& button = *column.children()[0];
     EXPECT_EQ(button.flags()[9], "first");
-    EXPECT_EQ(button.flags()[10], std::string(256 - 5, 'L'));
-    EXPECT_EQ(button.previewText(), std::string(251, 'L'));
+    EXPECT_EQ(button.flags()[10], std::string(wnd_file::kMaxLineBytes - 3, 'L'));
     EXPECT_EQ(button.rect().height(), 0) << "\"first\" is not a number";
+    EXPECT_EQ(column.children()[1]->flags()[10], "next");
+    EXPECT_EQ(loaded.problem, "a line longer than 65536 bytes was cut");
+    EXPECT_EQ(loaded.log.text(), "Error while loading the window hierarchy file: a line longer than 65536 bytes was cut\r\n");
+}
+
+// Window files are UTF-8: every character comes back as it was typed. A file that is not
+// UTF-8 was written by the original program in Windows-1252 and reads so.
+TEST(WindowFileReading, Utf8KeptAndWindows1252Read)
+{
+    const std::string typed = "Gr\xc3\xb6\xc3\x9f" "e \xe2\x80\x93 \xe5\xaf\xb8\xe6\xb3\x95 \xe2\x9c\x93";  // Größe – 寸法 ✓
+    ModelFixture f;
+    f.window.setName("Fen\xc3\xaatre");
+    auto& column = addChild<CUIColumnLayout>(f.window);
+    auto& list = addChild<CUITextScrollList>(column);
+    list.setItems({typed});
+    auto& button = addChild<CUIButton>(column);
+    button.ApplyFlags(withValues(button, {{10, typed}}));
+    const std::string written = WriteWindowFile(f.window);
+    EXPECT_NE(written.find("\t\t10\t" + typed + "\r\n"), std::string::npos) << "the characters as they are";
+    Loaded loaded(written);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.window().name(), "Fen\xc3\xaatre");
+    EXPECT_EQ(loaded.window().children()[0]->children()[0]->listItems(), std::vector<std::string>{typed});
+    EXPECT_EQ(loaded.window().children()[0]->children()[1]->flags()[10], typed);
+    EXPECT_EQ(WriteWindowFile(loaded.window()), written);
+
+    Loaded old(file({kHead[0], kHead[1], kHead[2], "Fen\xeatre", kHead[4], "16\tGr\xf6\xdf" "e \x96 \x80", "[EUI]"}));
+    ASSERT_TRUE(old.ok);
+    EXPECT_EQ(old.window().name(), "Fen\xc3\xaatre");
+    EXPECT_EQ(old.window().flags()[16], "Gr\xc3\xb6\xc3\x9f" "e \xe2\x80\x93 \xe2\x82\xac");
 }
 
 TEST(WindowFileReading, RefusedElementsAreDroppedWithTheirLinesAndChildren)
