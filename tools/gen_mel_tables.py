@@ -13,13 +13,13 @@ Every fact the tables must satisfy is checked; a fact that does not hold is name
 script exits 1 without writing anything. The build never runs this script.
 """
 
-import argparse
 import os
 import struct
 import sys
 from collections import Counter
 
-REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+from generated_files import SKIPPED, arguments, no_dataset, write_or_verify
+
 
 # ---------------------------------------------------------------------------------------------
 # Fixed content
@@ -176,9 +176,6 @@ LATER_COMMANDS = {
     "convertIffToPsd", "texMoveUVShellContext", "texSelectShortestPathCtx",
     "polyShortestPathCtx", "scriptTable", "treeLister", "clipSchedulerOutliner",
     "imfPlugins", "fontAttributes", "scriptEditorInfo"}
-
-
-SKIPPED = 77
 
 
 class FactError(Exception):
@@ -700,14 +697,8 @@ def report(tables):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--data", default=os.environ.get("ORVANTE_MEL_DATASET") or
-                        os.path.join(os.path.dirname(REPO), "shared", "data"))
-    parser.add_argument("--out", default=REPO)
-    parser.add_argument("--verify", action="store_true")
-    args = parser.parse_args()
-    if args.verify and not os.path.isdir(args.data):
-        print("gen_mel_tables: skipped, no dataset folder at %s" % args.data)
+    args = arguments(__doc__)
+    if args.verify and no_dataset("gen_mel_tables", args):
         return SKIPPED
     try:
         tables = build(args.data)
@@ -718,26 +709,7 @@ def main():
         print("gen_mel_tables: cannot read the dataset: %s" % error, file=sys.stderr)
         return 1
     report(tables)
-    differ = []
-    for relative, content in outputs(tables).items():
-        path = os.path.join(args.out, relative)
-        if args.verify:
-            try:
-                with open(path, "rb") as f:
-                    same = f.read() == content
-            except OSError:
-                same = False
-            if not same:
-                differ.append(relative)
-        else:
-            os.makedirs(os.path.dirname(path), exist_ok=True)
-            with open(path, "wb") as f:
-                f.write(content)
-    if differ:
-        print("gen_mel_tables: differs from the committed file: " + ", ".join(differ),
-              file=sys.stderr)
-        return 1
-    return 0
+    return write_or_verify("gen_mel_tables", args, outputs(tables))
 
 
 if __name__ == "__main__":

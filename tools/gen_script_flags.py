@@ -14,14 +14,13 @@ Usage: gen_script_flags.py [--data FOLDER] [--out REPO] [--verify]
 The build never runs this script.
 """
 
-import argparse
 import csv
 import os
 import sys
 
-REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+from generated_files import SKIPPED, arguments, no_dataset, write_or_verify
+
 OUTPUT = os.path.join("core", "uimodel", "ScriptFlagTable.cpp")
-SKIPPED = 77
 
 
 def script_flags(data):
@@ -59,34 +58,15 @@ def source(flags):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--data", default=os.environ.get("ORVANTE_MEL_DATASET") or
-                        os.path.join(os.path.dirname(REPO), "shared", "data"))
-    parser.add_argument("--out", default=REPO)
-    parser.add_argument("--verify", action="store_true")
-    args = parser.parse_args()
-    if args.verify and not os.path.isdir(args.data):
-        print("gen_script_flags: skipped, no dataset folder at %s" % args.data)
+    args = arguments(__doc__)
+    if args.verify and no_dataset("gen_script_flags", args):
         return SKIPPED
     try:
         content = source(script_flags(args.data))
     except (OSError, KeyError, ValueError) as error:
         print("gen_script_flags: cannot read the dataset: %s" % error, file=sys.stderr)
         return 1
-    path = os.path.join(args.out, OUTPUT)
-    if args.verify:
-        try:
-            with open(path, "rb") as f:
-                same = f.read() == content
-        except OSError:
-            same = False
-        if not same:
-            print("gen_script_flags: differs from the committed file: " + OUTPUT, file=sys.stderr)
-            return 1
-        return 0
-    with open(path, "wb") as f:
-        f.write(content)
-    return 0
+    return write_or_verify("gen_script_flags", args, {OUTPUT: content})
 
 
 if __name__ == "__main__":

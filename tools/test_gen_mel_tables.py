@@ -4,13 +4,13 @@ thing in the tables built from the dataset and expects the check to fail naming 
 
 Usage: test_gen_mel_tables.py [--data FOLDER]; exits 77 (skipped) without the dataset."""
 
-import argparse
 import copy
 import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import gen_mel_tables as gen  # noqa: E402
+from generated_files import SKIPPED, arguments, no_dataset  # noqa: E402
 
 
 def failures_of(tables):
@@ -65,13 +65,9 @@ def spoil_cases(tables):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--data", default=os.environ.get("ORVANTE_MEL_DATASET") or
-                        os.path.join(os.path.dirname(gen.REPO), "shared", "data"))
-    args = parser.parse_args()
-    if not os.path.isdir(args.data):
-        print("test_gen_mel_tables: skipped, no dataset folder at %s" % args.data)
-        return gen.SKIPPED
+    args = arguments(__doc__, outputs=False)
+    if no_dataset("test_gen_mel_tables", args):
+        return SKIPPED
     tables = gen.build(args.data)
     failed = 0
     if failures_of(tables):

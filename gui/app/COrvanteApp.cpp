@@ -18,6 +18,7 @@
 #include "app/CInterfaceEditorChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CNewFileDialog.h"
+#include "app/COutputEdit.h"
 #include "app/CSettingsDialog.h"
 #include "app/CSplashDialog.h"
 #include "app/CToolsDialog.h"
@@ -134,6 +135,7 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
     m_designerHost.log = &m_outputLog;
     m_designerHost.profile = &m_profile;
     connectDesignerToFrame(m_designerHost, *m_mainFrame, *m_docs);
+    connect(m_mainFrame->outputPane()->edit(), &COutputEdit::placeChosen, this, &COrvanteApp::openPlace);
 
     LoadSettings();
 
@@ -278,6 +280,16 @@ void COrvanteApp::showRecentFiles()
 void COrvanteApp::openDocumentFile(const QString& path)
 {
     m_docs->openDocumentFile(path);
+}
+
+void COrvanteApp::openPlace(const QString& path, int line, int column)
+{
+    // A script opens (or comes to the front) at the place; another kind of file just opens.
+    CDocument* doc = m_docs->openDocumentFile(path);
+    if (!doc || doc->views().isEmpty())
+        return;
+    if (auto* editor = qobject_cast<CMELEditorView*>(doc->views().first()))
+        editor->showPlace(line, column);
 }
 
 void COrvanteApp::onFileNew()

@@ -65,6 +65,8 @@ public:
 
     // Opens a file as a document, as the recent file list and dropped files do.
     void openDocumentFile(const QString& path);
+    // Opens a file at a place a message names (line and column from 1).
+    void openPlace(const QString& path, int line, int column);
     // The help that ships in the installation folder, in the desktop's viewer.
     void onHelpContents();
     void onAbout();

@@ -1,23 +1,28 @@
-// Showing the log: CR LF pairs are line breaks on screen, and LF ones on the clipboard.
+// Showing the log: CR LF pairs are line breaks on screen, and LF ones on the clipboard; a
+// double click on a line naming a place in a file goes there.
 #include "app/COutputEdit.h"
 
 #include "app/CommandTable.h"
 #include "app/CopyTextToClipboard.h"
 #include "app/Panes.h"
 #include "framework/ByteText.h"
+#include "uimodel/LogPlace.h"
 #include "uimodel/OutputLog.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <optional>
 
 namespace orv {
 
@@ -105,6 +110,17 @@ void COutputEdit::showLog()
     m_shown = log;
     moveCursor(QTextCursor::End);
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+void COutputEdit::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QString line = cursorForPosition(event->position().toPoint()).block().text();
+    if (const std::optional<LogPlace> place = FindLogPlace(textToUtf8(line))) {
+        event->accept();
+        emit placeChosen(pathFromBytes(place->file), place->line, place->column);
+        return;
+    }
+    QPlainTextEdit::mouseDoubleClickEvent(event);
 }
 
 void COutputEdit::copySelection() const

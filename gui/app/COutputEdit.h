@@ -21,7 +21,12 @@ public:
     // take text.
     void copySelection() const;
 
+signals:
+    // A double click on a line that names a place in a file ("file:line:column: ...").
+    void placeChosen(const QString& file, int line, int column);
+
 protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

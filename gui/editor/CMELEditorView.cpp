@@ -10,6 +10,7 @@
 #include "framework/Prompts.h"
 #include "settings/CommandPortAddress.h"
 #include "settings/SettingsRecord.h"
+#include "text/LineCharacters.h"
 #include "uimodel/OutputLog.h"
 
 #include <QDir>
@@ -20,6 +21,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orv {
 
@@ -187,6 +190,20 @@ void CMELEditorView::say(const QString& line)
         return;
     m_log->AppendText(textToUtf8(line) + "\n");
     emit outputWritten();
+}
+
+void CMELEditorView::showPlace(int line, int column)
+{
+    const CTextBuffer* buffer = m_text->buffer();
+    if (!buffer)
+        return;
+    // A message about an older state of the file may name a place past its end now.
+    const int row = std::clamp(line - 1, 0, buffer->LineCount() - 1);
+    const std::string_view text = buffer->LineText(row);
+    const int ch = charStartAt(text, std::clamp(column - 1, 0, static_cast<int>(text.size())), buffer->Encoding());
+    m_text->model().setCursor(TextPos{ch, row});
+    m_text->afterCursorMove();
+    m_text->setFocus();
 }
 
 void CMELEditorView::sendToMaya()

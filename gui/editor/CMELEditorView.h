@@ -43,6 +43,10 @@ public:
     // The PDF file a desktop without printers prints to: the script's name in its folder.
     QString pdfFileName() const;
 
+    // The caret to a place named by a message (line and column from 1, the column in bytes),
+    // kept inside the script, scrolled into view, the view given the keyboard.
+    void showPlace(int line, int column);
+
     // The selection, or the whole script without one, to the command port of the profile.
     void sendToMaya();
     MayaCommandPort& commandPort() const { return *m_port; }

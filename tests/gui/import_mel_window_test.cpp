@@ -1,20 +1,26 @@
 // "Import MEL Window..." as a user runs it from the File menu by keyboard: the script's window
 // opens as a new untitled window document, the report goes to the Output pane, and a script
-// without a window says so and opens nothing.
+// without a window says so and opens nothing; a double click on a report line opens the
+// script at its place.
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
 #include "TestFiles.h"
 
 #include "app/AppIds.h"
+#include "app/COutputEdit.h"
 #include "app/Panes.h"
 #include "designer/CWindowDoc.h"
+#include "editor/CMELEditorView.h"
+#include "editor/MelTextView.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CDocument.h"
 #include "mel/CommandDatabase.h"
 #include "settings/Profile.h"
 
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QTextBlock>
 #include <QTemporaryDir>
 
 using namespace orv;
@@ -124,6 +130,35 @@ void ImportMelWindowTest::theScriptsWindowOpensUntitledWithTheReport()
     QVERIFY2(log.ends_with(expected), log.c_str());
     QTRY_VERIFY(run.frame()->outputPane()->isVisible());
 
+    // A double click on a report line opens the script with the caret at the line's place; one
+    // on a line that names no place opens nothing.
+    COutputEdit* pane = run.frame()->outputPane()->edit();
+    const auto doubleClickLine = [pane](const QString& part) {
+        const QTextBlock block = pane->document()->find(part).block();
+        QVERIFY2(block.isValid(), qPrintable(part));
+        pane->setTextCursor(QTextCursor(block));
+        pane->ensureCursorVisible();
+        QTest::mouseDClick(pane->viewport(), Qt::LeftButton, {}, pane->cursorRect(QTextCursor(block)).center());
+    };
+    doubleClickLine(QStringLiteral("Window imported"));
+    QCOMPARE(run.app().docManager().documents().size(), 1);
+    doubleClickLine(QStringLiteral(":8:32: warning"));
+    QTRY_COMPARE(run.app().docManager().documents().size(), 2);
+    CDocument* opened = nullptr;
+    for (CDocument* d : run.app().docManager().documents())
+        if (d->pathName() == QFileInfo(script).absoluteFilePath())
+            opened = d;
+    QVERIFY(opened);
+    auto* editor = qobject_cast<CMELEditorView*>(opened->views().first());
+    QVERIFY(editor);
+    QCOMPARE(editor->textView()->model().cursor(), (TextPos{31, 7}));
+    QTRY_VERIFY(editor->textView()->hasFocus());
+    // Again on the first report line: the open script comes back with the caret there.
+    doubleClickLine(QStringLiteral(":4:5: warning"));
+    QCOMPARE(run.app().docManager().documents().size(), 2);
+    QCOMPARE(editor->textView()->model().cursor(), (TextPos{4, 3}));
+
+    opened->onCloseDocument();
     doc->onCloseDocument();
 }
 
