@@ -1,5 +1,5 @@
 // The element model's costs that a user feels: one relayout of a deep or wide window, the
-// MEL export, and reading a window file.
+// MEL export, reading a window file, and the memory an element holds.
 #include "mel/CommandDatabase.h"
 #include "uimodel/CUIColumnLayout.h"
 #include "uimodel/CUILabelledControls.h"
@@ -11,6 +11,8 @@
 #include "uimodel/WindowFile.h"
 
 #include <benchmark/benchmark.h>
+
+#include <malloc.h>
 
 #include <memory>
 
@@ -154,3 +156,36 @@ static void BM_BuildTenThousandElements(benchmark::State& state)
         benchmark::DoNotOptimize(controlRows(1666));
 }
 BENCHMARK(BM_BuildTenThousandElements)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+std::size_t elementsUnder(const CUIElement& element)
+{
+    std::size_t count = 1;
+    for (const auto& child : element.children())
+        count += elementsUnder(*child);
+    return count;
+}
+
+// The bytes the program holds on its heap now (freed memory kept for reuse does not count).
+double heapBytes()
+{
+    return static_cast<double>(mallinfo2().uordblks);
+}
+
+} // namespace
+
+// The memory one element of a 10,000-element window holds: the heap the whole model takes
+// (the element objects, their flag values, names, previews' state) over the element count.
+static void BM_MemoryPerElement(benchmark::State& state)
+{
+    double perElement = 0;
+    for (auto _ : state) {
+        const double before = heapBytes();
+        const auto model = controlRows(1666);
+        perElement = (heapBytes() - before) / static_cast<double>(elementsUnder(model->window));
+    }
+    state.counters["bytes_per_element"] = perElement;
+    state.counters["sizeof_button"] = sizeof(CUIButton);
+}
+BENCHMARK(BM_MemoryPerElement)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
 // The designer's costs that a user feels on a large window: opening a file of 1,000 controls
 // into a shown designer view (previews, relayout, hierarchy), and one insertion into it
 // (element and preview, relayout, tree refill, repaint), alone or with a second view of the
-// window showing its picture.
+// window.
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CNavigatorTreeCtrl.h"
 #include "designer/CWindowDoc.h"
@@ -94,7 +94,7 @@ void BM_OpenThousandControls(benchmark::State& state)
 }
 BENCHMARK(BM_OpenThousandControls)->Unit(benchmark::kMillisecond);
 
-// Argument: 1 with a second view of the document, repainting the window's picture too.
+// Argument: 1 with a second view of the document, whose preview follows and repaints too.
 void BM_InsertIntoThousandControls(benchmark::State& state)
 {
     Surface surface;
@@ -105,7 +105,7 @@ void BM_InsertIntoThousandControls(benchmark::State& state)
         other->resize(800, 700);
         other->show();
         other->onInitialUpdate();
-        open.view->onActivateView(true);   // the live preview goes back to the first view
+        open.view->onActivateView(true);   // the insertions come from the first view
         QApplication::processEvents();
     }
     CUIElement& column = *open.doc.window().children().front();

@@ -1,9 +1,11 @@
 // The script editor on real widgets (offscreen): opening a 100,000-line script to its first
 // painted screen, paging through it with a repaint per page, its memory against its file
 // size, one keystroke with its repaint at the top, middle and end of a 100-line and of a
-// 1,000,000-line script (the figures must not grow with the script), keystrokes into a
-// 100,000-line script while the checks run in their worker thread against none running, and
-// hostile scripts (one 4 MB line, 15 million tiny statements) opened and typed into.
+// 1,000,000-line script (the figures must not grow with the script), typing at the top
+// while a second view shows the end, keystrokes into a 100,000-line script while the
+// checks run in their worker thread against none running, a screen repainted and
+// scrolled by the wheel against a bare QPlainTextEdit showing the same text, and hostile
+// scripts (one 4 MB line, 15 million tiny statements) opened and typed into.
 #include "app/QtPrompts.h"
 #include "editor/CMELEditorView.h"
 #include "editor/CScriptDoc.h"
@@ -13,9 +15,13 @@
 #include "settings/SettingsRecord.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include "../BenchScripts.h"
 
@@ -27,6 +33,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -82,7 +89,6 @@ double heapKb()
 struct OpenScript {
     explicit OpenScript(const std::string& path)
     {
-        app();
         doc.onOpenDocument(QString::fromStdString(path));
         view = std::make_unique<orv::CMELEditorView>(&doc, settings, profile, prompts);
         view->resize(900, 700);
@@ -90,10 +96,11 @@ struct OpenScript {
         view->show();
         view->textView()->setFocus();
     }
-    // Paints the visible screen as the window system would.
-    void paint()
+    // Paints the visible screen of a view (the script's own by default) as the window
+    // system would.
+    void paint(orv::CMELEditorView* of = nullptr)
     {
-        QWidget* port = view->textView()->viewport();
+        QWidget* port = (of ? of : view.get())->textView()->viewport();
         if (image.size() != port->size())
             image = QImage(port->size(), QImage::Format_RGB32);
         port->render(&image);
@@ -104,6 +111,8 @@ struct OpenScript {
         QApplication::sendEvent(view->textView(), &press);
     }
 
+    // First: the document's font is only right once the application exists.
+    QApplication& application = app();
     orv::SettingsRecord settings;
     orv::MemoryProfile profile;
     orv::QtPrompts prompts;
@@ -182,7 +191,13 @@ void BM_KeystrokeWithRepaint(benchmark::State& state)
             script.key(Qt::Key_Backspace);
         }
         script.paint();
-        if (kind == 1) {
+        // The line goes back as it was, untimed: a line that grew would scroll the view
+        // onto empty columns.
+        if (kind == 0) {
+            state.PauseTiming();
+            script.key(Qt::Key_Backspace);
+            state.ResumeTiming();
+        } else if (kind == 1) {
             state.PauseTiming();
             script.key(Qt::Key_Z, {}, Qt::ControlModifier);
             script.key(Qt::Key_Z, {}, Qt::ControlModifier);
@@ -194,6 +209,35 @@ BENCHMARK(BM_KeystrokeWithRepaint)
     ->ArgNames({"lines", "where", "key"})
     ->ArgsProduct({{100, 1000000}, {0, 1, 2}, {0, 1, 2}})
     ->Unit(benchmark::kMicrosecond);
+
+// Typing at the top of a script of range(0) lines while a second view of it (Window > New
+// Window) shows its end: a character with the repaint of both views, the line restored
+// untimed. The figures must not grow with the script.
+void BM_KeystrokeAtTopWithSecondViewAtEnd(benchmark::State& state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    OpenScript script(scriptFile(lines));
+    orv::CMELEditorView second(&script.doc, script.settings, script.profile, script.prompts);
+    second.resize(900, 700);
+    second.onInitialUpdate();
+    second.show();
+    second.textView()->model().setCursor({0, lines - 1});
+    second.textView()->ensureCursorVisible();
+    auto& view = *script.view->textView();
+    view.model().setCursor({0, 1});  // a line "{": no indent involved
+    view.ensureCursorVisible();
+    script.paint();
+    script.paint(&second);
+    for (auto _ : state) {
+        script.key(Qt::Key_X, QStringLiteral("x"));
+        script.paint();
+        script.paint(&second);
+        state.PauseTiming();
+        script.key(Qt::Key_Backspace);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_KeystrokeAtTopWithSecondViewAtEnd)->ArgName("lines")->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 // range(0): 0 no checks, 1 a check of the whole script running in its worker thread during
 // every keystroke (a character or a Backspace) (one is started again, untimed, whenever the last has ended). Each
@@ -316,6 +360,59 @@ void BM_KeystrokeInHostileScript(benchmark::State& state)
     }
 }
 BENCHMARK(BM_KeystrokeInHostileScript)->ArgName("tiny_statements")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The anchor of the painting figures: a bare QPlainTextEdit showing the same script in the
+// editor's font and size, without wrapping, tabs four cells wide.
+struct PlainScript {
+    explicit PlainScript(const std::string& path, const QFont& font)
+    {
+        std::ifstream file(path, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        edit.setFont(font);
+        edit.setLineWrapMode(QPlainTextEdit::NoWrap);
+        edit.setTabStopDistance(4 * QFontMetricsF(font).horizontalAdvance(QLatin1Char('X')));
+        edit.setPlainText(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        edit.resize(900, 700);
+        edit.show();
+    }
+    QApplication& application = app();
+    QPlainTextEdit edit;
+};
+
+// A screen of a 1,000-line script: range(0) 0 the editor's view, 1 a bare QPlainTextEdit.
+// range(1) 0: the screen repainted as it is; 1: one wheel notch (three lines) and the
+// repaint, twenty notches down then twenty back up, over and over.
+void BM_PaintScreen(benchmark::State& state)
+{
+    const std::string path = scriptFile(1000);
+    OpenScript script(path);
+    std::unique_ptr<PlainScript> plain;
+    QAbstractScrollArea* area = script.view->textView();
+    if (state.range(0) == 1) {
+        plain = std::make_unique<PlainScript>(path, script.view->textView()->viewFont());
+        area = &plain->edit;
+    }
+    QWidget* port = area->viewport();
+    QImage image(port->size(), QImage::Format_RGB32);
+    port->render(&image);
+    const bool wheel = state.range(1) == 1;
+    int notch = 0;
+    for (auto _ : state) {
+        if (wheel) {
+            const int delta = notch++ % 40 < 20 ? -120 : 120;
+            const QPointF at(port->width() / 2.0, port->height() / 2.0);
+            QWheelEvent event(at, port->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(port, &event);
+        }
+        port->render(&image);
+    }
+    state.counters["top_line"] = area->verticalScrollBar()->value();
+}
+BENCHMARK(BM_PaintScreen)
+    ->ArgNames({"plain", "wheel"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -56,8 +56,6 @@ CUIElement* WindowDesigner::insert(int commandId, CUIElement& selected)
     if (!element)
         return nullptr;
     CUIElement* made = element.get();
-    if (m_previews)
-        made->attachPreview(m_previews->createPreview(*made, target->preview()));
     if (!target->AddChild(std::move(element)))
         return nullptr;
     changed();
@@ -116,7 +114,7 @@ void WindowDesigner::placeBefore(CUIElement& element, const CUIElement* before)
 {
     CUIElement& parent = *element.parent();
     const std::size_t from = indexOf(element);
-    parent.insertChild(parent.takeChild(&element), before);
+    element.moveTo(parent, before);
     arrangeTop();
     if (indexOf(element) != from)
         changed();
@@ -136,8 +134,7 @@ bool WindowDesigner::drop(CUIElement& dragged, CUIElement& target)
         return false;
     CUIElement* container = target.IsContainer() ? &target : target.parent();
     const CUIElement* before = target.IsContainer() ? nullptr : &target;
-    std::unique_ptr<CUIElement> taken = dragged.parent()->takeChild(&dragged);
-    container->insertChild(std::move(taken), before);
+    dragged.moveTo(*container, before);
     arrangeTop();
     changed();
     return true;
@@ -179,7 +176,7 @@ void WindowDesigner::resize(CUIElement& element, UISize client)
         layout.Relayout(nullptr);
         layout.Relayout(nullptr);
     }
-    element.syncPreviewGeometry();
+    element.announceGeometry();
     changed();
 }
 

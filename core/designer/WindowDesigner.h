@@ -1,7 +1,7 @@
 // The designer's edits of a window's element tree, decided without a screen: inserting,
 // deleting, moving, renaming and resizing elements, and what lies under a point. Every
 // edit that changes the tree tells the changed handler, so that the document counts as
-// modified.
+// modified; the views hear the changes from the window itself.
 #pragma once
 
 #include "designer/PreviewFrame.h"
@@ -16,8 +16,7 @@ class WindowDesigner {
 public:
     enum class MoveDirection { up, down };
 
-    // previews makes each new element's preview (none in headless use).
-    WindowDesigner(CUIWindow& window, PreviewFactory* previews) : m_window(window), m_previews(previews) {}
+    explicit WindowDesigner(CUIWindow& window) : m_window(window) {}
 
     CUIWindow& window() const { return m_window; }
     void setChangedHandler(std::function<void()> handler) { m_changed = std::move(handler); }
@@ -73,7 +72,6 @@ private:
     void placeBefore(CUIElement& element, const CUIElement* before);
 
     CUIWindow& m_window;
-    PreviewFactory* m_previews;
     std::function<void()> m_changed;
 };
 

@@ -92,10 +92,14 @@ constexpr std::size_t kWholeFileBlock = 1 << 20;
 std::optional<std::string> readUpTo(FileReader& file, std::size_t count, std::string& error)
 {
     std::string bytes;
-    // The size known at opening saves the string's growth steps (and their copies).
-    bytes.reserve(static_cast<std::size_t>(std::min<std::int64_t>(file.size(), static_cast<std::int64_t>(count))));
+    // The size known at opening saves the string's growth steps (and their copies), and
+    // blocks no larger than what is left of it (one byte more, to see a file that grew)
+    // spare clearing a megabyte of buffer for a small file.
+    const auto known = static_cast<std::size_t>(std::min<std::int64_t>(file.size(), static_cast<std::int64_t>(count)));
+    bytes.reserve(known);
     while (bytes.size() < count) {
-        const auto block = file.readBlock(std::min(kWholeFileBlock, count - bytes.size()));
+        const std::size_t wanted = bytes.size() <= known ? known - bytes.size() + 1 : kWholeFileBlock;
+        const auto block = file.readBlock(std::min({kWholeFileBlock, count - bytes.size(), wanted}));
         if (!block) {
             error = file.error();
             return std::nullopt;

@@ -38,10 +38,11 @@ CommandWords& commandWords()
     return list;
 }
 
-std::array<CommandFlagRecord, kMaxCommandRecords>& commandRecords()
+// The records the file holds (at most kMaxCommandRecords); a command past them has none.
+std::vector<CommandFlagRecord>& commandRecords()
 {
-    static auto records = std::make_unique<std::array<CommandFlagRecord, kMaxCommandRecords>>();
-    return *records;
+    static std::vector<CommandFlagRecord> records;
+    return records;
 }
 
 // The file's bytes, at most `limit` of them; nothing when it cannot be opened or read, or
@@ -191,7 +192,7 @@ LoadResult LoadMelCommandDatabase(const std::string& path)
 {
     const std::optional<std::string> bytes = readFile(path, kMaxDatabaseBytes + 1);
     if (!bytes) {
-        commandRecords().fill(CommandFlagRecord{});
+        commandRecords().clear();
         return LoadResult::cannotOpen;
     }
     return ParseMelCommandDatabase(*bytes);
@@ -200,16 +201,19 @@ LoadResult LoadMelCommandDatabase(const std::string& path)
 LoadResult ParseMelCommandDatabase(std::string_view bytes)
 {
     auto& records = commandRecords();
-    records.fill(CommandFlagRecord{});
+    records.clear();
     LittleEndianReader reader(bytes);
     std::int16_t recordCount = 0;
     if (!reader.read(recordCount))
         return LoadResult::damaged;
     bool sound = recordCount >= 0 && recordCount <= kMaxCommandRecords;
     const int recordsToRead = std::clamp<int>(recordCount, 0, kMaxCommandRecords);
+    // Only the records the file can hold take room: each is a kilobyte, the file may say
+    // thousands.
+    records.reserve(std::min<std::size_t>(static_cast<std::size_t>(recordsToRead), bytes.size() / kRecordHeaderBytes));
     bool truncated = false;
     for (int k = 0; k < recordsToRead && !truncated; ++k) {
-        if (!readRecord(reader, records[static_cast<std::size_t>(k)], truncated))
+        if (!readRecord(reader, records.emplace_back(), truncated))
             sound = false;
     }
     // Records past the table's room, or bytes after the last record, are ignored.
@@ -221,9 +225,10 @@ LoadResult ParseMelCommandDatabase(std::string_view bytes)
 const CommandFlagRecord& GetCommandFlagRecord(int commandIndex)
 {
     static const CommandFlagRecord empty{};
-    if (commandIndex < 0 || commandIndex >= kMelCommandCount)
+    const auto& records = commandRecords();
+    if (commandIndex < 0 || commandIndex >= kMelCommandCount || static_cast<std::size_t>(commandIndex) >= records.size())
         return empty;
-    return commandRecords()[static_cast<std::size_t>(commandIndex)];
+    return records[static_cast<std::size_t>(commandIndex)];
 }
 
 std::vector<TypedFlag> CommandTypedFlags(const char* commandName)

@@ -1,5 +1,5 @@
 // The export option "Write element names", kept in the profile beside the other settings; a
-// missing or unusable stored value reads as off, the export the spec's settings describe.
+// missing or unusable stored value reads as off, the export as the other settings describe it.
 #pragma once
 
 namespace orv {

@@ -1,8 +1,6 @@
 // Undo grouping, the record limit and the save point.
 #include "text/UndoHistory.h"
 
-#include <algorithm>
-
 namespace orv {
 
 void UndoHistory::clear()
@@ -25,9 +23,8 @@ void UndoHistory::openGroup(bool merge)
     m_startNewGroup = !(merge && hasUndo());
 }
 
-// The counts say where the oldest group ends, so no record is searched; what stays after a
-// drop is within the limit, so moving it down costs at most the limit, however large the
-// dropped group was.
+// The counts say where the oldest group ends, so no record is searched, and the records
+// kept stay where they are.
 void UndoHistory::dropOldestGroups(bool newRecordStartsGroup)
 {
     while (size() >= m_limit) {
@@ -59,13 +56,6 @@ void UndoHistory::add(UndoRecord record)
         m_groupSizes.push_back(1);
     else
         ++m_groupSizes.back();
-    // The array grows by an eighth, at least 4 records. Within the limit that is never more
-    // than 1024 at a time; only a group far beyond the limit grows it in larger steps, which
-    // keeps recording it linear where fixed steps would copy it over and over.
-    if (m_records.size() == m_records.capacity()) {
-        const std::size_t step = std::max<std::size_t>(m_records.size() / 8, 4);
-        m_records.reserve(m_records.size() + step);
-    }
     m_records.push_back(std::move(record));
     m_position = size();
     m_groupsBelow = groupCount();

@@ -73,7 +73,9 @@ private:
     int groupSizeBelow() const { return m_groupSizes[static_cast<std::size_t>(m_groupsBelow - 1)]; }
     int groupSizeAt() const { return m_groupSizes[static_cast<std::size_t>(m_groupsBelow)]; }
 
-    std::vector<UndoRecord> m_records;
+    // A deque: dropping the oldest records past the limit costs what is dropped, never a
+    // move of every record kept.
+    std::deque<UndoRecord> m_records;
     // The number of records in each group, oldest first; they add up to the record count.
     std::deque<int> m_groupSizes;
     int m_position = 0;

@@ -1,7 +1,9 @@
 // Tree operations, shared flag handling and the scheduling of arrangement passes.
 #include "uimodel/CUIElement.h"
 
+#include "uimodel/CUIWindow.h"
 #include "uimodel/FlagText.h"
+#include "uimodel/WindowObserver.h"
 
 namespace orv {
 namespace {
@@ -85,6 +87,12 @@ UIPoint CUIElement::GetChildOrigin(const CUIElement&)
 // the climb finds nothing left to change. Only the halves run before the climb remain.
 void CUIElement::Relayout(const CUIElement* caller)
 {
+    arrange(caller);
+    announceTreeGeometry();
+}
+
+void CUIElement::arrange(const CUIElement* caller)
+{
     if (!isArranging() || context().arrangementDeferred())
         return;
     const bool insideLayout = m_parent && m_parent->isArranging();
@@ -98,7 +106,6 @@ void CUIElement::Relayout(const CUIElement* caller)
     } else {
         singlePass(*this);
     }
-    syncTreePreviews();
 }
 
 bool CUIElement::canTake(const CUIElement& child) const
@@ -130,7 +137,10 @@ bool CUIElement::AddChild(std::unique_ptr<CUIElement> child)
 {
     if (!child || !canTake(*child))
         return false;
-    insertChild(std::move(child), nullptr);
+    CUIElement& linked = *child;
+    link(std::move(child), nullptr);
+    tellObservers([&linked](WindowObserver& observer) { observer.elementInserted(linked); });
+    announceTreeGeometry();
     return true;
 }
 
@@ -138,9 +148,10 @@ bool CUIElement::RemoveChild(const CUIElement* child)
 {
     for (auto it = m_children.begin(); it != m_children.end(); ++it) {
         if (it->get() == child) {
+            tellObservers([child](WindowObserver& observer) { observer.elementRemoving(*child); });
             m_children.erase(it);
-            Relayout(nullptr);
-            syncTreePreviews();
+            arrange(nullptr);
+            announceTreeGeometry();
             return true;
         }
         if ((*it)->RemoveChild(child))
@@ -149,22 +160,21 @@ bool CUIElement::RemoveChild(const CUIElement* child)
     return false;
 }
 
-std::unique_ptr<CUIElement> CUIElement::takeChild(const CUIElement* child)
+std::unique_ptr<CUIElement> CUIElement::unlink(const CUIElement* child)
 {
     for (auto it = m_children.begin(); it != m_children.end(); ++it) {
         if (it->get() == child) {
             std::unique_ptr<CUIElement> taken = std::move(*it);
             m_children.erase(it);
             taken->m_parent = nullptr;
-            Relayout(nullptr);
-            syncTreePreviews();
+            arrange(nullptr);
             return taken;
         }
     }
     return nullptr;
 }
 
-void CUIElement::insertChild(std::unique_ptr<CUIElement> child, const CUIElement* before)
+void CUIElement::link(std::unique_ptr<CUIElement> child, const CUIElement* before)
 {
     child->m_parent = this;
     auto at = m_children.begin();
@@ -172,36 +182,22 @@ void CUIElement::insertChild(std::unique_ptr<CUIElement> child, const CUIElement
         ++at;
     m_children.insert(at, std::move(child));
     for (CUIElement* element = this; element; element = element->m_parent)
-        element->Relayout(nullptr);
-    syncTreePreviews();
+        element->arrange(nullptr);
+}
+
+void CUIElement::moveTo(CUIElement& container, const CUIElement* before)
+{
+    std::unique_ptr<CUIElement> self = m_parent->unlink(this);
+    container.link(std::move(self), before);
+    tellObservers([this](WindowObserver& observer) { observer.elementMoved(*this); });
+    announceTreeGeometry();
 }
 
 void CUIElement::DeleteChildren()
 {
+    for (const auto& child : m_children)
+        tellObservers([&child](WindowObserver& observer) { observer.elementRemoving(*child); });
     m_children.clear();
-}
-
-void CUIElement::EnableSubtree(bool on)
-{
-    for (const auto& child : m_children) {
-        if (child->m_preview)
-            child->m_preview->setEnabled(on && child->previewEnabled());
-        child->EnableSubtree(on);
-    }
-}
-
-void CUIElement::refreshFlags()
-{
-    FlagValueTable table;
-    StoreFlags(table);
-    m_flags = std::move(table);
-}
-
-void CUIElement::attachPreview(std::unique_ptr<PreviewPort> preview)
-{
-    m_preview = std::move(preview);
-    m_rectShown = false;
-    pushPreviewState();
 }
 
 void CUIElement::resizeFromPreview(int width, int height)
@@ -209,22 +205,19 @@ void CUIElement::resizeFromPreview(int width, int height)
     m_rect = {0, 0, width, height};
 }
 
-void CUIElement::syncPreviewGeometry()
+void CUIElement::announceGeometry() const
 {
-    if (m_preview && (!m_rectShown || m_shownRect != m_rect)) {
-        m_preview->setGeometry(m_rect);
-        m_shownRect = m_rect;
-        m_rectShown = true;
-    }
-    for (const auto& child : m_children)
-        child->syncPreviewGeometry();
+    tellObservers([this](WindowObserver& observer) { observer.geometryChanged(*this); });
 }
 
 void CUIElement::finishConstruction()
 {
     if (m_parent)
         m_rect.offset(m_parent->GetChildOrigin(*this));
-    StoreFlags(m_flags);
+    // A fresh table: only the flags the element gives are kept.
+    FlagValueTable table;
+    StoreFlags(table);
+    m_flags = std::move(table);
 }
 
 bool CUIElement::flagOn(int position) const
@@ -237,18 +230,30 @@ bool CUIElement::flagExactlyTrue(int position) const
     return isFlagExactlyTrue(m_flags[position], booleanStyle());
 }
 
-CUIElement& CUIElement::root()
+const CUIElement& CUIElement::root() const
 {
-    CUIElement* element = this;
+    const CUIElement* element = this;
     while (element->m_parent)
         element = element->m_parent;
     return *element;
 }
 
+template <class Tell>
+void CUIElement::tellObservers(Tell tell) const
+{
+    const CUIElement& top = root();
+    if (!top.isWindow())
+        return;
+    // By index: an observer may stop observing while it is told.
+    const std::vector<WindowObserver*>& observers = static_cast<const CUIWindow&>(top).observers();
+    for (std::size_t i = 0; i < observers.size(); ++i)
+        tell(*observers[i]);
+}
+
 void CUIElement::applySize(int widthPosition, int heightPosition)
 {
-    m_rect.right = m_rect.left + readFlagLength(m_flags[widthPosition]);
-    m_rect.bottom = m_rect.top + readFlagLength(m_flags[heightPosition]);
+    m_rect.right = m_rect.left + readFlagLength(flags()[widthPosition]);
+    m_rect.bottom = m_rect.top + readFlagLength(flags()[heightPosition]);
 }
 
 void CUIElement::applyEnabled(int enablePosition)
@@ -263,12 +268,12 @@ void CUIElement::applyVisible(int visiblePosition)
 
 void CUIElement::applyBackColor(int position)
 {
-    m_backColor = readFlagColor(m_flags[position]);
+    m_backColor = readFlagColor(flags()[position]);
 }
 
 void CUIElement::applyAlignment(int position)
 {
-    const std::string& value = m_flags[position];
+    const std::string& value = flags()[position];
     setStyle(PreviewStyle::alignLeft, value == "left");
     setStyle(PreviewStyle::alignRight, value == "right");
 }
@@ -281,29 +286,24 @@ void CUIElement::storeSize(FlagValueTable& table, int widthPosition, int heightP
 
 void CUIElement::finishApply()
 {
-    pushPreviewState();
+    announceShownState();
     if (m_parent)
-        m_parent->Relayout(nullptr);
-    syncTreePreviews();
+        m_parent->arrange(nullptr);
+    announceTreeGeometry();
 }
 
-void CUIElement::syncTreePreviews()
+void CUIElement::announceTreeGeometry() const
 {
     if (!context().arrangementDeferred())
-        root().syncPreviewGeometry();
+        root().announceGeometry();
 }
 
-void CUIElement::pushPreviewState()
+void CUIElement::announceShownState() const
 {
-    if (!m_preview)
-        return;
-    m_preview->setText(m_previewText);
-    m_preview->setEnabled(previewEnabled());
-    m_preview->setVisible(m_visible);
-    m_preview->setStyles(m_styles);
-    m_preview->setListItems(m_listItems);
-    m_preview->setBackColor(m_backColor);
-    syncPreviewGeometry();
+    tellObservers([this](WindowObserver& observer) {
+        observer.flagsChanged(*this);
+        observer.geometryChanged(*this);
+    });
 }
 
 void CUIElement::setPreviewText(std::string text)

@@ -1,10 +1,11 @@
 // The base of every element of a designed window: tree links, flag table, rectangle,
-// the state its preview shows, and the operations every element type answers.
+// the state its previews show, and the operations every element type answers. Elements own
+// no previews: each change is told to the window's observers.
 #pragma once
 
 #include "settings/Color.h"
 #include "uimodel/FlagValueTable.h"
-#include "uimodel/PreviewPort.h"
+#include "uimodel/PreviewStyle.h"
 #include "uimodel/UIGeometry.h"
 #include "uimodel/UIModelConstants.h"
 #include "uimodel/UIModelContext.h"
@@ -17,6 +18,7 @@
 namespace orv {
 
 class ScriptWriter;
+class WindowObserver;
 
 class CUIElement {
 public:
@@ -29,15 +31,16 @@ public:
     virtual void AppendExtraFlags(ScriptWriter& out, bool shortFlags) const;
     virtual bool IsContainer() const { return false; }
     bool IsLayout() const { return IsContainer(); }
-    // Takes the values of table, then brings rectangle and preview in line with them.
+    // Takes the values of table, then brings rectangle and shown state in line with them.
     virtual void ApplyFlags(const FlagValueTable& table) = 0;
     // The own values with the positions that geometry and preview own refreshed.
     virtual void StoreFlags(FlagValueTable& table) const = 0;
     // Where a new child goes; containers also grow for it. Leaves and the window: (0, 0).
     virtual UIPoint GetChildOrigin(const CUIElement& child);
-    // Layouts arrange their children and grow; nothing in leaves and the window.
+    // Layouts arrange their children and grow; nothing in leaves and the window. The
+    // observers are told once that the tree may have moved.
     // caller: the element that asks (null for none).
-    virtual void Relayout(const CUIElement* caller);
+    void Relayout(const CUIElement* caller);
 
     // The two halves of one arrangement pass of a layout, before and after its parent is
     // asked to arrange; Relayout schedules them (nothing in other elements).
@@ -59,13 +62,10 @@ public:
     // Unlinks and destroys child wherever it is in the subtree; false when it is not there.
     bool RemoveChild(const CUIElement* child);
     void DeleteChildren();
-    // Unlinks a direct child without destroying it and arranges; null when it is not one.
-    std::unique_ptr<CUIElement> takeChild(const CUIElement* child);
-    // Links child before the direct child `before` (last when null) with no refusal, then
-    // arranges as AddChild does. Callers check first that the element may take it.
-    void insertChild(std::unique_ptr<CUIElement> child, const CUIElement* before);
-    // Enables each descendant's preview when on and the descendant is enabled.
-    void EnableSubtree(bool on);
+    // Moves this element (not the window) before the direct child `before` of container
+    // (last when null) with no refusal, arranging the old and the new container. Callers
+    // check first that the container may take it.
+    void moveTo(CUIElement& container, const CUIElement* before);
 
     const std::string& name() const { return m_name; }
     void setName(std::string name) { m_name = std::move(name); }
@@ -79,8 +79,6 @@ public:
     std::uint32_t maxChildren() const { return m_maxChildren; }
     bool childrenMustBeLayouts() const { return m_childrenMustBeLayouts; }
     const FlagValueTable& flags() const { return m_flags; }
-    // StoreFlags into the own table, so that it shows the current geometry and preview.
-    void refreshFlags();
     // Whether the last ApplyFlags changed values of the table it was given (a slider turned its
     // width and height round): whoever shows the values shows them again.
     bool flagsRewritten() const { return m_flagsRewritten; }
@@ -89,7 +87,7 @@ public:
     bool enabled() const { return m_enabled; }
     bool visible() const { return m_visible; }
     ColorRef backColor() const { return m_backColor; }
-    // What the preview shows as its text (label, field text, window title).
+    // What a preview shows as its text (label, field text, window title).
     const std::string& previewText() const { return m_previewText; }
     std::uint32_t previewStyles() const { return m_styles; }
     const std::vector<std::string>& listItems() const { return m_listItems; }
@@ -98,13 +96,12 @@ public:
     // A column or row layout (the window is a container but arranges nothing).
     bool isArranging() const { return IsContainer() && !isWindow(); }
 
-    PreviewPort* preview() const { return m_preview.get(); }
-    // Takes the preview made for this element and shows the element's state in it.
-    void attachPreview(std::unique_ptr<PreviewPort> preview);
-    // The size the designer gave the preview; the next arrangement places it again.
+    // Whether a preview takes input; text entries also need to be editable.
+    virtual bool previewEnabled() const { return m_enabled; }
+    // The size the designer gave a preview; the next arrangement places it again.
     void resizeFromPreview(int width, int height);
-    // Tells every preview of the subtree whose rectangle moved since it was last told.
-    void syncPreviewGeometry();
+    // Tells the window's observers that rectangles of this subtree may have changed.
+    void announceGeometry() const;
 
 protected:
     CUIElement(UIModelContext& context, CUIElement* parent, std::string command, ElementTypeCode typeCode);
@@ -116,7 +113,7 @@ protected:
     bool flagOn(int position) const;
     bool flagExactlyTrue(int position) const;
     // The tree's top: the window, or the first element without a parent.
-    CUIElement& root();
+    const CUIElement& root() const;
     // Rectangle size from the width and height values.
     void applySize(int widthPosition, int heightPosition);
     void applyEnabled(int enablePosition);
@@ -124,13 +121,15 @@ protected:
     void applyBackColor(int position);
     void applyAlignment(int position);
     void storeSize(FlagValueTable& table, int widthPosition, int heightPosition) const;
-    // Pushes the whole shown state to the preview, then lets the parent arrange.
+    // Tells of the new shown state, then lets the parent arrange.
     void finishApply();
-    void pushPreviewState();
-    // Tells the whole tree's previews where they are now, unless arranging is deferred.
-    void syncTreePreviews();
-    // Whether the preview takes input; text entries also need to be editable.
-    virtual bool previewEnabled() const { return m_enabled; }
+    // Relayout without telling the observers: for the steps of an edit that tells them once
+    // at its end.
+    void arrange(const CUIElement* caller);
+    // Tells the observers that what this element shows changed, and where it is.
+    void announceShownState() const;
+    // Tells the observers that the whole tree may have moved, unless arranging is deferred.
+    void announceTreeGeometry() const;
     void setPreviewText(std::string text);
     void setStyle(PreviewStyle style, bool on);
 
@@ -152,11 +151,16 @@ protected:
     bool m_flagsRewritten = false;
 
 private:
+    // Calls tell on each observer of the window this element is in (none outside a window).
+    template <class Tell>
+    void tellObservers(Tell tell) const;
+    // Takes a direct child out and arranges, telling nobody that it left.
+    std::unique_ptr<CUIElement> unlink(const CUIElement* child);
+    // Links child before the direct child `before` (last when null) and arranges as AddChild does.
+    void link(std::unique_ptr<CUIElement> child, const CUIElement* before);
+
     UIModelContext* m_context;
-    std::unique_ptr<PreviewPort> m_preview;      // destroyed after the children
     std::vector<std::unique_ptr<CUIElement>> m_children;
-    UIRect m_shownRect;
-    bool m_rectShown = false;
 };
 
 } // namespace orv

@@ -19,8 +19,8 @@ void CUILabelledControl::ApplyFlags(const FlagValueTable& table)
     applySize(m_positions.width, m_positions.height);
     if (m_positions.backColor >= 0)
         applyBackColor(m_positions.backColor);
-    if (!m_flags[m_positions.label].empty())
-        setPreviewText(m_flags[m_positions.label]);
+    if (!flags()[m_positions.label].empty())
+        setPreviewText(flags()[m_positions.label]);
     applyEnabled(m_positions.enable);
     applyAlignment(m_positions.alignment);
     applyVisible(m_positions.visible);

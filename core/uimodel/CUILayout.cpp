@@ -26,9 +26,10 @@ void CUILayout::ApplyFlags(const FlagValueTable& table)
     applyBackColor(m_positions.backColor);
     applyEnabled(m_positions.enable);
     applyVisible(m_positions.visible);
-    pushPreviewState();
+    announceShownState();
     for (int pass = 0; pass < 3; ++pass)
-        Relayout(nullptr);
+        arrange(nullptr);
+    announceTreeGeometry();
 }
 
 CUIWindow* CUILayout::parentWindow() const

@@ -20,8 +20,8 @@ void CUIOrientedControl::ApplyFlags(const FlagValueTable& table)
 {
     m_flags = table;
     const bool horizontal = flagOn(m_positions.horizontal);
-    const int width = readFlagLength(m_flags[m_positions.width]);
-    const int height = readFlagLength(m_flags[m_positions.height]);
+    const int width = readFlagLength(flags()[m_positions.width]);
+    const int height = readFlagLength(flags()[m_positions.height]);
     m_flagsRewritten = (horizontal && width < height) || (!horizontal && width > height);
     if (m_flagsRewritten)
         std::swap(m_flags[m_positions.width], m_flags[m_positions.height]);

@@ -37,7 +37,7 @@ void CUITextEntry::applyShownText()
         break;
     }
     case TextEntryKind::decimal: {
-        int precision = readFlagInt(m_flags[m_positions.precision]);
+        int precision = readFlagInt(flags()[m_positions.precision]);
         if (precision <= 0)
             precision = kDefaultPrecision;
         std::string& value = m_flags[m_positions.value];
@@ -46,10 +46,10 @@ void CUITextEntry::applyShownText()
         break;
     }
     case TextEntryKind::text: {
-        m_previewText = m_flags[m_positions.text];
-        const std::string& insert = m_flags[m_positions.insertText];
+        m_previewText = flags()[m_positions.text];
+        const std::string& insert = flags()[m_positions.insertText];
         if (!insert.empty()) {
-            const int at = readFlagInt(m_flags[m_positions.insertPosition]);
+            const int at = readFlagInt(flags()[m_positions.insertPosition]);
             const bool append = at <= 0 || static_cast<std::size_t>(at) >= m_previewText.size();
             m_previewText.insert(append ? m_previewText.size() : static_cast<std::size_t>(at), insert);
         }

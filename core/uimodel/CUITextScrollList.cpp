@@ -37,15 +37,13 @@ void CUITextScrollList::StoreFlags(FlagValueTable& table) const
 void CUITextScrollList::addItem(std::string item)
 {
     m_listItems.push_back(std::move(item));
-    if (preview())
-        preview()->setListItems(m_listItems);
+    announceShownState();
 }
 
 void CUITextScrollList::setItems(std::vector<std::string> items)
 {
     m_listItems = std::move(items);
-    if (preview())
-        preview()->setListItems(m_listItems);
+    announceShownState();
 }
 
 } // namespace orv

@@ -3,6 +3,9 @@
 
 #include "mel/MelVocabulary.h"
 #include "uimodel/FlagText.h"
+#include "uimodel/WindowObserver.h"
+
+#include <algorithm>
 
 namespace orv {
 
@@ -21,6 +24,25 @@ CUIWindow::CUIWindow(UIModelContext& context) : CUIElement(context, nullptr, "wi
     m_childrenMustBeLayouts = true;
     m_styles = kDefaultStyles;
     finishConstruction();
+}
+
+CUIWindow::~CUIWindow()
+{
+    // Taken first: an observer may stop observing as it hears it.
+    const std::vector<WindowObserver*> observers = std::move(m_observers);
+    m_observers.clear();
+    for (WindowObserver* observer : observers)
+        observer->elementRemoving(*this);
+}
+
+void CUIWindow::addObserver(WindowObserver& observer)
+{
+    m_observers.push_back(&observer);
+}
+
+void CUIWindow::removeObserver(const WindowObserver& observer)
+{
+    std::erase(m_observers, &observer);
 }
 
 // The same frame and caption are taken off for every window, whatever its styles.
@@ -62,17 +84,17 @@ void CUIWindow::ApplyFlags(const FlagValueTable& table)
     int width = 0;
     int height = 0;
     if (settings().useWidthHeight()) {
-        const auto [topText, leftText] = splitAtFirstBlank(m_flags[kTopLeftCorner]);
-        const auto [widthText, heightText] = splitAtFirstBlank(m_flags[kWidthHeight]);
+        const auto [topText, leftText] = splitAtFirstBlank(flags()[kTopLeftCorner]);
+        const auto [widthText, heightText] = splitAtFirstBlank(flags()[kWidthHeight]);
         top = readFlagLength(topText);
         left = readFlagLength(leftText);
         width = readFlagLength(widthText);
         height = readFlagLength(heightText);
     } else {
-        top = readFlagLength(m_flags[kTopEdge]);
-        left = readFlagLength(m_flags[kLeftEdge]);
-        width = readFlagLength(m_flags[kWidth]);
-        height = readFlagLength(m_flags[kHeight]);
+        top = readFlagLength(flags()[kTopEdge]);
+        left = readFlagLength(flags()[kLeftEdge]);
+        width = readFlagLength(flags()[kWidth]);
+        height = readFlagLength(flags()[kHeight]);
     }
     // A size that is not given keeps the default, whichever way the size is written.
     if (width == 0)
@@ -90,8 +112,8 @@ void CUIWindow::ApplyFlags(const FlagValueTable& table)
     setStyle(PreviewStyle::systemMenu, titleBar);
     // The style follows the flag both ways, or a tool window could never be turned back.
     setStyle(PreviewStyle::toolWindow, flagExactlyTrue(kToolWindow));
-    if (!m_flags[kTitle].empty())
-        setPreviewText(m_flags[kTitle]);
+    if (!flags()[kTitle].empty())
+        setPreviewText(flags()[kTitle]);
     applyBackColor(kBackColor);
     m_fitToChildren = flagExactlyTrue(kResizeToFitChildren);
     if (m_fitToChildren && !children().empty()) {
@@ -99,8 +121,7 @@ void CUIWindow::ApplyFlags(const FlagValueTable& table)
         children().front()->Relayout(this);
     }
     applyVisible(kVisible);
-    pushPreviewState();
-    syncPreviewGeometry();
+    announceShownState();
 }
 
 void CUIWindow::StoreFlags(FlagValueTable& table) const

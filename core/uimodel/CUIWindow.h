@@ -1,7 +1,10 @@
-// The window element: the root of a designed window, holding one layout.
+// The window element: the root of a designed window, holding one layout, and the list of
+// those who observe its tree.
 #pragma once
 
 #include "uimodel/CUIElement.h"
+
+#include <vector>
 
 namespace orv {
 
@@ -26,6 +29,13 @@ public:
     static constexpr const char* kName = "Window";
 
     explicit CUIWindow(UIModelContext& context);
+    // The observers hear the window removed.
+    ~CUIWindow() override;
+
+    // Each change of the tree is told to observer until it stops observing.
+    void addObserver(WindowObserver& observer);
+    void removeObserver(const WindowObserver& observer);
+    const std::vector<WindowObserver*>& observers() const { return m_observers; }
 
     bool IsContainer() const override { return true; }
     void ApplyFlags(const FlagValueTable& table) override;
@@ -47,6 +57,7 @@ private:
     bool has(PreviewStyle style) const { return hasStyle(m_styles, style); }
 
     bool m_fitToChildren = false;
+    std::vector<WindowObserver*> m_observers;
 };
 
 } // namespace orv

@@ -22,7 +22,7 @@ std::string scriptFileBytes(const std::string& script, bool unixFormat)
     return bytes;
 }
 
-ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& settings, OutputLog& log,
+ExportResult ExportWindowScript(const CUIWindow& window, const SettingsRecord& settings, OutputLog& log,
                                 ExportTarget& target, ScriptLanguage language, bool writeNames)
 {
     ExportResult result;

@@ -35,7 +35,7 @@ struct ExportResult {
 // names each flag whose value was left out of the script, after the script. The Python
 // script takes the same steps and messages, and its file always has LF line ends. writeNames
 // is the option "Write element names" (GenerateWindowScript).
-ExportResult ExportWindowScript(CUIWindow& window, const SettingsRecord& settings, OutputLog& log,
+ExportResult ExportWindowScript(const CUIWindow& window, const SettingsRecord& settings, OutputLog& log,
                                 ExportTarget& target, ScriptLanguage language = ScriptLanguage::mel,
                                 bool writeNames = false);
 

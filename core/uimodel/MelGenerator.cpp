@@ -73,14 +73,14 @@ private:
 
 } // namespace
 
-void GenerateElementMel(CUIElement& element, std::string& out, int depth, bool shortFlags,
+void GenerateElementMel(const CUIElement& element, std::string& out, int depth, bool shortFlags,
                         std::vector<std::string>* leftOut, bool writeNames)
 {
     MelWriter writer(out);
     WalkElementScript(element, depth, {shortFlags, writeNames}, writer, leftOut);
 }
 
-std::string GenerateWindowScript(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut, bool writeNames)
+std::string GenerateWindowScript(const CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut, bool writeNames)
 {
     std::string script = std::string(mel_export::kBannerRule) + mel_export::kBannerTitle + mel_export::kBannerRule;
     const bool named = writeNames && isMelName(window.name());

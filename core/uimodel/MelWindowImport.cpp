@@ -226,27 +226,23 @@ public:
     {
     }
 
-    MelWindowImport run(std::string_view windowName, PreviewFactory* previews)
+    MelWindowImport run(std::string_view windowName)
     {
-        const MelScript read = ReadMelStatements(m_script);
-        for (const MelLexicalProblem& problem : read.problems)
-            warn(problem.span, problem.text);
-        const int start = findWindow(read, windowName);
-        if (start < 0) {
+        const std::optional<MelSourceSpan> windowWord = readWindowTree(windowName);
+        if (!windowWord) {
             m_result.problem = windowName.empty() ? "the script makes no window"
                                                   : "the script makes no window named \"" + std::string(windowName) + "\"";
             sortWarnings();
             return std::move(m_result);
         }
-        buildTree(read, start);
         takeColumnWidths(m_nodes.front());
         const std::string file = windowFile();
         // The scratch tree has said what it had to; the window's own tree replaces it.
         m_probeWindow.reset();
         OutputLog log;
-        const WindowFileRead loaded = ReadWindowFile(file, m_window, log, previews);
+        const WindowFileRead loaded = ReadWindowFile(file, m_window, log);
         if (!loaded.problem.empty())
-            warn(read.statements[static_cast<std::size_t>(start)].wordSpan, "the window file left out a part: " + loaded.problem);
+            warn(*windowWord, "the window file left out a part: " + loaded.problem);
         m_result.built = loaded.windowFile;
         // Compared as the designer shows the window, its sizes as they will be seen, on a copy:
         // the window itself stays what its file reads as.
@@ -263,6 +259,21 @@ public:
     }
 
 private:
+    // Reads the script's statements and builds the tree of the window it makes; where the
+    // window's command stands, or nothing without such a window. The statements go before
+    // the window's elements are made, which hold what they need.
+    std::optional<MelSourceSpan> readWindowTree(std::string_view windowName)
+    {
+        const MelScript read = ReadMelStatements(m_script);
+        for (const MelLexicalProblem& problem : read.problems)
+            warn(problem.span, problem.text);
+        const int start = findWindow(read, windowName);
+        if (start < 0)
+            return std::nullopt;
+        buildTree(read, start);
+        return read.statements[static_cast<std::size_t>(start)].wordSpan;
+    }
+
     void warn(const MelSourceSpan& span, std::string text)
     {
         MelDiagnostic d;
@@ -766,10 +777,9 @@ private:
 
 } // namespace
 
-MelWindowImport ImportMelWindow(std::string_view script, CUIWindow& window, std::string_view windowName,
-                                PreviewFactory* previews)
+MelWindowImport ImportMelWindow(std::string_view script, CUIWindow& window, std::string_view windowName)
 {
-    return Importer(script, window).run(windowName, previews);
+    return Importer(script, window).run(windowName);
 }
 
 } // namespace orv

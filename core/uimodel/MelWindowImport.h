@@ -4,7 +4,6 @@
 
 #include "melparse/MelDiagnostic.h"
 #include "uimodel/CUIWindow.h"
-#include "uimodel/PreviewPort.h"
 
 #include <string>
 #include <string_view>
@@ -23,8 +22,8 @@ struct MelWindowImport {
 
 // Reads script into window (a new window element without children). windowName empty: the
 // first window command; else the one that names its window so. The tree goes into the window
-// through the window file reader, so it is arranged as a file read from disk; previews, when
-// given, makes the elements' previews. Flags are matched by long or short name and stored at
+// through the window file reader, so it is arranged as a file read from disk (its observers
+// hear each element linked). Flags are matched by long or short name and stored at
 // the places the window file keeps them; a textScrollList's -append items become its items.
 // An unknown flag is skipped with the arguments up to the next flag, whose number it does not
 // tell; a name no element can have is not taken, and the element keeps a name of its own.
@@ -32,7 +31,6 @@ struct MelWindowImport {
 // holds the window command; the bodies of other procs are passed over. A script that is not
 // UTF-8 is read as Windows-1252: the values it gives and the warnings' texts are in UTF-8,
 // while the places of the warnings stay places in the script's own bytes.
-MelWindowImport ImportMelWindow(std::string_view script, CUIWindow& window, std::string_view windowName = {},
-                                PreviewFactory* previews = nullptr);
+MelWindowImport ImportMelWindow(std::string_view script, CUIWindow& window, std::string_view windowName = {});
 
 } // namespace orv

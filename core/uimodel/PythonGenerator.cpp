@@ -110,7 +110,7 @@ private:
 
 } // namespace
 
-std::string GenerateWindowPython(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut, bool writeNames)
+std::string GenerateWindowPython(const CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut, bool writeNames)
 {
     std::string calls;
     PythonWriter writer(calls);

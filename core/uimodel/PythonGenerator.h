@@ -17,7 +17,7 @@ namespace orv {
 // the same lines as the MEL export's.
 // writeNames: each call's first argument is its element's name, the window's call comes after
 // "if cmds.window(NAME, exists=True): cmds.deleteUI(NAME)" and ends "cmds.showWindow(NAME)".
-std::string GenerateWindowPython(CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut = nullptr,
+std::string GenerateWindowPython(const CUIWindow& window, bool shortFlags, std::vector<std::string>* leftOut = nullptr,
                                  bool writeNames = false);
 
 } // namespace orv

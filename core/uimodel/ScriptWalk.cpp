@@ -56,10 +56,11 @@ struct Walk {
     FlagCache cache;
 };
 
-void walk(CUIElement& element, int depth, Walk& run)
+void walk(const CUIElement& element, int depth, Walk& run)
 {
-    element.refreshFlags();
-    const FlagValueTable& table = element.flags();
+    // What the element would store now, geometry included; the element keeps its own table.
+    FlagValueTable table;
+    element.StoreFlags(table);
     run.writer.beginCall(element.command(), depth);
     for (const TypedFlag& flag : typedFlags(element.command(), run.cache)) {
         if (flag.position >= kFlagTableSize)
@@ -99,7 +100,7 @@ std::string withName(const char* pattern, const std::string& name)
     return out;
 }
 
-void WalkElementScript(CUIElement& element, int depth, const ScriptOptions& options, ScriptWriter& writer,
+void WalkElementScript(const CUIElement& element, int depth, const ScriptOptions& options, ScriptWriter& writer,
                        std::vector<std::string>* leftOut)
 {
     Walk run{options, writer, leftOut, {}};

@@ -42,7 +42,7 @@ struct ScriptOptions {
 // then the children; nested containers (depth 2 and more) are closed after their children.
 // A value that is not a literal of its type is left out, and so is a name that is not a MEL
 // name, each with a line for the output log in leftOut (when given) naming the element.
-void WalkElementScript(CUIElement& element, int depth, const ScriptOptions& options, ScriptWriter& writer,
+void WalkElementScript(const CUIElement& element, int depth, const ScriptOptions& options, ScriptWriter& writer,
                        std::vector<std::string>* leftOut = nullptr);
 
 } // namespace orv

@@ -21,7 +21,7 @@ public:
     // moves on.
     std::string takeName(const std::string& pattern);
 
-    // While set, layouts do not arrange and previews are not moved: a reader that builds a
+    // While set, layouts do not arrange and observers hear no moves: a reader that builds a
     // whole tree arranges it itself, once, instead of after every element. The reader
     // promises that a layout's children other than the newest keep their sizes and places
     // until it arranges the layout in full again, so layouts may keep sums over them.

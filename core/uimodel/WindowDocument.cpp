@@ -7,13 +7,13 @@
 
 namespace orv {
 
-WindowOpenResult WindowDocument::open(const std::string& path, OutputLog& log, PreviewFactory* previews)
+WindowOpenResult WindowDocument::open(const std::string& path, OutputLog& log)
 {
     m_openProblem.clear();
     const std::optional<std::string> bytes = readWholeFile(path, kMaxWindowFileBytes, m_openProblem);
     if (!bytes)
         return WindowOpenResult::cannotRead;
-    const WindowFileRead read = ReadWindowFile(*bytes, m_window, log, previews);
+    const WindowFileRead read = ReadWindowFile(*bytes, m_window, log);
     m_openProblem = read.problem;
     if (!read)
         return WindowOpenResult::notWindowFile;

@@ -24,7 +24,7 @@ public:
     const CUIWindow& window() const { return m_window; }
 
     // Reads a window file into the (new) document; loading errors go to log.
-    WindowOpenResult open(const std::string& path, OutputLog& log, PreviewFactory* previews = nullptr);
+    WindowOpenResult open(const std::string& path, OutputLog& log);
     // Why the last open could not read the file or left a part of it out; empty after a whole load.
     const std::string& openProblem() const { return m_openProblem; }
     // The bytes saved; the model is not changed.

@@ -147,9 +147,9 @@ void writeElement(const CUIElement& element, std::size_t depth, std::string& out
     out += prefix + (element.stateFlag() ? "1" : "0") + wnd_file::kLineEnd;
     FlagValueTable scratch;
     element.StoreFlags(scratch);
-    for (int p = 0; p < kFlagTableSize; ++p)
-        if (!scratch[p].empty())
-            out += prefix + formatFlagInt(p) + "\t" + oneLine(scratch[p]) + wnd_file::kLineEnd;
+    for (const auto& [p, value] : scratch)
+        if (p >= 0 && p < kFlagTableSize && !value.empty())
+            out += prefix + formatFlagInt(p) + "\t" + oneLine(value) + wnd_file::kLineEnd;
     for (const auto& child : element.children())
         writeElement(*child, depth + 1, out);
 }
@@ -206,8 +206,7 @@ private:
 
 class Reader {
 public:
-    Reader(WindowFileLines& lines, PreviewFactory* previews, DeferredArrangement& deferral)
-        : m_lines(lines), m_previews(previews), m_deferral(deferral)
+    Reader(WindowFileLines& lines, DeferredArrangement& deferral) : m_lines(lines), m_deferral(deferral)
     {
     }
 
@@ -323,8 +322,6 @@ private:
         m_deferral.arrangeWayTo(parent);
         std::unique_ptr<CUIElement> element = createElement(command, parent);
         element->setName(std::string(afterTabs(m_lines.at(nameIndex))));
-        if (m_previews)
-            element->attachPreview(m_previews->createPreview(*element, parent.preview()));
         if (isList) {
             auto& list = static_cast<CUITextScrollList&>(*element);
             for (std::size_t i = nameIndex + 1; i <= lastItem; ++i) {
@@ -354,7 +351,6 @@ private:
     static std::string tooDeep() { return formatProblem(wnd_file::kTooDeep, static_cast<std::size_t>(kMaxElementDepth)); }
 
     WindowFileLines& m_lines;
-    PreviewFactory* m_previews;
     DeferredArrangement& m_deferral;
     std::size_t m_count = 0;
     std::vector<std::string> m_problems;
@@ -398,8 +394,7 @@ std::string WriteWindowFile(const CUIWindow& window)
     return out;
 }
 
-WindowFileRead ReadWindowFile(std::string_view bytes, CUIWindow& window, OutputLog& log, PreviewFactory* previews,
-                              WindowReading reading)
+WindowFileRead ReadWindowFile(std::string_view bytes, CUIWindow& window, OutputLog& log, WindowReading reading)
 {
     // The program writes UTF-8; a file that is not UTF-8 was written in Windows-1252.
     std::string converted;
@@ -429,14 +424,12 @@ WindowFileRead ReadWindowFile(std::string_view bytes, CUIWindow& window, OutputL
             break;
         parseFlagLine(lines.at(index), windowFlags);
     }
-    if (previews && !window.preview())
-        window.attachPreview(previews->createPreview(window, nullptr));
     if (lines.has(index + 1) && lines.at(index).starts_with('\t')) {
         // Deferring holds for a window that is not arranged yet: no layout, nothing fitted.
         const bool defer =
             reading == WindowReading::arrangeOnce && window.children().empty() && !window.fitToChildren();
         DeferredArrangement deferral(window.context(), defer);
-        Reader reader(lines, previews, deferral);
+        Reader reader(lines, deferral);
         if (!reader.readRun(index, window, 1))
             log.AppendText(wnd_file::kLoadError);
         problems.insert(problems.end(), reader.problems().begin(), reader.problems().end());

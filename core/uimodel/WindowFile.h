@@ -53,8 +53,8 @@ struct WindowFileRead {
 // no "[EUI]") keeps what was read before the cut, elements past kMaxElementsPerFile are left
 // out, and a line longer than wnd_file::kMaxLineBytes is cut: each is a loading error in log,
 // and the problem of the result says which.
-// previews, when given, makes each element's preview (the window's too, if it has none).
+// The window's observers hear each element as it is linked.
 WindowFileRead ReadWindowFile(std::string_view bytes, CUIWindow& window, OutputLog& log,
-                              PreviewFactory* previews = nullptr, WindowReading reading = WindowReading::arrangeOnce);
+                              WindowReading reading = WindowReading::arrangeOnce);
 
 } // namespace orv

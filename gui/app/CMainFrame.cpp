@@ -4,6 +4,7 @@
 #include "app/CToolsDialog.h"
 #include "app/Panes.h"
 #include "designer/CControlsFlagsDialog.h"
+#include "designer/CNavigatorTreeCtrl.h"
 #include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
@@ -76,7 +77,9 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::createPanes(OutputLog& log)
 {
-    m_windowHierarchy = new CTreePane(QStringLiteral("Window hierarchy"), this, {200, 80}, PaneId::windowHierarchy);
+    m_hierarchyTree = new CNavigatorTreeCtrl;
+    m_windowHierarchy =
+        new CTreePane(QStringLiteral("Window hierarchy"), this, {200, 80}, PaneId::windowHierarchy, m_hierarchyTree);
     m_projectExplorer = new CTreePane(QStringLiteral("Project explorer"), this, {200, 80}, PaneId::projectExplorer,
                                       new ProjectExplorerTree);
     m_output = new COutputPane(QStringLiteral("Output"), this, {80, 200}, PaneId::output, log);

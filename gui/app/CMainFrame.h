@@ -21,6 +21,7 @@ class CDocument;
 class CommandRegistry;
 class CFlagsPane;
 class CMDIChildWnd;
+class CNavigatorTreeCtrl;
 class COutputPane;
 class CResizableBar;
 class CToolsDialog;
@@ -43,6 +44,8 @@ public:
     CResizableBar* pane(PaneId id) const;
     COutputPane* outputPane() const { return m_output; }
     CTreePane* windowHierarchyPane() const { return m_windowHierarchy; }
+    // The designer's hierarchy tree, which the "Window hierarchy" pane holds.
+    CNavigatorTreeCtrl* hierarchyTree() const { return m_hierarchyTree; }
     CTreePane* projectExplorerPane() const { return m_projectExplorer; }
     CFlagsPane* controlsFlagsPane() const { return m_controlsFlags; }
     CToolsDialog* toolsPalette() const { return m_tools; }
@@ -114,6 +117,7 @@ private:
     LockIndicators* m_lockIndicators = nullptr;
     ViewIndicators* m_viewIndicators = nullptr;
     CTreePane* m_windowHierarchy = nullptr;
+    CNavigatorTreeCtrl* m_hierarchyTree = nullptr;
     CTreePane* m_projectExplorer = nullptr;
     COutputPane* m_output = nullptr;
     CFlagsPane* m_controlsFlags = nullptr;

@@ -356,7 +356,7 @@ void CSettingsDialog::addElementNamesOption(Profile& profile)
     m_writeNames = new QCheckBox(QStringLiteral("Write element names"), page);
     m_writeNames->setObjectName(QStringLiteral("writeElementNames"));
     m_writeNames->setChecked(readElementNamesOption(profile));
-    // After the spec's boxes, above the page's closing stretch.
+    // After the page's own boxes, above the page's closing stretch.
     auto* layout = qobject_cast<QVBoxLayout*>(page->layout());
     layout->insertWidget(layout->count() - 1, m_writeNames);
 }

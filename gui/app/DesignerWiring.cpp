@@ -31,15 +31,13 @@ CInterfaceEditorView* designerViewShowing(const CDocManager& docs, const CUIElem
 
 void connectDesignerToFrame(DesignerHost& host, CMainFrame& frame, CDocManager& docs)
 {
-    auto* tree = new CNavigatorTreeCtrl;
-    tree->setFont(paneFont());
-    frame.windowHierarchyPane()->setTree(tree);
+    CNavigatorTreeCtrl* tree = frame.hierarchyTree();
     host.hierarchy = tree;
     CControlsFlagsDialog* grid = frame.controlsFlagsPane()->dialog();
     host.controlsFlags = grid;
     grid->setModifiedCallback([&docs](CUIElement& element) {
         if (CInterfaceEditorView* view = designerViewShowing(docs, element))
-            view->gridEdited(element);
+            view->gridEdited();
     });
     host.insertMenu = [](std::uint32_t categories, std::uint32_t disabled, const QPoint& at) {
         return BuildInsertMenu(categories, disabled, at);
@@ -82,7 +80,7 @@ void connectDesignerToFrame(DesignerHost& host, CMainFrame& frame, CDocManager& 
         DesignMode::setEditMode(on);
         if (CInterfaceEditorView* view = activeView()) {
             view->RefreshEditMode();
-            view->window().EnableSubtree(!on);
+            view->enablePreviews(!on);
         }
     });
 }

@@ -3,6 +3,7 @@
 
 #include "app/COutputEdit.h"
 #include "designer/CControlsFlagsDialog.h"
+#include "framework/CourierFont.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -11,14 +12,11 @@ namespace orv {
 
 QFont paneFont()
 {
-    QFont font(QStringLiteral("Courier"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(shell::kOutputFontPixels);
-    return font;
+    return courierFont(shell::kOutputFontPixels);
 }
 
 CTreePane::CTreePane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id, QTreeWidget* tree)
-    : CResizableBar(title, parent, defaultSize, id), m_tree(tree ? tree : new QTreeWidget(this))
+    : CResizableBar(title, parent, defaultSize, id), m_tree(tree)
 {
     m_tree->setObjectName(QStringLiteral("tree"));
     m_tree->header()->hide();
@@ -26,13 +24,6 @@ CTreePane::CTreePane(const QString& title, QWidget* parent, BarSize defaultSize,
     m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     m_tree->setFont(paneFont());
     setWidget(m_tree);
-}
-
-void CTreePane::setTree(QTreeWidget* tree)
-{
-    delete m_tree;
-    m_tree = tree;
-    setWidget(tree);
 }
 
 COutputPane::COutputPane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id, OutputLog& log)

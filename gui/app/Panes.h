@@ -16,11 +16,9 @@ class CTreePane : public CResizableBar {
     Q_OBJECT
 
 public:
-    // tree is the module's own tree, or null for a plain one.
-    CTreePane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id, QTreeWidget* tree = nullptr);
+    // tree: the module's own tree, which the pane takes.
+    CTreePane(const QString& title, QWidget* parent, BarSize defaultSize, PaneId id, QTreeWidget* tree);
     QTreeWidget* tree() const { return m_tree; }
-    // Puts tree in the place of the pane's tree, which goes.
-    void setTree(QTreeWidget* tree);
 
 private:
     QTreeWidget* m_tree;

@@ -16,11 +16,9 @@
 #include "framework/Prompts.h"
 #include "settings/ElementNamesOption.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -29,33 +27,44 @@ namespace orv {
 namespace {
 constexpr int kExportScript = 32801;
 constexpr int kExportPython = 32850;
-
-// Set while a view paints the picture of a preview shown in another view: the preview's
-// own paint events of that moment ask no view for a new picture.
-bool picturing = false;
 } // namespace
 
-// What the view's scroll area shows: the designed window at its top-left corner (or the
-// picture of it), as large as the window or the view, whichever is larger, so that the scroll
-// bars and the wheel reach all of a window larger than the view, and a smaller one can grow
-// (or be maximized) to fill the view.
-class CInterfaceEditorView::Surface final : public QWidget {
+// Another view of the window may delete what this one has selected: the selection goes to
+// the nearest container that stays.
+class CInterfaceEditorView::SelectionKeeper final : public WindowObserver {
 public:
-    explicit Surface(CInterfaceEditorView& view) : m_view(view)
+    SelectionKeeper(CInterfaceEditorView& view, CUIWindow& window) : m_view(view), m_window(&window)
     {
-        setBackgroundRole(QPalette::Dark);
-        setAutoFillBackground(true);
+        window.addObserver(*this);
+    }
+    ~SelectionKeeper() override
+    {
+        if (m_window)
+            m_window->removeObserver(*this);
     }
 
-protected:
-    void paintEvent(QPaintEvent* event) override { m_view.paintPicture(*this, event->rect()); }
+    void elementRemoving(const CUIElement& element) override
+    {
+        if (&element == m_window)
+            m_window = nullptr;
+        for (const CUIElement* e = m_view.m_selected; e; e = e->parent())
+            if (e == &element) {
+                m_view.m_selected = element.parent();
+                return;
+            }
+    }
+    void elementInserted(const CUIElement&) override {}
+    void elementMoved(const CUIElement&) override {}
+    void flagsChanged(const CUIElement&) override {}
+    void geometryChanged(const CUIElement&) override {}
 
 private:
     CInterfaceEditorView& m_view;
+    CUIWindow* m_window;
 };
 
 CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent)
-    : CView(document, parent), m_host(document->host()), m_designer(document->window(), &document->previews())
+    : CView(document, parent), m_host(document->host()), m_designer(document->window())
 {
     setObjectName(QStringLiteral("CInterfaceEditorView"));
     m_designer.setChangedHandler([document] { document->setModifiedFlag(true); });
@@ -65,14 +74,23 @@ CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent
     m_scroll->setObjectName(QStringLiteral("DesignScroll"));
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setBackgroundRole(QPalette::Dark);
-    m_surface = new Surface(*this);
+    // What the scroll area shows: the designed window at its top-left corner, on a surface as
+    // large as the window or the view, whichever is larger, so that the scroll bars and the
+    // wheel reach all of a window larger than the view, and a smaller one can grow (or be
+    // maximized) to fill the view.
+    m_surface = new QWidget;
+    m_surface->setBackgroundRole(QPalette::Dark);
+    m_surface->setAutoFillBackground(true);
     m_scroll->setWidget(m_surface);
+    m_scroll->viewport()->installEventFilter(this);
+    m_factory = std::make_unique<CPreviewFactory>(m_host, m_surface, this);
+    m_previews = std::make_unique<PreviewTree>(window(), *m_factory);
+    m_selectionKeeper = std::make_unique<SelectionKeeper>(*this, window());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scroll);
     const UISize form = designerFormSize();
     resize(form.width, form.height);
-    qApp->installEventFilter(this);
     if (CControlsFlagsDialog* grid = m_host.controlsFlags)
         connect(this, &CInterfaceEditorView::elementSelected, grid,
                 [grid](CUIElement* element) { grid->ShowElementFlags(element); });
@@ -80,11 +98,6 @@ CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent
 
 CInterfaceEditorView::~CInterfaceEditorView()
 {
-    qApp->removeEventFilter(this);
-    COrvanteWnd* wnd = windowPreview();
-    CWindowDoc* doc = windowDoc();
-    if (wnd && doc && wnd->parentWidget() == m_surface)
-        wnd->setParent(doc->previewPark());
     // The document, and the window with it, may go after this view: the grid lets go now.
     if (m_host.controlsFlags)
         m_host.controlsFlags->ElementRemoving(window());
@@ -112,17 +125,15 @@ CUIWindow& CInterfaceEditorView::window() const
 
 COrvanteWnd* CInterfaceEditorView::windowPreview() const
 {
-    return dynamic_cast<COrvanteWnd*>(window().preview());
+    // Null while the previews are being made: they are watched from the start.
+    return m_previews ? dynamic_cast<COrvanteWnd*>(m_previews->port(window())) : nullptr;
 }
 
-void CInterfaceEditorView::takePreview()
+void CInterfaceEditorView::showPreview()
 {
-    if (!window().preview())
-        attachPreviewTree(window(), windowDoc()->previews());
     COrvanteWnd* wnd = windowPreview();
-    if (!wnd || wnd->parentWidget() == m_surface)
+    if (!wnd)
         return;
-    wnd->setParent(m_surface);
     wnd->move(0, 0);
     wnd->show();
     fitSurface();
@@ -130,6 +141,7 @@ void CInterfaceEditorView::takePreview()
             Qt::UniqueConnection);
     connect(wnd->tracker(), &CDesignTracker::tracked, this, &CInterfaceEditorView::onTracked, Qt::UniqueConnection);
     connect(wnd, &COrvanteWnd::resizedByFrame, this, &CInterfaceEditorView::onWindowResized, Qt::UniqueConnection);
+    wnd->installEventFilter(this);
 }
 
 void CInterfaceEditorView::fitFrameToForm()
@@ -152,11 +164,11 @@ void CInterfaceEditorView::onInitialUpdate()
     if (m_host.showDesignerPanes)
         m_host.showDesignerPanes(true);
     fitFrameToForm();
-    takePreview();
+    showPreview();
     m_selected = &window();
     if (DesignMode::editMode()) {
         RefreshEditMode();
-        window().EnableSubtree(false);
+        enablePreviews(false);
     }
     // The grid's values are the window's own here, so applying them changes nothing unless
     // the preview strayed from its element; a grid still showing another element's values
@@ -180,9 +192,8 @@ void CInterfaceEditorView::onActivateView(bool activate)
     }
     if (m_host.showDesignerPanes)
         m_host.showDesignerPanes(true);
-    takePreview();
     SelectPreview(nullptr);
-    window().EnableSubtree(!DesignMode::editMode());
+    enablePreviews(!DesignMode::editMode());
     if (m_firstActivation) {
         if (m_relayoutPending) {
             windowDoc()->arrangeForDisplay();
@@ -295,10 +306,6 @@ int CInterfaceEditorView::InsertElement(std::uint32_t categories, std::uint32_t 
     CUIElement* made = m_designer.insert(command, *selected);
     if (!made)
         return command;
-    if (auto* preview = dynamic_cast<PreviewWidget*>(made->preview())) {
-        preview->widget().raise();
-        preview->widget().show();
-    }
     m_selected = made;
     fillHierarchy();
     SelectPreview(made);
@@ -318,16 +325,10 @@ void CInterfaceEditorView::moveSelection(WindowDesigner::MoveDirection direction
 
 void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement* target)
 {
-    const bool moved = target ? m_designer.drop(dragged, *target) : m_designer.dropAtEnd(dragged);
-    if (moved) {
-        if (auto* preview = dynamic_cast<PreviewWidget*>(dragged.preview())) {
-            auto* host = dynamic_cast<PreviewWidget*>(dragged.parent()->preview());
-            preview->widget().setParent(host ? host->childHost() : nullptr);
-            preview->widget().setVisible(dragged.visible());
-            preview->widget().raise();
-            preview->setGeometry(dragged.rect());
-        }
-    }
+    if (target)
+        m_designer.drop(dragged, *target);
+    else
+        m_designer.dropAtEnd(dragged);
     m_selected = &dragged;
     fillHierarchy();
     SelectPreview(nullptr);
@@ -349,15 +350,11 @@ void CInterfaceEditorView::renameElement(CUIElement& element, const std::string&
         Qt::QueuedConnection);
 }
 
-void CInterfaceEditorView::gridEdited(CUIElement& element)
+void CInterfaceEditorView::gridEdited()
 {
     windowDoc()->setModifiedFlag(true);
-    // A new size moves the tracker; a new caption or colour is drawn at once.
+    // A new size moves the tracker; every view's previews heard the new values from the model.
     placeTracker();
-    if (auto* preview = dynamic_cast<PreviewWidget*>(element.preview()))
-        preview->widget().update();
-    if (COrvanteWnd* wnd = windowPreview())
-        wnd->update();
 }
 
 bool CInterfaceEditorView::shows(const CUIElement& element) const
@@ -430,12 +427,6 @@ void CInterfaceEditorView::onWindowResized(const QSize& client)
     reloadShownFlags();
 }
 
-bool CInterfaceEditorView::showsPicture() const
-{
-    const COrvanteWnd* wnd = windowPreview();
-    return wnd && wnd->parentWidget() != m_surface;
-}
-
 QScrollArea* CInterfaceEditorView::scrollArea() const
 {
     return m_scroll;
@@ -448,40 +439,16 @@ void CInterfaceEditorView::fitSurface()
     m_surface->resize(window.expandedTo(m_scroll->viewport()->size()));
 }
 
-void CInterfaceEditorView::paintPicture(QWidget& surface, const QRect& rect)
-{
-    if (!showsPicture() || picturing)
-        return;
-    // The picture stands where the live window would: only the part asked for is drawn,
-    // through a pixmap, as a widget of this window cannot be rendered into its paint.
-    const QRect part = rect & windowPreview()->rect();
-    if (part.isEmpty())
-        return;
-    picturing = true;
-    const QPixmap picture = windowPreview()->grab(part);
-    picturing = false;
-    QPainter(&surface).drawPixmap(part.topLeft(), picture);
-}
-
+// Watched: the scroll area's viewport, the window's preview and every preview widget.
 bool CInterfaceEditorView::eventFilter(QObject* watched, QEvent* event)
 {
     auto* widget = qobject_cast<QWidget*>(watched);
     COrvanteWnd* wnd = windowPreview();
-    // Whatever repaints the live preview elsewhere changes that part of this view's picture.
-    if (event->type() == QEvent::Paint && !picturing && widget && showsPicture() &&
-        (widget == wnd || wnd->isAncestorOf(widget)))
-        m_surface->update(static_cast<QPaintEvent*>(event)->rect().translated(widget->mapTo(wnd, QPoint(0, 0))));
-    // The surface, and with it the scroll range, follows the window's size, here or elsewhere,
-    // and the view's.
+    // The surface, and with it the scroll range, follows the window's size and the view's.
     if (event->type() == QEvent::Resize && widget && (widget == wnd || widget == m_scroll->viewport()))
         fitSurface();
-    if (!widget || !wnd || !isAncestorOf(widget))
+    if (!widget || !wnd)
         return false;
-    if (event->type() == QEvent::KeyPress && DesignMode::editMode() &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        DeleteSelection();
-        return true;
-    }
     if (event->type() == QEvent::MouseButtonPress && !DesignMode::editMode() && wnd->isAncestorOf(widget)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton)
@@ -495,6 +462,17 @@ bool CInterfaceEditorView::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return false;
+}
+
+// Keys no preview took, from the tracker or the view itself: Delete removes the selection in
+// edit mode.
+void CInterfaceEditorView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete && DesignMode::editMode()) {
+        DeleteSelection();
+        return;
+    }
+    CView::keyPressEvent(event);
 }
 
 void CInterfaceEditorView::exportScript(ScriptLanguage language)

@@ -1,17 +1,18 @@
 // The designer view of a window document: shows the window's preview pinned at its top-left
 // corner, scrolled when it is larger than the view, keeps the selection with its tracker in
 // edit mode, and carries out the designer's edits (insert, delete, move, rename, resize), each
-// marking the document modified. A
-// window has one live preview, shown by the active view of its document; its other views
-// show a picture of it that follows every change, until they are activated in turn.
+// marking the document modified. Each view builds its own live preview of the window and
+// keeps it in step with the model, whichever view the change came from.
 #pragma once
 
+#include "designer/CPreviewFactory.h"
+#include "designer/PreviewTree.h"
 #include "designer/WindowDesigner.h"
 
 #include "framework/CView.h"
 #include "uimodel/MelExport.h"
 
-#include <QPointer>
+#include <memory>
 
 class QScrollArea;
 
@@ -35,6 +36,11 @@ public:
     // The selected element; the window when it is selected; null when nothing is.
     CUIElement* selected() const { return m_selected; }
 
+    // The preview of element in this view; null for none.
+    PreviewPort* previewOf(const CUIElement& element) const { return m_previews->port(element); }
+    // Edit mode turns every preview below the window off; otherwise each follows its element.
+    void enablePreviews(bool on) { m_previews->enableBelowWindow(on); }
+
     void onInitialUpdate() override;
     void onActivateView(bool activate) override;
     bool onUpdateCommand(int id, CommandState& state) const override;
@@ -56,9 +62,9 @@ public:
     void dropElement(CUIElement& dragged, CUIElement* target);
     // A name the designer refuses keeps the old one and says why (through the prompts).
     void renameElement(CUIElement& element, const std::string& name);
-    // The Controls flags grid changed element, which is in this view's window: the document
-    // is modified and the surface follows.
-    void gridEdited(CUIElement& element);
+    // The Controls flags grid changed an element of this view's window: the document is
+    // modified and the tracker follows.
+    void gridEdited();
     // Whether element is in this view's window.
     bool shows(const CUIElement& element) const;
     // The hierarchy selected element: the surface follows.
@@ -76,13 +82,15 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // The view's window is closing and the view goes with it.
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    class Surface;
+    class SelectionKeeper;
 
-    void takePreview();
+    // Shows the window's preview at the surface's top-left corner and follows its signals.
+    void showPreview();
     void fillHierarchy();
     void selectInTree(CUIElement* element);
     void onTrackerRightPressed(const QPoint& clientPos);
@@ -91,19 +99,19 @@ private:
     void placeTracker();
     // Shrinks the frame around the view to the form's size, never growing it.
     void fitFrameToForm();
-    // Whether the live preview is in another view, and this one shows its picture.
-    bool showsPicture() const;
     // The surface as large as the window or the view, whichever is larger.
     void fitSurface();
-    // Paints the part of the picture in rect on the surface, when this view shows one.
-    void paintPicture(QWidget& surface, const QRect& rect);
     // The surface changed the shown element's size: the grid takes its values again.
     void reloadShownFlags();
 
     const DesignerHost& m_host;
     QScrollArea* m_scroll = nullptr;
-    Surface* m_surface = nullptr;
+    QWidget* m_surface = nullptr;
     WindowDesigner m_designer;
+    std::unique_ptr<CPreviewFactory> m_factory;
+    // Goes before the surface that holds its widgets.
+    std::unique_ptr<PreviewTree> m_previews;
+    std::unique_ptr<SelectionKeeper> m_selectionKeeper;
     CUIElement* m_selected = nullptr;
     bool m_firstActivation = true;
     bool m_relayoutPending = true;

@@ -21,16 +21,28 @@ std::unique_ptr<PreviewPort> make(const CUIElement& element, QWidget* parent, co
 
 std::unique_ptr<PreviewPort> CPreviewFactory::createPreview(const CUIElement& element, PreviewPort* parentPreview)
 {
+    std::unique_ptr<PreviewPort> port = makeFor(element, parentPreview);
+    // The widgets inside a control (a list's viewport and scroll bars) take the clicks.
+    if (auto* preview = dynamic_cast<PreviewWidget*>(port.get()); preview && m_inputFilter) {
+        preview->widget().installEventFilter(m_inputFilter);
+        for (QWidget* inner : preview->widget().findChildren<QWidget*>())
+            inner->installEventFilter(m_inputFilter);
+    }
+    return port;
+}
+
+std::unique_ptr<PreviewPort> CPreviewFactory::makeFor(const CUIElement& element, PreviewPort* parentPreview)
+{
     const std::string& command = element.command();
     if (element.isWindow()) {
         const SettingsRecord* record = m_host.record;
         auto grid = [record] { return record ? GridSettings::from(*record) : GridSettings{}; };
         auto* wnd = new COrvanteWnd(element, std::move(grid));
-        wnd->setParent(m_park);
+        wnd->setParent(m_windowParent);
         return std::unique_ptr<PreviewPort>(static_cast<PreviewPort*>(wnd));
     }
     auto* parentWidget = dynamic_cast<PreviewWidget*>(parentPreview);
-    QWidget* parent = parentWidget ? parentWidget->childHost() : m_park;
+    QWidget* parent = parentWidget ? parentWidget->childHost() : m_windowParent;
     const QFont* font0 = &m_host.previewFont;
     if (command == "columnLayout")
         return make<COrvanteColumnLayout>(element, parent, nullptr);
@@ -53,14 +65,6 @@ std::unique_ptr<PreviewPort> CPreviewFactory::createPreview(const CUIElement& el
     if (command == "separator")
         return make<COrvanteSeparator>(element, parent, nullptr);
     return nullptr;
-}
-
-void attachPreviewTree(CUIElement& root, PreviewFactory& factory)
-{
-    PreviewPort* parent = root.parent() ? root.parent()->preview() : nullptr;
-    root.attachPreview(factory.createPreview(root, parent));
-    for (const auto& child : root.children())
-        attachPreviewTree(*child, factory);
 }
 
 } // namespace orv

@@ -21,8 +21,7 @@ std::string logLine(const char* text, const std::string& inserted)
 } // namespace
 
 CWindowDoc::CWindowDoc(const DesignerHost& host, QObject* parent)
-    : CDocument(parent), m_host(host), m_park(std::make_unique<QWidget>()), m_previews(host, m_park.get()),
-      m_model(std::make_unique<WindowDocument>(*host.context))
+    : CDocument(parent), m_host(host), m_model(std::make_unique<WindowDocument>(*host.context))
 {
 }
 

@@ -1,15 +1,12 @@
 // The document of a designed window (".wnd"): its element tree, read from and saved to the
-// window file format, and the previews of its elements.
+// window file format. Each of its views makes its own previews.
 #pragma once
 
-#include "designer/CPreviewFactory.h"
 #include "designer/DesignerHost.h"
 
 #include "framework/CDocument.h"
 #include "uimodel/MelWindowImport.h"
 #include "uimodel/WindowDocument.h"
-
-#include <QWidget>
 
 #include <memory>
 #include <string>
@@ -27,9 +24,6 @@ public:
     CUIWindow& window() { return m_model->window(); }
     // The layout arranges as the designer first shows the window.
     void arrangeForDisplay() { m_model->arrangeForDisplay(); }
-    CPreviewFactory& previews() { return m_previews; }
-    // Where the window's preview waits while no view shows it.
-    QWidget* previewPark() const { return m_park.get(); }
 
     FileError onOpenDocument(const QString& path) override;
     // Builds the window of a MEL script into a fresh model, which replaces the document's
@@ -45,9 +39,6 @@ private:
 
     const DesignerHost& m_host;
     OutputLog m_scratchLog;
-    // Declared before the model: the previews in it go before their park.
-    std::unique_ptr<QWidget> m_park;
-    CPreviewFactory m_previews;
     std::unique_ptr<WindowDocument> m_model;
     std::string m_fileProblem;  // why the last open or save failed, as the reader or writer said
 };

@@ -1,7 +1,8 @@
-// The part every preview shares: the port the element drives, on the preview's own widget.
-// A preview mirrors its element and keeps no state of its own.
+// The part every preview shares: the port its view's preview tree drives, on the preview's
+// own widget. A preview mirrors its element and keeps no state of its own.
 #pragma once
 
+#include "designer/PreviewPort.h"
 #include "framework/ByteText.h"
 #include "framework/ColorRefs.h"
 #include "uimodel/CUIElement.h"

@@ -76,7 +76,7 @@ void CMELEditorView::onInitialUpdate()
 {
     CView::onInitialUpdate();
     if (CScriptDoc* doc = scriptDoc()) {
-        m_text->ShowBuffer(&doc->buffer());
+        m_text->ShowBuffer(&doc->buffer(), &doc->lineStates(m_text->settings()));
         m_text->SetViewFont(doc->font());
     }
 }

@@ -1,14 +1,21 @@
-// New, open and save of a script, each keeping the line-end style of its text.
+// New, open and save of a script, each keeping the line-end style of its text; the line
+// states its views share.
 #include "editor/CScriptDoc.h"
 
 #include "framework/ByteText.h"
+#include "framework/CourierFont.h"
 
 namespace orv {
 
-CScriptDoc::CScriptDoc(QObject* parent) : CDocument(parent)
+CScriptDoc::CScriptDoc(QObject* parent) : CDocument(parent), m_font(courierFont())
 {
-    m_font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-    m_font.setStyleHint(QFont::TypeWriter);
+}
+
+LineStateCache& CScriptDoc::lineStates(const SettingsRecord& settings)
+{
+    if (!m_lineStates)
+        m_lineStates = std::make_unique<LineStateCache>(m_buffer, melLineColourer(settings));
+    return *m_lineStates;
 }
 
 void CScriptDoc::Buffer::MarkModified(bool modified)

@@ -1,11 +1,14 @@
-// The document of a MEL script: its text buffer (which marks the document modified) and
-// the font of its views.
+// The document of a MEL script: its text buffer (which marks the document modified), the
+// colouring states of its lines and the font of its views.
 #pragma once
 
 #include "framework/CDocument.h"
 #include "text/CTextBuffer.h"
+#include "text/LineStateCache.h"
 
 #include <QFont>
+
+#include <memory>
 
 namespace orv {
 
@@ -16,7 +19,12 @@ public:
     explicit CScriptDoc(QObject* parent = nullptr);
 
     CTextBuffer& buffer() { return m_buffer; }
-    // "Courier": Liberation Mono, else DejaVu Sans Mono, at the desktop's size.
+    // The MEL colouring states of the lines, one cache for every view of the script, so a
+    // keystroke in one view is parsed once and never down to where another view shows the
+    // text. Made by the first view that asks, under its settings (each view has the
+    // application's).
+    LineStateCache& lineStates(const SettingsRecord& settings);
+    // "Courier" (courierFont) at the desktop's size.
     const QFont& font() const { return m_font; }
 
     bool onNewDocument() override;
@@ -40,6 +48,7 @@ private:
     };
 
     Buffer m_buffer{*this};
+    std::unique_ptr<LineStateCache> m_lineStates;  // after the buffer: leaves it first
     QFont m_font;
 };
 

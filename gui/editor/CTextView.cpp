@@ -98,32 +98,33 @@ CTextView::~CTextView()
     ShowBuffer(nullptr);
 }
 
-void CTextView::ShowBuffer(CTextBuffer* buffer)
+void CTextView::ShowBuffer(CTextBuffer* buffer, LineStateCache* sharedStates)
 {
     if (CTextBuffer* old = m_model->buffer())
         old->DetachView(m_watcher.get());
-    m_states.reset();
-    m_widths.reset();
     m_model->ShowBuffer(buffer);
-    if (buffer) {
-        resetCaches();
+    // The caches first: the view is told of a change after they have taken it.
+    resetCaches(sharedStates);
+    if (buffer)
         buffer->AttachView(m_watcher.get());
-    }
     onViewReset();
 }
 
-void CTextView::resetCaches()
+void CTextView::resetCaches(LineStateCache* sharedStates)
 {
     CTextBuffer* buffer = m_model->buffer();
-    m_states.reset();
+    m_states = nullptr;
+    m_ownStates.reset();
     m_widths.reset();
     if (!buffer)
         return;
-    m_states = std::make_unique<LineStateCache>(
-        *buffer, [this](std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks) {
-            return ScanLineColors(state, line, blocks);
-        });
-    m_colouringOfStates = m_settings.syntaxColoring();
+    if (!sharedStates) {
+        m_ownStates = std::make_unique<LineStateCache>(
+            *buffer, [this](std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks) {
+                return ScanLineColors(state, line, blocks);
+            });
+    }
+    m_states = sharedStates ? sharedStates : m_ownStates.get();
     m_widths = std::make_unique<DisplayLengthCache>(*buffer, m_model->tabSize());
 }
 
@@ -192,6 +193,7 @@ void CTextView::updateMetrics()
     m_lineHeight = std::max(1, metrics.height());
     m_cells = std::make_unique<CellText>(m_fonts[0]);
     m_ascent = metrics.ascent();
+    m_shaped.clear();
     updateScrollBars();
     viewport()->update();
 }
@@ -245,17 +247,15 @@ void CTextView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     const QRect area = viewport()->rect();
-    if (m_states && m_colouringOfStates != m_settings.syntaxColoring()) {
-        // The colouring switch changed since the states were found: they are all stale.
-        m_states->forgetFrom(0);
-        m_colouringOfStates = m_settings.syntaxColoring();
-    }
+    if (m_states)
+        m_states->useVariant(m_settings.syntaxColoring());
     painter.setFont(m_fonts[0]);
     const int lineCount = buffer() ? buffer()->LineCount() : 0;
     std::vector<ColourBlock> blocks;
     int y = 0;
     for (int line = topLine(); line < lineCount && y < area.height(); ++line, y += m_lineHeight)
         paintLine(painter, line, y, blocks);
+    m_shaped.endPaint();
     if (y < area.height()) {
         painter.fillRect(QRect(0, y, area.width(), area.height() - y), colourOf(colour_class::kWhiteSpace));
         painter.fillRect(QRect(0, y, kMarginWidth, area.height() - y), colourOf(colour_class::kSelectionMargin));
@@ -291,51 +291,75 @@ void CTextView::paintLine(QPainter& painter, int line, int y, std::vector<Colour
         }
     }
     const int firstColumn = leftColumn();
-    CellText::Run run;
-    run.line = text;
-    run.encoding = buffer()->Encoding();
-    run.tabSize = m_model->tabSize();
-    run.firstColumn = firstColumn;
-    run.lastColumn = firstColumn + static_cast<int>((width - kMarginWidth) / m_cells->cellWidth()) + 1;
-    run.x0 = columnX(0);
-    run.y = y + m_ascent;
+    ShapedLines::Source source{std::string(text), std::move(blocks), selFrom, selTo, firstColumn,
+                               firstColumn + static_cast<int>((width - kMarginWidth) / m_cells->cellWidth()) + 1,
+                               m_model->tabSize(), buffer()->Encoding()};
+    const ShapedLines::Line& shaped = m_shaped.line(line, std::move(source), [this](ShapedLines::Line& made) {
+        shapeLine(made);
+    });
     painter.setClipRect(QRect(kMarginWidth, y, width - kMarginWidth, m_lineHeight));
     // The cells from one column to another, in viewport pixels.
     const auto fillColumns = [&](int from, int to, int colourClass) {
         const int left = qRound(columnX(std::max(from, firstColumn)));
-        const int right = qRound(columnX(std::min(std::max(to, from), run.lastColumn)));
+        const int right = qRound(columnX(std::min(std::max(to, from), shaped.source.lastColumn)));
         if (right > left)
             painter.fillRect(QRect(left, y, right - left, m_lineHeight), colourOf(colourClass));
     };
+    int penClass = -1;
+    for (const ShapedLines::Step& step : shaped.steps) {
+        if (step.fill) {
+            fillColumns(step.fromColumn, step.toColumn, step.colourClass);
+            continue;
+        }
+        if (step.colourClass != penClass) {
+            painter.setPen(colourOf(step.colourClass));
+            penClass = step.colourClass;
+        }
+        painter.drawStaticText(step.shaped.topLeft + QPointF(0, y), step.shaped.text);
+    }
+    paintMarks(painter, line, y);
+    if (selTo > length)
+        fillColumns(shaped.endColumn, shaped.endColumn + 1, colour_class::kSelectionBackground);
+    painter.setClipping(false);
+}
+
+void CTextView::shapeLine(ShapedLines::Line& made) const
+{
+    const ShapedLines::Source& source = made.source;
+    const int length = static_cast<int>(source.text.size());
+    CellText::Run run;
+    run.line = source.text;
+    run.encoding = source.encoding;
+    run.tabSize = source.tabSize;
+    run.firstColumn = source.firstColumn;
+    run.lastColumn = source.lastColumn;
+    run.x0 = columnX(0);
+    run.y = m_ascent;  // from the line's top: the line is drawn the same wherever it stands
     int column = 0;
     int ch = 0;
-    int penClass = -1;
-    for (const ColourSpan& span : colourSpans(blocks, length)) {
+    std::vector<CellText::Shaped> pieces;
+    for (const ColourSpan& span : colourSpans(source.blocks, length)) {
         // A span split where the selection starts and ends.
-        for (const int cut : {selFrom, selTo, span.end}) {
+        for (const int cut : {source.selectedFrom, source.selectedTo, span.end}) {
             const int end = std::clamp(cut, span.begin, span.end);
             if (end <= ch)
                 continue;
-            const bool selected = ch >= selFrom && ch < selTo;
+            const bool selected = ch >= source.selectedFrom && ch < source.selectedTo;
             if (selected) {
                 // The selection's cells are known only once the run's characters are counted.
                 int afterCh = ch;
                 int afterColumn = column;
                 m_cells->skip(run, end, afterCh, afterColumn);
-                fillColumns(column, afterColumn, colour_class::kSelectionBackground);
+                made.steps.push_back({colour_class::kSelectionBackground, column, afterColumn, true, {}});
             }
             const int colourClass = selected ? colour_class::kSelectedText : span.colourClass;
-            if (colourClass != penClass && column < run.lastColumn) {
-                painter.setPen(colourOf(colourClass));
-                penClass = colourClass;
-            }
-            m_cells->draw(painter, run, end, ch, column);
+            pieces.clear();
+            m_cells->shape(run, end, ch, column, pieces);
+            for (CellText::Shaped& piece : pieces)
+                made.steps.push_back({colourClass, 0, 0, false, std::move(piece)});
         }
     }
-    paintMarks(painter, line, y);
-    if (selTo > length)
-        fillColumns(column, column + 1, colour_class::kSelectionBackground);
-    painter.setClipping(false);
+    made.endColumn = column;
 }
 
 void CTextView::paintMarks(QPainter& painter, int line, int y)

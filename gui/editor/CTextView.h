@@ -3,6 +3,7 @@
 // maps keys and the mouse onto the view model of core, which decides what they do.
 #pragma once
 
+#include "editor/ShapedLines.h"
 #include "melparse/MelDiagnostic.h"
 #include "text/DiagnosticMarks.h"
 #include "text/DisplayLengthCache.h"
@@ -35,8 +36,10 @@ public:
     ~CTextView() override;
 
     // Shows a buffer (or none) and resets the view; the buffer must outlive the view or be
-    // left first with ShowBuffer(nullptr).
-    void ShowBuffer(CTextBuffer* buffer);
+    // left first with ShowBuffer(nullptr). `sharedStates`: the line states that every view of
+    // the buffer uses (they colour as ScanLineColors does, and outlive the view); without
+    // them the view finds states of its own.
+    void ShowBuffer(CTextBuffer* buffer, LineStateCache* sharedStates = nullptr);
     CTextBuffer* buffer() const { return m_model->buffer(); }
     TextViewModel& model() { return *m_model; }
     const TextViewModel& model() const { return *m_model; }
@@ -130,11 +133,13 @@ protected:
 private:
     class Watcher;
 
-    void resetCaches();
+    void resetCaches(LineStateCache* sharedStates);
     void updateMetrics();
     void updateScrollBars();
     void restartCaret();
     void paintLine(QPainter& painter, int line, int y, std::vector<ColourBlock>& blocks);
+    // Fills in the steps of a line's drawing from its source.
+    void shapeLine(ShapedLines::Line& made) const;
     void paintMarks(QPainter& painter, int line, int y);
     QColor colourOf(int colourClass) const;
     bool runViewCommand(int id, bool execute);
@@ -143,14 +148,15 @@ private:
     const SettingsRecord& m_settings;
     std::unique_ptr<TextViewModel> m_model;
     std::unique_ptr<Watcher> m_watcher;
-    std::unique_ptr<LineStateCache> m_states;
+    std::unique_ptr<LineStateCache> m_ownStates;
+    LineStateCache* m_states = nullptr;  // the shared states, or the own
     std::unique_ptr<DisplayLengthCache> m_widths;
     DiagnosticMarks m_marks;
-    bool m_colouringOfStates = true;  // the colouring switch the cached states were found with
     QFont m_font;
     std::array<QFont, 4> m_fonts;  // normal, bold, italic, bold italic
     int m_lineHeight = 16;
     std::unique_ptr<CellText> m_cells;
+    ShapedLines m_shaped;
     int m_ascent = 12;
     QBasicTimer m_caretTimer;
     bool m_caretOn = false;

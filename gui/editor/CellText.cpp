@@ -4,6 +4,7 @@
 #include "text/LineCharacters.h"
 
 #include <QPainter>
+#include <QTextLayout>
 
 #include <cmath>
 
@@ -30,10 +31,19 @@ constexpr qreal kSameAdvance = 1.0 / 64;
 } // namespace
 
 CellText::CellText(const QFont& font, QPaintDevice* device)
-    : m_metrics(font, device), m_cell(std::max<qreal>(1, m_metrics.horizontalAdvance(QLatin1Char('X'))))
+    : m_font(device ? QFont(font, device) : font), m_metrics(font, device), m_cell(std::max<qreal>(1, m_metrics.horizontalAdvance(QLatin1Char('X'))))
 {
     for (char32_t c = 0; c < m_asciiFits.size(); ++c)
         m_asciiFits[c] = std::abs(m_metrics.horizontalAdvance(shownCharacter(c)) - m_cell) < kSameAdvance;
+    // A static text lays its one line out as this layout does, its top at the given point.
+    QTextLayout layout(QStringLiteral("X"), m_font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLeadingIncluded(true);
+    line.setPosition({0, 0});
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    m_staticAscent = runs.isEmpty() || runs.front().positions().isEmpty() ? line.ascent() : runs.front().positions().front().y();
 }
 
 bool CellText::fitsItsCell(char32_t codePoint, const QString& shown) const
@@ -41,8 +51,20 @@ bool CellText::fitsItsCell(char32_t codePoint, const QString& shown) const
     return characterColumns(codePoint) == 1 && std::abs(m_metrics.horizontalAdvance(shown) - m_cell) < kSameAdvance;
 }
 
-void CellText::walk(QPainter* painter, const Run& run, int end, int& ch, int& column) const
+void CellText::put(QPainter* painter, std::vector<Shaped>* shaped, QPointF baseline, const QString& text) const
 {
+    if (painter) {
+        painter->drawText(baseline, text);
+        return;
+    }
+    QStaticText& laid = shaped->emplace_back(Shaped{{baseline.x(), baseline.y() - m_staticAscent}, QStaticText(text)}).text;
+    laid.setTextFormat(Qt::PlainText);
+    laid.prepare(QTransform(), m_font);
+}
+
+void CellText::walk(QPainter* painter, std::vector<Shaped>* shaped, const Run& run, int end, int& ch, int& column) const
+{
+    const bool drawing = painter || shaped;
     const int tabSize = std::max(run.tabSize, 1);
     const auto xOf = [&](int col) { return run.x0 + col * m_cell; };
     // Characters that fit their cells, drawn in one go from the column of the first.
@@ -50,7 +72,7 @@ void CellText::walk(QPainter* painter, const Run& run, int end, int& ch, int& co
     int batchColumn = 0;
     const auto flush = [&] {
         if (!batch.isEmpty())
-            painter->drawText(QPointF(xOf(batchColumn), run.y), batch);
+            put(painter, shaped, QPointF(xOf(batchColumn), run.y), batch);
         batch.clear();
     };
     while (ch < end && column < run.lastColumn) {
@@ -60,7 +82,7 @@ void CellText::walk(QPainter* painter, const Run& run, int end, int& ch, int& co
         const int next = tab ? (column / tabSize + 1) * tabSize
                              : column + (byte < 0x80 ? 1 : characterColumns(character.codePoint));
         ch += character.length;
-        if (!painter || next <= run.firstColumn || tab) {
+        if (!drawing || next <= run.firstColumn || tab) {
             // Not drawn, left of the view, or blank cells.
             flush();
             column = next;
@@ -85,7 +107,7 @@ void CellText::walk(QPainter* painter, const Run& run, int end, int& ch, int& co
             flush();
             // Centred in its cells: a glyph of another width stays clear of its neighbours' cells.
             const qreal room = (next - column) * m_cell;
-            painter->drawText(QPointF(xOf(column) + (room - m_metrics.horizontalAdvance(shown)) / 2, run.y), shown);
+            put(painter, shaped, QPointF(xOf(column) + (room - m_metrics.horizontalAdvance(shown)) / 2, run.y), shown);
         }
         column = next;
     }

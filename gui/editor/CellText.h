@@ -9,9 +9,11 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QStaticText>
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 class QPainter;
 class QPaintDevice;
@@ -41,19 +43,36 @@ public:
     // past them (the column stops counting once the characters leave the view on the right).
     void draw(QPainter& painter, const Run& run, int end, int& ch, int& column) const
     {
-        walk(&painter, run, end, ch, column);
+        walk(&painter, nullptr, run, end, ch, column);
     }
     // Moves `ch` and `column` past the characters up to `end` as draw does, drawing nothing.
-    void skip(const Run& run, int end, int& ch, int& column) const { walk(nullptr, run, end, ch, column); }
+    void skip(const Run& run, int end, int& ch, int& column) const { walk(nullptr, nullptr, run, end, ch, column); }
+
+    // Characters shaped once and drawn as often as wanted with drawStaticText from `topLeft`,
+    // where draw would have put them, in the painter's pen and the cells' font.
+    struct Shaped {
+        QPointF topLeft;
+        QStaticText text;
+    };
+    // Shapes the characters up to `end` as draw would draw them, appending them to `shaped`;
+    // `ch` and `column` move as with draw.
+    void shape(const Run& run, int end, int& ch, int& column, std::vector<Shaped>& shaped) const
+    {
+        walk(nullptr, &shaped, run, end, ch, column);
+    }
 
 private:
-    void walk(QPainter* painter, const Run& run, int end, int& ch, int& column) const;
+    // Draws on `painter`, or shapes into `shaped`, or with neither only counts.
+    void walk(QPainter* painter, std::vector<Shaped>* shaped, const Run& run, int end, int& ch, int& column) const;
+    void put(QPainter* painter, std::vector<Shaped>* shaped, QPointF baseline, const QString& text) const;
     // Whether a character beyond ASCII is drawn with the others of its run: one cell wide, with
     // the cell's advance in the font.
     bool fitsItsCell(char32_t codePoint, const QString& shown) const;
 
+    QFont m_font;
     QFontMetricsF m_metrics;
     qreal m_cell = 1;
+    qreal m_staticAscent = 0;  // from a static text's top to its baseline
     std::array<bool, 128> m_asciiFits{};  // the same for ASCII, found once
 };
 

@@ -1,5 +1,5 @@
 // A designed window built in the core for the grid tests: a column layout holding a
-// button, a second button and a text scroll list, every element with a recording preview,
+// button, a second button and a text scroll list, a view of it with recording previews,
 // and the shipped command database loaded.
 #pragma once
 
@@ -24,7 +24,6 @@ struct DesignedWindow {
     explicit DesignedWindow(int booleanStyle = 1)
     {
         settings.booleanStyle = static_cast<BooleanStyle>(booleanStyle);
-        window.attachPreview(previews.createPreview(window, nullptr));
         column = &add<CUIColumnLayout>(window);
         button = &add<CUIButton>(*column);
         second = &add<CUIButton>(*column);
@@ -36,21 +35,17 @@ struct DesignedWindow {
     {
         auto element = std::make_unique<T>(parent);
         T& ref = *element;
-        element->attachPreview(previews.createPreview(ref, parent.preview()));
         if (!parent.AddChild(std::move(element)))
             qFatal("the parent refused a child");
         return ref;
     }
 
-    static PreviewRecord& record(const CUIElement& element)
-    {
-        return static_cast<RecordingPreview*>(element.preview())->record();
-    }
+    PreviewRecord& record(const CUIElement& element) const { return view.record(element); }
 
     SettingsRecord settings;
     UIModelContext context{settings};
-    RecordingFactory previews;
     CUIWindow window{context};
+    RecordedView view{window};
     CUIColumnLayout* column = nullptr;
     CUIButton* button = nullptr;
     CUIButton* second = nullptr;

@@ -85,6 +85,11 @@ struct Designer {
             QTest::mouseClick(tools()->editButton(), Qt::LeftButton);
     }
     CDesignTracker* tracker() { return view()->windowPreview()->tracker(); }
+    // The widget of element's preview in the active view.
+    QWidget& previewOf(const CUIElement& element)
+    {
+        return dynamic_cast<PreviewWidget*>(view()->previewOf(element))->widget();
+    }
     void drag(QWidget* widget, QPoint from, QPoint to)
     {
         QTest::mousePress(widget, Qt::LeftButton, {}, from);

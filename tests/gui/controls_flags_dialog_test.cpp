@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(combo->dropList()->item(0)->text(), QStringLiteral("default"));
         QCOMPARE(combo->dropList()->item(1)->text(), QStringLiteral("true"));
         QCOMPARE(combo->dropList()->item(2)->text(), QStringLiteral("false"));
-        QVERIFY(DesignedWindow::record(*m_window->button).enabled);
+        QVERIFY(m_window->record(*m_window->button).enabled);
 
         QTest::mouseClick(combo, Qt::LeftButton, {}, combo->arrowRect().center());
         QVERIFY(combo->dropList()->isVisible());
@@ -101,14 +101,14 @@ private slots:
         QTest::mouseClick(combo->dropList()->viewport(), Qt::LeftButton, {}, falseRow.center());
         QVERIFY(!combo->dropList()->isVisible());
         QCOMPARE(m_window->button->flags()[kEnable], std::string("false"));
-        QVERIFY(!DesignedWindow::record(*m_window->button).enabled);
+        QVERIFY(!m_window->record(*m_window->button).enabled);
         QCOMPARE(m_modified, std::vector<CUIElement*>{m_window->button});
 
         // Stepping up to "default" gives the flag back to the default: enabled.
         QTest::keyClick(combo->edit(), Qt::Key_Up);
         QTest::keyClick(combo->edit(), Qt::Key_Up);
         QCOMPARE(m_window->button->flags()[kEnable], std::string());
-        QVERIFY(DesignedWindow::record(*m_window->button).enabled);
+        QVERIFY(m_window->record(*m_window->button).enabled);
         QCOMPARE(m_modified.size(), 3u);
     }
 
@@ -157,7 +157,7 @@ private slots:
     {
         m_dialog->ShowElementFlags(m_window->button);
         typeIntoRow(*m_dialog->list(), kLabelRow, QStringLiteral("Press \"me\""), Qt::Key_Return);
-        QCOMPARE(DesignedWindow::record(*m_window->button).text, std::string("Press \"me\""));
+        QCOMPARE(m_window->record(*m_window->button).text, std::string("Press \"me\""));
         QCOMPARE(m_window->button->flags()[kLabel], std::string("Press \"me\""));
         QVERIFY(m_dialog->list()->hasFocus());
         QCOMPARE(m_modified, std::vector<CUIElement*>{m_window->button});
@@ -171,7 +171,7 @@ private slots:
         m_dialog->ShowElementFlags(m_window->button);
         typeIntoRow(*m_dialog->list(), kLabelRow, typed, Qt::Key_Return);
         QCOMPARE(m_window->button->flags()[kLabel], utf8);
-        QCOMPARE(DesignedWindow::record(*m_window->button).text, utf8);
+        QCOMPARE(m_window->record(*m_window->button).text, utf8);
         QVERIFY(WriteWindowFile(m_window->window).find("\t10\t" + utf8 + "\r\n") != std::string::npos);
         QVERIFY(GenerateWindowScript(m_window->window, false).find("-label \"" + utf8 + "\"") != std::string::npos);
         m_dialog->ShowElementFlags(m_window->second);
@@ -186,11 +186,11 @@ private slots:
         const int secondTop = m_window->second->rect().top;
         typeIntoRow(*m_dialog->list(), kWidthRow, QStringLiteral("150"), Qt::Key_Tab);
         QCOMPARE(m_window->button->rect().width(), 150);
-        QCOMPARE(DesignedWindow::record(*m_window->button).geometry.width(), 150);
+        QCOMPARE(m_window->record(*m_window->button).geometry.width(), 150);
         typeIntoRow(*m_dialog->list(), kHeightRow, QStringLiteral("60"), Qt::Key_Escape);
         QCOMPARE(m_window->button->rect().height(), 60);
         QCOMPARE(m_window->second->rect().top, secondTop + 60 - static_cast<int>(m_window->settings.buttonHeight));
-        QCOMPARE(DesignedWindow::record(*m_window->second).geometry, m_window->second->rect());
+        QCOMPARE(m_window->record(*m_window->second).geometry, m_window->second->rect());
     }
 
     // A number row refuses what is no number of its type, and a size below 0: the element and
@@ -259,7 +259,7 @@ private slots:
         clickRow(list, kWidthRow);
         QCOMPARE(m_window->button->flags()[kLabel], list.rows().item(kLabelRow)->valueText());
         QVERIFY(list.rows().item(kLabelRow)->valueText().ends_with("!"));
-        QCOMPARE(DesignedWindow::record(*m_window->button).text, list.rows().item(kLabelRow)->valueText());
+        QCOMPARE(m_window->record(*m_window->button).text, list.rows().item(kLabelRow)->valueText());
         QCOMPARE(list.currentRow(), kWidthRow);
         QCOMPARE(m_modified.size(), 1u);
     }
@@ -314,7 +314,7 @@ private slots:
         });
         QTest::mouseClick(list.dataButton(), Qt::LeftButton);
         QCOMPARE(m_window->list->listItems(), (std::vector<std::string>{"a", "b"}));
-        QCOMPARE(DesignedWindow::record(*m_window->list).items, (std::vector<std::string>{"a", "b"}));
+        QCOMPARE(m_window->record(*m_window->list).items, (std::vector<std::string>{"a", "b"}));
         QCOMPARE(m_modified, std::vector<CUIElement*>{m_window->list});
 
         whenModalShows([](CEditListItemsDialog& dialog) {

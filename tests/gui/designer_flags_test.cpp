@@ -49,11 +49,6 @@ struct DesignerWithGrid : Designer {
     }
 };
 
-QWidget& previewOf(const CUIElement& element)
-{
-    return dynamic_cast<PreviewWidget*>(element.preview())->widget();
-}
-
 // Whether element is in the tree under root; the pointer is compared, never followed.
 bool holds(const CUIElement& root, const CUIElement* element)
 {
@@ -98,7 +93,7 @@ private slots:
 
         // In test mode a click on a preview selects it.
         d.setEditMode(false);
-        QTest::mouseClick(&previewOf(first), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(&d.previewOf(first), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(d.grid()->shownElement(), &first);
     }
 
@@ -114,18 +109,18 @@ private slots:
         d.doc()->setModifiedFlag(false);
 
         typeIntoRow(d.list(), rowOf(d.list(), "label"), QStringLiteral("Go \"now\""), Qt::Key_Return);
-        QCOMPARE(static_cast<QAbstractButton&>(previewOf(first)).text(), QStringLiteral("Go \"now\""));
+        QCOMPARE(static_cast<QAbstractButton&>(d.previewOf(first)).text(), QStringLiteral("Go \"now\""));
         QVERIFY(d.doc()->isModified());
 
         const int secondTop = second.rect().top;
         const int height = first.rect().height();
         typeIntoRow(d.list(), rowOf(d.list(), "width"), QStringLiteral("150"), Qt::Key_Tab);
         QCOMPARE(first.rect().width(), 150);
-        QCOMPARE(previewOf(first).width(), 150);
+        QCOMPARE(d.previewOf(first).width(), 150);
         typeIntoRow(d.list(), rowOf(d.list(), "height"), QStringLiteral("60"), Qt::Key_Tab);
         QCOMPARE(second.rect().top, secondTop + 60 - height);
         const UIRect r = second.rect();
-        QCOMPARE(previewOf(second).geometry(), QRect(r.left, r.top, r.width(), r.height()));
+        QCOMPARE(d.previewOf(second).geometry(), QRect(r.left, r.top, r.width(), r.height()));
     }
 
     void surfaceResizeThenGridCommitKeepsTheNewSize()

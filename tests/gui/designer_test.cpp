@@ -88,11 +88,11 @@ private slots:
         QCOMPARE(wnd->size(), QSize(280, 330));
         int previews = 0;
         std::function<void(const CUIElement&)> check = [&](const CUIElement& element) {
-            auto* preview = dynamic_cast<PreviewWidget*>(element.preview());
+            auto* preview = dynamic_cast<PreviewWidget*>(d.view()->previewOf(element));
             QVERIFY(preview);
             ++previews;
             if (!element.isWindow()) {
-                auto* parent = dynamic_cast<PreviewWidget*>(element.parent()->preview());
+                auto* parent = dynamic_cast<PreviewWidget*>(d.view()->previewOf(*element.parent()));
                 QCOMPARE(preview->widget().parentWidget(), parent->childHost());
                 const UIRect r = element.rect();
                 QCOMPARE(preview->widget().geometry(), QRect(r.left, r.top, r.width(), r.height()));
@@ -104,14 +104,14 @@ private slots:
         check(d.window());
         QCOMPARE(previews, 11);
         CUIElement& column = *d.window().children().front();
-        auto* list = dynamic_cast<COrvanteList*>(column.children()[3]->preview());
+        auto* list = dynamic_cast<COrvanteList*>(d.view()->previewOf(*column.children()[3]));
         QVERIFY(list);
         QCOMPARE(list->count(), 4);
         QCOMPARE(list->item(3)->text(), QStringLiteral("Production"));
         QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
-        auto* field = dynamic_cast<COrvanteTextField*>(column.children()[1]->preview());
+        auto* field = dynamic_cast<COrvanteTextField*>(d.view()->previewOf(*column.children()[1]));
         QCOMPARE(field->text(), QStringLiteral("pCube1"));
-        auto* check2 = dynamic_cast<COrvanteCheckBox*>(column.children()[5]->preview());
+        auto* check2 = dynamic_cast<COrvanteCheckBox*>(d.view()->previewOf(*column.children()[5]));
         QCOMPARE(check2->text(), QStringLiteral("Cast shadows"));
         QCOMPARE(d.tree()->topLevelItem(0)->child(0)->childCount(), 6);
         QVERIFY(!d.doc()->isModified());
@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(button.rect().height(), 40);
         QCOMPARE(button.rect().left, before.left);
         QCOMPARE(button.rect().top, before.top);
-        auto* preview = dynamic_cast<PreviewWidget*>(button.preview());
+        auto* preview = dynamic_cast<PreviewWidget*>(d.view()->previewOf(button));
         QCOMPARE(preview->widget().size(), QSize(90, 40));
         QVERIFY(d.doc()->isModified());
 
@@ -228,7 +228,7 @@ private slots:
         d.setEditMode(true);
         d.select(&list);
         d.dragCorner({-32, -18});
-        auto* preview = dynamic_cast<COrvanteList*>(list.preview());
+        auto* preview = dynamic_cast<COrvanteList*>(d.view()->previewOf(list));
         QVERIFY(preview);
         QCOMPARE(list.rect().width(), 150 - 32);
         QCOMPARE(list.rect().height(), 100 - 18);
@@ -260,11 +260,11 @@ private slots:
         d.setEditMode(true);
         QVERIFY(d.tracker()->isVisible());
         QVERIFY(d.tracker()->trackRect());
-        QVERIFY(!dynamic_cast<PreviewWidget*>(column.children().front()->preview())->widget().isEnabled());
+        QVERIFY(!dynamic_cast<PreviewWidget*>(d.view()->previewOf(*column.children().front()))->widget().isEnabled());
         d.setEditMode(false);
         QVERIFY(!d.tracker()->isVisible());
         QCOMPARE(d.view()->selected(), nullptr);
-        QVERIFY(dynamic_cast<PreviewWidget*>(column.children().front()->preview())->widget().isEnabled());
+        QVERIFY(dynamic_cast<PreviewWidget*>(d.view()->previewOf(*column.children().front()))->widget().isEnabled());
         d.setEditMode(true);
         QCOMPARE(d.view()->selected(), &column);
         QCOMPARE(d.tree()->selectedElement(), &column);
@@ -290,7 +290,7 @@ private slots:
         d.click(kButtonsButton);
         CUIElement& first = *column.children().front();
         d.select(&column);
-        auto& widget = dynamic_cast<PreviewWidget*>(first.preview())->widget();
+        auto& widget = dynamic_cast<PreviewWidget*>(d.view()->previewOf(first))->widget();
         QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(d.tree()->selectedElement(), &first);
     }
@@ -553,7 +553,7 @@ private slots:
         d.click(1035, Qt::RightButton);
         CUIElement& scroll = *column.children().back();
         QCOMPARE(scroll.command(), std::string("scrollField"));
-        const auto fontOf = [](const CUIElement& e) { return dynamic_cast<PreviewWidget*>(e.preview())->widget().font(); };
+        const auto fontOf = [&d](const CUIElement& e) { return dynamic_cast<PreviewWidget*>(d.view()->previewOf(e))->widget().font(); };
         QCOMPARE(fontOf(*column.children().front()).family(), d.run.app().font(COrvanteApp::AppFont::preview).family());
         QCOMPARE(fontOf(scroll).family(), d.run.app().font(COrvanteApp::AppFont::multiLine).family());
     }
@@ -562,7 +562,7 @@ private slots:
     {
         Designer d;
         CUIElement& column = d.columnWithButton();
-        auto* button = dynamic_cast<COrvanteButton*>(column.children().front()->preview());
+        auto* button = dynamic_cast<COrvanteButton*>(d.view()->previewOf(*column.children().front()));
         QImage raised = button->grab().toImage();
         QCOMPARE(raised.pixelColor(0, 0), QColor(0xDF, 0xDF, 0xDF));
         QCOMPARE(raised.pixelColor(button->width() - 1, button->height() - 1), QColor(0, 0, 0));
@@ -578,7 +578,7 @@ private slots:
         d.click(kMiscButton, Qt::LeftButton, Qt::ControlModifier);
         CUIElement& separator = *column.children().back();
         QCOMPARE(separator.command(), std::string("separator"));
-        auto& line = dynamic_cast<PreviewWidget*>(separator.preview())->widget();
+        auto& line = dynamic_cast<PreviewWidget*>(d.view()->previewOf(separator))->widget();
         QImage etched = line.grab().toImage();
         const int middle = line.height() / 2;
         QCOMPARE(etched.pixelColor(3, middle), QColor(0x80, 0x80, 0x80));
@@ -594,7 +594,7 @@ private slots:
         d.click(kCheckBoxesButton);
         CUIElement& check = *column.children().back();
         QCOMPARE(check.command(), std::string("checkBox"));
-        auto& box = dynamic_cast<COrvanteCheckBox&>(*check.preview());
+        auto& box = dynamic_cast<COrvanteCheckBox&>(*d.view()->previewOf(check));
         const auto applyFlag = [&check](int position, const char* value) {
             FlagValueTable flags = check.flags();
             flags[position] = value;

@@ -571,6 +571,40 @@ private slots:
         doc->setModifiedFlag(false);
     }
 
+    // The views of a script share its line states: a comment opened at the top in one view
+    // colours the end another view shows, and closing it gives the end its colours back.
+    void aCommentOpenedInOneViewColoursTheEndAnotherShows()
+    {
+        QByteArray bytes;
+        for (int line = 0; line < 300; ++line)
+            bytes += "button;\r\n";
+        AppScript script(bytes);
+        test::AppRun& run = script.run;
+        QVERIFY(script.doc);
+        QVERIFY(QTest::qWaitForWindowExposed(run.frame()));
+        run.frame()->action(CommandId::windowNew)->trigger();
+        QCOMPARE(script.doc->views().size(), 2);
+        MelTextView* top = qobject_cast<CMELEditorView*>(script.doc->views()[0])->textView();
+        MelTextView* end = qobject_cast<CMELEditorView*>(script.doc->views()[1])->textView();
+        end->setFocus();
+        QTest::keyClick(end, Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(end->topLine() >= 250);
+        const QColor comment = classColour(run.app().record(), colour_class::kComment);
+        const QColor command = classColour(run.app().record(), colour_class::kCommand);
+        const auto endShows = [end](const QColor& colour) { return imageHolds(end->viewport()->grab().toImage(), colour); };
+        QVERIFY(endShows(command) && !endShows(comment));
+        top->setFocus();
+        QTest::keyClick(top, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClicks(top, QStringLiteral("/*"));
+        top->viewport()->grab();  // the view typed in draws first
+        QVERIFY(endShows(comment) && !endShows(command));
+        QTest::keyClick(top, Qt::Key_Backspace);
+        QTest::keyClick(top, Qt::Key_Backspace);
+        top->viewport()->grab();
+        QVERIFY(endShows(command) && !endShows(comment));
+        script.doc->setModifiedFlag(false);
+    }
+
     void cutAndCopyFollowTheSelectionInTheMenus()
     {
         AppScript script("print 1;");

@@ -127,6 +127,57 @@ private slots:
         }
     }
 
+    void aLineDrawnAgainShowsItsEditItsColoursItsSelectionAndTheScroll()
+    {
+        // Lines are shaped once and drawn again while they stay as they were: after each change
+        // the view must look as it does drawn afresh (a new font clears what was shaped).
+        Editor e("proc f() {\r\n\tprint \"caf\xC3\xA9 \xE6\x97\xA5\";\r\n\tint $x = 1;  // one\r\n}\r\n"
+                 "string $long = \"" + QByteArray(200, 'w') + "\";\r\n" + QByteArray("$y = 2;\r\n").repeated(60));
+        e.text()->setSelectionKeptShown(true);
+        e.text()->clearFocus();
+        const auto drawnAsAfresh = [&](const char* after) {
+            const QImage drawn = e.port()->grab().toImage();
+            e.text()->SetViewFont(e.text()->viewFont());
+            QVERIFY2(drawn == e.port()->grab().toImage(), after);
+        };
+        const auto key = [&](Qt::Key pressed, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(e.text(), pressed, modifiers);
+            e.text()->clearFocus();
+        };
+        drawnAsAfresh("the first paint");
+        // A character typed inside a line, the line's length kept (overwrite).
+        e.text()->model().setCursor({8, 1});
+        key(Qt::Key_Insert);
+        QTest::keyClicks(e.text(), QStringLiteral("q"));
+        e.text()->clearFocus();
+        QCOMPARE(e.line(1), std::string("\tprint \"qaf\xC3\xA9 \xE6\x97\xA5\";"));
+        drawnAsAfresh("an overwritten character");
+        key(Qt::Key_Insert);
+        // Lines whose text stays but whose colours change: a block comment opened above them.
+        e.text()->model().setCursor({0, 0});
+        QTest::keyClicks(e.text(), QStringLiteral("/*"));
+        e.text()->clearFocus();
+        drawnAsAfresh("a comment opened above");
+        // The selection grows over a line and a half.
+        e.text()->model().setCursor({3, 1});
+        key(Qt::Key_Down, Qt::ShiftModifier);
+        key(Qt::Key_Right, Qt::ShiftModifier);
+        drawnAsAfresh("a selection");
+        // Scrolled across, by the wheel, and to other tab stops.
+        e.text()->horizontalScrollBar()->setValue(5);
+        drawnAsAfresh("a horizontal scroll");
+        QWheelEvent wheel(QPointF(100, 50), e.port()->mapToGlobal(QPointF(100, 50)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(e.port(), &wheel);
+        QCOMPARE(e.text()->topLine(), 3);
+        drawnAsAfresh("a wheel scroll");
+        e.text()->horizontalScrollBar()->setValue(0);
+        e.text()->verticalScrollBar()->setValue(0);
+        e.port()->grab();
+        e.text()->setTabSize(8);
+        drawnAsAfresh("another tab size");
+    }
+
     void aUtf8ScriptIsShownTypedFoundAndSavedAsUtf8()
     {
         QTemporaryDir dir;

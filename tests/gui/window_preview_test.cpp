@@ -1,6 +1,6 @@
 // The window preview as a user handles it in the designer view: its caption boxes, every
-// edge and corner of its sizing frame, the view's frame fitted to the form, and two views of
-// one window.
+// edge and corner of its sizing frame, the view's frame fitted to the form, and two live
+// views of one window.
 #include "AppTestSupport.h"
 #include "DesignerRun.h"
 #include "GuiTestMain.h"
@@ -9,7 +9,9 @@
 #include "app/AppIds.h"
 #include "designer/COrvanteWnd.h"
 #include "designer/FormFit.h"
+#include "designer/PreviewWidget.h"
 #include "framework/CMDIChildWnd.h"
+#include "uimodel/CUILabelledControls.h"
 
 #include <QDockWidget>
 #include <QScreen>
@@ -61,17 +63,6 @@ QImage liveWindow(COrvanteWnd* wnd)
 {
     return wnd->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
-
-// Counts the paint events a widget gets.
-struct PaintCount : QObject {
-    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-    int paints = 0;
-};
 
 class WindowPreviewTest : public QObject {
     Q_OBJECT
@@ -272,52 +263,67 @@ private slots:
         QCOMPARE(wnd->pos(), QPoint(0, 0));
     }
 
-    void inactiveViewShowsAPictureOfTheWindowThatFollowsEdits()
+    void twoViewsOfOneWindowAreTwoLivePreviewsOfEveryEdit()
     {
         Designer d;
         CInterfaceEditorView* first = d.view();
-        d.columnWithButton();
+        CUIElement& column = d.columnWithButton();
         d.run.app().docManager().commands().run(static_cast<int>(CommandId::windowNew));
         CInterfaceEditorView* second = d.view();
         QVERIFY(second != first);
-        COrvanteWnd* wnd = second->windowPreview();
-        QCOMPARE(wnd->parentWidget(), second->scrollArea()->widget());
-        // Side by side, both views show the window.
+        COrvanteWnd* firstWnd = first->windowPreview();
+        COrvanteWnd* secondWnd = second->windowPreview();
+        QVERIFY(firstWnd != secondWnd);
+        QCOMPARE(firstWnd->parentWidget(), first->scrollArea()->widget());
+        QCOMPARE(secondWnd->parentWidget(), second->scrollArea()->widget());
+        // Side by side, each view shows its own live window, and the two look alike.
         makeRoom(d);
         d.run.app().docManager().commands().run(static_cast<int>(CommandId::windowTile));
-        QTRY_COMPARE(shownWindow(first, wnd), liveWindow(wnd));
-        QCOMPARE(shownWindow(second, wnd), liveWindow(wnd));
+        QTRY_COMPARE(shownWindow(first, firstWnd), liveWindow(firstWnd));
+        QCOMPARE(shownWindow(second, secondWnd), liveWindow(secondWnd));
+        QCOMPARE(liveWindow(firstWnd), liveWindow(secondWnd));
 
-        // An insertion in the active view repaints the other one's picture, once: painting
-        // the picture asks for no picture again.
-        d.select(d.window().children().front().get());
-        QApplication::processEvents();
-        // The picture is painted on what the view's scroll area shows.
-        PaintCount firstPaints(first->scrollArea()->widget());
-        QTest::qWait(50);
-        firstPaints.paints = 0;
-        QTest::qWait(50);
-        QCOMPARE(firstPaints.paints, 0);
+        // A palette insertion in the active view is in both at once, inside the column.
+        d.select(&column);
         d.click(kButtonsButton);
-        QCOMPARE(d.window().children().front()->childCount(), 2u);
-        QTRY_VERIFY(firstPaints.paints > 0);
-        QTest::qWait(50);
-        firstPaints.paints = 0;
-        QTest::qWait(50);
-        QCOMPARE(firstPaints.paints, 0);
-        QCOMPARE(shownWindow(first, wnd), liveWindow(wnd));
-        // So does a size given by the frame.
-        const QPoint corner(wnd->width() - 2, wnd->height() - 2);
-        d.drag(wnd, corner, corner + QPoint(30, 20));
-        QTRY_COMPARE(shownWindow(first, wnd), liveWindow(wnd));
+        QCOMPARE(column.childCount(), 2u);
+        CUIElement& made = *column.children().back();
+        for (CInterfaceEditorView* view : {first, second}) {
+            auto* preview = dynamic_cast<PreviewWidget*>(view->previewOf(made));
+            QVERIFY(preview);
+            QCOMPARE(preview->widget().parentWidget(), dynamic_cast<PreviewWidget*>(view->previewOf(column))->childHost());
+            QVERIFY(preview->widget().isVisible());
+            const UIRect r = made.rect();
+            QCOMPARE(preview->widget().geometry(), QRect(r.left, r.top, r.width(), r.height()));
+        }
+        QTRY_COMPARE(liveWindow(firstWnd), liveWindow(secondWnd));
+        QTRY_COMPARE(shownWindow(first, firstWnd), liveWindow(firstWnd));
 
-        // Activated, the first view takes the live window back and the second shows it.
+        // New values for the element, as the grid gives them, show in both.
+        FlagValueTable table = made.flags();
+        table[CUIButton::kPositions.label] = "Both";
+        second->designer().applyFlags(made, table);
+        for (CInterfaceEditorView* view : {first, second})
+            QCOMPARE(dynamic_cast<QAbstractButton&>(dynamic_cast<PreviewWidget*>(view->previewOf(made))->widget()).text(),
+                     QStringLiteral("Both"));
+        // So does a size given by one view's frame.
+        const QPoint corner(secondWnd->width() - 2, secondWnd->height() - 2);
+        d.drag(secondWnd, corner, corner + QPoint(30, 20));
+        QCOMPARE(firstWnd->size(), secondWnd->size());
+        QTRY_COMPARE(liveWindow(firstWnd), liveWindow(secondWnd));
+        QTRY_COMPARE(shownWindow(first, firstWnd), liveWindow(firstWnd));
+
+        // A deletion in the first view takes the preview, and the selection, out of the second.
         QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(first->width() - 5, first->height() - 5));
         QCOMPARE(d.view(), first);
-        QCOMPARE(wnd->parentWidget(), first->scrollArea()->widget());
-        makeRoom(d);   // the activation showed the panes again
-        QTRY_COMPARE(shownWindow(second, wnd), liveWindow(wnd));
-        QCOMPARE(shownWindow(first, wnd), liveWindow(wnd));
+        d.select(&made);
+        d.setEditMode(true);
+        QTest::keyClick(first, Qt::Key_Delete);
+        QCOMPARE(column.childCount(), 1u);
+        QCOMPARE(secondWnd->findChildren<QAbstractButton*>().size(), 1);
+        QCOMPARE(firstWnd->findChildren<QAbstractButton*>().size(), 1);
+        QCOMPARE(second->selected(), &column);   // the other view's selection goes to what stays
+        d.setEditMode(false);
     }
 };
 

@@ -1,5 +1,5 @@
-// A window with default settings, a designer on it that counts its changes, and previews
-// that record what they are told.
+// A window with default settings, a designer on it that counts its changes, and a view's
+// previews that record what they are told.
 #pragma once
 
 #include "../uimodel/ModelFixture.h"
@@ -9,13 +9,9 @@
 
 namespace orv::test {
 
-// The records outlive the window: its elements tell their previews when they go.
-struct RecordedPreviews {
-    RecordingFactory previews;
-};
-
-struct DesignerFixture : RecordedPreviews, ModelFixture {
-    WindowDesigner designer{window, &previews};
+struct DesignerFixture : ModelFixture {
+    RecordedView view{window};
+    WindowDesigner designer{window};
     int changes = 0;
 
     DesignerFixture() { designer.setChangedHandler([this] { ++changes; }); }

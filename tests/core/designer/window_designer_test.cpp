@@ -19,7 +19,7 @@ TEST(Insert, AppendsToTheSelectedContainerOrBesideTheSelectedLeaf)
     CUIElement& second = f.insert(cmd::button, first);
     EXPECT_EQ(second.parent(), &column);
     EXPECT_EQ(childNames(column), (std::vector<std::string>{first.name(), second.name()}));
-    EXPECT_NE(second.preview(), nullptr);
+    EXPECT_NE(f.view.tree.port(second), nullptr);
     EXPECT_EQ(f.changes, 3);
 }
 

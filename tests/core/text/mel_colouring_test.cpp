@@ -105,12 +105,13 @@ TEST(ColourTable, EveryClassHasItsColourAndSettingsAreReadEachTime)
     EXPECT_EQ(ColorOf(colour_class::kKeyword, settings, window), 0x123456u);
 }
 
-// Counts the lines the cache has parsed.
+// Counts the lines the cache has parsed (when given a count).
 struct CountingColourer {
     int* parsed;
     std::uint32_t operator()(std::uint32_t state, std::string_view line, std::vector<ColourBlock>* blocks) const
     {
-        ++*parsed;
+        if (parsed)
+            ++*parsed;
         return ParseMelLine(state, line, blocks);
     }
 };
@@ -160,7 +161,7 @@ TEST(StateCacheLookups, OnlyTheDrawnLineIsColouredWithBlocks)
     EXPECT_EQ(calls, (std::vector<std::pair<std::string, bool>>{{"a", false}, {"b", false}, {"c", false}, {"d", true}}));
 }
 
-TEST_F(StateCache, AChangeForgetsFromItsLineAndLinesInsertedOrRemovedFollow)
+TEST_F(StateCache, AChangeMakesItsLineUnknownAndLinesInsertedOrRemovedFollow)
 {
     cache.stateBefore(99);
     TextPos end;
@@ -173,9 +174,112 @@ TEST_F(StateCache, AChangeForgetsFromItsLineAndLinesInsertedOrRemovedFollow)
     buffer.EraseRange(nullptr, {0, 10}, {0, 11});
     EXPECT_EQ(cache.knownLines(), 10);
     EXPECT_EQ(cache.stateBefore(15), 0u);
+    const int known = cache.knownLines();
     buffer.ChangeLineFlag(3, line_flag::kBookmark, true, false);  // flags do not change states
-    EXPECT_EQ(cache.knownLines(), 15);
+    EXPECT_EQ(cache.knownLines(), known);
     buffer.CreateEmpty();
+    EXPECT_EQ(cache.knownLines(), 0);
+}
+
+// After an edit only the lines whose states change are parsed again: the re-parse stops at
+// the first line past the edit that ends in the state it ended in before, and the states
+// below move with their lines.
+TEST_F(StateCache, AnEditReParsesOnlyUntilALineEndsAsItDidBefore)
+{
+    const auto edit = [&](auto change) {
+        cache.stateBefore(buffer.LineCount());
+        parsed = 0;
+        change();
+        EXPECT_EQ(cache.stateBefore(buffer.LineCount()), 0u);
+        return parsed;
+    };
+    TextPos end;
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        int parsed;
+    };
+    const Case cases[] = {
+        {"a character", [&] { buffer.InsertTextAt(nullptr, {1, 5}, "x", end); }, 1},
+        {"a character inside the comment", [&] { buffer.InsertTextAt(nullptr, {1, 30}, "x", end); }, 1},
+        {"two lines inserted", [&] { buffer.InsertTextAt(nullptr, {0, 5}, "ls;\r\nls;\r\n", end); }, 3},
+        {"two lines removed", [&] { buffer.EraseRange(nullptr, {0, 5}, {0, 7}); }, 1},
+        // Lines 5 to 20 come into the comment, which ended where it ends now.
+        {"a comment opened", [&] { buffer.InsertTextAt(nullptr, {0, 5}, "/*", end); }, 16},
+        {"the comment's opening removed", [&] { buffer.EraseRange(nullptr, {0, 5}, {2, 5}); }, 16},
+        // The lines inside the old comment leave it until a line ends in it again.
+        {"the comment closed early", [&] { buffer.InsertTextAt(nullptr, {0, 30}, "*/\r\n", end); }, 32},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(edit(c.change), c.parsed) << c.what;
+}
+
+// Two edits before the next drawing: the re-parse stops after the first where the states
+// agree again and takes up at the second.
+TEST_F(StateCache, EditsInTwoPlacesBeforeTheNextDrawingAreBothParsed)
+{
+    cache.stateBefore(100);
+    TextPos end;
+    buffer.InsertTextAt(nullptr, {0, 5}, "x", end);
+    buffer.InsertTextAt(nullptr, {0, 80}, "/*", end);
+    parsed = 0;
+    EXPECT_EQ(cache.stateBefore(70), 0u);
+    EXPECT_EQ(parsed, 1);
+    EXPECT_EQ(cache.stateBefore(100), line_state::kBlockComment);
+    EXPECT_EQ(parsed, 1 + 20);
+}
+
+// Whatever the edits and wherever the lines were asked for in between, every state the cache
+// gives is the one a parse from the first line finds.
+TEST(StateCacheEdits, RandomEditsLeaveTheStatesOfAFreshParse)
+{
+    CTextBuffer buffer;
+    fill(buffer, "ls;\r\n/* a\r\nb */ \"c\r\nd\"\r\n// e\r\n'f'");
+    LineStateCache cache(buffer, CountingColourer{nullptr});
+    const char* const pieces[] = {"/*", "*/", "\"", "'", "//", "x", "\r\n", "a\r\n/*\r\n", "\"\r\n", "*/\r\nb"};
+    std::uint32_t seed = 12345;
+    const auto next = [&seed](int below) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(below));
+    };
+    const auto anywhere = [&] {
+        const int line = next(buffer.LineCount());
+        return TextPos{next(static_cast<int>(buffer.LineText(line).size()) + 1), line};
+    };
+    for (int step = 0; step < 20000; ++step) {
+        TextPos end;
+        if (next(3) > 0 || buffer.LineCount() < 4) {
+            buffer.InsertTextAt(nullptr, anywhere(), pieces[next(std::size(pieces))], end);
+        } else {
+            TextPos from = anywhere();
+            TextPos to = anywhere();
+            if (to < from)
+                std::swap(from, to);
+            buffer.EraseRange(nullptr, from, to);
+        }
+        if (next(4) == 0)
+            cache.stateBefore(next(buffer.LineCount() + 1));
+        if (next(4) == 0) {
+            std::vector<ColourBlock> blocks;
+            cache.colourLine(next(buffer.LineCount()), blocks);
+        }
+        if (next(10) == 0) {
+            std::uint32_t state = 0;
+            for (int line = 0; line < buffer.LineCount(); ++line) {
+                ASSERT_EQ(cache.stateBefore(line), state) << "line " << line << " at step " << step;
+                state = ParseMelLine(state, buffer.LineText(line), nullptr);
+            }
+        }
+    }
+}
+
+TEST_F(StateCache, AnotherVariantOfTheColouringForgetsEveryState)
+{
+    cache.useVariant(1);
+    cache.stateBefore(50);
+    cache.useVariant(1);
+    EXPECT_EQ(cache.knownLines(), 50);
+    cache.useVariant(0);
     EXPECT_EQ(cache.knownLines(), 0);
 }
 

@@ -1,8 +1,10 @@
-// A preview port that records what the model shows, and a factory that makes them.
+// A preview port that records what it is told, a factory that makes them, and a view's
+// preview tree of recording ports.
 #pragma once
 
 #include "uimodel/CUIElement.h"
-#include "uimodel/PreviewPort.h"
+#include "designer/PreviewPort.h"
+#include "designer/PreviewTree.h"
 
 #include <map>
 #include <memory>
@@ -61,6 +63,18 @@ public:
 private:
     std::map<std::string, std::unique_ptr<PreviewRecord>> m_records;
     int m_made = 0;
+};
+
+// One view's recorded previews of a window, made for its whole tree and following it.
+struct RecordedView {
+    explicit RecordedView(CUIWindow& window) : tree(window, factory) {}
+    PreviewRecord& record(const CUIElement& element) const
+    {
+        return static_cast<RecordingPreview&>(*tree.port(element)).record();
+    }
+
+    RecordingFactory factory;   // the records outlive the ports
+    PreviewTree tree;
 };
 
 } // namespace orv::test

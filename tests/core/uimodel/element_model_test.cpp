@@ -140,10 +140,10 @@ TEST(FlagText, NumbersAndColours)
 TEST(ElementFlags, ButtonShowsItsFlagsInThePreview)
 {
     ModelFixture f;
+    RecordedView view(f.window);
     auto& column = addChild<CUIColumnLayout>(f.window);
     auto& button = addChild<CUIButton>(column);
-    PreviewRecord record;
-    button.attachPreview(std::make_unique<RecordingPreview>(record));
+    const PreviewRecord& record = view.record(button);
     EXPECT_EQ(record.text, "Button0");
     EXPECT_TRUE(record.enabled);
 
@@ -221,10 +221,10 @@ TEST(ElementFlags, TextFieldTextInsertEnableAndEditable)
     };
     const Case inserts[] = {{"0", "Hello X"}, {"", "Hello X"}, {"2", "He Xllo"}, {"99", "Hello X"}, {"-1", "Hello X"}};
     ModelFixture f;
+    RecordedView view(f.window);
     auto& column = addChild<CUIColumnLayout>(f.window);
     auto& field = addChild<CUITextField>(column);
-    PreviewRecord record;
-    field.attachPreview(std::make_unique<RecordingPreview>(record));
+    const PreviewRecord& record = view.record(field);
     EXPECT_EQ(record.text, "TextField0");
     for (const auto& c : inserts) {
         SCOPED_TRACE(c.position);
@@ -303,24 +303,21 @@ TEST(ElementFlags, ToolWindowCanBeTurnedOffAgain)
 
 TEST(ElementFlags, EnableSubtreeFollowsEachElementsOwnEnable)
 {
-    // The records outlive the model, whose previews write into them as they are destroyed.
-    RecordingFactory factory;
-    PreviewRecord columnRecord;
-    PreviewRecord onRecord;
-    PreviewRecord offRecord;
     ModelFixture f;
-    f.window.attachPreview(factory.createPreview(f.window, nullptr));
+    RecordedView view(f.window);
     auto& column = addChild<CUIColumnLayout>(f.window);
-    column.attachPreview(std::make_unique<RecordingPreview>(columnRecord));
     auto& on = addChild<CUIButton>(column);
-    on.attachPreview(std::make_unique<RecordingPreview>(onRecord));
     auto& off = addChild<CUIButton>(column);
-    off.attachPreview(std::make_unique<RecordingPreview>(offRecord));
+    const PreviewRecord& windowRecord = view.record(f.window);
+    const PreviewRecord& columnRecord = view.record(column);
+    const PreviewRecord& onRecord = view.record(on);
+    const PreviewRecord& offRecord = view.record(off);
     off.ApplyFlags(withValues(off, {{8, "off"}}));
-    f.window.EnableSubtree(false);
+    view.tree.enableBelowWindow(false);
+    EXPECT_TRUE(windowRecord.enabled) << "the window stays as it is";
     EXPECT_FALSE(columnRecord.enabled);
     EXPECT_FALSE(onRecord.enabled);
-    f.window.EnableSubtree(true);
+    view.tree.enableBelowWindow(true);
     EXPECT_TRUE(columnRecord.enabled);
     EXPECT_TRUE(onRecord.enabled);
     EXPECT_FALSE(offRecord.enabled);
@@ -329,13 +326,12 @@ TEST(ElementFlags, EnableSubtreeFollowsEachElementsOwnEnable)
 TEST(ElementPreview, PreviewsFollowArrangementAndDieWithTheirElement)
 {
     ModelFixture f;
+    RecordedView view(f.window);
     auto& column = addChild<CUIColumnLayout>(f.window);
-    PreviewRecord first;
-    PreviewRecord second;
     auto& a = addChild<CUIButton>(column);
-    a.attachPreview(std::make_unique<RecordingPreview>(first));
+    const PreviewRecord& first = view.record(a);
     auto& b = addChild<CUIButton>(column);
-    b.attachPreview(std::make_unique<RecordingPreview>(second));
+    const PreviewRecord& second = view.record(b);
     EXPECT_EQ(second.geometry, (UIRect{0, 28, 80, 56}));
     const int calls = second.geometryCalls;
     column.ApplyFlags(withValues(column, {{CUIColumnLayout::kRowSpacing, "5"}}));
@@ -350,14 +346,47 @@ TEST(ElementPreview, PreviewsFollowArrangementAndDieWithTheirElement)
 TEST(ElementPreview, ListItemsReplacedWholeReachThePreview)
 {
     ModelFixture f;
+    RecordedView view(f.window);
     auto& column = addChild<CUIColumnLayout>(f.window);
     auto& list = addChild<CUITextScrollList>(column);
-    PreviewRecord record;
-    list.attachPreview(std::make_unique<RecordingPreview>(record));
+    const PreviewRecord& record = view.record(list);
     list.addItem("old");
     list.setItems({"a", "", "b"});
     EXPECT_EQ(list.listItems(), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(record.items, list.listItems());
     list.setItems({});
     EXPECT_TRUE(record.items.empty());
+}
+
+// An edit tells the views once that the tree may have moved, however deep it happens: each
+// notice makes every view walk the whole tree.
+TEST(ElementTree, AnEditTellsTheTreesGeometryOnce)
+{
+    struct Counter final : WindowObserver {
+        int treeNotices = 0;
+        const CUIElement* window = nullptr;
+        void elementInserted(const CUIElement&) override {}
+        void elementRemoving(const CUIElement&) override {}
+        void elementMoved(const CUIElement&) override {}
+        void flagsChanged(const CUIElement&) override {}
+        void geometryChanged(const CUIElement& subtree) override { treeNotices += &subtree == window ? 1 : 0; }
+    };
+    ModelFixture f;
+    CUIElement* deepest = &addChild<CUIColumnLayout>(f.window);
+    for (int depth = 0; depth < 6; ++depth)
+        deepest = &addChild<CUIColumnLayout>(*deepest);
+    CUIElement& first = *f.window.children().front();
+    Counter counter;
+    counter.window = &f.window;
+    f.window.addObserver(counter);
+
+    CUIElement& button = addChild<CUIButton>(*deepest);
+    EXPECT_EQ(counter.treeNotices, 1);
+    counter.treeNotices = 0;
+    button.moveTo(first, nullptr);
+    EXPECT_EQ(counter.treeNotices, 1);
+    counter.treeNotices = 0;
+    EXPECT_TRUE(f.window.RemoveChild(&button));
+    EXPECT_EQ(counter.treeNotices, 1);
+    f.window.removeObserver(counter);
 }

@@ -53,9 +53,9 @@ struct Loaded {
     OutputLog log;
     bool ok = false;
     std::string problem;
-    explicit Loaded(const std::string& bytes, PreviewFactory* previews = nullptr)
+    explicit Loaded(const std::string& bytes)
     {
-        const WindowFileRead read = ReadWindowFile(bytes, model.window, log, previews);
+        const WindowFileRead read = ReadWindowFile(bytes, model.window, log);
         ok = read.windowFile;
         problem = read.problem;
     }
@@ -396,18 +396,20 @@ TEST(WindowFileReading, FlagLinesWithoutTabOrOutOfRangePositions)
 
 TEST(WindowFileReading, PreviewsMadeInsideTheirParentsWithListItems)
 {
-    RecordingFactory previews;
-    Loaded loaded(file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "\t[columnLayout]", "\tC", "\t1",
-                        "\t\t[textScrollList]", "\t\tL", "\t\t{item}a", "\t\t{item}b}c", "\t\t1", "[EUI]"}),
-                  &previews);
-    ASSERT_TRUE(loaded.ok);
-    EXPECT_EQ(previews.made(), 3);
-    const auto* list = static_cast<RecordingPreview*>(loaded.window().children()[0]->children()[0]->preview());
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->record().items, (std::vector<std::string>{"a", "b}c"}));
-    const auto* column = static_cast<RecordingPreview*>(loaded.window().children()[0]->preview());
-    EXPECT_EQ(list->record().parent, &column->record());
-    EXPECT_EQ(column->record().geometry, (UIRect{0, 0, 312, 221}));
+    ModelFixture model;
+    RecordedView view(model.window);
+    OutputLog log;
+    const WindowFileRead read =
+        ReadWindowFile(file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4], "\t[columnLayout]", "\tC", "\t1",
+                             "\t\t[textScrollList]", "\t\tL", "\t\t{item}a", "\t\t{item}b}c", "\t\t1", "[EUI]"}),
+                       model.window, log);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(view.factory.made(), 3);
+    const CUIElement& column = *model.window.children()[0];
+    const PreviewRecord& list = view.record(*column.children()[0]);
+    EXPECT_EQ(list.items, (std::vector<std::string>{"a", "b}c"}));
+    EXPECT_EQ(list.parent, &view.record(column));
+    EXPECT_EQ(view.record(column).geometry, (UIRect{0, 0, 312, 221}));
 }
 
 TEST(WindowFileReading, ElementsBeyondTheLimitAreLeftOutAndReported)
@@ -544,30 +546,30 @@ private:
 };
 
 struct ReadBothWays {
-    RecordingFactory oncePreviews;  // the records outlive the previews
-    RecordingFactory eachPreviews;
     ModelFixture once;
     ModelFixture each;
+    // Views that observe the windows while they are read.
+    RecordedView onceView{once.window};
+    RecordedView eachView{each.window};
     OutputLog onceLog;
     OutputLog eachLog;
     bool onceOk;
     bool eachOk;
 
     explicit ReadBothWays(const std::string& bytes)
-        : onceOk(ReadWindowFile(bytes, once.window, onceLog, &oncePreviews, WindowReading::arrangeOnce)),
-          eachOk(ReadWindowFile(bytes, each.window, eachLog, &eachPreviews, WindowReading::arrangeEachElement))
+        : onceOk(ReadWindowFile(bytes, once.window, onceLog, WindowReading::arrangeOnce)),
+          eachOk(ReadWindowFile(bytes, each.window, eachLog, WindowReading::arrangeEachElement))
     {
     }
 };
 
-// Every preview shows its element's rectangle.
-void expectPreviewsShowTheTree(const CUIElement& element)
+// Every element has a preview in the view that shows its rectangle.
+void expectPreviewsShowTheTree(const RecordedView& view, const CUIElement& element)
 {
-    if (const auto* preview = static_cast<const RecordingPreview*>(element.preview())) {
-        EXPECT_EQ(preview->record().geometry, element.rect()) << element.name();
-    }
+    ASSERT_NE(view.tree.port(element), nullptr) << element.name();
+    EXPECT_EQ(view.record(element).geometry, element.rect()) << element.name();
     for (const auto& child : element.children())
-        expectPreviewsShowTheTree(*child);
+        expectPreviewsShowTheTree(view, *child);
 }
 
 } // namespace
@@ -581,7 +583,8 @@ TEST(WindowFileReading, ArrangingOnceGivesTheTreeOfArrangingAfterEachElement)
         ASSERT_EQ(read.onceLog.text(), read.eachLog.text()) << "seed " << seed;
         ASSERT_EQ(describe(read.once.window), describe(read.each.window)) << "seed " << seed << "\n" << bytes;
         ASSERT_EQ(WriteWindowFile(read.once.window), WriteWindowFile(read.each.window)) << "seed " << seed;
-        expectPreviewsShowTheTree(read.once.window);
+        expectPreviewsShowTheTree(read.onceView, read.once.window);
+        expectPreviewsShowTheTree(read.eachView, read.each.window);
         ASSERT_FALSE(HasFailure()) << "seed " << seed;
     }
 }
