@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orv::SettingsRecord settings;
     orv::UIModelContext context(settings);
     orv::CUIWindow window(context);
-    orv::WindowDesigner designer(window, nullptr);
+    orv::WindowDesigner designer(window);
     int changes = 0;
     designer.setChangedHandler([&changes] { ++changes; });
     orv::CUIElement* selected = &window;
