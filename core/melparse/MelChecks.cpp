@@ -1,9 +1,12 @@
 // All checks of a script, their findings merged in text order.
 #include "melparse/MelChecks.h"
 
+#include "melparse/MelCallChecks.h"
 #include "melparse/MelLexicalChecks.h"
+#include "melparse/MelScriptLexer.h"
 #include "melparse/MelStatementChecks.h"
 #include "melparse/MelStatementReader.h"
+#include "melparse/MelVariableChecks.h"
 
 #include <algorithm>
 #include <string>
@@ -14,15 +17,28 @@ std::vector<MelDiagnostic> CheckMelScript(std::string_view text)
 {
     std::vector<MelDiagnostic> findings;
     checkMelLexically(text, findings);
-    if (text.size() <= kMaxStatementCheckedBytes)
-        checkMelStatements(ReadMelStatements(text), findings);
-    else
+    if (text.size() <= kMaxStatementCheckedBytes) {
+        const MelScript script = ReadMelStatements(text);
+        checkMelStatements(script, findings);
+        std::vector<MelLexicalProblem> reported;  // the text checks have told these
+        const std::vector<MelToken> tokens = LexMelScript(text, reported);
+        checkMelVariables(tokens, findings);
+        checkMelCalls(tokens, script, findings);
+    } else
         findings.push_back({1, 1, 1, MelSeverity::warning,
                             "script larger than " + std::to_string(kMaxStatementCheckedBytes >> 20) +
                                 " MB: flags and commands are not checked"});
     std::stable_sort(findings.begin(), findings.end(), [](const MelDiagnostic& a, const MelDiagnostic& b) {
         return a.line != b.line ? a.line < b.line : a.column < b.column;
     });
+    // A word that is one edit from a command has its warning; the note that nothing defines it
+    // would say less.
+    findings.erase(std::unique(findings.begin(), findings.end(),
+                               [](const MelDiagnostic& kept, const MelDiagnostic& next) {
+                                   return next.severity == MelSeverity::note && kept.line == next.line &&
+                                          kept.column == next.column;
+                               }),
+                   findings.end());
     if (findings.size() > kMaxMelFindings)
         findings.resize(kMaxMelFindings);
     return findings;

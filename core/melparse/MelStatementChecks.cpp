@@ -1,9 +1,11 @@
-// Each command statement is held against its command's flag record. A statement that
+// Each command statement is held against its command's flags (its record in the database and
+// today's command facts). A statement that
 // names a procedure of the script, a command the database lacks, or a value that only the
 // running script knows is left alone: a false alarm costs more than a missed fault.
 #include "melparse/MelStatementChecks.h"
 
 #include "mel/CommandDatabase.h"
+#include "mel/CommandFacts.h"
 #include "mel/MelVocabulary.h"
 #include "melparse/CheckedFlags.h"
 #include "melparse/MelChecks.h"
@@ -11,7 +13,6 @@
 #include "melparse/NearestName.h"
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -66,24 +67,25 @@ public:
                 continue;
             const std::string_view name = std::string_view(arguments[i].text).substr(1);
             const CheckedFlag* flag = findCheckedFlag(flags, name);
-            if (flag == nullptr)
-                unknownFlag(statement, arguments[i], flags);
-            else if (!query && flag->valueCount > 0)
+            if (flag == nullptr) {
+                if (!mayBeUntoldShortName(flags, name))
+                    unknownFlag(statement, arguments[i], flags);
+            } else if (!query && flag->queryOnly) {
+                report(arguments[i].span, "flag " + arguments[i].text + " of " + statement.word +
+                                              " works only with -query");
+            } else if (!query && flag->valueCount > 0) {
                 checkValueCount(statement, i, *flag);
+            }
         }
     }
 
 private:
     const std::vector<CheckedFlag>& flagsOf(const std::string& command)
     {
-        static const std::vector<CheckedFlag> kNone;
-        const int index = FindMelCommand(command.c_str());
-        if (index < 0)
-            return kNone;
-        auto& flags = m_flags[static_cast<std::size_t>(index)];
-        if (!flags)
-            flags = checkedFlagsOf(command);
-        return *flags;
+        auto flags = m_flags.find(command);
+        if (flags == m_flags.end())
+            flags = m_flags.emplace(command, checkedFlagsOf(command)).first;
+        return flags->second;
     }
 
     void report(const MelSourceSpan& span, std::string text)
@@ -140,7 +142,7 @@ private:
         if (given >= flag.valueCount)
             return;
         report(arguments[flagAt].span, "flag " + arguments[flagAt].text + " of " + statement.word + " takes " +
-                                           plural(flag.valueCount, "value") + " (" + kMelFlagTypes[flag.typeIndex] +
+                                           plural(flag.valueCount, "value") + " (" + std::string(flag.typeText) +
                                            "), " + (given == 0 ? "none" : std::to_string(given)) + " given");
     }
 
@@ -160,7 +162,7 @@ private:
     std::string commandWordFinding(const std::string& word)
     {
         if (word.size() < kShortestTypo || !isIdentifier(word) || (word.front() >= 'A' && word.front() <= 'Z') ||
-            FindMelCommand(word.c_str()) >= 0 ||
+            FindMelCommand(word.c_str()) >= 0 || FindCommandFact(word) != nullptr ||
             IsMelCommandWord(word.data(), static_cast<int>(word.size())) ||
             IsMelKeyword(word.data(), static_cast<int>(word.size())) || IsMelBuiltinProc(word))
             return {};
@@ -195,7 +197,7 @@ private:
 
     std::vector<MelDiagnostic>& m_findings;
     std::unordered_set<std::string> m_procs;
-    std::vector<std::optional<std::vector<CheckedFlag>>> m_flags{kMelCommandCount};
+    std::unordered_map<std::string, std::vector<CheckedFlag>> m_flags;
     // Words of other scripts' procedures come back on every call: each is judged once.
     std::unordered_map<std::string, std::string> m_commandWords;
     std::vector<std::vector<std::size_t>> m_commandsByLength;

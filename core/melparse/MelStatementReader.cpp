@@ -491,7 +491,35 @@ private:
                 break;
             }
             st.arguments.push_back(simpleArgument(token, form));
+            if (st.arguments.back().kind == MelArgumentKind::flag)
+                splitJoinedFlags(st.arguments);
             ++m_at;
+        }
+    }
+
+    // "-e-keyable", as Maya echoes it, is two flags: MEL ends a flag at the next '-'. Split only
+    // when every part is a flag, so that "-a-1" stays one word.
+    static void splitJoinedFlags(std::vector<MelArgument>& arguments)
+    {
+        const MelArgument joined = arguments.back();
+        std::vector<std::size_t> starts{0};
+        for (std::size_t i = 1; i < joined.text.size(); ++i)
+            if (joined.text[i] == '-')
+                starts.push_back(i);
+        if (starts.size() == 1)
+            return;
+        starts.push_back(joined.text.size());
+        for (std::size_t p = 0; p + 1 < starts.size(); ++p)
+            if (!isFlag(std::string_view(joined.text).substr(starts[p], starts[p + 1] - starts[p])))
+                return;
+        arguments.pop_back();
+        for (std::size_t p = 0; p + 1 < starts.size(); ++p) {
+            MelArgument part = joined;
+            part.text = joined.text.substr(starts[p], starts[p + 1] - starts[p]);
+            part.span.offset += starts[p];
+            part.span.column += static_cast<int>(starts[p]);
+            part.span.length = part.text.size();
+            arguments.push_back(std::move(part));
         }
     }
 

@@ -1,0 +1,187 @@
+// Calls are found on the tokens (a name right before '(' with no blank between, anywhere in a
+// statement) and on the statements (a command word); proc parameters are counted on the tokens
+// of each proc's header.
+#include "melparse/MelCallChecks.h"
+
+#include "mel/CommandDatabase.h"
+#include "mel/CommandFacts.h"
+#include "mel/MelVocabulary.h"
+#include "melparse/MelBuiltinProcs.h"
+#include "melparse/MelChecks.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace orv {
+namespace {
+
+constexpr int kCountsDiffer = -1;  // a proc defined more than once with different parameters
+
+bool isNameChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+bool isTypeWord(std::string_view word)
+{
+    return word == "string" || word == "int" || word == "float" || word == "vector" || word == "matrix";
+}
+
+// The name a run ends in, where an operator may come first ("=size" in "$n=size($a)"); empty
+// when the run ends otherwise or is a flag ("-label(" is no call).
+std::string_view trailingName(std::string_view run)
+{
+    std::size_t start = run.size();
+    while (start > 0 && isNameChar(run[start - 1]))
+        --start;
+    const std::string_view name = run.substr(start);
+    if (name.empty() || (name[0] >= '0' && name[0] <= '9') || (start > 0 && run[start - 1] == '-' && start == 1) ||
+        (start > 0 && (run[start - 1] == '.' || run[start - 1] == '$')))
+        return {};
+    return name;
+}
+
+std::string plural(int count, const char* one)
+{
+    return std::to_string(count) + ' ' + one + (count == 1 ? "" : "s");
+}
+
+class CallChecks {
+public:
+    CallChecks(const std::vector<MelToken>& tokens, std::vector<MelDiagnostic>& findings)
+        : m_tokens(tokens), m_findings(findings)
+    {
+    }
+
+    void run(const MelScript& script)
+    {
+        findProcs();
+        for (std::size_t i = 0; i + 1 < m_tokens.size(); ++i) {
+            const MelToken& token = m_tokens[i];
+            const MelToken& after = m_tokens[i + 1];
+            if (token.kind != MelTokenKind::run || after.kind != MelTokenKind::open || after.text != "(" ||
+                after.blankBefore || m_headers.contains(i))
+                continue;
+            const std::string_view name = trailingName(token.text);
+            if (name.empty())
+                continue;
+            MelSourceSpan span = token.span;
+            span.column += static_cast<int>(token.text.size() - name.size());
+            span.offset += token.text.size() - name.size();
+            span.length = name.size();
+            call(std::string(name), span, argumentsOfGroup(i + 1));
+        }
+        for (const MelStatement& statement : script.statements) {
+            if (statement.kind != MelStatementKind::command)
+                continue;
+            const bool grouped = std::any_of(statement.arguments.begin(), statement.arguments.end(),
+                                             [](const MelArgument& a) { return a.kind == MelArgumentKind::expression; });
+            call(statement.word, statement.wordSpan, grouped ? -1 : static_cast<int>(statement.arguments.size()));
+        }
+    }
+
+private:
+    // Every proc header: "proc", its return type, its name, then its parameters in parentheses.
+    void findProcs()
+    {
+        for (std::size_t i = 0; i < m_tokens.size(); ++i) {
+            if (m_tokens[i].kind != MelTokenKind::run || m_tokens[i].text != "proc")
+                continue;
+            std::size_t j = i + 1;
+            std::size_t name = 0;
+            for (; j < m_tokens.size() && m_tokens[j].kind != MelTokenKind::semicolon &&
+                   !(m_tokens[j].kind == MelTokenKind::open && m_tokens[j].text != "[");
+                 ++j)
+                if (m_tokens[j].kind == MelTokenKind::run)
+                    name = j;
+            if (name == 0 || j >= m_tokens.size() || m_tokens[j].text != "(")
+                continue;
+            m_headers.insert(name);
+            const int count = argumentsOfGroup(j);
+            const auto [known, added] = m_procs.try_emplace(m_tokens[name].text, count);
+            if (!added && known->second != count)
+                known->second = kCountsDiffer;
+        }
+    }
+
+    // The items of the group opened at `open`, separated by commas at its own level (commas in
+    // inner groups and backquotes do not count); -1 when the group is not closed.
+    int argumentsOfGroup(std::size_t open) const
+    {
+        int depth = 0;
+        int commas = 0;
+        bool inBackquote = false;
+        for (std::size_t i = open; i < m_tokens.size(); ++i) {
+            const MelToken& token = m_tokens[i];
+            if (token.kind == MelTokenKind::backquote) {
+                inBackquote = !inBackquote;
+            } else if (token.kind == MelTokenKind::open) {
+                ++depth;
+            } else if (token.kind == MelTokenKind::close) {
+                if (--depth == 0)
+                    return i == open + 1 ? 0 : commas + 1;
+                if (depth < 0 || token.text == "}")
+                    return -1;
+            } else if (token.kind == MelTokenKind::comma && depth == 1 && !inBackquote) {
+                ++commas;
+            } else if (token.kind == MelTokenKind::semicolon && depth > 0) {
+                return -1;
+            }
+        }
+        return -1;
+    }
+
+    // Whether anything known outside the script answers to the name.
+    static bool knownElsewhere(const std::string& name)
+    {
+        const int length = static_cast<int>(name.size());
+        return (name[0] >= 'A' && name[0] <= 'Z') || isTypeWord(name) || IsMelKeyword(name.data(), length) ||
+               IsMelBuiltinProc(name) || FindMelCommand(name.c_str()) >= 0 || IsMelCommandWord(name.data(), length) ||
+               IsCommandFactName(name);
+    }
+
+    void call(const std::string& name, const MelSourceSpan& span, int given)
+    {
+        if (name.empty() || (name[0] >= '0' && name[0] <= '9') ||
+            !std::all_of(name.begin(), name.end(), isNameChar))
+            return;
+        const auto proc = m_procs.find(name);
+        if (proc == m_procs.end()) {
+            auto known = m_known.find(name);
+            if (known == m_known.end())
+                known = m_known.emplace(name, knownElsewhere(name)).first;
+            if (!known->second)
+                report(span, MelSeverity::note, "proc " + name + " is not defined in this script nor known");
+            return;
+        }
+        // A proc named like a command leaves open which of the two a statement calls.
+        if (proc->second >= 0 && given >= 0 && given != proc->second && !knownElsewhere(name))
+            report(span, MelSeverity::warning,
+                   "proc " + name + " takes " + plural(proc->second, "argument") + ", " + std::to_string(given) + " given");
+    }
+
+    void report(const MelSourceSpan& span, MelSeverity severity, std::string text)
+    {
+        if (m_findings.size() < kMaxMelFindings)
+            m_findings.push_back({span.line, span.column, std::max(1, static_cast<int>(span.length)), severity,
+                                  std::move(text)});
+    }
+
+    const std::vector<MelToken>& m_tokens;
+    std::vector<MelDiagnostic>& m_findings;
+    std::unordered_map<std::string, int> m_procs;  // name: its parameter count
+    std::unordered_set<std::size_t> m_headers;  // tokens that name a proc in its header
+    std::unordered_map<std::string, bool> m_known;
+};
+
+} // namespace
+
+void checkMelCalls(const std::vector<MelToken>& tokens, const MelScript& script, std::vector<MelDiagnostic>& findings)
+{
+    CallChecks(tokens, findings).run(script);
+}
+
+} // namespace orv
