@@ -148,12 +148,12 @@ private:
         if (name.empty() || (name[0] >= '0' && name[0] <= '9') ||
             !std::all_of(name.begin(), name.end(), isNameChar))
             return;
+        if (m_findings.size() >= kMaxMelFindings)
+            return;
         const auto proc = m_procs.find(name);
         if (proc == m_procs.end()) {
-            auto known = m_known.find(name);
-            if (known == m_known.end())
-                known = m_known.emplace(name, knownElsewhere(name)).first;
-            if (!known->second)
+            // A few bisections: cheaper than remembering each word of a script of many calls.
+            if (!knownElsewhere(name))
                 report(span, MelSeverity::note, "proc " + name + " is not defined in this script nor known");
             return;
         }
@@ -165,16 +165,14 @@ private:
 
     void report(const MelSourceSpan& span, MelSeverity severity, std::string text)
     {
-        if (m_findings.size() < kMaxMelFindings)
-            m_findings.push_back({span.line, span.column, std::max(1, static_cast<int>(span.length)), severity,
-                                  std::move(text)});
+        m_findings.push_back({span.line, span.column, std::max(1, static_cast<int>(span.length)), severity,
+                              std::move(text)});
     }
 
     const std::vector<MelToken>& m_tokens;
     std::vector<MelDiagnostic>& m_findings;
     std::unordered_map<std::string, int> m_procs;  // name: its parameter count
     std::unordered_set<std::size_t> m_headers;  // tokens that name a proc in its header
-    std::unordered_map<std::string, bool> m_known;
 };
 
 } // namespace

@@ -18,10 +18,9 @@ std::vector<MelDiagnostic> CheckMelScript(std::string_view text)
     std::vector<MelDiagnostic> findings;
     checkMelLexically(text, findings);
     if (text.size() <= kMaxStatementCheckedBytes) {
-        const MelScript script = ReadMelStatements(text);
+        std::vector<MelToken> tokens;
+        const MelScript script = ReadMelStatements(text, tokens);
         checkMelStatements(script, findings);
-        std::vector<MelLexicalProblem> reported;  // the text checks have told these
-        const std::vector<MelToken> tokens = LexMelScript(text, reported);
         checkMelVariables(tokens, findings);
         checkMelCalls(tokens, script, findings);
     } else

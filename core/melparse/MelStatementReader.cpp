@@ -136,6 +136,8 @@ public:
         return std::move(m_script);
     }
 
+    std::vector<MelToken> takeTokens() { return std::move(m_tokens); }
+
 private:
     struct Block {
         std::size_t openToken = 0;
@@ -672,6 +674,14 @@ private:
 MelScript ReadMelStatements(std::string_view text)
 {
     return Reader(text).run();
+}
+
+MelScript ReadMelStatements(std::string_view text, std::vector<MelToken>& tokens)
+{
+    Reader reader(text);
+    MelScript script = reader.run();
+    tokens = reader.takeTokens();
+    return script;
 }
 
 bool HasMelFlag(const MelStatement& statement, std::string_view longName, std::string_view shortName)

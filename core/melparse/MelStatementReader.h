@@ -107,6 +107,10 @@ struct MelScript {
 // Reads the whole text. Never fails: what cannot be read whole is read as far as it goes and
 // reported among the problems. Time linear in the text; nesting depth costs no stack.
 MelScript ReadMelStatements(std::string_view text);
+// The same, and the tokens it read (MelScriptLexer.h), for checks that follow the tokens:
+// the text is cut once.
+struct MelToken;
+MelScript ReadMelStatements(std::string_view text, std::vector<MelToken>& tokens);
 
 // Whether a statement's arguments hold the flag (by either name: "-q" or "-query"), e.g. to
 // skip query and edit statements.

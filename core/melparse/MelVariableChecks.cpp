@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace orv {
 namespace {
@@ -30,16 +29,23 @@ bool startsAssignment(const MelToken& token)
     return token.kind == MelTokenKind::run && token.text.starts_with('=') && !token.text.starts_with("==");
 }
 
+// A scope is a stretch of the stack of names declared: from `firstName` to the stack's top.
 struct Scope {
     bool procBody = false;  // the scopes below it are out of sight
     bool block = true;      // false: the braces of an array literal
-    std::unordered_set<std::string> names;
+    std::size_t firstName = 0;
+};
+
+struct Declaration {
+    int function = -1;  // the proc it is in (by order of the procs), -1 outside them
+    std::string_view name;
+    MelSourceSpan span;
 };
 
 struct Use {
-    std::string name;
+    std::string_view name;
     MelSourceSpan span;
-    int function = -1;  // the proc it is in (by order of the procs), -1 outside them
+    int function = -1;
 };
 
 class VariableChecks {
@@ -54,6 +60,11 @@ public:
     {
         for (m_at = 0; m_at < m_tokens.size(); ++m_at)
             step();
+        if (m_undeclared.empty())
+            return;
+        // The first declaration of each name in each function, for the few reads left over.
+        for (const Declaration& d : m_declarations)
+            m_firstDeclarations.try_emplace(key(d.function, d.name), d.span);
         for (const Use& use : m_undeclared)
             report(use);
     }
@@ -120,57 +131,63 @@ private:
                                     isToken(*m_previous, MelTokenKind::run, "else") ||
                                     isToken(*m_previous, MelTokenKind::run, "do") || m_procHeader;
         if (!statementStart || m_depth > 0) {
-            m_scopes.push_back({false, false, {}});
+            m_scopes.push_back({false, false, m_names.size()});
             ++m_depth;
             return;
         }
-        Scope scope;
+        Scope scope{false, true, m_names.size()};
         if (m_procHeader) {
             scope.procBody = true;
-            scope.names = std::move(m_pendingParameters);
-            m_pendingParameters.clear();
             m_procHeader = false;
             m_function = ++m_procs;
+            m_scopes.push_back(scope);
+            for (const std::size_t parameter : m_pendingParameters)
+                declare(m_tokens[parameter].text, parameter);
+            m_pendingParameters.clear();
+            return;
         }
-        m_scopes.push_back(std::move(scope));
+        m_scopes.push_back(scope);
     }
 
     void closeBrace()
     {
         if (m_scopes.size() <= 1)
             return;
-        const Scope scope = std::move(m_scopes.back());
+        const Scope scope = m_scopes.back();
         m_scopes.pop_back();
         if (!scope.block) {
             if (m_depth > 0)
                 --m_depth;
             return;
         }
+        while (m_names.size() > scope.firstName) {
+            m_where[m_names.back()].pop_back();
+            m_names.pop_back();
+        }
         m_declaring = false;
         if (scope.procBody)
             m_function = -1;
     }
 
-    bool visible(const std::string& name) const
+    // Declared in a scope open, and not below the innermost proc body.
+    bool visible(std::string_view name) const
     {
-        for (auto scope = m_scopes.rbegin(); scope != m_scopes.rend(); ++scope) {
-            if (scope->names.contains(name))
-                return true;
+        const auto where = m_where.find(name);
+        if (where == m_where.end() || where->second.empty())
+            return false;
+        for (auto scope = m_scopes.rbegin(); scope != m_scopes.rend(); ++scope)
             if (scope->procBody)
-                return false;
-        }
-        return false;
+                return where->second.back() >= scope->firstName;
+        return true;
     }
 
-    void declare(const std::string& name)
+    // Array literal braces hold no names: a name declared among them (there is none in MEL)
+    // would go with the block around them.
+    void declare(std::string_view name, std::size_t token)
     {
-        for (auto scope = m_scopes.rbegin(); scope != m_scopes.rend(); ++scope) {
-            if (scope->block) {
-                scope->names.insert(name);
-                break;
-            }
-        }
-        m_declarations.try_emplace({m_function, name}, m_tokens[m_at].span);
+        m_where[name].push_back(m_names.size());
+        m_names.push_back(name);
+        m_declarations.push_back({m_function, name, m_tokens[token].span});
     }
 
     // The token after a variable and its subscripts ($a[$i] = ...), or the end.
@@ -192,16 +209,16 @@ private:
 
     void variable(const MelToken& token)
     {
-        const std::string& name = token.text;
+        const std::string_view name = token.text;
         if (name.size() < 2)
             return;
         if (m_parameters) {
-            m_pendingParameters.insert(name);
+            m_pendingParameters.push_back(m_at);
             return;
         }
         if (m_declaring && m_expectName) {
             m_expectName = false;
-            declare(name);
+            declare(name, m_at);
             return;
         }
         const std::size_t after = afterSubscripts();
@@ -210,7 +227,7 @@ private:
         if (visible(name))
             return;
         if (assigned || loop) {
-            declare(name);
+            declare(name, m_at);
             return;
         }
         m_undeclared.push_back({name, token.span, m_function});
@@ -219,41 +236,43 @@ private:
     // Outside the procs only a read before the script's own later declaration is reported.
     void report(const Use& use)
     {
-        const auto declared = m_declarations.find({use.function, use.name});
-        const bool later = declared != m_declarations.end() && declared->second.offset > use.span.offset;
+        const auto declared = m_firstDeclarations.find(key(use.function, use.name));
+        const bool later = declared != m_firstDeclarations.end() && declared->second.offset > use.span.offset;
         if (use.function < 0 && !later)
             return;
         if (m_findings.size() >= kMaxMelFindings)
             return;
-        std::string text = "variable " + use.name;
+        std::string text = "variable " + std::string(use.name);
         text += later ? " is used before its declaration on line " + std::to_string(declared->second.line)
                       : " is not declared";
         m_findings.push_back({use.span.line, use.span.column, static_cast<int>(use.span.length), MelSeverity::warning,
                               std::move(text)});
     }
 
-    struct KeyHash {
-        std::size_t operator()(const std::pair<int, std::string>& key) const
-        {
-            return std::hash<std::string>()(key.second) ^ static_cast<std::size_t>(key.first);
-        }
-    };
+    static std::string key(int function, std::string_view name)
+    {
+        return std::to_string(function) + ' ' + std::string(name);
+    }
 
     const std::vector<MelToken>& m_tokens;
     std::vector<MelDiagnostic>& m_findings;
     std::size_t m_at = 0;
     const MelToken* m_previous = nullptr;
     std::vector<Scope> m_scopes;
+    std::vector<std::string_view> m_names;  // the names declared in the scopes open
+    // Where each name stands in m_names, innermost last.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> m_where;
     int m_depth = 0;  // parentheses, brackets and array braces open
     bool m_procHeader = false;
     bool m_parameters = false;
-    std::unordered_set<std::string> m_pendingParameters;
+    std::vector<std::size_t> m_pendingParameters;  // their tokens
     bool m_declaring = false;
     bool m_expectName = false;
     int m_declarationDepth = 0;
     int m_function = -1;
     int m_procs = -1;
-    std::unordered_map<std::pair<int, std::string>, MelSourceSpan, KeyHash> m_declarations;
+    std::vector<Declaration> m_declarations;
+    std::unordered_map<std::string, MelSourceSpan> m_firstDeclarations;  // "function name"
     std::vector<Use> m_undeclared;
 };
 
