@@ -1,10 +1,13 @@
-// The lookups over the generated table of today's vocabulary; the flags are unpacked once, at the
-// first lookup (thread-safe, as a static), so that start-up pays nothing for the table.
+// The lookups over the generated table of today's vocabulary; a command's flags are unpacked at
+// its first lookup, so that neither start-up nor a short check pays for the whole table.
 #include "mel/CommandFacts.h"
 
 #include "mel/CommandFactsTable.h"
 
 #include <algorithm>
+#include <memory>
+#include <mutex>
+#include <optional>
 
 namespace orv {
 namespace {
@@ -45,18 +48,20 @@ CommandFact unpack(std::size_t index)
 
 const CommandFact* FindCommandFact(std::string_view name)
 {
-    static const auto facts = [] {
-        std::vector<CommandFact> list;
-        list.reserve(kCommandCount);
-        for (std::size_t i = 0; i < kCommandCount; ++i)
-            list.push_back(unpack(i));
-        return list;
-    }();
+    // Each command is unpacked at its first lookup, once whichever thread asks first.
+    struct Slot {
+        std::once_flag once;
+        std::optional<CommandFact> fact;
+    };
+    static const std::unique_ptr<Slot[]> slots(new Slot[kCommandCount]);
     const auto& all = names();
     const auto it = std::lower_bound(all.begin(), all.end(), name);
     if (it == all.end() || *it != name)
         return nullptr;
-    return &facts[static_cast<std::size_t>(it - all.begin())];
+    const auto index = static_cast<std::size_t>(it - all.begin());
+    Slot& slot = slots[index];
+    std::call_once(slot.once, [&slot, index] { slot.fact = unpack(index); });
+    return &*slot.fact;
 }
 
 bool IsCommandFactName(std::string_view name)
