@@ -58,6 +58,7 @@ public:
 
     void run(const MelScript& script)
     {
+        countGroupItems();
         findProcs();
         for (std::size_t i = 0; i + 1 < m_tokens.size(); ++i) {
             const MelToken& token = m_tokens[i];
@@ -72,7 +73,7 @@ public:
             span.column += static_cast<int>(token.text.size() - name.size());
             span.offset += token.text.size() - name.size();
             span.length = name.size();
-            call(std::string(name), span, argumentsOfGroup(i + 1));
+            call(std::string(name), span, m_items[i + 1]);
         }
         for (const MelStatement& statement : script.statements) {
             if (statement.kind != MelStatementKind::command)
@@ -90,9 +91,11 @@ private:
         for (std::size_t i = 0; i < m_tokens.size(); ++i) {
             if (m_tokens[i].kind != MelTokenKind::run || m_tokens[i].text != "proc")
                 continue;
+            // A header is a few tokens: "proc string[] name(".
+            constexpr std::size_t kLongestHeader = 6;
             std::size_t j = i + 1;
             std::size_t name = 0;
-            for (; j < m_tokens.size() && m_tokens[j].kind != MelTokenKind::semicolon &&
+            for (; j < m_tokens.size() && j <= i + kLongestHeader && m_tokens[j].kind != MelTokenKind::semicolon &&
                    !(m_tokens[j].kind == MelTokenKind::open && m_tokens[j].text != "[");
                  ++j)
                 if (m_tokens[j].kind == MelTokenKind::run)
@@ -100,38 +103,54 @@ private:
             if (name == 0 || j >= m_tokens.size() || m_tokens[j].text != "(")
                 continue;
             m_headers.insert(name);
-            const int count = argumentsOfGroup(j);
+            const int count = m_items[j];
             const auto [known, added] = m_procs.try_emplace(m_tokens[name].text, count);
             if (!added && known->second != count)
                 known->second = kCountsDiffer;
         }
     }
 
-    // The items of the group opened at `open`, separated by commas at its own level (commas in
-    // inner groups and backquotes do not count); -1 when the group is not closed.
-    int argumentsOfGroup(std::size_t open) const
+    // The number of items of each group, by its opening token (-1 for a group never closed or
+    // holding a ';'): items are separated by commas at the group's own level (commas in inner
+    // groups and backquotes do not count). One pass, so that nested calls cost no more.
+    void countGroupItems()
     {
-        int depth = 0;
-        int commas = 0;
+        struct Open {
+            std::size_t token;
+            int commas = 0;
+            bool empty = true;
+            bool sound = true;
+        };
+        std::vector<Open> open;
         bool inBackquote = false;
-        for (std::size_t i = open; i < m_tokens.size(); ++i) {
+        m_items.assign(m_tokens.size(), -1);
+        for (std::size_t i = 0; i < m_tokens.size(); ++i) {
             const MelToken& token = m_tokens[i];
-            if (token.kind == MelTokenKind::backquote) {
-                inBackquote = !inBackquote;
-            } else if (token.kind == MelTokenKind::open) {
-                ++depth;
-            } else if (token.kind == MelTokenKind::close) {
-                if (--depth == 0)
-                    return i == open + 1 ? 0 : commas + 1;
-                if (depth < 0 || token.text == "}")
-                    return -1;
-            } else if (token.kind == MelTokenKind::comma && depth == 1 && !inBackquote) {
-                ++commas;
-            } else if (token.kind == MelTokenKind::semicolon && depth > 0) {
-                return -1;
+            if (token.kind == MelTokenKind::close) {
+                if (open.empty())
+                    continue;
+                const Open group = open.back();
+                open.pop_back();
+                m_items[group.token] = !group.sound ? -1 : group.empty ? 0 : group.commas + 1;
+                continue;
             }
+            if (open.empty()) {
+                if (token.kind == MelTokenKind::open)
+                    open.push_back({i});
+                continue;
+            }
+            Open& group = open.back();
+            if (token.kind == MelTokenKind::comma && !inBackquote) {
+                ++group.commas;
+            } else if (token.kind == MelTokenKind::semicolon) {
+                group.sound = false;
+            } else if (token.kind == MelTokenKind::backquote) {
+                inBackquote = !inBackquote;
+            }
+            group.empty = false;
+            if (token.kind == MelTokenKind::open)
+                open.push_back({i});
         }
-        return -1;
     }
 
     // Whether anything known outside the script answers to the name.
@@ -173,6 +192,7 @@ private:
     std::vector<MelDiagnostic>& m_findings;
     std::unordered_map<std::string, int> m_procs;  // name: its parameter count
     std::unordered_set<std::size_t> m_headers;  // tokens that name a proc in its header
+    std::vector<int> m_items;                   // by opening token, as countGroupItems
 };
 
 } // namespace

@@ -140,6 +140,7 @@ private:
             scope.procBody = true;
             m_procHeader = false;
             m_function = ++m_procs;
+            m_bodyFirstName = scope.firstName;
             m_scopes.push_back(scope);
             for (const std::size_t parameter : m_pendingParameters)
                 declare(m_tokens[parameter].text, parameter);
@@ -165,24 +166,19 @@ private:
             m_names.pop_back();
         }
         m_declaring = false;
-        if (scope.procBody)
+        if (scope.procBody) {
             m_function = -1;
+            m_bodyFirstName = 0;
+        }
     }
 
-    // Declared in a scope open, and not below the innermost proc body.
+    // Declared in a scope open, and not below the proc body that holds the reader.
     bool visible(std::string_view name) const
     {
         const auto where = m_where.find(name);
-        if (where == m_where.end() || where->second.empty())
-            return false;
-        for (auto scope = m_scopes.rbegin(); scope != m_scopes.rend(); ++scope)
-            if (scope->procBody)
-                return where->second.back() >= scope->firstName;
-        return true;
+        return where != m_where.end() && !where->second.empty() && where->second.back() >= m_bodyFirstName;
     }
 
-    // Array literal braces hold no names: a name declared among them (there is none in MEL)
-    // would go with the block around them.
     void declare(std::string_view name, std::size_t token)
     {
         m_where[name].push_back(m_names.size());
@@ -190,18 +186,24 @@ private:
         m_declarations.push_back({m_function, name, m_tokens[token].span});
     }
 
-    // The token after a variable and its subscripts ($a[$i] = ...), or the end.
+    // The token after a variable and its subscripts ($a[$i] = ...), or the end. A subscript
+    // longer than kLongestSubscript tokens is not followed (a hostile text would make every
+    // variable in it walk to its end).
     std::size_t afterSubscripts() const
     {
+        constexpr std::size_t kLongestSubscript = 256;
         std::size_t i = m_at + 1;
-        while (i < m_tokens.size() && isToken(m_tokens[i], MelTokenKind::open, "[") && !m_tokens[i].blankBefore) {
+        const std::size_t end = std::min(m_tokens.size(), m_at + 1 + kLongestSubscript);
+        while (i < end && isToken(m_tokens[i], MelTokenKind::open, "[") && !m_tokens[i].blankBefore) {
             int depth = 0;
-            for (; i < m_tokens.size(); ++i) {
+            for (; i < end; ++i) {
                 if (m_tokens[i].kind == MelTokenKind::open)
                     ++depth;
                 else if (m_tokens[i].kind == MelTokenKind::close && --depth == 0)
                     break;
             }
+            if (i == end)
+                return m_tokens.size();
             ++i;
         }
         return i;
@@ -260,6 +262,7 @@ private:
     const MelToken* m_previous = nullptr;
     std::vector<Scope> m_scopes;
     std::vector<std::string_view> m_names;  // the names declared in the scopes open
+    std::size_t m_bodyFirstName = 0;  // the first name of the proc body open (procs do not nest)
     // Where each name stands in m_names, innermost last.
     std::unordered_map<std::string_view, std::vector<std::size_t>> m_where;
     int m_depth = 0;  // parentheses, brackets and array braces open
