@@ -4,6 +4,7 @@
 #include "designer/InsertCommands.h"
 #include "uimodel/ElementFactory.h"
 #include "uimodel/ElementNames.h"
+#include "uimodel/WindowFile.h"
 
 #include <algorithm>
 
@@ -141,7 +142,11 @@ bool WindowDesigner::drop(CUIElement& dragged, CUIElement& target)
 
 void WindowDesigner::applyFlags(CUIElement& element, const FlagValueTable& table)
 {
-    element.ApplyFlags(table);
+    // A TAB pasted into a value would cut it where the file is read again.
+    FlagValueTable oneLine = table;
+    for (int position = 0; position < kFlagTableSize; ++position)
+        blankWindowFileSeparators(oneLine[position]);
+    element.ApplyFlags(oneLine);
     changed();
 }
 

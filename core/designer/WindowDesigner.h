@@ -47,7 +47,8 @@ public:
     // and its layout keep their places (false).
     bool dropAtEnd(CUIElement& element);
 
-    // The flags grid's values for element: it takes them and its container arranges.
+    // The flags grid's values for element: it takes them (line breaks and TABs as blanks, as
+    // a window file keeps them) and its container arranges.
     void applyFlags(CUIElement& element, const FlagValueTable& table);
     // An empty name is ignored. A name that is not a MEL name or that another element of the
     // window has is refused, the old name kept and the reason given in refusal (when given).

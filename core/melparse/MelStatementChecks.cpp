@@ -1,7 +1,9 @@
 // Each command statement is held against its command's flags (its record in the database and
-// today's command facts). A statement that
-// names a procedure of the script, a command the database lacks, or a value that only the
-// running script knows is left alone: a false alarm costs more than a missed fault.
+// today's command facts) as the reader hands it over. A statement that names a procedure of the
+// script, a command that nothing knows, or a value that only the running script knows is left
+// alone: a false alarm costs more than a missed fault. The procedures are known only at the end
+// of the script, so the findings of each statement wait there with the word they were found on,
+// and so do the statements in command form that call a word nothing else knows (a proc).
 #include "melparse/MelStatementChecks.h"
 
 #include "mel/CommandDatabase.h"
@@ -10,6 +12,8 @@
 #include "melparse/CheckedFlags.h"
 #include "melparse/MelChecks.h"
 #include "melparse/MelBuiltinProcs.h"
+#include "melparse/MelCallChecks.h"
+#include "melparse/MelStatementReader.h"
 #include "melparse/NearestName.h"
 
 #include <algorithm>
@@ -43,18 +47,22 @@ std::string plural(int count, const char* one)
     return std::to_string(count) + ' ' + one + (count == 1 ? "" : "s");
 }
 
-class StatementChecks {
-public:
-    StatementChecks(const MelScript& script, std::vector<MelDiagnostic>& findings) : m_findings(findings)
-    {
-        for (const MelProc& proc : script.procs)
-            m_procs.insert(proc.name);
-    }
+// A statement holding more arguments than this is a data dump (a generated array); its later
+// arguments are not kept, and a flag whose values run past them is not counted.
+constexpr std::size_t kMostArgumentsChecked = 4096;
+// Verdicts on words in command position kept for their next use; a script of more distinct
+// words than this judges the others each time, so that the cache stays small.
+constexpr std::size_t kMostCommandWordVerdicts = 8192;
 
-    void check(const MelStatement& statement)
+class StatementChecks final : public MelStatementSink {
+public:
+    explicit StatementChecks(std::vector<MelDiagnostic>& findings) : m_findings(findings) {}
+
+    void statement(MelStatement& statement, int) override
     {
-        if (statement.kind != MelStatementKind::command || m_procs.contains(statement.word))
+        if (statement.kind != MelStatementKind::command)
             return;
+        m_word = &statement.word;
         const std::vector<CheckedFlag>& flags = flagsOf(statement.word);
         if (flags.empty()) {
             checkCommandWord(statement);
@@ -79,9 +87,51 @@ public:
         }
     }
 
+    // Strings, comments and brackets are the text checks' own; a backquote only the reader sees.
+    void problem(MelLexicalProblem&& problem) override
+    {
+        if (problem.kind == MelLexicalProblemKind::unterminatedBackquote && !full())
+            m_findings.push_back({problem.span.line, problem.span.column, 1, MelSeverity::error, std::move(problem.text)});
+    }
+
+    // The findings on statements that name none of the script's procedures join the others;
+    // the calls in command form are held against the procs.
+    void finish(const std::vector<MelProc>& procs)
+    {
+        std::unordered_set<std::string_view> names;
+        for (const MelProc& proc : procs)
+            names.insert(proc.name);
+        for (Pending& pending : m_pending)
+            if (!names.contains(pending.word))
+                m_findings.push_back(std::move(pending.finding));
+        m_pending.clear();
+        const MelProcArguments arguments(procs);
+        for (const Call& call : m_calls)
+            arguments.check(call.word, call.span, call.given, m_findings);
+        m_calls.clear();
+    }
+
 private:
+    struct Pending {
+        MelDiagnostic finding;
+        std::string word;
+    };
+    // A statement in command form whose word nothing but a proc can be.
+    struct Call {
+        std::string word;
+        MelSourceSpan span;
+        int given = -1;  // its arguments; -1 when a group or a cut leaves the count open
+    };
+
+    bool full() const { return m_findings.size() + m_pending.size() + m_calls.size() >= kMaxMelFindings; }
+
+    // Only the words of the command table and of the facts are kept: other scripts' procs
+    // would make the cache grow with the script.
     const std::vector<CheckedFlag>& flagsOf(const std::string& command)
     {
+        static const std::vector<CheckedFlag> kNone;
+        if (FindMelCommand(command.c_str()) < 0 && !IsCommandFactName(command))
+            return kNone;
         auto flags = m_flags.find(command);
         if (flags == m_flags.end())
             flags = m_flags.emplace(command, checkedFlagsOf(command)).first;
@@ -90,10 +140,12 @@ private:
 
     void report(const MelSourceSpan& span, std::string text)
     {
-        if (m_findings.size() >= kMaxMelFindings)
+        if (full())
             return;
-        m_findings.push_back({span.line, span.column, std::max(1, static_cast<int>(span.length)),
-                              MelSeverity::warning, std::move(text)});
+        Pending& pending = m_pending.emplace_back();
+        pending.finding = {span.line, span.column, std::max(1, static_cast<int>(span.length)), MelSeverity::warning,
+                           std::move(text)};
+        pending.word = *m_word;
     }
 
     void unknownFlag(const MelStatement& statement, const MelArgument& flagWord, const std::vector<CheckedFlag>& flags)
@@ -134,12 +186,13 @@ private:
     {
         const auto& arguments = statement.arguments;
         int given = 0;
-        for (std::size_t j = flagAt + 1; j < arguments.size() && arguments[j].kind != MelArgumentKind::flag; ++j) {
+        std::size_t j = flagAt + 1;
+        for (; j < arguments.size() && arguments[j].kind != MelArgumentKind::flag; ++j) {
             if (!isLiteral(arguments[j]))
                 return;
             ++given;
         }
-        if (given >= flag.valueCount)
+        if (given >= flag.valueCount || (j == arguments.size() && statement.cut))
             return;
         report(arguments[flagAt].span, "flag " + arguments[flagAt].text + " of " + statement.word + " takes " +
                                            plural(flag.valueCount, "value") + " (" + std::string(flag.typeText) +
@@ -149,10 +202,20 @@ private:
     void checkCommandWord(const MelStatement& statement)
     {
         auto verdict = m_commandWords.find(statement.word);
-        if (verdict == m_commandWords.end())
+        if (verdict == m_commandWords.end()) {
+            if (m_commandWords.size() >= kMostCommandWordVerdicts)
+                m_commandWords.clear();
             verdict = m_commandWords.emplace(statement.word, commandWordFinding(statement.word)).first;
-        if (!verdict->second.empty())
+        }
+        if (!verdict->second.empty()) {
             report(statement.wordSpan, verdict->second);
+            return;
+        }
+        if (full() || !isIdentifier(statement.word) || IsKnownOutsideTheScript(statement.word))
+            return;
+        const bool open = statement.cut || std::any_of(statement.arguments.begin(), statement.arguments.end(),
+                                                       [](const MelArgument& a) { return a.kind == MelArgumentKind::expression; });
+        m_calls.push_back({statement.word, statement.wordSpan, open ? -1 : static_cast<int>(statement.arguments.size())});
     }
 
     // What to say of a word in command position that is no command: empty unless it is one
@@ -162,7 +225,7 @@ private:
     std::string commandWordFinding(const std::string& word)
     {
         if (word.size() < kShortestTypo || !isIdentifier(word) || (word.front() >= 'A' && word.front() <= 'Z') ||
-            FindMelCommand(word.c_str()) >= 0 || FindCommandFact(word) != nullptr ||
+            FindMelCommand(word.c_str()) >= 0 || IsCommandFactName(word) ||
             IsMelCommandWord(word.data(), static_cast<int>(word.size())) ||
             IsMelKeyword(word.data(), static_cast<int>(word.size())) || IsMelBuiltinProc(word))
             return {};
@@ -196,8 +259,10 @@ private:
     }
 
     std::vector<MelDiagnostic>& m_findings;
-    std::unordered_set<std::string> m_procs;
+    std::vector<Pending> m_pending;
+    const std::string* m_word = nullptr;  // the word of the statement being checked
     std::unordered_map<std::string, std::vector<CheckedFlag>> m_flags;
+    std::vector<Call> m_calls;
     // Words of other scripts' procedures come back on every call: each is judged once.
     std::unordered_map<std::string, std::string> m_commandWords;
     std::vector<std::vector<std::size_t>> m_commandsByLength;
@@ -205,15 +270,13 @@ private:
 
 } // namespace
 
-void checkMelStatements(const MelScript& script, std::vector<MelDiagnostic>& findings)
+std::vector<MelProc> checkMelStatements(std::string_view text, std::vector<MelDiagnostic>& findings,
+                                        const std::atomic<bool>* stop)
 {
-    // Strings, comments and brackets are the text checks' own; a backquote only the reader sees.
-    for (const MelLexicalProblem& problem : script.problems)
-        if (problem.kind == MelLexicalProblemKind::unterminatedBackquote && findings.size() < kMaxMelFindings)
-            findings.push_back({problem.span.line, problem.span.column, 1, MelSeverity::error, problem.text});
-    StatementChecks checks(script, findings);
-    for (const MelStatement& statement : script.statements)
-        checks.check(statement);
+    StatementChecks checks(findings);
+    std::vector<MelProc> procs = StreamMelStatements(text, checks, kMostArgumentsChecked, stop);
+    checks.finish(procs);
+    return procs;
 }
 
 } // namespace orv

@@ -1,15 +1,21 @@
-// The checks of a script's statements against the command database: flags a known command
-// does not have, flags given too few values, misspelt command words; and backquotes left open.
+// The checks of a script's statements against the command database and today's command facts:
+// flags a known command does not have, flags given too few values or without the -query they
+// need, misspelt command words, procs called in command form with the wrong number of
+// arguments or defined nowhere known; and backquotes left open.
 #pragma once
 
 #include "melparse/MelDiagnostic.h"
 #include "melparse/MelStatementReader.h"
 
+#include <atomic>
+#include <string_view>
 #include <vector>
 
 namespace orv {
 
-// Appends the findings statement by statement.
-void checkMelStatements(const MelScript& script, std::vector<MelDiagnostic>& findings);
+// Reads the script statement by statement and appends the findings, holding one statement
+// at a time; ends early once stop (when given) is set. Returns the script's procs.
+std::vector<MelProc> checkMelStatements(std::string_view text, std::vector<MelDiagnostic>& findings,
+                                        const std::atomic<bool>* stop = nullptr);
 
 } // namespace orv
