@@ -60,34 +60,46 @@ bool IsKnownOutsideTheScript(std::string_view word)
            IsCommandFactName(name);
 }
 
-MelProcArguments::MelProcArguments(const std::vector<MelProc>& procs)
+void MelCallChecks::command(std::string_view word, const MelSourceSpan& span, int given)
 {
-    for (const MelProc& proc : procs) {
-        const auto [known, added] = m_parameters.try_emplace(proc.name, proc.parameterCount);
-        if (!added && known->second != proc.parameterCount)
-            known->second = -1;
-    }
+    call(word, span, given);
 }
 
-void MelProcArguments::check(std::string_view word, const MelSourceSpan& span, int given,
-                             std::vector<MelDiagnostic>& findings) const
+void MelCallChecks::call(std::string_view word, const MelSourceSpan& span, int given)
 {
-    if (findings.size() >= kMaxMelFindings || word.empty() || !std::all_of(word.begin(), word.end(), isNameChar) ||
-        (word[0] >= '0' && word[0] <= '9'))
+    if (m_findings.size() + m_waiting.size() >= kMaxMelFindings || word.empty() || (word[0] >= '0' && word[0] <= '9') ||
+        !std::all_of(word.begin(), word.end(), isNameChar))
         return;
-    const int length = std::max(1, static_cast<int>(span.length));
+    judge(word, span, given, false);
+}
+
+// A proc named like a command leaves open which of the two a statement calls; a word known
+// outside the script is none of the script's affair.
+void MelCallChecks::judge(std::string_view word, const MelSourceSpan& span, int given, bool final)
+{
     const auto proc = m_parameters.find(word);
-    if (proc == m_parameters.end()) {
+    if (proc == m_parameters.end() && !final) {
         if (!IsKnownOutsideTheScript(word))
-            findings.push_back({span.line, span.column, length, MelSeverity::note,
-                                "proc " + std::string(word) + " is not defined in this script nor known"});
+            m_waiting.push_back({std::string(word), span, given});
         return;
     }
-    // A proc named like a command leaves open which of the two a statement calls.
-    if (proc->second >= 0 && given >= 0 && given != proc->second && !IsKnownOutsideTheScript(word))
-        findings.push_back({span.line, span.column, length, MelSeverity::warning,
-                            "proc " + std::string(word) + " takes " + plural(proc->second, "argument") + ", " +
-                                std::to_string(given) + " given"});
+    if (IsKnownOutsideTheScript(word) || m_findings.size() >= kMaxMelFindings)
+        return;
+    const int length = std::max(1, static_cast<int>(span.length));
+    if (proc == m_parameters.end())
+        m_findings.push_back({span.line, span.column, length, MelSeverity::note,
+                              "proc " + std::string(word) + " is not defined in this script nor known"});
+    else if (proc->second >= 0 && given >= 0 && given != proc->second)
+        m_findings.push_back({span.line, span.column, length, MelSeverity::warning,
+                              "proc " + std::string(word) + " takes " + plural(proc->second, "argument") + ", " +
+                                  std::to_string(given) + " given"});
+}
+
+void MelCallChecks::finish()
+{
+    for (const Waiting& waiting : m_waiting)
+        judge(waiting.word, waiting.span, waiting.given, true);
+    m_waiting.clear();
 }
 
 void MelCallChecks::take(const MelToken& token)
@@ -98,9 +110,14 @@ void MelCallChecks::take(const MelToken& token)
         } else if (!m_groups.empty()) {
             const Group group = m_groups.back();
             m_groups.pop_back();
-            if (!group.callee.empty())
-                m_procs.check(group.callee, group.span,
-                              !group.sound ? -1 : group.empty ? 0 : group.commas + 1, m_findings);
+            if (group.header) {
+                const int count = group.sound ? group.variables : -1;
+                const auto [known, added] = m_parameters.try_emplace(group.callee, count);
+                if (!added && known->second != count)
+                    known->second = -1;
+            } else if (!group.callee.empty()) {
+                call(group.callee, group.span, !group.sound ? -1 : group.empty ? 0 : group.commas + 1);
+            }
         }
     } else {
         if (!m_groups.empty()) {
@@ -109,36 +126,44 @@ void MelCallChecks::take(const MelToken& token)
                 ++group.commas;
             else if (token.kind == MelTokenKind::semicolon)
                 group.sound = false;
+            else if (token.kind == MelTokenKind::variable)
+                ++group.variables;
             group.empty = false;
         }
         if (token.kind == MelTokenKind::backquote)
             m_inBackquote = !m_inBackquote;
         if (token.kind == MelTokenKind::open) {
             Group group;
-            const bool header = m_headerLeft > 0;
-            if (!header && token.text == "(" && !token.blankBefore && m_havePrevious &&
-                m_previous.kind == MelTokenKind::run) {
-                group.callee = trailingName(m_previous.text);
-                const std::size_t skipped = m_previous.text.size() - group.callee.size();
-                group.span = m_previous.span;
+            const bool parenthesis = token.text[0] == '(';
+            if (m_headerLeft > 0 && parenthesis) {
+                group.header = !m_headerName.empty();
+                group.callee = m_headerName;
+                m_headerLeft = 0;
+            } else if (parenthesis && !token.blankBefore && m_previousKind == MelTokenKind::run) {
+                group.callee = trailingName(m_previousText);
+                const std::size_t skipped = m_previousText.size() - group.callee.size();
+                group.span = m_previousSpan;
                 group.span.offset += skipped;
                 group.span.column += static_cast<int>(skipped);
                 group.span.length = group.callee.size();
             }
-            if (token.text == "(")
-                m_headerLeft = 0;
             if (m_groups.size() < kDeepestGroup)
                 m_groups.push_back(group);
             else
                 ++m_tooDeep;
         }
     }
-    if (token.kind == MelTokenKind::run && token.text == "proc")
+    if (token.kind == MelTokenKind::run && token.text.size() == 4 && token.text == "proc") {
         m_headerLeft = kLongestHeader;
-    else if (m_headerLeft > 0)
+        m_headerName = {};
+    } else if (m_headerLeft > 0) {
+        if (token.kind == MelTokenKind::run)
+            m_headerName = token.text;
         --m_headerLeft;
-    m_previous = token;
-    m_havePrevious = true;
+    }
+    m_previousKind = token.kind;
+    m_previousText = token.text;
+    m_previousSpan = token.span;
 }
 
 } // namespace orv

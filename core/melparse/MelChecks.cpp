@@ -1,46 +1,20 @@
 // All checks of a script, their findings merged in text order.
 #include "melparse/MelChecks.h"
 
-#include "melparse/MelCallChecks.h"
 #include "melparse/MelLexicalChecks.h"
-#include "melparse/MelScriptLexer.h"
 #include "melparse/MelStatementChecks.h"
-#include "melparse/MelVariableChecks.h"
 
 #include <algorithm>
 #include <string>
 
 namespace orv {
-namespace {
-
-// The checks that follow the tokens (variables, calls written name(...)), in one pass.
-void checkMelTokens(std::string_view text, const std::vector<MelProc>& procs, std::vector<MelDiagnostic>& findings,
-                    const std::atomic<bool>* stop)
-{
-    const MelProcArguments arguments(procs);
-    MelCallChecks calls(arguments, findings);
-    MelVariableChecks variables(findings);
-    MelLexer lexer(text);
-    MelToken token;
-    std::vector<MelLexicalProblem> told;  // the text checks have reported these
-    for (std::size_t count = 0; lexer.next(token, told); ++count) {
-        if (stop != nullptr && count % 4096 == 0 && stop->load(std::memory_order_relaxed))
-            return;
-        told.clear();
-        calls.take(token);
-        variables.take(token);
-    }
-    variables.finish();
-}
-
-} // namespace
 
 std::vector<MelDiagnostic> CheckMelScript(std::string_view text, const std::atomic<bool>* stop)
 {
     std::vector<MelDiagnostic> findings;
     checkMelLexically(text, findings, stop);
     if (text.size() <= kMaxStatementCheckedBytes)
-        checkMelTokens(text, checkMelStatements(text, findings, stop), findings, stop);
+        checkMelStatements(text, findings, stop);
     else
         findings.push_back({1, 1, 1, MelSeverity::warning,
                             "script larger than " + std::to_string(kMaxStatementCheckedBytes >> 20) +

@@ -14,6 +14,7 @@
 #include "melparse/MelBuiltinProcs.h"
 #include "melparse/MelCallChecks.h"
 #include "melparse/MelStatementReader.h"
+#include "melparse/MelVariableChecks.h"
 #include "melparse/NearestName.h"
 
 #include <algorithm>
@@ -56,7 +57,17 @@ constexpr std::size_t kMostCommandWordVerdicts = 8192;
 
 class StatementChecks final : public MelStatementSink {
 public:
-    explicit StatementChecks(std::vector<MelDiagnostic>& findings) : m_findings(findings) {}
+    explicit StatementChecks(std::vector<MelDiagnostic>& findings)
+        : m_findings(findings), m_calls(findings), m_variables(findings)
+    {
+    }
+
+    // The checks that follow the tokens: the calls written name(...), the variables.
+    void token(const MelToken& token) override
+    {
+        m_calls.take(token);
+        m_variables.take(token);
+    }
 
     void statement(MelStatement& statement, int) override
     {
@@ -95,7 +106,7 @@ public:
     }
 
     // The findings on statements that name none of the script's procedures join the others;
-    // the calls in command form are held against the procs.
+    // the calls that waited for the procs are judged, and the variables' reads told.
     void finish(const std::vector<MelProc>& procs)
     {
         std::unordered_set<std::string_view> names;
@@ -105,10 +116,8 @@ public:
             if (!names.contains(pending.word))
                 m_findings.push_back(std::move(pending.finding));
         m_pending.clear();
-        const MelProcArguments arguments(procs);
-        for (const Call& call : m_calls)
-            arguments.check(call.word, call.span, call.given, m_findings);
-        m_calls.clear();
+        m_calls.finish();
+        m_variables.finish();
     }
 
 private:
@@ -116,26 +125,19 @@ private:
         MelDiagnostic finding;
         std::string word;
     };
-    // A statement in command form whose word nothing but a proc can be.
-    struct Call {
-        std::string word;
-        MelSourceSpan span;
-        int given = -1;  // its arguments; -1 when a group or a cut leaves the count open
-    };
-
-    bool full() const { return m_findings.size() + m_pending.size() + m_calls.size() >= kMaxMelFindings; }
+    bool full() const { return m_findings.size() + m_pending.size() >= kMaxMelFindings; }
 
     // Only the words of the command table and of the facts are kept: other scripts' procs
     // would make the cache grow with the script.
     const std::vector<CheckedFlag>& flagsOf(const std::string& command)
     {
         static const std::vector<CheckedFlag> kNone;
+        auto flags = m_flags.find(command);
+        if (flags != m_flags.end())
+            return flags->second;
         if (FindMelCommand(command.c_str()) < 0 && !IsCommandFactName(command))
             return kNone;
-        auto flags = m_flags.find(command);
-        if (flags == m_flags.end())
-            flags = m_flags.emplace(command, checkedFlagsOf(command)).first;
-        return flags->second;
+        return m_flags.emplace(command, checkedFlagsOf(command)).first->second;
     }
 
     void report(const MelSourceSpan& span, std::string text)
@@ -211,11 +213,11 @@ private:
             report(statement.wordSpan, verdict->second);
             return;
         }
-        if (full() || !isIdentifier(statement.word) || IsKnownOutsideTheScript(statement.word))
-            return;
+        // A word nothing but a proc can be: its arguments are counted unless a group or a cut
+        // leaves the count open.
         const bool open = statement.cut || std::any_of(statement.arguments.begin(), statement.arguments.end(),
                                                        [](const MelArgument& a) { return a.kind == MelArgumentKind::expression; });
-        m_calls.push_back({statement.word, statement.wordSpan, open ? -1 : static_cast<int>(statement.arguments.size())});
+        m_calls.command(statement.word, statement.wordSpan, open ? -1 : static_cast<int>(statement.arguments.size()));
     }
 
     // What to say of a word in command position that is no command: empty unless it is one
@@ -262,7 +264,8 @@ private:
     std::vector<Pending> m_pending;
     const std::string* m_word = nullptr;  // the word of the statement being checked
     std::unordered_map<std::string, std::vector<CheckedFlag>> m_flags;
-    std::vector<Call> m_calls;
+    MelCallChecks m_calls;
+    MelVariableChecks m_variables;
     // Words of other scripts' procedures come back on every call: each is judged once.
     std::unordered_map<std::string, std::string> m_commandWords;
     std::vector<std::vector<std::size_t>> m_commandsByLength;
@@ -270,13 +273,10 @@ private:
 
 } // namespace
 
-std::vector<MelProc> checkMelStatements(std::string_view text, std::vector<MelDiagnostic>& findings,
-                                        const std::atomic<bool>* stop)
+void checkMelStatements(std::string_view text, std::vector<MelDiagnostic>& findings, const std::atomic<bool>* stop)
 {
     StatementChecks checks(findings);
-    std::vector<MelProc> procs = StreamMelStatements(text, checks, kMostArgumentsChecked, stop);
-    checks.finish(procs);
-    return procs;
+    checks.finish(StreamMelStatements(text, checks, kMostArgumentsChecked, stop));
 }
 
 } // namespace orv

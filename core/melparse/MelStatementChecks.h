@@ -1,11 +1,10 @@
 // The checks of a script's statements against the command database and today's command facts:
 // flags a known command does not have, flags given too few values or without the -query they
-// need, misspelt command words, procs called in command form with the wrong number of
-// arguments or defined nowhere known; and backquotes left open.
+// need, misspelt command words; backquotes left open; and, on the same reading, the checks of
+// calls and variables that follow the tokens.
 #pragma once
 
 #include "melparse/MelDiagnostic.h"
-#include "melparse/MelStatementReader.h"
 
 #include <atomic>
 #include <string_view>
@@ -14,8 +13,8 @@
 namespace orv {
 
 // Reads the script statement by statement and appends the findings, holding one statement
-// at a time; ends early once stop (when given) is set. Returns the script's procs.
-std::vector<MelProc> checkMelStatements(std::string_view text, std::vector<MelDiagnostic>& findings,
-                                        const std::atomic<bool>* stop = nullptr);
+// at a time; ends early once stop (when given) is set.
+void checkMelStatements(std::string_view text, std::vector<MelDiagnostic>& findings,
+                        const std::atomic<bool>* stop = nullptr);
 
 } // namespace orv

@@ -158,10 +158,12 @@ private:
     {
         while (at >= m_first + m_tokens.size() && !m_lexerDone) {
             Slot slot;
-            if (m_lexer.next(slot.token, m_lexerProblems))
+            if (m_lexer.next(slot.token, m_lexerProblems)) {
                 m_tokens.push_back(slot);
-            else
+                m_sink.token(m_tokens.back().token);
+            } else {
                 m_lexerDone = true;
+            }
             drainLexerProblems();
             // Asked to stop, the reader sees the end of the text.
             if (m_stop && ++m_tokensRead % kStopCheckTokens == 0 && m_stop->load(std::memory_order_relaxed))
@@ -281,13 +283,9 @@ private:
             advance();
         }
         if (currentIs(MelTokenKind::open) && current().text == "(") {
-            std::vector<MelArgument> parameters;
+            std::vector<MelArgument> ignored;
             std::vector<int> inner;
-            group(false, false, parameters, inner);
-            // Each parameter is one variable: "(string $a, int $b[])".
-            const std::string& written = parameters.front().text;
-            if (written.ends_with(')'))
-                proc.parameterCount = static_cast<int>(std::count(written.begin(), written.end(), '$'));
+            group(false, false, ignored, inner);
         }
         m_procs.push_back(proc);
         m_pendingProc = static_cast<int>(m_procs.size()) - 1;
@@ -567,6 +565,8 @@ private:
     // when every part is a flag, so that "-a-1" stays one word.
     static void splitJoinedFlags(std::vector<MelArgument>& arguments)
     {
+        if (arguments.back().text.find('-', 1) == std::string::npos)
+            return;
         const MelArgument joined = arguments.back();
         std::vector<std::size_t> starts{0};
         for (std::size_t i = 1; i < joined.text.size(); ++i)
@@ -781,7 +781,6 @@ std::vector<MelProc> StreamMelStatements(std::string_view text, MelStatementSink
 {
     return Reader(text, sink, maxArguments, stop).run();
 }
-
 
 bool HasMelFlag(const MelStatement& statement, std::string_view longName, std::string_view shortName)
 {

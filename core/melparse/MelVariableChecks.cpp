@@ -12,20 +12,31 @@ namespace {
 // subscripts) a variable is taken as read at once.
 constexpr std::size_t kMostWaiting = 256;
 
+// The comparisons below run for every token of the script: each looks at a first character
+// before it compares a whole word.
 bool isTypeWord(std::string_view word)
 {
+    if (word.empty() || (word[0] != 's' && word[0] != 'i' && word[0] != 'f' && word[0] != 'v' && word[0] != 'm'))
+        return false;
     return word == "string" || word == "int" || word == "float" || word == "vector" || word == "matrix";
 }
 
-bool isToken(const MelToken& token, MelTokenKind kind, std::string_view text)
+// A bracket token: its one character.
+bool isBracket(const MelToken& token, MelTokenKind kind, char bracket)
 {
-    return token.kind == kind && token.text == text;
+    return token.kind == kind && token.text[0] == bracket;
+}
+
+bool isRun(const MelToken& token, std::string_view word)
+{
+    return token.kind == MelTokenKind::run && token.text.size() == word.size() && token.text[0] == word[0] &&
+           token.text == word;
 }
 
 // "=", "=0": an assignment; "==" a comparison.
 bool startsAssignment(const MelToken& token)
 {
-    return token.kind == MelTokenKind::run && token.text.starts_with('=') && !token.text.starts_with("==");
+    return token.kind == MelTokenKind::run && token.text[0] == '=' && !token.text.starts_with("==");
 }
 
 } // namespace
@@ -42,16 +53,16 @@ void MelVariableChecks::take(const MelToken& token)
     m_afterTypeWord = false;
     switch (token.kind) {
     case MelTokenKind::open:
-        if (token.text == "{") {
+        if (token.text[0] == '{') {
             openBrace();
         } else {
             ++m_depth;
-            if (m_procHeader && token.text == "(" && m_depth == 1)
+            if (m_procHeader && token.text[0] == '(' && m_depth == 1)
                 m_parameters = true;
         }
         break;
     case MelTokenKind::close:
-        if (token.text == "}")
+        if (token.text[0] == '}')
             closeBrace();
         else if (m_depth > 0)
             --m_depth;
@@ -67,7 +78,7 @@ void MelVariableChecks::take(const MelToken& token)
             m_expectName = true;
         break;
     case MelTokenKind::run:
-        if (token.text == "proc") {
+        if (isRun(token, "proc")) {
             m_procHeader = true;
             m_pendingParameters.clear();
         } else if (!m_procHeader && isTypeWord(token.text)) {
@@ -104,12 +115,12 @@ void MelVariableChecks::take(const MelToken& token)
 void MelVariableChecks::resolveWaiting(const MelToken& next)
 {
     while (!m_waiting.empty() && m_waiting.back().depth >= m_depth) {
-        if (m_waiting.back().depth == m_depth && isToken(next, MelTokenKind::open, "[") && !next.blankBefore)
+        if (m_waiting.back().depth == m_depth && isBracket(next, MelTokenKind::open, '[') && !next.blankBefore)
             return;
         const Waiting variable = m_waiting.back();
         m_waiting.pop_back();
         resolve(variable, variable.depth == m_depth &&
-                              (startsAssignment(next) || isToken(next, MelTokenKind::run, "in")));
+                              (startsAssignment(next) || isRun(next, "in")));
     }
 }
 
@@ -129,9 +140,9 @@ void MelVariableChecks::resolve(const Waiting& variable, bool declares)
 void MelVariableChecks::openBrace()
 {
     const bool statementStart = !m_havePrevious || m_previous.kind == MelTokenKind::semicolon ||
-                                m_previous.kind == MelTokenKind::close || isToken(m_previous, MelTokenKind::open, "{") ||
-                                isToken(m_previous, MelTokenKind::run, "else") ||
-                                isToken(m_previous, MelTokenKind::run, "do") || m_procHeader;
+                                m_previous.kind == MelTokenKind::close || isBracket(m_previous, MelTokenKind::open, '{') ||
+                                isRun(m_previous, "else") ||
+                                isRun(m_previous, "do") || m_procHeader;
     if (!statementStart || m_depth > 0) {
         m_scopes.push_back({false, false, m_names.size()});
         ++m_depth;

@@ -222,6 +222,17 @@ TEST_F(MelChecks, VariablesAndCallsAreHeldToTheirDeclarations)
     };
     for (const char* script : clean)
         EXPECT_EQ(written(CheckMelScript(script)), "") << script;
+
+    // Calls nested deeper than the groups followed: the outer calls are still counted right,
+    // and nothing is said of the inner ones.
+    std::string deep = "proc int f(int $a) { return $a; }\nprint(";
+    for (int i = 0; i < 5000; ++i)
+        deep += "f(";
+    deep += "1";
+    for (int i = 0; i < 5000; ++i)
+        deep += ")";
+    EXPECT_EQ(written(CheckMelScript(deep + ");")), "");
+    EXPECT_EQ(written(CheckMelScript(deep + ", 2);\nf(1, 2);")), "3:1+1: warning: proc f takes 1 argument, 2 given\n");
 }
 
 TEST_F(MelChecks, HostileTextsGetBoundedFindings)
