@@ -23,6 +23,7 @@ namespace orv {
 
 class CDocManager;
 class CMainFrame;
+class DocumentRecovery;
 class CSplashDialog;
 class Profile;
 class Prompts;
@@ -62,6 +63,8 @@ public:
     CDocManager& docManager() { return *m_docs; }
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
     const RecentFileList& recentFiles() const { return m_recentFiles; }
+    // Keeps the unsaved documents in recovery files, and offers those of an earlier run.
+    DocumentRecovery& recovery() { return *m_recovery; }
 
     // Opens a file as a document, as the recent file list and dropped files do.
     void openDocumentFile(const QString& path);
@@ -81,6 +84,7 @@ private:
     void onSettings();
     void onFileOpen();
     void onImportMelWindow();
+    void startRecovery();
 
     Profile& m_profile;
     Prompts& m_prompts;
@@ -93,6 +97,7 @@ private:
     DesignerHost m_designerHost;
     RecentFileList m_recentFiles;
     CDocManager* m_docs;
+    DocumentRecovery* m_recovery = nullptr;
     std::unique_ptr<CMainFrame> m_mainFrame;
 };
 
