@@ -2,6 +2,7 @@
 #include "designer/WindowDesigner.h"
 
 #include "designer/InsertCommands.h"
+#include "uimodel/CUITextScrollList.h"
 #include "uimodel/ElementFactory.h"
 #include "uimodel/ElementNames.h"
 
@@ -142,6 +143,12 @@ bool WindowDesigner::drop(CUIElement& dragged, CUIElement& target)
 void WindowDesigner::applyFlags(CUIElement& element, const FlagValueTable& table)
 {
     element.ApplyFlags(table);
+    changed();
+}
+
+void WindowDesigner::setListItems(CUITextScrollList& list, std::vector<std::string> items)
+{
+    list.setItems(std::move(items));
     changed();
 }
 

@@ -21,8 +21,6 @@
 #include "app/COutputEdit.h"
 #include "app/CSettingsDialog.h"
 #include "app/CSplashDialog.h"
-#include "app/CToolsDialog.h"
-#include "app/DesignerWiring.h"
 #include "app/DocumentIcons.h"
 #include "app/NewIcon.h"
 #include "app/Panes.h"
@@ -30,6 +28,7 @@
 #include "app/PlaceholderView.h"
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CWindowDoc.h"
+#include "designer/DesignerPanes.h"
 #include "files/FileReader.h"
 #include "framework/ByteText.h"
 #include "framework/CDocManager.h"
@@ -134,7 +133,10 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
     m_designerHost.context = &m_uiContext;
     m_designerHost.log = &m_outputLog;
     m_designerHost.profile = &m_profile;
-    connectDesignerToFrame(m_designerHost, *m_mainFrame, *m_docs);
+    auto* designerPanes = new DesignerPanes(*m_mainFrame, m_settingsService, m_profile, *m_docs, m_designerHost);
+    connect(m_mainFrame.get(), &CMainFrame::stateSaving, designerPanes,
+            [this, designerPanes] { designerPanes->saveState(m_profile); });
+    connect(m_mainFrame.get(), &CMainFrame::closing, designerPanes, &DesignerPanes::frameClosing);
     connect(m_mainFrame->outputPane()->edit(), &COutputEdit::placeChosen, this, &COrvanteApp::openPlace);
 
     LoadSettings();
@@ -364,14 +366,14 @@ void COrvanteApp::onImportMelWindow()
     logged(shell::kImporting, file);
     if (!import.built) {
         logged(shell::kImportFailed, file, import.problem + "\n");
-        m_designerHost.showOutput();
+        m_designerHost.panes->showOutput();
         m_prompts.showError(QString::fromLatin1(shell::kImportFailed).arg(path, textFromUtf8(import.problem)));
         return;
     }
     for (const MelDiagnostic& d : import.warnings)
         logged(shell::kImportWarning, file, std::to_string(d.line), std::to_string(d.column), d.text);
     logged(shell::kImported, std::to_string(import.warnings.size()));
-    m_designerHost.showOutput();
+    m_designerHost.panes->showOutput();
 }
 
 void COrvanteApp::onHelpContents()
