@@ -37,12 +37,6 @@ inline constexpr const char* kDatabaseMissing =
 // Open's filters: each one's text is shown as it is; the patterns in its last parentheses apply.
 inline constexpr const char* kOpenFilter =
     "ORVANTE files (*.mel, *.wnd, *icm, *.mp) (*.mel *.wnd *.icm *.mp);;All files (*)";
-// "Import MEL Window...": the scripts offered, and what the Output pane says of an import.
-inline constexpr const char* kImportFilter = "MEL scripts (*.mel);;All files (*)";
-inline constexpr const char* kImporting = "Importing the window of %1 ...\n";
-inline constexpr const char* kImportWarning = "%1:%2:%3: warning: %4\n";
-inline constexpr const char* kImported = "Window imported, %1 warning(s).\n";
-inline constexpr const char* kImportFailed = "%1: %2";
 // What New says of the kinds of file this version cannot create.
 inline constexpr const char* kNotYetAvailable = "Not yet available in this version";
 

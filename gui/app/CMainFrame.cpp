@@ -8,10 +8,8 @@
 #include "framework/CDocument.h"
 #include "framework/CMDIChildWnd.h"
 #include "framework/DroppedFiles.h"
-#include "framework/PaneContent.h"
 #include "framework/SettingsService.h"
 #include "framework/StoredPlacement.h"
-#include "project/ProjectExplorerTree.h"
 #include "settings/AppSettings.h"
 #include "settings/RecentFileList.h"
 
@@ -75,9 +73,6 @@ void CMainFrame::createPanes(OutputLog& log)
     // The modules fill these three with their own widgets.
     m_windowHierarchy = new CResizableBar(QStringLiteral("Window hierarchy"), this, {200, 80}, PaneId::windowHierarchy);
     m_projectExplorer = new CResizableBar(QStringLiteral("Project explorer"), this, {200, 80}, PaneId::projectExplorer);
-    auto* projectTree = new ProjectExplorerTree;
-    preparePaneTree(*projectTree);
-    m_projectExplorer->setWidget(projectTree);
     m_output = new COutputPane(QStringLiteral("Output"), this, {80, 200}, PaneId::output, log);
     m_controlsFlags = new CResizableBar(QStringLiteral("Controls flags"), this, {80, 80}, PaneId::controlsFlags);
 
@@ -126,9 +121,8 @@ QDockWidget* CMainFrame::paneSlot(PaneId id)
 
 void CMainFrame::showPane(PaneId id)
 {
-    if (CResizableBar* bar = pane(id))
-        bar->show();
-    UpdatePaneButtons();
+    if (CResizableBar* bar = pane(id); bar && bar->isHidden())
+        togglePane(id);
 }
 
 void CMainFrame::showHint(const QString& text)

@@ -17,7 +17,7 @@ public:
     // The empty pane a module fills (the frame keeps its place, size and toggle command); null
     // for a pane the frame fills itself.
     virtual QDockWidget* paneSlot(PaneId id) = 0;
-    // Shows a pane when it is hidden, at its remembered size.
+    // Shows a pane when it is hidden, at its remembered size, as its toggle does.
     virtual void showPane(PaneId id) = 0;
     // A pane was shown, hidden or enabled: the pane toggles follow.
     virtual void panesChanged() = 0;
