@@ -1,7 +1,9 @@
 // The MEL checks over the 100,000-line test script: the time of one whole check, and the
 // heap it needs at its peak beyond the script's own text (counted by this program's
-// operator new), with the number of findings (the test script checks clean); a script of
-// calls of other scripts' procedures; and the growth of the time with stray closing brackets.
+// operator new), with the number of findings (the test script checks clean); the same lines
+// as one file and as many small ones; hostile scripts (one long line, millions of tiny
+// statements); a script of calls of other scripts' procedures; and the growth of the time
+// with stray closing brackets.
 #include "mel/CommandDatabase.h"
 #include "melparse/MelChecks.h"
 
@@ -16,6 +18,7 @@
 #include <cstdlib>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -84,8 +87,67 @@ void BM_LintTestScript(benchmark::State& state)
     state.counters["findings"] = static_cast<double>(findings);
     state.counters["script_MB"] = static_cast<double>(script.size()) / 1e6;
     state.counters["peak_heap_MB"] = static_cast<double>(peakBeyondScript) / 1e6;
+    state.counters["peak_per_script"] = static_cast<double>(peakBeyondScript) / static_cast<double>(script.size());
 }
 BENCHMARK(BM_LintTestScript)->Unit(benchmark::kMillisecond);
+
+// About 3 MB of the test script's lines, checked as one file (0) or as files of 160 lines
+// each (1), as a project's scripts would be: a long file must cost no more per line.
+void BM_LintOneFileOrSeparateFiles(benchmark::State& state)
+{
+    if (!databaseLoaded(state))
+        return;
+    constexpr int kFileLines = 160;
+    const int lines = 80000;
+    std::vector<std::string> files;
+    if (state.range(0) == 0) {
+        files.push_back(orv::bench::melTestScript(lines));
+    } else {
+        for (int i = 0; i < lines / kFileLines; ++i)
+            files.push_back(orv::bench::melTestScript(kFileLines));
+    }
+    std::size_t bytes = 0;
+    for (const std::string& file : files)
+        bytes += file.size();
+    for (auto _ : state)
+        for (const std::string& file : files)
+            benchmark::DoNotOptimize(orv::CheckMelScript(file).size());
+    state.counters["files"] = static_cast<double>(files.size());
+    state.counters["script_MB"] = static_cast<double>(bytes) / 1e6;
+}
+BENCHMARK(BM_LintOneFileOrSeparateFiles)->ArgName("separate")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Hostile scripts: 4 MB of statements on one line (0), and 30 MB of 15 million statements
+// "a;" (1). Time and peak heap must stay in proportion to the size.
+void BM_LintHostileScripts(benchmark::State& state)
+{
+    if (!databaseLoaded(state))
+        return;
+    std::string script;
+    if (state.range(0) == 0) {
+        const char* const body[] = {"string $w%d = `window -title \"Tool %d\" -wh 300 200`;",
+                                    "columnLayout -adjustableColumn true -rowSpacing 4;",
+                                    "button -label \"Apply\" -command (\"apply(\" + $count + \")\") -width 80;",
+                                    "checkBox -l \"Enabled\" -value on;", "setParent ..;"};
+        script = orv::bench::repeatScriptBody(body, 88000);
+        std::replace(script.begin(), script.end(), '\r', ' ');
+        std::replace(script.begin(), script.end(), '\n', ' ');
+    } else {
+        script.reserve(30000000);
+        while (script.size() < 30000000)
+            script += "a;";
+    }
+    long long peakBeyondScript = 0;
+    for (auto _ : state) {
+        const long long before = g_heapBytes.load();
+        g_heapPeak = before;
+        benchmark::DoNotOptimize(orv::CheckMelScript(script).size());
+        peakBeyondScript = std::max(peakBeyondScript, g_heapPeak.load() - before);
+    }
+    state.counters["script_MB"] = static_cast<double>(script.size()) / 1e6;
+    state.counters["peak_heap_MB"] = static_cast<double>(peakBeyondScript) / 1e6;
+}
+BENCHMARK(BM_LintHostileScripts)->ArgName("tiny_statements")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // 100,000 calls of procedures of other scripts, each a name of its own: every one is held
 // against the command words of its length.

@@ -1,8 +1,10 @@
 // Replay driver for fuzz targets built without libFuzzer: feeds every file of the given
-// folders or files, then a fixed number of deterministic mutations of each (bit flips,
-// truncations, byte runs), so that the test run exercises the parser beyond the corpus.
+// folders or files, then deterministic mutations of each (bit flips, truncations, byte runs),
+// so that the test run exercises the parser beyond the corpus. The mutations share one
+// budget, so that a corpus grown by fuzzing keeps the test's time in bounds.
 // "--max-len N" (for targets whose faults show with size) adds mutations that grow a seed
 // up to N bytes by repeating a part of it.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +18,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace {
+
+// Mutations of all seeds together, and the fewest any seed gets.
+constexpr std::size_t kMutationBudget = 4000;
+constexpr std::size_t kFewestRounds = 20;
 
 using Input = std::vector<std::uint8_t>;
 
@@ -45,9 +51,9 @@ Input grown(const Input& seed, std::mt19937& rng, std::size_t maxLen)
     return m;
 }
 
-void mutateAndFeed(const Input& seed, std::mt19937& rng, int rounds, std::size_t maxLen)
+void mutateAndFeed(const Input& seed, std::mt19937& rng, std::size_t rounds, std::size_t maxLen)
 {
-    for (int i = 0; i < rounds; ++i) {
+    for (std::size_t i = 0; i < rounds; ++i) {
         // One round in 25 grows the seed, when the target asks for large inputs.
         if (maxLen > 0 && i % 25 == 0) {
             feed(grown(seed, rng, maxLen));
@@ -97,10 +103,11 @@ int main(int argc, char** argv)
         }
     }
     std::mt19937 rng(20261210);
+    const std::size_t rounds = std::max(kFewestRounds, kMutationBudget / seeds.size());
     for (const auto& seed : seeds) {
         feed(seed);
-        mutateAndFeed(seed, rng, 500, maxLen);
+        mutateAndFeed(seed, rng, rounds, maxLen);
     }
-    std::printf("replayed %zu seed(s) with 500 mutations each\n", seeds.size());
+    std::printf("replayed %zu seed(s) with %zu mutations each\n", seeds.size(), rounds);
     return 0;
 }

@@ -3,8 +3,9 @@
 // size, one keystroke with its repaint at the top, middle and end of a 100-line and of a
 // 1,000,000-line script (the figures must not grow with the script), typing at the top
 // while a second view shows the end, keystrokes into a 100,000-line script while the
-// checks run in their worker thread against none running, and a screen repainted and
-// scrolled by the wheel against a bare QPlainTextEdit showing the same text.
+// checks run in their worker thread against none running, a screen repainted and
+// scrolled by the wheel against a bare QPlainTextEdit showing the same text, and hostile
+// scripts (one 4 MB line, 15 million tiny statements) opened and typed into.
 #include "app/QtPrompts.h"
 #include "editor/CMELEditorView.h"
 #include "editor/CScriptDoc.h"
@@ -290,7 +291,8 @@ void BM_CheckCopyAndMarks100k(benchmark::State& state)
     const bool copy = state.range(0) == 0;
     for (auto _ : state) {
         if (copy) {
-            view.checks().setChecker([](std::string_view) { return std::vector<orv::MelDiagnostic>{}; });
+            view.checks().setChecker(
+                [](std::string_view, const std::atomic<bool>&) { return std::vector<orv::MelDiagnostic>{}; });
             state.PauseTiming();
             while (view.checks().checking())
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -309,6 +311,55 @@ void BM_CheckCopyAndMarks100k(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CheckCopyAndMarks100k)->ArgName("marks")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Hostile scripts in the editor: 4 MB of statements on one line (0) and 30 MB of 15 million
+// statements "a;" (1). Opened to the first painted screen, then a character typed at the
+// start of the text with its repaint (taken back untimed): the window's thread must not be
+// held long by either (the checks run in their worker).
+std::string hostileScriptFile(int kind)
+{
+    const auto path = std::filesystem::temp_directory_path() / ("orvante_gui_bench_hostile_" + std::to_string(kind) + ".mel");
+    if (std::filesystem::exists(path))
+        return path.string();
+    std::string script;
+    if (kind == 0) {
+        while (script.size() < 4000000)
+            script += "button -label \"Apply\" -command (\"apply(\" + $count + \")\") -width 80; ";
+    } else {
+        script.reserve(30000000);
+        while (script.size() < 30000000)
+            script += "a;";
+    }
+    std::ofstream(path, std::ios::binary) << script;
+    return path.string();
+}
+
+void BM_OpenHostileScriptToFirstPaint(benchmark::State& state)
+{
+    const std::string path = hostileScriptFile(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        auto script = std::make_unique<OpenScript>(path);
+        script->paint();
+        state.PauseTiming();
+        script.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenHostileScriptToFirstPaint)->ArgName("tiny_statements")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_KeystrokeInHostileScript(benchmark::State& state)
+{
+    OpenScript script(hostileScriptFile(static_cast<int>(state.range(0))));
+    script.paint();
+    for (auto _ : state) {
+        script.key(Qt::Key_X, QStringLiteral("x"));
+        script.paint();
+        state.PauseTiming();
+        script.key(Qt::Key_Z, {}, Qt::ControlModifier);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_KeystrokeInHostileScript)->ArgName("tiny_statements")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The anchor of the painting figures: a bare QPlainTextEdit showing the same script in the
 // editor's font and size, without wrapping, tabs four cells wide.

@@ -5,6 +5,7 @@
 #include "uimodel/CUITextScrollList.h"
 #include "uimodel/ElementFactory.h"
 #include "uimodel/ElementNames.h"
+#include "uimodel/WindowFile.h"
 
 #include <algorithm>
 
@@ -142,7 +143,11 @@ bool WindowDesigner::drop(CUIElement& dragged, CUIElement& target)
 
 void WindowDesigner::applyFlags(CUIElement& element, const FlagValueTable& table)
 {
-    element.ApplyFlags(table);
+    // A TAB pasted into a value would cut it where the file is read again.
+    FlagValueTable oneLine = table;
+    for (int position = 0; position < kFlagTableSize; ++position)
+        blankWindowFileSeparators(oneLine[position]);
+    element.ApplyFlags(oneLine);
     changed();
 }
 

@@ -50,7 +50,8 @@ public:
     // and its layout keep their places (false).
     bool dropAtEnd(CUIElement& element);
 
-    // The flags grid's values for element: it takes them and its container arranges.
+    // The flags grid's values for element: it takes them (line breaks and TABs as blanks, as
+    // a window file keeps them) and its container arranges.
     void applyFlags(CUIElement& element, const FlagValueTable& table);
     // The list's items, as the grid's "edit data" gives them.
     void setListItems(CUITextScrollList& list, std::vector<std::string> items);

@@ -4,6 +4,8 @@
 #include "files/FileReader.h"
 
 #include <cstdlib>
+#include <limits>
+#include <string>
 
 namespace orv {
 
@@ -39,6 +41,8 @@ std::string bmpErrorText(BmpError error)
     switch (error) {
     case BmpError::unreadable:
         return "the file cannot be read";
+    case BmpError::fileTooLarge:
+        return "the file is larger than " + std::to_string(BmpInfo::kMaxFileBytes >> 20) + " MiB";
     case BmpError::shortHeader:
         return "the file is too short for a BMP header";
     case BmpError::wrongSignature:
@@ -130,13 +134,21 @@ BmpCheckResult checkBmp(std::string_view file)
     return info;
 }
 
-BmpCheckResult checkBmpFile(const std::string& path)
+BmpCheckResult checkBmpFile(const std::string& path, std::string* readError)
 {
     std::string error;
-    const auto bytes = readWholeFile(path, BmpInfo::kMaxFileBytes, error);
-    if (!bytes)
-        return BmpError::unreadable;
-    return checkBmp(*bytes);
+    FileReader file;
+    if (file.open(path, std::numeric_limits<std::int64_t>::max())) {
+        if (file.size() > BmpInfo::kMaxFileBytes)
+            return BmpError::fileTooLarge;
+        if (const auto bytes = readWholeFile(path, BmpInfo::kMaxFileBytes, error))
+            return checkBmp(*bytes);
+    } else {
+        error = file.error();
+    }
+    if (readError)
+        *readError = error;
+    return BmpError::unreadable;
 }
 
 } // namespace orv

@@ -29,6 +29,7 @@ struct BmpInfo {
 
 enum class BmpError {
     unreadable,
+    fileTooLarge,
     shortHeader,
     wrongSignature,
     badInfoHeader,
@@ -47,7 +48,8 @@ using BmpCheckResult = std::variant<BmpInfo, BmpError>;
 
 // The bytes of a whole file.
 BmpCheckResult checkBmp(std::string_view file);
-// A file on disk: regular, within kMaxFileBytes, read whole, then checked.
-BmpCheckResult checkBmpFile(const std::string& path);
+// A file on disk: regular, within kMaxFileBytes, read whole, then checked. readError (when
+// given) gets why a file that is unreadable could not be read.
+BmpCheckResult checkBmpFile(const std::string& path, std::string* readError = nullptr);
 
 } // namespace orv

@@ -3,19 +3,18 @@
 
 #include "melparse/MelLexicalChecks.h"
 #include "melparse/MelStatementChecks.h"
-#include "melparse/MelStatementReader.h"
 
 #include <algorithm>
 #include <string>
 
 namespace orv {
 
-std::vector<MelDiagnostic> CheckMelScript(std::string_view text)
+std::vector<MelDiagnostic> CheckMelScript(std::string_view text, const std::atomic<bool>* stop)
 {
     std::vector<MelDiagnostic> findings;
-    checkMelLexically(text, findings);
+    checkMelLexically(text, findings, stop);
     if (text.size() <= kMaxStatementCheckedBytes)
-        checkMelStatements(ReadMelStatements(text), findings);
+        checkMelStatements(text, findings, stop);
     else
         findings.push_back({1, 1, 1, MelSeverity::warning,
                             "script larger than " + std::to_string(kMaxStatementCheckedBytes >> 20) +

@@ -5,6 +5,7 @@
 
 #include "melparse/MelDiagnostic.h"
 
+#include <atomic>
 #include <cstddef>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,7 @@ inline constexpr std::size_t kMaxStatementCheckedBytes = std::size_t{32} << 20;
 // belongs to the line end). The flag and command checks read the loaded command word list
 // and flag records; without them only the checks of the text itself run. Where a variable,
 // an expression or a procedure of the script leaves the answer open, nothing is reported.
-std::vector<MelDiagnostic> CheckMelScript(std::string_view text);
+// Once stop (when given) is set, from any thread, the check ends soon with what it found.
+std::vector<MelDiagnostic> CheckMelScript(std::string_view text, const std::atomic<bool>* stop = nullptr);
 
 } // namespace orv

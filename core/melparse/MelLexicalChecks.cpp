@@ -27,11 +27,20 @@ char closerOf(char opener)
 
 class LexicalScan {
 public:
-    LexicalScan(std::string_view text, std::vector<MelDiagnostic>& findings) : m_text(text), m_findings(findings) {}
+    LexicalScan(std::string_view text, std::vector<MelDiagnostic>& findings, const std::atomic<bool>* stop)
+        : m_text(text), m_findings(findings), m_stop(stop)
+    {
+    }
 
     void run()
     {
+        std::size_t nextStopCheck = kStopCheckBytes;
         while (m_pos < m_text.size()) {
+            if (m_pos >= nextStopCheck) {
+                if (m_stop && m_stop->load(std::memory_order_relaxed))
+                    return;
+                nextStopCheck = m_pos + kStopCheckBytes;
+            }
             const char c = m_text[m_pos];
             if (c == '/' && next() == '/') {
                 skipLineComment();
@@ -69,15 +78,20 @@ private:
         ++m_pos;
     }
 
-    // The bytes of the current line from m_pos to its end, a CR before the LF left out.
-    int restOfLine() const
+    // The bytes of the current line from m_pos to its end, a CR before the LF left out. The
+    // line's end is looked for once a line, so that a line of many strings costs no more than
+    // many lines.
+    int restOfLine()
     {
-        std::size_t end = m_text.find('\n', m_pos);
-        if (end == std::string_view::npos)
-            end = m_text.size();
-        if (end > m_pos && m_text[end - 1] == '\r')
-            --end;
-        return static_cast<int>(end - m_pos);
+        if (m_lineEndOf != m_line) {
+            m_lineEnd = m_text.find('\n', m_pos);
+            if (m_lineEnd == std::string_view::npos)
+                m_lineEnd = m_text.size();
+            if (m_lineEnd > m_pos && m_text[m_lineEnd - 1] == '\r')
+                --m_lineEnd;
+            m_lineEndOf = m_line;
+        }
+        return static_cast<int>(m_lineEnd > m_pos ? m_lineEnd - m_pos : 0);
     }
 
     void report(int line, int column, int length, std::string text)
@@ -193,11 +207,17 @@ private:
         }
     }
 
+    // How often, in bytes, the scan looks whether it was asked to stop.
+    static constexpr std::size_t kStopCheckBytes = 1 << 16;
+
     std::string_view m_text;
     std::vector<MelDiagnostic>& m_findings;
+    const std::atomic<bool>* m_stop;
     std::size_t m_pos = 0;
     std::size_t m_lineStart = 0;
     int m_line = 1;
+    int m_lineEndOf = 0;          // the line whose end m_lineEnd is
+    std::size_t m_lineEnd = 0;
     bool m_codeOnLine = false;
     std::vector<Opening> m_open;
     // For the script's top level and each open {: the ( and the [ open inside it.
@@ -206,9 +226,9 @@ private:
 
 } // namespace
 
-void checkMelLexically(std::string_view text, std::vector<MelDiagnostic>& findings)
+void checkMelLexically(std::string_view text, std::vector<MelDiagnostic>& findings, const std::atomic<bool>* stop)
 {
-    LexicalScan(text, findings).run();
+    LexicalScan(text, findings, stop).run();
 }
 
 } // namespace orv

@@ -1,6 +1,8 @@
-// Each command statement is held against its command's flag record. A statement that
-// names a procedure of the script, a command the database lacks, or a value that only the
-// running script knows is left alone: a false alarm costs more than a missed fault.
+// Each command statement is held against its command's flag record as the reader hands it
+// over. A statement that names a procedure of the script, a command the database lacks, or a
+// value that only the running script knows is left alone: a false alarm costs more than a
+// missed fault. The procedures are known only at the end of the script, so the findings of
+// each statement wait there with the word they were found on.
 #include "melparse/MelStatementChecks.h"
 
 #include "mel/CommandDatabase.h"
@@ -8,6 +10,7 @@
 #include "melparse/CheckedFlags.h"
 #include "melparse/MelChecks.h"
 #include "melparse/MelBuiltinProcs.h"
+#include "melparse/MelStatementReader.h"
 #include "melparse/NearestName.h"
 
 #include <algorithm>
@@ -42,18 +45,22 @@ std::string plural(int count, const char* one)
     return std::to_string(count) + ' ' + one + (count == 1 ? "" : "s");
 }
 
-class StatementChecks {
-public:
-    StatementChecks(const MelScript& script, std::vector<MelDiagnostic>& findings) : m_findings(findings)
-    {
-        for (const MelProc& proc : script.procs)
-            m_procs.insert(proc.name);
-    }
+// A statement holding more arguments than this is a data dump (a generated array); its later
+// arguments are not kept, and a flag whose values run past them is not counted.
+constexpr std::size_t kMostArgumentsChecked = 4096;
+// Verdicts on words in command position kept for their next use; a script of more distinct
+// words than this judges the others each time, so that the cache stays small.
+constexpr std::size_t kMostCommandWordVerdicts = 8192;
 
-    void check(const MelStatement& statement)
+class StatementChecks final : public MelStatementSink {
+public:
+    explicit StatementChecks(std::vector<MelDiagnostic>& findings) : m_findings(findings) {}
+
+    void statement(MelStatement& statement, int) override
     {
-        if (statement.kind != MelStatementKind::command || m_procs.contains(statement.word))
+        if (statement.kind != MelStatementKind::command)
             return;
+        m_word = &statement.word;
         const std::vector<CheckedFlag>& flags = flagsOf(statement.word);
         if (flags.empty()) {
             checkCommandWord(statement);
@@ -73,7 +80,33 @@ public:
         }
     }
 
+    // Strings, comments and brackets are the text checks' own; a backquote only the reader sees.
+    void problem(MelLexicalProblem&& problem) override
+    {
+        if (problem.kind == MelLexicalProblemKind::unterminatedBackquote && !full())
+            m_findings.push_back({problem.span.line, problem.span.column, 1, MelSeverity::error, std::move(problem.text)});
+    }
+
+    // The findings on statements that name none of the script's procedures join the others.
+    void finish(const std::vector<MelProc>& procs)
+    {
+        std::unordered_set<std::string_view> names;
+        for (const MelProc& proc : procs)
+            names.insert(proc.name);
+        for (Pending& pending : m_pending)
+            if (!names.contains(pending.word))
+                m_findings.push_back(std::move(pending.finding));
+        m_pending.clear();
+    }
+
 private:
+    struct Pending {
+        MelDiagnostic finding;
+        std::string word;
+    };
+
+    bool full() const { return m_findings.size() + m_pending.size() >= kMaxMelFindings; }
+
     const std::vector<CheckedFlag>& flagsOf(const std::string& command)
     {
         static const std::vector<CheckedFlag> kNone;
@@ -88,10 +121,12 @@ private:
 
     void report(const MelSourceSpan& span, std::string text)
     {
-        if (m_findings.size() >= kMaxMelFindings)
+        if (full())
             return;
-        m_findings.push_back({span.line, span.column, std::max(1, static_cast<int>(span.length)),
-                              MelSeverity::warning, std::move(text)});
+        Pending& pending = m_pending.emplace_back();
+        pending.finding = {span.line, span.column, std::max(1, static_cast<int>(span.length)), MelSeverity::warning,
+                           std::move(text)};
+        pending.word = *m_word;
     }
 
     void unknownFlag(const MelStatement& statement, const MelArgument& flagWord, const std::vector<CheckedFlag>& flags)
@@ -132,12 +167,13 @@ private:
     {
         const auto& arguments = statement.arguments;
         int given = 0;
-        for (std::size_t j = flagAt + 1; j < arguments.size() && arguments[j].kind != MelArgumentKind::flag; ++j) {
+        std::size_t j = flagAt + 1;
+        for (; j < arguments.size() && arguments[j].kind != MelArgumentKind::flag; ++j) {
             if (!isLiteral(arguments[j]))
                 return;
             ++given;
         }
-        if (given >= flag.valueCount)
+        if (given >= flag.valueCount || (j == arguments.size() && statement.cut))
             return;
         report(arguments[flagAt].span, "flag " + arguments[flagAt].text + " of " + statement.word + " takes " +
                                            plural(flag.valueCount, "value") + " (" + kMelFlagTypes[flag.typeIndex] +
@@ -147,8 +183,11 @@ private:
     void checkCommandWord(const MelStatement& statement)
     {
         auto verdict = m_commandWords.find(statement.word);
-        if (verdict == m_commandWords.end())
+        if (verdict == m_commandWords.end()) {
+            if (m_commandWords.size() >= kMostCommandWordVerdicts)
+                m_commandWords.clear();
             verdict = m_commandWords.emplace(statement.word, commandWordFinding(statement.word)).first;
+        }
         if (!verdict->second.empty())
             report(statement.wordSpan, verdict->second);
     }
@@ -194,7 +233,8 @@ private:
     }
 
     std::vector<MelDiagnostic>& m_findings;
-    std::unordered_set<std::string> m_procs;
+    std::vector<Pending> m_pending;
+    const std::string* m_word = nullptr;  // the word of the statement being checked
     std::vector<std::optional<std::vector<CheckedFlag>>> m_flags{kMelCommandCount};
     // Words of other scripts' procedures come back on every call: each is judged once.
     std::unordered_map<std::string, std::string> m_commandWords;
@@ -203,15 +243,10 @@ private:
 
 } // namespace
 
-void checkMelStatements(const MelScript& script, std::vector<MelDiagnostic>& findings)
+void checkMelStatements(std::string_view text, std::vector<MelDiagnostic>& findings, const std::atomic<bool>* stop)
 {
-    // Strings, comments and brackets are the text checks' own; a backquote only the reader sees.
-    for (const MelLexicalProblem& problem : script.problems)
-        if (problem.kind == MelLexicalProblemKind::unterminatedBackquote && findings.size() < kMaxMelFindings)
-            findings.push_back({problem.span.line, problem.span.column, 1, MelSeverity::error, problem.text});
-    StatementChecks checks(script, findings);
-    for (const MelStatement& statement : script.statements)
-        checks.check(statement);
+    StatementChecks checks(findings);
+    checks.finish(StreamMelStatements(text, checks, kMostArgumentsChecked, stop));
 }
 
 } // namespace orv

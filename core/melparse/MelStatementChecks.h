@@ -3,13 +3,16 @@
 #pragma once
 
 #include "melparse/MelDiagnostic.h"
-#include "melparse/MelStatementReader.h"
 
+#include <atomic>
+#include <string_view>
 #include <vector>
 
 namespace orv {
 
-// Appends the findings statement by statement.
-void checkMelStatements(const MelScript& script, std::vector<MelDiagnostic>& findings);
+// Reads the script statement by statement and appends the findings, holding one statement
+// at a time; ends early once stop (when given) is set.
+void checkMelStatements(std::string_view text, std::vector<MelDiagnostic>& findings,
+                        const std::atomic<bool>* stop = nullptr);
 
 } // namespace orv

@@ -1,5 +1,7 @@
 // Assembles the lexer's tokens into statements. Blocks and bracket groups are tracked on
 // explicit stacks; the only recursion is into one backquoted command, which cannot nest.
+// Tokens come from the lexer as they are needed and are dropped once read, except those of a
+// call's group, whose items are taken once the group is read.
 #include "melparse/MelStatementReader.h"
 
 #include "melparse/MelScriptLexer.h"
@@ -7,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <deque>
 
 namespace orv {
 
@@ -91,16 +94,15 @@ enum class Form { command, expression, call };
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : m_text(text)
+    Reader(std::string_view text, MelStatementSink& sink, std::size_t maxArguments, const std::atomic<bool>* stop)
+        : m_text(text), m_lexer(text), m_sink(sink), m_maxArguments(maxArguments), m_stop(stop)
     {
-        m_tokens = LexMelScript(text, m_script.problems);
-        m_backquoteStatement.assign(m_tokens.size(), -1);
     }
 
-    MelScript run()
+    std::vector<MelProc> run()
     {
-        while (m_at < m_tokens.size()) {
-            const MelToken& token = m_tokens[m_at];
+        while (!atEnd()) {
+            const MelToken& token = current();
             switch (token.kind) {
             case MelTokenKind::open:
                 if (token.text == "{") {
@@ -114,46 +116,81 @@ public:
                 } else {
                     unmatched(token);
                 }
-                ++m_at;
+                advance();
                 continue;
             case MelTokenKind::semicolon:
                 m_pendingBodies = 0;
-                ++m_at;
+                advance();
                 continue;
             default:
                 break;
             }
             topStatement();
+            flush();
+            dropRead();
         }
         while (!m_blocks.empty()) {
-            unclosed(m_tokens[m_blocks.back().openToken]);
+            unclosed(m_blocks.back().opening, '{');
             endBlock();
         }
-        std::stable_sort(m_script.problems.begin(), m_script.problems.end(),
-                         [](const MelLexicalProblem& a, const MelLexicalProblem& b) {
-                             return a.span.offset < b.span.offset;
-                         });
-        return std::move(m_script);
+        drainLexerProblems();
+        return std::move(m_procs);
     }
 
 private:
     struct Block {
-        std::size_t openToken = 0;
+        MelSourceSpan opening;
         int conditions = 0;
         int proc = -1;
     };
     struct Group {
-        std::size_t openToken = 0;
-        int bracket = 0;
+        MelSourceSpan opening;
+        char bracket = '(';
+    };
+    // A token as the reader keeps it until it is dropped.
+    struct Slot {
+        MelToken token;
+        int statement = -1;  // an opening backquote: the statement read inside it
     };
 
-    bool atEnd() const { return m_at >= m_tokens.size(); }
-    const MelToken& current() const { return m_tokens[m_at]; }
-    bool currentIs(MelTokenKind kind) const { return !atEnd() && current().kind == kind; }
-    bool currentIsRun(std::string_view text) const
+    // Tokens by their index in the script, read from the lexer as far as needed.
+    bool has(std::size_t at)
     {
-        return currentIs(MelTokenKind::run) && current().text == text;
+        while (at >= m_first + m_tokens.size() && !m_lexerDone) {
+            Slot slot;
+            if (m_lexer.next(slot.token, m_lexerProblems))
+                m_tokens.push_back(slot);
+            else
+                m_lexerDone = true;
+            drainLexerProblems();
+            // Asked to stop, the reader sees the end of the text.
+            if (m_stop && ++m_tokensRead % kStopCheckTokens == 0 && m_stop->load(std::memory_order_relaxed))
+                m_lexerDone = true;
+        }
+        return at < m_first + m_tokens.size();
     }
+    Slot& slot(std::size_t at) { return m_tokens[at - m_first]; }
+    const MelToken& token(std::size_t at) { return slot(at).token; }
+    bool atEnd() { return !has(m_at); }
+    const MelToken& current() { return token(m_at); }
+    bool currentIs(MelTokenKind kind) { return !atEnd() && current().kind == kind; }
+    void advance() { ++m_at; }
+    // Drops the tokens read, those of a call's group under way excepted.
+    void dropRead()
+    {
+        const std::size_t keep = m_callOpenings.empty() ? m_at : std::min(m_at, m_callOpenings.front());
+        while (m_first < keep && !m_tokens.empty()) {
+            m_tokens.pop_front();
+            ++m_first;
+        }
+    }
+    void drainLexerProblems()
+    {
+        for (MelLexicalProblem& problem : m_lexerProblems)
+            m_sink.problem(std::move(problem));
+        m_lexerProblems.clear();
+    }
+
     // The bodies of control statements around the next statement: those of the blocks open,
     // and those of the statements just read whose body has not started yet.
     int conditionsHere() const { return (m_blocks.empty() ? 0 : m_blocks.back().conditions) + m_pendingBodies; }
@@ -161,30 +198,29 @@ private:
 
     void problem(MelLexicalProblemKind kind, const MelSourceSpan& span, std::string text)
     {
-        m_script.problems.push_back(MelLexicalProblem{kind, span, std::move(text)});
+        m_sink.problem(MelLexicalProblem{kind, span, std::move(text)});
     }
-    void unclosed(const MelToken& opening)
+    void unclosed(const MelSourceSpan& opening, char bracket)
     {
-        problem(MelLexicalProblemKind::unclosedBracket, opening.span, "unclosed '" + opening.text + "'");
+        problem(MelLexicalProblemKind::unclosedBracket, opening, std::string("unclosed '") + bracket + "'");
     }
     void unmatched(const MelToken& closing)
     {
         problem(MelLexicalProblemKind::unmatchedClosingBracket, closing.span,
-                "unmatched '" + closing.text + "'");
+                "unmatched '" + std::string(closing.text) + "'");
     }
 
     void openBlock()
     {
-        Block block{m_at, conditionsHere(), currentProc()};
+        Block block{current().span, conditionsHere(), currentProc()};
         if (m_pendingProc >= 0) {
             block.proc = m_pendingProc;
-            m_script.procs[static_cast<std::size_t>(m_pendingProc)].firstStatement =
-                static_cast<int>(m_script.statements.size());
+            m_procs[static_cast<std::size_t>(m_pendingProc)].firstStatement = m_count;
         }
         m_pendingProc = -1;
         m_pendingBodies = 0;
         m_blocks.push_back(block);
-        ++m_at;
+        advance();
     }
     void closeBlock()
     {
@@ -200,21 +236,18 @@ private:
         const Block block = m_blocks.back();
         m_blocks.pop_back();
         if (block.proc >= 0 && currentProc() != block.proc) {
-            MelProc& proc = m_script.procs[static_cast<std::size_t>(block.proc)];
-            proc.statementCount = static_cast<int>(m_script.statements.size()) - proc.firstStatement;
+            MelProc& proc = m_procs[static_cast<std::size_t>(block.proc)];
+            proc.statementCount = m_count - proc.firstStatement;
         }
     }
 
-    MelSourceSpan spanFrom(const MelSourceSpan& first, std::size_t endOffset) const
+    static MelSourceSpan spanFrom(const MelSourceSpan& first, std::size_t endOffset)
     {
         MelSourceSpan span = first;
         span.length = endOffset > first.offset ? endOffset - first.offset : 0;
         return span;
     }
-    std::size_t endOf(std::size_t token) const
-    {
-        return m_tokens[token].span.offset + m_tokens[token].span.length;
-    }
+    static std::size_t endOf(const MelToken& token) { return token.span.offset + token.span.length; }
 
     // One statement at block level: a proc header, a control keyword's head or a statement.
     void topStatement()
@@ -222,9 +255,8 @@ private:
         m_pendingProc = -1;
         const MelToken& first = current();
         if (first.kind == MelTokenKind::run) {
-            const bool global = first.text == "global" && m_at + 1 < m_tokens.size()
-                                && m_tokens[m_at + 1].kind == MelTokenKind::run
-                                && m_tokens[m_at + 1].text == "proc";
+            const bool global = first.text == "global" && has(m_at + 1) && token(m_at + 1).kind == MelTokenKind::run
+                                && token(m_at + 1).text == "proc";
             if (first.text == "proc" || global) {
                 procHeader(global);
                 return;
@@ -239,22 +271,22 @@ private:
         m_at += global ? 2 : 1;
         MelProc proc;
         proc.global = global;
-        proc.firstStatement = static_cast<int>(m_script.statements.size());
+        proc.firstStatement = m_count;
         while (!atEnd() && current().kind != MelTokenKind::semicolon && current().text != "{"
                && current().text != "(" && current().text != "}") {
             if (current().kind == MelTokenKind::run) {
                 proc.name = current().text;
                 proc.nameSpan = current().span;
             }
-            ++m_at;
+            advance();
         }
         if (currentIs(MelTokenKind::open) && current().text == "(") {
             std::vector<MelArgument> ignored;
             std::vector<int> inner;
             group(false, false, ignored, inner);
         }
-        m_script.procs.push_back(proc);
-        m_pendingProc = static_cast<int>(m_script.procs.size()) - 1;
+        m_procs.push_back(proc);
+        m_pendingProc = static_cast<int>(m_procs.size()) - 1;
         m_pendingBodies = 0;
     }
 
@@ -266,14 +298,14 @@ private:
         st.proc = currentProc();
         st.depth = static_cast<int>(m_blocks.size());
         st.conditions = conditionsHere();
-        const MelToken& first = current();
+        const MelToken first = current();
         st.span = first.span;
         if (first.kind == MelTokenKind::run && first.text == "default:") {
             st.kind = MelStatementKind::control;
             st.word = "default";
             st.wordSpan = first.span;
             st.wordSpan.length = st.word.size();
-            ++m_at;
+            advance();
             return pushStatement(std::move(st), {}, inBackquote, false);
         }
         std::vector<int> inner;
@@ -284,7 +316,7 @@ private:
             st.kind = MelStatementKind::control;
             st.word = first.text;
             st.wordSpan = first.span;
-            ++m_at;
+            advance();
             const std::string& word = st.word;
             if (word == "if" || word == "while" || word == "for" || word == "switch") {
                 if (currentIs(MelTokenKind::open) && current().text == "(")
@@ -299,10 +331,12 @@ private:
             }
         } else if (first.kind == MelTokenKind::run && (isTypeWord(first.text) || first.text == "global")) {
             st.kind = MelStatementKind::assignment;
-            ++m_at;
-            if (first.text == "global" && currentIs(MelTokenKind::run) && isTypeWord(current().text))
-                ++m_at;
-            const MelToken& type = m_tokens[m_at - 1];
+            MelToken type = first;
+            advance();
+            if (first.text == "global" && currentIs(MelTokenKind::run) && isTypeWord(current().text)) {
+                type = current();
+                advance();
+            }
             st.word = type.text;
             st.wordSpan = type.span;
             items(Form::expression, inBackquote, st, inner);
@@ -315,7 +349,7 @@ private:
         } else if (first.kind == MelTokenKind::variable) {
             st.word = first.text;
             st.wordSpan = first.span;
-            ++m_at;
+            advance();
             items(Form::expression, inBackquote, st, inner);
             // $a[2] = ...: the subscript is the first item, the operator follows it.
             std::size_t op = 0;
@@ -331,7 +365,7 @@ private:
         } else if (first.kind == MelTokenKind::run) {
             st.word = first.text;
             st.wordSpan = first.span;
-            ++m_at;
+            advance();
             if (currentIs(MelTokenKind::open) && current().text == "(" && !current().blankBefore) {
                 st.kind = MelStatementKind::call;
                 form = Form::call;
@@ -356,15 +390,23 @@ private:
         if (st.wordSpan.length > 0)
             end = std::max(end, st.wordSpan.offset + st.wordSpan.length);
         st.span = spanFrom(st.span, end);
-        m_script.statements.push_back(std::move(st));
-        const int index = static_cast<int>(m_script.statements.size()) - 1;
+        const int index = m_count++;
+        m_pending.push_back(std::move(st));
         for (const int i : inner)
-            m_script.statements[static_cast<std::size_t>(i)].enclosing = index;
+            m_pending[static_cast<std::size_t>(i - m_pendingFirst)].enclosing = index;
         // A control statement in a body that has not started (for (...) if (...) text;) adds its
         // own body to that one.
         if (!inBackquote)
             m_pendingBodies = bodyFollows ? m_pendingBodies + 1 : 0;
         return index;
+    }
+
+    // Hands the statements read to the sink.
+    void flush()
+    {
+        for (MelStatement& st : m_pending)
+            m_sink.statement(st, m_pendingFirst++);
+        m_pending.clear();
     }
 
     static bool isControlWord(std::string_view word)
@@ -379,6 +421,16 @@ private:
         return written.substr(0, written.find('['));
     }
 
+    // Where the next argument of a statement goes: its list, or nowhere once the list is full.
+    std::vector<MelArgument>& argumentsOf(MelStatement& st)
+    {
+        if (m_maxArguments == 0 || st.arguments.size() < m_maxArguments)
+            return st.arguments;
+        st.cut = true;
+        m_leftOut.clear();
+        return m_leftOut;
+    }
+
     // case VALUE:  /  default:  up to and with the run that ends in ':'.
     void caseLabel(MelStatement& st, bool inBackquote, std::vector<int>& inner)
     {
@@ -388,16 +440,16 @@ private:
                 || (token.kind == MelTokenKind::close && token.text == "}"))
                 return;
             if (token.kind == MelTokenKind::open) {
-                group(false, inBackquote, st.arguments, inner);
+                group(false, inBackquote, argumentsOf(st), inner);
                 continue;
             }
             const bool last = token.kind == MelTokenKind::run && token.text.ends_with(':');
             if (!(token.kind == MelTokenKind::run && token.text == ":"))
-                st.arguments.push_back(simpleArgument(token, Form::expression));
-            ++m_at;
+                argumentsOf(st).push_back(simpleArgument(token, Form::expression));
+            advance();
             if (last) {
                 // A lone ":" ("default :", "case :") leaves the label without a value.
-                if (st.arguments.empty())
+                if (st.arguments.empty() || st.cut)
                     return;
                 MelArgument& label = st.arguments.back();
                 if (label.kind != MelArgumentKind::string && label.text.size() > 1) {
@@ -410,15 +462,15 @@ private:
         }
     }
 
-    MelArgument simpleArgument(const MelToken& token, Form form) const
+    static MelArgument simpleArgument(const MelToken& token, Form form)
     {
         MelArgument argument;
-        argument.text = token.text;
         argument.span = token.span;
         switch (token.kind) {
         case MelTokenKind::string:
             argument.kind = MelArgumentKind::string;
-            break;
+            argument.text = MelStringText(token.text);
+            return argument;
         case MelTokenKind::variable:
             argument.kind = MelArgumentKind::variable;
             break;
@@ -435,6 +487,7 @@ private:
         default:
             argument.kind = MelArgumentKind::other;
         }
+        argument.text = token.text;
         return argument;
     }
 
@@ -444,8 +497,10 @@ private:
         if (form == Form::call) {
             std::vector<MelArgument> whole;
             const std::size_t open = m_at;
+            m_callOpenings.push_back(open);
             group(false, inBackquote, whole, inner);
-            callItems(open, st.arguments);
+            callItems(open, st);
+            m_callOpenings.pop_back();
             if (!whole.empty()) {
                 // The group's extent, so that the statement's span covers it.
                 st.span = spanFrom(st.span, whole.back().span.offset + whole.back().span.length);
@@ -455,18 +510,22 @@ private:
             const MelToken& token = current();
             switch (token.kind) {
             case MelTokenKind::semicolon:
-                ++m_at;
+                advance();
                 return;
             case MelTokenKind::backquote:
                 if (inBackquote)
                     return;
-                st.arguments.push_back(backquoted(inner));
+                {
+                    MelArgument argument = backquoted(inner);
+                    argumentsOf(st).push_back(std::move(argument));
+                }
                 continue;
             case MelTokenKind::open: {
-                const bool subscript = token.text == "[" && !token.blankBefore && !st.arguments.empty()
+                const bool subscript = token.text == "[" && !token.blankBefore && !st.arguments.empty() && !st.cut
                                        && st.arguments.back().kind == MelArgumentKind::variable;
-                group(false, inBackquote, st.arguments, inner);
-                if (subscript) {
+                std::vector<MelArgument>& out = argumentsOf(st);
+                group(false, inBackquote, out, inner);
+                if (subscript && &out == &st.arguments) {
                     MelArgument index = std::move(st.arguments.back());
                     st.arguments.pop_back();
                     MelArgument& variable = st.arguments.back();
@@ -479,30 +538,32 @@ private:
                 if (token.text == "}")
                     return;
                 unmatched(token);
-                ++m_at;
+                advance();
                 continue;
             case MelTokenKind::comma:
                 if (form != Form::command) {
-                    ++m_at;
+                    advance();
                     continue;
                 }
                 break;
             default:
                 break;
             }
-            st.arguments.push_back(simpleArgument(token, form));
-            ++m_at;
+            argumentsOf(st).push_back(simpleArgument(token, form));
+            advance();
+            if (m_callOpenings.empty() && m_tokens.size() > kDropEvery)
+                dropRead();
         }
     }
 
     // A call's items: the group's tokens and inner groups at its first level, commas left out.
-    void callItems(std::size_t open, std::vector<MelArgument>& out)
+    void callItems(std::size_t open, MelStatement& st)
     {
         const std::size_t close = m_at;  // one past the group
         std::size_t depth = 0;
         std::size_t itemStart = 0;
         for (std::size_t i = open + 1; i < close; ++i) {
-            const MelToken& token = m_tokens[i];
+            const MelToken& token = this->token(i);
             const bool last = i + 1 == close;
             if (token.kind == MelTokenKind::open) {
                 if (depth++ == 0)
@@ -511,7 +572,7 @@ private:
             }
             if (token.kind == MelTokenKind::close && depth > 0) {
                 if (--depth == 0)
-                    out.push_back(groupArgument(itemStart, i));
+                    argumentsOf(st).push_back(groupArgument(this->token(itemStart).span, endOf(token)));
                 continue;
             }
             if (depth > 0 || (last && token.kind == MelTokenKind::close))
@@ -521,26 +582,26 @@ private:
             if (token.kind == MelTokenKind::backquote) {
                 // The backquoted statement was listed by group(); its argument spans both quotes.
                 std::size_t j = i + 1;
-                while (j < close && m_tokens[j].kind != MelTokenKind::backquote)
+                while (j < close && this->token(j).kind != MelTokenKind::backquote)
                     ++j;
                 MelArgument argument;
                 argument.kind = MelArgumentKind::backquote;
-                argument.span = spanFrom(token.span, endOf(std::min(j, close - 1)));
+                argument.span = spanFrom(token.span, endOf(this->token(std::min(j, close - 1))));
                 argument.text = std::string(m_text.substr(argument.span.offset, argument.span.length));
-                argument.statement = m_backquoteStatement[i];
-                out.push_back(std::move(argument));
+                argument.statement = slot(i).statement;
+                argumentsOf(st).push_back(std::move(argument));
                 i = j;
                 continue;
             }
-            out.push_back(simpleArgument(token, Form::expression));
+            argumentsOf(st).push_back(simpleArgument(token, Form::expression));
         }
     }
 
-    MelArgument groupArgument(std::size_t open, std::size_t close) const
+    MelArgument groupArgument(const MelSourceSpan& opening, std::size_t end) const
     {
         MelArgument argument;
-        argument.kind = m_tokens[open].text == "(" ? MelArgumentKind::expression : MelArgumentKind::other;
-        argument.span = spanFrom(m_tokens[open].span, endOf(close));
+        argument.kind = m_text[opening.offset] == '(' ? MelArgumentKind::expression : MelArgumentKind::other;
+        argument.span = spanFrom(opening, end);
         argument.text = std::string(m_text.substr(argument.span.offset, argument.span.length));
         return argument;
     }
@@ -549,27 +610,30 @@ private:
     MelArgument backquoted(std::vector<int>& inner)
     {
         const std::size_t openingIndex = m_at;
-        const MelToken& opening = current();
+        const MelSourceSpan opening = current().span;
         MelArgument argument;
         argument.kind = MelArgumentKind::backquote;
-        ++m_at;
-        std::size_t end = opening.span.offset + 1;
+        advance();
+        std::size_t end = opening.offset + 1;
         if (!atEnd() && current().kind != MelTokenKind::backquote && current().kind != MelTokenKind::semicolon
             && !(current().kind == MelTokenKind::close && current().text == "}")) {
             argument.statement = statement(true);
             inner.push_back(argument.statement);
-            m_backquoteStatement[openingIndex] = argument.statement;
-            end = m_script.statements.back().span.offset + m_script.statements.back().span.length;
+            // Only a call's items look back at it, and a call keeps its group's tokens.
+            if (openingIndex >= m_first)
+                slot(openingIndex).statement = argument.statement;
+            const MelStatement& read = m_pending.back();
+            end = read.span.offset + read.span.length;
         }
         if (currentIs(MelTokenKind::backquote)) {
-            end = endOf(m_at);
-            ++m_at;
+            end = endOf(current());
+            advance();
         } else {
-            MelSourceSpan span = opening.span;
+            MelSourceSpan span = opening;
             span.length = 1;
             problem(MelLexicalProblemKind::unterminatedBackquote, span, "unterminated backquote");
         }
-        argument.span = spanFrom(opening.span, end);
+        argument.span = spanFrom(opening, end);
         argument.text = std::string(m_text.substr(argument.span.offset, argument.span.length));
         return argument;
     }
@@ -582,17 +646,17 @@ private:
     // end of the enclosing backquote.
     void group(bool forHeader, bool inBackquote, std::vector<MelArgument>& out, std::vector<int>& inner)
     {
-        const std::size_t open = m_at;
-        std::vector<Group> stack{{m_at, bracketIndex(current().text[0])}};
+        const MelSourceSpan opening = current().span;
+        std::vector<Group> stack{{opening, current().text[0]}};
         std::array<std::size_t, 3> counts{};
-        ++counts[static_cast<std::size_t>(stack.back().bracket)];
-        ++m_at;
-        std::size_t last = open;
+        ++counts[static_cast<std::size_t>(bracketIndex(stack.back().bracket))];
+        advance();
+        std::size_t lastEnd = endOf(token(m_at - 1));
         while (!atEnd() && !stack.empty()) {
             const MelToken& token = current();
             if (token.kind == MelTokenKind::open) {
-                stack.push_back({m_at, bracketIndex(token.text[0])});
-                ++counts[static_cast<std::size_t>(stack.back().bracket)];
+                stack.push_back({token.span, token.text[0]});
+                ++counts[static_cast<std::size_t>(bracketIndex(token.text[0]))];
             } else if (token.kind == MelTokenKind::close) {
                 const auto bracket = static_cast<std::size_t>(bracketIndex(token.text[0]));
                 if (counts[bracket] == 0) {
@@ -600,9 +664,9 @@ private:
                         break;
                     unmatched(token);
                 } else {
-                    while (static_cast<std::size_t>(stack.back().bracket) != bracket) {
-                        unclosed(m_tokens[stack.back().openToken]);
-                        --counts[static_cast<std::size_t>(stack.back().bracket)];
+                    while (static_cast<std::size_t>(bracketIndex(stack.back().bracket)) != bracket) {
+                        unclosed(stack.back().opening, stack.back().bracket);
+                        --counts[static_cast<std::size_t>(bracketIndex(stack.back().bracket))];
                         stack.pop_back();
                     }
                     --counts[bracket];
@@ -615,35 +679,74 @@ private:
                 if (inBackquote)
                     break;
                 backquoted(inner);
-                last = m_at - 1;
+                lastEnd = endOf(this->token(m_at - 1));
                 continue;
             }
-            last = m_at;
-            ++m_at;
+            lastEnd = endOf(token);
+            advance();
+            if (m_callOpenings.empty() && m_tokens.size() > kDropEvery)
+                dropRead();
         }
         while (!stack.empty()) {
-            unclosed(m_tokens[stack.back().openToken]);
+            unclosed(stack.back().opening, stack.back().bracket);
             stack.pop_back();
         }
-        out.push_back(groupArgument(open, last));
+        out.push_back(groupArgument(opening, lastEnd));
     }
 
+    // How many tokens may gather before those read are dropped inside one long statement.
+    static constexpr std::size_t kDropEvery = 4096;
+    // How often, in tokens, the reader looks whether it was asked to stop.
+    static constexpr std::size_t kStopCheckTokens = 4096;
+
     std::string_view m_text;
-    std::vector<MelToken> m_tokens;
-    MelScript m_script;
+    MelLexer m_lexer;
+    MelStatementSink& m_sink;
+    std::size_t m_maxArguments;
+    const std::atomic<bool>* m_stop;
+    std::size_t m_tokensRead = 0;
+    std::vector<MelLexicalProblem> m_lexerProblems;
+    bool m_lexerDone = false;
+    // The tokens from index m_first on that are still needed, and the reader's place.
+    std::deque<Slot> m_tokens;
+    std::size_t m_first = 0;
     std::size_t m_at = 0;
+    // The opening tokens of the calls whose groups are being read.
+    std::vector<std::size_t> m_callOpenings;
     std::vector<Block> m_blocks;
-    // For each opening backquote token, the statement read inside it.
-    std::vector<int> m_backquoteStatement;
+    std::vector<MelProc> m_procs;
+    // The statements read since the last flush; the first has index m_pendingFirst.
+    std::vector<MelStatement> m_pending;
+    int m_pendingFirst = 0;
+    int m_count = 0;
+    std::vector<MelArgument> m_leftOut;
     int m_pendingBodies = 0;
     int m_pendingProc = -1;
+};
+
+// Keeps everything, for the readers that look back and forth.
+class ScriptCollector final : public MelStatementSink {
+public:
+    void statement(MelStatement& statement, int) override { script.statements.push_back(std::move(statement)); }
+    void problem(MelLexicalProblem&& problem) override { script.problems.push_back(std::move(problem)); }
+    MelScript script;
 };
 
 } // namespace
 
 MelScript ReadMelStatements(std::string_view text)
 {
-    return Reader(text).run();
+    ScriptCollector collector;
+    collector.script.procs = Reader(text, collector, 0, nullptr).run();
+    std::stable_sort(collector.script.problems.begin(), collector.script.problems.end(),
+                     [](const MelLexicalProblem& a, const MelLexicalProblem& b) { return a.span.offset < b.span.offset; });
+    return std::move(collector.script);
+}
+
+std::vector<MelProc> StreamMelStatements(std::string_view text, MelStatementSink& sink, std::size_t maxArguments,
+                                         const std::atomic<bool>* stop)
+{
+    return Reader(text, sink, maxArguments, stop).run();
 }
 
 bool HasMelFlag(const MelStatement& statement, std::string_view longName, std::string_view shortName)

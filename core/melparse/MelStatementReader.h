@@ -2,6 +2,7 @@
 // places), the procs that hold them, and the lexical problems met on the way.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -71,6 +72,8 @@ struct MelStatement {
     // index in MelScript::statements; -1 for a statement on its own. A statement is listed after
     // the statements inside its backquotes, in the order the script runs them.
     int enclosing = -1;
+    // Arguments past the reader's limit were left out (only a streamed reading has a limit).
+    bool cut = false;
     friend bool operator==(const MelStatement&, const MelStatement&) = default;
 };
 
@@ -107,6 +110,26 @@ struct MelScript {
 // Reads the whole text. Never fails: what cannot be read whole is read as far as it goes and
 // reported among the problems. Time linear in the text; nesting depth costs no stack.
 MelScript ReadMelStatements(std::string_view text);
+
+// Receives what a streamed reading finds, as it finds it.
+class MelStatementSink {
+public:
+    virtual ~MelStatementSink() = default;
+    // A statement and its index among all of the script's statements. The statements of one
+    // statement at block level come together once it is read, those of its backquotes first,
+    // so that enclosing is known; each index comes once, in increasing order. The sink may
+    // take what the statement holds.
+    virtual void statement(MelStatement& statement, int index) = 0;
+    // A problem, as it is met (not in the order of places).
+    virtual void problem(MelLexicalProblem&& problem) = 0;
+};
+
+// Reads the text as ReadMelStatements does, but keeps only the statement at hand: memory stays
+// within what one statement at block level needs, whatever the script's length. A statement
+// keeps at most maxArguments arguments (0: all); one that had more is marked cut. Once stop
+// (when given) is set, reading ends soon as if the text ended. Returns the procs.
+std::vector<MelProc> StreamMelStatements(std::string_view text, MelStatementSink& sink, std::size_t maxArguments = 0,
+                                         const std::atomic<bool>* stop = nullptr);
 
 // Whether a statement's arguments hold the flag (by either name: "-q" or "-query"), e.g. to
 // skip query and edit statements.

@@ -44,15 +44,34 @@ std::string CTextBuffer::CopyRange(TextPos start, TextPos end, std::string_view 
     return text;
 }
 
+CTextBuffer::SharedSlice CTextBuffer::CopyLinesShared(int first, int count, std::string& out) const
+{
+    const std::lock_guard lock(m_linesLock);
+    const int end = std::min(LineCount(), first + count);
+    for (int line = std::max(first, 0); line < end; ++line) {
+        if (line > 0)
+            out += '\n';
+        out += LineText(line);
+    }
+    return {m_edits, LineCount()};
+}
+
 void CTextBuffer::resetContents(std::vector<TextLine> lines, LineEnd style)
 {
     if (lines.empty())
         lines.emplace_back();
-    // Room for the lines that later edits insert.
-    m_encoding = std::all_of(lines.begin(), lines.end(), [](const TextLine& line) { return IsValidUtf8(line.text()); })
-                     ? TextEncoding::utf8
-                     : TextEncoding::windows1252;
-    m_lines = GapArray<TextLine>(std::move(lines), text_limits::kLoadedLineArrayStep);
+    // The encoding first: the lines are moved into the buffer below.
+    const TextEncoding encoding =
+        std::all_of(lines.begin(), lines.end(), [](const TextLine& line) { return IsValidUtf8(line.text()); })
+            ? TextEncoding::utf8
+            : TextEncoding::windows1252;
+    {
+        const std::lock_guard lock(m_linesLock);
+        m_encoding = encoding;
+        // Room for the lines that later edits insert.
+        m_lines = GapArray<TextLine>(std::move(lines), text_limits::kLoadedLineArrayStep);
+        ++m_edits;
+    }
     m_style = style;
     m_loaded = true;
     m_modified = false;
@@ -112,8 +131,12 @@ bool CTextBuffer::StoreText(const std::string& path, int style, bool clearModifi
 
 void CTextBuffer::ReleaseAll()
 {
-    m_lines.clear();
-    m_lines.push_back(TextLine());
+    {
+        const std::lock_guard lock(m_linesLock);
+        m_lines.clear();
+        m_lines.push_back(TextLine());
+        ++m_edits;
+    }
     m_undo.clear();
     m_loaded = false;
     m_modified = false;
@@ -184,6 +207,8 @@ TextPos CTextBuffer::insertInner(const TextBufferWatcher* sourceView, TextPos at
 TextPos CTextBuffer::insertPieces(const TextBufferWatcher* sourceView, TextPos at,
                                   const std::vector<std::string_view>& pieces)
 {
+    std::unique_lock lock(m_linesLock);
+    ++m_edits;
     TextLine& first = lineAt(at.line);
     TextPos end;
     if (pieces.size() == 1) {
@@ -202,6 +227,7 @@ TextPos CTextBuffer::insertPieces(const TextBufferWatcher* sourceView, TextPos a
         m_lines.insert(static_cast<std::size_t>(at.line) + 1, std::make_move_iterator(added.begin()),
                        std::make_move_iterator(added.end()));
     }
+    lock.unlock();
     afterChange(sourceView, {at, end, true});
     return end;
 }
@@ -226,6 +252,8 @@ std::vector<std::string> CTextBuffer::linesHoldingCr(TextPos start, TextPos end)
 std::string CTextBuffer::eraseInner(const TextBufferWatcher* sourceView, TextPos start, TextPos end)
 {
     std::string erased = CopyRange(start, end);
+    std::unique_lock lock(m_linesLock);
+    ++m_edits;
     TextLine& first = lineAt(start.line);
     if (start.line == end.line) {
         first.erase(start.ch, end.ch - start.ch);
@@ -235,6 +263,7 @@ std::string CTextBuffer::eraseInner(const TextBufferWatcher* sourceView, TextPos
         first.append(tail);
         m_lines.erase(static_cast<std::size_t>(start.line) + 1, static_cast<std::size_t>(end.line - start.line));
     }
+    lock.unlock();
     afterChange(sourceView, {start, end, false});
     return erased;
 }

@@ -12,6 +12,7 @@
 #include "text/UndoHistory.h"
 
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,17 @@ public:
     TextPos Clamp(TextPos p) const;
     // The text of a range with `separator` between its lines.
     std::string CopyRange(TextPos start, TextPos end, std::string_view separator = "\r\n") const;
+
+    // A copy of the text for another thread, taken in slices while this buffer's thread goes
+    // on editing: the lines change only under a lock that each slice takes too. Appends the
+    // lines [first, first + count) to out, each but the text's first after an LF, and tells
+    // the text's edit count and line count as the slice saw them: slices that saw different
+    // edit counts are not of one text.
+    struct SharedSlice {
+        std::uint64_t edits = 0;
+        int lineCount = 0;
+    };
+    SharedSlice CopyLinesShared(int first, int count, std::string& out) const;
 
     // Lifecycle.
     void CreateEmpty(LineEnd style = LineEnd::crLf);
@@ -116,6 +128,9 @@ private:
     UndoHistory m_undo;
     std::vector<TextBufferWatcher*> m_views;
     std::string m_fileError;
+    // Held by this buffer's thread while it changes lines, and by CopyLinesShared.
+    mutable std::mutex m_linesLock;
+    std::uint64_t m_edits = 0;  // changes of the lines, counted under m_linesLock
 };
 
 } // namespace orv

@@ -112,7 +112,25 @@ bool CUIElement::canTake(const CUIElement& child) const
 {
     if (!IsContainer() || static_cast<std::uint64_t>(childCount()) + 1 > m_maxChildren)
         return false;
-    return !m_childrenMustBeLayouts || child.IsLayout();
+    if (m_childrenMustBeLayouts && !child.IsLayout())
+        return false;
+    return depth() + 1 + child.subtreeHeight() <= kMaxElementDepth;
+}
+
+int CUIElement::depth() const
+{
+    int levels = 0;
+    for (const CUIElement* element = m_parent; element; element = element->m_parent)
+        ++levels;
+    return levels;
+}
+
+int CUIElement::subtreeHeight() const
+{
+    int height = 0;
+    for (const auto& child : m_children)
+        height = std::max(height, 1 + child->subtreeHeight());
+    return height;
 }
 
 bool CUIElement::AddChild(std::unique_ptr<CUIElement> child)

@@ -51,9 +51,12 @@ public:
     virtual void arrangeNewestBeforeParent() { arrangeBeforeParent(); }
     virtual void arrangeNewestAfterParent() { arrangeAfterParent(); }
 
-    // Whether AddChild would link child: a container with room, and a layout where only
-    // layouts are taken.
+    // Whether AddChild would link child: a container with room, a layout where only layouts
+    // are taken, and the child's subtree no deeper than kMaxElementDepth there.
     bool canTake(const CUIElement& child) const;
+    // The number of ancestors (the window: 0), and the levels of descendants below (a leaf: 0).
+    int depth() const;
+    int subtreeHeight() const;
     // False, with nothing changed, when this element cannot take the child.
     bool AddChild(std::unique_ptr<CUIElement> child);
     // Unlinks and destroys child wherever it is in the subtree; false when it is not there.

@@ -411,8 +411,8 @@ private:
     {
         const bool container = isLayoutCommand(st.word);
         const std::string where = m_current->command + " \"" + m_current->name + "\"";
-        if (m_current->depth + 1 > kMaxImportDepth) {
-            warn(st.wordSpan, st.word + " nested deeper than " + std::to_string(kMaxImportDepth)
+        if (m_current->depth + 1 > kMaxElementDepth) {
+            warn(st.wordSpan, st.word + " nested deeper than " + std::to_string(kMaxElementDepth)
                                   + " levels: skipped" + (container ? " with what it holds" : ""));
         } else if (m_keptCount >= kMaxElementsPerFile) {
             if (!m_reportedTooMany)
@@ -724,14 +724,7 @@ private:
     {
         if (m_encoding == TextEncoding::windows1252)
             text = Windows1252ToUtf8(text);
-        bool blanked = false;
-        for (char& c : text) {
-            if (c == '\r' || c == '\n' || c == '\t') {
-                c = ' ';
-                blanked = true;
-            }
-        }
-        if (blanked)
+        if (blankWindowFileSeparators(text))
             warn(span, what + " holds line breaks or TABs: written as blanks");
         if (text.size() > wnd_file::kMaxValueBytes) {
             text.resize(Utf8CutLength(text, wnd_file::kMaxValueBytes));

@@ -11,10 +11,6 @@
 
 namespace orv {
 
-// Deepest nesting under the window that an import keeps: each level costs a TAB on every line
-// of the window file and a level of the reader's recursion.
-inline constexpr int kMaxImportDepth = 100;
-
 struct MelWindowImport {
     bool built = false;    // a window command was found and the window built from it
     std::string problem;   // when none was: one sentence saying why

@@ -34,6 +34,10 @@ inline constexpr int kSeparatorHeight = 17;
 inline constexpr std::uint32_t kUnlimitedChildren = 0xFFFFFFFFu;
 inline constexpr std::uint32_t kRowLayoutMaxChildren = 6;
 inline constexpr int kFlagTableSize = 256;
+// How deep an element may sit below the window (its layout is at depth 1) in the model, a
+// window file and an import: far past any real window, and each level costs a TAB on every
+// line of the file and a level of the reader's recursion.
+inline constexpr int kMaxElementDepth = 100;
 
 // Texts of the window file.
 namespace wnd_file {
@@ -55,6 +59,7 @@ inline constexpr const char* kLoadError = "Error while loading the window hierar
 inline constexpr const char* kLoadErrorBecause = "Error while loading the window hierarchy file: ";
 inline constexpr const char* kUnknownTag = "unknown tag ";
 inline constexpr const char* kTooManyElements = "more than %zu elements, the rest is left out";
+inline constexpr const char* kTooDeep = "elements nested deeper than %zu levels are left out";
 inline constexpr const char* kCutLine = "the file is cut off inside its last line";
 inline constexpr const char* kCutBlock = "the file ends inside an element";
 inline constexpr const char* kNoEnd = "the element list does not end with \"[EUI]\"";

@@ -296,11 +296,14 @@ private:
         if (tag.size() > 2 && tag.front() == '[' && tag.back() == ']')
             command = tag.substr(1, tag.size() - 2);
         const bool known = tag == wnd_file::kRadioButtonTag || isElementCommand(command);
+        const bool deeper = depth > static_cast<std::size_t>(kMaxElementDepth);
         if (!known)
             leaveOut(std::string(wnd_file::kUnknownTag).append("\"").append(tag).append("\""), wnd_file::kUnknownTag);
+        else if (deeper)
+            leaveOut(tooDeep(), tooDeep());
         else if (m_count >= kMaxElementsPerFile && tag != wnd_file::kRadioButtonTag)
             leaveOut(tooManyElements(), tooManyElements());
-        if (!known || tag == wnd_file::kRadioButtonTag || m_count >= kMaxElementsPerFile) {
+        if (!known || deeper || tag == wnd_file::kRadioButtonTag || m_count >= kMaxElementsPerFile) {
             skipBlockLines(index, depth, siblingFollows);
             return known;
         }
@@ -345,6 +348,7 @@ private:
     }
 
     static std::string tooManyElements() { return formatProblem(wnd_file::kTooManyElements, kMaxElementsPerFile); }
+    static std::string tooDeep() { return formatProblem(wnd_file::kTooDeep, static_cast<std::size_t>(kMaxElementDepth)); }
 
     WindowFileLines& m_lines;
     DeferredArrangement& m_deferral;
@@ -358,6 +362,18 @@ constexpr std::size_t kWindowStateLine = 4;
 constexpr std::size_t kWindowFlagsLine = 5;
 
 } // namespace
+
+bool blankWindowFileSeparators(std::string& text)
+{
+    bool blanked = false;
+    for (char& c : text) {
+        if (c == '\r' || c == '\n' || c == '\t') {
+            c = ' ';
+            blanked = true;
+        }
+    }
+    return blanked;
+}
 
 std::vector<std::string> splitWindowFileLines(std::string_view bytes)
 {

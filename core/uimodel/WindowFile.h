@@ -28,6 +28,10 @@ enum class WindowReading { arrangeOnce, arrangeEachElement };
 // wnd_file::kMaxLineBytes after its leading TABs and cut there, between two characters.
 std::vector<std::string> splitWindowFileLines(std::string_view bytes);
 
+// A name or value as a window file line can hold it: line breaks and TABs (which end the
+// line or the value there) become blanks. True when one did.
+bool blankWindowFileSeparators(std::string& text);
+
 // The whole file: header lines, the tree from the window, "[EUI]"; the model's UTF-8 as it
 // is. Changes nothing.
 std::string WriteWindowFile(const CUIWindow& window);

@@ -59,8 +59,14 @@ FileError CWindowDoc::onOpenDocument(const QString& path)
     case WindowOpenResult::cannotRead:
         break;
     }
-    // The kind of failure as the framework names it from the file's state.
-    return fileErrorOf(QFileDevice::OpenError, path, true);
+    // The reader's reason (a folder, a device, a file too large) is the detail of the message.
+    m_fileProblem = model->openProblem();
+    return openFailureOf(path);
+}
+
+QString CWindowDoc::fileErrorDetail() const
+{
+    return pathFromBytes(m_fileProblem);
 }
 
 MelWindowImport CWindowDoc::importMelWindow(std::string_view script, std::string_view windowName)
@@ -79,6 +85,7 @@ FileError CWindowDoc::onSaveDocument(const QString& path)
         // The framework's message names the kind of failure; the log keeps the writer's reason.
         log().AppendText(logLine(kNotSaved, error));
         showOutput();
+        m_fileProblem = error;
         return fileErrorOf(QFileDevice::OpenError, path, false);
     }
     return CDocument::onSaveDocument(path);

@@ -9,6 +9,7 @@
 #include "uimodel/WindowDocument.h"
 
 #include <memory>
+#include <string>
 
 namespace orv {
 
@@ -29,6 +30,7 @@ public:
     // when a window was built; windowName as ImportMelWindow takes it.
     MelWindowImport importMelWindow(std::string_view script, std::string_view windowName = {});
     FileError onSaveDocument(const QString& path) override;
+    QString fileErrorDetail() const override;
 
 private:
     // The shell's message log, or one of the document's own when there is none.
@@ -38,6 +40,7 @@ private:
     const DesignerHost& m_host;
     OutputLog m_scratchLog;
     std::unique_ptr<WindowDocument> m_model;
+    std::string m_fileProblem;  // why the last open or save failed, as the reader or writer said
 };
 
 } // namespace orv

@@ -5,8 +5,6 @@
 #include "framework/ByteText.h"
 #include "framework/CourierFont.h"
 
-#include <QFileInfo>
-
 namespace orv {
 
 CScriptDoc::CScriptDoc(QObject* parent) : CDocument(parent), m_font(courierFont())
@@ -36,13 +34,10 @@ bool CScriptDoc::onNewDocument()
 
 FileError CScriptDoc::onOpenDocument(const QString& path)
 {
-    if (!m_buffer.LoadText(pathToBytes(path), -1)) {
-        const QFileInfo file(path);
-        if (!file.exists())
-            return FileError::notFound;
-        // Anything else (a folder, a file too big, a read error) is told by the text engine.
-        return file.isFile() && !file.isReadable() ? FileError::accessDenied : FileError::failed;
-    }
+    // Anything but a missing or forbidden file (a folder, a file too big, a read error) is told
+    // by the text engine.
+    if (!m_buffer.LoadText(pathToBytes(path), -1))
+        return openFailureOf(path);
     return CDocument::onOpenDocument(path);
 }
 

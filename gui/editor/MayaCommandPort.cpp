@@ -1,32 +1,34 @@
 // One exchange with a command port at a time: connect, write, read up to the end of the reply.
 #include "editor/MayaCommandPort.h"
 
+#include "framework/ByteText.h"
+
 #include <QTcpSocket>
 
 namespace orv {
-
-namespace {
-// A command port ends each reply with a NUL byte.
-constexpr char kReplyEnd = '\0';
-} // namespace
 
 MayaCommandPort::MayaCommandPort(QObject* parent) : QObject(parent)
 {
     m_timeout.setSingleShot(true);
     connect(&m_timeout, &QTimer::timeout, this, [this] {
-        end(m_reply.isEmpty()
+        end(m_reply.empty()
                 ? QStringLiteral("Send to Maya: no answer from %1 within %2 s.").arg(where()).arg(m_waitMs / 1000.0)
-                : QString::fromLatin1(m_reply));
+                : replyText());
     });
     m_quiet.setSingleShot(true);
     m_quiet.setInterval(kReplyQuietMs);
-    connect(&m_quiet, &QTimer::timeout, this, [this] { end(QString::fromLatin1(m_reply)); });
+    connect(&m_quiet, &QTimer::timeout, this, [this] { end(replyText()); });
 }
 
 MayaCommandPort::~MayaCommandPort()
 {
     if (m_socket)
         m_socket->abort();
+}
+
+QString MayaCommandPort::replyText() const
+{
+    return textFromUtf8(m_reply.text());
 }
 
 QString MayaCommandPort::where() const
@@ -39,13 +41,13 @@ bool MayaCommandPort::send(const CommandPortAddress& address, const QByteArray& 
     if (busy())
         return false;
     m_address = address;
-    m_reply.clear();
+    m_reply = CommandPortReply();
     m_socket = new QTcpSocket(this);
     connect(m_socket, &QTcpSocket::connected, this, [this, script] { m_socket->write(script); });
     connect(m_socket, &QTcpSocket::readyRead, this, [this] {
-        m_reply += m_socket->readAll();
-        if (const qsizetype endAt = m_reply.indexOf(kReplyEnd); endAt >= 0)
-            end(QString::fromLatin1(m_reply.left(endAt)));
+        const QByteArray arrived = m_socket->readAll();
+        if (m_reply.add(std::string_view(arrived.constData(), static_cast<std::size_t>(arrived.size()))))
+            end(replyText());
         else
             m_quiet.start();
     });
@@ -56,8 +58,8 @@ bool MayaCommandPort::send(const CommandPortAddress& address, const QByteArray& 
             break;
         case QAbstractSocket::RemoteHostClosedError:
             // A port that closes after answering has said all it will say.
-            end(m_reply.isEmpty() ? QStringLiteral("Send to Maya: %1 closed the connection without an answer.").arg(where())
-                                  : QString::fromLatin1(m_reply));
+            end(m_reply.empty() ? QStringLiteral("Send to Maya: %1 closed the connection without an answer.").arg(where())
+                                : replyText());
             break;
         case QAbstractSocket::HostNotFoundError:
             end(QStringLiteral("Send to Maya: the host %1 was not found.").arg(QString::fromStdString(m_address.host)));
@@ -83,11 +85,7 @@ void MayaCommandPort::end(const QString& report)
     socket->disconnect(this);
     socket->abort();
     socket->deleteLater();
-    // The reply's own line end is the Output pane's to add.
-    QString shown = report;
-    while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
-        shown.chop(1);
-    emit finished(shown);
+    emit finished(report);
 }
 
 } // namespace orv

@@ -1,8 +1,9 @@
 // "Send to Maya": a script sent to a Maya command port over TCP and its reply awaited,
-// without ever blocking the window: the socket works asynchronously and the whole exchange
-// (connecting, sending, the reply) is given a bounded time.
+// without ever blocking the window: the socket works asynchronously, the whole exchange
+// (connecting, sending, the reply) is given a bounded time, and a reply is kept up to a limit.
 #pragma once
 
+#include "mel/CommandPortReply.h"
 #include "settings/CommandPortAddress.h"
 
 #include <QByteArray>
@@ -39,12 +40,14 @@ signals:
 
 private:
     void end(const QString& report);
+    // The reply as the Output pane shows it.
+    QString replyText() const;
     QString where() const;
 
     int m_waitMs = kReplyWaitMs;
     CommandPortAddress m_address;
     QTcpSocket* m_socket = nullptr;  // a child, while an exchange is under way
-    QByteArray m_reply;
+    CommandPortReply m_reply;
     QTimer m_timeout;
     QTimer m_quiet;
 };

@@ -3,6 +3,7 @@
 
 #include "editor/CTextView.h"
 #include "melparse/MelChecks.h"
+#include "text/CTextBuffer.h"
 
 #include <QCoreApplication>
 #include <QThreadPool>
@@ -19,6 +20,8 @@ namespace {
 
 // The niceness of the checks' thread: when both want the processor, typing wins it.
 constexpr int kCheckNiceness = 10;
+// The lines copied under the buffer's lock at a time: an edit waits for one slice at most.
+constexpr int kCopySliceLines = 8192;
 
 // One thread for the checks of every view: they queue rather than crowd the processor.
 QThreadPool& checkThreads()
@@ -31,11 +34,29 @@ QThreadPool& checkThreads()
     return *pool;
 }
 
+// The whole text, taken in slices; false when it changed between two slices or the check
+// was stopped (the copy is of no use then).
+bool copyText(const CTextBuffer& buffer, std::string& text, const std::atomic<bool>& stop)
+{
+    std::uint64_t edits = 0;
+    for (int line = 0;; line += kCopySliceLines) {
+        if (stop.load(std::memory_order_relaxed))
+            return false;
+        const CTextBuffer::SharedSlice slice = buffer.CopyLinesShared(line, kCopySliceLines, text);
+        if (line == 0)
+            edits = slice.edits;
+        else if (slice.edits != edits)
+            return false;
+        if (line + kCopySliceLines >= slice.lineCount)
+            return true;
+    }
+}
+
 } // namespace
 
 MelChecker defaultMelChecker()
 {
-    return [](std::string_view text) { return CheckMelScript(text); };
+    return [](std::string_view text, const std::atomic<bool>& stop) { return CheckMelScript(text, &stop); };
 }
 
 MelCheckRunner::MelCheckRunner(CTextView& view, MelChecker checker) : QObject(&view), m_view(view), m_checker(std::move(checker))
@@ -47,6 +68,14 @@ MelCheckRunner::MelCheckRunner(CTextView& view, MelChecker checker) : QObject(&v
     connect(&view, &CTextView::textChanged, this, &MelCheckRunner::textChanged);
 }
 
+MelCheckRunner::~MelCheckRunner()
+{
+    // The worker reads the buffer, which may go soon after the view.
+    cancel();
+    m_watcher.disconnect(this);
+    m_watcher.waitForFinished();
+}
+
 void MelCheckRunner::setChecker(MelChecker checker)
 {
     m_checker = std::move(checker);
@@ -55,44 +84,48 @@ void MelCheckRunner::setChecker(MelChecker checker)
     start();
 }
 
+void MelCheckRunner::cancel()
+{
+    m_startWhenDone = false;
+    if (m_run)
+        m_run->stop = true;
+}
+
 void MelCheckRunner::textChanged()
 {
     ++m_generation;
+    // A check of an older text is of no use: it stops, and the pause starts the next one.
+    if (m_run && m_watcher.isRunning())
+        m_run->stop = true;
     m_pause.start();
 }
 
 void MelCheckRunner::start()
 {
     if (m_watcher.isRunning()) {
+        m_run->stop = true;
         m_startWhenDone = true;
         return;
     }
-    if (!m_checker || !m_view.buffer()) {
+    const CTextBuffer* buffer = m_view.buffer();
+    if (!m_checker || !buffer) {
         m_view.setDiagnostics({});
         return;
     }
-    // The copy is taken here, in the thread that owns the buffer; the worker never sees it.
-    const CTextBuffer& buffer = *m_view.buffer();
-    std::size_t size = 0;
-    for (int line = 0; line < buffer.LineCount(); ++line)
-        size += buffer.LineText(line).size() + 1;
-    std::string text;
-    text.reserve(size);
-    for (int line = 0; line < buffer.LineCount(); ++line) {
-        if (line > 0)
-            text += '\n';
-        text += buffer.LineText(line);
-    }
     m_checkedGeneration = m_generation;
-    m_watcher.setFuture(QtConcurrent::run(&checkThreads(), [checker = m_checker, text = std::move(text)] {
+    m_run = std::make_shared<Run>();
+    m_watcher.setFuture(QtConcurrent::run(&checkThreads(), [checker = m_checker, buffer, run = m_run] {
         setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kCheckNiceness);
-        return checker(text);
+        std::string text;
+        if (!copyText(*buffer, text, run->stop))
+            return std::vector<MelDiagnostic>{};
+        return checker(text, run->stop);
     }));
 }
 
 void MelCheckRunner::finished()
 {
-    if (m_checkedGeneration == m_generation && !m_watcher.future().isCanceled()) {
+    if (m_checkedGeneration == m_generation && !m_run->stop) {
         m_view.setDiagnostics(m_watcher.result());
         emit checked();
     }

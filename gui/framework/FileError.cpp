@@ -6,7 +6,31 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace orv {
+
+FileError openFailureOf(const QString& path)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(bytes.constData(), &info) != 0) {
+        switch (errno) {
+        case ENOENT:
+            return FileError::notFound;
+        case EACCES:
+            return FileError::accessDenied;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+            return FileError::badPath;
+        default:
+            return FileError::failed;
+        }
+    }
+    return S_ISREG(info.st_mode) && ::access(bytes.constData(), R_OK) != 0 ? FileError::accessDenied : FileError::failed;
+}
 
 FileError fileErrorOf(QFileDevice::FileError error, const QString& path, bool reading)
 {

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QImageReader>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -34,13 +35,22 @@ PixelGrid toPixelGrid(const QImage& picture)
 
 } // namespace
 
-QImage loadCheckedBmp(const QString& path)
+QImage loadCheckedBmp(const QString& path, QString& problem)
 {
-    if (!std::holds_alternative<BmpInfo>(checkBmpFile(pathToBytes(path))))
+    std::string readError;
+    const BmpCheckResult checked = checkBmpFile(pathToBytes(path), &readError);
+    if (const BmpError* error = std::get_if<BmpError>(&checked)) {
+        // The reader's reason names the file as the file system spells it.
+        problem = *error == BmpError::unreadable && !readError.empty() ? pathFromBytes(readError)
+                                                                      : textFromBytes(bmpErrorText(*error));
         return {};
+    }
     QImageReader reader(path, "bmp");
     reader.setAllocationLimit(kAllocationLimitMiB);
-    return reader.read();
+    QImage picture = reader.read();
+    if (picture.isNull())
+        problem = reader.errorString();
+    return picture;
 }
 
 CImportPicture::CImportPicture(QImage picture, int frameWidth, int frameHeight, QWidget* parent)
@@ -93,18 +103,29 @@ CImportDialog::CImportDialog(const QString& path, IconImage& icon, QWidget* pare
     setObjectName(QStringLiteral("ImportDialog"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(path);
-    const QImage picture = loadCheckedBmp(path);
+    QString problem;
+    const QImage picture = loadCheckedBmp(path, problem);
     if (!picture.isNull())
         m_grid = toPixelGrid(picture);
     m_picture = new CImportPicture(picture, icon.width(), icon.height(), this);
+    // Without a picture the window says why, where its picture would be.
+    m_problem = new QLabel(problem, this);
+    m_problem->setObjectName(QStringLiteral("importProblem"));
+    m_problem->setVisible(!problem.isEmpty());
     m_snapBox = new QCheckBox(QString::fromLatin1(icon_texts::kSnapToGrid), this);
     connect(m_snapBox, &QCheckBox::toggled, m_picture, &CImportPicture::setSnap);
     connect(m_picture, &CImportPicture::clickedAt, this, &CImportDialog::copyAt);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_picture);
+    layout->addWidget(m_problem);
     layout->addWidget(m_snapBox);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString CImportDialog::problem() const
+{
+    return m_problem->text();
 }
 
 void CImportDialog::copyAt(const FrameRect& frame)

@@ -10,6 +10,7 @@
 #include <QImage>
 
 class QCheckBox;
+class QLabel;
 
 namespace orv {
 
@@ -51,6 +52,8 @@ public:
 
     CImportPicture* picture() const { return m_picture; }
     QCheckBox* snapBox() const { return m_snapBox; }
+    // Why the window holds no picture: a line above the snap box; empty with a picture.
+    QString problem() const;
 
 signals:
     // Pixels of the picture went into the icon.
@@ -62,11 +65,12 @@ private:
     IconImage& m_icon;
     PixelGrid m_grid;
     CImportPicture* m_picture;
+    QLabel* m_problem;
     QCheckBox* m_snapBox;
 };
 
 // The picture at path when it passes the BMP check and decodes within the size limit, or a
-// null image.
-QImage loadCheckedBmp(const QString& path);
+// null image and, in problem, why.
+QImage loadCheckedBmp(const QString& path, QString& problem);
 
 } // namespace orv

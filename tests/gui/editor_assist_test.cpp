@@ -30,6 +30,7 @@
 
 #include <memory>
 #include <semaphore>
+#include <thread>
 
 using namespace orv;
 
@@ -272,7 +273,7 @@ private slots:
     void aResultForAnOlderTextIsDroppedAndTheNewestTextIsChecked()
     {
         std::counting_semaphore<8> gate(0);
-        Editor e({}, [&gate](std::string_view text) {
+        Editor e({}, [&gate](std::string_view text, const std::atomic<bool>&) {
             gate.acquire();
             return findLable(text);
         });
@@ -289,6 +290,30 @@ private slots:
         QCOMPARE(marks.size(), std::size_t{1});
         QCOMPARE(marks.front().start, (TextPos{9, 0}));
         QCOMPARE(marks.front().end, (TextPos{15, 0}));
+    }
+
+    // A check waits for nothing once its text changed or its view goes: it is told to stop,
+    // and a view that closes waits for it to let go of the text (closing the program would
+    // otherwise wait for the whole check of a large script).
+    void aCheckUnderWayIsStoppedWhenTheTextChangesAndWhenTheViewCloses()
+    {
+        std::atomic<int> entered{0};
+        std::atomic<int> stopped{0};
+        const MelChecker waitForStop = [&](std::string_view, const std::atomic<bool>& stop) {
+            ++entered;
+            // Gives up after a long while, which fails the test.
+            for (int i = 0; i < 2000 && !stop; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            stopped += stop ? 1 : 0;
+            return std::vector<MelDiagnostic>{};
+        };
+        auto e = std::make_unique<Editor>(QByteArray("button;"), waitForStop);
+        QTRY_COMPARE(entered.load(), 1);
+        e->type("x");
+        QTRY_COMPARE(stopped.load(), 1);
+        QTRY_COMPARE(entered.load(), 2);
+        e->view.reset();
+        QCOMPARE(stopped.load(), 2);
     }
 
     void sendToMayaSendsTheScriptOrTheSelectionAndShowsTheAnswer()
@@ -329,6 +354,30 @@ private slots:
         e.key(Qt::Key_Return, Qt::ControlModifier);
         QTRY_COMPARE_WITH_TIMEOUT(e.log.text(), std::string("result\r\n"), 10 * MayaCommandPort::kReplyQuietMs);
         QVERIFY(!e.view->commandPort().busy());
+    }
+
+    // A reply is read as UTF-8 and kept up to 1 MB: a port that answers with megabytes
+    // neither fills the memory nor the Output pane.
+    void aLongReplyIsCutAt1MBAndAReplyIsReadAsUtf8()
+    {
+        const QByteArray head("caf\xC3\xA9 ");
+        CommandPortStandIn port(CommandPortStandIn::Behaviour::answer, head + QByteArray(3 << 20, 'z') + '\0');
+        Editor e("print 1;");
+        QVERIFY(writeCommandPortAddress(e.profile, port.address()));
+        e.key(Qt::Key_Return, Qt::ControlModifier);
+        QTRY_VERIFY(!e.log.text().empty());
+        const std::string expected = head.toStdString() + std::string(CommandPortReply::kMaxBytes - head.size(), 'z') +
+                                     "\r\n" + CommandPortReply::kCutNote + "\r\n";
+        QCOMPARE(e.log.text().size(), expected.size());
+        QVERIFY(e.log.text() == expected);
+        QVERIFY(!e.view->commandPort().busy());
+
+        // A reply that is not UTF-8 comes from a Windows-1252 system: the log gets it as UTF-8.
+        CommandPortStandIn latin(CommandPortStandIn::Behaviour::answer, QByteArray("caf\xE9\n", 5) + '\0');
+        Editor other("print 1;");
+        QVERIFY(writeCommandPortAddress(other.profile, latin.address()));
+        other.key(Qt::Key_Return, Qt::ControlModifier);
+        QTRY_COMPARE(other.log.text(), std::string("caf\xC3\xA9\r\n"));
     }
 
     void aRefusedAClosingAndASilentPortAreEachOneLineWithinTheWait()

@@ -13,6 +13,7 @@
 #include "icon/CIconDoc.h"
 #include "icon/CIconEditorDialog.h"
 #include "icon/CIconPreviewDialog.h"
+#include "icon/BmpCheck.h"
 #include "icon/CImportDialog.h"
 #include "framework/CColorSwatch.h"
 #include "icon/IconEditorTexts.h"
@@ -365,8 +366,19 @@ void IconEditorTest::importOfAFileThatIsNotABmpShowsNoPicture()
     CImportDialog* import = editor->importDialog();
     QVERIFY(import);
     QVERIFY(!import->picture()->hasPicture());
+    QCOMPARE(import->problem(), QStringLiteral("the file does not start with the BMP signature"));
     QTest::mouseClick(import->picture(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     QCOMPARE(editor->image().pixels(), std::vector<ColorRef>(32 * 32, kWhite));
+
+    // A picture file past the size limit says so.
+    const QString huge = m_dir.filePath(QStringLiteral("huge.bmp"));
+    QVERIFY(test::writeFile(huge, "BM"));
+    QVERIFY(QFile::resize(huge, BmpInfo::kMaxFileBytes + 1));
+    m_prompts->expectFileToOpen(huge);
+    QTest::mouseClick(editor->button(icon_texts::kImport), Qt::LeftButton);
+    QVERIFY(editor->importDialog());
+    QVERIFY(!editor->importDialog()->picture()->hasPicture());
+    QCOMPARE(editor->importDialog()->problem(), QStringLiteral("the file is larger than 80 MiB"));
 }
 
 void IconEditorTest::iconDocumentsSaveEmptyAndOpenAnyContent()

@@ -3,6 +3,7 @@
 #include "DesignerFixture.h"
 
 #include "designer/InsertCommands.h"
+#include "uimodel/WindowFile.h"
 
 using namespace orv;
 using namespace orv::test;
@@ -215,6 +216,27 @@ TEST(Drop, RefusesTheWindowTheTopLayoutAndTheElementsOwnSubtree)
     EXPECT_TRUE(t.f.designer.drop(deep, *t.b)) << "out of the subtree is fine";
 }
 
+// Layouts nest as deep as a window file keeps them, and no deeper, by insert or by drop.
+TEST(Insert, LayoutsNestNoDeeperThanAWindowFileKeeps)
+{
+    DesignerFixture f;
+    CUIElement* deepest = &f.window;
+    for (int d = 1; d <= kMaxElementDepth; ++d)
+        deepest = &f.insert(cmd::columnLayout, *deepest);
+    EXPECT_EQ(deepest->depth(), kMaxElementDepth);
+    f.changes = 0;
+    EXPECT_EQ(f.designer.insert(cmd::button, *deepest), nullptr);
+    EXPECT_EQ(f.changes, 0);
+    // A layout with a child cannot go where the child would sit too deep.
+    CUIElement& top = *f.window.children().front();
+    CUIElement& holder = f.insert(cmd::columnLayout, top);
+    f.insert(cmd::button, holder);
+    EXPECT_FALSE(WindowDesigner::canDrop(holder, *deepest->parent()));
+    EXPECT_FALSE(f.designer.drop(holder, *deepest->parent()));
+    EXPECT_EQ(holder.parent(), &top);
+    EXPECT_TRUE(f.designer.drop(holder, *deepest->parent()->parent()));
+}
+
 TEST(Rename, TakesTheTypedTextAndIgnoresAnEmptyOne)
 {
     Tree t;
@@ -266,6 +288,21 @@ TEST(ApplyFlags, GridEditsResizeAndCountAsChanges)
     EXPECT_EQ(t.a->rect().height(), 50);
     EXPECT_EQ(t.b->rect().top, t.a->rect().bottom) << "the column arranges again";
     EXPECT_EQ(t.f.changes, 1);
+}
+
+// A value pasted with a TAB or a line break keeps all of its text when the window is saved
+// and read again: the separators of the file's lines become blanks.
+TEST(ApplyFlags, TabsAndLineBreaksInAValueBecomeBlanks)
+{
+    Tree t;
+    t.f.designer.applyFlags(*t.a, withValues(*t.a, {{CUIButton::kPositions.label, "one\ttwo\r\nthree"}}));
+    EXPECT_EQ(t.a->flags()[CUIButton::kPositions.label], "one two  three");
+    EXPECT_EQ(t.a->previewText(), "one two  three");
+    CUIWindow loaded(t.f.context);
+    OutputLog log;
+    ASSERT_TRUE(ReadWindowFile(WriteWindowFile(t.f.window), loaded, log));
+    const CUIElement& button = *loaded.children().front()->children().front();
+    EXPECT_EQ(button.flags()[CUIButton::kPositions.label], "one two  three");
 }
 
 TEST(Resize, StoresTheSizeAndPlacesTheElementAgain)

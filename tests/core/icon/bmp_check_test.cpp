@@ -168,7 +168,18 @@ TEST(BmpCheckTest, FilesThatAreNotRegularOrCannotBeReadAreRefused)
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
 
     EXPECT_TRUE(std::holds_alternative<BmpInfo>(checkBmpFile(good.string())));
-    for (const fs::path& bad : {pipe, dir, dir / "missing.bmp"})
-        EXPECT_EQ(std::get<BmpError>(checkBmpFile(bad.string())), BmpError::unreadable) << bad;
+    const std::vector<std::pair<fs::path, std::string>> bad = {
+        {pipe, ": not a regular file"}, {dir, ": not a regular file"}, {dir / "missing.bmp", ": No such file or directory"}};
+    for (const auto& [path, reason] : bad) {
+        std::string readError;
+        EXPECT_EQ(std::get<BmpError>(checkBmpFile(path.string(), &readError)), BmpError::unreadable) << path;
+        EXPECT_TRUE(readError.ends_with(reason)) << readError;
+    }
+    // A file past the size limit says so, not that it cannot be read.
+    const fs::path huge = dir / "huge.bmp";
+    std::ofstream(huge, std::ios::binary) << BmpFields{}.bytes();
+    fs::resize_file(huge, BmpInfo::kMaxFileBytes + 1);
+    EXPECT_EQ(std::get<BmpError>(checkBmpFile(huge.string())), BmpError::fileTooLarge);
+    EXPECT_EQ(bmpErrorText(BmpError::fileTooLarge), "the file is larger than 80 MiB");
     fs::remove_all(dir);
 }

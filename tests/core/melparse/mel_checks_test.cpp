@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -151,6 +153,39 @@ TEST_F(MelChecks, HostileTextsGetBoundedFindings)
     EXPECT_EQ(written(CheckMelScript(large)),
               "1:8+6: warning: unknown flag -lable of button: did you mean -label?\n"
               "1:24+5: error: unterminated string\n");
+}
+
+// A check told to stop ends early with what it found so far (a view's check stops when its
+// text changes or the view closes).
+TEST_F(MelChecks, AStoppedCheckEndsEarly)
+{
+    std::string script;
+    for (int i = 0; i < 20000; ++i)
+        script += "button -lable x; print \"(\";\n";
+    const auto whole = CheckMelScript(script);
+    EXPECT_EQ(whole.size(), kMaxMelFindings);
+    const std::atomic<bool> stop{true};
+    const auto stopped = CheckMelScript(script, &stop);
+    EXPECT_LT(stopped.size(), whole.size() / 2);
+    for (const MelDiagnostic& d : stopped)
+        EXPECT_NE(std::find(whole.begin(), whole.end(), d), whole.end()) << d.line << ": " << d.text;
+}
+
+// A statement of thousands of arguments (a generated data dump) keeps its first ones: they
+// are checked, and a flag whose values run past them is not taken for one given too few.
+TEST_F(MelChecks, AStatementOfManyArgumentsIsCheckedAsFarAsItIsKept)
+{
+    for (const int before : {10, 4000, 4092, 4093, 4094, 4095, 4096, 5000}) {
+        std::string script = "button -lable x";
+        for (int i = 0; i < before; ++i)
+            script += " 1";
+        const std::size_t bgc = script.size() + 2;
+        script += " -bgc 1 2 3; button -bgc 1;";
+        EXPECT_EQ(written(CheckMelScript(script)),
+                  "1:8+6: warning: unknown flag -lable of button: did you mean -label?\n"
+                  "1:" + std::to_string(bgc + 19) + "+4: warning: flag -bgc of button takes 3 values (Float Float Float), 1 given\n")
+            << before;
+    }
 }
 
 // Labels, subscripts and brackets with nothing where the reader expects something: each is

@@ -338,6 +338,70 @@ TEST(MelStatementReader, RandomScriptsGiveConsistentPlacesAndIndexes)
     }
 }
 
+// Statements far longer than the reader's window of tokens: every argument is read, and the
+// backquotes of a call keep their statements, however far back the call began.
+TEST(MelStatementReader, LongStatementsAreReadWhole)
+{
+    const int count = 20000;
+    std::string command = "button";
+    std::string call = "f(";
+    for (int i = 0; i < count; ++i) {
+        command += " -l `text " + std::to_string(i) + "`";
+        call += (i > 0 ? ", `g " : "`g ") + std::to_string(i) + "`";
+    }
+    for (const std::string& text : {command + ";", call + ");"}) {
+        const MelScript script = ReadMelStatements(text);
+        ASSERT_EQ(script.statements.size(), static_cast<std::size_t>(count) + 1);
+        const MelStatement& last = script.statements.back();
+        const std::size_t backquotes = text == call + ");" ? 1 : 2;
+        ASSERT_EQ(last.arguments.size(), count * backquotes);
+        for (int i = 0; i < count; ++i) {
+            const MelArgument& quoted = last.arguments[static_cast<std::size_t>(i) * backquotes + backquotes - 1];
+            ASSERT_EQ(quoted.kind, Kind::backquote);
+            ASSERT_EQ(quoted.statement, i);
+            ASSERT_EQ(script.statements[static_cast<std::size_t>(i)].enclosing, count);
+            ASSERT_EQ(script.statements[static_cast<std::size_t>(i)].arguments.back().text, std::to_string(i));
+        }
+        EXPECT_TRUE(script.problems.empty());
+    }
+}
+
+// A streamed reading hands over each statement once the statement at block level that holds
+// it is read, keeps a statement's first arguments up to its limit and marks it cut, and gives
+// the procs at the end.
+TEST(MelStatementReader, AStreamedReadingKeepsOneStatementAtATime)
+{
+    struct Collector final : MelStatementSink {
+        void statement(MelStatement& st, int index) override
+        {
+            indexes.push_back(index);
+            statements.push_back(st);
+        }
+        void problem(MelLexicalProblem&& p) override { problems.push_back(std::move(p)); }
+        std::vector<int> indexes;
+        std::vector<MelStatement> statements;
+        std::vector<MelLexicalProblem> problems;
+    } collector;
+    const std::string text = "proc p() { text -l `a 1 2 3 4 5`; }\nbutton -w 1 -h 2 -l x -en 1;\nprint(\"open;\n";
+    const std::vector<MelProc> procs = StreamMelStatements(text, collector, 4);
+    EXPECT_EQ(collector.indexes, (std::vector<int>{0, 1, 2, 3}));
+    ASSERT_EQ(collector.statements.size(), 4u);
+    EXPECT_EQ(describe(collector.statements[0]), "number:1 number:2 number:3 number:4");
+    EXPECT_TRUE(collector.statements[0].cut);
+    EXPECT_EQ(collector.statements[0].enclosing, 1);
+    EXPECT_EQ(describe(collector.statements[1]), "flag:-l backquote:`a 1 2 3 4 5`");
+    EXPECT_FALSE(collector.statements[1].cut);
+    EXPECT_EQ(describe(collector.statements[2]), "flag:-w number:1 flag:-h number:2");
+    EXPECT_TRUE(collector.statements[2].cut);
+    EXPECT_EQ(collector.statements[3].word, "print");
+    ASSERT_EQ(procs.size(), 1u);
+    EXPECT_EQ(procs[0].name, "p");
+    EXPECT_EQ(procs[0].statementCount, 2);
+    ASSERT_EQ(collector.problems.size(), 2u);  // the string left open, and the group it was in
+    // The whole reading keeps everything.
+    EXPECT_FALSE(ReadMelStatements(text).statements[2].cut);
+}
+
 TEST(MelStatementReader, HasMelFlagMatchesEitherName)
 {
     const MelScript script = ReadMelStatements("window -q -exists w; window -title \"-q\";");

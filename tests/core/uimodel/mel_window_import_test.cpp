@@ -489,19 +489,19 @@ TEST_F(MelImportTest, NoWindowLongValuesAndDeepNesting)
     // Layouts nested deeper than the file keeps are skipped with what they hold; the file
     // written from the result reads back the same.
     std::string deep = "window;\n";
-    for (int i = 0; i < kMaxImportDepth + 5; ++i)
+    for (int i = 0; i < kMaxElementDepth + 5; ++i)
         deep += "columnLayout;\n";
     deep += "button;\n";
     ModelFixture h;
     const MelWindowImport nested = ImportMelWindow(deep, h.window);
     ASSERT_TRUE(nested.built);
     ASSERT_EQ(nested.warnings.size(), 1u);
-    EXPECT_EQ(nested.warnings[0].line, kMaxImportDepth + 2);
+    EXPECT_EQ(nested.warnings[0].line, kMaxElementDepth + 2);
     EXPECT_EQ(nested.warnings[0].text, "columnLayout nested deeper than 100 levels: skipped with what it holds");
     int depth = 0;
     for (const CUIElement* e = &h.window; !e->children().empty(); e = e->children().front().get())
         ++depth;
-    EXPECT_EQ(depth, kMaxImportDepth);
+    EXPECT_EQ(depth, kMaxElementDepth);
     ModelFixture again;
     OutputLog log;
     ASSERT_TRUE(ReadWindowFile(WriteWindowFile(h.window), again.window, log));

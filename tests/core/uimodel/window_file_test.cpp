@@ -426,6 +426,32 @@ TEST(WindowFileReading, ElementsBeyondTheLimitAreLeftOutAndReported)
               "Error while loading the window hierarchy file: more than 100000 elements, the rest is left out\r\n");
 }
 
+// A file of layouts nested deeper than the model keeps: the deepest are left out with a
+// problem that says so (not an unknown tag), and the rest of the tree reads as written.
+TEST(WindowFileReading, ElementsNestedTooDeepAreLeftOutAndReported)
+{
+    std::string text = file({kHead[0], kHead[1], kHead[2], kHead[3], kHead[4]});
+    const int depth = kMaxElementDepth + 20;
+    const auto nameAt = [](int d) { return std::string(1, 'C').append(std::to_string(d)); };
+    for (int d = 1; d <= depth; ++d) {
+        const std::string tabs(static_cast<std::size_t>(d), '\t');
+        for (const std::string& line : {std::string("[columnLayout]"), nameAt(d), std::string("1")})
+            text.append(tabs).append(line).append("\r\n");
+    }
+    text += file({"\t\t[button]", "\t\tafter", "\t\t1", "[EUI]"});
+    Loaded loaded(text);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.problem, "elements nested deeper than 100 levels are left out");
+    const CUIElement* element = &loaded.window();
+    int levels = 0;
+    while (!element->children().empty() && element->children().front()->IsLayout()) {
+        element = element->children().front().get();
+        EXPECT_EQ(element->name(), nameAt(++levels));
+    }
+    EXPECT_EQ(levels, kMaxElementDepth);
+    EXPECT_EQ(loaded.window().children().front()->children().back()->name(), "after");
+}
+
 namespace {
 
 // Random window files: any nesting of the element tags (with the odd unknown tag, radio
