@@ -102,6 +102,14 @@ void CTextBuffer::LoadBytes(std::string_view bytes, int style)
     resetContents(std::move(loaded.lines), loaded.style);
 }
 
+void CTextBuffer::LoadUnsavedBytes(std::string_view bytes, LineEnd style, TextEncoding encoding)
+{
+    LoadBytes(bytes, static_cast<int>(style));
+    m_encoding = encoding;
+    m_undo.forgetSavePoint();
+    MarkModified(true);
+}
+
 bool CTextBuffer::StoreText(const std::string& path, int style, bool clearModified)
 {
     const std::string_view separator = lineEndSeparator(isLineEndStyle(style) ? static_cast<LineEnd>(style) : m_style);

@@ -67,6 +67,9 @@ public:
     bool StoreText(const std::string& path, int style = -1, bool clearModified = true);
     // Loads text held in memory as if read from a file (writable, unmodified).
     void LoadBytes(std::string_view bytes, int style = -1);
+    // Loads text kept from a document that was never saved as it stands (a recovered one): read
+    // in the given style and encoding, modified, and no undo makes it unmodified.
+    void LoadUnsavedBytes(std::string_view bytes, LineEnd style, TextEncoding encoding);
     // Why the last LoadText or StoreText failed.
     const std::string& LastFileError() const { return m_fileError; }
     void ReleaseAll();

@@ -63,6 +63,8 @@ public:
 
     void setSavePoint() { m_savedPosition = m_position; }
     bool atSavePoint() const { return m_savedPosition == m_position; }
+    // The text was never saved as it stands: no undo or redo reaches a saved state.
+    void forgetSavePoint() { m_savedPosition = -1; }
 
     int limit() const { return m_limit; }
     void setLimit(int limit) { m_limit = limit < 1 ? 1 : limit; }

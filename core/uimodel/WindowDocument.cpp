@@ -13,7 +13,12 @@ WindowOpenResult WindowDocument::open(const std::string& path, OutputLog& log)
     const std::optional<std::string> bytes = readWholeFile(path, kMaxWindowFileBytes, m_openProblem);
     if (!bytes)
         return WindowOpenResult::cannotRead;
-    const WindowFileRead read = ReadWindowFile(*bytes, m_window, log);
+    return read(*bytes, log);
+}
+
+WindowOpenResult WindowDocument::read(std::string_view bytes, OutputLog& log)
+{
+    const WindowFileRead read = ReadWindowFile(bytes, m_window, log);
     m_openProblem = read.problem;
     if (!read)
         return WindowOpenResult::notWindowFile;

@@ -5,6 +5,7 @@
 #include "uimodel/OutputLog.h"
 
 #include <string>
+#include <string_view>
 
 namespace orv {
 
@@ -25,6 +26,8 @@ public:
 
     // Reads a window file into the (new) document; loading errors go to log.
     WindowOpenResult open(const std::string& path, OutputLog& log);
+    // Reads a window file's bytes held in memory, as open reads the file's.
+    WindowOpenResult read(std::string_view bytes, OutputLog& log);
     // Why the last open could not read the file or left a part of it out; empty after a whole load.
     const std::string& openProblem() const { return m_openProblem; }
     // The bytes saved; the model is not changed.

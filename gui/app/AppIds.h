@@ -39,6 +39,14 @@ inline constexpr const char* kOpenFilter =
     "ORVANTE files (*.mel, *.wnd, *icm, *.mp) (*.mel *.wnd *.icm *.mp);;All files (*)";
 // What New says of the kinds of file this version cannot create.
 inline constexpr const char* kNotYetAvailable = "Not yet available in this version";
+// The restore prompt after a run that ended with documents not saved.
+inline constexpr const char* kRestoreTitle = "Restore Documents";
+inline constexpr const char* kRestoreText =
+    "%1 ended before these documents were saved. Their changes were kept: the checked documents open "
+    "again with them, the others are discarded.";
+inline constexpr const char* kRestoreButton = "&Restore";
+inline constexpr const char* kDiscardAllButton = "&Discard All";
+inline constexpr const char* kAskLaterButton = "Ask &Later";
 
 inline constexpr const char* kSupportAddress = "mailto:support@tessaly-studios.example?subject=ORVANTE";
 inline constexpr const char* kWebsiteAddress = "https://www.tessaly-studios.example/orvante/";

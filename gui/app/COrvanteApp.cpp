@@ -19,6 +19,7 @@
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CView.h"
+#include "framework/DocumentRecovery.h"
 #include "framework/Prompts.h"
 #include "icon/IconModule.h"
 #include "mel/CommandDatabase.h"
@@ -29,10 +30,12 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace orv {
 
@@ -106,6 +109,7 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
     QApplication::setWindowIcon(QIcon(appLogo(32)));
 
     registerTemplates();
+    m_recovery = new DocumentRecovery(*m_docs, recoveryRoot(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")), this);
     // Only the splash switch is read from the command line; a file named there is not opened.
     const bool splash = splashRequested(arguments);
 
@@ -121,6 +125,11 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
         for (const auto& module : m_modules)
             module->frameClosing();
     });
+    // A failure to keep unsaved documents is told where the user looks, once.
+    connect(m_recovery, &DocumentRecovery::failed, this, [this](const QString& message) {
+        m_outputLog.AppendText(textToUtf8(message) + "\n");
+        m_mainFrame->statusBar()->showMessage(message);
+    });
     connect(m_mainFrame->outputPane()->edit(), &COutputEdit::placeChosen, this, &COrvanteApp::openPlace);
 
     LoadSettings();
@@ -132,11 +141,20 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
     if (splash) {
         auto* dialog = new CSplashDialog(m_mainFrame.get());
         connect(dialog, &CSplashDialog::closed, m_mainFrame.get(), &CMainFrame::InitialShow);
+        connect(dialog, &CSplashDialog::closed, this, &COrvanteApp::startRecovery);
         dialog->show();
     } else {
         m_mainFrame->InitialShow();
+        startRecovery();
     }
     return true;
+}
+
+// Documents left by a run that ended before they were saved are offered once the main window
+// shows, over it.
+void COrvanteApp::startRecovery()
+{
+    QTimer::singleShot(0, m_recovery, &DocumentRecovery::offerRestore);
 }
 
 void COrvanteApp::registerTemplates()
@@ -300,6 +318,8 @@ void COrvanteApp::onAbout()
 
 int COrvanteApp::ExitInstance()
 {
+    // Documents the user neither saved nor discarded (the program told to quit) stay for the next start.
+    m_recovery->writeNow();
     if (m_mainFrame)
         m_mainFrame->saveFrameState();
     SaveSettings();

@@ -22,6 +22,7 @@ namespace orv {
 
 class CDocManager;
 class CMainFrame;
+class DocumentRecovery;
 class CSplashDialog;
 class Profile;
 class Prompts;
@@ -61,6 +62,8 @@ public:
     CDocManager& docManager() { return *m_docs; }
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
     const RecentFileList& recentFiles() const { return m_recentFiles; }
+    // Keeps the unsaved documents in recovery files, and offers those of an earlier run.
+    DocumentRecovery& recovery() { return *m_recovery; }
 
     // Opens a file as a document, as the recent file list and dropped files do.
     void openDocumentFile(const QString& path);
@@ -79,6 +82,7 @@ private:
     void onFileNew();
     void onSettings();
     void onFileOpen();
+    void startRecovery();
 
     Profile& m_profile;
     Prompts& m_prompts;
@@ -91,6 +95,7 @@ private:
     CDocManager* m_docs;
     // The document kinds, each registering its template, commands, Settings pages and panes.
     std::vector<std::unique_ptr<DocumentModule>> m_modules;
+    DocumentRecovery* m_recovery = nullptr;
     std::unique_ptr<CMainFrame> m_mainFrame;
 };
 

@@ -3,6 +3,7 @@
 
 #include "app/CFolderSelectDialog.h"
 #include "app/CNewFileDialog.h"
+#include "app/RestoreDocumentsDialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -96,6 +97,13 @@ std::optional<QColor> QtPrompts::chooseColour(const QColor& initial)
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
+}
+
+RestoreChoice QtPrompts::chooseDocumentsToRestore(const QStringList& documents)
+{
+    RestoreDocumentsDialog dialog(documents, owner());
+    dialog.exec();
+    return dialog.choice();
 }
 
 void QtPrompts::showMessage(const QString& message)

@@ -1,5 +1,6 @@
 // The framework's prompts as the user meets them: message boxes, file dialogs, a list choice,
-// the New and folder dialogs and the colour dialog, each over the application's active window.
+// the New and folder dialogs, the colour dialog and the restore prompt, each over the
+// application's active window.
 #pragma once
 
 #include "framework/Prompts.h"
@@ -16,6 +17,7 @@ public:
     std::optional<int> chooseNewFileType() override;
     QString chooseFolder(const QString& initial) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
+    RestoreChoice chooseDocumentsToRestore(const QStringList& documents) override;
     void showMessage(const QString& message) override;
     void showError(const QString& message) override;
 };

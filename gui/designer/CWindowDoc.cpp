@@ -91,4 +91,20 @@ FileError CWindowDoc::onSaveDocument(const QString& path)
     return CDocument::onSaveDocument(path);
 }
 
+std::optional<RecoveryText> CWindowDoc::recoveryText() const
+{
+    std::string text = m_model->serialize();
+    const TextEncoding encoding = DetectTextEncoding(text);
+    return RecoveryText{std::move(text), encoding, LineEnd::crLf};
+}
+
+bool CWindowDoc::restoreRecoveryText(const RecoveryText& text)
+{
+    auto model = std::make_unique<WindowDocument>(*m_host.context);
+    if (model->read(text.text, log()) == WindowOpenResult::notWindowFile)
+        return false;
+    m_model = std::move(model);
+    return true;
+}
+
 } // namespace orv

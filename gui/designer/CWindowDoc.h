@@ -31,6 +31,9 @@ public:
     MelWindowImport importMelWindow(std::string_view script, std::string_view windowName = {});
     FileError onSaveDocument(const QString& path) override;
     QString fileErrorDetail() const override;
+    // The window file's text, as saving would write it.
+    std::optional<RecoveryText> recoveryText() const override;
+    bool restoreRecoveryText(const RecoveryText& text) override;
 
 private:
     // The shell's message log, or one of the document's own when there is none.

@@ -9,6 +9,18 @@ namespace orv {
 
 CScriptDoc::CScriptDoc(QObject* parent) : CDocument(parent), m_font(courierFont())
 {
+    m_buffer.AttachView(&m_changes);
+}
+
+CScriptDoc::~CScriptDoc()
+{
+    m_buffer.DetachView(&m_changes);
+}
+
+void CScriptDoc::ChangeWatcher::onTextUpdate(const TextBufferWatcher*, const TextChange* change, unsigned, int)
+{
+    if (change)
+        emit m_doc.contentChanged();
 }
 
 LineStateCache& CScriptDoc::lineStates(const SettingsRecord& settings)
@@ -46,6 +58,19 @@ FileError CScriptDoc::onSaveDocument(const QString& path)
     if (!m_buffer.StoreText(pathToBytes(path), -1, true))
         return FileError::failed;
     return CDocument::onSaveDocument(path);
+}
+
+std::optional<RecoveryText> CScriptDoc::recoveryText() const
+{
+    const LineEnd style = m_buffer.LineEndStyle();
+    return RecoveryText{m_buffer.CopyRange({0, 0}, m_buffer.EndPos(), lineEndSeparator(style)), m_buffer.Encoding(),
+                        style};
+}
+
+bool CScriptDoc::restoreRecoveryText(const RecoveryText& text)
+{
+    m_buffer.LoadUnsavedBytes(text.text, text.lineEnd, text.encoding);
+    return true;
 }
 
 QString CScriptDoc::fileErrorDetail() const

@@ -17,6 +17,7 @@ class CScriptDoc : public CDocument {
 
 public:
     explicit CScriptDoc(QObject* parent = nullptr);
+    ~CScriptDoc() override;
 
     CTextBuffer& buffer() { return m_buffer; }
     // The MEL colouring states of the lines, one cache for every view of the script, so a
@@ -33,6 +34,9 @@ public:
     // given by fileErrorDetail.
     FileError onSaveDocument(const QString& path) override;
     QString fileErrorDetail() const override;
+    // The text as its file would hold it, in the script's encoding and line-end style.
+    std::optional<RecoveryText> recoveryText() const override;
+    bool restoreRecoveryText(const RecoveryText& text) override;
 
 private:
     // Every change of the text marks the document modified.
@@ -47,7 +51,18 @@ private:
         CScriptDoc& m_doc;
     };
 
+    // Tells of every change of the text, where the buffer marks only the first.
+    class ChangeWatcher final : public TextBufferWatcher {
+    public:
+        explicit ChangeWatcher(CScriptDoc& doc) : m_doc(doc) {}
+        void onTextUpdate(const TextBufferWatcher*, const TextChange* change, unsigned, int) override;
+
+    private:
+        CScriptDoc& m_doc;
+    };
+
     Buffer m_buffer{*this};
+    ChangeWatcher m_changes{*this};
     std::unique_ptr<LineStateCache> m_lineStates;  // after the buffer: leaves it first
     QFont m_font;
 };

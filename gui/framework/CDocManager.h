@@ -71,6 +71,8 @@ signals:
     void fileUsed(const QString& path);
     // A file could not be opened: it leaves the recent file list.
     void fileFailed(const QString& path);
+    // A document was made or read, and is about to be shown.
+    void documentAdded(orv::CDocument* doc);
     // The active frame changed (null when the last one closed).
     void activeFrameChanged(orv::CMDIChildWnd* frame);
 

@@ -65,6 +65,7 @@ CDocument* CDocTemplate::openDocumentFile(const QString& path)
         doc->setPathName(path);
         doc->setModifiedFlag(false);
     }
+    emit m_manager->documentAdded(doc);
     createAndShowFrame(doc);
     if (!path.isEmpty())
         emit m_manager->fileUsed(doc->pathName());
@@ -82,6 +83,7 @@ CDocument* CDocTemplate::newDocument(const std::function<bool(CDocument&)>& prep
         doc->deleteLater();
         return nullptr;
     }
+    emit m_manager->documentAdded(doc);
     createAndShowFrame(doc);
     return doc;
 }

@@ -32,14 +32,17 @@ void CDocument::setPathName(const QString& path)
 
 void CDocument::setModifiedFlag(bool modified)
 {
-    if (m_modified == modified)
-        return;
-    m_modified = modified;
-    if (m_template)
-        m_template->manager()->commands().requestUpdate();
-    emit modifiedChanged(modified);
-    // The frames' titles carry the modified mark.
-    emit titleChanged();
+    if (m_modified != modified) {
+        m_modified = modified;
+        if (m_template)
+            m_template->manager()->commands().requestUpdate();
+        emit modifiedChanged(modified);
+        // The frames' titles carry the modified mark.
+        emit titleChanged();
+    }
+    // Marking a document modified is how a type without a text of its own tells of an edit.
+    if (modified)
+        emit contentChanged();
 }
 
 QString CDocument::frameTitle(int windowNumber) const

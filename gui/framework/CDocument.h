@@ -4,10 +4,13 @@
 #include "framework/CCmdTarget.h"
 
 #include "framework/FileError.h"
+#include "recovery/RecoveryFile.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 namespace orv {
 
@@ -52,6 +55,13 @@ public:
     // message, the detail.
     QString fileFailureMessage(FileError error, const QString& path, bool reading) const;
 
+    // The content as its file would hold it, kept in a recovery file while it has unsaved
+    // changes; nothing for a type whose content is not kept.
+    virtual std::optional<RecoveryText> recoveryText() const { return std::nullopt; }
+    // Takes the content kept in a recovery file as the content of this new document; false
+    // when the text cannot be read as this type's content.
+    virtual bool restoreRecoveryText(const RecoveryText&) { return false; }
+
     // Asks "Save changes to ...?" when modified: true when the document may close.
     bool saveModified();
     // Saves under its name, or asks for one first when it has none (Save).
@@ -65,6 +75,8 @@ signals:
     // The title changed, or the modified mark beside it.
     void titleChanged();
     void modifiedChanged(bool modified);
+    // The content changed (each edit, not only the first one after a save).
+    void contentChanged();
 
 private:
     friend class CDocTemplate;

@@ -73,9 +73,13 @@ void CMDIChildWnd::updateTitle(int windowNumber)
 void CMDIChildWnd::closeEvent(QCloseEvent* event)
 {
     CDocument* doc = activeDocument();
-    if (doc && doc->views().size() == 1 && !doc->saveModified()) {
-        event->ignore();
-        return;
+    if (doc && doc->views().size() == 1) {
+        if (!doc->saveModified()) {
+            event->ignore();
+            return;
+        }
+        // Saved or discarded: the document closes with no changes left to keep.
+        doc->setModifiedFlag(false);
     }
     QMdiSubWindow::closeEvent(event);
 }

@@ -1,15 +1,24 @@
 // What the framework asks the user: to save before closing, a file to open or save under, one
-// of several choices, the kind of a new file, a folder, a colour, and notices and failures to
-// report. The application answers with dialogs; tests with a script of expected prompts.
+// of several choices, the kind of a new file, a folder, a colour, the documents to restore after a
+// crash, and notices and failures to report. The application answers with dialogs; tests with a
+// script of expected prompts.
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
 namespace orv {
+
+// The answer to the restore prompt: the places of the documents to open again, or, when later
+// is set, nothing opened nor discarded until the next start.
+struct RestoreChoice {
+    bool later = true;
+    QList<int> restore;
+};
 
 class Prompts {
 public:
@@ -41,6 +50,13 @@ public:
     // A colour, starting from initial (from the dialog's own first colour when initial is not
     // valid), or nothing when cancelled.
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
+    // Which of the documents kept from a program that ended before they were saved to open
+    // again; the others are discarded. A prompter that cannot ask leaves the choice for later.
+    virtual RestoreChoice chooseDocumentsToRestore(const QStringList& documents)
+    {
+        (void)documents;
+        return {};
+    }
     // A notice the user acknowledges.
     virtual void showMessage(const QString& message) = 0;
     // A failure the user must acknowledge.

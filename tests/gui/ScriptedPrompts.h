@@ -26,6 +26,7 @@ public:
     void expectNewFileType(std::optional<int> answer) { m_script.push_back({Kind::newFileType, answer}); }
     void expectFolder(const QString& answer) { m_script.push_back({Kind::folder, answer}); }
     void expectColour(std::optional<QColor> answer) { m_script.push_back({Kind::colour, answer}); }
+    void expectRestore(RestoreChoice answer) { m_script.push_back({Kind::restore, answer}); }
     void expectMessage() { m_script.push_back({Kind::message, {}}); }
     void expectError() { m_script.push_back({Kind::error, {}}); }
 
@@ -36,7 +37,7 @@ public:
     const QString& lastFolder() const { return m_folder; }
     // The file types the last save dialog offered.
     const QString& lastFilter() const { return m_filter; }
-    // The items of the last choice offered.
+    // The items of the last choice (or restore prompt) offered.
     const QStringList& lastItems() const { return m_items; }
 
     // Fails the running test for each expected prompt that did not come; true when all came.
@@ -87,12 +88,18 @@ public:
         return answer<std::optional<QColor>>(Kind::colour, initial.isValid() ? initial.name() : QString(),
                                              std::nullopt);
     }
+    RestoreChoice chooseDocumentsToRestore(const QStringList& documents) override
+    {
+        m_items = documents;
+        return answer<RestoreChoice>(Kind::restore, documents.join(QLatin1Char('\n')), RestoreChoice{});
+    }
     void showMessage(const QString& message) override { answer<std::monostate>(Kind::message, message, {}); }
     void showError(const QString& message) override { answer<std::monostate>(Kind::error, message, {}); }
 
 private:
-    enum class Kind { askToSave, fileToOpen, fileToSave, choice, newFileType, folder, colour, message, error };
-    using Answer = std::variant<std::monostate, SaveAnswer, QString, std::optional<int>, std::optional<QColor>>;
+    enum class Kind { askToSave, fileToOpen, fileToSave, choice, newFileType, folder, colour, restore, message, error };
+    using Answer = std::variant<std::monostate, SaveAnswer, QString, std::optional<int>, std::optional<QColor>,
+                                RestoreChoice>;
     struct Step {
         Kind kind;
         Answer answer;
@@ -100,8 +107,9 @@ private:
 
     static QString name(Kind kind)
     {
-        static const char* const names[] = {"ask to save", "file to open", "file to save", "choice", "new file type",
-                                            "folder",      "colour",       "message",      "error"};
+        static const char* const names[] = {"ask to save", "file to open", "file to save", "choice",
+                                            "new file type", "folder",    "colour",       "restore",
+                                            "message",     "error"};
         return QString::fromLatin1(names[static_cast<int>(kind)]);
     }
 

@@ -9,6 +9,7 @@
 #include "app/CFolderSelectDialog.h"
 #include "app/CNewFileDialog.h"
 #include "app/QtPrompts.h"
+#include "app/RestoreDocumentsDialog.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>
@@ -40,6 +41,8 @@ private slots:
     void choiceGivesTheIndexOrNothing();
     void errorShowsItsMessage();
     void messageShowsItsTextUnderTheAppName();
+    void restoreOpensTheCheckedDiscardsAllOrAsksLater_data();
+    void restoreOpensTheCheckedDiscardsAllOrAsksLater();
     void newFileTypeComesFromTheNewDialog();
     void openShowsTheFilterTextsAndOpensThroughAllFiles();
     void folderDialogReturnsTheInitialFolderWhenOpenedAtOnce();
@@ -144,6 +147,63 @@ void doubleClick(QWidget* widget, QPoint where)
 }
 
 } // namespace
+
+void QtPromptsTest::restoreOpensTheCheckedDiscardsAllOrAsksLater_data()
+{
+    // The answer as the places chosen, "" for none, "later" for no choice.
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("restore all") << QStringLiteral("restore") << QStringLiteral("0,1,2");
+    QTest::newRow("Return restores") << QStringLiteral("return") << QStringLiteral("0,1,2");
+    QTest::newRow("unchecked ones are discarded") << QStringLiteral("uncheck middle") << QStringLiteral("0,2");
+    QTest::newRow("discard all") << QStringLiteral("discard") << QString();
+    QTest::newRow("ask later") << QStringLiteral("later") << QStringLiteral("later");
+    QTest::newRow("Escape asks later") << QStringLiteral("escape") << QStringLiteral("later");
+}
+
+void QtPromptsTest::restoreOpensTheCheckedDiscardsAllOrAsksLater()
+{
+    QFETCH(QString, step);
+    QFETCH(QString, answer);
+    QCoreApplication::setApplicationName(QStringLiteral("ORVANTE"));
+    const QStringList documents{QStringLiteral("rig.mel (/s/rig.mel), last kept 11/12/2026 01:50"),
+                                QStringLiteral("Script2 (never saved), last kept 11/12/2026 01:51"),
+                                QStringLiteral("form.wnd (/s/form.wnd), last kept 11/12/2026 01:52")};
+    QObject context;
+    QStringList shown;
+    QString text;
+    answerModal<RestoreDocumentsDialog>(&context, [&](RestoreDocumentsDialog* dialog) {
+        for (int i = 0; i < dialog->list()->count(); ++i)
+            shown << dialog->list()->item(i)->text() +
+                         (dialog->list()->item(i)->checkState() == Qt::Checked ? QString() : QStringLiteral(" -"));
+        text = dialog->findChild<QLabel*>()->text();
+        if (step == QLatin1String("uncheck middle")) {
+            QListWidget* list = dialog->list();
+            const QRect row = list->visualItemRect(list->item(1));
+            // The check box sits at the start of the row.
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(row.left() + row.height() / 2, row.center().y()));
+            dialog->restoreButton()->click();
+        } else if (step == QLatin1String("restore")) {
+            dialog->restoreButton()->click();
+        } else if (step == QLatin1String("return")) {
+            QTest::keyClick(dialog, Qt::Key_Return);
+        } else if (step == QLatin1String("discard")) {
+            dialog->discardButton()->click();
+        } else if (step == QLatin1String("later")) {
+            dialog->laterButton()->click();
+        } else {
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        }
+    });
+    const RestoreChoice chosen = QtPrompts().chooseDocumentsToRestore(documents);
+    QStringList places;
+    for (const int place : chosen.restore)
+        places << QString::number(place);
+    QCOMPARE(chosen.later ? QStringLiteral("later") : places.join(QLatin1Char(',')), answer);
+    // Every document is offered, checked.
+    QCOMPARE(shown, documents);
+    QVERIFY(text.startsWith(QStringLiteral("ORVANTE ended before these documents were saved.")));
+}
 
 void QtPromptsTest::newFileTypeComesFromTheNewDialog()
 {

@@ -330,4 +330,22 @@ TEST(TextBuffer, ModifiedStateFollowsChangesUndoAndSaves)
     EXPECT_EQ(document.marks, (std::vector<bool>{true, true}));  // its own flag stays clear
 }
 
+TEST(TextBuffer, UnsavedTextStaysModifiedThroughUndoAndKeepsItsEncoding)
+{
+    CTextBuffer buffer;
+    // Bytes that read as UTF-8 ("é" as two bytes) from a script that was Windows-1252.
+    buffer.LoadUnsavedBytes("caf\xC3\xA9\nline 2", LineEnd::lf, TextEncoding::windows1252);
+    EXPECT_TRUE(buffer.IsModified());
+    EXPECT_EQ(buffer.Encoding(), TextEncoding::windows1252);
+    EXPECT_EQ(buffer.LineEndStyle(), LineEnd::lf);
+    EXPECT_EQ(linesOf(buffer), (std::vector<std::string>{"caf\xC3\xA9", "line 2"}));
+    TextPos end;
+    TextPos cursor;
+    buffer.InsertTextAt(nullptr, {0, 1}, "x", end);
+    buffer.UndoGroup(cursor);
+    // Back at the text as it was given, which no file holds: still modified.
+    EXPECT_TRUE(buffer.IsModified());
+    EXPECT_FALSE(buffer.HasUndo());
+}
+
 } // namespace
