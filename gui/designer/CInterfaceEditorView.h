@@ -62,9 +62,6 @@ public:
     void dropElement(CUIElement& dragged, CUIElement* target);
     // A name the designer refuses keeps the old one and says why (through the prompts).
     void renameElement(CUIElement& element, const std::string& name);
-    // The Controls flags grid changed an element of this view's window: the document is
-    // modified and the tracker follows.
-    void gridEdited();
     // Whether element is in this view's window.
     bool shows(const CUIElement& element) const;
     // The hierarchy selected element: the surface follows.

@@ -5,12 +5,12 @@
 #include "GuiTestMain.h"
 #include "TestFiles.h"
 
-#include "app/CToolsDialog.h"
 #include "app/COutputEdit.h"
 #include "app/Panes.h"
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CNavigatorTreeCtrl.h"
 #include "designer/COrvanteWnd.h"
+#include "designer/CToolsDialog.h"
 #include "designer/CWindowDoc.h"
 #include "designer/ControlPreviews.h"
 #include "designer/DesignMode.h"
