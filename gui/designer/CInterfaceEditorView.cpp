@@ -293,7 +293,7 @@ void CInterfaceEditorView::DeleteSelection()
     SelectPreview(next);
     if (!DesignMode::editMode())
         m_selected = next;
-    fillHierarchy();
+    showSelectionInTree();
     emit elementSelected(m_selected);
 }
 
@@ -314,7 +314,7 @@ int CInterfaceEditorView::InsertElement(std::uint32_t categories, std::uint32_t 
     if (!made)
         return command;
     m_selected = made;
-    fillHierarchy();
+    showSelectionInTree();
     SelectPreview(made);
     selectInTree(made);
     return command;
@@ -326,7 +326,7 @@ void CInterfaceEditorView::moveSelection(WindowDesigner::MoveDirection direction
     if (!element || !m_designer.move(*element, direction))
         return;
     m_selected = element;
-    fillHierarchy();
+    showSelectionInTree();
     SelectPreview(nullptr);
 }
 
@@ -337,7 +337,7 @@ void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement* target)
     else
         m_designer.dropAtEnd(dragged);
     m_selected = &dragged;
-    fillHierarchy();
+    showSelectionInTree();
     SelectPreview(nullptr);
 }
 
@@ -387,6 +387,18 @@ void CInterfaceEditorView::fillHierarchy()
         m_host.hierarchy->FillHierarchy(window(), this);
 }
 
+void CInterfaceEditorView::showSelectionInTree()
+{
+    if (!m_host.hierarchy)
+        return;
+    // The tree heard the edit's changes from the window; a tree showing another view is
+    // filled for this one.
+    if (m_host.hierarchy->view() != this)
+        fillHierarchy();
+    else
+        m_host.hierarchy->showSelection(m_selected);
+}
+
 void CInterfaceEditorView::selectInTree(CUIElement* element)
 {
     if (m_host.hierarchy && m_host.hierarchy->view() == this)
@@ -414,7 +426,7 @@ void CInterfaceEditorView::onTracked(const QRect& rect)
         const UISize frame = previewFrameSize(*m_selected);
         m_designer.resize(*m_selected, {rect.width() - frame.width, rect.height() - frame.height});
     }
-    fillHierarchy();
+    showSelectionInTree();
     placeTracker();
     reloadShownFlags();
 }

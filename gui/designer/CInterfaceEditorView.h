@@ -89,6 +89,8 @@ private:
     // Shows the window's preview at the surface's top-left corner and follows its signals.
     void showPreview();
     void fillHierarchy();
+    // After an edit: the tree selects this view's selection (none: no item).
+    void showSelectionInTree();
     void selectInTree(CUIElement* element);
     void onTrackerRightPressed(const QPoint& clientPos);
     void onTracked(const QRect& rect);
