@@ -3,7 +3,7 @@
 // operator new), with the number of findings (the test script checks clean); the same lines
 // as one file and as many small ones; hostile scripts (one long line, millions of tiny
 // statements); a script of calls of other scripts' procedures; and the growth of the time
-// with stray closing brackets.
+// with stray closing brackets and with calls, blocks and subscripts nested deep.
 #include "mel/CommandDatabase.h"
 #include "melparse/MelChecks.h"
 
@@ -177,5 +177,28 @@ void BM_LintStrayClosers(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_LintStrayClosers)->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity()->Unit(benchmark::kMillisecond);
+
+// A hostile text for the call and variable checks: n calls nested in one another, each with a
+// variable subscripted n deep left open, inside n blocks. Each must cost the same whatever
+// surrounds it.
+void BM_LintNestedCallsAndBlocks(benchmark::State& state)
+{
+    const auto n = static_cast<std::size_t>(state.range(0));
+    std::string script = "proc int f(int $a) { return $a; }\nproc p() { int $v[];\n";
+    for (std::size_t i = 0; i < n; ++i)
+        script += "{ ";
+    for (std::size_t i = 0; i < n; ++i)
+        script += "f(";
+    script += "1";
+    for (std::size_t i = 0; i < n; ++i)
+        script += ")";
+    for (std::size_t i = 0; i < n; ++i)
+        script += " $v[";
+    script += "\n}";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orv::CheckMelScript(script).size());
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_LintNestedCallsAndBlocks)->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity()->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,6 @@
 // "orvante-cli lint FILE.mel ...": the checks of MEL scripts in the FILE:LINE:COL form that
-// editors and build logs read; exit 1 when an error was found or a file could not be read.
+// editors and build logs read; exit 1 when an error was found or a file could not be read
+// (notes never fail a run).
 #include "CliCommand.h"
 
 #include "mel/CommandDatabase.h"
@@ -12,7 +13,7 @@
 namespace orv::cli {
 namespace {
 
-constexpr const char* kUsage = "FILE.mel ... [--werror]  (checks MEL scripts: FILE:LINE:COL: warning|error: text)";
+constexpr const char* kUsage = "FILE.mel ... [--werror]  (checks MEL scripts: FILE:LINE:COL: warning|error|note: text)";
 
 // The script's lines as the editor shows them, joined by LF whatever the file's line ends.
 bool readScript(const std::string& path, std::string& script, std::string& error)
@@ -63,10 +64,12 @@ int runLint(const Args& args)
             continue;
         }
         for (const MelDiagnostic& d : CheckMelScript(script)) {
-            const bool asError = d.severity == MelSeverity::error || warningsAreErrors;
+            // A note stays a note under --werror: it tells of what another script may define.
+            const bool note = d.severity == MelSeverity::note;
+            const bool asError = d.severity == MelSeverity::error || (warningsAreErrors && !note);
             failed = failed || asError;
-            std::printf("%s:%d:%d: %s: %s\n", path.c_str(), d.line, d.column, asError ? "error" : "warning",
-                        d.text.c_str());
+            std::printf("%s:%d:%d: %s: %s\n", path.c_str(), d.line, d.column,
+                        note ? "note" : asError ? "error" : "warning", d.text.c_str());
         }
     }
     return failed ? 1 : 0;

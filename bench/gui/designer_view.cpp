@@ -1,7 +1,7 @@
 // The designer's costs that a user feels on a large window: opening a file of 1,000 controls
-// into a shown designer view (previews, relayout, hierarchy), and one insertion into it
-// (element and preview, relayout, tree refill, repaint), alone or with a second view of the
-// window.
+// into a shown designer view (previews, relayout, hierarchy), and one insertion into a window
+// of 1,000 or 10,000 controls (element and preview, relayout, tree item, repaint), alone or
+// with a second view of the window.
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CNavigatorTreeCtrl.h"
 #include "designer/CWindowDoc.h"
@@ -20,10 +20,10 @@ using namespace orv;
 
 namespace {
 
-constexpr int kRows = 200;   // five controls a row: 1,000 controls
+constexpr int kControlsARow = 5;
 
 // A column layout of rows, each with a button, a check box, a text, a text field and a slider.
-QByteArray thousandControls()
+QByteArray controlRows(int rows)
 {
     QByteArray file = "[ORVANTE 0.4]\r\n[UI_Window]\r\n[window]\r\nWindow\r\n1\r\n3\t600\r\n23\t500\r\n"
                       "\t[columnLayout]\r\n\tColumnLayout0\r\n\t1\r\n";
@@ -32,7 +32,7 @@ QByteArray thousandControls()
                                        {"text", "16\t60\r\n\t\t\t9\t17"},
                                        {"textField", "21\t100\r\n\t\t\t12\t23"},
                                        {"intSlider", "19\t100\r\n\t\t\t9\t17"}};
-    for (int row = 0; row < kRows; ++row) {
+    for (int row = 0; row < rows; ++row) {
         file += "\t\t[rowLayout]\r\n\t\tRow" + QByteArray::number(row) + "\r\n\t\t1\r\n";
         for (const auto& control : controls)
             file += QByteArray("\t\t\t[") + control[0] + "]\r\n\t\t\tC\r\n\t\t\t1\r\n\t\t\t" + control[1] + "\r\n";
@@ -49,7 +49,7 @@ struct Surface {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("large.wnd"));
 
-    Surface()
+    explicit Surface(int controls = 1000)
     {
         host.record = &record;
         host.context = &context;
@@ -58,7 +58,7 @@ struct Surface {
         tree.show();
         QFile file(path);
         if (file.open(QIODevice::WriteOnly))
-            file.write(thousandControls());
+            file.write(controlRows(controls / kControlsARow));
     }
 };
 
@@ -94,13 +94,14 @@ void BM_OpenThousandControls(benchmark::State& state)
 }
 BENCHMARK(BM_OpenThousandControls)->Unit(benchmark::kMillisecond);
 
-// Argument: 1 with a second view of the document, whose preview follows and repaints too.
-void BM_InsertIntoThousandControls(benchmark::State& state)
+// Arguments: the window's controls, and 1 with a second view of the document, whose preview
+// follows and repaints too.
+void BM_InsertIntoControls(benchmark::State& state)
 {
-    Surface surface;
+    Surface surface(static_cast<int>(state.range(0)));
     OpenWindow open(surface);
     std::unique_ptr<CInterfaceEditorView> other;
-    if (state.range(0)) {
+    if (state.range(1)) {
         other = std::make_unique<CInterfaceEditorView>(&open.doc);
         other->resize(800, 700);
         other->show();
@@ -126,7 +127,13 @@ void BM_InsertIntoThousandControls(benchmark::State& state)
     }
     state.counters["inserted"] = inserted;
 }
-BENCHMARK(BM_InsertIntoThousandControls)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertIntoControls)
+    ->ArgNames({"controls", "second_view"})
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->Args({10000, 0})
+    ->Args({10000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

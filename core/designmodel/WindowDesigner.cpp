@@ -2,6 +2,7 @@
 #include "designmodel/WindowDesigner.h"
 
 #include "designmodel/InsertCommands.h"
+#include "uimodel/CUITextScrollList.h"
 #include "uimodel/ElementFactory.h"
 #include "uimodel/ElementNames.h"
 #include "uimodel/WindowFile.h"
@@ -147,6 +148,12 @@ void WindowDesigner::applyFlags(CUIElement& element, const FlagValueTable& table
     for (int position = 0; position < kFlagTableSize; ++position)
         blankWindowFileSeparators(oneLine[position]);
     element.ApplyFlags(oneLine);
+    changed();
+}
+
+void WindowDesigner::setListItems(CUITextScrollList& list, std::vector<std::string> items)
+{
+    list.setItems(std::move(items));
     changed();
 }
 

@@ -9,8 +9,11 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace orv {
+
+class CUITextScrollList;
 
 class WindowDesigner {
 public:
@@ -50,6 +53,8 @@ public:
     // The flags grid's values for element: it takes them (line breaks and TABs as blanks, as
     // a window file keeps them) and its container arranges.
     void applyFlags(CUIElement& element, const FlagValueTable& table);
+    // The list's items, as the grid's "edit data" gives them.
+    void setListItems(CUITextScrollList& list, std::vector<std::string> items);
     // An empty name is ignored. A name that is not a MEL name or that another element of the
     // window has is refused, the old name kept and the reason given in refusal (when given).
     bool rename(CUIElement& element, const std::string& name, std::string* refusal = nullptr);

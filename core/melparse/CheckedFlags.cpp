@@ -1,9 +1,14 @@
-// A flag's value count from the words of its type text.
+// A command's flags and value counts from its flag record and the flag type texts, merged with
+// today's command facts.
 #include "melparse/CheckedFlags.h"
 
+#include "mel/CommandDatabase.h"
+#include "mel/CommandFacts.h"
 #include "mel/MelVocabulary.h"
 
-#include <string_view>
+#include <algorithm>
+#include <cctype>
+#include <string>
 
 namespace orv {
 
@@ -28,6 +33,74 @@ int flagValueCount(int typeIndex)
         pos = end + 1;
     }
     return count == 0 ? -1 : count;
+}
+
+namespace {
+
+// The smaller of two value counts, an open count (-1) being the smallest.
+int smallerCount(int a, int b)
+{
+    return (a < 0 || b < 0) ? -1 : std::min(a, b);
+}
+
+void addFacts(const CommandFact& fact, std::vector<CheckedFlag>& flags)
+{
+    const std::size_t fromRecord = flags.size();
+    for (const FactFlag& f : fact.flags) {
+        const int count = factValueCount(f.arguments);
+        const bool queryOnly = (f.modes & flag_mode::kQueryOnly) != 0;
+        auto same = std::find_if(flags.begin(), flags.begin() + static_cast<std::ptrdiff_t>(fromRecord),
+                                 [&f](const CheckedFlag& c) {
+                                     return f.longName.empty() ? c.shortName == f.shortName && c.longName.empty()
+                                                               : c.longName == f.longName;
+                                 });
+        if (same == flags.begin() + static_cast<std::ptrdiff_t>(fromRecord)) {
+            flags.push_back({f.shortName, f.longName, mel_type::kNone, count < 0 ? -1 : count, f.arguments, queryOnly});
+            continue;
+        }
+        // A boolean of the facts may be written without its value: the record tells.
+        if (f.arguments != "boolean")
+            same->valueCount = smallerCount(same->valueCount, count);
+        if (same->shortName.empty())
+            same->shortName = f.shortName;
+        same->queryOnly = queryOnly;
+    }
+}
+
+} // namespace
+
+std::vector<CheckedFlag> checkedFlagsOf(std::string_view command)
+{
+    std::vector<CheckedFlag> flags;
+    for (const CommandFlag& flag : CommandFlags(std::string(command).c_str()))
+        flags.push_back({flag.shortName, flag.longName, flag.typeIndex, flagValueCount(flag.typeIndex), flag.typeText, false});
+    if (const CommandFact* fact = FindCommandFact(command))
+        addFacts(*fact, flags);
+    return flags;
+}
+
+bool mayBeUntoldShortName(const std::vector<CheckedFlag>& flags, std::string_view word)
+{
+    const auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    for (const CheckedFlag& flag : flags) {
+        if (!flag.shortName.empty() || flag.longName.empty() || word.empty() || lower(word[0]) != lower(flag.longName[0]))
+            continue;
+        std::size_t at = 1;
+        for (std::size_t i = 1; i < flag.longName.size() && at < word.size(); ++i)
+            if (lower(flag.longName[i]) == lower(word[at]))
+                ++at;
+        if (at == word.size())
+            return true;
+    }
+    return false;
+}
+
+const CheckedFlag* findCheckedFlag(const std::vector<CheckedFlag>& flags, std::string_view name)
+{
+    for (const CheckedFlag& flag : flags)
+        if (flag.shortName == name || flag.longName == name)
+            return &flag;
+    return nullptr;
 }
 
 } // namespace orv

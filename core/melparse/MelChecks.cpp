@@ -22,6 +22,14 @@ std::vector<MelDiagnostic> CheckMelScript(std::string_view text, const std::atom
     std::stable_sort(findings.begin(), findings.end(), [](const MelDiagnostic& a, const MelDiagnostic& b) {
         return a.line != b.line ? a.line < b.line : a.column < b.column;
     });
+    // A word one edit from a command has its warning; the note that nothing defines it would
+    // say less.
+    findings.erase(std::unique(findings.begin(), findings.end(),
+                               [](const MelDiagnostic& kept, const MelDiagnostic& next) {
+                                   return next.severity == MelSeverity::note && kept.line == next.line &&
+                                          kept.column == next.column;
+                               }),
+                   findings.end());
     if (findings.size() > kMaxMelFindings)
         findings.resize(kMaxMelFindings);
     return findings;

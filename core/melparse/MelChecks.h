@@ -1,6 +1,8 @@
 // The checks of a MEL script: what would fail or surprise in Maya and can be told from the
-// text and the command database alone (misspelt flags and commands, flags given the wrong
-// number of values, unterminated strings and comments, unbalanced brackets).
+// text, the command database and today's command facts alone (misspelt flags and commands,
+// flags given the wrong number of values or without the -query they need, variables read
+// undeclared, procs called with the wrong number of arguments, unterminated strings and
+// comments, unbalanced brackets), and notes on calls of procs that nothing known defines.
 #pragma once
 
 #include "melparse/MelDiagnostic.h"

@@ -5,7 +5,8 @@
 
 namespace orv {
 
-enum class MelSeverity { warning, error };
+// A note tells what may be meant (a call of a proc that another script may define).
+enum class MelSeverity { warning, error, note };
 
 struct MelDiagnostic {
     int line = 1;     // from 1

@@ -1,20 +1,23 @@
-// Each command statement is held against its command's flag record as the reader hands it
-// over. A statement that names a procedure of the script, a command the database lacks, or a
-// value that only the running script knows is left alone: a false alarm costs more than a
-// missed fault. The procedures are known only at the end of the script, so the findings of
-// each statement wait there with the word they were found on.
+// Each command statement is held against its command's flags (its record in the database and
+// today's command facts) as the reader hands it over. A statement that names a procedure of the
+// script, a command that nothing knows, or a value that only the running script knows is left
+// alone: a false alarm costs more than a missed fault. The procedures are known only at the end
+// of the script, so the findings of each statement wait there with the word they were found on,
+// and so do the statements in command form that call a word nothing else knows (a proc).
 #include "melparse/MelStatementChecks.h"
 
 #include "mel/CommandDatabase.h"
+#include "mel/CommandFacts.h"
 #include "mel/MelVocabulary.h"
 #include "melparse/CheckedFlags.h"
 #include "melparse/MelChecks.h"
 #include "melparse/MelBuiltinProcs.h"
+#include "melparse/MelCallChecks.h"
 #include "melparse/MelStatementReader.h"
+#include "melparse/MelVariableChecks.h"
 #include "melparse/NearestName.h"
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -54,14 +57,24 @@ constexpr std::size_t kMostCommandWordVerdicts = 8192;
 
 class StatementChecks final : public MelStatementSink {
 public:
-    explicit StatementChecks(std::vector<MelDiagnostic>& findings) : m_findings(findings) {}
+    explicit StatementChecks(std::vector<MelDiagnostic>& findings)
+        : m_findings(findings), m_calls(findings), m_variables(findings)
+    {
+    }
+
+    // The checks that follow the tokens: the calls written name(...), the variables.
+    void token(const MelToken& token) override
+    {
+        m_calls.take(token);
+        m_variables.take(token);
+    }
 
     void statement(MelStatement& statement, int) override
     {
         if (statement.kind != MelStatementKind::command)
             return;
         m_word = &statement.word;
-        const std::vector<CommandFlag>& flags = flagsOf(statement.word);
+        const std::vector<CheckedFlag>& flags = flagsOf(statement.word);
         if (flags.empty()) {
             checkCommandWord(statement);
             return;
@@ -72,11 +85,16 @@ public:
             if (arguments[i].kind != MelArgumentKind::flag)
                 continue;
             const std::string_view name = std::string_view(arguments[i].text).substr(1);
-            const CommandFlag* flag = findCommandFlag(flags, name);
-            if (flag == nullptr)
-                unknownFlag(statement, arguments[i], flags);
-            else if (!query && flagValueCount(flag->typeIndex) > 0)
+            const CheckedFlag* flag = findCheckedFlag(flags, name);
+            if (flag == nullptr) {
+                if (!mayBeUntoldShortName(flags, name))
+                    unknownFlag(statement, arguments[i], flags);
+            } else if (!query && flag->queryOnly) {
+                report(arguments[i].span, "flag " + arguments[i].text + " of " + statement.word +
+                                              " works only with -query");
+            } else if (!query && flag->valueCount > 0) {
                 checkValueCount(statement, i, *flag);
+            }
         }
     }
 
@@ -87,7 +105,8 @@ public:
             m_findings.push_back({problem.span.line, problem.span.column, 1, MelSeverity::error, std::move(problem.text)});
     }
 
-    // The findings on statements that name none of the script's procedures join the others.
+    // The findings on statements that name none of the script's procedures join the others;
+    // the calls that waited for the procs are judged, and the variables' reads told.
     void finish(const std::vector<MelProc>& procs)
     {
         std::unordered_set<std::string_view> names;
@@ -97,6 +116,8 @@ public:
             if (!names.contains(pending.word))
                 m_findings.push_back(std::move(pending.finding));
         m_pending.clear();
+        m_calls.finish();
+        m_variables.finish();
     }
 
 private:
@@ -104,19 +125,19 @@ private:
         MelDiagnostic finding;
         std::string word;
     };
-
     bool full() const { return m_findings.size() + m_pending.size() >= kMaxMelFindings; }
 
-    const std::vector<CommandFlag>& flagsOf(const std::string& command)
+    // Only the words of the command table and of the facts are kept: other scripts' procs
+    // would make the cache grow with the script.
+    const std::vector<CheckedFlag>& flagsOf(const std::string& command)
     {
-        static const std::vector<CommandFlag> kNone;
-        const int index = FindMelCommand(command.c_str());
-        if (index < 0)
+        static const std::vector<CheckedFlag> kNone;
+        auto flags = m_flags.find(command);
+        if (flags != m_flags.end())
+            return flags->second;
+        if (FindMelCommand(command.c_str()) < 0 && !IsCommandFactName(command))
             return kNone;
-        auto& flags = m_flags[static_cast<std::size_t>(index)];
-        if (!flags)
-            flags = CommandFlags(command.c_str());
-        return *flags;
+        return m_flags.emplace(command, checkedFlagsOf(command)).first->second;
     }
 
     void report(const MelSourceSpan& span, std::string text)
@@ -129,7 +150,7 @@ private:
         pending.word = *m_word;
     }
 
-    void unknownFlag(const MelStatement& statement, const MelArgument& flagWord, const std::vector<CommandFlag>& flags)
+    void unknownFlag(const MelStatement& statement, const MelArgument& flagWord, const std::vector<CheckedFlag>& flags)
     {
         const std::string_view name = std::string_view(flagWord.text).substr(1);
         NearestName nearest(name, nearEnoughDistance(name));
@@ -148,10 +169,10 @@ private:
     }
 
     // "-lab" for -label: the long name the word begins, when it begins only one.
-    static std::string_view onlyLongNameStartingWith(std::string_view word, const std::vector<CommandFlag>& flags)
+    static std::string_view onlyLongNameStartingWith(std::string_view word, const std::vector<CheckedFlag>& flags)
     {
         std::string_view found;
-        for (const CommandFlag& flag : flags) {
+        for (const CheckedFlag& flag : flags) {
             if (!flag.longName.starts_with(word) || flag.longName == found)
                 continue;
             if (!found.empty())
@@ -163,7 +184,7 @@ private:
 
     // The values of a flag run to the next flag or the statement's end; a value only the
     // running script knows (a variable may hold an array) leaves the count open.
-    void checkValueCount(const MelStatement& statement, std::size_t flagAt, const CommandFlag& flag)
+    void checkValueCount(const MelStatement& statement, std::size_t flagAt, const CheckedFlag& flag)
     {
         const auto& arguments = statement.arguments;
         int given = 0;
@@ -173,11 +194,10 @@ private:
                 return;
             ++given;
         }
-        const int wanted = flagValueCount(flag.typeIndex);
-        if (given >= wanted || (j == arguments.size() && statement.cut))
+        if (given >= flag.valueCount || (j == arguments.size() && statement.cut))
             return;
         report(arguments[flagAt].span, "flag " + arguments[flagAt].text + " of " + statement.word + " takes " +
-                                           plural(wanted, "value") + " (" + flag.typeText +
+                                           plural(flag.valueCount, "value") + " (" + std::string(flag.typeText) +
                                            "), " + (given == 0 ? "none" : std::to_string(given)) + " given");
     }
 
@@ -189,8 +209,15 @@ private:
                 m_commandWords.clear();
             verdict = m_commandWords.emplace(statement.word, commandWordFinding(statement.word)).first;
         }
-        if (!verdict->second.empty())
+        if (!verdict->second.empty()) {
             report(statement.wordSpan, verdict->second);
+            return;
+        }
+        // A word nothing but a proc can be: its arguments are counted unless a group or a cut
+        // leaves the count open.
+        const bool open = statement.cut || std::any_of(statement.arguments.begin(), statement.arguments.end(),
+                                                       [](const MelArgument& a) { return a.kind == MelArgumentKind::expression; });
+        m_calls.command(statement.word, statement.wordSpan, open ? -1 : static_cast<int>(statement.arguments.size()));
     }
 
     // What to say of a word in command position that is no command: empty unless it is one
@@ -200,7 +227,7 @@ private:
     std::string commandWordFinding(const std::string& word)
     {
         if (word.size() < kShortestTypo || !isIdentifier(word) || (word.front() >= 'A' && word.front() <= 'Z') ||
-            FindMelCommand(word.c_str()) >= 0 ||
+            FindMelCommand(word.c_str()) >= 0 || IsCommandFactName(word) ||
             IsMelCommandWord(word.data(), static_cast<int>(word.size())) ||
             IsMelKeyword(word.data(), static_cast<int>(word.size())) || IsMelBuiltinProc(word))
             return {};
@@ -236,7 +263,9 @@ private:
     std::vector<MelDiagnostic>& m_findings;
     std::vector<Pending> m_pending;
     const std::string* m_word = nullptr;  // the word of the statement being checked
-    std::vector<std::optional<std::vector<CommandFlag>>> m_flags{kMelCommandCount};
+    std::unordered_map<std::string, std::vector<CheckedFlag>> m_flags;
+    MelCallChecks m_calls;
+    MelVariableChecks m_variables;
     // Words of other scripts' procedures come back on every call: each is judged once.
     std::unordered_map<std::string, std::string> m_commandWords;
     std::vector<std::vector<std::size_t>> m_commandsByLength;

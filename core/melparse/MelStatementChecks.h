@@ -1,5 +1,7 @@
-// The checks of a script's statements against the command database: flags a known command
-// does not have, flags given too few values, misspelt command words; and backquotes left open.
+// The checks of a script's statements against the command database and today's command facts:
+// flags a known command does not have, flags given too few values or without the -query they
+// need, misspelt command words; backquotes left open; and, on the same reading, the checks of
+// calls and variables that follow the tokens.
 #pragma once
 
 #include "melparse/MelDiagnostic.h"

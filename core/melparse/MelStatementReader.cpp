@@ -158,10 +158,12 @@ private:
     {
         while (at >= m_first + m_tokens.size() && !m_lexerDone) {
             Slot slot;
-            if (m_lexer.next(slot.token, m_lexerProblems))
+            if (m_lexer.next(slot.token, m_lexerProblems)) {
                 m_tokens.push_back(slot);
-            else
+                m_sink.token(m_tokens.back().token);
+            } else {
                 m_lexerDone = true;
+            }
             drainLexerProblems();
             // Asked to stop, the reader sees the end of the text.
             if (m_stop && ++m_tokensRead % kStopCheckTokens == 0 && m_stop->load(std::memory_order_relaxed))
@@ -549,10 +551,41 @@ private:
             default:
                 break;
             }
-            argumentsOf(st).push_back(simpleArgument(token, form));
+            std::vector<MelArgument>& arguments = argumentsOf(st);
+            arguments.push_back(simpleArgument(token, form));
+            if (arguments.back().kind == MelArgumentKind::flag)
+                splitJoinedFlags(arguments);
             advance();
             if (m_callOpenings.empty() && m_tokens.size() > kDropEvery)
                 dropRead();
+        }
+    }
+
+    // "-e-keyable", as Maya echoes it, is two flags: MEL ends a flag at the next '-'. Split only
+    // when every part is a flag, so that "-a-1" stays one word.
+    static void splitJoinedFlags(std::vector<MelArgument>& arguments)
+    {
+        if (arguments.back().text.find('-', 1) == std::string::npos)
+            return;
+        const MelArgument joined = arguments.back();
+        std::vector<std::size_t> starts{0};
+        for (std::size_t i = 1; i < joined.text.size(); ++i)
+            if (joined.text[i] == '-')
+                starts.push_back(i);
+        if (starts.size() == 1)
+            return;
+        starts.push_back(joined.text.size());
+        for (std::size_t p = 0; p + 1 < starts.size(); ++p)
+            if (!isFlag(std::string_view(joined.text).substr(starts[p], starts[p + 1] - starts[p])))
+                return;
+        arguments.pop_back();
+        for (std::size_t p = 0; p + 1 < starts.size(); ++p) {
+            MelArgument part = joined;
+            part.text = joined.text.substr(starts[p], starts[p + 1] - starts[p]);
+            part.span.offset += starts[p];
+            part.span.column += static_cast<int>(starts[p]);
+            part.span.length = part.text.size();
+            arguments.push_back(std::move(part));
         }
     }
 

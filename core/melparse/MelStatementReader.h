@@ -111,6 +111,8 @@ struct MelScript {
 // reported among the problems. Time linear in the text; nesting depth costs no stack.
 MelScript ReadMelStatements(std::string_view text);
 
+struct MelToken;
+
 // Receives what a streamed reading finds, as it finds it.
 class MelStatementSink {
 public:
@@ -122,6 +124,9 @@ public:
     virtual void statement(MelStatement& statement, int index) = 0;
     // A problem, as it is met (not in the order of places).
     virtual void problem(MelLexicalProblem&& problem) = 0;
+    // Each token (MelScriptLexer.h) as the text is cut, in order, for checks that follow the
+    // tokens rather than the statements; the text is cut once for both.
+    virtual void token(const MelToken&) {}
 };
 
 // Reads the text as ReadMelStatements does, but keeps only the statement at hand: memory stays

@@ -1,10 +1,12 @@
 // The MEL line colouring, step by step: comments, strings and "#" lines first, then words
-// classified as keywords, command words and flags.
+// classified as keywords, command words (the word list's, then today's commands and built-in
+// functions) and flags.
 #include "meltext/MelColouring.h"
 
 #include "text/CharClass.h"
 
 #include "mel/CommandDatabase.h"
+#include "mel/CommandFacts.h"
 #include "mel/MelVocabulary.h"
 
 #include <algorithm>
@@ -47,15 +49,21 @@ private:
     std::vector<ColourBlock>* m_blocks;
 };
 
+// The word list and the built-in flag table decide first; today's command facts colour what
+// they do not know (the built-in functions, newer commands and flags).
 void classifyWord(std::string_view line, int start, int length, BlockList& blocks)
 {
     const char* word = line.data() + start;
+    const std::string_view text(word, static_cast<std::size_t>(length));
+    const bool afterDash = start > 0 && line[static_cast<std::size_t>(start - 1)] == '-';
     if (IsMelKeyword(word, length))
         blocks.add(start, colour_class::kKeyword);
     else if (IsMelCommandWord(word, length))
         blocks.add(start, colour_class::kCommand);
-    else if (start > 0 && line[static_cast<std::size_t>(start - 1)] == '-' && IsMelFlag(word, length))
+    else if (afterDash && (IsMelFlag(word, length) || IsCommandFactFlag(text)))
         blocks.add(start, colour_class::kFlag);
+    else if (!afterDash && IsCommandFactName(text))
+        blocks.add(start, colour_class::kCommand);
 }
 
 // The closing quote of a string: not one escaped by the character before it.

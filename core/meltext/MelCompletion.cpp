@@ -2,13 +2,16 @@
 #include "meltext/MelCompletion.h"
 
 #include "mel/CommandDatabase.h"
+#include "mel/CommandFacts.h"
 #include "mel/MelVocabulary.h"
+#include "melparse/CheckedFlags.h"
 #include "text/CTextBuffer.h"
 #include "text/CharClass.h"
 #include "text/TextEditModel.h"
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <utility>
 
 namespace orv {
@@ -130,9 +133,20 @@ CompletionContext melCompletionContext(std::string_view before, std::string_view
     context.prefix = std::string(before.substr(wordStart));
     context.after = static_cast<int>(skipWord(after, 0));
     const bool dashBefore = wordStart > *start && before[wordStart - 1] == '-';
-    if (dashBefore && wordStart - 1 > *start && isBlankChar(before[wordStart - 2])) {
-        context.command = commandOf(before.substr(*start, wordStart - 1 - *start));
-        if (context.command.empty() || CommandFlags(context.command.c_str()).empty())
+    // Flags written together ("setAttr -e-keyable") count as separate flags: the command
+    // stands before the first of them.
+    std::size_t flagsStart = wordStart - (dashBefore ? 1 : 0);
+    while (dashBefore && flagsStart > *start && isWordChar(before[flagsStart - 1])) {
+        std::size_t previous = flagsStart - 1;
+        while (previous > *start && isWordChar(before[previous - 1]))
+            --previous;
+        if (previous == *start || before[previous - 1] != '-')
+            break;
+        flagsStart = previous - 1;
+    }
+    if (dashBefore && flagsStart > *start && isBlankChar(before[flagsStart - 1])) {
+        context.command = commandOf(before.substr(*start, flagsStart - *start));
+        if (context.command.empty() || checkedFlagsOf(context.command).empty())
             return {};
         context.kind = CompletionKind::flag;
         context.before = static_cast<int>(context.prefix.size()) + 1;
@@ -165,18 +179,31 @@ std::vector<CompletionItem> melCompletionItems(const CompletionContext& context)
 {
     std::vector<CompletionItem> items;
     if (context.kind == CompletionKind::command) {
+        // The word list's commands and today's commands and functions, merged in byte order.
+        std::vector<std::string_view> found;
         const std::vector<std::string>& words = MelCommandWords();
         for (auto it = std::lower_bound(words.begin(), words.end(), context.prefix);
              it != words.end() && startsWith(*it, context.prefix); ++it)
-            items.push_back({*it, *it, {}});
+            found.push_back(*it);
+        const std::size_t fromList = found.size();
+        const std::span<const std::string_view> facts = CommandFactNames();
+        for (auto it = std::lower_bound(facts.begin(), facts.end(), context.prefix);
+             it != facts.end() && startsWith(*it, context.prefix); ++it)
+            found.push_back(*it);
+        std::inplace_merge(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(fromList), found.end());
+        found.erase(std::unique(found.begin(), found.end()), found.end());
+        for (const std::string_view word : found)
+            items.push_back({std::string(word), std::string(word), {}});
     } else if (context.kind == CompletionKind::flag) {
         // Every flag of the record, those that take no value (-edit, -query, -exists) too.
-        for (const CommandFlag& flag : CommandFlags(context.command.c_str())) {
+        for (const CheckedFlag& flag : checkedFlagsOf(context.command)) {
             if (!startsWith(flag.longName, context.prefix) && !startsWith(flag.shortName, context.prefix))
                 continue;
-            const std::string longName(flag.longName);
-            items.push_back({"-" + longName, "-" + longName + " (-" + std::string(flag.shortName) + ")",
-                             flag.typeIndex >= 0 && flag.typeIndex < kMelFlagTypeCount ? kMelFlagTypes[flag.typeIndex] : ""});
+            const std::string name(flag.longName.empty() ? flag.shortName : flag.longName);
+            items.push_back({"-" + name,
+                             flag.shortName.empty() || flag.longName.empty() ? "-" + name
+                                                                              : "-" + name + " (-" + std::string(flag.shortName) + ")",
+                             std::string(flag.typeText)});
         }
         std::sort(items.begin(), items.end(), [](const CompletionItem& a, const CompletionItem& b) { return a.text < b.text; });
     }

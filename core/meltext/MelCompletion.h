@@ -1,5 +1,6 @@
-// What completion offers at the cursor of a MEL script: the commands of the word list that
-// start with the word typed, or, after a known command, that command's flags; and the bytes
+// What completion offers at the cursor of a MEL script: the commands of the word list and of
+// today's command facts (built-in functions too) that start with the word typed, or, after a
+// known command, that command's flags; and the bytes
 // around the cursor that the chosen item replaces, in one undo group.
 #pragma once
 
@@ -40,8 +41,8 @@ CompletionContext melCompletionContext(std::string_view before, std::string_view
 // The same at a position of a buffer, looking back kCompletionLookBackLines lines.
 CompletionContext melCompletionAt(const CTextBuffer& buffer, TextPos cursor);
 
-// The items that match the context's prefix: commands in word-list order; flags whose long
-// or short name starts with it, in the order of their long names.
+// The items that match the context's prefix: commands in byte order; flags whose long or short
+// name starts with it, in the order of their long names.
 std::vector<CompletionItem> melCompletionItems(const CompletionContext& context);
 
 // Replaces the context's bytes around the cursor with the item's text as one undo group,

@@ -40,6 +40,7 @@ void refit(CUIElement& element)
     element.arrangeBeforeParent();
     element.arrangeAfterParent();
     reconcileChildren(element, settled);
+    element.noteSettled();
 }
 
 // One arrangement pass of a layout whose parent does not re-arrange in between: both
@@ -55,15 +56,25 @@ void singlePass(CUIElement& element)
 // What two passes in a row give. The first pass leaves every child at its fixed point; the
 // second stacks them with their final heights (heights never depend on widths) and places
 // them again, after which only what it moved or resized has anything left to change.
+// A subtree settled before is at that fixed point already: two passes at the same rectangle
+// would change nothing, and at a new one they give what fitting it to the rectangle gives.
+// So an edit costs the way from the edited element to the top and what it moved, not the
+// whole tree.
 void settle(CUIElement& element)
 {
     if (!element.isArranging())
         return;
+    if (element.settled()) {
+        if (element.rect() != element.settledRect())
+            refit(element);
+        return;
+    }
     singlePass(element);
     const std::vector<UIRect> settled = childRects(element);
     element.arrangeBeforeParent();
     element.arrangeAfterParent();
     reconcileChildren(element, settled);
+    element.noteSettled();
 }
 
 } // namespace
@@ -93,6 +104,7 @@ void CUIElement::Relayout(const CUIElement* caller)
 
 void CUIElement::arrange(const CUIElement* caller)
 {
+    unsettle();
     if (!isArranging() || context().arrangementDeferred())
         return;
     const bool insideLayout = m_parent && m_parent->isArranging();
@@ -200,9 +212,31 @@ void CUIElement::DeleteChildren()
     m_children.clear();
 }
 
+void CUIElement::unsettle()
+{
+    for (CUIElement* element = this; element && element->m_settled; element = element->m_parent)
+        element->m_settled = false;
+}
+
+void CUIElement::unsettleSubtree()
+{
+    m_settled = false;
+    for (const auto& child : m_children)
+        child->unsettleSubtree();
+}
+
+void CUIElement::setRect(const UIRect& rect)
+{
+    if (rect == m_rect)
+        return;
+    m_rect = rect;
+    if (m_parent)
+        m_parent->unsettle();
+}
+
 void CUIElement::resizeFromPreview(int width, int height)
 {
-    m_rect = {0, 0, width, height};
+    setRect({0, 0, width, height});
 }
 
 void CUIElement::announceGeometry() const

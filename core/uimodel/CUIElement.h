@@ -72,7 +72,8 @@ public:
     const std::string& command() const { return m_command; }
     ElementTypeCode typeCode() const { return m_typeCode; }
     const UIRect& rect() const { return m_rect; }
-    void setRect(const UIRect& rect) { m_rect = rect; }
+    // A new rectangle unsettles the parent, which places its children from their sizes.
+    void setRect(const UIRect& rect);
     CUIElement* parent() const { return m_parent; }
     const std::vector<std::unique_ptr<CUIElement>>& children() const { return m_children; }
     std::uint32_t childCount() const { return static_cast<std::uint32_t>(m_children.size()); }
@@ -102,6 +103,22 @@ public:
     void resizeFromPreview(int width, int height);
     // Tells the window's observers that rectangles of this subtree may have changed.
     void announceGeometry() const;
+
+    // Arrangement bookkeeping. A layout is settled when its subtree is where two passes put
+    // it and nothing in it changed since: a pass that finds it settled at the same rectangle
+    // leaves it alone, and one that moved or resized it only fits it to its new rectangle.
+    // Every edit unsettles the element it arranges and the elements above it.
+    bool settled() const { return m_settled && !m_context->settlesEverything(); }
+    const UIRect& settledRect() const { return m_settledRect; }
+    void noteSettled()
+    {
+        m_settled = true;
+        m_settledRect = m_rect;
+    }
+    // This element and its ancestors need settling again.
+    void unsettle();
+    // Every element of the subtree needs settling again (after what all of them read changed).
+    void unsettleSubtree();
 
 protected:
     CUIElement(UIModelContext& context, CUIElement* parent, std::string command, ElementTypeCode typeCode);
@@ -161,6 +178,8 @@ private:
 
     UIModelContext* m_context;
     std::vector<std::unique_ptr<CUIElement>> m_children;
+    bool m_settled = false;
+    UIRect m_settledRect;
 };
 
 } // namespace orv

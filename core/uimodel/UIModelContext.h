@@ -28,10 +28,16 @@ public:
     bool arrangementDeferred() const { return m_arrangementDeferred; }
     void setArrangementDeferred(bool deferred) { m_arrangementDeferred = deferred; }
 
+    // While set, every arrangement settles the whole tree again, as if no part of it were
+    // ever settled: the reference that arranging only what an edit changed is checked against.
+    bool settlesEverything() const { return m_settleEverything; }
+    void setSettleEverything(bool everything) { m_settleEverything = everything; }
+
 private:
     const SettingsRecord* m_settings;
     std::map<std::string, int> m_counters;
     bool m_arrangementDeferred = false;
+    bool m_settleEverything = false;
 };
 
 } // namespace orv

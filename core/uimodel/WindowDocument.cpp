@@ -39,6 +39,8 @@ void arrangeWindowForDisplay(CUIWindow& window)
 {
     if (window.children().empty())
         return;
+    // What the arrangement reads may have changed anywhere (the settings' boolean style).
+    window.unsettleSubtree();
     CUIElement& layout = *window.children().front();
     layout.Relayout(nullptr);
     layout.Relayout(nullptr);

@@ -1,57 +1,10 @@
-// The shell's command ids, pane ids, menu ids, sizes and texts, named once.
+// The shell's sizes and texts, named once (its ids are the framework's, framework/CommandIds.h).
 #pragma once
 
+#include "framework/CommandIds.h"
 #include "version/Version.h"
 
 namespace orv {
-
-// Command ids shared by menus, toolbar, accelerators and handlers.
-enum class CommandId : int {
-    fileNew = 57600,
-    fileOpen = 57601,
-    fileClose = 57602,
-    fileSave = 57603,
-    fileSaveAs = 57604,
-    filePageSetup = 57605,
-    filePrint = 57607,
-    filePrintPreview = 57609,
-    editCopy = 57634,
-    editCut = 57635,
-    editFind = 57636,
-    editPaste = 57637,
-    editReplace = 57641,
-    editUndo = 57643,
-    editRedo = 57644,
-    sendToMaya = 37007,
-    windowNew = 57648,
-    windowCascade = 57650,
-    windowTile = 57651,
-    appAbout = 57664,
-    appExit = 57665,
-    helpContents = 57666,
-    nextPane = 57680,
-    prevPane = 57681,
-    viewToolbar = 59392,
-    viewStatusBar = 59393,
-    settings = 32786,
-    exportScript = 32801,
-    exportPython = 32850,
-    toggleProjectExplorer = 32804,
-    toggleWindowHierarchy = 32805,
-    toggleControlsFlags = 32806,
-    toggleOutput = 32813,
-    toggleSyntaxColoring = 32826,
-    technicalSupport = 32828,
-    visitWebsite = 32829,
-    subscribeNews = 32830,
-    fileImportMelWindow = 32840,
-};
-
-// Menu resources: 128 with no document, then one per document type (the template ids).
-enum class MenuId : int { noDocument = 128, script = 129, window = 130, project = 131, icon = 132 };
-
-// The four docking panes, by control id.
-enum class PaneId : int { windowHierarchy = 123, projectExplorer = 124, output = 125, controlsFlags = 126 };
 
 namespace shell {
 
@@ -70,7 +23,6 @@ inline constexpr int kMaxRecentFiles = 16;
 inline constexpr int kSplashMilliseconds = 2000;
 inline constexpr int kDesignerFrameMinWidth = 340;
 inline constexpr int kDesignerFrameMinHeight = 280;
-inline constexpr int kOutputFontPixels = 14;
 
 // Command-line switches that turn the splash screen off.
 inline constexpr const char* kNoSplashSwitches[] = {"--no-splash", "-nosplash", "/nosplash"};
@@ -86,12 +38,6 @@ inline constexpr const char* kDatabaseMissing =
 // Open's filters: each one's text is shown as it is; the patterns in its last parentheses apply.
 inline constexpr const char* kOpenFilter =
     "ORVANTE files (*.mel, *.wnd, *icm, *.mp) (*.mel *.wnd *.icm *.mp);;All files (*)";
-// "Import MEL Window...": the scripts offered, and what the Output pane says of an import.
-inline constexpr const char* kImportFilter = "MEL scripts (*.mel);;All files (*)";
-inline constexpr const char* kImporting = "Importing the window of %1 ...\n";
-inline constexpr const char* kImportWarning = "%1:%2:%3: warning: %4\n";
-inline constexpr const char* kImported = "Window imported, %1 warning(s).\n";
-inline constexpr const char* kImportFailed = "%1: %2";
 // What New says of the kinds of file this version cannot create.
 inline constexpr const char* kNotYetAvailable = "Not yet available in this version";
 // The restore prompt after a run that ended with documents not saved.

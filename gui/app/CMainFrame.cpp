@@ -1,10 +1,7 @@
 // Creation, layout persistence, showing and closing of the main frame.
 #include "app/CMainFrame.h"
 
-#include "app/CToolsDialog.h"
 #include "app/Panes.h"
-#include "designer/CControlsFlagsDialog.h"
-#include "designer/CNavigatorTreeCtrl.h"
 #include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
@@ -13,7 +10,6 @@
 #include "framework/DroppedFiles.h"
 #include "framework/SettingsService.h"
 #include "framework/StoredPlacement.h"
-#include "project/ProjectExplorerTree.h"
 #include "settings/AppSettings.h"
 #include "settings/RecentFileList.h"
 
@@ -53,13 +49,10 @@ CMainFrame::CMainFrame(SettingsService& settings, Profile& profile, OutputLog& l
     createToolBar();
     createStatusBar();
     createPanes(log);
-    m_tools = new CToolsDialog(m_settings, this);
-    m_tools->hide();
     createMenus();
     installFrameHandlers();
 
     loadBarState();
-    restoreToolsPlacement();
 
     connect(&m_docs, &CDocManager::activeFrameChanged, this, &CMainFrame::onActiveFrameChanged);
     switchMenu(MenuId::noDocument);
@@ -77,14 +70,11 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::createPanes(OutputLog& log)
 {
-    m_hierarchyTree = new CNavigatorTreeCtrl;
-    m_windowHierarchy =
-        new CTreePane(QStringLiteral("Window hierarchy"), this, {200, 80}, PaneId::windowHierarchy, m_hierarchyTree);
-    m_projectExplorer = new CTreePane(QStringLiteral("Project explorer"), this, {200, 80}, PaneId::projectExplorer,
-                                      new ProjectExplorerTree);
+    // The modules fill these three with their own widgets.
+    m_windowHierarchy = new CResizableBar(QStringLiteral("Window hierarchy"), this, {200, 80}, PaneId::windowHierarchy);
+    m_projectExplorer = new CResizableBar(QStringLiteral("Project explorer"), this, {200, 80}, PaneId::projectExplorer);
     m_output = new COutputPane(QStringLiteral("Output"), this, {80, 200}, PaneId::output, log);
-    m_controlsFlags = new CFlagsPane(QStringLiteral("Controls flags"), this, {80, 80}, PaneId::controlsFlags);
-    m_controlsFlags->dialog()->setHintSink([this](const QString& hint) { statusBar()->showMessage(hint); });
+    m_controlsFlags = new CResizableBar(QStringLiteral("Controls flags"), this, {80, 80}, PaneId::controlsFlags);
 
     // The bottom row spans the whole width, as the top and bottom dock rows are laid out first.
     setCorner(Qt::BottomLeftCorner, Qt::BottomDockWidgetArea);
@@ -124,6 +114,22 @@ CResizableBar* CMainFrame::pane(PaneId id) const
     return nullptr;
 }
 
+QDockWidget* CMainFrame::paneSlot(PaneId id)
+{
+    return id == PaneId::output ? nullptr : pane(id);
+}
+
+void CMainFrame::showPane(PaneId id)
+{
+    if (CResizableBar* bar = pane(id); bar && bar->isHidden())
+        togglePane(id);
+}
+
+void CMainFrame::showHint(const QString& text)
+{
+    statusBar()->showMessage(text);
+}
+
 void CMainFrame::loadBarState()
 {
     for (CResizableBar* bar : panes())
@@ -132,13 +138,6 @@ void CMainFrame::loadBarState()
         restoreState(QByteArray(reinterpret_cast<const char*>(layout->data()), static_cast<qsizetype>(layout->size())));
     // The project explorer starts hidden whatever the last run left.
     m_projectExplorer->hide();
-}
-
-void CMainFrame::restoreToolsPlacement()
-{
-    if (const auto r = storedPlacement(m_profile, profile_names::kToolsPlacement))
-        m_tools->setGeometry(*r);
-    m_tools->hide();
 }
 
 void CMainFrame::applyPaneSize(CResizableBar* bar)
@@ -218,9 +217,7 @@ void CMainFrame::saveFrameState()
     if (!m_settings.record().mainMaximized()) {
         storePlacement(m_profile, profile_names::kMainPlacement, geometry());
     }
-    // A palette never shown has only the place it was created at: the one stored stays.
-    if (m_tools->wasShown())
-        storePlacement(m_profile, profile_names::kToolsPlacement, m_tools->geometry());
+    emit stateSaving();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
@@ -231,7 +228,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     m_docs.closeAllDocuments();
     saveFrameState();
-    m_tools->hide();
+    emit closing();
     event->accept();
 }
 
@@ -278,16 +275,6 @@ void CMainFrame::onActiveFrameChanged(CMDIChildWnd* frame)
     const CDocument* doc = frame ? frame->activeDocument() : nullptr;
     const CDocTemplate* docTemplate = doc ? doc->docTemplate() : nullptr;
     switchMenu(docTemplate ? static_cast<MenuId>(docTemplate->resourceId()) : MenuId::noDocument);
-    // Only a window document has something to design: another document window hides the
-    // designer's tools and disables its two panes, which stay where they are and keep what they
-    // showed until a window document is active again or its last view goes.
-    if (frame) {
-        const bool designs = docTemplate && docTemplate->resourceId() == static_cast<int>(MenuId::window);
-        if (!designs)
-            m_tools->hide();
-        m_windowHierarchy->setEnabled(designs);
-        m_controlsFlags->setEnabled(designs);
-    }
     UpdatePaneButtons();
     if (m_titleDocument)
         disconnect(m_titleDocument, nullptr, this, nullptr);

@@ -1,8 +1,10 @@
 // The main window: menus switched with the active document type, the toolbar, the status bar,
-// the four docking panes, the tools palette, and the layout kept across runs.
+// the four docking panes (the Output pane filled by the frame, the others lent empty to the
+// modules), and the layout kept across runs.
 #pragma once
 
 #include "app/AppIds.h"
+#include "framework/FrameServices.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -19,20 +21,16 @@ namespace orv {
 class CDocManager;
 class CDocument;
 class CommandRegistry;
-class CFlagsPane;
 class CMDIChildWnd;
-class CNavigatorTreeCtrl;
 class COutputPane;
 class CResizableBar;
-class CToolsDialog;
-class CTreePane;
 class LockIndicators;
 class ViewIndicators;
 class OutputLog;
 class Profile;
 class SettingsService;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public FrameServices {
     Q_OBJECT
 
 public:
@@ -43,12 +41,9 @@ public:
     QAction* action(CommandId id) const;
     CResizableBar* pane(PaneId id) const;
     COutputPane* outputPane() const { return m_output; }
-    CTreePane* windowHierarchyPane() const { return m_windowHierarchy; }
-    // The designer's hierarchy tree, which the "Window hierarchy" pane holds.
-    CNavigatorTreeCtrl* hierarchyTree() const { return m_hierarchyTree; }
-    CTreePane* projectExplorerPane() const { return m_projectExplorer; }
-    CFlagsPane* controlsFlagsPane() const { return m_controlsFlags; }
-    CToolsDialog* toolsPalette() const { return m_tools; }
+    CResizableBar* windowHierarchyPane() const { return m_windowHierarchy; }
+    CResizableBar* projectExplorerPane() const { return m_projectExplorer; }
+    CResizableBar* controlsFlagsPane() const { return m_controlsFlags; }
     QToolBar* toolBar() const { return m_toolBar; }
     LockIndicators* lockIndicators() const { return m_lockIndicators; }
     ViewIndicators* viewIndicators() const { return m_viewIndicators; }
@@ -67,11 +62,22 @@ public:
     // there, disabled.
     void setRecentFiles(const std::vector<std::string>& entries);
 
-    // Pane sizes, docking layout, "pos" (only when not maximized) and "tools".
+    // Pane sizes, docking layout and "pos" (only when not maximized); then the modules keep
+    // theirs (stateSaving).
     void saveFrameState();
+
+    QWidget* frameWindow() override { return this; }
+    QDockWidget* paneSlot(PaneId id) override;
+    void showPane(PaneId id) override;
+    void panesChanged() override { UpdatePaneButtons(); }
+    void showHint(const QString& text) override;
 
 signals:
     void recentFileChosen(const QString& path);
+    // The frame's state is being kept: the modules keep theirs in the profile.
+    void stateSaving();
+    // The frame has accepted to close: the modules' floating windows go with it.
+    void closing();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -96,7 +102,6 @@ private:
     void fillWindowList(QMenu* menu);
     void installFrameHandlers();
     void loadBarState();
-    void restoreToolsPlacement();
     void applyPaneSize(CResizableBar* bar);
     void switchMenu(MenuId id);
     void onActiveFrameChanged(CMDIChildWnd* frame);
@@ -116,12 +121,10 @@ private:
     QToolBar* m_toolBar = nullptr;
     LockIndicators* m_lockIndicators = nullptr;
     ViewIndicators* m_viewIndicators = nullptr;
-    CTreePane* m_windowHierarchy = nullptr;
-    CNavigatorTreeCtrl* m_hierarchyTree = nullptr;
-    CTreePane* m_projectExplorer = nullptr;
+    CResizableBar* m_windowHierarchy = nullptr;
+    CResizableBar* m_projectExplorer = nullptr;
     COutputPane* m_output = nullptr;
-    CFlagsPane* m_controlsFlags = nullptr;
-    CToolsDialog* m_tools = nullptr;
+    CResizableBar* m_controlsFlags = nullptr;
 
     QMap<MenuId, QList<QMenu*>> m_menus;
     QList<QPair<QMenu*, QAction*>> m_fileMenus;  // each File menu and the separator after its recent files

@@ -1,16 +1,6 @@
 // Start-up and exit of the application, and the commands the application object handles.
 #include "app/COrvanteApp.h"
 
-#include "mel/CommandDatabase.h"
-#include "settings/InstallFolder.h"
-
-#include "designer/WindowDocumentType.h"
-#include "editor/CMELEditorView.h"
-#include "editor/CScriptDoc.h"
-#include "editor/ScriptDocumentType.h"
-#include "icon/IconDocumentType.h"
-#include "project/ProjectDocumentType.h"
-
 #include "app/AppIds.h"
 #include "app/AppLogo.h"
 #include "app/CAboutDialog.h"
@@ -21,24 +11,20 @@
 #include "app/COutputEdit.h"
 #include "app/CSettingsDialog.h"
 #include "app/CSplashDialog.h"
-#include "app/CToolsDialog.h"
-#include "app/DesignerWiring.h"
 #include "app/DocumentIcons.h"
-#include "app/NewIcon.h"
 #include "app/Panes.h"
-#include "app/PlaceholderDocument.h"
-#include "app/PlaceholderView.h"
-#include "designer/CInterfaceEditorView.h"
-#include "designer/CWindowDoc.h"
-#include "files/FileReader.h"
+#include "designer/WindowModule.h"
+#include "editor/ScriptModule.h"
 #include "framework/ByteText.h"
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
+#include "framework/CView.h"
 #include "framework/DocumentRecovery.h"
 #include "framework/Prompts.h"
-#include "project/CProjectDoc.h"
-#include "project/CProjectView.h"
-#include "uimodel/WindowFile.h"
+#include "icon/IconModule.h"
+#include "mel/CommandDatabase.h"
+#include "project/ProjectModule.h"
+#include "settings/InstallFolder.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -55,20 +41,8 @@ namespace orv {
 
 namespace {
 
-// The document types of the modules in their fixed order: script, window, project, icon.
-struct TemplateChoice {
-    const DocumentType& type;
-    bool designerFrame;
-};
-
-constexpr TemplateChoice kTemplates[] = {
-    {kScriptDocumentType, false},
-    {kWindowDocumentType, true},
-    {kProjectDocumentType, false},
-    {kIconDocumentType, false},
-};
-
-
+// The kinds of file the New dialog offers, by the menu (and template) id of their type.
+constexpr MenuId kNewFileTypes[] = {MenuId::script, MenuId::window, MenuId::icon, MenuId::project};
 
 QFont makeFont(const QStringList& families, int pixelSize, bool bold)
 {
@@ -107,6 +81,13 @@ COrvanteApp::COrvanteApp(Profile& profile, Prompts& prompts, QObject* parent)
       m_settingsService(m_settings.record),
       m_docs(new CDocManager(prompts, m_settingsService, this))
 {
+    createFonts();
+    // The document kinds in their fixed order: script, window, project, icon.
+    m_modules.push_back(std::make_unique<ScriptModule>(m_settingsService, m_profile, m_prompts, m_outputLog));
+    m_modules.push_back(std::make_unique<WindowModule>(m_settingsService, m_profile, m_prompts, m_outputLog, *m_docs,
+                                                       font(AppFont::preview), font(AppFont::multiLine)));
+    m_modules.push_back(std::make_unique<ProjectModule>());
+    m_modules.push_back(std::make_unique<IconModule>(m_settings.iconParams, m_profile, m_prompts));
 }
 
 // The frame goes first: its views hand their documents back to the templates.
@@ -134,11 +115,16 @@ bool COrvanteApp::InitInstance(const QStringList& arguments)
 
     m_mainFrame = std::make_unique<CMainFrame>(m_settingsService, m_profile, m_outputLog, *m_docs);
     installCommands();
-    m_designerHost.record = &m_settingsService.record();
-    m_designerHost.context = &m_uiContext;
-    m_designerHost.log = &m_outputLog;
-    m_designerHost.profile = &m_profile;
-    connectDesignerToFrame(m_designerHost, *m_mainFrame, *m_docs);
+    for (const auto& module : m_modules)
+        module->attachToFrame(*m_mainFrame);
+    connect(m_mainFrame.get(), &CMainFrame::stateSaving, this, [this] {
+        for (const auto& module : m_modules)
+            module->saveState(m_profile);
+    });
+    connect(m_mainFrame.get(), &CMainFrame::closing, this, [this] {
+        for (const auto& module : m_modules)
+            module->frameClosing();
+    });
     // A failure to keep unsaved documents is told where the user looks, once.
     connect(m_recovery, &DocumentRecovery::failed, this, [this](const QString& message) {
         m_outputLog.AppendText(textToUtf8(message) + "\n");
@@ -173,45 +159,12 @@ void COrvanteApp::startRecovery()
 
 void COrvanteApp::registerTemplates()
 {
-    for (const TemplateChoice& choice : kTemplates) {
-        const DocumentType& type = choice.type;
-        CDocTemplate::Factories factories;
-        factories.document = [](QObject* parent) -> CDocument* { return new PlaceholderDocument(parent); };
-        if (&type == &kWindowDocumentType) {
-            factories.document = [this](QObject* parent) -> CDocument* { return new CWindowDoc(m_designerHost, parent); };
-        }
-        factories.view = [](CDocument* doc) -> CView* {
-            if (auto* windowDoc = qobject_cast<CWindowDoc*>(doc))
-                return new CInterfaceEditorView(windowDoc);
-            return new PlaceholderView(doc, doc->docTemplate()->docString(CDocTemplate::DocString::regFileTypeName));
-        };
-        // The editor's own document and view.
-        if (type.templateId == kScriptDocumentType.templateId) {
-            factories.document = [](QObject* parent) -> CDocument* { return new CScriptDoc(parent); };
-            factories.view = [this](CDocument* doc) -> CView* {
-                auto* view = new CMELEditorView(static_cast<CScriptDoc*>(doc), m_settingsService.record(), m_profile,
-                                                m_prompts, &m_outputLog);
-                // The finding under the cursor is told where the menus' prompts are.
-                connect(view, &CMELEditorView::statusHintChanged, m_mainFrame.get(),
-                        [this](const QString& hint) { m_mainFrame->statusBar()->showMessage(hint); });
-                connect(view, &CMELEditorView::outputWritten, m_mainFrame.get(), [this] {
-                    if (m_mainFrame->outputPane()->isHidden())
-                        m_mainFrame->togglePane(PaneId::output);
-                });
-                return view;
-            };
-        }
-        // The icon module's own document, view and New.
-        if (type.templateId == kIconDocumentType.templateId)
-            setIconFactories(factories, m_settings.iconParams, m_profile, m_prompts);
-        // A project has its own empty document and a view that names it; never the designer's.
-        if (type.templateId == kProjectDocumentType.templateId) {
-            factories.document = [](QObject* parent) -> CDocument* { return new CProjectDoc(parent); };
-            factories.view = [](CDocument* doc) -> CView* { return new CProjectView(doc); };
-        }
+    for (const auto& module : m_modules) {
+        const DocumentType& type = module->documentType();
+        CDocTemplate::Factories factories = module->factories();
         const QIcon icon(documentIcon(static_cast<MenuId>(type.templateId), 16));
-        factories.frame = choice.designerFrame ? frameFactory<CInterfaceEditorChildFrame>(m_settingsService, icon)
-                                               : frameFactory<CChildFrame>(m_settingsService, icon);
+        factories.frame = module->designerFrames() ? frameFactory<CInterfaceEditorChildFrame>(m_settingsService, icon)
+                                                   : frameFactory<CChildFrame>(m_settingsService, icon);
         new CDocTemplate(type.templateId, QString::fromLatin1(type.resourceString), std::move(factories), m_docs);
     }
 }
@@ -229,7 +182,6 @@ bool COrvanteApp::LoadSettings()
     const InstallFolder folder =
         findInstallFolder(m_settings.installDir, pathToBytes(QCoreApplication::applicationDirPath()));
     m_installDir = pathFromBytes(folder.path);
-    createFonts();
     // "Database/MEL Commands.txt" and "Database/melcmd.dat" below the installation folder;
     // start-up goes on whatever they report (a missing file means no colouring or no flags).
     const MelDatabaseLoad load = LoadMelDatabases(folder.path);
@@ -260,8 +212,6 @@ void COrvanteApp::createFonts()
     m_fonts[static_cast<std::size_t>(AppFont::multiLine)] = makeFont(
         {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")}, 11,
         false);
-    m_designerHost.previewFont = m_fonts[static_cast<std::size_t>(AppFont::preview)];
-    m_designerHost.multiLineFont = m_fonts[static_cast<std::size_t>(AppFont::multiLine)];
 }
 
 void COrvanteApp::installCommands()
@@ -272,13 +222,14 @@ void COrvanteApp::installCommands()
     handle(CommandId::fileNew, [this] { onFileNew(); });
     handle(CommandId::settings, [this] { onSettings(); });
     handle(CommandId::fileOpen, [this] { onFileOpen(); });
-    handle(CommandId::fileImportMelWindow, [this] { onImportMelWindow(); });
     handle(CommandId::helpContents, [this] { onHelpContents(); });
     for (const auto& [id, address] : {std::pair{CommandId::technicalSupport, shell::kSupportAddress},
                                       std::pair{CommandId::visitWebsite, shell::kWebsiteAddress},
                                       std::pair{CommandId::subscribeNews, shell::kNewsAddress}})
         handle(id, [this, url = QUrl(QString::fromLatin1(address))] { openAddress(m_prompts, url); });
     handle(CommandId::appAbout, [this] { onAbout(); });
+    for (const auto& module : m_modules)
+        module->installCommands(m_docs->commands());
     connect(m_mainFrame.get(), &CMainFrame::recentFileChosen, this, &COrvanteApp::openDocumentFile);
     connect(m_docs, &CDocManager::fileUsed, this, [this](const QString& path) {
         m_recentFiles.add(pathToBytes(path));
@@ -304,10 +255,8 @@ void COrvanteApp::openPlace(const QString& path, int line, int column)
 {
     // A script opens (or comes to the front) at the place; another kind of file just opens.
     CDocument* doc = m_docs->openDocumentFile(path);
-    if (!doc || doc->views().isEmpty())
-        return;
-    if (auto* editor = qobject_cast<CMELEditorView*>(doc->views().first()))
-        editor->showPlace(line, column);
+    if (doc && !doc->views().isEmpty())
+        doc->views().first()->showPlace(line, column);
 }
 
 void COrvanteApp::onFileNew()
@@ -317,12 +266,14 @@ void COrvanteApp::onFileNew()
         const std::optional<int> chosen = m_prompts.chooseNewFileType();
         if (!chosen)
             return;
-        const auto kind = static_cast<NewFileKind>(*chosen);
-        if (kind != NewFileKind::project) {
+        if (*chosen < 0 || *chosen >= static_cast<int>(std::size(kNewFileTypes)))
+            return;
+        const int templateId = static_cast<int>(kNewFileTypes[*chosen]);
+        const auto module = std::find_if(m_modules.begin(), m_modules.end(), [templateId](const auto& m) {
+            return m->documentType().templateId == templateId;
+        });
+        if (module != m_modules.end() && (*module)->offersNew()) {
             // An icon runs the editor modally and leaves no document; the others open a new one.
-            const int templateId = kind == NewFileKind::script   ? kScriptDocumentType.templateId
-                                   : kind == NewFileKind::window ? kWindowDocumentType.templateId
-                                                                 : kIconDocumentType.templateId;
             for (CDocTemplate* docTemplate : m_docs->templates())
                 if (docTemplate->resourceId() == templateId)
                     docTemplate->onFileNew();
@@ -334,9 +285,11 @@ void COrvanteApp::onFileNew()
 
 void COrvanteApp::onSettings()
 {
-    CSettingsDialog dialog(m_settingsService, m_prompts, font(AppFont::title), m_mainFrame.get());
-    dialog.addCommandPort(m_profile);
-    dialog.addElementNamesOption(m_profile);
+    std::vector<std::unique_ptr<SettingsPage>> pages;
+    for (const auto& module : m_modules)
+        for (auto& page : module->settingsPages())
+            pages.push_back(std::move(page));
+    CSettingsDialog dialog(m_settingsService, m_prompts, font(AppFont::title), std::move(pages), m_mainFrame.get());
     dialog.exec();
 }
 
@@ -345,51 +298,6 @@ void COrvanteApp::onFileOpen()
     const QString path = m_prompts.chooseFileToOpen(m_docs->lastFolder(), QString::fromLatin1(shell::kOpenFilter));
     if (!path.isEmpty())
         openDocumentFile(path);
-}
-
-// The window of a script becomes a new untitled window document; what the import skipped
-// goes to the Output pane, one compiler-style line each.
-void COrvanteApp::onImportMelWindow()
-{
-    const QString path = m_prompts.chooseFileToOpen(m_docs->lastFolder(), QString::fromLatin1(shell::kImportFilter));
-    if (path.isEmpty())
-        return;
-    const std::string file = pathToBytes(path);
-    std::string error;
-    const std::optional<std::string> script = readWholeFile(file, kMaxWindowFileBytes, error);
-    if (!script) {
-        m_prompts.showError(pathFromBytes(error));
-        return;
-    }
-    CDocTemplate* windows = nullptr;
-    for (CDocTemplate* docTemplate : m_docs->templates())
-        if (docTemplate->resourceId() == kWindowDocumentType.templateId)
-            windows = docTemplate;
-    if (!windows)
-        return;
-    // The log and the import's texts are UTF-8, as is the path on Linux; all go in one arg()
-    // so that a "%1" in a name or a path stays as it is.
-    const auto logged = [this](const char* format, const auto&... values) {
-        m_outputLog.AppendText(textToUtf8(QString::fromLatin1(format).arg(textFromUtf8(values)...)));
-    };
-    MelWindowImport import;
-    windows->newDocument([&import, &script](CDocument& doc) {
-        import = static_cast<CWindowDoc&>(doc).importMelWindow(*script);
-        if (import.built)
-            doc.setModifiedFlag(true);
-        return import.built;
-    });
-    logged(shell::kImporting, file);
-    if (!import.built) {
-        logged(shell::kImportFailed, file, import.problem + "\n");
-        m_designerHost.showOutput();
-        m_prompts.showError(QString::fromLatin1(shell::kImportFailed).arg(path, textFromUtf8(import.problem)));
-        return;
-    }
-    for (const MelDiagnostic& d : import.warnings)
-        logged(shell::kImportWarning, file, std::to_string(d.line), std::to_string(d.column), d.text);
-    logged(shell::kImported, std::to_string(import.warnings.size()));
-    m_designerHost.showOutput();
 }
 
 void COrvanteApp::onHelpContents()

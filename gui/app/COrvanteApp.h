@@ -2,12 +2,11 @@
 // it owns, the application-level commands, and the writing of the settings at exit.
 #pragma once
 
+#include "framework/DocumentModule.h"
 #include "framework/SettingsService.h"
 #include "settings/AppSettings.h"
 #include "settings/RecentFileList.h"
-#include "designer/DesignerHost.h"
 #include "log/OutputLog.h"
-#include "uimodel/UIModelContext.h"
 
 #include <QFont>
 #include <QObject>
@@ -83,7 +82,6 @@ private:
     void onFileNew();
     void onSettings();
     void onFileOpen();
-    void onImportMelWindow();
     void startRecovery();
 
     Profile& m_profile;
@@ -93,10 +91,10 @@ private:
     QString m_installDir;
     std::array<QFont, 3> m_fonts;
     OutputLog m_outputLog;
-    UIModelContext m_uiContext{m_settings.record};
-    DesignerHost m_designerHost;
     RecentFileList m_recentFiles;
     CDocManager* m_docs;
+    // The document kinds, each registering its template, commands, Settings pages and panes.
+    std::vector<std::unique_ptr<DocumentModule>> m_modules;
     DocumentRecovery* m_recovery = nullptr;
     std::unique_ptr<CMainFrame> m_mainFrame;
 };

@@ -3,9 +3,9 @@
 #include "app/COutputEdit.h"
 
 #include "app/CommandTable.h"
-#include "app/CopyTextToClipboard.h"
-#include "app/Panes.h"
 #include "framework/ByteText.h"
+#include "framework/CopyTextToClipboard.h"
+#include "framework/PaneContent.h"
 #include "log/LogPlace.h"
 #include "log/OutputLog.h"
 

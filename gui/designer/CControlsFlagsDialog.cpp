@@ -2,6 +2,7 @@
 #include "designer/CControlsFlagsDialog.h"
 
 #include "designer/CEditListItemsDialog.h"
+#include "designmodel/WindowDesigner.h"
 #include "framework/ByteText.h"
 #include "mel/MelVocabulary.h"
 #include "propgrid/FlagValueRefusal.h"
@@ -46,7 +47,7 @@ CControlsFlagsDialog::CControlsFlagsDialog(QWidget* parent) : QWidget(parent), m
     connect(m_list, &CPropertyListBox::editDataRequested, this, &CControlsFlagsDialog::editData);
 }
 
-void CControlsFlagsDialog::ShowElementFlags(CUIElement* element)
+void CControlsFlagsDialog::ShowElementFlags(CUIElement* element, WindowDesigner& designer)
 {
     if (!element)
         return;
@@ -58,6 +59,7 @@ void CControlsFlagsDialog::ShowElementFlags(CUIElement* element)
     m_values = FlagValueTable();
     m_set.Build(command, element->context().booleanStyle());
     m_element = element;
+    m_designer = &designer;
     m_list->SetPropertySet(&m_set);
     LoadElementToGrid(*element);
 }
@@ -75,6 +77,9 @@ void CControlsFlagsDialog::LoadElementToGrid(CUIElement& element)
 
 bool CControlsFlagsDialog::ApplyGridToElement(CUIElement& element)
 {
+    // An empty grid has no designer, and nothing to apply.
+    if (!m_designer)
+        return false;
     FlagValueTable current;
     element.StoreFlags(current);
     m_values = current;
@@ -82,17 +87,16 @@ bool CControlsFlagsDialog::ApplyGridToElement(CUIElement& element)
     m_set.ValuesTaken();
     if (m_values == current)
         return false;
-    element.ApplyFlags(m_values);
+    m_designer->applyFlags(element, m_values);
     if (element.flagsRewritten())
         LoadElementToGrid(element);
-    if (m_modified)
-        m_modified(element);
     return true;
 }
 
 void CControlsFlagsDialog::ClearGrid()
 {
     m_element = nullptr;
+    m_designer = nullptr;
     m_list->ResetGrid();
     m_values = FlagValueTable();
 }
@@ -149,7 +153,7 @@ void CControlsFlagsDialog::editData(int row)
 {
     const CPropertyItem* item = m_list->rows().item(row);
     const int position = positionOf(m_set, item);
-    if (!m_element || !item || position < 0)
+    if (!m_element || !m_designer || !item || position < 0)
         return;
     auto* list = dynamic_cast<CUITextScrollList*>(m_element);
     if (list && item->name() == kListItemsFlag) {
@@ -161,9 +165,7 @@ void CControlsFlagsDialog::editData(int row)
                 m_hintSink(QString::fromLatin1(kItemTooLong).arg(wnd_file::kMaxValueBytes));
             return;
         }
-        list->setItems(std::move(items));
-        if (m_modified)
-            m_modified(*list);
+        m_designer->setListItems(*list, std::move(items));
         return;
     }
     FlagValueTable table;
@@ -184,10 +186,8 @@ void CControlsFlagsDialog::editData(int row)
         }
     }
     table[position] = value;
-    m_element->ApplyFlags(table);
+    m_designer->applyFlags(*m_element, table);
     m_values = table;
-    if (m_modified)
-        m_modified(*m_element);
 }
 
 bool CControlsFlagsDialog::runListItemsDialog(const std::string& title, std::vector<std::string>& items)

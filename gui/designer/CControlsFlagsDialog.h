@@ -1,6 +1,7 @@
 // The "Controls flags" pane's content: the property grid of the selected element's MEL
-// command, loaded from the element's flag table, and every committed edit written back
-// into the element so that its preview follows at once.
+// command, loaded from the element's flag table, and every committed edit carried out by the
+// designer of the view that showed the element, so that its document is modified and every
+// view of the window follows at once.
 #pragma once
 
 #include "designer/CPropertyListBox.h"
@@ -14,6 +15,7 @@
 namespace orv {
 
 class CUIElement;
+class WindowDesigner;
 
 // A plain widget rather than a dialog: Enter and Escape have nothing to close in the pane,
 // and the grid and its editors keep Tab for themselves.
@@ -23,18 +25,17 @@ class CControlsFlagsDialog final : public QWidget {
 public:
     // Shows a text in the status bar's first pane.
     using HintSink = std::function<void(const QString&)>;
-    // Told after an edit changed an element (its flags or its list items).
-    using ModifiedCallback = std::function<void(CUIElement&)>;
 
     explicit CControlsFlagsDialog(QWidget* parent = nullptr);
 
-    // Rebuilds the grid for the element's command and loads its values. Nothing changes
-    // for no element or a command the database lacks.
-    void ShowElementFlags(CUIElement* element);
+    // Rebuilds the grid for the element's command and loads its values; designer, the
+    // designer of the view showing the element, carries out the grid's edits. Nothing
+    // changes for no element or a command the database lacks.
+    void ShowElementFlags(CUIElement* element, WindowDesigner& designer);
     // element -> grid.
     void LoadElementToGrid(CUIElement& element);
-    // grid -> element: ApplyFlags with the values of the rows the user edited (the others
-    // keep the element's); false when they change nothing.
+    // grid -> element, through the designer: the values of the rows the user edited (the
+    // others keep the element's); false when they change nothing.
     bool ApplyGridToElement(CUIElement& element);
     // Empties the grid and forgets the element, dropping an edit in progress (the last
     // designer view closed).
@@ -48,7 +49,6 @@ public:
     const CPropertySet& propertySet() const { return m_set; }
 
     void setHintSink(HintSink sink) { m_hintSink = std::move(sink); }
-    void setModifiedCallback(ModifiedCallback callback) { m_modified = std::move(callback); }
 
 private:
     void showHint(int row);
@@ -64,8 +64,9 @@ private:
     CPropertySet m_set;
     FlagValueTable m_values;
     CUIElement* m_element = nullptr;
+    // The designer that carries out the edits of m_element; set with it.
+    WindowDesigner* m_designer = nullptr;
     HintSink m_hintSink;
-    ModifiedCallback m_modified;
 };
 
 } // namespace orv

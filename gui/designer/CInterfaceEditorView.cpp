@@ -6,6 +6,9 @@
 #include "designer/COrvanteWnd.h"
 #include "designer/CWindowDoc.h"
 #include "designer/DesignMode.h"
+#include "designer/DesignerHost.h"
+#include "designer/DesignerPanes.h"
+#include "designer/InsertMenu.h"
 #include "designmodel/FormFit.h"
 #include "designmodel/InsertCommands.h"
 #include "designer/ScriptExport.h"
@@ -13,6 +16,7 @@
 #include "framework/CDocManager.h"
 #include "framework/CDocTemplate.h"
 #include "framework/CMDIChildWnd.h"
+#include "framework/CommandIds.h"
 #include "framework/Prompts.h"
 #include "settings/ElementNamesOption.h"
 
@@ -23,11 +27,6 @@
 #include <QVBoxLayout>
 
 namespace orv {
-
-namespace {
-constexpr int kExportScript = 32801;
-constexpr int kExportPython = 32850;
-} // namespace
 
 // Another view of the window may delete what this one has selected: the selection goes to
 // the nearest container that stays.
@@ -56,7 +55,15 @@ public:
     void elementInserted(const CUIElement&) override {}
     void elementMoved(const CUIElement&) override {}
     void flagsChanged(const CUIElement&) override {}
-    void geometryChanged(const CUIElement&) override {}
+    // A new size from any view or the grid moves the tracker around the selection.
+    void geometryChanged(const CUIElement& subtree) override
+    {
+        for (const CUIElement* e = m_view.m_selected; e; e = e->parent())
+            if (e == &subtree) {
+                m_view.placeTracker();
+                return;
+            }
+    }
 
 private:
     CInterfaceEditorView& m_view;
@@ -93,7 +100,7 @@ CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent
     resize(form.width, form.height);
     if (CControlsFlagsDialog* grid = m_host.controlsFlags)
         connect(this, &CInterfaceEditorView::elementSelected, grid,
-                [grid](CUIElement* element) { grid->ShowElementFlags(element); });
+                [this, grid](CUIElement* element) { grid->ShowElementFlags(element, m_designer); });
 }
 
 CInterfaceEditorView::~CInterfaceEditorView()
@@ -109,8 +116,8 @@ void CInterfaceEditorView::closeEvent(QCloseEvent* event)
 {
     CView::closeEvent(event);
     // The shell hides the designer's panes when no designer view is active any more.
-    if (event->isAccepted() && m_host.designerViewClosing)
-        m_host.designerViewClosing(this);
+    if (event->isAccepted() && m_host.panes)
+        m_host.panes->viewClosing(this);
 }
 
 CWindowDoc* CInterfaceEditorView::windowDoc() const
@@ -161,8 +168,8 @@ void CInterfaceEditorView::fitFrameToForm()
 
 void CInterfaceEditorView::onInitialUpdate()
 {
-    if (m_host.showDesignerPanes)
-        m_host.showDesignerPanes(true);
+    if (m_host.panes)
+        m_host.panes->showPanes();
     fitFrameToForm();
     showPreview();
     m_selected = &window();
@@ -174,7 +181,7 @@ void CInterfaceEditorView::onInitialUpdate()
     // the preview strayed from its element; a grid still showing another element's values
     // must never be written into this window.
     if (CControlsFlagsDialog* grid = m_host.controlsFlags) {
-        grid->ShowElementFlags(&window());
+        grid->ShowElementFlags(&window(), m_designer);
         if (grid->shownElement() == &window()) {
             grid->ApplyGridToElement(window());
             grid->LoadElementToGrid(window());
@@ -190,8 +197,8 @@ void CInterfaceEditorView::onActivateView(bool activate)
         m_firstActivation = true;
         return;
     }
-    if (m_host.showDesignerPanes)
-        m_host.showDesignerPanes(true);
+    if (m_host.panes)
+        m_host.panes->showPanes();
     SelectPreview(nullptr);
     enablePreviews(!DesignMode::editMode());
     if (m_firstActivation) {
@@ -207,14 +214,14 @@ void CInterfaceEditorView::onActivateView(bool activate)
 
 bool CInterfaceEditorView::onUpdateCommand(int id, CommandState&) const
 {
-    return id == kExportScript || id == kExportPython;
+    return id == commandValue(CommandId::exportScript) || id == commandValue(CommandId::exportPython);
 }
 
 void CInterfaceEditorView::onCommand(int id)
 {
-    if (id == kExportScript)
+    if (id == commandValue(CommandId::exportScript))
         exportScript(ScriptLanguage::mel);
-    else if (id == kExportPython)
+    else if (id == commandValue(CommandId::exportPython))
         exportScript(ScriptLanguage::python);
 }
 
@@ -286,7 +293,7 @@ void CInterfaceEditorView::DeleteSelection()
     SelectPreview(next);
     if (!DesignMode::editMode())
         m_selected = next;
-    fillHierarchy();
+    showSelectionInTree();
     emit elementSelected(m_selected);
 }
 
@@ -298,7 +305,7 @@ int CInterfaceEditorView::InsertElement(std::uint32_t categories, std::uint32_t 
         return 0;
     int command = defaultCommand;
     if (menuRequested || categories == insert_category::all)
-        command = m_host.insertMenu ? m_host.insertMenu(categories, disabled, menuAt) : 0;
+        command = BuildInsertMenu(categories, disabled, menuAt);
     if (!WindowDesigner::insertTarget(*selected))
         return command;
     if (command < kFirstInsertCommand || command > kLastInsertCommand)
@@ -307,7 +314,7 @@ int CInterfaceEditorView::InsertElement(std::uint32_t categories, std::uint32_t 
     if (!made)
         return command;
     m_selected = made;
-    fillHierarchy();
+    showSelectionInTree();
     SelectPreview(made);
     selectInTree(made);
     return command;
@@ -319,7 +326,7 @@ void CInterfaceEditorView::moveSelection(WindowDesigner::MoveDirection direction
     if (!element || !m_designer.move(*element, direction))
         return;
     m_selected = element;
-    fillHierarchy();
+    showSelectionInTree();
     SelectPreview(nullptr);
 }
 
@@ -330,7 +337,7 @@ void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement* target)
     else
         m_designer.dropAtEnd(dragged);
     m_selected = &dragged;
-    fillHierarchy();
+    showSelectionInTree();
     SelectPreview(nullptr);
 }
 
@@ -348,13 +355,6 @@ void CInterfaceEditorView::renameElement(CUIElement& element, const std::string&
                 docTemplate->manager()->prompts().showError(message);
         },
         Qt::QueuedConnection);
-}
-
-void CInterfaceEditorView::gridEdited()
-{
-    windowDoc()->setModifiedFlag(true);
-    // A new size moves the tracker; every view's previews heard the new values from the model.
-    placeTracker();
 }
 
 bool CInterfaceEditorView::shows(const CUIElement& element) const
@@ -387,6 +387,18 @@ void CInterfaceEditorView::fillHierarchy()
         m_host.hierarchy->FillHierarchy(window(), this);
 }
 
+void CInterfaceEditorView::showSelectionInTree()
+{
+    if (!m_host.hierarchy)
+        return;
+    // The tree heard the edit's changes from the window; a tree showing another view is
+    // filled for this one.
+    if (m_host.hierarchy->view() != this)
+        fillHierarchy();
+    else
+        m_host.hierarchy->showSelection(m_selected);
+}
+
 void CInterfaceEditorView::selectInTree(CUIElement* element)
 {
     if (m_host.hierarchy && m_host.hierarchy->view() == this)
@@ -414,7 +426,7 @@ void CInterfaceEditorView::onTracked(const QRect& rect)
         const UISize frame = previewFrameSize(*m_selected);
         m_designer.resize(*m_selected, {rect.width() - frame.width, rect.height() - frame.height});
     }
-    fillHierarchy();
+    showSelectionInTree();
     placeTracker();
     reloadShownFlags();
 }
@@ -481,13 +493,13 @@ void CInterfaceEditorView::exportScript(ScriptLanguage language)
     const CDocTemplate* docTemplate = document() ? document()->docTemplate() : nullptr;
     if (!docTemplate)
         return;
-    ScriptExport target(docTemplate->manager()->prompts(), m_host.copyToClipboard, language);
+    ScriptExport target(docTemplate->manager()->prompts(), language);
     OutputLog scratch;
     const bool writeNames = m_host.profile && readElementNamesOption(*m_host.profile);
     const ExportResult result =
         ExportWindowScript(window(), *m_host.record, m_host.log ? *m_host.log : scratch, target, language, writeNames);
-    if (!result.cancelled && m_host.showOutput)
-        m_host.showOutput();
+    if (!result.cancelled && m_host.panes)
+        m_host.panes->showOutput();
 }
 
 } // namespace orv

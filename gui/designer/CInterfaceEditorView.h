@@ -62,9 +62,6 @@ public:
     void dropElement(CUIElement& dragged, CUIElement* target);
     // A name the designer refuses keeps the old one and says why (through the prompts).
     void renameElement(CUIElement& element, const std::string& name);
-    // The Controls flags grid changed an element of this view's window: the document is
-    // modified and the tracker follows.
-    void gridEdited();
     // Whether element is in this view's window.
     bool shows(const CUIElement& element) const;
     // The hierarchy selected element: the surface follows.
@@ -92,6 +89,8 @@ private:
     // Shows the window's preview at the surface's top-left corner and follows its signals.
     void showPreview();
     void fillHierarchy();
+    // After an edit: the tree selects this view's selection (none: no item).
+    void showSelectionInTree();
     void selectInTree(CUIElement* element);
     void onTrackerRightPressed(const QPoint& clientPos);
     void onTracked(const QRect& rect);

@@ -1,10 +1,12 @@
-// Items carry their element; every structural change refills the tree from the model.
+// Items carry their element; the tree follows the window's edits item by item and is
+// refilled only when it comes to show a window.
 #include "designer/CNavigatorTreeCtrl.h"
 
 #include "designer/CInterfaceEditorView.h"
 #include "designer/DesignerPictures.h"
 #include "designmodel/InsertCommands.h"
 #include "designer/PreviewWidget.h"
+#include "uimodel/CUIWindow.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -12,6 +14,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace orv {
 
@@ -47,6 +51,9 @@ CNavigatorTreeCtrl::CNavigatorTreeCtrl(QWidget* parent) : QTreeWidget(parent), m
     setObjectName(QStringLiteral("tree"));
     header()->hide();
     setRootIsDecorated(true);
+    // Every item is a picture and a line of text: the view need not measure each row, which
+    // keeps placing the current item cheap in a window of thousands of elements.
+    setUniformRowHeights(true);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { onCurrentItemChanged(current); });
@@ -66,6 +73,22 @@ CUIElement* CNavigatorTreeCtrl::elementOf(const QTreeWidgetItem* item)
     return item ? reinterpret_cast<CUIElement*>(item->data(0, kElementRole).value<quintptr>()) : nullptr;
 }
 
+CNavigatorTreeCtrl::~CNavigatorTreeCtrl()
+{
+    observe(nullptr);
+}
+
+void CNavigatorTreeCtrl::observe(CUIWindow* window)
+{
+    if (window == m_window)
+        return;
+    if (m_window)
+        m_window->removeObserver(*this);
+    m_window = window;
+    if (m_window)
+        m_window->addObserver(*this);
+}
+
 void CNavigatorTreeCtrl::FillHierarchy(CUIWindow& window, CInterfaceEditorView* view)
 {
     // A drag over the items going is given up.
@@ -77,22 +100,109 @@ void CNavigatorTreeCtrl::FillHierarchy(CUIWindow& window, CInterfaceEditorView* 
     m_filling = true;
     setUpdatesEnabled(false);
     clear();
-    insertItems(window, nullptr);
+    m_items.clear();
+    observe(&window);
+    QTreeWidgetItem* top = makeItems(window);
+    addTopLevelItem(top);
+    expandAsStored(window, top);
     setUpdatesEnabled(true);
     m_filling = false;
     selectElement(view ? view->selected() : nullptr);
 }
 
-void CNavigatorTreeCtrl::insertItems(CUIElement& element, QTreeWidgetItem* parent)
+QTreeWidgetItem* CNavigatorTreeCtrl::makeItems(const CUIElement& element)
 {
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    auto* item = new QTreeWidgetItem;
     item->setText(0, textFromUtf8(element.name()));
     item->setIcon(0, pictureOf(element.typeCode()));
     item->setData(0, kElementRole, QVariant::fromValue(reinterpret_cast<quintptr>(&element)));
     item->setFlags(item->flags() | Qt::ItemIsEditable);
+    m_items[&element] = item;
     for (const auto& child : element.children())
-        insertItems(*child, item);
+        item->addChild(makeItems(*child));
+    return item;
+}
+
+void CNavigatorTreeCtrl::expandAsStored(const CUIElement& element, QTreeWidgetItem* item)
+{
+    for (int i = 0; i < item->childCount(); ++i)
+        if (const CUIElement* child = elementOf(item->child(i)))
+            expandAsStored(*child, item->child(i));
     item->setExpanded(element.stateFlag());
+}
+
+void CNavigatorTreeCtrl::forgetItems(const CUIElement& element)
+{
+    m_items.erase(&element);
+    for (const auto& child : element.children())
+        forgetItems(*child);
+}
+
+void CNavigatorTreeCtrl::placeItems(const CUIElement& element, QTreeWidgetItem* item)
+{
+    const auto parentItem = m_items.find(element.parent());
+    if (parentItem == m_items.end())
+        return;
+    const auto& siblings = element.parent()->children();
+    const auto at = std::find_if(siblings.begin(), siblings.end(), [&](const auto& e) { return e.get() == &element; });
+    parentItem->second->insertChild(static_cast<int>(at - siblings.begin()), item);
+    expandAsStored(element, item);
+}
+
+void CNavigatorTreeCtrl::elementInserted(const CUIElement& element)
+{
+    if (!element.parent() || !m_items.contains(element.parent()))
+        return;
+    m_filling = true;
+    placeItems(element, makeItems(element));
+    m_filling = false;
+}
+
+void CNavigatorTreeCtrl::elementRemoving(const CUIElement& element)
+{
+    if (&element == m_window) {
+        // The window goes with its observers: nothing to stop hearing.
+        m_window = nullptr;
+        clearHierarchy();
+        return;
+    }
+    const auto found = m_items.find(&element);
+    if (found == m_items.end())
+        return;
+    if (m_dragging && m_dragSource && elementOf(m_dragSource) == &element)
+        endDrag();
+    QTreeWidgetItem* item = found->second;
+    forgetItems(element);
+    m_filling = true;
+    delete item;
+    m_filling = false;
+}
+
+void CNavigatorTreeCtrl::elementMoved(const CUIElement& element)
+{
+    const auto found = m_items.find(&element);
+    if (found == m_items.end())
+        return;
+    QTreeWidgetItem* item = found->second;
+    m_filling = true;
+    const bool current = currentItem() == item;
+    if (QTreeWidgetItem* oldParent = item->parent())
+        oldParent->takeChild(oldParent->indexOfChild(item));
+    placeItems(element, item);
+    if (current)
+        setCurrentItem(item);
+    m_filling = false;
+}
+
+void CNavigatorTreeCtrl::showSelection(const CUIElement* element)
+{
+    if (QTreeWidgetItem* item = itemOf(element)) {
+        setCurrentItem(item);
+        return;
+    }
+    m_filling = true;
+    setCurrentItem(nullptr);
+    m_filling = false;
 }
 
 CInterfaceEditorView* CNavigatorTreeCtrl::view() const
@@ -114,6 +224,8 @@ void CNavigatorTreeCtrl::clearHierarchy()
         endDrag();
     m_filling = true;
     clear();
+    m_items.clear();
+    observe(nullptr);
     m_filling = false;
     m_view = nullptr;
     m_kind = TreeKind::none;
@@ -126,12 +238,8 @@ CUIElement* CNavigatorTreeCtrl::selectedElement() const
 
 QTreeWidgetItem* CNavigatorTreeCtrl::itemOf(const CUIElement* element) const
 {
-    if (!element)
-        return nullptr;
-    for (QTreeWidgetItemIterator it(const_cast<CNavigatorTreeCtrl*>(this)); *it; ++it)
-        if (elementOf(*it) == element)
-            return *it;
-    return nullptr;
+    const auto found = m_items.find(element);
+    return found == m_items.end() ? nullptr : found->second;
 }
 
 void CNavigatorTreeCtrl::selectElement(const CUIElement* element)

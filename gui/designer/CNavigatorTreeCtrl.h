@@ -4,12 +4,14 @@
 #pragma once
 
 #include "uimodel/UIModelConstants.h"
+#include "uimodel/WindowObserver.h"
 
 #include <QIcon>
 #include <QPointer>
 #include <QTreeWidget>
 
 #include <map>
+#include <unordered_map>
 
 class QLabel;
 
@@ -19,7 +21,9 @@ class CInterfaceEditorView;
 class CUIElement;
 class CUIWindow;
 
-class CNavigatorTreeCtrl : public QTreeWidget {
+// The tree observes the window it shows: an edit changes the items of the elements it
+// touched, found through a map from element to item, and never refills the tree.
+class CNavigatorTreeCtrl : public QTreeWidget, private WindowObserver {
     Q_OBJECT
 
 public:
@@ -27,6 +31,7 @@ public:
     enum class TreeKind { none = 0, windowHierarchy = 2 };
 
     explicit CNavigatorTreeCtrl(QWidget* parent = nullptr);
+    ~CNavigatorTreeCtrl() override;
 
     // Rebuilds the tree from the window's elements for view, branches open as their
     // elements say, the view's selection selected.
@@ -38,6 +43,9 @@ public:
     CUIElement* selectedElement() const;
     // Selects the element's item, which makes the surface select it too.
     void selectElement(const CUIElement* element);
+    // After an edit: the element's item becomes the current one (the surface selects it
+    // too), or no item is current for none.
+    void showSelection(const CUIElement* element);
     QTreeWidgetItem* itemOf(const CUIElement* element) const;
     static CUIElement* elementOf(const QTreeWidgetItem* item);
     bool dragging() const { return m_dragging; }
@@ -49,7 +57,21 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void insertItems(CUIElement& element, QTreeWidgetItem* parent);
+    void elementInserted(const CUIElement& element) override;
+    void elementRemoving(const CUIElement& element) override;
+    void elementMoved(const CUIElement& element) override;
+    void flagsChanged(const CUIElement&) override {}
+    void geometryChanged(const CUIElement&) override {}
+
+    // Starts hearing window's changes (none: stops).
+    void observe(CUIWindow* window);
+    // The items of element's subtree, not yet in the tree.
+    QTreeWidgetItem* makeItems(const CUIElement& element);
+    // Puts element's items, made or taken out, at element's place under its parent's item.
+    void placeItems(const CUIElement& element, QTreeWidgetItem* item);
+    // Opens and closes the branches of element's subtree as the elements say.
+    void expandAsStored(const CUIElement& element, QTreeWidgetItem* item);
+    void forgetItems(const CUIElement& element);
     void onCurrentItemChanged(QTreeWidgetItem* current);
     void onItemChanged(QTreeWidgetItem* item);
     void showContextMenu(const QPoint& pos, const QPoint& globalPos);
@@ -59,6 +81,8 @@ private:
     const QIcon& pictureOf(ElementTypeCode code);
 
     std::map<ElementTypeCode, QIcon> m_pictures;
+    CUIWindow* m_window = nullptr;
+    std::unordered_map<const CUIElement*, QTreeWidgetItem*> m_items;
     QPointer<CInterfaceEditorView> m_view;
     TreeKind m_kind = TreeKind::none;
     bool m_filling = false;

@@ -1,6 +1,7 @@
 // Opening reads into a fresh model, so a failed open leaves nothing half read behind.
 #include "designer/CWindowDoc.h"
 
+#include "designer/DesignerPanes.h"
 #include "framework/ByteText.h"
 
 namespace orv {
@@ -34,8 +35,8 @@ OutputLog& CWindowDoc::log()
 
 void CWindowDoc::showOutput() const
 {
-    if (m_host.showOutput)
-        m_host.showOutput();
+    if (m_host.panes)
+        m_host.panes->showOutput();
 }
 
 FileError CWindowDoc::onOpenDocument(const QString& path)

@@ -1,5 +1,5 @@
-// What the designer takes from the shell around it: settings, the message log, the
-// hierarchy tree, fonts, and the few services whose widgets live in the shell.
+// What the designer's documents and views take from around them: settings, the message log,
+// fonts, and the designer's panes (the hierarchy tree, the flags grid, the palette).
 #pragma once
 
 #include "designer/CControlsFlagsDialog.h"
@@ -9,16 +9,11 @@
 #include "uimodel/UIModelContext.h"
 
 #include <QFont>
-#include <QPoint>
 #include <QPointer>
-
-#include <cstdint>
-#include <functional>
-#include <string>
 
 namespace orv {
 
-class CInterfaceEditorView;
+class DesignerPanes;
 class Profile;
 
 struct DesignerHost {
@@ -36,17 +31,8 @@ struct DesignerHost {
     // Font 0 (buttons, check boxes, lists, fields, texts) and font 1 (scroll fields).
     QFont previewFont;
     QFont multiLineFont;
-    // A designer view became active: the palette and the designer's panes are shown.
-    std::function<void(bool active)> showDesignerPanes;
-    // A designer view goes with its closing window: unless another designer view is the
-    // active one, the palette and the designer's panes go (a designer view activated next
-    // brings them back).
-    std::function<void(const CInterfaceEditorView* going)> designerViewClosing;
-    // The insertion menu at a screen point; the chosen command id, 0 when dismissed.
-    std::function<int(std::uint32_t categories, std::uint32_t disabled, const QPoint& at)> insertMenu;
-    std::function<void(const std::string& text)> copyToClipboard;
-    // After an export: the Output pane, which holds the script, is shown.
-    std::function<void()> showOutput;
+    // The panes and palette in the main frame; null where the designer runs without a frame.
+    DesignerPanes* panes = nullptr;
 };
 
 } // namespace orv

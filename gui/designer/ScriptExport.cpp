@@ -3,6 +3,7 @@
 
 #include "files/SafeFileWriter.h"
 #include "framework/ByteText.h"
+#include "framework/CopyTextToClipboard.h"
 #include "framework/Prompts.h"
 #include "uimodel/UIModelConstants.h"
 
@@ -41,8 +42,7 @@ bool ScriptExport::writeScriptFile(const std::string& path, const std::string& b
 
 void ScriptExport::copyToClipboard(const std::string& text)
 {
-    if (m_copy)
-        m_copy(text);
+    CopyTextToClipboard(text);
 }
 
 } // namespace orv

@@ -4,17 +4,14 @@
 
 #include "uimodel/MelExport.h"
 
-#include <functional>
-
 namespace orv {
 
 class Prompts;
 
 class ScriptExport final : public ExportTarget {
 public:
-    ScriptExport(Prompts& prompts, std::function<void(const std::string&)> copy,
-                 ScriptLanguage language = ScriptLanguage::mel)
-        : m_prompts(prompts), m_copy(std::move(copy)), m_language(language)
+    explicit ScriptExport(Prompts& prompts, ScriptLanguage language = ScriptLanguage::mel)
+        : m_prompts(prompts), m_language(language)
     {
     }
 
@@ -27,7 +24,6 @@ public:
 
 private:
     Prompts& m_prompts;
-    std::function<void(const std::string&)> m_copy;
     ScriptLanguage m_language;
 };
 

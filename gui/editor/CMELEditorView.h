@@ -45,7 +45,7 @@ public:
 
     // The caret to a place named by a message (line and column from 1, the column in bytes),
     // kept inside the script, scrolled into view, the view given the keyboard.
-    void showPlace(int line, int column);
+    void showPlace(int line, int column) override;
 
     // The selection, or the whole script without one, to the command port of the profile.
     void sendToMaya();

@@ -34,6 +34,8 @@ constexpr int kWaveHeight = 3;
 constexpr int kWaveLength = 4;
 constexpr QRgb kErrorUnderline = 0xE02020;
 constexpr QRgb kWarningUnderline = 0xE09000;
+// A note (a call of a proc that another script may define) is drawn quieter than a warning.
+constexpr QRgb kNoteUnderline = 0x9090A0;
 
 struct MoveCommand {
     int id;
@@ -388,7 +390,10 @@ void CTextView::paintMarks(QPainter& painter, int line, int y)
             wave.lineTo(std::min(x + kWaveLength / 2, right), bottom - kWaveHeight + 1);
             wave.lineTo(std::min(x + kWaveLength, right), bottom);
         }
-        painter.setPen(QPen(QColor(mark->severity == MelSeverity::error ? kErrorUnderline : kWarningUnderline), 1));
+        const QRgb colour = mark->severity == MelSeverity::error  ? kErrorUnderline
+                            : mark->severity == MelSeverity::note ? kNoteUnderline
+                                                                  : kWarningUnderline;
+        painter.setPen(QPen(QColor(colour), 1));
         painter.drawPath(wave);
     }
     painter.restore();

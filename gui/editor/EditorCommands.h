@@ -2,6 +2,8 @@
 // place that says which key runs which command.
 #pragma once
 
+#include "framework/CommandIds.h"
+
 #include <QKeySequence>
 
 #include <optional>
@@ -39,20 +41,20 @@ inline constexpr int kTab = 37003;
 inline constexpr int kShiftTab = 37004;
 inline constexpr int kToggleOverwrite = 37005;
 inline constexpr int kComplete = 37006;    // the completion list of the word at the cursor
-inline constexpr int kSendToMaya = 37007;  // the selection or the script to Maya's command port
-inline constexpr int kPageSetup = 57605;
-inline constexpr int kPrint = 57607;
-inline constexpr int kPrintDirect = 57608;
-inline constexpr int kPrintPreview = 57609;
-inline constexpr int kCopy = 57634;
-inline constexpr int kCut = 57635;
-inline constexpr int kFind = 57636;
-inline constexpr int kPaste = 57637;
-inline constexpr int kFindNext = 57640;
-inline constexpr int kReplace = 57641;
-inline constexpr int kSelectAll = 57642;
-inline constexpr int kUndo = 57643;
-inline constexpr int kRedo = 57644;
+inline constexpr int kSendToMaya = commandValue(CommandId::sendToMaya);  // the selection or the script to Maya
+inline constexpr int kPageSetup = commandValue(CommandId::filePageSetup);
+inline constexpr int kPrint = commandValue(CommandId::filePrint);
+inline constexpr int kPrintDirect = commandValue(CommandId::filePrintDirect);
+inline constexpr int kPrintPreview = commandValue(CommandId::filePrintPreview);
+inline constexpr int kCopy = commandValue(CommandId::editCopy);
+inline constexpr int kCut = commandValue(CommandId::editCut);
+inline constexpr int kFind = commandValue(CommandId::editFind);
+inline constexpr int kPaste = commandValue(CommandId::editPaste);
+inline constexpr int kFindNext = commandValue(CommandId::editFindNext);
+inline constexpr int kReplace = commandValue(CommandId::editReplace);
+inline constexpr int kSelectAll = commandValue(CommandId::editSelectAll);
+inline constexpr int kUndo = commandValue(CommandId::editUndo);
+inline constexpr int kRedo = commandValue(CommandId::editRedo);
 
 // The status indicators a text view fills.
 inline constexpr int kIndicatorOverwrite = 59140;

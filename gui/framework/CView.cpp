@@ -67,4 +67,6 @@ QString CView::menuText(int) const
     return {};
 }
 
+void CView::showPlace(int, int) {}
+
 } // namespace orv

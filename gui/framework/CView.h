@@ -42,6 +42,8 @@ public:
     // The menu text of a command whose text follows the view's state (e.g. "&Undo Typing");
     // empty for the command's own text.
     virtual QString menuText(int id) const;
+    // Shows a place a message names (line and column from 1); a view without places ignores it.
+    virtual void showPlace(int line, int column);
 
 signals:
     // An indicator text may have changed.

@@ -5,6 +5,9 @@
 
 #include "app/COrvanteApp.h"
 #include "app/CMainFrame.h"
+#include "app/CResizableBar.h"
+#include "designer/CControlsFlagsDialog.h"
+#include "designer/CToolsDialog.h"
 #include "settings/Profile.h"
 
 #include <QApplication>
@@ -45,5 +48,16 @@ private:
     std::unique_ptr<COrvanteApp> m_app;
     bool m_started = false;
 };
+
+// The designer's palette and grid, which the designer module put into the frame.
+inline CToolsDialog* toolsPalette(CMainFrame* frame)
+{
+    return frame->findChild<CToolsDialog*>();
+}
+
+inline CControlsFlagsDialog* flagsGrid(CMainFrame* frame)
+{
+    return qobject_cast<CControlsFlagsDialog*>(frame->controlsFlagsPane()->widget());
+}
 
 } // namespace orv::test

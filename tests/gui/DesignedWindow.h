@@ -5,6 +5,7 @@
 
 #include "../core/uimodel/RecordingPreview.h"
 
+#include "designmodel/WindowDesigner.h"
 #include "mel/CommandDatabase.h"
 #include "uimodel/CUIColumnLayout.h"
 #include "uimodel/CUILabelledControls.h"
@@ -46,6 +47,8 @@ struct DesignedWindow {
     UIModelContext context{settings};
     CUIWindow window{context};
     RecordedView view{window};
+    // Carries out the grid's edits, as a designer view's does.
+    WindowDesigner designer{window};
     CUIColumnLayout* column = nullptr;
     CUIButton* button = nullptr;
     CUIButton* second = nullptr;

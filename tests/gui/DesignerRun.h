@@ -4,11 +4,11 @@
 
 #include "AppTestSupport.h"
 
-#include "app/CToolsDialog.h"
 #include "app/Panes.h"
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CNavigatorTreeCtrl.h"
 #include "designer/COrvanteWnd.h"
+#include "designer/CToolsDialog.h"
 #include "designer/CWindowDoc.h"
 #include "designer/DesignMode.h"
 #include "framework/CDocManager.h"
@@ -62,8 +62,8 @@ struct Designer {
     CInterfaceEditorView* view() { return qobject_cast<CInterfaceEditorView*>(run.app().docManager().activeView()); }
     CWindowDoc* doc() { return view()->windowDoc(); }
     CUIWindow& window() { return view()->window(); }
-    CNavigatorTreeCtrl* tree() { return static_cast<CNavigatorTreeCtrl*>(run.frame()->windowHierarchyPane()->tree()); }
-    CToolsDialog* tools() { return run.frame()->toolsPalette(); }
+    CNavigatorTreeCtrl* tree() { return static_cast<CNavigatorTreeCtrl*>(run.frame()->windowHierarchyPane()->widget()); }
+    CToolsDialog* tools() { return toolsPalette(run.frame()); }
     void click(int id, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
     {
         QToolButton* b = tools()->button(id);

@@ -46,7 +46,8 @@ private slots:
         m_hints.clear();
         m_modified.clear();
         m_dialog->setHintSink([this](const QString& hint) { m_hints << hint; });
-        m_dialog->setModifiedCallback([this](CUIElement& element) { m_modified.push_back(&element); });
+        // What the designer was told to change, with the element the grid showed.
+        m_window->designer.setChangedHandler([this] { m_modified.push_back(m_dialog->shownElement()); });
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
     }
@@ -59,7 +60,7 @@ private slots:
 
     void buttonShowsItsCommandsRows()
     {
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         const CPropertyListBox& list = *m_dialog->list();
         QCOMPARE(list.rows().count(), 18);
         QCOMPARE(list.rows().item(0)->name(), std::string("button"));
@@ -69,22 +70,22 @@ private slots:
         QCOMPARE(list.rows().item(kLabelRow)->valueText(), m_window->button->flags()[kLabel]);
         QCOMPARE(m_dialog->shownElement(), m_window->button);
 
-        m_dialog->ShowElementFlags(m_window->list);
+        m_dialog->ShowElementFlags(m_window->list, m_window->designer);
         QCOMPARE(list.rows().item(0)->name(), std::string("textScrollList"));
         QCOMPARE(list.rows().count(), 30);
     }
 
     void noElementKeepsTheGrid()
     {
-        m_dialog->ShowElementFlags(m_window->button);
-        m_dialog->ShowElementFlags(nullptr);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
+        m_dialog->ShowElementFlags(nullptr, m_window->designer);
         QCOMPARE(m_dialog->shownElement(), m_window->button);
         QCOMPARE(m_dialog->list()->rows().count(), 18);
     }
 
     void choosingFalseDisablesThePreview()
     {
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         CPropertyListBox& list = *m_dialog->list();
         clickRow(list, kEnableRow);
         CInPlaceComboBoxImp* combo = list.choiceEditor();
@@ -125,7 +126,7 @@ private slots:
             FlagValueTable table = m_window->button->flags();
             table[kEnable] = c.value;
             m_window->button->ApplyFlags(table);
-            m_dialog->ShowElementFlags(m_window->button);
+            m_dialog->ShowElementFlags(m_window->button, m_window->designer);
             CPropertyListBox& list = *m_dialog->list();
             clickRow(list, kEnableRow);
             QCOMPARE(list.choiceEditor()->currentIndex(), c.choice);
@@ -146,7 +147,7 @@ private slots:
 
     void hintOfTheSelectedRow()
     {
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         clickRow(*m_dialog->list(), 3);
         QCOMPARE(m_hints.last(), QStringLiteral("Flag type of 'backgroundColor' is : Float Float Float"));
         clickRow(*m_dialog->list(), 0);
@@ -155,7 +156,7 @@ private slots:
 
     void typedLabelChangesTheCaptionAtOnce()
     {
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         typeIntoRow(*m_dialog->list(), kLabelRow, QStringLiteral("Press \"me\""), Qt::Key_Return);
         QCOMPARE(m_window->record(*m_window->button).text, std::string("Press \"me\""));
         QCOMPARE(m_window->button->flags()[kLabel], std::string("Press \"me\""));
@@ -168,21 +169,21 @@ private slots:
     {
         const QString typed = QStringLiteral("Gr\u00F6\u00DFe \u2013 \u5BF8\u6CD5 \u2713");
         const std::string utf8 = typed.toUtf8().toStdString();
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         typeIntoRow(*m_dialog->list(), kLabelRow, typed, Qt::Key_Return);
         QCOMPARE(m_window->button->flags()[kLabel], utf8);
         QCOMPARE(m_window->record(*m_window->button).text, utf8);
         QVERIFY(WriteWindowFile(m_window->window).find("\t10\t" + utf8 + "\r\n") != std::string::npos);
         QVERIFY(GenerateWindowScript(m_window->window, false).find("-label \"" + utf8 + "\"") != std::string::npos);
-        m_dialog->ShowElementFlags(m_window->second);
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->second, m_window->designer);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         clickRow(*m_dialog->list(), kLabelRow);
         QCOMPARE(m_dialog->list()->textEditor()->text(), typed);
     }
 
     void typedSizeResizesAndRelayouts()
     {
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         const int secondTop = m_window->second->rect().top;
         typeIntoRow(*m_dialog->list(), kWidthRow, QStringLiteral("150"), Qt::Key_Tab);
         QCOMPARE(m_window->button->rect().width(), 150);
@@ -198,7 +199,7 @@ private slots:
     // click on another row (whose own hint comes first).
     void numberRowsRefuseWithTheReasonAndKeepTheOldValue()
     {
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         CPropertyListBox& list = *m_dialog->list();
         const std::string width = m_window->button->flags()[CUIButton::kPositions.width];
         const struct {
@@ -237,7 +238,7 @@ private slots:
     // that could not be read back.
     void aValueLongerThanALineIsRefused()
     {
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         CPropertyListBox& list = *m_dialog->list();
         const std::string label = m_window->button->flags()[kLabel];
         clickRow(list, kLabelRow);
@@ -251,7 +252,7 @@ private slots:
 
     void clickingAnotherRowCommitsTheTypedText()
     {
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         CPropertyListBox& list = *m_dialog->list();
         clickRow(list, kLabelRow);
         QTest::keyClick(&list, Qt::Key_Return);
@@ -266,7 +267,7 @@ private slots:
 
     void leavingAnEditorUnchangedMarksNothing()
     {
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         CPropertyListBox& list = *m_dialog->list();
         clickRow(list, kLabelRow);
         QTest::keyClick(&list, Qt::Key_Return);
@@ -276,12 +277,12 @@ private slots:
 
     void clickingAnotherElementCommitsToTheOneEdited()
     {
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         CPropertyListBox& list = *m_dialog->list();
         clickRow(list, kLabelRow);
         QTest::keyClick(&list, Qt::Key_Return);
         QTest::keyClicks(list.currentEditor(), QStringLiteral("typed"));
-        m_dialog->ShowElementFlags(m_window->second);
+        m_dialog->ShowElementFlags(m_window->second, m_window->designer);
         QCOMPARE(m_window->button->flags()[kLabel], std::string("typed"));
         QVERIFY(m_window->second->flags()[kLabel] != "typed");
         QCOMPARE(list.rows().item(kLabelRow)->valueText(), m_window->second->flags()[kLabel]);
@@ -289,7 +290,7 @@ private slots:
 
     void removingTheShownElementEmptiesTheGrid()
     {
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         m_dialog->ElementRemoving(*m_window->second);
         QCOMPARE(m_dialog->list()->rows().count(), 18);
         m_dialog->ElementRemoving(*m_window->column);
@@ -300,7 +301,7 @@ private slots:
 
     void editListItemsFillsThePreviewList()
     {
-        m_dialog->ShowElementFlags(m_window->list);
+        m_dialog->ShowElementFlags(m_window->list, m_window->designer);
         CPropertyListBox& list = *m_dialog->list();
         clickRow(list, rowOf(list, "append"));
         QCOMPARE(list.currentEditor(), list.dataButton());
@@ -329,7 +330,7 @@ private slots:
 
     void otherMultiUseFlagEditsItsOwnValue()
     {
-        m_dialog->ShowElementFlags(m_window->list);
+        m_dialog->ShowElementFlags(m_window->list, m_window->designer);
         CPropertyListBox& list = *m_dialog->list();
         const int row = rowOf(list, "selectItem");
         clickRow(list, row);
@@ -353,12 +354,12 @@ private slots:
     void editedFlagsReachTheWindowFileAndTheScript()
     {
         CPropertyListBox& list = *m_dialog->list();
-        m_dialog->ShowElementFlags(&m_window->window);
+        m_dialog->ShowElementFlags(&m_window->window, m_window->designer);
         typeIntoRow(list, rowOf(list, "title"), QStringLiteral("My \"tool\""), Qt::Key_Return);
-        m_dialog->ShowElementFlags(m_window->button);
+        m_dialog->ShowElementFlags(m_window->button, m_window->designer);
         typeIntoRow(list, kLabelRow, QStringLiteral("Go"), Qt::Key_Return);
         typeIntoRow(list, rowOf(list, "backgroundColor"), QStringLiteral("1 0.5 0"), Qt::Key_Return);
-        m_dialog->ShowElementFlags(m_window->list);
+        m_dialog->ShowElementFlags(m_window->list, m_window->designer);
         clickRow(list, rowOf(list, "append"));
         whenModalShows([](CEditListItemsDialog& dialog) {
             typeSeries(dialog, {QStringLiteral("x"), QStringLiteral("y")});
@@ -369,7 +370,7 @@ private slots:
         m_dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
         CUIIntSlider& slider = m_window->add<CUIIntSlider>(*m_window->column);
-        m_dialog->ShowElementFlags(&slider);
+        m_dialog->ShowElementFlags(&slider, m_window->designer);
         typeIntoRow(list, rowOf(list, "minValue"), QStringLiteral("-5"), Qt::Key_Tab);
         typeIntoRow(list, rowOf(list, "maxValue"), QStringLiteral("50"), Qt::Key_Tab);
 

@@ -4,7 +4,6 @@
 #include "DesignedWindow.h"
 #include "GuiTestMain.h"
 
-#include "app/Panes.h"
 #include "designer/CControlsFlagsDialog.h"
 #include "designer/InPlaceEditors.h"
 
@@ -30,15 +29,15 @@ private slots:
         AppRun run(*m_profile);
         QVERIFY(run.started());
         CMainFrame* frame = run.frame();
-        CFlagsPane* pane = frame->controlsFlagsPane();
+        CResizableBar* pane = frame->controlsFlagsPane();
         pane->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame));
-        CControlsFlagsDialog* dialog = pane->dialog();
+        CControlsFlagsDialog* dialog = flagsGrid(frame);
         QCOMPARE(pane->widget(), dialog);
         QCOMPARE(dialog->list()->geometry(), dialog->rect());
 
         DesignedWindow window;
-        dialog->ShowElementFlags(window.button);
+        dialog->ShowElementFlags(window.button, window.designer);
         CPropertyListBox* list = dialog->list();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           QPoint(prop_grid::kMarginWidth + 8, list->rowRect(3).center().y()));

@@ -8,6 +8,7 @@
 
 #include "app/AppIds.h"
 #include "designer/CControlsFlagsDialog.h"
+#include "designer/CDesignTracker.h"
 #include "designer/PreviewWidget.h"
 #include "framework/CMDIChildWnd.h"
 #include "uimodel/CUILabelledControls.h"
@@ -28,7 +29,7 @@ namespace {
 struct DesignerWithGrid : Designer {
     using Designer::Designer;
 
-    CControlsFlagsDialog* grid() { return run.frame()->controlsFlagsPane()->dialog(); }
+    CControlsFlagsDialog* grid() { return flagsGrid(run.frame()); }
     CPropertyListBox& list() { return *grid()->list(); }
     std::string category() { return list().rows().count() ? list().rows().item(0)->name() : std::string(); }
     std::string value(const std::string& row) { return list().rows().item(rowOf(list(), row))->valueText(); }
@@ -123,6 +124,39 @@ private slots:
         QCOMPARE(d.previewOf(second).geometry(), QRect(r.left, r.top, r.width(), r.height()));
     }
 
+    // Two window documents open: an edit in the grid is carried out by the designer of the view
+    // that showed the element, which marks its own document only, and that view's tracker
+    // follows the new size.
+    void aGridCommitGoesToTheDesignerOfTheViewShowingTheElement()
+    {
+        DesignerWithGrid d;
+        CUIElement& first = *d.columnWithButton().children().front();
+        CInterfaceEditorView* firstView = d.view();
+        CDocTemplate* windows = firstView->document()->docTemplate();
+        QVERIFY(windows->openDocumentFile(QString()));
+        CInterfaceEditorView* secondView = d.view();
+        QVERIFY(secondView != firstView);
+        CUIElement& other = *d.columnWithButton().children().front();
+        const int otherWidth = other.rect().width();
+
+        d.run.frame()->mdiArea()->setActiveSubWindow(firstView->parentFrame());
+        QCOMPARE(d.view(), firstView);
+        d.setEditMode(true);
+        d.rightClickOnSurface(first);
+        QCOMPARE(d.grid()->shownElement(), &first);
+        for (CDocument* doc : d.run.app().docManager().documents())
+            doc->setModifiedFlag(false);
+
+        d.activate();
+        typeIntoRow(d.list(), rowOf(d.list(), "width"), QStringLiteral("150"), Qt::Key_Tab);
+        QCOMPARE(first.rect().width(), 150);
+        QVERIFY(firstView->document()->isModified());
+        QVERIFY(!secondView->document()->isModified());
+        QCOMPARE(other.rect().width(), otherWidth);
+        const UIRect r = CInterfaceEditorView::clientRectOf(first);
+        QCOMPARE(firstView->windowPreview()->tracker()->trackRect(), std::optional(QRect(r.left, r.top, r.width(), r.height())));
+    }
+
     void surfaceResizeThenGridCommitKeepsTheNewSize()
     {
         DesignerWithGrid d;
@@ -199,8 +233,10 @@ private slots:
         // An edit still open in the grid belongs to the element going: it is never written
         // into it once it has left the tree.
         std::vector<bool> editedWhileInTree;
-        d.grid()->setModifiedCallback(
-            [&](CUIElement& element) { editedWhileInTree.push_back(holds(d.window(), &element)); });
+        d.view()->designer().setChangedHandler([&] {
+            if (const CUIElement* shown = d.grid()->shownElement())
+                editedWhileInTree.push_back(holds(d.window(), shown));
+        });
         doomed = column.children().back().get();
         d.rightClickOnSurface(*doomed);
         d.activate();

@@ -59,7 +59,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             scripts.push_back(newDocument(d.run, 129));
         QCOMPARE(d.run.app().docManager().documents().size(), 7);
-        CPropertyListBox& grid = *d.run.frame()->controlsFlagsPane()->dialog()->list();
+        CPropertyListBox& grid = *flagsGrid(d.run.frame())->list();
         QSignalSpy entered(&grid, &CPropertyListBox::committed);
         // Widths as a user types them: as many as the layout has children, more, fewer, and
         // a few that are no widths at all.

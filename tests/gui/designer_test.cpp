@@ -5,12 +5,12 @@
 #include "GuiTestMain.h"
 #include "TestFiles.h"
 
-#include "app/CToolsDialog.h"
 #include "app/COutputEdit.h"
 #include "app/Panes.h"
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CNavigatorTreeCtrl.h"
 #include "designer/COrvanteWnd.h"
+#include "designer/CToolsDialog.h"
 #include "designer/CWindowDoc.h"
 #include "designer/ControlPreviews.h"
 #include "designer/DesignMode.h"
@@ -31,7 +31,9 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
+#include <vector>
 #include <QToolButton>
 
 using namespace orv;
@@ -503,6 +505,81 @@ private slots:
         nothingMoved();
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, over);
         nothingMoved();
+    }
+
+    // The tree follows each edit by changing the items of what the edit touched: every other
+    // item stays the one it was (a marked item keeps its mark), branches keep their state,
+    // and after every edit the tree mirrors the window.
+    void theTreeFollowsEditsItemByItem()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        CUIElement* button = column.children().front().get();
+        d.select(&column);
+        d.click(kRowLayoutButton);
+        CUIElement* row = column.children().back().get();
+        d.select(row);
+        d.click(kCheckBoxesButton);
+        d.select(&column);
+        d.click(kRowLayoutButton);
+        CUIElement* emptyRow = column.children().back().get();
+        d.tree()->collapseItem(d.tree()->itemOf(row));
+        QVERIFY(!row->stateFlag());
+
+        constexpr int kMark = Qt::UserRole + 7;
+        std::vector<const CUIElement*> marked{&d.window(), &column, button, row};
+        for (const CUIElement* e : marked)
+            d.tree()->itemOf(e)->setData(0, kMark, true);
+        const auto mirrors = [&] {
+            std::function<bool(const CUIElement&, const QTreeWidgetItem*)> same = [&](const CUIElement& e,
+                                                                                      const QTreeWidgetItem* item) {
+                if (!item || CNavigatorTreeCtrl::elementOf(item) != &e || d.tree()->itemOf(&e) != item ||
+                    item->text(0) != QString::fromStdString(e.name()) ||
+                    item->childCount() != static_cast<int>(e.childCount()) ||
+                    (e.childCount() > 0 && item->isExpanded() != e.stateFlag()))
+                    return false;
+                for (std::uint32_t i = 0; i < e.childCount(); ++i)
+                    if (!same(*e.children()[i], item->child(static_cast<int>(i))))
+                        return false;
+                return true;
+            };
+            return d.tree()->topLevelItemCount() == 1 && same(d.window(), d.tree()->topLevelItem(0));
+        };
+        const auto marksKept = [&] {
+            for (const CUIElement* e : marked)
+                if (!d.tree()->itemOf(e) || !d.tree()->itemOf(e)->data(0, kMark).toBool())
+                    return false;
+            return true;
+        };
+        QVERIFY(mirrors());
+
+        d.select(&column);
+        d.click(kButtonsButton);   // inserted
+        QVERIFY(mirrors());
+        QVERIFY(marksKept());
+        QCOMPARE(d.tree()->selectedElement(), column.children().back().get());
+
+        d.select(row);
+        QTest::keyClick(d.tree(), Qt::Key_Up, Qt::ControlModifier);   // moved among its siblings
+        QCOMPARE(column.children().front().get(), row);
+        QVERIFY(mirrors());
+        QVERIFY(marksKept());
+        QCOMPARE(d.tree()->selectedElement(), row);
+        QVERIFY(!d.tree()->itemOf(row)->isExpanded());
+
+        d.view()->dropElement(*row, emptyRow);   // moved into another container, still closed
+        QCOMPARE(row->parent(), emptyRow);
+        QVERIFY(mirrors());
+        QVERIFY(marksKept());
+        QVERIFY(!d.tree()->itemOf(row)->isExpanded());
+
+        d.select(emptyRow);
+        QTest::keyClick(d.tree(), Qt::Key_Delete);   // removed with its subtree
+        QVERIFY(!d.tree()->itemOf(row));
+        QVERIFY(mirrors());
+        QCOMPARE(d.tree()->selectedElement(), d.view()->selected());
+        marked.pop_back();
+        QVERIFY(marksKept());
     }
 
     void collapsedBranchIsSavedAndReopenedCollapsed()

@@ -38,6 +38,7 @@ namespace {
 
 constexpr QRgb kWarningColour = 0xE09000;
 constexpr QRgb kErrorColour = 0xE02020;
+constexpr QRgb kNoteColour = 0x9090A0;
 
 // The editor with no checks unless the test gives its own, and the completion list at hand.
 struct Editor : test::Editor {
@@ -147,7 +148,10 @@ private slots:
         e.type("button -");
         QVERIFY(e.popup()->isVisible());
         const QStringList all = e.shown();
-        QCOMPARE(all.size(), 22);  // button's 17 flags with a value and its 5 without one
+        // button's 17 flags with a value and 5 without one in the database, and the 11 that only
+        // today's command facts know.
+        QCOMPARE(all.size(), 33);
+        QVERIFY(all.contains(QStringLiteral("-statusBarMessage (-sbm)")));
         QVERIFY(all.contains(QStringLiteral("-exists (-ex)")));
         QVERIFY(all.contains(QStringLiteral("-label (-l)")));
         QVERIFY(all.contains(QStringLiteral("-width (-w)")));
@@ -268,6 +272,23 @@ private slots:
         QCOMPARE(mark.severity, MelSeverity::error);
         QCOMPARE(mark.start.line, 0);
         QVERIFY(e.underlined(0, mark.start.ch, mark.end.ch, kErrorColour));
+    }
+
+    // A call of a proc that nothing known defines is a note: underlined quieter than a warning,
+    // with its text in the tooltip's place, the status line.
+    void aCallOfAProcDefinedNowhereKnownIsUnderlinedAsANote()
+    {
+        Editor e("helperProc \"x\";\r\nshowWindow;", defaultMelChecker());
+        QTRY_VERIFY(!e.text()->diagnosticMarks().marks().empty());
+        const DiagnosticMark& mark = e.text()->diagnosticMarks().marks().front();
+        QCOMPARE(mark.severity, MelSeverity::note);
+        QCOMPARE(mark.start, (TextPos{0, 0}));
+        QCOMPARE(mark.end, (TextPos{10, 0}));
+        QVERIFY(e.underlined(0, 0, 10, kNoteColour));
+        QVERIFY(!e.underlined(0, 0, 10, kWarningColour));
+        QTest::mouseClick(e.text()->viewport(), Qt::LeftButton, {},
+                          e.text()->pointOf({3, 0}) + QPoint(2, e.text()->lineHeight() / 2));
+        QCOMPARE(e.view->statusHint(), QStringLiteral("proc helperProc is not defined in this script nor known"));
     }
 
     void aResultForAnOlderTextIsDroppedAndTheNewestTextIsChecked()

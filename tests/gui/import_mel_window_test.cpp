@@ -10,6 +10,7 @@
 #include "app/COutputEdit.h"
 #include "app/Panes.h"
 #include "designer/CWindowDoc.h"
+#include "designer/ImportTexts.h"
 #include "editor/CMELEditorView.h"
 #include "editor/MelTextView.h"
 #include "framework/CDocManager.h"
@@ -107,7 +108,7 @@ void ImportMelWindowTest::theScriptsWindowOpensUntitledWithTheReport()
     chooseImportByKeyboard(run.frame());
     QTRY_COMPARE(run.app().docManager().documents().size(), 1);
     QVERIFY(run.prompts().verifyAllCame());
-    QCOMPARE(run.prompts().lastText(), QString::fromLatin1(shell::kImportFilter));
+    QCOMPARE(run.prompts().lastText(), QString::fromLatin1(import_texts::kFilter));
 
     auto* doc = qobject_cast<CWindowDoc*>(run.app().docManager().documents().first());
     QVERIFY(doc);

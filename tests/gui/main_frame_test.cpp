@@ -12,12 +12,12 @@
 #include "app/CLinkLabel.h"
 #include "app/COutputEdit.h"
 #include "app/CSplashDialog.h"
-#include "app/CToolsDialog.h"
 #include "app/CommandTable.h"
 #include "app/Panes.h"
 #include "designer/CControlsFlagsDialog.h"
 #include "designer/CInterfaceEditorView.h"
 #include "designer/CNavigatorTreeCtrl.h"
+#include "designer/CToolsDialog.h"
 #include "designer/CWindowDoc.h"
 #include "designmodel/FormFit.h"
 #include "editor/CMELEditorView.h"
@@ -47,6 +47,8 @@
 
 using namespace orv;
 using orv::test::AppRun;
+using orv::test::flagsGrid;
+using orv::test::toolsPalette;
 
 namespace {
 
@@ -463,7 +465,7 @@ void MainFrameTest::toolsPaletteStartsHiddenAtItsPlace()
     m_profile->writeBinary("Settings", "tools", Bytes(placement.begin(), placement.end()));
     {
         AppRun run(*m_profile);
-        CToolsDialog* tools = run.frame()->toolsPalette();
+        CToolsDialog* tools = toolsPalette(run.frame());
         QVERIFY(tools->isHidden());
         QCOMPARE(tools->windowTitle(), QStringLiteral("Tools"));
         QCOMPARE(tools->geometry(), QRect(40, 60, 90, 300));
@@ -489,7 +491,7 @@ void MainFrameTest::toolsPaletteNeverShownKeepsItsStoredPlace()
     m_profile->writeBinary("Settings", "tools", Bytes(placement.begin(), placement.end()));
     {
         AppRun run(*m_profile);
-        run.frame()->toolsPalette()->setGeometry(0, 0, 100, 30);
+        toolsPalette(run.frame())->setGeometry(0, 0, 100, 30);
     }
     const auto kept = storedPlacement(*m_profile, "tools");
     QVERIFY(kept);
@@ -503,7 +505,7 @@ void MainFrameTest::paletteGridButtonFollowsTheGridOption()
     writeRecord(*m_profile, record);
     {
         AppRun run(*m_profile);
-        CToolsDialog* tools = run.frame()->toolsPalette();
+        CToolsDialog* tools = toolsPalette(run.frame());
         QToolButton* grid = tools->gridButton();
         QVERIFY(grid->isChecked());
         QCOMPARE(grid->toolTip(), QStringLiteral("Enable/Disable Grid"));
@@ -520,9 +522,9 @@ void MainFrameTest::paletteGridButtonFollowsTheGridOption()
     }
     QVERIFY(!storedRecord(*m_profile).designerGrid());
     AppRun second(*m_profile);
-    QVERIFY(!second.frame()->toolsPalette()->gridButton()->isChecked());
+    QVERIFY(!toolsPalette(second.frame())->gridButton()->isChecked());
     // The palette is hidden at every start, whatever it showed when the last run ended.
-    QVERIFY(second.frame()->toolsPalette()->isHidden());
+    QVERIFY(toolsPalette(second.frame())->isHidden());
 }
 
 void MainFrameTest::maximizedMainWindowKeepsTheLastNormalPlacement()
@@ -572,7 +574,7 @@ void MainFrameTest::placementOffEveryScreenIsIgnored()
     AppRun run(*m_profile);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(screen.intersects(run.frame()->geometry()));
-    QVERIFY(run.frame()->toolsPalette()->geometry().x() < 50000);
+    QVERIFY(toolsPalette(run.frame())->geometry().x() < 50000);
 }
 
 void MainFrameTest::childRestoreBeforeFirstActivationKeepsChildMaximized()
@@ -783,7 +785,7 @@ void MainFrameTest::otherDocumentWindowsDisableTheDesignerPanes()
     CMainFrame* frame = run.frame();
     CDocManager& docs = run.app().docManager();
     QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("ui.wnd"))));
-    QVERIFY(frame->toolsPalette()->isVisible());
+    QVERIFY(toolsPalette(frame)->isVisible());
     QVERIFY(frame->windowHierarchyPane()->isEnabled());
     QVERIFY(docs.openDocumentFile(makeFile(other)));
     QVERIFY(!frame->windowHierarchyPane()->isEnabled());
@@ -792,14 +794,14 @@ void MainFrameTest::otherDocumentWindowsDisableTheDesignerPanes()
     QVERIFY(frame->controlsFlagsPane()->isVisible());
     QVERIFY(frame->action(CommandId::toggleWindowHierarchy)->isChecked());
     QVERIFY(frame->action(CommandId::toggleControlsFlags)->isChecked());
-    QVERIFY(frame->toolsPalette()->isHidden());
+    QVERIFY(toolsPalette(frame)->isHidden());
     QVERIFY(frame->projectExplorerPane()->isEnabled());
     // Back in the window, its panes work again.
     docs.activeFrame()->close();
     QTRY_VERIFY(frame->windowHierarchyPane()->isEnabled());
     QVERIFY(frame->controlsFlagsPane()->isEnabled());
     QVERIFY(frame->windowHierarchyPane()->isVisible());
-    QVERIFY(frame->toolsPalette()->isVisible());
+    QVERIFY(toolsPalette(frame)->isVisible());
 }
 
 void MainFrameTest::aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools()
@@ -812,13 +814,13 @@ void MainFrameTest::aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools()
     QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("code.mel"))));
     QMdiSubWindow* script = frame->mdiArea()->activeSubWindow();
     QVERIFY(window && script && window != script);
-    auto* tree = qobject_cast<CNavigatorTreeCtrl*>(frame->windowHierarchyPane()->tree());
+    auto* tree = qobject_cast<CNavigatorTreeCtrl*>(frame->windowHierarchyPane()->widget());
     QVERIFY(tree);
     // Twice round, so each side undoes what the other did.
     for (int round = 0; round < 2; ++round) {
         frame->mdiArea()->setActiveSubWindow(window);
         QTRY_VERIFY(qobject_cast<CInterfaceEditorView*>(docs.activeView()));
-        QVERIFY(frame->toolsPalette()->isVisible());
+        QVERIFY(toolsPalette(frame)->isVisible());
         QVERIFY(frame->windowHierarchyPane()->isVisible());
         QVERIFY(frame->windowHierarchyPane()->isEnabled());
         QVERIFY(frame->controlsFlagsPane()->isVisible());
@@ -828,7 +830,7 @@ void MainFrameTest::aScriptAndADesignerWindowTakeTurnsWithTheDesignerTools()
         // The script's window disables the panes; they keep showing the window's tree.
         frame->mdiArea()->setActiveSubWindow(script);
         QTRY_VERIFY(qobject_cast<CMELEditorView*>(docs.activeView()));
-        QVERIFY(frame->toolsPalette()->isHidden());
+        QVERIFY(toolsPalette(frame)->isHidden());
         QVERIFY(frame->windowHierarchyPane()->isVisible());
         QVERIFY(!frame->windowHierarchyPane()->isEnabled());
         QVERIFY(frame->controlsFlagsPane()->isVisible());
@@ -845,11 +847,11 @@ void MainFrameTest::closingTheLastDesignerViewHidesAndEmptiesItsPanes()
     AppRun run(*m_profile);
     CMainFrame* frame = run.frame();
     CDocManager& docs = run.app().docManager();
-    auto* tree = qobject_cast<CNavigatorTreeCtrl*>(frame->windowHierarchyPane()->tree());
+    auto* tree = qobject_cast<CNavigatorTreeCtrl*>(frame->windowHierarchyPane()->widget());
     QVERIFY(tree);
     const auto panesShown = [frame] {
         return frame->windowHierarchyPane()->isVisible() && frame->controlsFlagsPane()->isVisible() &&
-               frame->toolsPalette()->isVisible();
+               toolsPalette(frame)->isVisible();
     };
     // Two window documents: closing the active one leaves the other's panes.
     QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("first.wnd"))));
@@ -858,7 +860,7 @@ void MainFrameTest::closingTheLastDesignerViewHidesAndEmptiesItsPanes()
     QTRY_COMPARE(docs.activeDocument()->title(), QStringLiteral("first.wnd"));
     QVERIFY(panesShown());
     QCOMPARE(tree->topLevelItemCount(), 1);
-    QVERIFY(frame->controlsFlagsPane()->dialog()->shownElement());
+    QVERIFY(flagsGrid(frame)->shownElement());
 
     // A script in front: closing the window document behind it hides the disabled panes.
     QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("code.mel"))));
@@ -870,11 +872,11 @@ void MainFrameTest::closingTheLastDesignerViewHidesAndEmptiesItsPanes()
     QVERIFY(frame->windowHierarchyPane()->isHidden());
     QVERIFY(!frame->windowHierarchyPane()->isEnabled());
     QVERIFY(frame->controlsFlagsPane()->isHidden());
-    QVERIFY(frame->toolsPalette()->isHidden());
+    QVERIFY(toolsPalette(frame)->isHidden());
     QVERIFY(!frame->action(CommandId::toggleWindowHierarchy)->isChecked());
     QVERIFY(!frame->action(CommandId::toggleControlsFlags)->isChecked());
     QCOMPARE(tree->topLevelItemCount(), 0);
-    QVERIFY(!frame->controlsFlagsPane()->dialog()->shownElement());
+    QVERIFY(!flagsGrid(frame)->shownElement());
 
     // The last window document closed while active hides them too, and a new one brings them back.
     QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("third.wnd"))));
@@ -882,7 +884,7 @@ void MainFrameTest::closingTheLastDesignerViewHidesAndEmptiesItsPanes()
     docs.activeFrame()->close();
     QTRY_VERIFY(frame->windowHierarchyPane()->isHidden());
     QVERIFY(frame->controlsFlagsPane()->isHidden());
-    QVERIFY(frame->toolsPalette()->isHidden());
+    QVERIFY(toolsPalette(frame)->isHidden());
     QVERIFY(docs.openDocumentFile(makeFile(QStringLiteral("fourth.wnd"))));
     QVERIFY(panesShown());
     QVERIFY(frame->windowHierarchyPane()->isEnabled());

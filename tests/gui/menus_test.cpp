@@ -3,11 +3,11 @@
 #include "AppTestSupport.h"
 #include "GuiTestMain.h"
 
-#include "app/CIconPopupMenu.h"
 #include "app/CMainFrame.h"
 #include "app/COrvanteApp.h"
 #include "app/CommandImages.h"
 #include "app/DocumentIcons.h"
+#include "designer/CIconPopupMenu.h"
 #include "settings/Profile.h"
 
 #include <QMenuBar>

@@ -2,7 +2,7 @@
 #include "GuiTestMain.h"
 
 #include "app/COutputEdit.h"
-#include "app/CopyTextToClipboard.h"
+#include "framework/CopyTextToClipboard.h"
 #include "log/OutputLog.h"
 
 #include <QClipboard>

@@ -126,7 +126,7 @@ void ProjectsTest::navigatorMenuAddsSortedChildren()
 {
     MemoryProfile profile;
     test::AppRun run(profile);
-    auto* tree = qobject_cast<ProjectExplorerTree*>(run.frame()->projectExplorerPane()->tree());
+    auto* tree = qobject_cast<ProjectExplorerTree*>(run.frame()->projectExplorerPane()->widget());
     QVERIFY2(tree, "the project explorer pane holds the project tree");
     run.frame()->projectExplorerPane()->show();
     QVERIFY(QTest::qWaitForWindowExposed(run.frame()));

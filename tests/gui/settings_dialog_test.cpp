@@ -6,9 +6,13 @@
 
 #include "app/AppIds.h"
 #include "app/CSettingsDialog.h"
+#include "designer/WindowModule.h"
+#include "editor/ScriptModule.h"
 #include "framework/CColorSwatch.h"
 #include "framework/CDocManager.h"
 #include "framework/SettingsService.h"
+#include "icon/IconModule.h"
+#include "project/ProjectModule.h"
 #include "settings/CommandPortAddress.h"
 #include "settings/ElementNamesOption.h"
 #include "settings/Profile.h"
@@ -28,16 +32,31 @@ using orv::test::ScriptedPrompts;
 
 namespace {
 
-// One dialog over its own record, shown, its page list ready for clicks.
+// One dialog over its own record with the pages the four document modules register (the
+// options kept beside the record in profile, or in a profile of its own), shown, its page list
+// ready for clicks.
 struct Fixture {
     SettingsRecord record;
     SettingsService service{record};
     ScriptedPrompts prompts;
+    MemoryProfile ownProfile;
+    OutputLog log;
+    CDocManager docs{prompts, service};
+    IconEditorParams iconParams;
     std::unique_ptr<CSettingsDialog> dialog;
 
-    explicit Fixture(const SettingsRecord& start = {}) : record(start)
+    explicit Fixture(const SettingsRecord& start = {}, Profile* profile = nullptr) : record(start)
     {
-        dialog = std::make_unique<CSettingsDialog>(service, prompts, QFont());
+        Profile& kept = profile ? *profile : ownProfile;
+        ScriptModule script(service, kept, prompts, log);
+        WindowModule window(service, kept, prompts, log, docs, QFont(), QFont());
+        ProjectModule project;
+        IconModule icon(iconParams, kept, prompts);
+        std::vector<std::unique_ptr<SettingsPage>> pages;
+        for (DocumentModule* module : std::initializer_list<DocumentModule*>{&script, &window, &project, &icon})
+            for (auto& page : module->settingsPages())
+                pages.push_back(std::move(page));
+        dialog = std::make_unique<CSettingsDialog>(service, prompts, QFont(), std::move(pages));
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     }
@@ -299,8 +318,7 @@ void SettingsDialogTest::theCommandPortIsEditedOnTheMelEditorPageAndStoredInTheP
     profile.writeString(kCommandPortSection, kCommandPortHostKey, "no such\thost");
     profile.writeInt(kCommandPortSection, kCommandPortPortKey, 99999);
     {
-        Fixture f;
-        f.dialog->addCommandPort(profile);
+        Fixture f({}, &profile);
         f.clickPage(CSettingsDialog::melEditor);
         QCOMPARE(f.child<QLineEdit>("commandPortHost")->text(), QStringLiteral("localhost"));
         QCOMPARE(f.child<QLineEdit>("commandPortPort")->text(), QStringLiteral("7001"));
@@ -312,16 +330,14 @@ void SettingsDialogTest::theCommandPortIsEditedOnTheMelEditorPageAndStoredInTheP
     QCOMPARE(readCommandPortAddress(profile), (CommandPortAddress{"render07.studio", 7005}));
     // Emptied boxes keep what is stored; Cancel writes nothing.
     {
-        Fixture f;
-        f.dialog->addCommandPort(profile);
+        Fixture f({}, &profile);
         f.typeInto("commandPortHost", QString());
         f.typeInto("commandPortPort", QStringLiteral("0"));
         f.press(QDialogButtonBox::Ok);
     }
     QCOMPARE(readCommandPortAddress(profile), (CommandPortAddress{"render07.studio", 7005}));
     {
-        Fixture f;
-        f.dialog->addCommandPort(profile);
+        Fixture f({}, &profile);
         f.typeInto("commandPortPort", QStringLiteral("8000"));
         f.press(QDialogButtonBox::Cancel);
     }
@@ -334,8 +350,7 @@ void SettingsDialogTest::writeElementNamesIsOnTheExportPageAndStoredInTheProfile
     MemoryProfile profile;
     profile.writeString(kElementNamesSection, kElementNamesKey, "yes please");
     {
-        Fixture f;
-        f.dialog->addElementNamesOption(profile);
+        Fixture f({}, &profile);
         f.clickPage(CSettingsDialog::melExport);
         auto* box = f.child<QCheckBox>("writeElementNames");
         QVERIFY(box->isVisible());
@@ -346,8 +361,7 @@ void SettingsDialogTest::writeElementNamesIsOnTheExportPageAndStoredInTheProfile
     }
     QVERIFY(readElementNamesOption(profile));
     {
-        Fixture f;
-        f.dialog->addElementNamesOption(profile);
+        Fixture f({}, &profile);
         f.clickPage(CSettingsDialog::melExport);
         QVERIFY(f.child<QCheckBox>("writeElementNames")->isChecked());
         clickBox(f.child<QCheckBox>("writeElementNames"));
@@ -355,8 +369,7 @@ void SettingsDialogTest::writeElementNamesIsOnTheExportPageAndStoredInTheProfile
     }
     QVERIFY(readElementNamesOption(profile));
     {
-        Fixture f;
-        f.dialog->addElementNamesOption(profile);
+        Fixture f({}, &profile);
         f.clickPage(CSettingsDialog::melExport);
         clickBox(f.child<QCheckBox>("writeElementNames"));
         f.press(QDialogButtonBox::Ok);

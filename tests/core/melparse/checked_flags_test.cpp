@@ -58,10 +58,24 @@ TEST(CheckedFlags, EveryFlagOfTheRecordByEitherName)
     EXPECT_EQ(findCommandFlag(button, ""), nullptr);
     EXPECT_EQ(findCommandFlag(CommandFlags("select"), "add")->longName, "");  // "-add-"
 
+    // The checks' view holds the record's flags with their value counts.
+    const auto checked = checkedFlagsOf("button");
+    ASSERT_NE(findCheckedFlag(checked, "l"), nullptr);
+    EXPECT_EQ(findCheckedFlag(checked, "l")->valueCount, 1);
+    EXPECT_EQ(findCheckedFlag(checked, "query")->valueCount, 0);
+    EXPECT_EQ(findCheckedFlag(checked, "bgc")->valueCount, 3);
+
     EXPECT_TRUE(CommandFlags("Button").empty());
     EXPECT_TRUE(CommandFlags("showWindow").empty());
     ASSERT_EQ(ParseMelCommandDatabase(std::string("\0\0", 2)), LoadResult::ok);
     EXPECT_TRUE(CommandFlags("button").empty());  // no record: the database does not know it
+    // No record: today's command facts alone tell button's flags, with their own type words.
+    const auto factsAlone = checkedFlagsOf("button");
+    ASSERT_NE(findCheckedFlag(factsAlone, "l"), nullptr);
+    EXPECT_EQ(findCheckedFlag(factsAlone, "label")->typeText, "string");
+    EXPECT_EQ(findCheckedFlag(factsAlone, "label")->valueCount, 1);
+    EXPECT_EQ(findCheckedFlag(factsAlone, "enable")->valueCount, -1);  // a boolean may go without its value
+    EXPECT_TRUE(checkedFlagsOf("noSuchCommand").empty());
     ASSERT_EQ(LoadMelCommandDatabase(std::string(ORVANTE_DATABASE_DIR) + "/melcmd.dat"), LoadResult::ok);
 }
 

@@ -69,6 +69,22 @@ TEST(MelStatementReader, CommandArgumentsHaveTheirKindsTextsAndPlaces)
     EXPECT_TRUE(script.problems.empty());
 }
 
+// Maya echoes "setAttr -e-keyable true": MEL ends a flag at the next dash, so that is two
+// flags, each at its own place; a word whose parts are not all flags stays one word.
+TEST(MelStatementReader, FlagsWrittenTogetherAreSeparateFlags)
+{
+    const std::string text = "setAttr -e-keyable true -l-cb-k on a.tx; f -a-1 -x-;";
+    const MelScript script = ReadMelStatements(text);
+    ASSERT_EQ(script.statements.size(), 2u);
+    EXPECT_EQ(describe(script.statements[0]), "flag:-e flag:-keyable word:true flag:-l flag:-cb flag:-k word:on word:a.tx");
+    for (const MelArgument& a : script.statements[0].arguments) {
+        EXPECT_EQ(text.substr(a.span.offset, a.span.length), a.text);
+        EXPECT_EQ(static_cast<std::size_t>(a.span.column), a.span.offset + 1);
+    }
+    EXPECT_EQ(describe(script.statements[1]), "flag:-a-1 flag:-x-");
+    EXPECT_TRUE(HasMelFlag(script.statements[0], "edit", "e"));
+}
+
 TEST(MelStatementReader, StringEscapesAndContinuations)
 {
     struct Case {

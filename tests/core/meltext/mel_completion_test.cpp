@@ -84,11 +84,15 @@ TEST_F(Completion, TheContextTellsCommandsFromFlagsAndRefusesStringsCommentsAndV
 TEST_F(Completion, FlagsOfTheCommandNarrowByLongOrShortNameWithTheirTypes)
 {
     const std::vector<CompletionItem> all = melCompletionItems(melCompletionContext("button -", ""));
-    // The 17 flags with a value and the 5 without one (-edit, -query, -exists, ...).
-    ASSERT_EQ(all.size(), 22u);
-    EXPECT_EQ(all.front().text, "-align");
-    EXPECT_EQ(all.front().label, "-align (-al)");
-    EXPECT_EQ(all.front().detail, "String");
+    // The database's 17 flags with a value and 5 without one (-edit, -query, -exists, ...),
+    // and the 11 that only today's command facts know (-statusBarMessage, -preventOverride, ...).
+    ASSERT_EQ(all.size(), 33u);
+    EXPECT_EQ(all.front().text, "-actOnPress");
+    EXPECT_EQ(all.front().label, "-actOnPress (-aop)");
+    EXPECT_EQ(all.front().detail, "boolean");  // the facts' own type word
+    EXPECT_EQ(all[2].text, "-align");
+    EXPECT_EQ(all[2].label, "-align (-al)");
+    EXPECT_EQ(all[2].detail, "String");  // the database's type where it knows the flag
     EXPECT_TRUE(std::is_sorted(all.begin(), all.end(),
                                [](const CompletionItem& a, const CompletionItem& b) { return a.text < b.text; }));
 
@@ -100,11 +104,40 @@ TEST_F(Completion, FlagsOfTheCommandNarrowByLongOrShortNameWithTheirTypes)
     EXPECT_TRUE(melCompletionItems(melCompletionContext("button -zz", "")).empty());
 
     const std::vector<CompletionItem> e = melCompletionItems(melCompletionContext("button -e", ""));
-    EXPECT_EQ(texts(e), (std::vector<std::string>{"-edit", "-enable", "-exists"}));
+    EXPECT_EQ(texts(e), (std::vector<std::string>{"-edit", "-enable", "-enableBackground", "-enableKeyboardFocus", "-exists"}));
     EXPECT_EQ(e[0].detail, "");
     EXPECT_EQ(e[1].detail, "on|off");
-    EXPECT_EQ(e[2].label, "-exists (-ex)");
+    EXPECT_EQ(e[4].label, "-exists (-ex)");
     EXPECT_EQ(texts(melCompletionItems(melCompletionContext("window -ret", ""))), std::vector<std::string>{"-retain"});
+}
+
+// Today's releases: newer flags, a flag whose short name no fact tells, flags written together,
+// the built-in functions and newer commands beside the word list's.
+TEST_F(Completion, TodaysFlagsCommandsAndFunctionsAreOffered)
+{
+    EXPECT_EQ(texts(melCompletionItems(melCompletionContext("columnLayout -mar", ""))),
+              (std::vector<std::string>{"-margins", "-margins4"}));
+    const std::vector<CompletionItem> margins = melCompletionItems(melCompletionContext("columnLayout -margins", ""));
+    ASSERT_FALSE(margins.empty());
+    EXPECT_EQ(margins.front().label, "-margins");
+    EXPECT_EQ(margins.front().detail, "int");
+    EXPECT_EQ(texts(melCompletionItems(melCompletionContext("button -statusB", ""))),
+              std::vector<std::string>{"-statusBarMessage"});
+
+    const CompletionContext joined = melCompletionContext("setAttr -e-key", "");
+    EXPECT_EQ(joined.kind, CompletionKind::flag);
+    EXPECT_EQ(joined.command, "setAttr");
+    EXPECT_EQ(joined.before, 4);
+    EXPECT_EQ(texts(melCompletionItems(joined)), std::vector<std::string>{"-keyable"});
+    EXPECT_EQ(melCompletionContext("setAttr-e-key", "").kind, CompletionKind::none);
+
+    EXPECT_EQ(texts(melCompletionItems(melCompletionContext("fpri", ""))), std::vector<std::string>{"fprint"});
+    EXPECT_EQ(texts(melCompletionItems(melCompletionContext("tokeniz", ""))),
+              (std::vector<std::string>{"tokenize", "tokenizeList"}));
+    const std::vector<std::string> poly = texts(melCompletionItems(melCompletionContext("polyRem", "")));
+    EXPECT_NE(std::find(poly.begin(), poly.end(), "polyRemesh"), poly.end());  // not in the word list
+    EXPECT_TRUE(std::is_sorted(poly.begin(), poly.end()));
+    EXPECT_EQ(std::adjacent_find(poly.begin(), poly.end()), poly.end());  // a word of both lists once
 }
 
 TEST_F(Completion, CommandsOfTheWordListStartWithTheWordInListOrder)

@@ -1,6 +1,6 @@
 // The palette's buttons in their table order; each insertion button keeps its category and
 // first command in its properties.
-#include "app/CToolsDialog.h"
+#include "designer/CToolsDialog.h"
 
 #include "designer/DesignerPictures.h"
 #include "designmodel/InsertCommands.h"

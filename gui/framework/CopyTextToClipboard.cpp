@@ -1,5 +1,5 @@
 // The clipboard belongs to the running application object; without one nothing is copied.
-#include "app/CopyTextToClipboard.h"
+#include "framework/CopyTextToClipboard.h"
 
 #include "framework/ByteText.h"
 

@@ -1,7 +1,7 @@
 // The menu is built from the insert command table; grayed commands cannot be chosen.
-#include "app/InsertMenu.h"
+#include "designer/InsertMenu.h"
 
-#include "app/CIconPopupMenu.h"
+#include "designer/CIconPopupMenu.h"
 #include "designer/DesignerPictures.h"
 #include "designmodel/InsertCommands.h"
 

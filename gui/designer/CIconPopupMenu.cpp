@@ -1,5 +1,5 @@
 // Menu items keep their command id in the action's data; the selection look is a style sheet.
-#include "app/CIconPopupMenu.h"
+#include "designer/CIconPopupMenu.h"
 
 namespace orv {
 
