@@ -11,7 +11,7 @@ namespace orv {
 // no such picture is compiled in or it does not parse, so a lost file shows as a gap, not a crash.
 QPixmap picture(const char* name, QSize size);
 QPixmap picture(const char* name, int size);
-// The picture as an icon, drawn at the size and at twice it for screens of double density; with
+// The picture as an icon of that size, drawn when shown at the pixels the screen asks for; with
 // a second name, that picture is the icon's checked ("on") state.
 QIcon pictureIcon(const char* name, int size, const char* checkedName = nullptr);
 // The names (without ".svg") of every picture compiled in, in alphabetical order.
