@@ -10,6 +10,8 @@
 #include <QStyleOption>
 #include <QSvgRenderer>
 
+#include <utility>
+
 namespace orv {
 
 namespace {
