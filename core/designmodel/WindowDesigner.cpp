@@ -72,6 +72,30 @@ CUIElement* WindowDesigner::insert(int commandId, CUIElement& selected)
     return made;
 }
 
+CUIElement* WindowDesigner::duplicate(CUIElement& element)
+{
+    if (!isMovable(element) || !element.parent()->canTake(element))
+        return nullptr;
+    CUIElement& parent = *element.parent();
+    Before before = capture({&parent});
+    CUIElement* copy = ReadElementBlock(WriteElementBlock(element), parent, BlockNames::freshWhereTaken);
+    if (!copy)
+        return nullptr;
+    const auto& siblings = parent.children();
+    const std::size_t at = indexOf(element);
+    if (at + 2 < siblings.size())
+        copy->moveTo(parent, siblings[at + 1].get());
+    DesignStep step;
+    step.kind = DesignStep::Kind::put;
+    step.caption = "Duplicate " + element.name();
+    step.parent = pathOf(parent);
+    step.index = indexOf(*copy);
+    if (m_history)
+        step.block = WriteElementBlock(*copy);
+    record(std::move(step), std::move(before), {copy});
+    return copy;
+}
+
 CUIElement* WindowDesigner::nextSelectionAfterDelete(const CUIElement& element)
 {
     CUIElement* parent = element.parent();

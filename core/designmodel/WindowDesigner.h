@@ -41,6 +41,11 @@ public:
     // tree unchanged, for a grayed or unknown command or when the container refuses it.
     CUIElement* insert(int commandId, CUIElement& selected);
 
+    // A copy of element with its subtree right after it, each copied element with a new default
+    // name where its own is taken; null, with nothing changed, for the window, its layout, or
+    // when the container has no room.
+    CUIElement* duplicate(CUIElement& element);
+
     // The selection after deleting element: its next sibling, else the previous one, else
     // its parent.
     static CUIElement* nextSelectionAfterDelete(const CUIElement& element);

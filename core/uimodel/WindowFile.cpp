@@ -4,6 +4,7 @@
 #include "text/TextEncoding.h"
 #include "uimodel/CUITextScrollList.h"
 #include "uimodel/ElementFactory.h"
+#include "uimodel/ElementNames.h"
 #include "uimodel/FlagText.h"
 
 #include <cstdio>
@@ -206,7 +207,10 @@ private:
 
 class Reader {
 public:
-    Reader(WindowFileLines& lines, DeferredArrangement& deferral) : m_lines(lines), m_deferral(deferral)
+    // freshNamesWhereTaken: an element whose name another element of the window has keeps
+    // the default name it was made with.
+    Reader(WindowFileLines& lines, DeferredArrangement& deferral, bool freshNamesWhereTaken = false)
+        : m_lines(lines), m_deferral(deferral), m_freshNamesWhereTaken(freshNamesWhereTaken)
     {
     }
 
@@ -335,7 +339,9 @@ private:
         }
         m_deferral.arrangeWayTo(parent);
         std::unique_ptr<CUIElement> element = createElement(command, parent);
-        element->setName(std::string(afterTabs(m_lines.at(nameIndex))));
+        std::string name(afterTabs(m_lines.at(nameIndex)));
+        if (!m_freshNamesWhereTaken || elementNameRefusal(*element, name).empty())
+            element->setName(std::move(name));
         if (isList) {
             auto& list = static_cast<CUITextScrollList&>(*element);
             for (std::size_t i = nameIndex + 1; i <= lastItem; ++i) {
@@ -366,6 +372,7 @@ private:
 
     WindowFileLines& m_lines;
     DeferredArrangement& m_deferral;
+    bool m_freshNamesWhereTaken;
     std::size_t m_count = 0;
     std::vector<std::string> m_problems;
 };
@@ -473,13 +480,13 @@ std::string WriteElementBlock(const CUIElement& element)
     return out;
 }
 
-CUIElement* ReadElementBlock(std::string_view text, CUIElement& parent)
+CUIElement* ReadElementBlock(std::string_view text, CUIElement& parent, BlockNames names)
 {
     WindowFileLines lines(text);
     if (!lines.has(0) || leadingTabs(lines.at(0)) != 1 || !isTagAt(lines.at(0), 1))
         return nullptr;
     DeferredArrangement deferral(parent.context(), false);
-    Reader reader(lines, deferral);
+    Reader reader(lines, deferral, names == BlockNames::freshWhereTaken);
     return reader.readFirstBlock(parent);
 }
 

@@ -61,9 +61,14 @@ WindowFileRead ReadWindowFile(std::string_view bytes, CUIWindow& window, OutputL
 // children below: the text the designer's undo keeps and the clipboard carries. Changes nothing.
 std::string WriteElementBlock(const CUIElement& element);
 
+// The names of the elements of a block read into a window: as written (undo brings back what
+// was there), or a new default name for each whose name another element of the window has
+// (a copy).
+enum class BlockNames { asWritten, freshWhereTaken };
+
 // Reads the first element block of text (as WriteElementBlock writes it, the file's reader
 // rules holding) and links it as parent's last child; its observers hear it inserted. Null,
 // with parent unchanged, when the text holds no element parent takes.
-CUIElement* ReadElementBlock(std::string_view text, CUIElement& parent);
+CUIElement* ReadElementBlock(std::string_view text, CUIElement& parent, BlockNames names = BlockNames::asWritten);
 
 } // namespace orv

@@ -75,7 +75,11 @@ CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent
 {
     setObjectName(QStringLiteral("CInterfaceEditorView"));
     m_designer.setHistory(&document->history());
-    m_designer.setChangedHandler([document] { document->setModifiedFlag(!document->history().atSavePoint()); });
+    // Every edit is a step: Undo and Redo name the new ones.
+    m_designer.setChangedHandler([this, document] {
+        document->setModifiedFlag(!document->history().atSavePoint());
+        requestCommandUpdate();
+    });
     setBackgroundRole(QPalette::Dark);
     setAutoFillBackground(true);
     m_scroll = new QScrollArea(this);
@@ -257,7 +261,6 @@ void CInterfaceEditorView::stepHistory(bool undo)
     SelectPreview(m_selected);
     selectInTree(m_selected);
     emit elementSelected(m_selected);
-    requestCommandUpdate();
 }
 
 UIRect CInterfaceEditorView::clientRectOf(const CUIElement& element)
@@ -363,6 +366,19 @@ void CInterfaceEditorView::moveSelection(WindowDesigner::MoveDirection direction
     m_selected = element;
     showSelectionInTree();
     SelectPreview(nullptr);
+}
+
+void CInterfaceEditorView::duplicateSelection()
+{
+    CUIElement* element = m_host.hierarchy ? m_host.hierarchy->selectedElement() : m_selected;
+    CUIElement* copy = element ? m_designer.duplicate(*element) : nullptr;
+    if (!copy)
+        return;
+    m_selected = copy;
+    showSelectionInTree();
+    SelectPreview(copy);
+    selectInTree(copy);
+    emit elementSelected(copy);
 }
 
 void CInterfaceEditorView::dropElement(CUIElement& dragged, CUIElement* target)

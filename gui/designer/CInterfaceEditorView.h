@@ -60,6 +60,9 @@ public:
     int InsertElement(std::uint32_t categories, std::uint32_t disabled, int defaultCommand, bool menuRequested,
                       const QPoint& menuAt);
     void moveSelection(WindowDesigner::MoveDirection direction);
+    // A copy of the selection with its subtree after it, selected (nothing for the window or
+    // its layout, or in a full container).
+    void duplicateSelection();
     // A drop of dragged onto target, or onto no element (null): to the end of its container.
     void dropElement(CUIElement& dragged, CUIElement* target);
     // A name the designer refuses keeps the old one and says why (through the prompts).

@@ -321,7 +321,7 @@ void CNavigatorTreeCtrl::showContextMenu(const QPoint& pos, const QPoint& global
     case EditCommand::remove: m_view->DeleteSelection(); break;
     case EditCommand::moveUp: m_view->moveSelection(WindowDesigner::MoveDirection::up); break;
     case EditCommand::moveDown: m_view->moveSelection(WindowDesigner::MoveDirection::down); break;
-    case EditCommand::duplicate: break;
+    case EditCommand::duplicate: m_view->duplicateSelection(); break;
     }
 }
 

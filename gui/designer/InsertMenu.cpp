@@ -25,7 +25,7 @@ void appendCommands(CIconPopupMenu& menu, const InsertCategory& category)
 void appendEditCommands(CIconPopupMenu& menu)
 {
     menu.appendSeparator();
-    menu.appendItem(static_cast<int>(EditCommand::duplicate), QStringLiteral("Duplicate"), {}, true);
+    menu.appendItem(static_cast<int>(EditCommand::duplicate), QStringLiteral("Duplicate"));
     menu.appendItem(static_cast<int>(EditCommand::rename), QStringLiteral("Rename"));
     menu.appendItem(static_cast<int>(EditCommand::remove), QStringLiteral("Delete"));
     menu.appendSeparator();

@@ -866,7 +866,7 @@ private slots:
             QTest::mouseClick(d.tree()->viewport(), Qt::RightButton, {}, at);
             return *seen;
         };
-        const QStringList edits{"Rename", "Delete", "Move up\tCtrl+U", "Move down\tCtrl+D"};
+        const QStringList edits{"Duplicate", "Rename", "Delete", "Move up\tCtrl+U", "Move down\tCtrl+D"};
         QCOMPARE(menuOn(&d.window()), QStringList{"Layout"} + edits);
         QCOMPARE(menuOn(&column).size(), 9 + edits.size());   // the nine categories
         QCOMPARE(menuOn(column.children().front().get()), edits);
@@ -1037,6 +1037,40 @@ private slots:
         d.click(kCheckBoxesButton);
         QTRY_VERIFY(!redo->isEnabled());
         QCOMPARE(column.children().back()->command(), std::string("checkBox"));
+    }
+
+    // Duplicate in the tree's menu puts a copy of the element and its subtree right after it,
+    // with new names, and selects it; one undo takes the copy away.
+    void duplicateCopiesTheSubtreeRightAfterTheElement()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.select(&column);
+        d.click(kRowLayoutButton);
+        d.click(kButtonsButton);
+        d.select(&column);
+        d.click(kCheckBoxesButton);
+        CUIElement* row = column.children()[1].get();
+        whenMenuOpens([](QMenu* menu) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(actionNamed(menu, QStringLiteral("Duplicate"))).center());
+        });
+        QTest::mouseClick(d.tree()->viewport(), Qt::RightButton, {}, d.tree()->visualItemRect(d.tree()->itemOf(row)).center());
+        QTRY_COMPARE(column.childCount(), 4u);
+        const CUIElement* copy = column.children()[2].get();
+        QCOMPARE(copy->command(), std::string("rowLayout"));
+        QVERIFY(copy->name() != row->name());
+        QCOMPARE(copy->childCount(), 1u);
+        QCOMPARE(copy->children().front()->command(), std::string("button"));
+        QVERIFY(copy->children().front()->name() != row->children().front()->name());
+        QCOMPARE(copy->children().front()->flags(), row->children().front()->flags());
+        QCOMPARE(d.tree()->selectedElement(), copy);
+        QCOMPARE(d.tree()->itemOf(copy)->parent(), d.tree()->itemOf(&column));
+        QVERIFY(d.view()->previewOf(*copy->children().front()));
+        QTRY_COMPARE(d.run.frame()->action(CommandId::editUndo)->text(),
+                     QStringLiteral("&Undo Duplicate %1\tCtrl+Z").arg(QString::fromStdString(row->name())));
+        d.run.frame()->action(CommandId::editUndo)->trigger();
+        QCOMPARE(column.childCount(), 3u);
+        QCOMPARE(column.children()[2]->command(), std::string("checkBox"));
     }
 
     // Undoing a delete brings the subtree back, with its previews in every view of the window.

@@ -223,4 +223,53 @@ TEST(ElementBlock, ReadsBackWhatItWritesAndRefusesWhatIsNoBlock)
         << "the window takes layouts only";
 }
 
+TEST(Duplicate, CopiesTheSubtreeAfterTheElementWithNewNamesWhereTaken)
+{
+    HistoryFixture f;
+    CUIElement& column = f.insert(cmd::columnLayout, f.window);
+    CUIElement& row = f.insert(cmd::rowLayout, column);
+    f.insert(cmd::button, row);
+    auto& list = static_cast<CUITextScrollList&>(f.insert(cmd::list, row));
+    f.designer.setListItems(list, {"a", "b"});
+    CUIElement& after = f.insert(cmd::text, column);
+    const std::string before = WriteWindowFile(f.window);
+
+    CUIElement* copy = f.designer.duplicate(row);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(childNames(column), (std::vector<std::string>{row.name(), copy->name(), after.name()}));
+    const std::vector<CUIElement*> originals = elementsInTreeOrder(row);
+    const std::vector<CUIElement*> copies = elementsInTreeOrder(*copy);
+    ASSERT_EQ(copies.size(), originals.size());
+    for (std::size_t i = 0; i < copies.size(); ++i) {
+        EXPECT_EQ(copies[i]->command(), originals[i]->command());
+        EXPECT_NE(copies[i]->name(), originals[i]->name()) << "a taken name gives way to a default one";
+        EXPECT_EQ(copies[i]->listItems(), originals[i]->listItems());
+        EXPECT_NE(f.view.tree.port(*copies[i]), nullptr);
+    }
+    EXPECT_EQ(f.history.undoCaption(), "Duplicate " + row.name());
+    f.designer.undo();
+    EXPECT_EQ(WriteWindowFile(f.window), before);
+
+    EXPECT_EQ(f.designer.duplicate(f.window), nullptr);
+    EXPECT_EQ(f.designer.duplicate(column), nullptr) << "the window holds one layout";
+    for (std::uint32_t i = row.childCount(); i < 6; ++i)
+        f.insert(cmd::button, row);
+    EXPECT_EQ(f.designer.duplicate(*row.children().front()), nullptr) << "a row takes six";
+    EXPECT_EQ(row.childCount(), 6u);
+}
+
+// A block read into another window keeps the names that window does not have.
+TEST(ElementBlock, ACopyKeepsTheNamesTheOtherWindowLacks)
+{
+    DesignerFixture from;
+    CUIElement& row = from.insert(cmd::rowLayout, from.insert(cmd::columnLayout, from.window));
+    CUIElement& button = from.insert(cmd::button, row);
+    ASSERT_TRUE(from.designer.rename(button, "applyButton"));
+    DesignerFixture to;
+    CUIElement& column = to.insert(cmd::columnLayout, to.window);
+    CUIElement* copy = ReadElementBlock(WriteElementBlock(row), column, BlockNames::freshWhereTaken);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->children().front()->name(), "applyButton");
+}
+
 } // namespace
