@@ -17,6 +17,10 @@ enum class PreviewStyle : std::uint32_t {
     readOnly = 0x0080,     // text entries
     alignLeft = 0x0100,    // labels of buttons, texts and check boxes
     alignRight = 0x0200,
+    collapsable = 0x0400,  // frame layouts
+    collapsed = 0x0800,
+    titleHidden = 0x1000,
+    border = 0x2000,
 };
 
 constexpr std::uint32_t operator|(PreviewStyle a, PreviewStyle b)

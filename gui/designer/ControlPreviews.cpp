@@ -59,6 +59,56 @@ void COrvanteLayout::paintEvent(QPaintEvent*)
     QPainter(this).fillRect(rect(), m_color);
 }
 
+COrvanteFrameLayout::COrvanteFrameLayout(const CUIElement& element, QWidget* parent, const QFont& titleFont)
+    : COrvanteLayout(element, parent), m_titleFont(titleFont)
+{
+    m_titleFont.setBold(true);
+}
+
+void COrvanteFrameLayout::setText(const std::string& text)
+{
+    m_label = textFromUtf8(text);
+    update();
+}
+
+void COrvanteFrameLayout::setStyles(std::uint32_t styles)
+{
+    m_styles = styles;
+    update();
+}
+
+void COrvanteFrameLayout::paintEvent(QPaintEvent* event)
+{
+    COrvanteLayout::paintEvent(event);
+    QPainter p(this);
+    if (hasStyle(m_styles, PreviewStyle::border)) {
+        p.setPen(QColor(0x80, 0x80, 0x80));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (hasStyle(m_styles, PreviewStyle::titleHidden))
+        return;
+    const QRect title(0, 0, width(), metrics::kFrameTitleHeight);
+    p.fillRect(title, QColor(0xA0, 0xA0, 0xA0));
+    // Grayed as the element's enable flag says, not by the edit mode that disables every preview.
+    const QColor ink = element().enabled() ? QColor(Qt::black) : QColor(0x80, 0x80, 0x80);
+    int textLeft = 6;
+    if (hasStyle(m_styles, PreviewStyle::collapsable)) {
+        // A triangle pointing down while the frame is open, right while it is collapsed.
+        const int cx = 10;
+        const int cy = title.height() / 2;
+        const QPolygon arrow = hasStyle(m_styles, PreviewStyle::collapsed)
+                                   ? QPolygon({QPoint(cx - 2, cy - 4), QPoint(cx + 2, cy), QPoint(cx - 2, cy + 4)})
+                                   : QPolygon({QPoint(cx - 4, cy - 2), QPoint(cx + 4, cy - 2), QPoint(cx, cy + 2)});
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        p.drawPolygon(arrow);
+        textLeft = 18;
+    }
+    p.setPen(ink);
+    p.setFont(m_titleFont);
+    p.drawText(title.adjusted(textLeft, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_label);
+}
+
 COrvanteButton::COrvanteButton(const CUIElement& element, QWidget* parent)
     : COwnerDrawButton(parent), PreviewWidget(*this, element)
 {

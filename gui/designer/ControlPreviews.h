@@ -41,6 +41,25 @@ public:
     using COrvanteLayout::COrvanteLayout;
 };
 
+// A frame layout: its background, a title bar with the label, the collapse arrow when it
+// collapses, and a border when it shows one. Its child is clipped away while it is collapsed.
+class COrvanteFrameLayout final : public COrvanteLayout {
+    Q_OBJECT
+
+public:
+    COrvanteFrameLayout(const CUIElement& element, QWidget* parent, const QFont& titleFont);
+    void setText(const std::string& text) override;
+    void setStyles(std::uint32_t styles) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QFont m_titleFont;
+    QString m_label;
+    std::uint32_t m_styles = 0;
+};
+
 class COrvanteButton final : public COwnerDrawButton, public PreviewWidget {
     Q_OBJECT
 
