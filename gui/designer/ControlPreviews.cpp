@@ -231,19 +231,42 @@ COrvanteSeparator::COrvanteSeparator(const CUIElement& element, QWidget* parent)
 {
 }
 
+void COrvanteSeparator::setStyles(std::uint32_t styles)
+{
+    m_styles = styles;
+    update();
+}
+
 void COrvanteSeparator::paintEvent(QPaintEvent*)
 {
+    if (hasStyle(m_styles, PreviewStyle::lineHidden))
+        return;
     QPainter p(this);
+    const bool horizontal = height() <= width();
+    const int length = horizontal ? width() : height();
+    const int middle = (horizontal ? height() : width()) / 2;
+    // One pixel line across at offset from the middle, in colour, dashed or not.
+    const auto line = [&](int offset, const QColor& colour) {
+        const int step = hasStyle(m_styles, PreviewStyle::lineDashed) ? 4 : length;
+        for (int at = 0; at < length; at += 2 * step) {
+            const int run = std::min(step, length - at);
+            if (horizontal)
+                p.fillRect(at, middle + offset, run, 1, colour);
+            else
+                p.fillRect(middle + offset, at, 1, run, colour);
+        }
+    };
     const QColor shadow(0x80, 0x80, 0x80);
     const QColor highlight(0xFF, 0xFF, 0xFF);
-    if (height() <= width()) {
-        const int y = height() / 2;
-        p.fillRect(0, y, width(), 1, shadow);
-        p.fillRect(0, y + 1, width(), 1, highlight);
+    if (hasStyle(m_styles, PreviewStyle::lineFlat)) {
+        const bool twice = hasStyle(m_styles, PreviewStyle::lineDouble);
+        line(twice ? -1 : 0, Qt::black);
+        if (twice)
+            line(1, Qt::black);
     } else {
-        const int x = width() / 2;
-        p.fillRect(x, 0, 1, height(), shadow);
-        p.fillRect(x + 1, 0, 1, height(), highlight);
+        const bool raised = hasStyle(m_styles, PreviewStyle::lineRaised);
+        line(0, raised ? highlight : shadow);
+        line(1, raised ? shadow : highlight);
     }
 }
 

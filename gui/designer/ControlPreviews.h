@@ -138,15 +138,20 @@ public:
     void setStyles(std::uint32_t styles) override;
 };
 
-// One etched line through the middle of the longer side.
+// A line through the middle of the longer side as its style draws it: etched in (at first) or
+// out, one or two plain lines, solid or dashed, or none.
 class COrvanteSeparator final : public QWidget, public PreviewWidget {
     Q_OBJECT
 
 public:
     COrvanteSeparator(const CUIElement& element, QWidget* parent);
+    void setStyles(std::uint32_t styles) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::uint32_t m_styles = 0;
 };
 
 } // namespace orv

@@ -9,6 +9,7 @@
 #include "designer/CControlsFlagsDialog.h"
 #include "designer/ControlPreviews.h"
 #include "uimodel/CUIFrameLayout.h"
+#include "uimodel/CUIOrientedControls.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -158,6 +159,47 @@ private slots:
         QTRY_COMPARE(column.childCount(), 2u);
         QVERIFY(offered);
         QCOMPARE(column.children().back()->command(), std::string("frameLayout"));
+    }
+
+    // The separator's style is chosen in the grid out of the words separator takes, and the
+    // preview draws it; it stays through the file and reaches both exports.
+    void separatorStyleFromTheGridThroughFileAndExports()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("separator.wnd"));
+        {
+            DesignerWithGrid d;
+            CUIElement& column = d.columnWithButton();
+            whenMenuOpens([](QMenu* menu) {
+                for (QAction* a : menu->actions())
+                    if (a->text() == QStringLiteral("separator"))
+                        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+            });
+            d.click(kMiscButton, Qt::RightButton);
+            QTRY_COMPARE(column.childCount(), 2u);
+            CUIElement& separator = *column.children().back();
+            QCOMPARE(separator.command(), std::string("separator"));
+            d.activate();
+            d.select(&separator);
+            QApplication::processEvents();
+            chooseInRow(d.list(), rowOf(d.list(), "style"), 4);
+            QCOMPARE(separator.flags()[CUISeparator::kStyle], std::string("singleDash"));
+            QWidget& line = d.previewOf(separator);
+            const QImage drawn = line.grab().toImage();
+            const int middle = line.height() / 2;
+            QCOMPARE(drawn.pixelColor(1, middle), QColor(Qt::black));
+            QVERIFY(drawn.pixelColor(5, middle) != QColor(Qt::black));
+            QCOMPARE(drawn.pixelColor(9, middle), QColor(Qt::black));
+            QVERIFY(d.saveAs(path).contains("\t\t11\tsingleDash\r\n"));
+            QVERIFY(d.run.prompts().verifyAllCame());
+            d.doc()->onCloseDocument();
+        }
+        DesignerWithGrid reopened(path);
+        const CUIElement& separator = *reopened.window().children().front()->children().back();
+        QVERIFY(hasStyle(separator.previewStyles(), PreviewStyle::lineDashed));
+        QVERIFY(reopened.exported(dir.filePath(QStringLiteral("separator")), false).contains(" -style \"singleDash\" "));
+        QVERIFY(reopened.exported(dir.filePath(QStringLiteral("separator")), true).contains(", style='singleDash', "));
+        QVERIFY(reopened.run.prompts().verifyAllCame());
     }
 };
 

@@ -254,3 +254,55 @@ TEST_F(AddedKindsTest, FrameLayoutImport)
     again.arrangeForDisplay();
     EXPECT_EQ(GenerateWindowScript(again.window(), false), script);
 }
+
+// Each -style word draws its line; a word the command does not list, or none, draws the etched
+// line. The style goes through the window file, both exports and the import.
+TEST_F(AddedKindsTest, SeparatorStyles)
+{
+    const std::uint32_t kLineBits = PreviewStyle::lineHidden | PreviewStyle::lineFlat | PreviewStyle::lineDouble |
+                                    PreviewStyle::lineDashed | static_cast<std::uint32_t>(PreviewStyle::lineRaised);
+    const struct {
+        const char* style;
+        std::uint32_t bits;
+    } kStyles[] = {
+        {"none", static_cast<std::uint32_t>(PreviewStyle::lineHidden)},
+        {"single", static_cast<std::uint32_t>(PreviewStyle::lineFlat)},
+        {"double", PreviewStyle::lineFlat | PreviewStyle::lineDouble},
+        {"singleDash", PreviewStyle::lineFlat | PreviewStyle::lineDashed},
+        {"doubleDash", PreviewStyle::lineFlat | PreviewStyle::lineDouble | static_cast<std::uint32_t>(PreviewStyle::lineDashed)},
+        {"in", 0},
+        {"out", static_cast<std::uint32_t>(PreviewStyle::lineRaised)},
+        {"shelf", 0},
+        {"", 0},
+    };
+    for (const auto& c : kStyles) {
+        SCOPED_TRACE(c.style);
+        ModelFixture f;
+        auto& column = addChild<CUIColumnLayout>(f.window);
+        auto& separator = addChild<CUISeparator>(column);
+        separator.ApplyFlags(withValues(separator, {{CUISeparator::kStyle, c.style}}));
+        EXPECT_EQ(separator.previewStyles() & kLineBits, c.bits);
+
+        ModelFixture g;
+        OutputLog log;
+        ASSERT_TRUE(ReadWindowFile(WriteWindowFile(f.window), g.window, log).windowFile);
+        const CUIElement& read = *g.window.children().front()->children().front();
+        EXPECT_EQ(read.previewStyles() & kLineBits, c.bits);
+
+        std::string mel;
+        GenerateElementMel(separator, mel, 2, false);
+        const std::string given = *c.style ? std::string(" -style \"") + c.style + "\"" : "";
+        EXPECT_EQ(mel, "\t\tseparator -height 17" + given + " -width 312;\n");
+        const std::string python = GenerateWindowPython(f.window, false);
+        EXPECT_NE(python.find(std::string("cmds.separator(height=17") + (*c.style ? std::string(", style='") + c.style + "'" : "")
+                              + ", width=312)"),
+                  std::string::npos)
+            << python;
+
+        ModelFixture imported;
+        const MelWindowImport import = ImportMelWindow(GenerateWindowScript(f.window, false), imported.window);
+        ASSERT_TRUE(import.built) << import.problem;
+        EXPECT_TRUE(import.warnings.empty()) << ::testing::PrintToString(placed(import));
+        EXPECT_EQ(imported.window.children().front()->children().front()->previewStyles() & kLineBits, c.bits);
+    }
+}
