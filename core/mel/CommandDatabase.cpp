@@ -231,6 +231,29 @@ const CommandFlagRecord& GetCommandFlagRecord(int commandIndex)
     return records[static_cast<std::size_t>(commandIndex)];
 }
 
+int flagValueCount(int typeIndex)
+{
+    if (typeIndex == mel_type::kNone)
+        return 0;
+    if (typeIndex < 0 || typeIndex >= kMelFlagTypeCount)
+        return -1;
+    const std::string_view type = kMelFlagTypes[typeIndex];
+    int count = 0;
+    std::size_t pos = 0;
+    while (pos < type.size()) {
+        std::size_t end = type.find(' ', pos);
+        if (end == std::string_view::npos)
+            end = type.size();
+        const std::string_view word = type.substr(pos, end - pos);
+        if (word.ends_with("[...]") || word.ends_with("Range"))
+            return -1;
+        if (word != "(multi-use)" && !word.empty())
+            ++count;
+        pos = end + 1;
+    }
+    return count == 0 ? -1 : count;
+}
+
 std::vector<CommandFlag> CommandFlags(const char* commandName)
 {
     std::vector<CommandFlag> flags;
@@ -244,9 +267,10 @@ std::vector<CommandFlag> CommandFlags(const char* commandName)
         const FlagPair& pair = record.pairs[static_cast<std::size_t>(j)];
         const mel_detail::FlagNames names = mel_detail::splitFlag(kMelFlags[pair.flagIndex]);
         if (pair.typeIndex == mel_type::kNone)
-            flags.push_back({names.shortName, names.longName, mel_type::kNone, "", -1});
+            flags.push_back({names.shortName, names.longName, mel_type::kNone, "", -1, 0});
         else
-            flags.push_back({names.shortName, names.longName, pair.typeIndex, kMelFlagTypes[pair.typeIndex], typed++});
+            flags.push_back({names.shortName, names.longName, pair.typeIndex, kMelFlagTypes[pair.typeIndex], typed++,
+                             flagValueCount(pair.typeIndex)});
     }
     return flags;
 }

@@ -43,14 +43,18 @@ LoadResult ParseMelCommandDatabase(std::string_view bytes);
 // The record of a command index 0..764; any other index gives an empty record.
 const CommandFlagRecord& GetCommandFlagRecord(int commandIndex);
 
-// One flag of a command's record, as the checks, completion, the property grid and the export
-// see it: its two names, its type and, for a flag with a type, its place among the typed flags.
+// One flag of a command, as the checks, completion, the property grid and the export see it:
+// its two names, its type and, for a flag of the record with a type, its place among the typed
+// flags. A flag that only today's command facts know (KnownCommandFlags) has no type index nor
+// place and the facts' type words ("float,float,float").
 struct CommandFlag {
-    std::string_view shortName;
-    std::string_view longName;  // empty for a flag with one name ("-add-")
-    int typeIndex = -1;         // -1: the flag takes no value
-    const char* typeText = "";
-    int position = -1;          // counts the typed flags of the record, from 0; -1 without a type
+    std::string_view shortName;  // empty when only today's facts know the flag and not its short name
+    std::string_view longName;   // empty for a flag with one name ("-add-")
+    int typeIndex = -1;          // -1: the flag takes no value, or only the facts know it
+    const char* typeText = "";   // never null
+    int position = -1;           // counts the typed flags of the record, from 0; -1 without a type
+    int valueCount = 0;          // the values it takes when given; -1 where the type leaves it open
+    bool queryOnly = false;      // answers a query and means nothing without -query
 
     // The name a row or a message shows: the long one, or the short one where there is none.
     std::string_view shownName() const { return longName.empty() ? shortName : longName; }
@@ -61,6 +65,10 @@ struct CommandFlag {
 std::vector<CommandFlag> CommandFlags(const char* commandName);
 // The typed flags of a command in record order (pairs of type -1 skipped).
 std::vector<CommandFlag> CommandTypedFlags(const char* commandName);
+// The number of values a flag of a type index takes: 0 without a type, -1 where the type
+// leaves the count open (a range, a list of any length, a multi-use flag whose words tell no
+// count) or the index is outside the type table.
+int flagValueCount(int typeIndex);
 // The flag that a word (without its dash) names, by short or long name; null when none does.
 const CommandFlag* findCommandFlag(const std::vector<CommandFlag>& flags, std::string_view name);
 

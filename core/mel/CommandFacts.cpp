@@ -5,9 +5,11 @@
 #include "mel/CommandFactsTable.h"
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 
 namespace orv {
 namespace {
@@ -91,6 +93,63 @@ int factValueCount(std::string_view arguments)
         arguments.find("range") != std::string_view::npos)
         return -1;
     return static_cast<int>(std::count(arguments.begin(), arguments.end(), ',')) + 1;
+}
+
+namespace {
+
+// The smaller of two value counts, an open count (-1) being the smallest.
+int smallerCount(int a, int b)
+{
+    return (a < 0 || b < 0) ? -1 : std::min(a, b);
+}
+
+void addFacts(const CommandFact& fact, std::vector<CommandFlag>& flags)
+{
+    const auto fromRecord = static_cast<std::ptrdiff_t>(flags.size());
+    for (const FactFlag& f : fact.flags) {
+        const int count = factValueCount(f.arguments);
+        const bool queryOnly = (f.modes & flag_mode::kQueryOnly) != 0;
+        auto same = std::find_if(flags.begin(), flags.begin() + fromRecord, [&f](const CommandFlag& c) {
+            return f.longName.empty() ? c.shortName == f.shortName && c.longName.empty() : c.longName == f.longName;
+        });
+        if (same == flags.begin() + fromRecord) {
+            // The facts' texts each end with a NUL, so the type words are a C string too.
+            flags.push_back({f.shortName, f.longName, -1, f.arguments.data(), -1, count < 0 ? -1 : count, queryOnly});
+            continue;
+        }
+        // A boolean of the facts may be written without its value: the record tells.
+        if (f.arguments != "boolean")
+            same->valueCount = smallerCount(same->valueCount, count);
+        if (same->shortName.empty())
+            same->shortName = f.shortName;
+        same->queryOnly = queryOnly;
+    }
+}
+
+} // namespace
+
+std::vector<CommandFlag> KnownCommandFlags(std::string_view command)
+{
+    std::vector<CommandFlag> flags = CommandFlags(std::string(command).c_str());
+    if (const CommandFact* fact = FindCommandFact(command))
+        addFacts(*fact, flags);
+    return flags;
+}
+
+bool mayBeUntoldShortName(const std::vector<CommandFlag>& flags, std::string_view word)
+{
+    const auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    for (const CommandFlag& flag : flags) {
+        if (!flag.shortName.empty() || flag.longName.empty() || word.empty() || lower(word[0]) != lower(flag.longName[0]))
+            continue;
+        std::size_t at = 1;
+        for (std::size_t i = 1; i < flag.longName.size() && at < word.size(); ++i)
+            if (lower(flag.longName[i]) == lower(word[at]))
+                ++at;
+        if (at == word.size())
+            return true;
+    }
+    return false;
 }
 
 } // namespace orv

@@ -4,6 +4,8 @@
 // tables and the command database keep deciding what they define.
 #pragma once
 
+#include "mel/CommandDatabase.h"
+
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -49,5 +51,15 @@ bool IsCommandFactFlag(std::string_view word);
 // The number of values a flag of these facts takes when it is given: -1 where the facts leave
 // it open (a boolean may be written with or without its value, a list or a range any length).
 int factValueCount(std::string_view arguments);
+
+// Every flag of a command as the checks and completion see it: those of its record in the
+// database in record order, then those that only today's command facts know. Where both know a
+// flag and disagree on its value count, the smaller count holds (a false alarm costs more than a
+// missed fault). Empty for a name that neither knows, or a command of the table whose record
+// holds no flag and that the facts lack.
+std::vector<CommandFlag> KnownCommandFlags(std::string_view command);
+// Whether a word may be the short name of a flag whose short name no fact tells: its letters
+// appear in that order in the long name, the first one first (-sbm for -statusBarMessage).
+bool mayBeUntoldShortName(const std::vector<CommandFlag>& flags, std::string_view word);
 
 } // namespace orv

@@ -9,7 +9,6 @@
 #include "mel/CommandDatabase.h"
 #include "mel/CommandFacts.h"
 #include "mel/MelVocabulary.h"
-#include "melparse/CheckedFlags.h"
 #include "melparse/MelChecks.h"
 #include "melparse/MelBuiltinProcs.h"
 #include "melparse/MelCallChecks.h"
@@ -74,7 +73,7 @@ public:
         if (statement.kind != MelStatementKind::command)
             return;
         m_word = &statement.word;
-        const std::vector<CheckedFlag>& flags = flagsOf(statement.word);
+        const std::vector<CommandFlag>& flags = flagsOf(statement.word);
         if (flags.empty()) {
             checkCommandWord(statement);
             return;
@@ -85,7 +84,7 @@ public:
             if (arguments[i].kind != MelArgumentKind::flag)
                 continue;
             const std::string_view name = std::string_view(arguments[i].text).substr(1);
-            const CheckedFlag* flag = findCheckedFlag(flags, name);
+            const CommandFlag* flag = findCommandFlag(flags, name);
             if (flag == nullptr) {
                 if (!mayBeUntoldShortName(flags, name))
                     unknownFlag(statement, arguments[i], flags);
@@ -129,15 +128,15 @@ private:
 
     // Only the words of the command table and of the facts are kept: other scripts' procs
     // would make the cache grow with the script.
-    const std::vector<CheckedFlag>& flagsOf(const std::string& command)
+    const std::vector<CommandFlag>& flagsOf(const std::string& command)
     {
-        static const std::vector<CheckedFlag> kNone;
+        static const std::vector<CommandFlag> kNone;
         auto flags = m_flags.find(command);
         if (flags != m_flags.end())
             return flags->second;
         if (FindMelCommand(command.c_str()) < 0 && !IsCommandFactName(command))
             return kNone;
-        return m_flags.emplace(command, checkedFlagsOf(command)).first->second;
+        return m_flags.emplace(command, KnownCommandFlags(command)).first->second;
     }
 
     void report(const MelSourceSpan& span, std::string text)
@@ -150,7 +149,7 @@ private:
         pending.word = *m_word;
     }
 
-    void unknownFlag(const MelStatement& statement, const MelArgument& flagWord, const std::vector<CheckedFlag>& flags)
+    void unknownFlag(const MelStatement& statement, const MelArgument& flagWord, const std::vector<CommandFlag>& flags)
     {
         const std::string_view name = std::string_view(flagWord.text).substr(1);
         NearestName nearest(name, nearEnoughDistance(name));
@@ -169,10 +168,10 @@ private:
     }
 
     // "-lab" for -label: the long name the word begins, when it begins only one.
-    static std::string_view onlyLongNameStartingWith(std::string_view word, const std::vector<CheckedFlag>& flags)
+    static std::string_view onlyLongNameStartingWith(std::string_view word, const std::vector<CommandFlag>& flags)
     {
         std::string_view found;
-        for (const CheckedFlag& flag : flags) {
+        for (const CommandFlag& flag : flags) {
             if (!flag.longName.starts_with(word) || flag.longName == found)
                 continue;
             if (!found.empty())
@@ -184,7 +183,7 @@ private:
 
     // The values of a flag run to the next flag or the statement's end; a value only the
     // running script knows (a variable may hold an array) leaves the count open.
-    void checkValueCount(const MelStatement& statement, std::size_t flagAt, const CheckedFlag& flag)
+    void checkValueCount(const MelStatement& statement, std::size_t flagAt, const CommandFlag& flag)
     {
         const auto& arguments = statement.arguments;
         int given = 0;
@@ -263,7 +262,7 @@ private:
     std::vector<MelDiagnostic>& m_findings;
     std::vector<Pending> m_pending;
     const std::string* m_word = nullptr;  // the word of the statement being checked
-    std::unordered_map<std::string, std::vector<CheckedFlag>> m_flags;
+    std::unordered_map<std::string, std::vector<CommandFlag>> m_flags;
     MelCallChecks m_calls;
     MelVariableChecks m_variables;
     // Words of other scripts' procedures come back on every call: each is judged once.

@@ -4,7 +4,6 @@
 #include "mel/CommandDatabase.h"
 #include "mel/CommandFacts.h"
 #include "mel/MelVocabulary.h"
-#include "melparse/CheckedFlags.h"
 #include "text/CTextBuffer.h"
 #include "text/CharClass.h"
 #include "text/TextEditModel.h"
@@ -146,7 +145,7 @@ CompletionContext melCompletionContext(std::string_view before, std::string_view
     }
     if (dashBefore && flagsStart > *start && isBlankChar(before[flagsStart - 1])) {
         context.command = commandOf(before.substr(*start, flagsStart - *start));
-        if (context.command.empty() || checkedFlagsOf(context.command).empty())
+        if (context.command.empty() || KnownCommandFlags(context.command).empty())
             return {};
         context.kind = CompletionKind::flag;
         context.before = static_cast<int>(context.prefix.size()) + 1;
@@ -196,7 +195,7 @@ std::vector<CompletionItem> melCompletionItems(const CompletionContext& context)
             items.push_back({std::string(word), std::string(word), {}});
     } else if (context.kind == CompletionKind::flag) {
         // Every flag of the record, those that take no value (-edit, -query, -exists) too.
-        for (const CheckedFlag& flag : checkedFlagsOf(context.command)) {
+        for (const CommandFlag& flag : KnownCommandFlags(context.command)) {
             if (!startsWith(flag.longName, context.prefix) && !startsWith(flag.shortName, context.prefix))
                 continue;
             const std::string name(flag.longName.empty() ? flag.shortName : flag.longName);

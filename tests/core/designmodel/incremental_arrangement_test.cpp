@@ -13,25 +13,11 @@ using namespace orv::test;
 
 namespace {
 
-void collect(CUIElement& element, std::vector<CUIElement*>& out)
-{
-    out.push_back(&element);
-    for (const auto& child : element.children())
-        collect(*child, out);
-}
-
-std::vector<CUIElement*> elementsOf(CUIElement& window)
-{
-    std::vector<CUIElement*> all;
-    collect(window, all);
-    return all;
-}
-
 // The first element whose rectangle differs, by its place in tree order, or empty.
 std::string firstDifference(CUIElement& a, CUIElement& b)
 {
-    const std::vector<CUIElement*> left = elementsOf(a);
-    const std::vector<CUIElement*> right = elementsOf(b);
+    const std::vector<CUIElement*> left = elementsInTreeOrder(a);
+    const std::vector<CUIElement*> right = elementsInTreeOrder(b);
     if (left.size() != right.size())
         return "element counts " + std::to_string(left.size()) + " and " + std::to_string(right.size());
     for (std::size_t i = 0; i < left.size(); ++i) {
@@ -65,8 +51,8 @@ constexpr int kPlaces[] = {0, 4, 5, 6, 12, 15, 18, 23, 24, 3, 11, 13, 20, 30, 31
 // One random edit, the same on both sides (elements picked by their place in tree order).
 void randomEdit(std::mt19937& random, Side& fast, Side& reference, std::string& done)
 {
-    const std::vector<CUIElement*> a = elementsOf(fast.window);
-    const std::vector<CUIElement*> b = elementsOf(reference.window);
+    const std::vector<CUIElement*> a = elementsInTreeOrder(fast.window);
+    const std::vector<CUIElement*> b = elementsInTreeOrder(reference.window);
     const std::size_t pick = random() % a.size();
     const std::size_t other = random() % a.size();
     const unsigned kind = random() % 10;

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace orv::test {
 
@@ -38,6 +39,21 @@ inline FlagValueTable withValues(const CUIElement& element, std::initializer_lis
     for (const auto& [position, value] : values)
         table[position] = value;
     return table;
+}
+
+// Appends the element and everything below it, in tree order (each element before its children).
+inline void appendInTreeOrder(CUIElement& element, std::vector<CUIElement*>& out)
+{
+    out.push_back(&element);
+    for (const auto& child : element.children())
+        appendInTreeOrder(*child, out);
+}
+
+inline std::vector<CUIElement*> elementsInTreeOrder(CUIElement& root)
+{
+    std::vector<CUIElement*> out;
+    appendInTreeOrder(root, out);
+    return out;
 }
 
 } // namespace orv::test

@@ -32,20 +32,6 @@ void writtenRelayout(CUIElement& element, const CUIElement* caller)
     }
 }
 
-void collect(CUIElement& element, std::vector<CUIElement*>& out)
-{
-    out.push_back(&element);
-    for (const auto& child : element.children())
-        collect(*child, out);
-}
-
-std::vector<CUIElement*> allElements(CUIElement& root)
-{
-    std::vector<CUIElement*> out;
-    collect(root, out);
-    return out;
-}
-
 // Builds the same random tree each time for a seed; the recipe draws only from its own
 // generator, so two builds are identical element for element.
 class RandomTree {
@@ -136,7 +122,7 @@ struct Twin {
     Twin(unsigned seed, int depth, int children)
     {
         RandomTree(seed, depth, children).build(fixture.window);
-        elements = allElements(fixture.window);
+        elements = elementsInTreeOrder(fixture.window);
     }
 };
 

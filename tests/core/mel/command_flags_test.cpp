@@ -1,7 +1,8 @@
-// A command's flags as the checks see them: value counts from the type texts, and both
-// names of every flag, those without a value included.
+// A command's flags as the checks, completion, the grid and the export see them: value counts
+// from the type texts, both names of every flag (those without a value included), and today's
+// command facts beside the record.
 #include "mel/CommandDatabase.h"
-#include "melparse/CheckedFlags.h"
+#include "mel/CommandFacts.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@
 namespace orv {
 namespace {
 
-TEST(CheckedFlags, ValueCountsFollowTheTypeWords)
+TEST(CommandFlags, ValueCountsFollowTheTypeWords)
 {
     struct Case {
         int typeIndex;
@@ -28,20 +29,20 @@ TEST(CheckedFlags, ValueCountsFollowTheTypeWords)
         EXPECT_EQ(flagValueCount(c.typeIndex), c.count) << c.typeIndex;
 }
 
-TEST(CheckedFlags, EveryFlagOfTheRecordByEitherName)
+TEST(CommandFlags, EveryFlagOfTheRecordByEitherName)
 {
     ASSERT_EQ(LoadMelCommandDatabase(std::string(ORVANTE_DATABASE_DIR) + "/melcmd.dat"), LoadResult::ok);
     const auto button = CommandFlags("button");
     const CommandFlag* label = findCommandFlag(button, "label");
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(findCommandFlag(button, "l"), label);
-    EXPECT_EQ(flagValueCount(label->typeIndex), 1);
+    EXPECT_EQ(label->valueCount, 1);
     const CommandFlag* query = findCommandFlag(button, "q");
     ASSERT_NE(query, nullptr);  // not a typed flag, still a flag of button
     EXPECT_EQ(query->longName, "query");
-    EXPECT_EQ(flagValueCount(query->typeIndex), 0);
+    EXPECT_EQ(query->valueCount, 0);
     EXPECT_EQ(query->position, -1);
-    EXPECT_EQ(flagValueCount(findCommandFlag(button, "backgroundColor")->typeIndex), 3);
+    EXPECT_EQ(findCommandFlag(button, "backgroundColor")->valueCount, 3);
     // The typed flags are the flags with a type, in the same order, numbered by position.
     const auto typed = CommandTypedFlags("button");
     std::size_t typedSeen = 0;
@@ -58,24 +59,31 @@ TEST(CheckedFlags, EveryFlagOfTheRecordByEitherName)
     EXPECT_EQ(findCommandFlag(button, ""), nullptr);
     EXPECT_EQ(findCommandFlag(CommandFlags("select"), "add")->longName, "");  // "-add-"
 
-    // The checks' view holds the record's flags with their value counts.
-    const auto checked = checkedFlagsOf("button");
-    ASSERT_NE(findCheckedFlag(checked, "l"), nullptr);
-    EXPECT_EQ(findCheckedFlag(checked, "l")->valueCount, 1);
-    EXPECT_EQ(findCheckedFlag(checked, "query")->valueCount, 0);
-    EXPECT_EQ(findCheckedFlag(checked, "bgc")->valueCount, 3);
+    // The record's flags come first and keep their places; today's flags follow them.
+    const auto known = KnownCommandFlags("button");
+    ASSERT_GT(known.size(), button.size());
+    for (std::size_t i = 0; i < button.size(); ++i)
+        EXPECT_EQ(known[i].shownName(), button[i].shownName());
+    const CommandFlag* recent = findCommandFlag(known, "statusBarMessage");
+    ASSERT_NE(recent, nullptr);
+    EXPECT_EQ(recent->position, -1);
+    EXPECT_STREQ(recent->typeText, "string");
+    EXPECT_EQ(recent->valueCount, 1);
+    EXPECT_EQ(recent->shortName, "sbm");
+    EXPECT_TRUE(findCommandFlag(KnownCommandFlags("columnLayout"), "childArray")->queryOnly);
+    EXPECT_FALSE(findCommandFlag(KnownCommandFlags("columnLayout"), "width")->queryOnly);
 
     EXPECT_TRUE(CommandFlags("Button").empty());
     EXPECT_TRUE(CommandFlags("showWindow").empty());
     ASSERT_EQ(ParseMelCommandDatabase(std::string("\0\0", 2)), LoadResult::ok);
     EXPECT_TRUE(CommandFlags("button").empty());  // no record: the database does not know it
     // No record: today's command facts alone tell button's flags, with their own type words.
-    const auto factsAlone = checkedFlagsOf("button");
-    ASSERT_NE(findCheckedFlag(factsAlone, "l"), nullptr);
-    EXPECT_EQ(findCheckedFlag(factsAlone, "label")->typeText, "string");
-    EXPECT_EQ(findCheckedFlag(factsAlone, "label")->valueCount, 1);
-    EXPECT_EQ(findCheckedFlag(factsAlone, "enable")->valueCount, -1);  // a boolean may go without its value
-    EXPECT_TRUE(checkedFlagsOf("noSuchCommand").empty());
+    const auto factsAlone = KnownCommandFlags("button");
+    ASSERT_NE(findCommandFlag(factsAlone, "l"), nullptr);
+    EXPECT_STREQ(findCommandFlag(factsAlone, "label")->typeText, "string");
+    EXPECT_EQ(findCommandFlag(factsAlone, "label")->valueCount, 1);
+    EXPECT_EQ(findCommandFlag(factsAlone, "enable")->valueCount, -1);  // a boolean may go without its value
+    EXPECT_TRUE(KnownCommandFlags("noSuchCommand").empty());
     ASSERT_EQ(LoadMelCommandDatabase(std::string(ORVANTE_DATABASE_DIR) + "/melcmd.dat"), LoadResult::ok);
 }
 
