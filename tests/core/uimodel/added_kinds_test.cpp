@@ -1,6 +1,7 @@
 // The kinds beyond the first thirteen, each through the model's paths: arrangement and shown
 // state, the window file (read back, and passed over by a reader that does not know the tag),
 // the MEL and Python lines, and the import of a hand-written script.
+#include "ImportReport.h"
 #include "ModelFixture.h"
 
 #include "files/FileReader.h"
@@ -31,22 +32,6 @@ std::string fixture(const std::string& path)
 {
     std::string error;
     return readWholeFile(std::string(ORVANTE_FIXTURES_DIR) + "/" + path, kMaxWindowFileBytes, error).value_or("");
-}
-
-// One line per element: TABs for depth, command, name.
-void dumpTree(const CUIElement& element, int depth, std::string& out)
-{
-    out += std::string(static_cast<std::size_t>(depth), '\t') + element.command() + " " + element.name() + "\n";
-    for (const auto& child : element.children())
-        dumpTree(*child, depth + 1, out);
-}
-
-std::vector<std::string> placed(const MelWindowImport& import)
-{
-    std::vector<std::string> out;
-    for (const MelDiagnostic& d : import.warnings)
-        out.push_back(std::to_string(d.line) + ":" + std::to_string(d.column) + ": " + d.text);
-    return out;
 }
 
 // The lines of a file between the tag line that starts with tag and the next tag line.

@@ -1,6 +1,7 @@
 // The MEL window import: the exported worked example comes back as its window file, random
 // windows survive export, import and export byte for byte, and hand-written studio code
 // imports with the right tree and the right warnings at the right places.
+#include "ImportReport.h"
 #include "ModelFixture.h"
 
 #include "files/FileReader.h"
@@ -35,26 +36,6 @@ std::string fixture(const std::string& path)
 {
     std::string error;
     return readWholeFile(std::string(ORVANTE_FIXTURES_DIR) + "/" + path, kMaxWindowFileBytes, error).value_or("");
-}
-
-// "line:column: text" of each warning.
-std::vector<std::string> placed(const MelWindowImport& import)
-{
-    std::vector<std::string> out;
-    for (const MelDiagnostic& d : import.warnings)
-        out.push_back(std::to_string(d.line) + ":" + std::to_string(d.column) + ": " + d.text);
-    return out;
-}
-
-// One line per element: TABs for depth, command, name, then its items.
-void dumpTree(const CUIElement& element, int depth, std::string& out)
-{
-    out += std::string(static_cast<std::size_t>(depth), '\t') + element.command() + " " + element.name();
-    for (const std::string& item : element.listItems())
-        out += " {" + item + "}";
-    out += "\n";
-    for (const auto& child : element.children())
-        dumpTree(*child, depth + 1, out);
 }
 
 TEST_F(MelImportTest, TheExportedWorkedExampleImportsAsTheWorkedWindowFile)
