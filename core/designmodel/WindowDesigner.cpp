@@ -53,13 +53,22 @@ CUIElement* WindowDesigner::insert(int commandId, CUIElement& selected)
     const InsertCommand* command = findInsertCommand(commandId);
     if (!target || !command || command->keyword.empty())
         return nullptr;
+    // Before the element is made: a container grows for a new child as it is made.
+    Before before = capture({target});
     std::unique_ptr<CUIElement> element = createElement(command->keyword, *target);
     if (!element)
         return nullptr;
     CUIElement* made = element.get();
     if (!target->AddChild(std::move(element)))
         return nullptr;
-    changed();
+    DesignStep step;
+    step.kind = DesignStep::Kind::put;
+    step.caption = "Insert " + made->command();
+    step.parent = pathOf(*target);
+    step.index = indexOf(*made);
+    if (m_history)
+        step.block = WriteElementBlock(*made);
+    record(std::move(step), std::move(before), {made});
     return made;
 }
 
@@ -82,9 +91,18 @@ CUIElement* WindowDesigner::remove(CUIElement& element)
     if (!element.parent())
         return nullptr;
     CUIElement* next = nextSelectionAfterDelete(element);
+    CUIElement& parent = *element.parent();
+    DesignStep step;
+    step.kind = DesignStep::Kind::taken;
+    step.caption = "Delete " + element.name();
+    step.parent = pathOf(parent);
+    step.index = indexOf(element);
+    if (m_history)
+        step.block = WriteElementBlock(element);
+    Before before = capture({&element});
     element.DeleteChildren();
     m_window.RemoveChild(&element);
-    changed();
+    record(std::move(step), std::move(before), {&parent});
     return next;
 }
 
@@ -99,7 +117,7 @@ bool WindowDesigner::move(CUIElement& element, MoveDirection direction)
         before = siblings[from - 1].get();
     else if (direction == MoveDirection::down && from + 2 < siblings.size())
         before = siblings[from + 2].get();
-    placeBefore(element, before);
+    placeBefore(element, before, direction == MoveDirection::up ? "Move Up" : "Move Down");
     return true;
 }
 
@@ -107,18 +125,19 @@ bool WindowDesigner::dropAtEnd(CUIElement& element)
 {
     if (!isMovable(element))
         return false;
-    placeBefore(element, nullptr);
+    placeBefore(element, nullptr, "Move");
     return true;
 }
 
-void WindowDesigner::placeBefore(CUIElement& element, const CUIElement* before)
+void WindowDesigner::placeBefore(CUIElement& element, const CUIElement* before, std::string caption)
 {
     CUIElement& parent = *element.parent();
     const std::size_t from = indexOf(element);
-    element.moveTo(parent, before);
-    arrangeTop();
-    if (indexOf(element) != from)
-        changed();
+    const auto& siblings = parent.children();
+    const CUIElement* next = from + 1 < siblings.size() ? siblings[from + 1].get() : nullptr;
+    if (before == &element || before == next)
+        return;  // already there: nothing moves and nothing arranges
+    moveInto(element, parent, before, std::move(caption));
 }
 
 bool WindowDesigner::canDrop(const CUIElement& dragged, const CUIElement& target)
@@ -135,10 +154,26 @@ bool WindowDesigner::drop(CUIElement& dragged, CUIElement& target)
         return false;
     CUIElement* container = target.IsContainer() ? &target : target.parent();
     const CUIElement* before = target.IsContainer() ? nullptr : &target;
-    dragged.moveTo(*container, before);
-    arrangeTop();
-    changed();
+    moveInto(dragged, *container, before, "Move");
     return true;
+}
+
+void WindowDesigner::moveInto(CUIElement& element, CUIElement& container, const CUIElement* before, std::string caption)
+{
+    CUIElement& from = *element.parent();
+    DesignStep step;
+    step.kind = DesignStep::Kind::moved;
+    step.caption = std::move(caption);
+    step.parent = pathOf(from);
+    step.index = indexOf(element);
+    step.toParentBefore = pathOf(container);
+    Before valuesBefore = capture({&from, &container});
+    element.moveTo(container, before);
+    arrangeTop();
+    step.parentAfter = pathOf(from);
+    step.toParent = pathOf(container);
+    step.toIndex = indexOf(element);
+    record(std::move(step), std::move(valuesBefore), {&from, &container});
 }
 
 void WindowDesigner::applyFlags(CUIElement& element, const FlagValueTable& table)
@@ -147,14 +182,16 @@ void WindowDesigner::applyFlags(CUIElement& element, const FlagValueTable& table
     FlagValueTable oneLine = table;
     for (int position = 0; position < kFlagTableSize; ++position)
         blankWindowFileSeparators(oneLine[position]);
+    Before before = capture({&element});
     element.ApplyFlags(oneLine);
-    changed();
+    recordValues(element, std::move(before), "Edit Flags");
 }
 
 void WindowDesigner::setListItems(CUITextScrollList& list, std::vector<std::string> items)
 {
+    Before before = capture({&list});
     list.setItems(std::move(items));
-    changed();
+    recordValues(list, std::move(before), "Edit List Items");
 }
 
 bool WindowDesigner::rename(CUIElement& element, const std::string& name, std::string* refusal)
@@ -167,13 +204,16 @@ bool WindowDesigner::rename(CUIElement& element, const std::string& name, std::s
             *refusal = std::move(reason);
         return false;
     }
+    Before before = capture({&element});
     element.setName(name);
-    changed();
+    element.announceShownState();
+    recordValues(element, std::move(before), "Rename");
     return true;
 }
 
 void WindowDesigner::resize(CUIElement& element, UISize client)
 {
+    Before before = capture({&element});
     storePreviewClientSize(element, client);
     if (CUIElement* parent = element.parent()) {
         parent->Relayout(nullptr);
@@ -184,7 +224,7 @@ void WindowDesigner::resize(CUIElement& element, UISize client)
         layout.Relayout(nullptr);
     }
     element.announceGeometry();
-    changed();
+    recordValues(element, std::move(before), "Resize");
 }
 
 CUIElement* WindowDesigner::elementAt(CUIWindow& window, UIPoint clientPoint)
@@ -218,10 +258,60 @@ void WindowDesigner::arrangeTop()
     m_window.children().front()->Relayout(&m_window);
 }
 
+CUIElement* WindowDesigner::undo()
+{
+    if (!m_history || !m_history->canUndo())
+        return nullptr;
+    CUIElement* element = m_history->undo(m_window);
+    changed();
+    return element;
+}
+
+CUIElement* WindowDesigner::redo()
+{
+    if (!m_history || !m_history->canRedo())
+        return nullptr;
+    CUIElement* element = m_history->redo(m_window);
+    changed();
+    return element;
+}
+
 void WindowDesigner::changed()
 {
     if (m_changed)
         m_changed();
+}
+
+WindowDesigner::Before WindowDesigner::capture(std::initializer_list<const CUIElement*> elements) const
+{
+    Before before{valuesAround(elements), std::nullopt};
+    if (m_history)
+        before.geometry.emplace(m_window);
+    return before;
+}
+
+void WindowDesigner::recordValues(const CUIElement& element, Before before, std::string caption)
+{
+    DesignStep step;
+    step.caption = std::move(caption);
+    step.focus = pathOf(element);
+    record(std::move(step), std::move(before), {&element});
+}
+
+void WindowDesigner::record(DesignStep step, Before before, std::initializer_list<const CUIElement*> touched)
+{
+    step.before = std::move(before.values);
+    step.after = valuesAround(touched);
+    if (before.geometry)
+        before.geometry->changesSince(m_window, step.rectsBefore, step.rectsAfter);
+    // An edit that left every value, place and rectangle as it was is no step and no change.
+    const bool samePlace = step.kind == DesignStep::Kind::values ||
+                           (step.kind == DesignStep::Kind::moved && step.parentAfter == step.toParent && step.index == step.toIndex);
+    if (samePlace && step.before == step.after && step.rectsBefore.empty() && step.rectsAfter.empty())
+        return;
+    if (m_history)
+        m_history->add(std::move(step));
+    changed();
 }
 
 } // namespace orv

@@ -1,13 +1,17 @@
 // The designer's edits of a window's element tree, decided without a screen: inserting,
 // deleting, moving, renaming and resizing elements, and what lies under a point. Every
 // edit that changes the tree tells the changed handler, so that the document counts as
-// modified; the views hear the changes from the window itself.
+// modified, and is one step of the document's history when it has one; the views hear the
+// changes from the window itself.
 #pragma once
 
+#include "designmodel/DesignHistory.h"
 #include "designmodel/PreviewFrame.h"
 #include "uimodel/CUIWindow.h"
 
 #include <functional>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +27,13 @@ public:
 
     CUIWindow& window() const { return m_window; }
     void setChangedHandler(std::function<void()> handler) { m_changed = std::move(handler); }
+    // The history that each edit adds its step to (the document's, shared by its views).
+    void setHistory(DesignHistory* history) { m_history = history; }
+
+    // Undoes / redoes one step of the history and returns the element to select (null when
+    // there was nothing to do).
+    CUIElement* undo();
+    CUIElement* redo();
 
     // Where an insertion with selected selected goes: the selected container, else its parent.
     static CUIElement* insertTarget(CUIElement& selected);
@@ -72,12 +83,26 @@ public:
 
 private:
     void changed();
+    // What an edit keeps of the window before it changes it: the values around the elements
+    // it touches, and every rectangle when there is a history.
+    struct Before {
+        ValuesAround values;
+        std::optional<GeometrySnapshot> geometry;
+    };
+    Before capture(std::initializer_list<const CUIElement*> elements) const;
+    // Completes the step of an edit with the window as the edit left it (the values around
+    // touched, the rectangles that moved), then tells the history and the changed handler.
+    void record(DesignStep step, Before before, std::initializer_list<const CUIElement*> touched);
+    void recordValues(const CUIElement& element, Before before, std::string caption);
     // Puts element before `before` among its siblings (last when null) and arranges; a change
-    // only when its place differs.
-    void placeBefore(CUIElement& element, const CUIElement* before);
+    // (a step of that caption) only when its place differs.
+    void placeBefore(CUIElement& element, const CUIElement* before, std::string caption);
+    // Moves element before `before` in container (last when null), arranges and records the step.
+    void moveInto(CUIElement& element, CUIElement& container, const CUIElement* before, std::string caption);
 
     CUIWindow& m_window;
     std::function<void()> m_changed;
+    DesignHistory* m_history = nullptr;
 };
 
 } // namespace orv

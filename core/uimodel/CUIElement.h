@@ -103,6 +103,8 @@ public:
     void resizeFromPreview(int width, int height);
     // Tells the window's observers that rectangles of this subtree may have changed.
     void announceGeometry() const;
+    // Tells the observers that what this element shows (its name too) changed, and where it is.
+    void announceShownState() const;
 
     // Arrangement bookkeeping. A layout is settled when its subtree is where two passes put
     // it and nothing in it changed since: a pass that finds it settled at the same rectangle
@@ -143,8 +145,6 @@ protected:
     // Relayout without telling the observers: for the steps of an edit that tells them once
     // at its end.
     void arrange(const CUIElement* caller);
-    // Tells the observers that what this element shows changed, and where it is.
-    void announceShownState() const;
     // Tells the observers that the whole tree may have moved, unless arranging is deferred.
     void announceTreeGeometry() const;
     void setPreviewText(std::string text);

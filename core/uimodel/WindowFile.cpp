@@ -241,6 +241,20 @@ public:
         return ok;
     }
 
+    // The one block one TAB deep at the first line, under parent; what follows it is left
+    // unread. Null when nothing was linked.
+    CUIElement* readFirstBlock(CUIElement& parent)
+    {
+        std::size_t index = 0;
+        CUIElement* made = nullptr;
+        FlagLines flags;
+        bool siblingFollows = false;
+        readBlock(index, parent, 1, made, flags, siblingFollows);
+        if (made)
+            made->ApplyFlags(tableOf(flags));
+        return made;
+    }
+
     // Why parts of the file were left out, in the order met.
     const std::vector<std::string>& problems() const { return m_problems; }
 
@@ -450,6 +464,23 @@ WindowFileRead ReadWindowFile(std::string_view bytes, CUIWindow& window, OutputL
         read.problem.append(read.problem.empty() ? "" : "; ").append(problem);
     }
     return read;
+}
+
+std::string WriteElementBlock(const CUIElement& element)
+{
+    std::string out;
+    writeElement(element, 1, out);
+    return out;
+}
+
+CUIElement* ReadElementBlock(std::string_view text, CUIElement& parent)
+{
+    WindowFileLines lines(text);
+    if (!lines.has(0) || leadingTabs(lines.at(0)) != 1 || !isTagAt(lines.at(0), 1))
+        return nullptr;
+    DeferredArrangement deferral(parent.context(), false);
+    Reader reader(lines, deferral);
+    return reader.readFirstBlock(parent);
 }
 
 } // namespace orv

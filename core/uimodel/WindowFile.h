@@ -57,4 +57,13 @@ struct WindowFileRead {
 WindowFileRead ReadWindowFile(std::string_view bytes, CUIWindow& window, OutputLog& log,
                               WindowReading reading = WindowReading::arrangeOnce);
 
+// One element with its subtree as the window file writes it, its tag one TAB deep and its
+// children below: the text the designer's undo keeps and the clipboard carries. Changes nothing.
+std::string WriteElementBlock(const CUIElement& element);
+
+// Reads the first element block of text (as WriteElementBlock writes it, the file's reader
+// rules holding) and links it as parent's last child; its observers hear it inserted. Null,
+// with parent unchanged, when the text holds no element parent takes.
+CUIElement* ReadElementBlock(std::string_view text, CUIElement& parent);
+
 } // namespace orv

@@ -1,4 +1,4 @@
-// The shell's 16 x 16 images, drawn in code, and the table that gives each menu command its image.
+// The shell's 16 x 16 images and the table that gives each menu command its image.
 #pragma once
 
 #include "app/AppIds.h"

@@ -1,5 +1,5 @@
-// The picture of each document type, drawn at any size: the document windows' icon now, the
-// New dialog's and the settings pages' large icons later.
+// The picture of each document type at any size: the document windows' icon, the New dialog's
+// and the Settings pages' pictures.
 #pragma once
 
 #include "app/AppIds.h"

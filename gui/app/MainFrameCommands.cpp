@@ -173,6 +173,9 @@ QMenu* CMainFrame::createEditMenu(MenuId id)
     if (id == MenuId::script) {
         menu->addSeparator();
         addMenuCommands(menu, {CommandId::sendToMaya});
+    } else if (id == MenuId::window) {
+        menu->addSeparator();
+        addMenuCommands(menu, {CommandId::editRedo});
     }
     return menu;
 }

@@ -74,7 +74,8 @@ CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent
     : CView(document, parent), m_host(document->host()), m_designer(document->window())
 {
     setObjectName(QStringLiteral("CInterfaceEditorView"));
-    m_designer.setChangedHandler([document] { document->setModifiedFlag(true); });
+    m_designer.setHistory(&document->history());
+    m_designer.setChangedHandler([document] { document->setModifiedFlag(!document->history().atSavePoint()); });
     setBackgroundRole(QPalette::Dark);
     setAutoFillBackground(true);
     m_scroll = new QScrollArea(this);
@@ -212,8 +213,13 @@ void CInterfaceEditorView::onActivateView(bool activate)
     emit elementSelected(m_selected);
 }
 
-bool CInterfaceEditorView::onUpdateCommand(int id, CommandState&) const
+bool CInterfaceEditorView::onUpdateCommand(int id, CommandState& state) const
 {
+    if (id == commandValue(CommandId::editUndo) || id == commandValue(CommandId::editRedo)) {
+        const DesignHistory& history = windowDoc()->history();
+        state.enabled = id == commandValue(CommandId::editUndo) ? history.canUndo() : history.canRedo();
+        return true;
+    }
     return id == commandValue(CommandId::exportScript) || id == commandValue(CommandId::exportPython);
 }
 
@@ -223,6 +229,35 @@ void CInterfaceEditorView::onCommand(int id)
         exportScript(ScriptLanguage::mel);
     else if (id == commandValue(CommandId::exportPython))
         exportScript(ScriptLanguage::python);
+    else if (id == commandValue(CommandId::editUndo) || id == commandValue(CommandId::editRedo))
+        stepHistory(id == commandValue(CommandId::editUndo));
+}
+
+QString CInterfaceEditorView::menuText(int id) const
+{
+    const DesignHistory& history = windowDoc()->history();
+    if (id == commandValue(CommandId::editUndo))
+        return history.canUndo() ? QStringLiteral("&Undo %1\tCtrl+Z").arg(textFromUtf8(history.undoCaption()))
+                                 : QString();
+    if (id == commandValue(CommandId::editRedo))
+        return history.canRedo() ? QStringLiteral("&Redo %1\tCtrl+Y").arg(textFromUtf8(history.redoCaption()))
+                                 : QString();
+    return {};
+}
+
+void CInterfaceEditorView::stepHistory(bool undo)
+{
+    // The step may take away what the grid shows: it lets go, and shows the new selection after.
+    if (m_host.controlsFlags)
+        m_host.controlsFlags->ElementRemoving(window());
+    CUIElement* focus = undo ? m_designer.undo() : m_designer.redo();
+    if (focus)
+        m_selected = focus;
+    showSelectionInTree();
+    SelectPreview(m_selected);
+    selectInTree(m_selected);
+    emit elementSelected(m_selected);
+    requestCommandUpdate();
 }
 
 UIRect CInterfaceEditorView::clientRectOf(const CUIElement& element)

@@ -1,7 +1,7 @@
 // The designer view of a window document: shows the window's preview pinned at its top-left
 // corner, scrolled when it is larger than the view, keeps the selection with its tracker in
 // edit mode, and carries out the designer's edits (insert, delete, move, rename, resize), each
-// marking the document modified. Each view builds its own live preview of the window and
+// one step of the document's undo history, the document modified unless back at its saved step. Each view builds its own live preview of the window and
 // keeps it in step with the model, whichever view the change came from.
 #pragma once
 
@@ -45,6 +45,8 @@ public:
     void onActivateView(bool activate) override;
     bool onUpdateCommand(int id, CommandState& state) const override;
     void onCommand(int id) override;
+    // "&Undo Insert button<TAB>Ctrl+Z", "&Redo Rename<TAB>Ctrl+Y", from the document's history.
+    QString menuText(int id) const override;
 
     // Makes target the selection and puts the tracker around it in edit mode; null redraws
     // the tracker of the current selection.
@@ -102,6 +104,8 @@ private:
     void fitSurface();
     // The surface changed the shown element's size: the grid takes its values again.
     void reloadShownFlags();
+    // Undoes or redoes one step of the document's history and selects what it concerns.
+    void stepHistory(bool undo);
 
     const DesignerHost& m_host;
     QScrollArea* m_scroll = nullptr;

@@ -194,6 +194,19 @@ void CNavigatorTreeCtrl::elementMoved(const CUIElement& element)
     m_filling = false;
 }
 
+void CNavigatorTreeCtrl::flagsChanged(const CUIElement& element)
+{
+    const auto found = m_items.find(&element);
+    if (found == m_items.end())
+        return;
+    const QString name = textFromUtf8(element.name());
+    if (found->second->text(0) == name)
+        return;
+    m_filling = true;
+    found->second->setText(0, name);
+    m_filling = false;
+}
+
 void CNavigatorTreeCtrl::showSelection(const CUIElement* element)
 {
     if (QTreeWidgetItem* item = itemOf(element)) {

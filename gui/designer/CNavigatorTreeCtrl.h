@@ -60,7 +60,8 @@ private:
     void elementInserted(const CUIElement& element) override;
     void elementRemoving(const CUIElement& element) override;
     void elementMoved(const CUIElement& element) override;
-    void flagsChanged(const CUIElement&) override {}
+    // A new name (a rename in another view, an undo) shows on the element's item.
+    void flagsChanged(const CUIElement& element) override;
     void geometryChanged(const CUIElement&) override {}
 
     // Starts hearing window's changes (none: stops).

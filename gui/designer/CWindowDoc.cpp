@@ -51,6 +51,7 @@ FileError CWindowDoc::onOpenDocument(const QString& path)
     case WindowOpenResult::ok:
     case WindowOpenResult::partial:   // the reader logged what it left out
         m_model = std::move(model);
+        m_history.clear();
         return CDocument::onOpenDocument(path);
     case WindowOpenResult::notWindowFile:
         log().AppendText(logLine(kNotWindowFile, pathToBytes(path)));
@@ -73,8 +74,12 @@ MelWindowImport CWindowDoc::importMelWindow(std::string_view script, std::string
 {
     auto model = std::make_unique<WindowDocument>(*m_host.context);
     MelWindowImport import = ImportMelWindow(script, model->window(), windowName);
-    if (import.built)
+    if (import.built) {
         m_model = std::move(model);
+        // A window no file holds: no undo gives back a saved one.
+        m_history.clear();
+        m_history.forgetSavePoint();
+    }
     return import;
 }
 
@@ -88,6 +93,7 @@ FileError CWindowDoc::onSaveDocument(const QString& path)
         m_fileProblem = error;
         return fileErrorOf(QFileDevice::OpenError, path, false);
     }
+    m_history.setSavePoint();
     return CDocument::onSaveDocument(path);
 }
 
@@ -104,6 +110,9 @@ bool CWindowDoc::restoreRecoveryText(const RecoveryText& text)
     if (model->read(text.text, log()) == WindowOpenResult::notWindowFile)
         return false;
     m_model = std::move(model);
+    // The recovered window is not the one its file holds.
+    m_history.clear();
+    m_history.forgetSavePoint();
     return true;
 }
 

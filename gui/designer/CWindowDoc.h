@@ -4,6 +4,7 @@
 
 #include "designer/DesignerHost.h"
 
+#include "designmodel/DesignHistory.h"
 #include "framework/CDocument.h"
 #include "uimodel/MelWindowImport.h"
 #include "uimodel/WindowDocument.h"
@@ -22,6 +23,8 @@ public:
 
     const DesignerHost& host() const { return m_host; }
     CUIWindow& window() { return m_model->window(); }
+    // The undo history of the window, which every view's designer adds its edits to.
+    DesignHistory& history() { return m_history; }
     // The layout arranges as the designer first shows the window.
     void arrangeForDisplay() { m_model->arrangeForDisplay(); }
 
@@ -43,6 +46,7 @@ private:
     const DesignerHost& m_host;
     OutputLog m_scratchLog;
     std::unique_ptr<WindowDocument> m_model;
+    DesignHistory m_history;
     std::string m_fileProblem;  // why the last open or save failed, as the reader or writer said
 };
 

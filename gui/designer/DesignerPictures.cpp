@@ -1,128 +1,42 @@
-// Flat pictures drawn once per index: dark outlines, one blue accent.
+// Which picture (gui/pictures) each control, layout and element type shows.
 #include "designer/DesignerPictures.h"
 
-#include <QPainter>
-#include <QPainterPath>
+#include "framework/Pictures.h"
 
 namespace orv {
 
-namespace {
-
-const QColor kInk(0x33, 0x3a, 0x44);
-const QColor kPaper(0xfd, 0xfd, 0xfb);
-const QColor kAccent(0x3b, 0x78, 0xd0);
-const QColor kFace(0xd8, 0xd8, 0xd4);
-
-template <class Draw>
-QIcon picture(Draw draw)
-{
-    QPixmap pixmap(kPictureSize, kPictureSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(kInk);
-    draw(p);
-    return QIcon(pixmap);
-}
-
-void box(QPainter& p, const QRect& r, const QColor& fill)
-{
-    p.setBrush(fill);
-    p.drawRect(r);
-}
-
-} // namespace
-
 QIcon controlPicture(int index)
 {
-    return picture([index](QPainter& p) {
-        switch (index) {
-        case 0: // button
-            box(p, {1, 4, 13, 8}, kFace);
-            p.fillRect(4, 8, 7, 1, kInk);
-            break;
-        case 1: // check box
-            box(p, {2, 3, 9, 9}, kPaper);
-            p.setPen(QPen(kAccent, 2));
-            p.drawPolyline(QPolygon({{4, 7}, {6, 10}, {10, 4}}));
-            break;
-        case 2: // radio button
-            p.setBrush(kPaper);
-            p.drawEllipse(2, 3, 10, 10);
-            p.setBrush(kAccent);
-            p.drawEllipse(5, 6, 4, 4);
-            break;
-        case 3: // option menu
-            box(p, {1, 4, 13, 8}, kPaper);
-            p.setBrush(kAccent);
-            p.drawPolygon(QPolygon({{9, 7}, {13, 7}, {11, 10}}));
-            break;
-        case 4: // slider
-            p.fillRect(1, 7, 14, 2, kInk);
-            box(p, {6, 3, 4, 9}, kAccent);
-            break;
-        case 5: // text field
-            box(p, {1, 4, 13, 8}, kPaper);
-            p.drawLine(4, 6, 4, 10);
-            break;
-        case 6: // text
-            p.setPen(QPen(kInk, 2));
-            p.drawLine(3, 3, 12, 3);
-            p.drawLine(7, 3, 7, 13);
-            break;
-        case 11: // list
-            box(p, {1, 1, 13, 13}, kPaper);
-            p.fillRect(3, 4, 8, 1, kInk);
-            p.fillRect(3, 7, 8, 2, kAccent);
-            p.fillRect(3, 11, 8, 1, kInk);
-            break;
-        case 16: // separator
-            p.fillRect(1, 7, 14, 1, QColor(0x80, 0x80, 0x80));
-            p.fillRect(1, 8, 14, 1, Qt::white);
-            break;
-        case 8: // grid
-            box(p, {1, 1, 13, 13}, kPaper);
-            for (int y = 4; y <= 12; y += 3)
-                for (int x = 4; x <= 12; x += 3)
-                    p.fillRect(x, y, 1, 1, kAccent);
-            break;
-        case 12: // colour slider
-            p.fillRect(1, 6, 14, 4, kAccent);
-            box(p, {6, 3, 4, 9}, kFace);
-            break;
-        default: // picture, icon-and-text, layer, tool, shelf: a framed picture
-            box(p, {1, 2, 13, 11}, kPaper);
-            p.setBrush(kAccent);
-            p.drawPolygon(QPolygon({{3, 11}, {7, 6}, {11, 11}}));
-            break;
-        }
-    });
+    switch (index) {
+    case 0: return pictureIcon("control-button", kPictureSize);
+    case 1: return pictureIcon("control-check-box", kPictureSize);
+    case 2: return pictureIcon("control-radio-button", kPictureSize);
+    case 3: return pictureIcon("control-option-menu", kPictureSize);
+    case 4: return pictureIcon("control-slider", kPictureSize);
+    case 5: return pictureIcon("control-text-field", kPictureSize);
+    case 6: return pictureIcon("control-text", kPictureSize);
+    case 8: return pictureIcon("control-grid", kPictureSize);
+    case 11: return pictureIcon("control-list", kPictureSize);
+    case 12: return pictureIcon("control-colour-slider", kPictureSize);
+    case 16: return pictureIcon("control-separator", kPictureSize);
+    default: return pictureIcon("control-picture", kPictureSize);
+    }
 }
 
 QIcon layoutPicture(int index)
 {
-    return picture([index](QPainter& p) {
-        box(p, {1, 1, 13, 13}, kPaper);
-        for (int i = 0; i < 3; ++i) {
-            if (index == 1)
-                p.fillRect(3 + 4 * i, 3, 3, 10, kAccent);
-            else if (index == 0)
-                p.fillRect(3, 3 + 4 * i, 10, 3, kAccent);
-        }
-        if (index == 2) {
-            p.fillRect(2, 2, 12, 3, kInk);
-            p.fillRect(3, 7, 10, 6, kAccent);
-        }
-    });
+    switch (index) {
+    case 0: return pictureIcon("layout-column", kPictureSize);
+    case 1: return pictureIcon("layout-row", kPictureSize);
+    case 2: return pictureIcon("layout-frame", kPictureSize);
+    default: return {};
+    }
 }
 
 QIcon typeCodePicture(ElementTypeCode code)
 {
     switch (code) {
-    case ElementTypeCode::window:
-        return picture([](QPainter& p) {
-            box(p, {1, 2, 13, 11}, kPaper);
-            p.fillRect(2, 3, 12, 3, kAccent);
-        });
+    case ElementTypeCode::window: return pictureIcon("element-window", kPictureSize);
     case ElementTypeCode::button: return controlPicture(0);
     case ElementTypeCode::checkBox: return controlPicture(1);
     case ElementTypeCode::slider: return controlPicture(4);

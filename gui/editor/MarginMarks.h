@@ -1,5 +1,5 @@
-// The pictures of the selection margin, drawn rather than loaded: one 16 x 16 mark per
-// cell of the line-flag order, and the right-pointing arrow of the margin pointer.
+// The pictures of the selection margin: one 16 x 16 mark per cell of the line-flag order, and
+// the right-pointing arrow of the margin pointer.
 #pragma once
 
 #include <QCursor>

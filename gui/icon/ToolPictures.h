@@ -1,4 +1,4 @@
-// The eleven 20 x 20 pictures of the icon editor's tools and buttons, drawn in one flat style.
+// The eleven 20 x 20 pictures of the icon editor's tools and buttons.
 // The tool pictures double as cursors whose tips lie where the tool acts.
 #pragma once
 

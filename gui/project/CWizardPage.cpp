@@ -1,6 +1,7 @@
 // The pages' controls, their side pictures, and the buttons each page kind shows.
 #include "project/CWizardPage.h"
 
+#include "framework/Pictures.h"
 #include "framework/Prompts.h"
 
 #include <QGridLayout>
@@ -8,8 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,40 +23,7 @@ constexpr QSize kPictureSize(110, 210);
 // second.
 QPixmap sidePicture(int page)
 {
-    QPixmap pixmap(kPictureSize);
-    QPainter p(&pixmap);
-    QLinearGradient sky(0, 0, 0, kPictureSize.height());
-    sky.setColorAt(0, QColor(0x1c, 0x3c, 0x78));
-    sky.setColorAt(1, QColor(0x78, 0xa8, 0xd8));
-    p.fillRect(pixmap.rect(), sky);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    if (page == 0) {
-        p.setBrush(QColor(0xe8, 0xc0, 0x50));
-        p.drawRect(18, 70, 30, 10);
-        p.drawRect(18, 78, 74, 56);
-        p.setBrush(Qt::white);
-        p.drawRect(30, 60, 40, 50);
-        p.drawRect(42, 66, 40, 50);
-        p.setBrush(QColor(0xf4, 0xd0, 0x68));
-        p.drawPolygon(QPolygon({QPoint(18, 134), QPoint(26, 96), QPoint(100, 96), QPoint(92, 134)}));
-    } else {
-        p.setBrush(Qt::white);
-        p.drawRect(22, 50, 66, 90);
-        for (int y = 64; y < 116; y += 9)
-            p.drawLine(30, y, 80, y);
-        p.setPen(QPen(QColor(0x10, 0x24, 0x84), 2));
-        p.drawPath([] {
-            QPainterPath signature(QPointF(32, 128));
-            signature.cubicTo(40, 116, 46, 138, 56, 124);
-            signature.cubicTo(62, 116, 66, 134, 78, 122);
-            return signature;
-        }());
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(QColor(0xc0, 0x30, 0x30));
-        p.drawPolygon(QPolygon({QPoint(76, 118), QPoint(98, 84), QPoint(103, 88), QPoint(81, 122)}));
-    }
-    return pixmap;
+    return picture(page == 0 ? "wizard-folder" : "wizard-signature", kPictureSize);
 }
 
 // The picture at the left, the title label and the page's fields at the right, a framed hint

@@ -2,10 +2,10 @@
 #include "project/ProjectExplorerTree.h"
 
 #include "framework/ByteText.h"
+#include "framework/Pictures.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QPainter>
 
 namespace orv {
 
@@ -41,39 +41,14 @@ public:
 // The explorer's 16 x 16 pictures: project, closed folder, open folder, window, script.
 QIcon projectIcon(ProjectImage image)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QColor(0x40, 0x40, 0x40));
     switch (image) {
-    case ProjectImage::root:
-        p.setBrush(QColor(0x50, 0x80, 0xc0));
-        p.drawRect(2, 2, 11, 11);
-        p.fillRect(5, 5, 6, 6, Qt::white);
-        break;
-    case ProjectImage::closedFolder:
-        p.setBrush(QColor(0xe8, 0xc0, 0x50));
-        p.drawRect(1, 4, 13, 9);
-        p.drawRect(1, 2, 5, 2);
-        break;
-    case ProjectImage::openFolder:
-        p.setBrush(QColor(0xe8, 0xc0, 0x50));
-        p.drawRect(1, 2, 5, 2);
-        p.drawPolygon(QPolygon({QPoint(1, 13), QPoint(4, 6), QPoint(15, 6), QPoint(12, 13)}));
-        break;
-    case ProjectImage::window:
-        p.setBrush(Qt::white);
-        p.drawRect(1, 2, 13, 11);
-        p.fillRect(2, 3, 12, 2, QColor(0x10, 0x24, 0x84));
-        break;
-    case ProjectImage::script:
-        p.setBrush(Qt::white);
-        p.drawRect(3, 1, 9, 13);
-        for (int y = 4; y < 12; y += 2)
-            p.drawLine(5, y, 10, y);
-        break;
+    case ProjectImage::root: return pictureIcon("project-root", 16);
+    case ProjectImage::closedFolder: return pictureIcon("project-folder-closed", 16);
+    case ProjectImage::openFolder: return pictureIcon("project-folder-open", 16);
+    case ProjectImage::window: return pictureIcon("project-window", 16);
+    case ProjectImage::script: return pictureIcon("project-script", 16);
     }
-    return QIcon(pixmap);
+    return {};
 }
 
 } // namespace

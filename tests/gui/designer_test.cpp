@@ -20,6 +20,7 @@
 #include "settings/ElementNamesOption.h"
 #include "settings/Profile.h"
 #include "uimodel/CUILabelledControls.h"
+#include "uimodel/WindowFile.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -978,6 +979,92 @@ private slots:
         QVERIFY(d.run.prompts().verifyAllCame());
         QCOMPARE(d.run.prompts().lastFilter(), QStringLiteral("MEL Scripts (*.mel)"));
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("tool.mel"))));
+    }
+
+    // Each designer edit is one step of the document's history: Ctrl+Z and Ctrl+Y walk them,
+    // the Edit menu names them, the selection and the tree follow, and the document is
+    // unmodified again exactly at its saved step.
+    void undoAndRedoWalkTheEditsAndTheSavedState()
+    {
+        QTemporaryDir dir;
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        const QString path = dir.filePath(QStringLiteral("undo.wnd"));
+        QVERIFY(d.doc()->doSave(path));
+        QVERIFY(!d.doc()->isModified());
+        const std::string saved = WriteWindowFile(d.window());
+
+        d.click(kButtonsButton);
+        QCOMPARE(column.childCount(), 2u);
+        CUIElement* second = column.children().back().get();
+        d.view()->renameElement(*second, "okButton");
+        QCOMPARE(d.tree()->itemOf(second)->text(0), QStringLiteral("okButton"));
+        QVERIFY(d.doc()->isModified());
+        QAction* undo = d.run.frame()->action(CommandId::editUndo);
+        QAction* redo = d.run.frame()->action(CommandId::editRedo);
+        QTRY_COMPARE(undo->text(), QStringLiteral("&Undo Rename\tCtrl+Z"));
+        QVERIFY(undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+
+        d.run.frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.run.frame()));
+        QTest::keyClick(d.run.frame(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(second->name(), std::string("Button1"));
+        QCOMPARE(d.tree()->itemOf(second)->text(0), QStringLiteral("Button1"));  // the tree shows the old name
+        QTRY_COMPARE(undo->text(), QStringLiteral("&Undo Insert button\tCtrl+Z"));
+        QTRY_COMPARE(redo->text(), QStringLiteral("&Redo Rename\tCtrl+Y"));
+        QTest::keyClick(d.run.frame(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(column.childCount(), 1u);
+        QCOMPARE(d.view()->selected(), &column);  // undoing an insertion selects its container
+        QCOMPARE(d.tree()->selectedElement(), &column);
+        QCOMPARE(WriteWindowFile(d.window()), saved);
+        QVERIFY2(!d.doc()->isModified(), "back at the saved step");
+
+        QTest::keyClick(d.run.frame(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(column.childCount(), 2u);
+        CUIElement* back = column.children().back().get();
+        QCOMPARE(d.view()->selected(), back);
+        QCOMPARE(d.tree()->selectedElement(), back);
+        QVERIFY(d.view()->previewOf(*back));
+        QVERIFY(d.doc()->isModified());
+        QTest::keyClick(d.run.frame(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(back->name(), std::string("okButton"));
+        QTRY_VERIFY(!redo->isEnabled());
+
+        // A new edit after an undo drops what could be redone.
+        QTest::keyClick(d.run.frame(), Qt::Key_Z, Qt::ControlModifier);
+        d.select(&column);
+        d.click(kCheckBoxesButton);
+        QTRY_VERIFY(!redo->isEnabled());
+        QCOMPARE(column.children().back()->command(), std::string("checkBox"));
+    }
+
+    // Undoing a delete brings the subtree back, with its previews in every view of the window.
+    void undoingADeleteBringsTheSubtreeBackInEveryView()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.select(&column);
+        d.click(kRowLayoutButton);
+        d.click(kButtonsButton);
+        CUIElement* row = column.children().back().get();
+        const std::string before = WriteWindowFile(d.window());
+        d.run.frame()->action(CommandId::windowNew)->trigger();
+        QTRY_COMPARE(d.doc()->views().size(), 2);
+        auto* other = qobject_cast<CInterfaceEditorView*>(d.doc()->views().front());
+        QVERIFY(other && other != d.view());
+        d.setEditMode(true);
+        d.select(row);
+        QTest::keyClick(d.tree(), Qt::Key_Delete);
+        QCOMPARE(column.childCount(), 1u);
+        d.run.frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.run.frame()));
+        QTest::keyClick(d.run.frame(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(WriteWindowFile(d.window()), before);
+        const CUIElement& back = *column.children().back();
+        for (CView* view : d.doc()->views())
+            QVERIFY(static_cast<CInterfaceEditorView*>(view)->previewOf(*back.children().front()));
+        QCOMPARE(d.tree()->selectedElement(), &back);
     }
 };
 

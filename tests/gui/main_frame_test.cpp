@@ -958,6 +958,8 @@ void MainFrameTest::menusFollowTheActiveDocumentType()
                                  "Send to &Maya\tCtrl+Return"};
     const QStringList editOther{"&Undo\tCtrl+Z", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
                                 "&Settings\tCtrl+P"};
+    // The designer's Redo comes after the menu's own commands.
+    const QStringList editWindow = editOther + QStringList{"&Redo\tCtrl+Y"};
     const QStringList view{"&Toolbar", "&Status Bar"};
     const QStringList window{"&New Window", "&Cascade", "&Tile"};
     const QStringList help{"&Contents\tF1", "&Technical support", "&Subscribe to ORVA-News",
@@ -971,7 +973,7 @@ void MainFrameTest::menusFollowTheActiveDocumentType()
     const QList<Expected> cases{
         {QString(), fileNone, editNone},
         {QStringLiteral("s.mel"), fileScript, editScript},
-        {QStringLiteral("w.wnd"), fileWindow, editOther},
+        {QStringLiteral("w.wnd"), fileWindow, editWindow},
         {QStringLiteral("p.mp"), fileDoc, editOther},
         {QStringLiteral("i.icm"), fileDoc, editOther},
     };
