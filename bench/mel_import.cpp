@@ -16,7 +16,7 @@ namespace {
 
 // A tool window as people write them: a proc, a query guarding a delete, comments, long and
 // short flags, escaped strings, a continued line, rows of five controls in columns of a
-// thousand, and a frameLayout (which the import skips with what it holds) every 50 rows.
+// thousand, and a frameLayout holding a button every 50 rows.
 std::string toolScript(int controls)
 {
     std::string s = "// generated tool window\nglobal proc buildTool()\n{\n"

@@ -96,7 +96,7 @@ TARGET_DISTINCT_SHORT = 1686
 TARGET_DISTINCT_LONG = 3514
 TARGET_SHORT_REPEATS = {"s": 46, "c": 42, "a": 24}
 
-# Where the designer reads each typed flag of its 14 commands.
+# Where the designer reads each typed flag of its commands.
 DESIGNER_POSITIONS = {
     "button": {0: "-al-align", 2: "-bgc-backgroundColor", 8: "-en-enable", 9: "-h-height",
                10: "-l-label", 15: "-vis-visible", 16: "-w-width"},
@@ -129,6 +129,10 @@ DESIGNER_POSITIONS = {
                     13: "-ip-insertionPosition", 14: "-it-insertText", 19: "-tx-text",
                     21: "-vis-visible", 22: "-w-width"},
     "textScrollList": {14: "-en-enable", 16: "-h-height", 27: "-vis-visible", 28: "-w-width"},
+    "frameLayout": {1: "-bgc-backgroundColor", 3: "-bv-borderVisible", 5: "-cl-collapse",
+                    6: "-cll-collapsable", 12: "-en-enable", 14: "-h-height", 15: "-l-label",
+                    18: "-lv-labelVisible", 21: "-mh-marginHeight", 22: "-mw-marginWidth",
+                    27: "-vis-visible", 28: "-w-width"},
     "window": {0: "-bgc-backgroundColor", 3: "-h-height", 4: "-tbm-titleBarMenu",
                7: "-le-leftEdge", 10: "-mnb-minimizeButton", 12: "-mxb-maximizeButton",
                14: "-rtf-resizeToFitChildren", 15: "-s-sizeable", 16: "-t-title",

@@ -1,13 +1,15 @@
 // The command table of the insertion menu.
 #include "designmodel/InsertCommands.h"
 
+#include <algorithm>
+
 namespace orv {
 namespace {
 
 constexpr InsertCommand kLayouts[] = {
     {1, "columnLayout", 0, true, "columnLayout"},
     {2, "rowLayout", 1, true, "rowLayout"},
-    {3, "frameLayout", 2, true, ""},
+    {3, "frameLayout", 2, true, "frameLayout"},
 };
 constexpr InsertCommand kButtons[] = {
     {4, "button", 0, false, "button"},       {5, "iconTextButton", 9, false, ""},
@@ -85,6 +87,15 @@ bool isGrayedInsertCommand(int id)
 {
     const InsertCommand* command = findInsertCommand(id);
     return !command || command->keyword.empty();
+}
+
+bool paletteButtonWorks(std::uint32_t categoryBits, int defaultCommand)
+{
+    if (!isGrayedInsertCommand(defaultCommand))
+        return true;
+    const InsertCategory* category = singleCategory(categoryBits);
+    return category && std::any_of(category->commands.begin(), category->commands.end(),
+                                   [](const InsertCommand& command) { return !command.keyword.empty(); });
 }
 
 const InsertCategory* singleCategory(std::uint32_t bits)

@@ -52,8 +52,11 @@ struct InsertCategory {
 // In menu order; a separator follows "Layout".
 std::span<const InsertCategory> insertCategories();
 const InsertCommand* findInsertCommand(int id);
-// Commands that stay grayed whatever is selected (all but the thirteen working ones).
+// Commands that stay grayed whatever is selected: those that make no element yet.
 bool isGrayedInsertCommand(int id);
+// Whether a palette button has something to insert: its first command, or one of its
+// category's (a right click or Ctrl+click offers the category's menu).
+bool paletteButtonWorks(std::uint32_t categoryBits, int defaultCommand);
 // The category whose bits are exactly one category bit, else null (the palette's form).
 const InsertCategory* singleCategory(std::uint32_t bits);
 // The categories the hierarchy's context menu disables for the selected element: only

@@ -4,16 +4,20 @@
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
 #include "uimodel/FlagText.h"
+#include "uimodel/FlagWords.h"
 
 #include <cstdio>
 
 namespace orv {
 namespace {
 
-std::unique_ptr<CPropertyItem> itemFor(const CommandFlag& flag, const std::array<std::string, 3>& booleanChoices)
+std::unique_ptr<CPropertyItem> itemFor(std::string_view command, const CommandFlag& flag,
+                                       const std::array<std::string, 3>& booleanChoices)
 {
     // A flag entry without a long name would give a blank row: its short name stands in.
     std::string name(flag.shownName());
+    if (const auto words = flagWords(command, flag.longName); !words.empty())
+        return std::make_unique<CPropertyItemWords>(std::move(name), std::vector<std::string>(words.begin(), words.end()));
     switch (flag.typeIndex) {
     case mel_type::kOnOff:
         return std::make_unique<CPropertyItemBool>(std::move(name), booleanChoices);
@@ -36,7 +40,7 @@ bool CPropertySet::Build(int commandIndex, int booleanStyle)
     m_booleanChoices[CPropertyItemBool::kFalse] = MelFalseWord(booleanStyle);
     auto category = std::make_unique<CPropertyItemCategory>(kMelCommands[commandIndex]);
     for (const CommandFlag& flag : CommandTypedFlags(kMelCommands[commandIndex]))
-        category->add(itemFor(flag, m_booleanChoices));
+        category->add(itemFor(kMelCommands[commandIndex], flag, m_booleanChoices));
     m_categories.push_back(std::move(category));
     m_itemCount = GetCommandFlagRecord(commandIndex).pairCount;
     return true;
@@ -58,6 +62,8 @@ void CPropertySet::SetValues(const FlagValueTable& table)
                 boolean->setValue(!meaning ? CPropertyItemBool::kDefault
                                   : *meaning ? CPropertyItemBool::kTrue
                                              : CPropertyItemBool::kFalse);
+            } else if (auto* words = dynamic_cast<CPropertyItemWords*>(item.get())) {
+                words->setValue(words->entryOf(value));
             }
         }
     }
@@ -79,6 +85,8 @@ void CPropertySet::GetValues(FlagValueTable& table) const
                 value = boolean->value() == CPropertyItemBool::kDefault
                             ? std::string()
                             : m_booleanChoices[static_cast<std::size_t>(boolean->value())];
+            } else if (const auto* words = dynamic_cast<const CPropertyItemWords*>(item.get())) {
+                value = words->valueText();
             }
         }
     }

@@ -13,7 +13,6 @@
 
 namespace orv {
 
-inline constexpr const char* kDefaultChoice = "default";
 // printf pattern of the status bar hint: the flag's long name, then its type text.
 inline constexpr const char* kFlagTypeHint = "Flag type of '%s' is : %s";
 

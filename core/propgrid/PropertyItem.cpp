@@ -44,4 +44,19 @@ std::optional<std::string> CPropertyItemBool::choice(int index) const
     return m_choices[static_cast<std::size_t>(index)];
 }
 
+std::optional<std::string> CPropertyItemWords::choice(int index) const
+{
+    if (index == 0)
+        return std::string(kDefaultChoice);
+    if (index < 0 || index > static_cast<int>(m_words.size()))
+        return std::nullopt;
+    return m_words[static_cast<std::size_t>(index - 1)];
+}
+
+int CPropertyItemWords::entryOf(const std::string& word) const
+{
+    const auto it = std::find(m_words.begin(), m_words.end(), word);
+    return it == m_words.end() ? 0 : static_cast<int>(it - m_words.begin()) + 1;
+}
+
 } // namespace orv

@@ -11,8 +11,11 @@
 
 namespace orv {
 
+// The first entry of a choice row: the flag is not given.
+inline constexpr const char* kDefaultChoice = "default";
+
 // Kept in the item's kind byte; the grid picks the in-place editor from it.
-enum class PropertyKind : std::uint8_t { none = 0, boolean = 1, text = 2, multi = 3 };
+enum class PropertyKind : std::uint8_t { none = 0, boolean = 1, text = 2, multi = 3, words = 4 };
 
 class CPropertyItem {
 public:
@@ -98,6 +101,21 @@ public:
 
 private:
     std::array<std::string, 3> m_choices;
+};
+
+// "default", then the words the flag takes (a separator's styles).
+class CPropertyItemWords final : public CPropertyItemList {
+public:
+    CPropertyItemWords(std::string name, std::vector<std::string> words)
+        : CPropertyItemList(std::move(name), PropertyKind::words), m_words(std::move(words))
+    {
+    }
+    std::optional<std::string> choice(int index) const override;
+    // The entry of a word, 0 ("default") for an empty or unknown one.
+    int entryOf(const std::string& word) const;
+
+private:
+    std::vector<std::string> m_words;
 };
 
 // Data edited in a dialog of its own, not in the cell.

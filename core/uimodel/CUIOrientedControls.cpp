@@ -2,6 +2,7 @@
 #include "uimodel/CUIOrientedControls.h"
 
 #include "uimodel/FlagText.h"
+#include "uimodel/FlagWords.h"
 
 #include <utility>
 
@@ -59,6 +60,19 @@ CUISeparator::CUISeparator(CUIElement& parent)
                          metrics::kSeparatorHeight, kPositions)
 {
     finishConstruction();
+}
+
+void CUISeparator::ApplyFlags(const FlagValueTable& table)
+{
+    namespace ss = separator_style;
+    const std::string& style = table[kStyle];
+    const bool flat = style == ss::single || style == ss::doubleLine || style == ss::singleDash || style == ss::doubleDash;
+    setStyle(PreviewStyle::lineHidden, style == ss::none);
+    setStyle(PreviewStyle::lineFlat, flat);
+    setStyle(PreviewStyle::lineDouble, style == ss::doubleLine || style == ss::doubleDash);
+    setStyle(PreviewStyle::lineDashed, style == ss::singleDash || style == ss::doubleDash);
+    setStyle(PreviewStyle::lineRaised, style == ss::out);
+    CUIOrientedControl::ApplyFlags(table);
 }
 
 } // namespace orv

@@ -43,7 +43,11 @@ public:
 class CUISeparator final : public CUIOrientedControl {
 public:
     static constexpr OrientedFlagPositions kPositions{6, 7, 8, 13, 14};
+    static constexpr int kStyle = 11;
     explicit CUISeparator(CUIElement& parent);
+    // The line its style draws ("in", the etched line, unless the style says otherwise), then
+    // what every oriented control takes.
+    void ApplyFlags(const FlagValueTable& table) override;
 };
 
 } // namespace orv

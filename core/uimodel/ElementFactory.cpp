@@ -2,6 +2,7 @@
 #include "uimodel/ElementFactory.h"
 
 #include "uimodel/CUIColumnLayout.h"
+#include "uimodel/CUIFrameLayout.h"
 #include "uimodel/CUILabelledControls.h"
 #include "uimodel/CUIOrientedControls.h"
 #include "uimodel/CUIRowLayout.h"
@@ -29,7 +30,7 @@ constexpr ElementClass kClasses[] = {
     {"floatField", make<CUIFloatField>},       {"scrollField", make<CUIScrollField>},
     {"intSlider", make<CUIIntSlider>},         {"floatSlider", make<CUIFloatSlider>},
     {"textScrollList", make<CUITextScrollList>}, {"text", make<CUIText>},
-    {"separator", make<CUISeparator>},
+    {"separator", make<CUISeparator>},         {"frameLayout", make<CUIFrameLayout>},
 };
 
 const ElementClass* findClass(std::string_view command)

@@ -613,13 +613,13 @@ private:
             root.flags.erase(second);
     }
 
-    // Maya labels a button, check box or text made without -label with its name, and titles
-    // a window made without -title so.
+    // Maya labels a button, check box, text or frame made without -label with its name, and
+    // titles a window made without -title so.
     void labelFromName(Node& node)
     {
-        const char* flag = node.command == "window" ? "title"
-                           : node.command == "button" || node.command == "checkBox" || node.command == "text" ? "label"
-                                                                                                                : nullptr;
+        const bool labelled = node.command == "button" || node.command == "checkBox" || node.command == "text" ||
+                              node.command == "frameLayout";
+        const char* flag = node.command == "window" ? "title" : labelled ? "label" : nullptr;
         const int at = flag ? position(node.command, flag) : -1;
         if (node.named && at >= 0 && !node.flags.contains(at))
             node.flags[at] = node.name;

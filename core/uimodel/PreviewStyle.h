@@ -17,6 +17,15 @@ enum class PreviewStyle : std::uint32_t {
     readOnly = 0x0080,     // text entries
     alignLeft = 0x0100,    // labels of buttons, texts and check boxes
     alignRight = 0x0200,
+    collapsable = 0x0400,  // frame layouts
+    collapsed = 0x0800,
+    titleHidden = 0x1000,
+    border = 0x2000,
+    lineHidden = 0x4000,   // separators: a style of no line,
+    lineFlat = 0x8000,     // plain lines rather than an etched one,
+    lineDouble = 0x10000,  // two of them,
+    lineDashed = 0x20000,  // dashed,
+    lineRaised = 0x40000,  // an etched line standing out rather than sunk in
 };
 
 constexpr std::uint32_t operator|(PreviewStyle a, PreviewStyle b)

@@ -22,6 +22,12 @@ enum class ElementTypeCode : std::uint32_t {
     separator = 20,
 };
 
+// The codes of the kinds added beside the first thirteen, at their pictures' places in the
+// same image list. They stand apart from the enumerators above, whose switches name every one.
+namespace element_code {
+inline constexpr ElementTypeCode frameLayout{19};
+} // namespace element_code
+
 // Fixed system metrics, so that designs lay out identically everywhere.
 namespace metrics {
 inline constexpr int kFrame = 4;      // SM_CXFRAME, SM_CYFRAME
@@ -31,6 +37,8 @@ inline constexpr int kBorder = 1;     // SM_CXBORDER, SM_CYBORDER
 inline constexpr int kNewLayoutWidthInset = 8;
 inline constexpr int kNewLayoutHeightInset = 27;
 inline constexpr int kSeparatorHeight = 17;
+// The title bar of a frame layout, where its label and collapse arrow are drawn.
+inline constexpr int kFrameTitleHeight = 20;
 } // namespace metrics
 
 inline constexpr std::uint32_t kUnlimitedChildren = 0xFFFFFFFFu;

@@ -3,7 +3,7 @@
 #include "designer/CNavigatorTreeCtrl.h"
 
 #include "designer/CInterfaceEditorView.h"
-#include "designer/DesignerPictures.h"
+#include "designer/ElementPictures.h"
 #include "designmodel/InsertCommands.h"
 #include "designer/PreviewWidget.h"
 #include "uimodel/CUIWindow.h"
@@ -227,7 +227,7 @@ const QIcon& CNavigatorTreeCtrl::pictureOf(ElementTypeCode code)
 {
     auto it = m_pictures.find(code);
     if (it == m_pictures.end())
-        it = m_pictures.emplace(code, typeCodePicture(code)).first;
+        it = m_pictures.emplace(code, elementPicture(code)).first;
     return it->second;
 }
 

@@ -46,6 +46,8 @@ std::unique_ptr<PreviewPort> CPreviewFactory::makeFor(const CUIElement& element,
     const QFont* font0 = &m_host.previewFont;
     if (command == "columnLayout")
         return make<COrvanteColumnLayout>(element, parent, nullptr);
+    if (command == "frameLayout")
+        return std::unique_ptr<PreviewPort>(new COrvanteFrameLayout(element, parent, m_host.previewFont));
     if (command == "rowLayout")
         return make<COrvanteRowLayout>(element, parent, nullptr);
     if (command == "button")

@@ -297,7 +297,8 @@ void CPropertyListBox::placeEditor(bool refresh)
     switch (item->kind()) {
     case PropertyKind::none:
         break;
-    case PropertyKind::boolean: {
+    case PropertyKind::boolean:
+    case PropertyKind::words: {
         auto* list = dynamic_cast<CPropertyItemList*>(item);
         if (!list)
             break;

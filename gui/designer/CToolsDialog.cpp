@@ -35,17 +35,17 @@ CToolsDialog::CToolsDialog(SettingsService& settings, QWidget* parent)
     layout->setSpacing(2);
 
     namespace cat = insert_category;
-    addInsertButton(1038, "columnLayout", layoutPicture(0), 0, 1, true);
-    addInsertButton(1039, "rowLayout", layoutPicture(1), 0, 2, true);
-    addInsertButton(1042, "frameLayout", layoutPicture(2), 0, 3, false);
-    addInsertButton(1029, "Buttons", controlPicture(0), cat::button, 4, true);
-    addInsertButton(1031, "CheckBoxes", controlPicture(1), cat::checkBox, 10, true);
-    addInsertButton(1032, "RadioButtons", controlPicture(2), cat::radioButton, 14, false);
-    addInsertButton(1033, "Lists", controlPicture(3), cat::list, 17, true);
-    addInsertButton(1034, "Sliders", controlPicture(4), cat::slider, 20, true);
-    addInsertButton(1035, "TextFields", controlPicture(5), cat::textField, 30, true);
-    addInsertButton(1036, "Static Text", controlPicture(6), cat::text, 38, true);
-    addInsertButton(1037, "Misc.", controlPicture(7), cat::misc, 40, true);
+    addInsertButton(1038, "columnLayout", layoutPicture(0), 0, 1);
+    addInsertButton(1039, "rowLayout", layoutPicture(1), 0, 2);
+    addInsertButton(1042, "frameLayout", layoutPicture(2), 0, 3);
+    addInsertButton(1029, "Buttons", controlPicture(0), cat::button, 4);
+    addInsertButton(1031, "CheckBoxes", controlPicture(1), cat::checkBox, 10);
+    addInsertButton(1032, "RadioButtons", controlPicture(2), cat::radioButton, 14);
+    addInsertButton(1033, "Lists", controlPicture(3), cat::list, 17);
+    addInsertButton(1034, "Sliders", controlPicture(4), cat::slider, 20);
+    addInsertButton(1035, "TextFields", controlPicture(5), cat::textField, 30);
+    addInsertButton(1036, "Static Text", controlPicture(6), cat::text, 38);
+    addInsertButton(1037, "Misc.", controlPicture(7), cat::misc, 40);
 
     m_grid->setObjectName(QStringLiteral("EnableGrid"));
     m_grid->setCheckable(true);
@@ -76,7 +76,7 @@ CToolsDialog::CToolsDialog(SettingsService& settings, QWidget* parent)
 }
 
 void CToolsDialog::addInsertButton(int id, const char* caption, const QIcon& icon, std::uint32_t categories,
-                                   int defaultCommand, bool enabled)
+                                   int defaultCommand)
 {
     auto* b = new QToolButton(this);
     b->setObjectName(QString::number(id));
@@ -85,7 +85,7 @@ void CToolsDialog::addInsertButton(int id, const char* caption, const QIcon& ico
     b->setAutoRaise(true);
     b->setToolTip(QString::fromLatin1(caption));
     b->setAccessibleName(QString::fromLatin1(caption));
-    b->setEnabled(enabled);
+    b->setEnabled(paletteButtonWorks(categories, defaultCommand));
     b->setProperty(kCategoriesProperty, categories);
     b->setProperty(kCommandProperty, defaultCommand);
     b->installEventFilter(this);

@@ -40,8 +40,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void addInsertButton(int id, const char* caption, const QIcon& icon, std::uint32_t categories,
-                         int defaultCommand, bool enabled);
+    void addInsertButton(int id, const char* caption, const QIcon& icon, std::uint32_t categories, int defaultCommand);
     void request(QToolButton* button, bool menuRequested);
 
     SettingsService& m_settings;

@@ -59,6 +59,56 @@ void COrvanteLayout::paintEvent(QPaintEvent*)
     QPainter(this).fillRect(rect(), m_color);
 }
 
+COrvanteFrameLayout::COrvanteFrameLayout(const CUIElement& element, QWidget* parent, const QFont& titleFont)
+    : COrvanteLayout(element, parent), m_titleFont(titleFont)
+{
+    m_titleFont.setBold(true);
+}
+
+void COrvanteFrameLayout::setText(const std::string& text)
+{
+    m_label = textFromUtf8(text);
+    update();
+}
+
+void COrvanteFrameLayout::setStyles(std::uint32_t styles)
+{
+    m_styles = styles;
+    update();
+}
+
+void COrvanteFrameLayout::paintEvent(QPaintEvent* event)
+{
+    COrvanteLayout::paintEvent(event);
+    QPainter p(this);
+    if (hasStyle(m_styles, PreviewStyle::border)) {
+        p.setPen(QColor(0x80, 0x80, 0x80));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (hasStyle(m_styles, PreviewStyle::titleHidden))
+        return;
+    const QRect title(0, 0, width(), metrics::kFrameTitleHeight);
+    p.fillRect(title, QColor(0xA0, 0xA0, 0xA0));
+    // Grayed as the element's enable flag says, not by the edit mode that disables every preview.
+    const QColor ink = element().enabled() ? QColor(Qt::black) : QColor(0x80, 0x80, 0x80);
+    int textLeft = 6;
+    if (hasStyle(m_styles, PreviewStyle::collapsable)) {
+        // A triangle pointing down while the frame is open, right while it is collapsed.
+        const int cx = 10;
+        const int cy = title.height() / 2;
+        const QPolygon arrow = hasStyle(m_styles, PreviewStyle::collapsed)
+                                   ? QPolygon({QPoint(cx - 2, cy - 4), QPoint(cx + 2, cy), QPoint(cx - 2, cy + 4)})
+                                   : QPolygon({QPoint(cx - 4, cy - 2), QPoint(cx + 4, cy - 2), QPoint(cx, cy + 2)});
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        p.drawPolygon(arrow);
+        textLeft = 18;
+    }
+    p.setPen(ink);
+    p.setFont(m_titleFont);
+    p.drawText(title.adjusted(textLeft, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_label);
+}
+
 COrvanteButton::COrvanteButton(const CUIElement& element, QWidget* parent)
     : COwnerDrawButton(parent), PreviewWidget(*this, element)
 {
@@ -181,19 +231,42 @@ COrvanteSeparator::COrvanteSeparator(const CUIElement& element, QWidget* parent)
 {
 }
 
+void COrvanteSeparator::setStyles(std::uint32_t styles)
+{
+    m_styles = styles;
+    update();
+}
+
 void COrvanteSeparator::paintEvent(QPaintEvent*)
 {
+    if (hasStyle(m_styles, PreviewStyle::lineHidden))
+        return;
     QPainter p(this);
+    const bool horizontal = height() <= width();
+    const int length = horizontal ? width() : height();
+    const int middle = (horizontal ? height() : width()) / 2;
+    // One pixel line across at offset from the middle, in colour, dashed or not.
+    const auto line = [&](int offset, const QColor& colour) {
+        const int step = hasStyle(m_styles, PreviewStyle::lineDashed) ? 4 : length;
+        for (int at = 0; at < length; at += 2 * step) {
+            const int run = std::min(step, length - at);
+            if (horizontal)
+                p.fillRect(at, middle + offset, run, 1, colour);
+            else
+                p.fillRect(middle + offset, at, 1, run, colour);
+        }
+    };
     const QColor shadow(0x80, 0x80, 0x80);
     const QColor highlight(0xFF, 0xFF, 0xFF);
-    if (height() <= width()) {
-        const int y = height() / 2;
-        p.fillRect(0, y, width(), 1, shadow);
-        p.fillRect(0, y + 1, width(), 1, highlight);
+    if (hasStyle(m_styles, PreviewStyle::lineFlat)) {
+        const bool twice = hasStyle(m_styles, PreviewStyle::lineDouble);
+        line(twice ? -1 : 0, Qt::black);
+        if (twice)
+            line(1, Qt::black);
     } else {
-        const int x = width() / 2;
-        p.fillRect(x, 0, 1, height(), shadow);
-        p.fillRect(x + 1, 0, 1, height(), highlight);
+        const bool raised = hasStyle(m_styles, PreviewStyle::lineRaised);
+        line(0, raised ? highlight : shadow);
+        line(1, raised ? shadow : highlight);
     }
 }
 

@@ -41,6 +41,25 @@ public:
     using COrvanteLayout::COrvanteLayout;
 };
 
+// A frame layout: its background, a title bar with the label, the collapse arrow when it
+// collapses, and a border when it shows one. Its child is clipped away while it is collapsed.
+class COrvanteFrameLayout final : public COrvanteLayout {
+    Q_OBJECT
+
+public:
+    COrvanteFrameLayout(const CUIElement& element, QWidget* parent, const QFont& titleFont);
+    void setText(const std::string& text) override;
+    void setStyles(std::uint32_t styles) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QFont m_titleFont;
+    QString m_label;
+    std::uint32_t m_styles = 0;
+};
+
 class COrvanteButton final : public COwnerDrawButton, public PreviewWidget {
     Q_OBJECT
 
@@ -119,15 +138,20 @@ public:
     void setStyles(std::uint32_t styles) override;
 };
 
-// One etched line through the middle of the longer side.
+// A line through the middle of the longer side as its style draws it: etched in (at first) or
+// out, one or two plain lines, solid or dashed, or none.
 class COrvanteSeparator final : public QWidget, public PreviewWidget {
     Q_OBJECT
 
 public:
     COrvanteSeparator(const CUIElement& element, QWidget* parent);
+    void setStyles(std::uint32_t styles) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::uint32_t m_styles = 0;
 };
 
 } // namespace orv

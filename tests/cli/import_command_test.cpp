@@ -56,7 +56,7 @@ TEST_F(ImportCommand, WarningsInCompilerFormAndTheChosenWindow)
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1),
-              script + ":17:9: warning: frameLayout makes no element of the window model: skipped with what it holds\n");
+              script + ":19:13: warning: frameLayout \"optFrame\" does not take this intField: skipped\n");
     EXPECT_NE(r.err.find(script + ":28:11: warning: -bogusFlag is not a flag of button: skipped with its values\n"),
               std::string::npos);
     const CliRun tree = run("tree \"" + wnd + "\"");

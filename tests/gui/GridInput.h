@@ -59,6 +59,18 @@ inline void typeIntoRow(CPropertyListBox& list, int row, const QString& text, Qt
     QTest::keyClick(editor, leave);
 }
 
+// Selects a choice row (a boolean), opens its list and clicks the choice at index.
+inline void chooseInRow(CPropertyListBox& list, int row, int index)
+{
+    clickRow(list, row);
+    CInPlaceComboBoxImp* combo = list.choiceEditor();
+    QVERIFY(combo && list.currentEditor() == combo);
+    QTest::mouseClick(combo, Qt::LeftButton, {}, combo->arrowRect().center());
+    QVERIFY(combo->dropList()->isVisible());
+    const QRect choice = combo->dropList()->visualItemRect(combo->dropList()->item(index));
+    QTest::mouseClick(combo->dropList()->viewport(), Qt::LeftButton, {}, choice.center());
+}
+
 // Runs `script` on the modal dialog once it shows; a failed check inside still closes it.
 inline void whenModalShows(std::function<void(CEditListItemsDialog&)> script)
 {

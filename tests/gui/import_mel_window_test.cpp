@@ -96,7 +96,7 @@ void ImportMelWindowTest::theScriptsWindowOpensUntitledWithTheReport()
                                        "// a tool\n"
                                        "string $w = `window -title \"Tool\" toolWin`;\n"
                                        "columnLayout -adj true main;\n"
-                                       "    frameLayout -l \"More\";\n"
+                                       "    gridLayout -nc 2;\n"
                                        "        button;\n"
                                        "    setParent ..;\n"
                                        "    button -l \"Go\" -w 90 go;\n"
@@ -123,7 +123,7 @@ void ImportMelWindowTest::theScriptsWindowOpensUntitledWithTheReport()
 
     const std::string file = script.toStdString();
     const std::string expected = "Importing the window of " + file + " ...\r\n" +
-                                 file + ":4:5: warning: frameLayout makes no element of the window model: skipped "
+                                 file + ":4:5: warning: gridLayout makes no element of the window model: skipped "
                                         "with what it holds\r\n" +
                                  file + ":8:32: warning: the list item is a variable: skipped\r\n"
                                  "Window imported, 2 warning(s).\r\n";

@@ -46,7 +46,8 @@ TEST(Insert, RefusalsLeaveTheTreeAndTheModifiedStateAlone)
 TEST(Insert, EveryWorkingCommandMakesItsElement)
 {
     const std::pair<int, const char*> kWorking[] = {
-        {1, "columnLayout"}, {2, "rowLayout"},  {4, "button"},       {10, "checkBox"},  {17, "textScrollList"},
+        {1, "columnLayout"}, {2, "rowLayout"},  {3, "frameLayout"},  {4, "button"},     {10, "checkBox"},
+        {17, "textScrollList"},
         {20, "intSlider"},   {22, "floatSlider"}, {30, "intField"},  {32, "floatField"}, {34, "scrollField"},
         {35, "textField"},   {38, "text"},        {42, "separator"},
     };
@@ -67,7 +68,7 @@ TEST(Insert, EveryWorkingCommandMakesItsElement)
         EXPECT_EQ(made->command(), expected->second);
         EXPECT_FALSE(isGrayedInsertCommand(id));
     }
-    EXPECT_EQ(working, 13);
+    EXPECT_EQ(working, static_cast<int>(std::size(kWorking)));
 }
 
 TEST(Delete, NextSelectionIsTheNextSiblingElseThePreviousElseTheParent)
@@ -364,6 +365,24 @@ TEST(InsertMenu, CategoriesOfTheContextMenuFollowTheSelection)
     EXPECT_EQ(singleCategory(insert_category::layout), nullptr);
     EXPECT_TRUE(isGrayedInsertCommand(21));
     EXPECT_FALSE(isGrayedInsertCommand(22));
+}
+
+// A palette button works when its first command makes an element, or, for a category, when any
+// of the category's commands does ("Misc." starts with the grayed picture but offers the separator).
+TEST(InsertMenu, PaletteButtonsWorkWhenTheyHaveSomethingToInsert)
+{
+    const struct {
+        std::uint32_t categories;
+        int defaultCommand;
+        bool works;
+    } kButtons[] = {
+        {0, 1, true},   {0, 3, true},                             // column and frame layout
+        {insert_category::misc, 40, true},                        // separator in its menu
+        {insert_category::radioButton, 14, false},                // nothing to insert yet
+        {insert_category::button, 4, true},
+    };
+    for (const auto& b : kButtons)
+        EXPECT_EQ(paletteButtonWorks(b.categories, b.defaultCommand), b.works) << b.defaultCommand;
 }
 
 } // namespace

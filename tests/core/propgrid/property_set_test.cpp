@@ -311,5 +311,39 @@ TEST(MultiValueItems, ItemsSurviveTheirValue)
     EXPECT_EQ(splitMultiValue("\"end\\"), (std::vector<std::string>{"end\\"}));
 }
 
+// A separator's -style is chosen out of the words the command lists, after "default"; a word
+// it does not list shows as "default" and, left alone, stays as it was.
+TEST_F(PropertySetTest, StyleWordsAreAChoice)
+{
+    CPropertySet set;
+    ASSERT_TRUE(set.Build(FindMelCommand("separator"), 0));
+    constexpr int kStyle = 11;
+    auto* style = dynamic_cast<CPropertyItemWords*>(set.categories().at(0)->items().at(kStyle).get());
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->kind(), PropertyKind::words);
+    std::vector<std::string> choices;
+    for (int i = 0; auto text = style->choice(i); ++i)
+        choices.push_back(*text);
+    EXPECT_EQ(choices, (std::vector<std::string>{"default", "none", "single", "double", "singleDash", "doubleDash", "in", "out"}));
+
+    FlagValueTable table;
+    table[kStyle] = "out";
+    set.SetValues(table);
+    EXPECT_EQ(style->value(), 7);
+    EXPECT_EQ(style->valueText(), "out");
+    table[kStyle] = "shelf";
+    set.SetValues(table);
+    EXPECT_EQ(style->value(), 0);
+    set.GetValues(table);
+    EXPECT_EQ(table[kStyle], "shelf");
+    style->setValue(4);
+    style->setEdited(true);
+    set.GetValues(table);
+    EXPECT_EQ(table[kStyle], "singleDash");
+    style->setValue(0);
+    set.GetValues(table);
+    EXPECT_EQ(table[kStyle], "");
+}
+
 } // namespace
 } // namespace orv

@@ -1,6 +1,7 @@
 // The MEL window import: the exported worked example comes back as its window file, random
 // windows survive export, import and export byte for byte, and hand-written studio code
 // imports with the right tree and the right warnings at the right places.
+#include "ImportReport.h"
 #include "ModelFixture.h"
 
 #include "files/FileReader.h"
@@ -37,26 +38,6 @@ std::string fixture(const std::string& path)
     return readWholeFile(std::string(ORVANTE_FIXTURES_DIR) + "/" + path, kMaxWindowFileBytes, error).value_or("");
 }
 
-// "line:column: text" of each warning.
-std::vector<std::string> placed(const MelWindowImport& import)
-{
-    std::vector<std::string> out;
-    for (const MelDiagnostic& d : import.warnings)
-        out.push_back(std::to_string(d.line) + ":" + std::to_string(d.column) + ": " + d.text);
-    return out;
-}
-
-// One line per element: TABs for depth, command, name, then its items.
-void dumpTree(const CUIElement& element, int depth, std::string& out)
-{
-    out += std::string(static_cast<std::size_t>(depth), '\t') + element.command() + " " + element.name();
-    for (const std::string& item : element.listItems())
-        out += " {" + item + "}";
-    out += "\n";
-    for (const auto& child : element.children())
-        dumpTree(*child, depth + 1, out);
-}
-
 TEST_F(MelImportTest, TheExportedWorkedExampleImportsAsTheWorkedWindowFile)
 {
     ModelFixture f;
@@ -79,7 +60,7 @@ public:
         const int count = pick(1, 40);
         for (int i = 0; i < count; ++i) {
             CUIElement& parent = *containers[static_cast<std::size_t>(pick(0, static_cast<int>(containers.size()) - 1))];
-            const std::string command = parent.isWindow() ? (pick(0, 1) ? "columnLayout" : "rowLayout")
+            const std::string command = parent.isWindow() ? kLayouts[pick(0, 2)]
                                                           : std::string(kCommands[pick(0, kCommandCount - 1)]);
             std::unique_ptr<CUIElement> element = createElement(command, parent);
             CUIElement* raw = element.get();
@@ -95,10 +76,11 @@ public:
     }
 
 private:
+    static constexpr const char* kLayouts[] = {"columnLayout", "rowLayout", "frameLayout"};
     static constexpr const char* kCommands[] = {"columnLayout", "rowLayout", "button", "checkBox", "textField",
                                                 "intField", "floatField", "scrollField", "intSlider", "floatSlider",
-                                                "textScrollList", "text", "separator"};
-    static constexpr int kCommandCount = 13;
+                                                "textScrollList", "text", "separator", "frameLayout"};
+    static constexpr int kCommandCount = 14;
 
     static int depthOf(const CUIElement& element)
     {
@@ -231,13 +213,15 @@ TEST_F(MelImportTest, StudioToolScriptImportsWithItsTreeAndWarnings)
                     "\tcolumnLayout mainCol\n"
                     "\t\ttext Text0\n"
                     "\t\tseparator Separator0\n"
+                    "\t\tframeLayout optFrame\n"
+                    "\t\t\tcheckBox mirrorBox\n"
                     "\t\trowLayout buttonRow\n"
                     "\t\t\tbutton buildBtn\n"
                     "\t\t\tbutton cancelBtn\n"
                     "\t\ttextScrollList jointList {hip} {knee}\n"
                     "\t\tbutton Button2\n");
     EXPECT_EQ(placed(import), (std::vector<std::string>{
-                                  "17:9: frameLayout makes no element of the window model: skipped with what it holds",
+                                  "19:13: frameLayout \"optFrame\" does not take this intField: skipped",
                                   "23:35: the value of -c is an expression: flag skipped",
                                   "26:45: the list item is a variable: skipped",
                                   "28:11: -bogusFlag is not a flag of button: skipped with its values",
@@ -255,14 +239,17 @@ TEST_F(MelImportTest, StudioToolScriptImportsWithItsTreeAndWarnings)
     const CUIElement& column = *f.window.children().front();
     EXPECT_EQ(column.flags()[0], "true");
     EXPECT_EQ(column.flags()[15], "4");
-    const CUIElement& row = *column.children()[2];
+    const CUIElement& frame = *column.children()[2];
+    EXPECT_EQ(frame.previewText(), "Options");
+    EXPECT_EQ(frame.children().front()->flags()[11], "Mirror");
+    const CUIElement& row = *column.children()[3];
     EXPECT_EQ(row.children()[0]->flags()[3], "rigBuild()");
     EXPECT_EQ(row.children()[1]->flags()[10], "Cancel");
     EXPECT_TRUE(row.children()[1]->flags()[3].empty());
-    const CUIElement& mirror = *column.children()[4];
+    const CUIElement& mirror = *column.children()[5];
     EXPECT_EQ(mirror.flags()[10], "Mirror selected");
     EXPECT_EQ(mirror.rect().height(), 28);
-    EXPECT_EQ(column.children()[3]->flags()[18], "6");
+    EXPECT_EQ(column.children()[4]->flags()[18], "6");
 }
 
 TEST_F(MelImportTest, ParentsNamedWindowsAndRefusals)

@@ -6,6 +6,7 @@
 #include "mel/CommandDatabase.h"
 #include "mel/MelVocabulary.h"
 #include "melparse/MelStatementReader.h"
+#include "uimodel/CUIFrameLayout.h"
 #include "uimodel/ElementFactory.h"
 #include "uimodel/MelExport.h"
 #include "uimodel/MelGenerator.h"
@@ -240,6 +241,8 @@ void buildEveryElement(CUIWindow& window, unsigned seed)
     auto& row = addChild<CUIRowLayout>(column);
     auto& inner = addChild<CUIColumnLayout>(row);
     addChild<CUIButton>(inner);
+    auto& frame = addChild<CUIFrameLayout>(column);
+    addChild<CUIButton>(frame);
     fillTree(window, seed);
     auto* list = dynamic_cast<CUITextScrollList*>(column.children()[10].get());
     ASSERT_NE(list, nullptr);
