@@ -3,7 +3,9 @@
 # Expects $root (the source folder).
 
 sanitizers_configure() {
-  local flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+  # GCC's maybe-uninitialized analysis misfires on instrumented code (a QList inside a
+  # std::variant of the test prompts); the normal build keeps the warning.
+  local flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -Wno-maybe-uninitialized"
   cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTE_BUILD_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 }

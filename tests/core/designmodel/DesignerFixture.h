@@ -28,6 +28,7 @@ struct DesignerFixture : ModelFixture {
 namespace cmd {
 inline constexpr int columnLayout = 1;
 inline constexpr int rowLayout = 2;
+inline constexpr int frameLayout = 3;
 inline constexpr int button = 4;
 inline constexpr int checkBox = 10;
 inline constexpr int list = 17;

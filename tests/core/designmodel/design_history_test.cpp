@@ -50,9 +50,10 @@ bool randomEdit(HistoryFixture& f, std::mt19937& random)
     switch (pick(10)) {
     case 0:
     case 1: {
-        static const int kCommands[] = {cmd::columnLayout, cmd::rowLayout, cmd::button, cmd::checkBox,
-                                        cmd::list,         cmd::intSlider, cmd::textField, cmd::text};
-        return f.designer.insert(kCommands[pick(8)], element) != nullptr;
+        static const int kCommands[] = {cmd::columnLayout, cmd::rowLayout,  cmd::frameLayout, cmd::button,
+                                        cmd::checkBox,     cmd::list,       cmd::intSlider,   cmd::textField,
+                                        cmd::text,         cmd::separator};
+        return f.designer.insert(kCommands[pick(static_cast<int>(std::size(kCommands)))], element) != nullptr;
     }
     case 2:
         return f.designer.remove(element) != nullptr;
