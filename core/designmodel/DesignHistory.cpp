@@ -180,31 +180,42 @@ GeometrySnapshot::GeometrySnapshot(const CUIWindow& window)
     forEachInTreeOrder(window, [this](const CUIElement& element) { m_rects.emplace_back(&element, element.rect()); });
 }
 
-void GeometrySnapshot::changesSince(const CUIWindow& window, RectsByPlace& before, RectsByPlace& after) const
+void GeometrySnapshot::changesSince(const CUIWindow& window, const CUIElement* placed, RectsByPlace& before,
+                                    RectsByPlace& after) const
 {
-    std::unordered_map<const CUIElement*, std::size_t> placeThen;
-    placeThen.reserve(m_rects.size());
-    for (std::size_t i = 0; i < m_rects.size(); ++i)
-        placeThen.emplace(m_rects[i].first, i);
-    std::vector<bool> stayed(m_rects.size());
+    // One walk beside the snapshot: the tree differs from it only by the subtree placed (new
+    // or moved here) and by what was taken away or moved elsewhere, which the snapshot lists
+    // where the walk does not meet it. Elements met on both sides compare their rectangles.
+    std::size_t then = 0;
     std::size_t place = 0;
-    forEachInTreeOrder(window, [&](const CUIElement& element) {
-        const auto then = placeThen.find(&element);
-        if (then == placeThen.end()) {
-            after.emplace_back(place, element.rect());
-        } else {
-            stayed[then->second] = true;
-            if (m_rects[then->second].second != element.rect()) {
-                before.emplace_back(then->second, m_rects[then->second].second);
-                after.emplace_back(place, element.rect());
+    const auto visit = [&](const CUIElement& element, bool inPlaced) {
+        if (!inPlaced) {
+            while (then < m_rects.size() && m_rects[then].first != &element) {
+                before.emplace_back(then, m_rects[then].second);
+                ++then;
+            }
+            if (then < m_rects.size()) {
+                if (m_rects[then].second != element.rect()) {
+                    before.emplace_back(then, m_rects[then].second);
+                    after.emplace_back(place, element.rect());
+                }
+                ++then;
+                ++place;
+                return;
             }
         }
+        after.emplace_back(place, element.rect());
         ++place;
-    });
-    for (std::size_t i = 0; i < m_rects.size(); ++i)
-        if (!stayed[i])
-            before.emplace_back(i, m_rects[i].second);
-    std::sort(before.begin(), before.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    };
+    const auto walk = [&](const auto& self, const CUIElement& element, bool inPlaced) -> void {
+        inPlaced = inPlaced || &element == placed;
+        visit(element, inPlaced);
+        for (const auto& child : element.children())
+            self(self, *child, inPlaced);
+    };
+    walk(walk, window, false);
+    for (; then < m_rects.size(); ++then)
+        before.emplace_back(then, m_rects[then].second);
 }
 
 void DesignHistory::clear()
@@ -220,7 +231,7 @@ void DesignHistory::add(DesignStep step)
     if (m_saved > static_cast<std::ptrdiff_t>(m_position))
         m_saved = -1;
     if (m_steps.size() >= kMaxSteps) {
-        m_steps.erase(m_steps.begin());
+        m_steps.pop_front();
         m_saved = m_saved > 0 ? m_saved - 1 : -1;
     }
     m_steps.push_back(std::move(step));

@@ -9,6 +9,7 @@
 #include "uimodel/FlagValueTable.h"
 
 #include <cstddef>
+#include <deque>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -52,8 +53,10 @@ class GeometrySnapshot {
 public:
     explicit GeometrySnapshot(const CUIWindow& window);
     // The rectangles that differ between the snapshot and window now, as they were (places
-    // then) and as they are (places now); elements gone or new count as changed.
-    void changesSince(const CUIWindow& window, RectsByPlace& before, RectsByPlace& after) const;
+    // then) and as they are (places now); elements gone or new count as changed. placed: the
+    // subtree the edit put in or moved (null for none), every other element kept its order.
+    void changesSince(const CUIWindow& window, const CUIElement* placed, RectsByPlace& before,
+                      RectsByPlace& after) const;
 
 private:
     std::vector<std::pair<const CUIElement*, UIRect>> m_rects;
@@ -111,7 +114,8 @@ public:
     std::size_t size() const { return m_steps.size(); }
 
 private:
-    std::vector<DesignStep> m_steps;
+    // A deque: dropping the oldest step past the limit moves none of the others.
+    std::deque<DesignStep> m_steps;
     std::size_t m_position = 0;
     std::ptrdiff_t m_saved = 0;  // -1: no undo or redo reaches the saved window
 };

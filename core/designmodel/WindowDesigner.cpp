@@ -68,7 +68,7 @@ CUIElement* WindowDesigner::insert(int commandId, CUIElement& selected)
     step.index = indexOf(*made);
     if (m_history)
         step.block = WriteElementBlock(*made);
-    record(std::move(step), std::move(before), {made});
+    record(std::move(step), std::move(before), {made}, made);
     return made;
 }
 
@@ -92,7 +92,7 @@ CUIElement* WindowDesigner::duplicate(CUIElement& element)
     step.index = indexOf(*copy);
     if (m_history)
         step.block = WriteElementBlock(*copy);
-    record(std::move(step), std::move(before), {copy});
+    record(std::move(step), std::move(before), {copy}, copy);
     return copy;
 }
 
@@ -197,7 +197,7 @@ void WindowDesigner::moveInto(CUIElement& element, CUIElement& container, const 
     step.parentAfter = pathOf(from);
     step.toParent = pathOf(container);
     step.toIndex = indexOf(element);
-    record(std::move(step), std::move(valuesBefore), {&from, &container});
+    record(std::move(step), std::move(valuesBefore), {&from, &container}, &element);
 }
 
 void WindowDesigner::applyFlags(CUIElement& element, const FlagValueTable& table)
@@ -322,12 +322,13 @@ void WindowDesigner::recordValues(const CUIElement& element, Before before, std:
     record(std::move(step), std::move(before), {&element});
 }
 
-void WindowDesigner::record(DesignStep step, Before before, std::initializer_list<const CUIElement*> touched)
+void WindowDesigner::record(DesignStep step, Before before, std::initializer_list<const CUIElement*> touched,
+                            const CUIElement* placed)
 {
     step.before = std::move(before.values);
     step.after = valuesAround(touched);
     if (before.geometry)
-        before.geometry->changesSince(m_window, step.rectsBefore, step.rectsAfter);
+        before.geometry->changesSince(m_window, placed, step.rectsBefore, step.rectsAfter);
     // An edit that left every value, place and rectangle as it was is no step and no change.
     const bool samePlace = step.kind == DesignStep::Kind::values ||
                            (step.kind == DesignStep::Kind::moved && step.parentAfter == step.toParent && step.index == step.toIndex);

@@ -96,8 +96,10 @@ private:
     };
     Before capture(std::initializer_list<const CUIElement*> elements) const;
     // Completes the step of an edit with the window as the edit left it (the values around
-    // touched, the rectangles that moved), then tells the history and the changed handler.
-    void record(DesignStep step, Before before, std::initializer_list<const CUIElement*> touched);
+    // touched, the rectangles that moved; placed: the subtree it put in or moved, if any), then
+    // tells the history and the changed handler.
+    void record(DesignStep step, Before before, std::initializer_list<const CUIElement*> touched,
+                const CUIElement* placed = nullptr);
     void recordValues(const CUIElement& element, Before before, std::string caption);
     // Puts element before `before` among its siblings (last when null) and arranges; a change
     // (a step of that caption) only when its place differs.
