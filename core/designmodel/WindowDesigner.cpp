@@ -76,19 +76,34 @@ CUIElement* WindowDesigner::duplicate(CUIElement& element)
 {
     if (!isMovable(element) || !element.parent()->canTake(element))
         return nullptr;
-    CUIElement& parent = *element.parent();
-    Before before = capture({&parent});
-    CUIElement* copy = ReadElementBlock(WriteElementBlock(element), parent, BlockNames::freshWhereTaken);
+    return putCopy(WriteElementBlock(element), *element.parent(), &element, "Duplicate " + element.name());
+}
+
+CUIElement* WindowDesigner::paste(std::string_view text, CUIElement& selected)
+{
+    CUIElement* target = insertTarget(selected);
+    if (!target)
+        return nullptr;
+    return putCopy(text, *target, &selected == target ? nullptr : &selected, "Paste");
+}
+
+CUIElement* WindowDesigner::putCopy(std::string_view block, CUIElement& container, const CUIElement* after,
+                                    std::string caption)
+{
+    Before before = capture({&container});
+    CUIElement* copy = ReadElementBlock(block, container, BlockNames::freshWhereTaken);
     if (!copy)
         return nullptr;
-    const auto& siblings = parent.children();
-    const std::size_t at = indexOf(element);
-    if (at + 2 < siblings.size())
-        copy->moveTo(parent, siblings[at + 1].get());
+    const auto& siblings = container.children();
+    if (after) {
+        const std::size_t at = indexOf(*after);
+        if (at + 2 < siblings.size())
+            copy->moveTo(container, siblings[at + 1].get());
+    }
     DesignStep step;
     step.kind = DesignStep::Kind::put;
-    step.caption = "Duplicate " + element.name();
-    step.parent = pathOf(parent);
+    step.caption = std::move(caption);
+    step.parent = pathOf(container);
     step.index = indexOf(*copy);
     if (m_history)
         step.block = WriteElementBlock(*copy);
@@ -110,7 +125,7 @@ CUIElement* WindowDesigner::nextSelectionAfterDelete(const CUIElement& element)
     return parent;
 }
 
-CUIElement* WindowDesigner::remove(CUIElement& element)
+CUIElement* WindowDesigner::remove(CUIElement& element, std::string_view action)
 {
     if (!element.parent())
         return nullptr;
@@ -118,7 +133,7 @@ CUIElement* WindowDesigner::remove(CUIElement& element)
     CUIElement& parent = *element.parent();
     DesignStep step;
     step.kind = DesignStep::Kind::taken;
-    step.caption = "Delete " + element.name();
+    step.caption = std::string(action).append(" ").append(element.name());
     step.parent = pathOf(parent);
     step.index = indexOf(element);
     if (m_history)

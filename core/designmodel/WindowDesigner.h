@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orv {
@@ -45,13 +46,18 @@ public:
     // name where its own is taken; null, with nothing changed, for the window, its layout, or
     // when the container has no room.
     CUIElement* duplicate(CUIElement& element);
+    // The first element block of text (the clipboard's: a copied element, or a whole window
+    // file) put where an insertion with selected selected goes: into the selected container,
+    // else right after the selected element; new default names where the names are taken.
+    // Null, with nothing changed, when text holds no block the target takes.
+    CUIElement* paste(std::string_view text, CUIElement& selected);
 
     // The selection after deleting element: its next sibling, else the previous one, else
     // its parent.
     static CUIElement* nextSelectionAfterDelete(const CUIElement& element);
     // Deletes element with its subtree and returns the next selection; the window cannot be
-    // deleted (null, nothing changed).
-    CUIElement* remove(CUIElement& element);
+    // deleted (null, nothing changed). The step's caption is the action's ("Delete", "Cut").
+    CUIElement* remove(CUIElement& element, std::string_view action = "Delete");
 
     // Move up: before the previous sibling, or to the end from the first place. Move down:
     // after the next sibling, or to the end. The window and its layout never move.
@@ -104,6 +110,8 @@ private:
     // Puts element before `before` among its siblings (last when null) and arranges; a change
     // (a step of that caption) only when its place differs.
     void placeBefore(CUIElement& element, const CUIElement* before, std::string caption);
+    // Reads a copy of block into container, right after `after` (last when null), as one step.
+    CUIElement* putCopy(std::string_view block, CUIElement& container, const CUIElement* after, std::string caption);
     // Moves element before `before` in container (last when null), arranges and records the step.
     void moveInto(CUIElement& element, CUIElement& container, const CUIElement* before, std::string caption);
 

@@ -482,8 +482,16 @@ std::string WriteElementBlock(const CUIElement& element)
 
 CUIElement* ReadElementBlock(std::string_view text, CUIElement& parent, BlockNames names)
 {
+    // Whatever comes before the first block (the header and window lines of a whole window
+    // file, for one) is passed over.
+    while (!text.starts_with("\t[")) {
+        const std::size_t at = text.find("\n\t[");
+        if (at == std::string_view::npos)
+            return nullptr;
+        text.remove_prefix(at + 1);
+    }
     WindowFileLines lines(text);
-    if (!lines.has(0) || leadingTabs(lines.at(0)) != 1 || !isTagAt(lines.at(0), 1))
+    if (!lines.has(0) || !isTagAt(lines.at(0), 1))
         return nullptr;
     DeferredArrangement deferral(parent.context(), false);
     Reader reader(lines, deferral, names == BlockNames::freshWhereTaken);

@@ -67,7 +67,8 @@ std::string WriteElementBlock(const CUIElement& element);
 enum class BlockNames { asWritten, freshWhereTaken };
 
 // Reads the first element block of text (as WriteElementBlock writes it, the file's reader
-// rules holding) and links it as parent's last child; its observers hear it inserted. Null,
+// rules holding; lines before it, such as a whole window file's header, are passed over) and
+// links it as parent's last child; its observers hear it inserted. Null,
 // with parent unchanged, when the text holds no element parent takes.
 CUIElement* ReadElementBlock(std::string_view text, CUIElement& parent, BlockNames names = BlockNames::asWritten);
 

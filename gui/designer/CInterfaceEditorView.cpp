@@ -17,10 +17,14 @@
 #include "framework/CDocTemplate.h"
 #include "framework/CMDIChildWnd.h"
 #include "framework/CommandIds.h"
+#include "framework/CopyTextToClipboard.h"
 #include "framework/Prompts.h"
 #include "settings/ElementNamesOption.h"
+#include "uimodel/WindowFile.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -106,6 +110,10 @@ CInterfaceEditorView::CInterfaceEditorView(CWindowDoc* document, QWidget* parent
     if (CControlsFlagsDialog* grid = m_host.controlsFlags)
         connect(this, &CInterfaceEditorView::elementSelected, grid,
                 [this, grid](CUIElement* element) { grid->ShowElementFlags(element, m_designer); });
+    // Cut, Copy and Paste follow the selection and the clipboard.
+    connect(this, &CInterfaceEditorView::elementSelected, this, [this] { requestCommandUpdate(); });
+    if (const QClipboard* clipboard = QGuiApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, this, [this] { requestCommandUpdate(); });
 }
 
 CInterfaceEditorView::~CInterfaceEditorView()
@@ -224,6 +232,16 @@ bool CInterfaceEditorView::onUpdateCommand(int id, CommandState& state) const
         state.enabled = id == commandValue(CommandId::editUndo) ? history.canUndo() : history.canRedo();
         return true;
     }
+    if (id == commandValue(CommandId::editCut) || id == commandValue(CommandId::editCopy)) {
+        const CUIElement* selected = selectedForEdit();
+        state.enabled = selected && !selected->isWindow();
+        return true;
+    }
+    if (id == commandValue(CommandId::editPaste)) {
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        state.enabled = clipboard && clipboard->text().contains(QLatin1String("\t["));
+        return true;
+    }
     return id == commandValue(CommandId::exportScript) || id == commandValue(CommandId::exportPython);
 }
 
@@ -235,6 +253,20 @@ void CInterfaceEditorView::onCommand(int id)
         exportScript(ScriptLanguage::python);
     else if (id == commandValue(CommandId::editUndo) || id == commandValue(CommandId::editRedo))
         stepHistory(id == commandValue(CommandId::editUndo));
+    else if (id == commandValue(CommandId::editCopy))
+        copySelection();
+    else if (id == commandValue(CommandId::editCut))
+        removeSelection("Cut");
+    else if (id == commandValue(CommandId::editPaste))
+        pasteClipboard();
+}
+
+const CUIElement* CInterfaceEditorView::selectedForEdit() const
+{
+    if (m_host.hierarchy && m_host.hierarchy->view() == this)
+        if (const CUIElement* inTree = m_host.hierarchy->selectedElement())
+            return inTree;
+    return m_selected;
 }
 
 QString CInterfaceEditorView::menuText(int id) const
@@ -319,14 +351,48 @@ void CInterfaceEditorView::RefreshEditMode()
 
 void CInterfaceEditorView::DeleteSelection()
 {
+    removeSelection("Delete");
+}
+
+void CInterfaceEditorView::takeTreeSelection()
+{
     if (m_host.hierarchy && m_host.hierarchy->view() == this)
         if (CUIElement* inTree = m_host.hierarchy->selectedElement())
             m_selected = inTree;
+}
+
+void CInterfaceEditorView::copySelection()
+{
+    takeTreeSelection();
+    if (m_selected && !m_selected->isWindow())
+        CopyTextToClipboard(WriteElementBlock(*m_selected));
+}
+
+void CInterfaceEditorView::pasteClipboard()
+{
+    takeTreeSelection();
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    CUIElement* target = m_selected ? m_selected : &window();
+    CUIElement* pasted = clipboard ? m_designer.paste(textToUtf8(clipboard->text()), *target) : nullptr;
+    if (!pasted)
+        return;
+    m_selected = pasted;
+    showSelectionInTree();
+    SelectPreview(pasted);
+    selectInTree(pasted);
+    emit elementSelected(pasted);
+}
+
+void CInterfaceEditorView::removeSelection(std::string_view action)
+{
+    takeTreeSelection();
     if (!m_selected || m_selected->isWindow())
         return;
+    if (action == "Cut")
+        CopyTextToClipboard(WriteElementBlock(*m_selected));
     if (m_host.controlsFlags)
         m_host.controlsFlags->ElementRemoving(*m_selected);
-    CUIElement* next = m_designer.remove(*m_selected);
+    CUIElement* next = m_designer.remove(*m_selected, action);
     m_selected = nullptr;
     SelectPreview(next);
     if (!DesignMode::editMode())

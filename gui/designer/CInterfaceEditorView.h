@@ -13,6 +13,7 @@
 #include "uimodel/MelExport.h"
 
 #include <memory>
+#include <string_view>
 
 class QScrollArea;
 
@@ -55,6 +56,10 @@ public:
     void RefreshEditMode();
     // Deletes the selection (never the window) and selects what comes next.
     void DeleteSelection();
+    // The selection's window file text on the clipboard (Copy); Cut also deletes it.
+    void copySelection();
+    // The clipboard's element put in where an insertion would go, selected.
+    void pasteClipboard();
     // The palette's and the context menu's insertion: the default command, or the one chosen
     // from the menu of the categories when menuRequested. Returns the command chosen.
     int InsertElement(std::uint32_t categories, std::uint32_t disabled, int defaultCommand, bool menuRequested,
@@ -109,6 +114,12 @@ private:
     void reloadShownFlags();
     // Undoes or redoes one step of the document's history and selects what it concerns.
     void stepHistory(bool undo);
+    // The hierarchy's selection of this view becomes the selection.
+    void takeTreeSelection();
+    // The element Cut and Copy act on: the hierarchy's selection, else the view's.
+    const CUIElement* selectedForEdit() const;
+    // Deletes the selection as action ("Delete", "Cut": also onto the clipboard).
+    void removeSelection(std::string_view action);
 
     const DesignerHost& m_host;
     QScrollArea* m_scroll = nullptr;

@@ -23,6 +23,7 @@
 #include "uimodel/WindowFile.h"
 
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -1071,6 +1072,45 @@ private slots:
         d.run.frame()->action(CommandId::editUndo)->trigger();
         QCOMPARE(column.childCount(), 3u);
         QCOMPARE(column.children()[2]->command(), std::string("checkBox"));
+    }
+
+    // Ctrl+C puts the selected element's window file text on the clipboard; Ctrl+V in another
+    // window puts it in, with its subtree; Ctrl+X takes it away, to the clipboard too.
+    void copyCutAndPasteCarryElementsBetweenWindows()
+    {
+        Designer d;
+        CUIElement& column = d.columnWithButton();
+        d.select(&column);
+        d.click(kRowLayoutButton);
+        d.click(kButtonsButton);
+        CUIElement* row = column.children().back().get();
+        d.select(row);
+        d.run.frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.run.frame()));
+        QTest::keyClick(d.run.frame(), Qt::Key_C, Qt::ControlModifier);
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.startsWith(QStringLiteral("\t[rowLayout]\r\n")), qPrintable(copied));
+
+        CDocTemplate* windows = d.doc()->docTemplate();
+        windows->openDocumentFile(QString());
+        QTRY_VERIFY(d.doc()->window().children().empty());
+        d.select(&d.window());
+        d.click(kColumnLayoutButton);
+        CUIElement& other = *d.window().children().front();
+        d.select(&other);
+        QTest::keyClick(d.run.frame(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(other.childCount(), 1u);
+        const CUIElement& pasted = *other.children().front();
+        QCOMPARE(pasted.command(), std::string("rowLayout"));
+        QCOMPARE(pasted.childCount(), 1u);
+        QCOMPARE(d.tree()->selectedElement(), &pasted);
+        QVERIFY(d.view()->previewOf(*pasted.children().front()));
+
+        d.select(&pasted);
+        QTest::keyClick(d.run.frame(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(other.childCount(), 0u);
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("\t[rowLayout]")));
+        QTRY_COMPARE(d.run.frame()->action(CommandId::editUndo)->text().left(9), QStringLiteral("&Undo Cut"));
     }
 
     // Undoing a delete brings the subtree back, with its previews in every view of the window.

@@ -273,4 +273,42 @@ TEST(ElementBlock, ACopyKeepsTheNamesTheOtherWindowLacks)
     EXPECT_EQ(copy->children().front()->name(), "applyButton");
 }
 
+// Paste takes the clipboard's text: an element copied from any window, or a whole window file
+// (its layout comes in); it goes into the selected container or right after the selected element.
+TEST(Paste, PutsTheCopiedElementWhereAnInsertionGoes)
+{
+    DesignerFixture from;
+    CUIElement& source = from.insert(cmd::rowLayout, from.insert(cmd::columnLayout, from.window));
+    from.insert(cmd::button, source);
+    const std::string copied = WriteElementBlock(source);
+
+    HistoryFixture f;
+    CUIElement& column = f.insert(cmd::columnLayout, f.window);
+    CUIElement& first = f.insert(cmd::text, column);
+    CUIElement& last = f.insert(cmd::checkBox, column);
+    CUIElement* intoColumn = f.designer.paste(copied, column);
+    ASSERT_NE(intoColumn, nullptr);
+    EXPECT_EQ(column.children().back().get(), intoColumn);
+    CUIElement* afterFirst = f.designer.paste(copied, first);
+    ASSERT_NE(afterFirst, nullptr);
+    EXPECT_EQ(column.children()[1].get(), afterFirst);
+    EXPECT_NE(afterFirst->name(), intoColumn->name()) << "the second copy's names are taken by the first";
+    EXPECT_EQ(f.history.undoCaption(), "Paste");
+    (void)last;
+
+    // A whole window file: its layout is the first block.
+    CUIElement* fromFile = f.designer.paste(WriteWindowFile(from.window), column);
+    ASSERT_NE(fromFile, nullptr);
+    EXPECT_EQ(fromFile->command(), "columnLayout");
+    EXPECT_EQ(fromFile->children().front()->command(), "rowLayout");
+
+    const std::size_t steps = f.history.size();
+    const std::size_t count = column.childCount();
+    for (const char* text : {"", "plain words", "\t\t[button]\r\nx\r\n1\r\n", "\t[window]\r\nw\r\n1\r\n"}) {
+        EXPECT_EQ(f.designer.paste(text, column), nullptr) << text;
+        EXPECT_EQ(column.childCount(), count) << text;
+    }
+    EXPECT_EQ(f.history.size(), steps);
+}
+
 } // namespace
