@@ -130,6 +130,32 @@ std::unordered_map<const CUIElement*, UIRect> rectsOf(const CUIWindow& window)
     return rects;
 }
 
+// Gives the window the state after step (forward) or before it, and returns the element the
+// step concerns.
+CUIElement* applyStep(CUIWindow& window, const DesignStep& step, bool forward)
+{
+    const auto held = rectsOf(window);
+    CUIElement* focus = nullptr;
+    switch (step.kind) {
+    case DesignStep::Kind::put:
+    case DesignStep::Kind::taken:
+        // Redoing a put and undoing a take put the block in; the other two take it out.
+        focus = (step.kind == DesignStep::Kind::put) == forward ? putBlock(window, step.parent, step.index, step.block)
+                                                                 : takeOut(window, step.parent, step.index);
+        break;
+    case DesignStep::Kind::moved:
+        focus = forward ? moveBetween(window, step.parent, step.index, step.toParentBefore, step.toIndex)
+                        : moveBetween(window, step.toParent, step.toIndex, step.parentAfter, step.index);
+        break;
+    case DesignStep::Kind::values:
+        focus = elementAtPath(window, step.focus);
+        break;
+    }
+    restoreValuesAround(window, forward ? step.after : step.before);
+    restoreRects(window, held, forward ? step.rectsAfter : step.rectsBefore);
+    return focus;
+}
+
 } // namespace
 
 ElementPath pathOf(const CUIElement& element)
@@ -250,54 +276,12 @@ std::string DesignHistory::redoCaption() const
 
 CUIElement* DesignHistory::undo(CUIWindow& window)
 {
-    if (!canUndo())
-        return nullptr;
-    const DesignStep& step = m_steps[--m_position];
-    const auto held = rectsOf(window);
-    CUIElement* focus = nullptr;
-    switch (step.kind) {
-    case DesignStep::Kind::put:
-        focus = takeOut(window, step.parent, step.index);
-        break;
-    case DesignStep::Kind::taken:
-        focus = putBlock(window, step.parent, step.index, step.block);
-        break;
-    case DesignStep::Kind::moved:
-        focus = moveBetween(window, step.toParent, step.toIndex, step.parentAfter, step.index);
-        break;
-    case DesignStep::Kind::values:
-        focus = elementAtPath(window, step.focus);
-        break;
-    }
-    restoreValuesAround(window, step.before);
-    restoreRects(window, held, step.rectsBefore);
-    return focus;
+    return canUndo() ? applyStep(window, m_steps[--m_position], false) : nullptr;
 }
 
 CUIElement* DesignHistory::redo(CUIWindow& window)
 {
-    if (!canRedo())
-        return nullptr;
-    const DesignStep& step = m_steps[m_position++];
-    const auto held = rectsOf(window);
-    CUIElement* focus = nullptr;
-    switch (step.kind) {
-    case DesignStep::Kind::put:
-        focus = putBlock(window, step.parent, step.index, step.block);
-        break;
-    case DesignStep::Kind::taken:
-        focus = takeOut(window, step.parent, step.index);
-        break;
-    case DesignStep::Kind::moved:
-        focus = moveBetween(window, step.parent, step.index, step.toParentBefore, step.toIndex);
-        break;
-    case DesignStep::Kind::values:
-        focus = elementAtPath(window, step.focus);
-        break;
-    }
-    restoreValuesAround(window, step.after);
-    restoreRects(window, held, step.rectsAfter);
-    return focus;
+    return canRedo() ? applyStep(window, m_steps[m_position++], true) : nullptr;
 }
 
 } // namespace orv

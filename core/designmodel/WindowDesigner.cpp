@@ -299,18 +299,19 @@ void WindowDesigner::arrangeTop()
 
 CUIElement* WindowDesigner::undo()
 {
-    if (!m_history || !m_history->canUndo())
-        return nullptr;
-    CUIElement* element = m_history->undo(m_window);
-    changed();
-    return element;
+    return walkHistory(false);
 }
 
 CUIElement* WindowDesigner::redo()
 {
-    if (!m_history || !m_history->canRedo())
+    return walkHistory(true);
+}
+
+CUIElement* WindowDesigner::walkHistory(bool forward)
+{
+    if (!m_history || !(forward ? m_history->canRedo() : m_history->canUndo()))
         return nullptr;
-    CUIElement* element = m_history->redo(m_window);
+    CUIElement* element = forward ? m_history->redo(m_window) : m_history->undo(m_window);
     changed();
     return element;
 }

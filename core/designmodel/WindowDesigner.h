@@ -94,6 +94,8 @@ public:
 
 private:
     void changed();
+    // One step of the history back (undo) or forward (redo).
+    CUIElement* walkHistory(bool forward);
     // What an edit keeps of the window before it changes it: the values around the elements
     // it touches, and every rectangle when there is a history.
     struct Before {
